@@ -1,0 +1,215 @@
+#include "JsonRead.h"
+
+#include <json/json.h>
+
+#include <QTextCodec>
+
+#include <climits>
+#include <cstring>
+#include <cstdio>
+#include <cstdlib>
+
+namespace KIVQtLib {
+
+bool jsonHasMember(const Json::Value& value, const char* key)
+{
+    if (value.isNull())
+        return true;
+    return key && value.isObject() && value.isMember(key);
+}
+
+QString utf8ToQString(const char* text)
+{
+    if (!text)
+        return QString();
+    static QTextCodec* codec = QTextCodec::codecForName("UTF-8");
+    return codec->toUnicode(text);
+}
+
+namespace json {
+
+const Json::Value& member(const Json::Value& obj, const char* key)
+{
+    static const Json::Value null;
+    if (!key || !obj.isObject())
+        return null;
+    const Json::Value* found = obj.find(key, key + std::strlen(key));
+    return found ? *found : null;
+}
+
+bool toInt64(const Json::Value& v, qint64& out)
+{
+    switch (v.type()) {
+    case Json::nullValue:
+        out = 0;
+        return true;
+    case Json::booleanValue:
+        out = v.asBool() ? 1 : 0;
+        return true;
+    case Json::intValue:
+        out = v.asInt64();
+        return true;
+    case Json::uintValue:
+        if (v.asUInt64() > quint64(LLONG_MAX))
+            return false;
+        out = qint64(v.asUInt64());
+        return true;
+    case Json::realValue: {
+        const double d = v.asDouble();
+        if (!(d >= -9.2e18 && d <= 9.2e18))
+            return false;
+        out = qint64(d);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool toInt(const Json::Value& v, int& out)
+{
+    qint64 wide = 0;
+    if (!toInt64(v, wide) || wide < INT_MIN || wide > INT_MAX)
+        return false;
+    out = int(wide);
+    return true;
+}
+
+bool toUInt(const Json::Value& v, unsigned& out)
+{
+    qint64 wide = 0;
+    if (!toInt64(v, wide) || wide < 0 || wide > qint64(UINT_MAX))
+        return false;
+    out = unsigned(wide);
+    return true;
+}
+
+bool toBool(const Json::Value& v, bool& out)
+{
+    switch (v.type()) {
+    case Json::nullValue:
+        out = false;
+        return true;
+    case Json::booleanValue:
+    case Json::intValue:
+    case Json::uintValue:
+        out = v.asBool();
+        return true;
+    case Json::realValue:
+        out = v.asDouble() != 0.0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool toDouble(const Json::Value& v, double& out)
+{
+    switch (v.type()) {
+    case Json::nullValue:
+    case Json::booleanValue:
+    case Json::intValue:
+    case Json::uintValue:
+    case Json::realValue:
+        out = v.asDouble();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool toStdString(const Json::Value& v, std::string& out)
+{
+    switch (v.type()) {
+    case Json::nullValue:
+        out.clear();
+        return true;
+    case Json::stringValue:
+    case Json::booleanValue:
+    case Json::intValue:
+    case Json::uintValue:
+    case Json::realValue:
+        out = v.asString();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool toString(const Json::Value& v, QString& out)
+{
+    std::string s;
+    if (!toStdString(v, s))
+        return false;
+    out = QString::fromUtf8(s.data(), int(s.size()));
+    return true;
+}
+
+template <class T, class Conv>
+static bool readWith(const Json::Value& obj, const char* key, T& out, Conv conv)
+{
+    if (!jsonHasMember(obj, key))
+        return false;
+    T v;
+    if (!conv(member(obj, key), v))
+        return false;
+    out = v;
+    return true;
+}
+
+bool read(const Json::Value& obj, const char* key, int& out) { return readWith(obj, key, out, toInt); }
+bool read(const Json::Value& obj, const char* key, unsigned& out) { return readWith(obj, key, out, toUInt); }
+bool read(const Json::Value& obj, const char* key, bool& out) { return readWith(obj, key, out, toBool); }
+bool read(const Json::Value& obj, const char* key, double& out) { return readWith(obj, key, out, toDouble); }
+bool read(const Json::Value& obj, const char* key, QString& out) { return readWith(obj, key, out, toString); }
+bool read(const Json::Value& obj, const char* key, std::string& out) { return readWith(obj, key, out, toStdString); }
+
+bool read(const Json::Value& obj, const char* key, QStringList& out)
+{
+    if (!jsonHasMember(obj, key))
+        return false;
+    const Json::Value& v = member(obj, key);
+    if (!v.isArray())
+        return false;
+    QStringList list;
+    for (const Json::Value& item : v) {
+        QString s;
+        if (!toString(item, s))
+            return false;
+        list << s;
+    }
+    out = list;
+    return true;
+}
+
+const Json::Value* array(const Json::Value& obj, const char* key, unsigned minSize)
+{
+    const Json::Value& v = member(obj, key);
+    return v.isArray() && v.size() >= minSize ? &v : nullptr;
+}
+
+std::string colorToHex(const QColor& c)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02X%02X%02X%02X", c.alpha(), c.red(), c.green(), c.blue());
+    return buf;
+}
+
+QColor hexToColor(const std::string& hex, bool keepAlpha)
+{
+    const unsigned long v = std::strtoul(hex.c_str(), nullptr, 16);
+    const QRgb rgb = QRgb(v & 0xFFFFFFFFul);
+    QColor c = QColor::fromRgba(rgb);
+    if (!keepAlpha)
+        c.setAlpha(255);
+    return c;
+}
+
+std::string toUtf8(const QString& s)
+{
+    const QByteArray bytes = s.toUtf8();
+    return std::string(bytes.constData(), size_t(bytes.size()));
+}
+
+} // namespace json
+} // namespace KIVQtLib

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "KIVQtLibGlobal.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+namespace KIVQtLib {
+
+// True for a null value (a missing sub-object reads as present with default members), else whether
+// the object holds key. Every framework reader tests keys with it.
+KIVQTLIB_EXPORT bool jsonHasMember(const Json::Value& value, const char* key);
+KIVQTLIB_EXPORT QString utf8ToQString(const char* text);
+
+// Type-checked access to untrusted JSON. The JSON library throws on conversions it cannot make
+// (a string read as a number, a member of an array); these never do: a value of the wrong type
+// counts as absent and leaves the output untouched.
+namespace json {
+
+// obj[key] for an object, else a null value; never throws.
+KIVQTLIB_EXPORT const Json::Value& member(const Json::Value& obj, const char* key);
+
+// Conversions of one value, following the library's rules where it can convert; false where it would throw.
+KIVQTLIB_EXPORT bool toInt(const Json::Value& v, int& out);
+KIVQTLIB_EXPORT bool toUInt(const Json::Value& v, unsigned& out);
+KIVQTLIB_EXPORT bool toInt64(const Json::Value& v, qint64& out);
+KIVQTLIB_EXPORT bool toBool(const Json::Value& v, bool& out);
+KIVQTLIB_EXPORT bool toDouble(const Json::Value& v, double& out);
+KIVQTLIB_EXPORT bool toString(const Json::Value& v, QString& out);
+KIVQTLIB_EXPORT bool toStdString(const Json::Value& v, std::string& out);
+
+// Key present in the jsonHasMember sense and convertible: out is set and the result is true.
+KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, int& out);
+KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, unsigned& out);
+KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, bool& out);
+KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, double& out);
+KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, QString& out);
+KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, std::string& out);
+KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, QStringList& out);
+
+template <class T>
+T valueOr(const Json::Value& obj, const char* key, T fallback)
+{
+    T v;
+    return read(obj, key, v) ? v : fallback;
+}
+inline int intOr(const Json::Value& obj, const char* key, int fallback) { return valueOr<int>(obj, key, fallback); }
+inline bool boolOr(const Json::Value& obj, const char* key, bool fallback) { return valueOr<bool>(obj, key, fallback); }
+inline QString stringOr(const Json::Value& obj, const char* key, const QString& fallback = QString())
+{
+    return valueOr<QString>(obj, key, fallback);
+}
+
+// An array member with at least n entries, else null.
+KIVQTLIB_EXPORT const Json::Value* array(const Json::Value& obj, const char* key, unsigned minSize = 0);
+
+// "AARRGGBB" with upper-case digits, the framework's colour format.
+KIVQTLIB_EXPORT std::string colorToHex(const QColor& c);
+// Leading hexadecimal digits as AARRGGBB (strtoul rules); 0 when there are none.
+KIVQTLIB_EXPORT QColor hexToColor(const std::string& hex, bool keepAlpha);
+
+KIVQTLIB_EXPORT std::string toUtf8(const QString& s);
+
+} // namespace json
+} // namespace KIVQtLib

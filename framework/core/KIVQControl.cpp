@@ -1,0 +1,90 @@
+#include "KIVQControl.h"
+
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+#include <QVariant>
+#include <QWidget>
+
+namespace KIVQtLib {
+
+bool kivSerializeControl(KIVQWidgetBase& base, KIVQWidgetBaseImpl* impl, Json::Value* json, bool read)
+{
+    if (!impl)
+        return false;
+    base.serializeJsonValue(json, read);
+    ThemeResScope scope(KIVQResourceManager::getInstance()->isLoadFromThemeRes());
+    Json::Value* element = json;
+    return impl->serializeJsonValue(&element, read);
+}
+
+void kivApplyJsonData(IKIVQWidgetBase* control, QString& stored, const QString& text)
+{
+    if (text == stored)
+        return;
+    if (stored.isEmpty() && !text.isEmpty()) {
+        const QByteArray utf8 = text.toUtf8();
+        Json::Value root;
+        Json::CharReaderBuilder builder;
+        std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+        if (reader->parse(utf8.constData(), utf8.constData() + utf8.size(), &root, nullptr))
+            control->readJsonValue(&root);
+    }
+    stored = text;
+}
+
+ControlInfo kivMakeControlInfo(const char* typeName, const char* className, const char* group,
+                               const char* description, const char* icon)
+{
+    ControlInfo info;
+    info.typeName = typeName;
+    info.className = className;
+    info.group = group;
+    info.description = description;
+    info.icon = icon;
+    kivAppendCommonRows(info);
+    return info;
+}
+
+void kivAppendCommonRows(ControlInfo& info)
+{
+    using namespace props;
+    auto& rows = info.properties;
+    rows.push_back(text<QObject>(QStringLiteral("Name"), PropertyDef::ObjectName, &QObject::setObjectName,
+                                 &QObject::objectName));
+    rows.push_back(text<IKIVQWidgetBase>(QStringLiteral("Type"), PropertyDef::ReadOnlyText, nullptr,
+                                         &IKIVQWidgetBase::getTypeName));
+    PropertyDef visibility = row(QStringLiteral("Visibility"), PropertyDef::OnOff);
+    visibility.boolGetter = [](QWidget* w) { return w && w->property("visibility").toBool(); };
+    visibility.boolSetter = [](QWidget* w, bool v) {
+        if (w && dynamic_cast<IKIVQWidgetBase*>(w)) {
+            w->setProperty("visibility", v);
+            w->setVisible(v);
+        }
+    };
+    rows.push_back(visibility);
+    rows.push_back(onOff<QWidget>(QStringLiteral("Enable"), &QWidget::setEnabled, &QWidget::isEnabled));
+    rows.push_back(text<QWidget>(QStringLiteral("Tooltip"), PropertyDef::Text, &QWidget::setToolTip,
+                                 &QWidget::toolTip));
+    rows.push_back(integer<IKIVQWidgetBase>(QStringLiteral("Alpha"), &IKIVQWidgetBase::setOpacity,
+                                            &IKIVQWidgetBase::getOpacity));
+    rows.push_back(row(QStringLiteral("Line"), PropertyDef::Separator));
+}
+
+namespace props {
+
+void setStateOptions(PropertyDef& d, bool fourStates)
+{
+    if (fourStates) {
+        d.options = QStringList{QStringLiteral("Normal"), QStringLiteral("Hot"), QStringLiteral("Pressed"),
+                                QStringLiteral("Disable")};
+        d.optionValues = {CtrlNormal, CtrlHover, CtrlPressed, CtrlDisabled};
+    } else {
+        d.options = QStringList{QStringLiteral("Normal"), QStringLiteral("Disable")};
+        d.optionValues = {CommonNormal, CommonDisabled};
+    }
+}
+
+} // namespace props
+} // namespace KIVQtLib

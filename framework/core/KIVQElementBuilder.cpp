@@ -1,0 +1,71 @@
+#include "KIVQElementBuilder.h"
+
+#include "IKIVQWidgetBase.h"
+#include "JsonRead.h"
+#include "KIVQtLib.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+#include <QDebug>
+#include <QWidget>
+
+namespace KIVQtLib {
+
+QWidget* buildControlTree(const Json::Value& element, QWidget* parent)
+{
+    const Json::Value& type = json::member(element, "type");
+    if (!type.isString())
+        return nullptr;
+    QWidget* control = createControlByType(type.asCString(), &element, parent);
+    if (!control)
+        return nullptr;
+    if (const Json::Value* children = json::array(element, "child", 1)) {
+        for (const Json::Value& child : *children)
+            buildControlTree(child, control);
+    }
+    if (auto* base = dynamic_cast<IKIVQWidgetBase*>(control))
+        base->createComplete();
+    return control;
+}
+
+QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent)
+{
+    if (!type)
+        return nullptr;
+    QWidget* control = nullptr;
+    if (ControlCreateHook hook = kivControlCreateHook()) {
+        const QString name = element ? json::stringOr(*element, "name") : QString();
+        control = hook(name, QString::fromUtf8(type));
+    }
+    if (!control) {
+        ControlCreateFunction create = kivFindCreateFunction(type);
+        if (!create) {
+            qWarning() << "Unknown control type" << type;
+            return nullptr;
+        }
+        control = create();
+        if (!control)
+            return nullptr;
+    }
+    control->setParent(parent);
+    if (auto* base = dynamic_cast<IKIVQWidgetBase*>(control)) {
+        KIVQResourceManager::getInstance()->setSwitchToThemeRes(false);
+        if (element)
+            base->readJsonValue(const_cast<Json::Value*>(element));
+    }
+    return control;
+}
+
+QWidget* createControlByTypeName(const char* type, QWidget* parent)
+{
+    ControlCreateFunction create = kivFindCreateFunction(type);
+    if (!create)
+        return nullptr;
+    QWidget* control = create();
+    if (control)
+        control->setParent(parent);
+    return control;
+}
+
+} // namespace KIVQtLib

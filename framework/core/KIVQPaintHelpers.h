@@ -1,0 +1,46 @@
+#pragma once
+
+#include "StyleTypes.h"
+
+#include <QFont>
+#include <QPainterPath>
+#include <QRect>
+#include <QSize>
+
+class QIcon;
+class QPainter;
+
+namespace KIVQtLib {
+
+// The painting every control shares: fills, rounded paths, text, icons and theme images or SVG.
+// Stateless; images, renderers and the global font family come from the resource manager.
+// KIVQWidgetBaseImpl derives from this so that an Impl calls them unqualified.
+class KIVQTLIB_EXPORT KIVQPaintHelpers
+{
+public:
+    static void paintFillStyle(QPainter* painter, const FillStyle& style, const QRect& rect);
+    static void paintFillStyle(QPainter* painter, const FillStyle& style, int x, int y, int w, int h);
+    static void paintColorFill(QPainter* painter, const FillRes& res, int x, int y, int w, int h);
+    static void paintImageFill(QPainter* painter, const QString& image, const ImageDesc& desc, int x, int y, int w,
+                               int h);
+    static QPainterPath roundedRectPath(const QRectF& rect, double radius, bool topLeft, bool topRight,
+                                        bool bottomRight, bool bottomLeft);
+
+    static void paintText(QPainter* painter, const QString& text, const TextStyleDesc& style, const QRect& rect);
+    static void paintText(QPainter* painter, const QString& text, const TextStyleDesc& style, int x, int y, int w,
+                          int h, bool horizontal);
+    static QSize measureText(const TextStyleDesc& style, const QString& text);
+    // The style's font: its pixel size, the global family when one is set, else its own.
+    static QFont styleFont(const TextStyleDesc& style);
+
+    static void paintIcon(QPainter* painter, const QIcon& icon, const QSize& size, const IconStyleDesc& desc,
+                          const QRect& rect);
+    static void paintImageOrSvg(QPainter* painter, const QString& name, const IconStyleDesc& desc, const QRect& rect,
+                                bool gray = false);
+    static void paintImageOrSvg(QPainter* painter, const QString& name, const IconStyleDesc& desc, int x, int y, int w,
+                                int h, bool gray = false);
+    static QSize imageOrSvgSize(const QString& name, bool gray = false);
+    static QSize scaledSize(const QSize& size);
+};
+
+} // namespace KIVQtLib

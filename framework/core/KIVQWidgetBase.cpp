@@ -1,0 +1,296 @@
+#include "KIVQWidgetBase.h"
+
+#include "IKIVQWidgetBase.h"
+#include "JsonRead.h"
+#include "KIVQElementBuilder.h"
+#include "KIVQWidgetBaseImpl.h"
+#include "KIVQtLib.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+#include <QMetaObject>
+#include <QVariant>
+#include <QWidget>
+
+namespace KIVQtLib {
+
+namespace {
+
+KIVQWidgetBaseImpl* implOf(const QWidget* owner)
+{
+    return owner ? static_cast<KIVQWidgetBaseImpl*>(owner->property("impl").value<void*>()) : nullptr;
+}
+
+int clampDock(int v) { return qBound(0, v, 2); }
+
+} // namespace
+
+KIVQWidgetBase::KIVQWidgetBase(QWidget* owner)
+    : m_owner(owner)
+{
+}
+
+void KIVQWidgetBase::setLayoutRatio(int ratio)
+{
+    m_layoutType = LayoutRelative;
+    m_layoutData[0] = ratio > 0 ? ratio : 1;
+    if (m_owner && m_owner->parentWidget() && m_owner->parentWidget()->inherits("KIVQtLib::KIVQContainer"))
+        QMetaObject::invokeMethod(m_owner->parentWidget(), "forceResize");
+}
+
+int KIVQWidgetBase::getLayoutRatio() const
+{
+    if (m_layoutType != LayoutRelative)
+        return 1;
+    return qMax(1, m_layoutData[0]);
+}
+
+void KIVQWidgetBase::setAbsoluteDock(DockLayoutType hor, DockLayoutType ver, int offsetX, int offsetY)
+{
+    m_absoluteLayout = true;
+    m_dockHor = clampDock(hor);
+    m_dockVer = clampDock(ver);
+    m_dockOffsetX = offsetX;
+    m_dockOffsetY = offsetY;
+}
+
+void KIVQWidgetBase::getAbsoluteDock(DockLayoutType& hor, DockLayoutType& ver, int& offsetX, int& offsetY) const
+{
+    hor = DockLayoutType(m_dockHor);
+    ver = DockLayoutType(m_dockVer);
+    offsetX = m_dockOffsetX;
+    offsetY = m_dockOffsetY;
+}
+
+void KIVQWidgetBase::getAbsoluteDock(DockLayoutType& hor, DockLayoutType& ver) const
+{
+    hor = DockLayoutType(m_dockHor);
+    ver = DockLayoutType(m_dockVer);
+}
+
+void KIVQWidgetBase::getLayoutData(void*& data)
+{
+    data = (m_layoutType == LayoutRelative || m_layoutType == LayoutAbsolute) ? m_layoutData : nullptr;
+}
+
+void KIVQWidgetBase::setGeometry(int x, int y, int w, int h)
+{
+    m_layoutType = LayoutAbsolute;
+    m_layoutData[0] = x;
+    m_layoutData[1] = y;
+    m_layoutData[2] = w;
+    m_layoutData[3] = h;
+    if (m_owner)
+        m_owner->setGeometry(x, y, w, h);
+}
+
+void KIVQWidgetBase::setOpacity(int opacity)
+{
+    if (opacity == m_opacity)
+        return;
+    m_opacity = opacity;
+    if (m_owner)
+        m_owner->update();
+}
+
+QString KIVQWidgetBase::getThemeName() const
+{
+    const KIVQWidgetBaseImpl* impl = implOf(m_owner);
+    return impl ? impl->themeName() : QString();
+}
+
+void KIVQWidgetBase::setThemeName(const QString& name)
+{
+    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+    if (!rm->getThemeManagerIml() || rm->isDesigner())
+        return;
+    if (KIVQWidgetBaseImpl* impl = implOf(m_owner)) {
+        impl->setThemeName(name);
+        refreshTheme();
+    }
+}
+
+void KIVQWidgetBase::refreshTheme()
+{
+    if (KIVQWidgetBaseImpl* impl = implOf(m_owner))
+        impl->applyTheme();
+}
+
+void KIVQWidgetBase::resizeWidget()
+{
+    if (!m_owner)
+        return;
+    QWidget* parent = m_owner->parentWidget();
+    if (!parent)
+        return;
+    const bool windowParent = parent->inherits("KIVQtLib::KIVQWindow")
+                              || parent->inherits("KIVQtLib::KIVQWindowDesigner") || parent->isWindow();
+    if (m_owner->inherits("KIVQtLib::KIVQContainer") && windowParent && m_layoutType == LayoutAbsolute) {
+        m_layoutData[0] = 0;
+        m_layoutData[1] = 0;
+        m_layoutData[2] = parent->width();
+        m_layoutData[3] = parent->height();
+    }
+    if (m_layoutType == LayoutAbsolute)
+        m_owner->setGeometry(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]);
+}
+
+QWidget* KIVQWidgetBase::cloneWidget(const QString&)
+{
+    auto* control = dynamic_cast<IKIVQWidgetBase*>(m_owner);
+    if (!control)
+        return nullptr;
+    const QByteArray type = control->getTypeName().toUtf8();
+    const Json::Value empty(Json::objectValue);
+    return createControlByType(type.constData(), &empty, m_owner->parentWidget());
+}
+
+// ---- common JSON keys ----
+
+void KIVQWidgetBase::serializeJsonValue(Json::Value* json, bool read)
+{
+    if (!json || !m_owner || m_owner->inherits("KIVQtLib::KIVQMenu"))
+        return;
+    Json::Value& e = *json;
+
+    if (!read) {
+        if (auto* control = dynamic_cast<IKIVQWidgetBase*>(m_owner))
+            e["type"] = json::toUtf8(control->getTypeName());
+        e["name"] = json::toUtf8(m_owner->objectName());
+        if (!m_owner->toolTip().isEmpty())
+            e["tooltip"] = json::toUtf8(m_owner->toolTip());
+        if (!m_owner->property("visibility").toBool())
+            e["visibility"] = false;
+        if (!m_owner->isEnabled())
+            e["enable"] = false;
+        if (m_absoluteLayout) {
+            e["absoluteLayout"] = true;
+            if (m_dockHor != 0)
+                e["absoluteDockHor"] = m_dockHor;
+            if (m_dockVer != 0)
+                e["absoluteDockVer"] = m_dockVer;
+            if (m_dockOffsetX != 0)
+                e["absoluteDockOffsetX"] = m_dockOffsetX;
+            if (m_dockOffsetY != 0)
+                e["absoluteDockOffsetY"] = m_dockOffsetY;
+        }
+        if (m_widthPolicy != PolicyInitial)
+            e["widthPolicy"] = m_widthPolicy;
+        if (m_heightPolicy != PolicyInitial)
+            e["heightPolicy"] = m_heightPolicy;
+        if (m_owner->minimumWidth() > 0)
+            e["minWidth"] = m_owner->minimumWidth();
+        if (m_owner->minimumHeight() > 0)
+            e["minHeight"] = m_owner->minimumHeight();
+        if (m_owner->maximumWidth() < kWidgetMaxSize)
+            e["maxWidth"] = m_owner->maximumWidth();
+        if (m_owner->maximumHeight() < kWidgetMaxSize)
+            e["maxHeight"] = m_owner->maximumHeight();
+        SaveLayout(e);
+        return;
+    }
+
+    // A theme entry supplies styles and attributes only, never identity or placement.
+    if (KIVQResourceManager::getInstance()->isLoadFromThemeRes())
+        return;
+
+    QString text;
+    if (json::read(e, "name", text))
+        m_owner->setObjectName(text);
+    if (json::read(e, "tooltip", text))
+        m_owner->setToolTip(text);
+
+    m_owner->setVisible(true);
+    bool visible = true;
+    if (json::read(e, "visibility", visible))
+        m_owner->setVisible(visible);
+    m_owner->setProperty("visibility", visible);
+
+    bool enabled = true;
+    if (json::read(e, "enable", enabled))
+        m_owner->setEnabled(enabled);
+
+    if (!jsonHasMember(e, "layout")) {
+        m_layoutType = LayoutAbsolute;
+        m_layoutData[0] = json::intOr(e, "x", 0);
+        m_layoutData[1] = json::intOr(e, "y", 0);
+        m_layoutData[2] = json::intOr(e, "w", 0);
+        m_layoutData[3] = json::intOr(e, "h", 0);
+    } else {
+        LoadLayout(e);
+    }
+
+    m_absoluteLayout = jsonHasMember(e, "absoluteDockHor") || jsonHasMember(e, "absoluteDockVer")
+                       || jsonHasMember(e, "absoluteDockOffsetX") || jsonHasMember(e, "absoluteDockOffsetY");
+    json::read(e, "absoluteLayout", m_absoluteLayout);
+    m_dockHor = clampDock(json::intOr(e, "absoluteDockHor", 0));
+    m_dockVer = clampDock(json::intOr(e, "absoluteDockVer", 0));
+    m_dockOffsetX = json::intOr(e, "absoluteDockOffsetX", 0);
+    m_dockOffsetY = json::intOr(e, "absoluteDockOffsetY", 0);
+
+    auto policy = [](int v) { return (v >= -1 && v <= 1) ? v : int(PolicyInitial); };
+    int value = 0;
+    if (json::read(e, "widthPolicy", value))
+        m_widthPolicy = policy(value);
+    if (json::read(e, "heightPolicy", value))
+        m_heightPolicy = policy(value);
+
+    if (json::read(e, "minWidth", value))
+        m_owner->setMinimumWidth(qMax(0, value));
+    if (json::read(e, "minHeight", value))
+        m_owner->setMinimumHeight(qMax(0, value));
+    if (json::read(e, "maxWidth", value))
+        m_owner->setMaximumWidth(qMax(0, value));
+    if (json::read(e, "maxHeight", value))
+        m_owner->setMaximumHeight(qMax(0, value));
+}
+
+void KIVQWidgetBase::SaveLayout(Json::Value& json)
+{
+    if (m_layoutType == LayoutRelative) {
+        Json::Value layout(Json::objectValue);
+        layout["type"] = 0;
+        layout["ratio"] = m_layoutData[0];
+        json["layout"] = layout;
+        return;
+    }
+    m_layoutType = LayoutAbsolute;
+    if (kivIsInDesigner() && m_owner) {
+        m_layoutData[0] = m_owner->x();
+        m_layoutData[1] = m_owner->y();
+        m_layoutData[2] = m_owner->width();
+        m_layoutData[3] = m_owner->height();
+    }
+    if (m_layoutData[0] != 0)
+        json["x"] = m_layoutData[0];
+    if (m_layoutData[1] != 0)
+        json["y"] = m_layoutData[1];
+    json["w"] = m_layoutData[2];
+    json["h"] = m_layoutData[3];
+}
+
+void KIVQWidgetBase::LoadLayout(const Json::Value& json)
+{
+    const Json::Value& layout = json::member(json, "layout");
+    unsigned type = 0;
+    if (json::read(layout, "type", type) && type != LayoutRelative) {
+        m_layoutType = LayoutAbsolute;
+        if (type != LayoutAbsolute)
+            return;
+        m_layoutData[0] = json::intOr(json, "x", 0);
+        m_layoutData[1] = json::intOr(json, "y", 0);
+        m_layoutData[2] = json::intOr(json, "w", m_owner ? m_owner->width() : 0);
+        m_layoutData[3] = json::intOr(json, "h", m_owner ? m_owner->height() : 0);
+        if (m_owner)
+            m_owner->setGeometry(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]);
+        return;
+    }
+    m_layoutType = LayoutRelative;
+    m_layoutData[0] = 1;
+    int ratio = 0;
+    if (json::read(layout, "ratio", ratio))
+        m_layoutData[0] = ratio;
+}
+
+} // namespace KIVQtLib

@@ -1,0 +1,236 @@
+#include "KIVQWidgetBaseImpl.h"
+
+#include "IKIVQWidgetBase.h"
+#include "JsonRead.h"
+#include "KIVQtLib.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QVariant>
+#include <QWidget>
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace KIVQtLib {
+
+namespace {
+
+const char kInternalChildProperty[] = "kivInternalChild";
+
+AttrValue attrFromJson(const Json::Value& v)
+{
+    AttrValue a;
+    switch (v.type()) {
+    case Json::booleanValue:
+        a.value = v.asBool();
+        break;
+    case Json::stringValue:
+        a.value = QString::fromStdString(v.asString());
+        break;
+    case Json::intValue:
+    case Json::uintValue:
+    case Json::realValue:
+        if (v.isInt())
+            a.value = qint32(v.asInt());
+        else if (v.isUInt())
+            a.value = quint32(v.asUInt());
+        else
+            a.value = v.asDouble();
+        break;
+    case Json::arrayValue:
+        if (!v.empty() && v[0].isString()) {
+            QStringList list;
+            for (const Json::Value& item : v) {
+                QString s;
+                json::toString(item, s); // a non-string later entry becomes an empty string
+                list << s;
+            }
+            a.value = list;
+        } else {
+            a.value = false;
+        }
+        break;
+    default:
+        a.value = false; // null and objects: outside the format, kept as an off flag
+        break;
+    }
+    return a;
+}
+
+Json::Value attrToJson(const AttrValue& a)
+{
+    return std::visit(
+        [](const auto& v) -> Json::Value {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, bool>)
+                return Json::Value(v);
+            else if constexpr (std::is_same_v<T, QString>)
+                return Json::Value(json::toUtf8(v));
+            else if constexpr (std::is_same_v<T, QStringList>) {
+                Json::Value arr(Json::arrayValue);
+                for (const QString& s : v)
+                    arr.append(json::toUtf8(s));
+                return arr;
+            } else if constexpr (std::is_same_v<T, quint32>)
+                return Json::Value(Json::UInt(v));
+            else if constexpr (std::is_same_v<T, quint64>)
+                return Json::Value(Json::UInt64(v));
+            else if constexpr (std::is_same_v<T, qint64>)
+                return Json::Value(Json::Int64(v));
+            else if constexpr (std::is_floating_point_v<T>)
+                return Json::Value(double(v));
+            else
+                return Json::Value(int(v));
+        },
+        a.value);
+}
+
+} // namespace
+
+KIVQWidgetBaseImpl::KIVQWidgetBaseImpl(QWidget* owner, const QString& typeName)
+    : m_typeName(typeName)
+    , m_themeName(typeName)
+    , m_owner(owner)
+{
+    if (m_owner)
+        m_owner->setProperty("impl", QVariant::fromValue<void*>(this));
+}
+
+KIVQWidgetBaseImpl::~KIVQWidgetBaseImpl()
+{
+    // The control outlives this object by its QWidget destructor; leave no dangling "impl" behind.
+    if (m_owner)
+        m_owner->setProperty("impl", QVariant());
+}
+
+void KIVQWidgetBaseImpl::setState(CtrlState state)
+{
+    m_state = state;
+    if (m_owner)
+        m_owner->repaint();
+}
+
+void KIVQWidgetBaseImpl::paintEvent()
+{
+    if (!m_owner)
+        return;
+    if (!m_owner->isEnabled())
+        m_state = CtrlDisabled;
+    else if (m_state == CtrlDisabled)
+        m_state = CtrlNormal;
+    QPainter painter(m_owner);
+    paint(&painter, QRect(0, 0, m_owner->width(), m_owner->height()));
+}
+
+void KIVQWidgetBaseImpl::paint(QPainter*, const QRect&) {}
+
+void KIVQWidgetBaseImpl::onMousePress() { setState(CtrlPressed); }
+
+void KIVQWidgetBaseImpl::onMouseRelease() { setState(m_hover ? CtrlHover : CtrlNormal); }
+
+void KIVQWidgetBaseImpl::onMouseEnter()
+{
+    m_hover = true;
+    setState(CtrlHover);
+}
+
+void KIVQWidgetBaseImpl::onMouseLeave()
+{
+    m_hover = false;
+    setState(m_owner && !m_owner->isEnabled() ? CtrlDisabled : CtrlNormal);
+}
+
+bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
+{
+    if (!json || !*json)
+        return false;
+    Json::Value& e = **json;
+    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+
+    if (read) {
+        if (!jsonHasMember(e, "attr"))
+            return true;
+        const Json::Value& attr = json::member(e, "attr");
+        if (attr.isObject()) {
+            for (const std::string& key : attr.getMemberNames())
+                m_attributes[key] = attrFromJson(attr[key]);
+        }
+        std::string theme;
+        if (json::read(e, "theme", theme) && !rm->isDesigner()) {
+            if (Json::Value* entry = rm->getThemeJsonValue(theme.c_str())) {
+                *json = entry;
+                rm->setSwitchToThemeRes(true);
+            }
+        }
+        return true;
+    }
+
+    if (!m_attributes.empty()) {
+        Json::Value attr(Json::objectValue);
+        for (const auto& [key, value] : m_attributes) {
+            if (value.kind() <= AttrValue::StringList)
+                attr[key] = attrToJson(value);
+        }
+        e["attr"] = attr;
+    }
+    if (!m_themeName.isEmpty())
+        e["theme"] = json::toUtf8(m_themeName);
+
+    if (kivIsSerializeChild() && m_owner) {
+        Json::Value children(Json::arrayValue);
+        for (QObject* child : m_owner->children()) {
+            auto* control = dynamic_cast<IKIVQWidgetBase*>(child);
+            if (!control || isInternalChild(child))
+                continue;
+            Json::Value element(Json::objectValue);
+            control->serializeJsonValue(&element, false);
+            children.append(element);
+        }
+        if (!children.empty())
+            e["child"] = children;
+    }
+    return true;
+}
+
+void KIVQWidgetBaseImpl::applyTheme()
+{
+    if (kivIsInDesigner() || m_themeName.isEmpty() || !m_owner)
+        return;
+    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+    const QByteArray name = m_themeName.toUtf8();
+    Json::Value* entry = rm->getThemeJsonValue(name.constData());
+    if (!entry)
+        return;
+    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(m_owner)) {
+        ThemeResScope scope(true);
+        control->serializeJsonValue(entry, true);
+    }
+    m_owner->update();
+}
+
+QColor KIVQWidgetBaseImpl::colorFromHex(const std::string& hex) { return json::hexToColor(hex, false); }
+
+bool KIVQWidgetBaseImpl::isSvgPath(const QString& name)
+{
+    return name.trimmed().endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+bool KIVQWidgetBaseImpl::isImageValid(const QImage& image) { return image.width() != 0 && image.height() != 0; }
+
+void KIVQWidgetBaseImpl::markInternalChild(QWidget* child)
+{
+    if (child)
+        child->setProperty(kInternalChildProperty, true);
+}
+
+bool KIVQWidgetBaseImpl::isInternalChild(const QObject* child)
+{
+    return child && child->property(kInternalChildProperty).toBool();
+}
+
+} // namespace KIVQtLib

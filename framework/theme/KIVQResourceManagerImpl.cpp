@@ -1,0 +1,115 @@
+#include "KIVQResourceManagerImpl.h"
+
+#include <json/json.h>
+
+#include <QImage>
+#include <QSvgRenderer>
+
+namespace KIVQtLib {
+
+KIVQResourceManagerImpl::KIVQResourceManagerImpl() = default;
+
+KIVQResourceManagerImpl::~KIVQResourceManagerImpl()
+{
+    qDeleteAll(imageCache);
+    qDeleteAll(svgCache);
+}
+
+void KIVQResourceManagerImpl::insertFile(const std::string& key, const QByteArray& bytes)
+{
+    files.emplace(key, bytes);
+}
+
+const QByteArray* KIVQResourceManagerImpl::findFile(const std::string& key) const
+{
+    const auto it = files.find(key);
+    return it == files.end() ? nullptr : &it->second;
+}
+
+bool KIVQResourceManagerImpl::findFillStyle(const QString& name, FillStyle& out) const
+{
+    const auto it = fillStyleIndex.constFind(name);
+    if (it == fillStyleIndex.constEnd() || *it < 0 || *it >= fillStyles.size())
+        return false;
+    out = fillStyles.at(*it);
+    return true;
+}
+
+bool KIVQResourceManagerImpl::findTextStyle(const QString& name, TextStyleDesc& out) const
+{
+    const auto it = textStyleIndex.constFind(name);
+    if (it == textStyleIndex.constEnd() || *it < 0 || *it >= textStyles.size())
+        return false;
+    out = textStyles.at(*it);
+    return true;
+}
+
+void KIVQResourceManagerImpl::putFillStyle(const QString& name, const FillStyle& style)
+{
+    const auto it = fillStyleIndex.constFind(name);
+    if (it != fillStyleIndex.constEnd() && *it >= 0 && *it < fillStyles.size()) {
+        fillStyles[*it] = style;
+        return;
+    }
+    fillStyles.append(style);
+    fillStyleIndex.insert(name, fillStyles.size() - 1);
+}
+
+void KIVQResourceManagerImpl::putTextStyle(const QString& name, const TextStyleDesc& style)
+{
+    const auto it = textStyleIndex.constFind(name);
+    if (it != textStyleIndex.constEnd() && *it >= 0 && *it < textStyles.size()) {
+        textStyles[*it] = style;
+        return;
+    }
+    textStyles.append(style);
+    textStyleIndex.insert(name, textStyles.size() - 1);
+}
+
+void KIVQResourceManagerImpl::clearStyles()
+{
+    fillStyles.clear();
+    textStyles.clear();
+    fillStyleIndex.clear();
+    textStyleIndex.clear();
+}
+
+QImage* KIVQResourceManagerImpl::cachedImage(const QString& key) const { return imageCache.value(key, nullptr); }
+
+void KIVQResourceManagerImpl::cacheImage(const QString& key, QImage* image)
+{
+    QImage*& slot = imageCache[key];
+    if (slot != image)
+        delete slot;
+    slot = image;
+}
+
+QSvgRenderer* KIVQResourceManagerImpl::cachedSvg(const QString& key) const { return svgCache.value(key, nullptr); }
+
+void KIVQResourceManagerImpl::cacheSvg(const QString& key, QSvgRenderer* renderer)
+{
+    QSvgRenderer*& slot = svgCache[key];
+    if (slot != renderer)
+        delete slot;
+    slot = renderer;
+}
+
+void KIVQResourceManagerImpl::clearImagesExcept(const QString& keepMarker)
+{
+    for (auto it = imageCache.begin(); it != imageCache.end();) {
+        if (it.key().contains(keepMarker)) {
+            ++it;
+            continue;
+        }
+        delete it.value();
+        it = imageCache.erase(it);
+    }
+}
+
+void KIVQResourceManagerImpl::clearSvgs()
+{
+    qDeleteAll(svgCache);
+    svgCache.clear();
+}
+
+} // namespace KIVQtLib

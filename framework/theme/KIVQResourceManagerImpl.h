@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/StyleTypes.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QVector>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QImage;
+class QSvgRenderer;
+
+namespace KIVQtLib {
+
+// One store of theme resources: the skin store, the project store or the theme store.
+// Owns everything it holds; deleting it invalidates every pointer handed out from it.
+class KIVQTLIB_EXPORT KIVQResourceManagerImpl
+{
+public:
+    KIVQResourceManagerImpl();
+    ~KIVQResourceManagerImpl();
+    Q_DISABLE_COPY(KIVQResourceManagerImpl)
+
+    // The first file of a name is kept.
+    void insertFile(const std::string& key, const QByteArray& bytes);
+    const QByteArray* findFile(const std::string& key) const;
+
+    bool findFillStyle(const QString& name, FillStyle& out) const;
+    bool findTextStyle(const QString& name, TextStyleDesc& out) const;
+    // Replaces a style of the same name in place, else appends it.
+    void putFillStyle(const QString& name, const FillStyle& style);
+    void putTextStyle(const QString& name, const TextStyleDesc& style);
+    void clearStyles();
+
+    QImage* cachedImage(const QString& key) const;
+    void cacheImage(const QString& key, QImage* image); // takes ownership, replaces an entry of that key
+    QSvgRenderer* cachedSvg(const QString& key) const;
+    void cacheSvg(const QString& key, QSvgRenderer* renderer); // takes ownership
+    void clearImagesExcept(const QString& keepMarker);
+    void clearSvgs();
+
+    std::unique_ptr<Json::Value> themeDocument; // parsed "theme.json", null when none
+    std::map<std::string, QByteArray> files;    // lower-cased name to bytes
+    std::map<std::string, const Json::Value*> themeIndex; // entry "name" to entry inside themeDocument
+    QVector<QByteArray> styleFiles;             // every "style.json" read, in reading order
+    QString dirPath;
+    QString filePath;
+    QMap<QString, QImage*> imageCache;
+    QMap<QString, QSvgRenderer*> svgCache;
+    QVector<FillStyle> fillStyles;
+    QVector<TextStyleDesc> textStyles;
+    QMap<QString, int> fontFamilies;
+    QMap<QString, int> fillStyleIndex;
+    QMap<QString, int> textStyleIndex;
+};
+
+} // namespace KIVQtLib

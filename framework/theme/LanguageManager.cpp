@@ -1,0 +1,128 @@
+#include "LanguageManager.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include <algorithm>
+
+namespace KIVQtLib {
+
+LanguageManager* LanguageManager::instance()
+{
+    // Never deleted: the resource manager, itself destroyed at exit, stays connected to it.
+    static LanguageManager* manager = new LanguageManager;
+    return manager;
+}
+
+bool LanguageManager::loadFromFile(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = tr("Unable to open language file '%1': %2").arg(path, file.errorString());
+        return false;
+    }
+    return loadFromJson(file.readAll(), error);
+}
+
+bool LanguageManager::loadFromJson(const QByteArray& bytes, QString* error)
+{
+    auto fail = [error](const QString& message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !doc.isObject())
+        return fail(tr("Invalid language JSON: %1").arg(parseError.errorString()));
+
+    const QJsonObject root = doc.object();
+    const QString defaultId = root.value(QLatin1String("defaultLanguage")).toString();
+    const QJsonValue languagesValue = root.value(QLatin1String("languages"));
+    if (defaultId.isEmpty() || !languagesValue.isObject())
+        return fail(tr("Language JSON requires defaultLanguage and a languages object."));
+
+    QHash<QString, QHash<QString, QString>> tables;
+    const QJsonObject languagesObject = languagesValue.toObject();
+    for (auto lang = languagesObject.begin(); lang != languagesObject.end(); ++lang) {
+        const QJsonObject entries = lang.value().toObject();
+        if (!lang.value().isObject() || entries.isEmpty())
+            return fail(tr("Language '%1' must contain at least one translation.").arg(lang.key()));
+        QHash<QString, QString>& table = tables[lang.key()];
+        for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
+            if (!entry.value().isString())
+                return fail(tr("Translation '%1' in language '%2' must be a string.").arg(entry.key(), lang.key()));
+            table.insert(entry.key(), entry.value().toString());
+        }
+    }
+    if (!tables.contains(defaultId))
+        return fail(tr("Default language '%1' does not exist in languages.").arg(defaultId));
+
+    m_currentLanguageId = tables.contains(m_currentLanguageId) ? m_currentLanguageId : defaultId;
+    m_translations = std::move(tables);
+    m_defaultLanguageId = defaultId;
+    m_warnedKeys.clear();
+    Q_EMIT languageChanged(m_currentLanguageId);
+    return true;
+}
+
+bool LanguageManager::setLanguage(const QString& id)
+{
+    if (!m_translations.contains(id))
+        return false;
+    if (id == m_currentLanguageId)
+        return true;
+    m_currentLanguageId = id;
+    m_warnedKeys.clear();
+    Q_EMIT languageChanged(m_currentLanguageId);
+    return true;
+}
+
+QStringList LanguageManager::languages() const
+{
+    QStringList ids = m_translations.keys();
+    std::sort(ids.begin(), ids.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return ids;
+}
+
+QString LanguageManager::lookup(const QString& language, const QString& key) const
+{
+    const auto table = m_translations.constFind(language);
+    if (table == m_translations.constEnd())
+        return QString();
+    return table->value(key);
+}
+
+bool LanguageManager::contains(const QString& key, const QString& language) const
+{
+    const QString asked = language.isEmpty() ? m_currentLanguageId : language;
+    if (!lookup(asked, key).isNull())
+        return true;
+    return language.isEmpty() && m_currentLanguageId != m_defaultLanguageId
+           && !lookup(m_defaultLanguageId, key).isNull();
+}
+
+QString LanguageManager::text(const QString& key, const QString& fallback)
+{
+    QString found = lookup(m_currentLanguageId, key);
+    if (found.isNull() && m_currentLanguageId != m_defaultLanguageId)
+        found = lookup(m_defaultLanguageId, key);
+    if (!found.isNull())
+        return found;
+    if (!fallback.isNull())
+        return fallback;
+    const QString pair = m_currentLanguageId + QLatin1Char(':') + key;
+    if (!m_warnedKeys.contains(pair)) {
+        m_warnedKeys.insert(pair);
+        qWarning() << "Missing translation key" << key << "for language" << m_currentLanguageId;
+    }
+    return key;
+}
+
+} // namespace KIVQtLib
