@@ -1,0 +1,50 @@
+#pragma once
+
+#include "KIVQtLibGlobal.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+namespace KIVQtLib {
+
+// A control's own "attr" keys, read and written by the same calls:
+//   reading: a present key of a usable type sets the value; an absent one resets it to its default,
+//            except while a theme entry is applied (then the value is left as the program set it);
+//   writing: the key is first removed (the shared part copied every attribute it read), then written
+//            only when the value differs from its default, so a key set back to its default stays gone.
+class KIVQTLIB_EXPORT AttrIO
+{
+public:
+    AttrIO(Json::Value& element, bool read);
+    ~AttrIO();
+    Q_DISABLE_COPY(AttrIO)
+
+    bool isReading() const { return m_read; }
+
+    // Each returns, when reading, whether the key was present and used. Flags are written as 0 or 1.
+    bool io(const char* key, bool& value, bool def);
+    bool io(const char* key, int& value, int def);
+    bool io(const char* key, double& value, double def);
+    bool io(const char* key, QString& value, const QString& def);
+    bool io(const char* key, QStringList& value, const QStringList& def);
+    // Colours as "AARRGGBB".
+    bool ioColor(const char* key, QColor& value, const QColor& def);
+    // A flag written as a JSON bool rather than 0 or 1.
+    bool ioBool(const char* key, bool& value, bool def);
+
+    // Raw access for keys with a shape of their own.
+    const Json::Value& readable() const;
+    Json::Value& writable();
+    bool absentResets() const { return m_resetAbsent; }
+
+private:
+    template <class T, class Write>
+    bool exchange(const char* key, T& value, const T& def, Write write);
+
+    Json::Value& m_element;
+    bool m_read;
+    bool m_resetAbsent;
+};
+
+} // namespace KIVQtLib
