@@ -1,0 +1,299 @@
+#include "TestControl.h"
+
+#include "core/JsonRead.h"
+#include "core/KIVQtLib.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+#include <QtTest>
+
+using namespace KIVQtLib;
+
+namespace {
+
+Json::Value parse(const char* text)
+{
+    Json::Value root;
+    Json::CharReaderBuilder builder;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    std::string errors;
+    if (!reader->parse(text, text + std::strlen(text), &root, &errors))
+        qFatal("bad test JSON: %s", errors.c_str());
+    return root;
+}
+
+Json::Value write(IKIVQWidgetBase* control)
+{
+    Json::Value e(Json::objectValue);
+    control->serializeJsonValue(&e, false);
+    return e;
+}
+
+} // namespace
+
+// The common keys and the layout object of every control.
+class tst_KIVQWidgetBase : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void absoluteWritesSizeOnly();
+    void readsCommonKeys_data();
+    void readsCommonKeys();
+    void layoutObject_data();
+    void layoutObject();
+    void roundTrip();
+    void wrongTypesNeverThrow_data();
+    void wrongTypesNeverThrow();
+    void themeFlagSkipsCommonKeys();
+    void opacityPassesThroughClamped();
+    void layoutRatio();
+    void resizeWidgetAppliesStoredGeometry();
+};
+
+void tst_KIVQWidgetBase::absoluteWritesSizeOnly()
+{
+    QWidget parent;
+    TestControl c(&parent);
+    c.setGeometry(0, 0, 120, 30);
+    const Json::Value e = write(&c);
+    QCOMPARE(e["w"].asInt(), 120);
+    QCOMPARE(e["h"].asInt(), 30);
+    QVERIFY(!e.isMember("x"));
+    QVERIFY(!e.isMember("y"));
+    QVERIFY(!e.isMember("layout"));
+    QCOMPARE(e["type"].asString(), std::string("qttestcontrol"));
+    QCOMPARE(e["theme"].asString(), std::string("qttestcontrol"));
+
+    // Read back: absolute at (0, 0, 120, 30), stored but not applied until resizeWidget.
+    TestControl other(&parent);
+    other.resize(10, 10);
+    QVERIFY(other.readJsonValue(const_cast<Json::Value*>(&e)));
+    QCOMPARE(other.getLayoutType(), LayoutAbsolute);
+    QCOMPARE(other.size(), QSize(10, 10));
+    other.resizeWidget();
+    QCOMPARE(other.geometry(), QRect(0, 0, 120, 30));
+}
+
+void tst_KIVQWidgetBase::readsCommonKeys_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<int>("widthPolicy");
+    QTest::addColumn<bool>("absolute");
+    QTest::addColumn<int>("dockHor");
+    QTest::addColumn<int>("maxWidth");
+
+    QTest::newRow("policy 2 reads as -1") << QByteArray(R"({"widthPolicy": 2})") << -1 << false << 0 << kWidgetMaxSize;
+    QTest::newRow("policy -1 kept") << QByteArray(R"({"widthPolicy": -1})") << -1 << false << 0 << kWidgetMaxSize;
+    QTest::newRow("policy 1 kept") << QByteArray(R"({"widthPolicy": 1})") << 1 << false << 0 << kWidgetMaxSize;
+    QTest::newRow("dock 5 clamps and docks") << QByteArray(R"({"absoluteDockHor": 5})") << -1 << true << 2
+                                             << kWidgetMaxSize;
+    QTest::newRow("absoluteLayout false wins") << QByteArray(R"({"absoluteDockHor": 5, "absoluteLayout": false})")
+                                               << -1 << false << 2 << kWidgetMaxSize;
+    QTest::newRow("maxWidth 0") << QByteArray(R"({"maxWidth": 0})") << -1 << false << 0 << 0;
+    QTest::newRow("negative maxWidth is 0") << QByteArray(R"({"maxWidth": -4})") << -1 << false << 0 << 0;
+}
+
+void tst_KIVQWidgetBase::readsCommonKeys()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(int, widthPolicy);
+    QFETCH(bool, absolute);
+    QFETCH(int, dockHor);
+    QFETCH(int, maxWidth);
+
+    QWidget parent;
+    TestControl c(&parent);
+    Json::Value e = parse(json.constData());
+    QVERIFY(c.readJsonValue(&e));
+    QCOMPARE(int(c.getWidthPolicy()), widthPolicy);
+    QCOMPARE(c.getAbsoluteLayout(), absolute);
+    DockLayoutType hor, ver;
+    c.getAbsoluteDock(hor, ver);
+    QCOMPARE(int(hor), dockHor);
+    QCOMPARE(c.maximumWidth(), maxWidth);
+}
+
+void tst_KIVQWidgetBase::layoutObject_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<int>("layoutType");
+    QTest::addColumn<int>("ratio");
+    QTest::addColumn<QRect>("geometry");
+
+    QTest::newRow("relative with ratio") << QByteArray(R"({"layout": {"type": 0, "ratio": 3}})") << 0 << 3 << QRect();
+    QTest::newRow("relative without type") << QByteArray(R"({"layout": {}})") << 0 << 1 << QRect();
+    QTest::newRow("absolute applies geometry")
+        << QByteArray(R"({"layout": {"type": 1}, "x": 5, "y": 6, "w": 70, "h": 80})") << 1 << 1
+        << QRect(5, 6, 70, 80);
+    QTest::newRow("unknown type keeps previous data")
+        << QByteArray(R"({"layout": {"type": 7}, "x": 5, "w": 70})") << 1 << 1 << QRect(1, 2, 3, 4);
+    QTest::newRow("negative type counts as absent") << QByteArray(R"({"layout": {"type": -1, "ratio": 2}})") << 0 << 2
+                                                    << QRect();
+}
+
+void tst_KIVQWidgetBase::layoutObject()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(int, layoutType);
+    QFETCH(int, ratio);
+    QFETCH(QRect, geometry);
+
+    QWidget parent;
+    TestControl c(&parent);
+    c.setGeometry(1, 2, 3, 4);
+    Json::Value e = parse(json.constData());
+    c.readJsonValue(&e);
+    QCOMPARE(int(c.getLayoutType()), layoutType);
+    QCOMPARE(c.getLayoutRatio(), ratio);
+    if (geometry.isValid()) {
+        const int* data = c.getControlBase()->layoutData();
+        QCOMPARE(QRect(data[0], data[1], data[2], data[3]), geometry);
+        QCOMPARE(c.geometry(), geometry);
+    }
+}
+
+void tst_KIVQWidgetBase::roundTrip()
+{
+    QWidget parent;
+    TestControl a(&parent);
+    a.setObjectName(QStringLiteral("名字"));
+    a.setToolTip(QStringLiteral("tip"));
+    a.setInnerVisible(false);
+    a.setEnabled(false);
+    a.setAbsoluteDock(DockCenter, DockRightBottom, 4, -3);
+    a.setWidthPolicy(PolicyFixed);
+    a.setHeightPolicy(PolicyStretch);
+    a.setMinimumSize(10, 11);
+    a.setMaximumSize(200, 300);
+    a.setLayoutRatio(2);
+
+    const Json::Value e = write(&a);
+    QCOMPARE(e["visibility"].asBool(), false);
+    QCOMPARE(e["enable"].asBool(), false);
+    QCOMPARE(e["layout"]["ratio"].asInt(), 2);
+
+    TestControl b(&parent);
+    b.readJsonValue(const_cast<Json::Value*>(&e));
+    QCOMPARE(b.objectName(), QStringLiteral("名字"));
+    QCOMPARE(b.toolTip(), QStringLiteral("tip"));
+    QVERIFY(!b.getInnerVisible());
+    QVERIFY(!b.isEnabled());
+    DockLayoutType hor, ver;
+    int dx = 0, dy = 0;
+    b.getAbsoluteDock(hor, ver, dx, dy);
+    QVERIFY(b.getAbsoluteLayout());
+    QCOMPARE(int(hor), int(DockCenter));
+    QCOMPARE(int(ver), int(DockRightBottom));
+    QCOMPARE(dx, 4);
+    QCOMPARE(dy, -3);
+    QCOMPARE(b.getWidthPolicy(), PolicyFixed);
+    QCOMPARE(b.getHeightPolicy(), PolicyStretch);
+    QCOMPARE(b.minimumSize(), QSize(10, 11));
+    QCOMPARE(b.maximumSize(), QSize(200, 300));
+    QCOMPARE(b.getLayoutType(), LayoutRelative);
+    QCOMPARE(b.getLayoutRatio(), 2);
+    QCOMPARE(write(&b), e);
+}
+
+void tst_KIVQWidgetBase::wrongTypesNeverThrow_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    // Each element carries wrong-typed values next to "attr" text that must still apply.
+    QTest::newRow("strings for numbers")
+        << QByteArray(R"({"x": "a", "w": "b", "widthPolicy": "1", "minWidth": "z", "maxHeight": [1],
+                         "absoluteDockHor": "left", "absoluteDockOffsetX": {}, "attr": {"text": "ok"}})");
+    QTest::newRow("objects for strings")
+        << QByteArray(R"({"name": {"a": 1}, "tooltip": [], "visibility": "no", "enable": {}, "attr": {"text": "ok"}})");
+    QTest::newRow("layout of wrong shape")
+        << QByteArray(R"({"layout": 5, "attr": {"text": "ok"}})");
+    QTest::newRow("layout members of wrong type")
+        << QByteArray(R"({"layout": {"type": "one", "ratio": "two"}, "attr": {"text": "ok"}})");
+    QTest::newRow("huge numbers") << QByteArray(R"({"w": 1e300, "minWidth": 99999999999, "layout": {"type": 1e20},
+                                                  "attr": {"text": "ok", "count": 1e300}})");
+    QTest::newRow("attr members of wrong type")
+        << QByteArray(R"({"attr": {"text": "ok", "count": "seven", "flag": [true], "other": {"x": null}}})");
+    QTest::newRow("style entries of wrong shape")
+        << QByteArray(R"({"style": [5, [], ["a"], [1, 2, 3], ["a", 1, "x"], {"k": 1}], "attr": {"text": "ok"}})");
+    QTest::newRow("style not an array") << QByteArray(R"({"style": {"a": 1}, "attr": {"text": "ok"}})");
+    QTest::newRow("theme not a string") << QByteArray(R"({"theme": [1, 2], "attr": {"text": "ok"}})");
+}
+
+void tst_KIVQWidgetBase::wrongTypesNeverThrow()
+{
+    QFETCH(QByteArray, json);
+    QWidget parent;
+    TestControl c(&parent);
+    Json::Value e = parse(json.constData());
+    bool ok = false;
+    try {
+        ok = c.readJsonValue(&e);
+    } catch (...) {
+        QFAIL("reading threw");
+    }
+    QVERIFY(ok);
+    QCOMPARE(c.d()->text, QStringLiteral("ok"));
+    // And the control still writes itself.
+    try {
+        write(&c);
+    } catch (...) {
+        QFAIL("writing threw");
+    }
+}
+
+void tst_KIVQWidgetBase::themeFlagSkipsCommonKeys()
+{
+    QWidget parent;
+    TestControl c(&parent);
+    c.setObjectName(QStringLiteral("kept"));
+    c.setGeometry(1, 2, 3, 4);
+    Json::Value e = parse(R"({"name": "changed", "tooltip": "t", "visibility": false, "x": 9, "w": 9})");
+    {
+        ThemeResScope scope(true);
+        c.readJsonValue(&e);
+    }
+    QCOMPARE(c.objectName(), QStringLiteral("kept"));
+    QVERIFY(c.toolTip().isEmpty());
+    const int* data = c.getControlBase()->layoutData();
+    QCOMPARE(QRect(data[0], data[1], data[2], data[3]), QRect(1, 2, 3, 4));
+}
+
+void tst_KIVQWidgetBase::opacityPassesThroughClamped()
+{
+    TestControl c;
+    QCOMPARE(c.getOpacity(), 255);
+    c.setOpacity(128);
+    QCOMPARE(c.getOpacity(), 128);
+    c.setOpacity(300);
+    QCOMPARE(c.getOpacity(), 255);
+    c.setOpacity(-1);
+    QCOMPARE(c.getOpacity(), 0);
+}
+
+void tst_KIVQWidgetBase::layoutRatio()
+{
+    TestControl c;
+    QCOMPARE(c.getLayoutRatio(), 1); // absolute controls answer 1
+    c.setLayoutRatio(0);
+    QCOMPARE(c.getLayoutType(), LayoutRelative);
+    QCOMPARE(c.getLayoutRatio(), 1);
+    c.setLayoutRatio(5);
+    QCOMPARE(c.getLayoutRatio(), 5);
+    void* data = nullptr;
+    c.getLayoutData(data);
+    QCOMPARE(static_cast<int*>(data)[0], 5);
+}
+
+void tst_KIVQWidgetBase::resizeWidgetAppliesStoredGeometry()
+{
+    QWidget window;
+    window.resize(300, 200);
+    TestControl c(&window);
+    Json::Value e = parse(R"({"x": 3, "y": 4, "w": 50, "h": 60})");
+    c.readJsonValue(&e);
+    c.resizeWidget();
+    QCOMPARE(c.geometry(), QRect(3, 4, 50, 60));
+}
+
+QTEST_MAIN(tst_KIVQWidgetBase)
+#include "tst_KIVQWidgetBase.moc"
