@@ -7,10 +7,21 @@
 
 #include <json/json.h>
 
+#include "ThemeDocuments.h"
+#include "core/JsonRead.h"
+
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
 #include <QImage>
+#include <QPainter>
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
 
 namespace KIVQtLib {
 
@@ -20,8 +31,7 @@ KIVQResourceManager* KIVQResourceManager::getInstance()
     return &manager;
 }
 
-KIVQResourceManager::KIVQResourceManager()
-    : m_skinStore(new KIVQResourceManagerImpl)
+KIVQResourceManager::KIVQResourceManager() : m_skinStore(new KIVQResourceManagerImpl)
 {
     QObject::connect(LanguageManager::instance(), &LanguageManager::languageChanged,
                      [this](const QString&) { notifyLanguageToWindows(); });
@@ -87,8 +97,7 @@ void KIVQResourceManager::setFillStyle(KIVQResourceManagerImpl* store, const QSt
         store->putFillStyle(name, style);
 }
 
-void KIVQResourceManager::setTextStyle(KIVQResourceManagerImpl* store, const QString& name,
-                                       const TextStyleDesc& style)
+void KIVQResourceManager::setTextStyle(KIVQResourceManagerImpl* store, const QString& name, const TextStyleDesc& style)
 {
     if (store)
         store->putTextStyle(name, style);
@@ -111,6 +120,8 @@ QString KIVQResourceManager::getString(const QString& key) const
     LanguageManager* languages = LanguageManager::instance();
     if (languages->contains(key))
         return languages->text(key);
+    if (!m_currentLanguageSet)
+        return QString();
     const auto table = m_languageTables.constFind(m_currentLanguage);
     if (table != m_languageTables.constEnd() && table->contains(key))
         return table->value(key);
@@ -128,7 +139,7 @@ QString KIVQResourceManager::getCurrentLanguage() const
     LanguageManager* languages = LanguageManager::instance();
     if (!languages->languages().isEmpty())
         return languages->currentLanguage();
-    return m_languageTables.contains(m_currentLanguage) ? m_currentLanguage : QString();
+    return m_currentLanguageSet ? m_currentLanguage : QString();
 }
 
 bool KIVQResourceManager::setCurrentLanguage(const QString& id)
@@ -139,6 +150,7 @@ bool KIVQResourceManager::setCurrentLanguage(const QString& id)
     if (!m_languageTables.contains(id))
         return false;
     m_currentLanguage = id;
+    m_currentLanguageSet = true;
     notifyLanguageToWindows();
     return true;
 }
@@ -184,9 +196,15 @@ int KIVQResourceManager::getButtonFadeDuration() const
 
 // ---- paths ----
 
-QString KIVQResourceManager::getSkinDirPath() const { return m_skinStore->dirPath; }
+QString KIVQResourceManager::getSkinDirPath() const
+{
+    return m_skinStore->dirPath;
+}
 
-QString KIVQResourceManager::getFileSkinPath() const { return m_skinStore->filePath; }
+QString KIVQResourceManager::getFileSkinPath() const
+{
+    return m_skinStore->filePath;
+}
 
 QString KIVQResourceManager::getThemePath() const
 {
@@ -267,7 +285,7 @@ void KIVQResourceManager::notifyChangeLanguage(QWidget* widget)
     }
 }
 
-// ---- not yet built: resources, style document, theme loading ----
+// ---- files, images, SVG ----
 
 bool KIVQResourceManager::getResource(const QString& name, const char*& data, quint32& size,
                                       ResSourceType& source) const
@@ -275,21 +293,20 @@ bool KIVQResourceManager::getResource(const QString& name, const char*& data, qu
     const QByteArray bytes = getResourceBytes(name, &source);
     if (bytes.isNull())
         return false;
-    data = bytes.constData(); // shares the store's buffer
+    data = bytes.constData(); // the store keeps the buffer alive
     size = quint32(bytes.size());
     return true;
 }
 
 QByteArray KIVQResourceManager::getResourceBytes(const QString& name, ResSourceType* source) const
 {
-    const QByteArray key = name.toLower().replace(QLatin1Char('\\'), QLatin1Char('/')).toUtf8();
-    const std::string k(key.constData(), size_t(key.size()));
+    const std::string key = KIVQResourceManagerImpl::resourceKey(name);
     const std::pair<KIVQResourceManagerImpl*, ResSourceType> order[] = {
         {m_projectStore, ResProject}, {m_skinStore, ResSkin}, {m_themeStore, ResTheme}};
     for (const auto& [store, type] : order) {
         if (!store)
             continue;
-        if (const QByteArray* found = store->findFile(k)) {
+        if (const QByteArray* found = store->findFile(key)) {
             if (source)
                 *source = type;
             return *found;
@@ -300,10 +317,136 @@ QByteArray KIVQResourceManager::getResourceBytes(const QString& name, ResSourceT
     return QByteArray();
 }
 
-QImage* KIVQResourceManager::getImage(const QString&, bool) { return nullptr; }
-QSvgRenderer* KIVQResourceManager::getSvgRenderer(const QString&) { return nullptr; }
-void KIVQResourceManager::initDefaultImageRes() {}
-void KIVQResourceManager::initDefaultStyleRes() {}
+KIVQResourceManagerImpl* KIVQResourceManager::cacheStore(ResSourceType source) const
+{
+    KIVQResourceManagerImpl* store = source == ResProject ? m_projectStore
+                                     : source == ResTheme ? m_themeStore
+                                                          : m_skinStore;
+    return store ? store : m_skinStore;
+}
+
+QStringList KIVQResourceManager::fallbackPaths(const QString& name) const
+{
+    // The skin directory is kept with a trailing backslash; either separator must work here.
+    QString dir = m_skinStore->dirPath;
+    dir.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return {dir + name, name, dir + QLatin1String("images/") + name};
+}
+
+QImage* KIVQResourceManager::getImage(const QString& name, bool gray)
+{
+    const QString key = gray ? name + QLatin1String("_gray") : name;
+    for (KIVQResourceManagerImpl* store : {m_skinStore, m_projectStore, m_themeStore}) {
+        if (store) {
+            if (QImage* cached = store->cachedImage(key))
+                return cached;
+        }
+    }
+
+    ResSourceType source = ResSkin;
+    const QByteArray bytes = getResourceBytes(name, &source);
+    QImage image;
+    if (bytes.isEmpty() || !image.loadFromData(bytes)) {
+        image = QImage();
+        for (const QString& path : fallbackPaths(name)) {
+            if (QFileInfo(path).isFile()) {
+                image.load(path);
+                break;
+            }
+        }
+    }
+    const float factor = m_scaleFactor;
+    if (factor < 1.0f && !image.isNull())
+        image = image.scaled(int(float(image.width()) * factor), int(float(image.height()) * factor),
+                             Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // Nothing decodable: null, so a caller asking on every paint neither leaks nor keeps an empty image.
+    if (image.width() == 0 || image.height() == 0)
+        return nullptr;
+    if (gray) {
+        const QIcon icon(QPixmap::fromImage(image));
+        image = icon.pixmap(image.size(), QIcon::Disabled, QIcon::Off).toImage();
+        if (image.width() == 0)
+            return nullptr;
+    }
+    auto* result = new QImage(image);
+    cacheStore(source)->cacheImage(key, result);
+    return result;
+}
+
+QSvgRenderer* KIVQResourceManager::getSvgRenderer(const QString& name)
+{
+    for (KIVQResourceManagerImpl* store : {m_skinStore, m_projectStore, m_themeStore}) {
+        if (store) {
+            if (QSvgRenderer* cached = store->cachedSvg(name))
+                return cached;
+        }
+    }
+
+    ResSourceType source = ResSkin;
+    const QByteArray bytes = getResourceBytes(name, &source);
+    auto renderer = std::make_unique<QSvgRenderer>();
+    bool loaded = !bytes.isEmpty() && renderer->load(bytes);
+    if (!loaded) {
+        for (const QString& path : fallbackPaths(name)) {
+            if (QFileInfo(path).isFile()) {
+                loaded = renderer->load(path);
+                break;
+            }
+        }
+    }
+    if (!loaded || !renderer->isValid())
+        return nullptr;
+    QSvgRenderer* result = renderer.release();
+    cacheStore(source)->cacheSvg(name, result);
+    return result;
+}
+
+// ---- built-in resources ----
+
+void KIVQResourceManager::initDefaultImageRes()
+{
+    const QColor grey(204, 204, 204);
+    const QRect square(1, 1, 14, 14);
+    auto paint = [&](const char* name, const std::function<void(QPainter&)>& draw) {
+        auto* image = new QImage(16, 16, QImage::Format_ARGB32);
+        image->fill(0);
+        {
+            QPainter p(image);
+            p.setPen(QPen(grey, 1));
+            p.setBrush(Qt::NoBrush);
+            draw(p);
+        }
+        m_skinStore->cacheImage(QString::fromLatin1(name), image);
+    };
+    paint("IDB_UNSELECT", [&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.drawEllipse(square);
+    });
+    paint("IDB_SELECTED", [&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.drawEllipse(square);
+        p.setBrush(QBrush(grey));
+        p.drawEllipse(QPointF(8.0, 8.0), 4.0, 4.0);
+    });
+    paint("IDB_UNCHECK", [&](QPainter& p) { p.drawRect(square); });
+    paint("IDB_CHECKED", [&](QPainter& p) {
+        p.drawRect(square);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QPoint tick[] = {{4, 9}, {8, 13}, {14, 3}};
+        p.drawPolyline(tick, 3);
+    });
+}
+
+void KIVQResourceManager::initDefaultStyleRes()
+{
+    QFile file(QStringLiteral(":/style/resources/style/defaultStyle.json"));
+    if (!file.exists() || file.size() <= 0 || !file.open(QIODevice::ReadOnly))
+        return;
+    Json::Value root;
+    const Json::Value* styles = nullptr;
+    if (themedoc::parse(file.readAll(), root) && themedoc::styleList(root, styles))
+        readStyle(m_skinStore, *styles);
+}
 
 void KIVQResourceManager::releaseRes()
 {
@@ -312,26 +455,139 @@ void KIVQResourceManager::releaseRes()
     m_skinStore->clearStyles();
 }
 
+// ---- style document ----
+
+bool KIVQResourceManager::readStyle(KIVQResourceManagerImpl* store, const Json::Value& styles)
+{
+    if (!store || !styles.isArray())
+        return true;
+    for (const Json::Value& element : styles) {
+        int type = 0;
+        if (!json::read(element, "type", type))
+            continue;
+        if (type == 1) {
+            const FillStyle style = themedoc::readFillStyle(element, m_scaleFactor);
+            store->putFillStyle(style.name, style);
+        } else if (type == 2) {
+            const TextStyleDesc style = themedoc::readTextStyle(element);
+            store->putTextStyle(style.name, style);
+        }
+    }
+    return true;
+}
+
+bool KIVQResourceManager::writeStyle(KIVQResourceManagerImpl* store, Json::Value& styles) const
+{
+    if (!store)
+        return false;
+    if (!styles.isArray())
+        styles = Json::Value(Json::arrayValue);
+    for (const FillStyle& style : store->fillStyles)
+        styles.append(themedoc::writeFillStyle(style));
+    for (const TextStyleDesc& style : store->textStyles)
+        styles.append(themedoc::writeTextStyle(style));
+    return true;
+}
+
+QString KIVQResourceManager::toProjectStyleString()
+{
+    Json::Value styles;
+    writeStyle(m_projectStore, styles);
+    Json::Value root(Json::objectValue);
+    root["style"] = styles;
+    const std::string text = Json::StyledWriter().write(root);
+    // The writer escapes everything outside ASCII, so this equals the Latin-1 reading of the bytes.
+    return QString::fromUtf8(text.data(), int(text.size()));
+}
+
+// ---- language table ----
+
+bool KIVQResourceManager::readLanguage(const QByteArray& bytes)
+{
+    // UTF-16 little-endian code units; an odd count or a broken surrogate pair means a cut file.
+    if (bytes.isEmpty() || bytes.size() % 2 != 0)
+        return false;
+    const int units = bytes.size() / 2;
+    QString text(units, Qt::Uninitialized);
+    const uchar* raw = reinterpret_cast<const uchar*>(bytes.constData());
+    for (int i = 0; i < units; ++i)
+        text[i] = QChar(ushort(raw[2 * i] | (raw[2 * i + 1] << 8)));
+    for (int i = 0; i < units; ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate()) {
+            if (i + 1 >= units || !text.at(i + 1).isLowSurrogate())
+                return false;
+            ++i;
+        } else if (c.isLowSurrogate()) {
+            return false;
+        }
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+
+    const QStringList rows = text.split(QStringLiteral("\r\n"), Qt::KeepEmptyParts);
+    if (rows.size() < 2)
+        return false;
+    const QStringList header = rows.first().split(QLatin1Char('\t'), Qt::KeepEmptyParts);
+    if (header.size() < 2 || header.first() != QLatin1String("Language"))
+        return false;
+
+    const QStringList columns = header.mid(1);
+    for (const QString& id : columns)
+        m_languageTables[id].clear();
+    if (!m_currentLanguageSet) {
+        m_currentLanguage = columns.first();
+        m_currentLanguageSet = true;
+    }
+    for (int r = 1; r < rows.size(); ++r) {
+        const QStringList cells = rows.at(r).split(QLatin1Char('\t'), Qt::KeepEmptyParts);
+        if (cells.size() < 2)
+            continue;
+        const int n = qMin(cells.size() - 1, columns.size());
+        for (int c = 0; c < n; ++c)
+            m_languageTables[columns.at(c)].insert(cells.first(), cells.at(c + 1));
+    }
+    return true;
+}
+
+// ---- theme loading (not yet built) ----
+
 void KIVQResourceManager::initFontRes(bool) {}
-bool KIVQResourceManager::loadThemeDir(const QString&) { return false; }
-bool KIVQResourceManager::loadThemeFile(const QString&) { return false; }
-bool KIVQResourceManager::loadSkinFile(const QString&) { return false; }
-bool KIVQResourceManager::loadSkinFile(const char*, int) { return false; }
-bool KIVQResourceManager::setSkinDirPath(const QString&) { return false; }
-bool KIVQResourceManager::setProjectDirPath(const QString&) { return false; }
-QString KIVQResourceManager::toProjectStyleString() { return QString(); }
-bool KIVQResourceManager::readStyle(KIVQResourceManagerImpl*, const Json::Value&) { return true; }
-bool KIVQResourceManager::writeStyle(KIVQResourceManagerImpl* store, Json::Value&) const { return store; }
-bool KIVQResourceManager::readLanguage(const QByteArray&) { return false; }
+bool KIVQResourceManager::loadThemeDir(const QString&)
+{
+    return false;
+}
+bool KIVQResourceManager::loadThemeFile(const QString&)
+{
+    return false;
+}
+bool KIVQResourceManager::loadSkinFile(const QString&)
+{
+    return false;
+}
+bool KIVQResourceManager::loadSkinFile(const char*, int)
+{
+    return false;
+}
+bool KIVQResourceManager::setSkinDirPath(const QString&)
+{
+    return false;
+}
+bool KIVQResourceManager::setProjectDirPath(const QString&)
+{
+    return false;
+}
 
 // ---- scopes ----
 
-ThemeResScope::ThemeResScope(bool on)
-    : m_saved(KIVQResourceManager::getInstance()->isLoadFromThemeRes())
+ThemeResScope::ThemeResScope(bool on) : m_saved(KIVQResourceManager::getInstance()->isLoadFromThemeRes())
 {
     KIVQResourceManager::getInstance()->setSwitchToThemeRes(on);
 }
 
-ThemeResScope::~ThemeResScope() { KIVQResourceManager::getInstance()->setSwitchToThemeRes(m_saved); }
+ThemeResScope::~ThemeResScope()
+{
+    KIVQResourceManager::getInstance()->setSwitchToThemeRes(m_saved);
+}
 
 } // namespace KIVQtLib

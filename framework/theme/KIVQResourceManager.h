@@ -18,7 +18,12 @@ namespace KIVQtLib {
 
 class KIVQResourceManagerImpl;
 
-enum ResSourceType { ResSkin = 0, ResTheme = 1, ResProject = 2 };
+enum ResSourceType
+{
+    ResSkin = 0,
+    ResTheme = 1,
+    ResProject = 2
+};
 
 // Keeper of everything a control takes from its theme. Three stores: the skin store (always there),
 // the project store (a designer project) and the theme store (the running program's theme).
@@ -125,6 +130,10 @@ private:
     // The store that style lookups use now, or null when that store does not exist.
     KIVQResourceManagerImpl* styleStore() const;
     void notifyLanguageToWindows();
+    // Where an image or renderer from that source is cached.
+    KIVQResourceManagerImpl* cacheStore(ResSourceType source) const;
+    // Files tried when a name is not a decodable resource.
+    QStringList fallbackPaths(const QString& name) const;
 
     bool m_createdByFile = false;
     bool m_loadFromThemeRes = false;
@@ -132,7 +141,8 @@ private:
     bool m_designer = false;
     float m_scaleFactor = 100.0f;
     KIVGlobalConfig m_globalConfig;
-    QString m_currentLanguage; // key into m_languageTables, empty when none
+    QString m_currentLanguage; // key into m_languageTables while m_currentLanguageSet
+    bool m_currentLanguageSet = false;
     QMap<QString, QMap<QString, QString>> m_languageTables;
     QSet<QWidget*> m_windows;
     QSet<QWidget*> m_designerWindows;

@@ -15,6 +15,12 @@ KIVQResourceManagerImpl::~KIVQResourceManagerImpl()
     qDeleteAll(svgCache);
 }
 
+std::string KIVQResourceManagerImpl::resourceKey(const QString& name)
+{
+    const QByteArray key = name.toLower().replace(QLatin1Char('\\'), QLatin1Char('/')).toUtf8();
+    return std::string(key.constData(), size_t(key.size()));
+}
+
 void KIVQResourceManagerImpl::insertFile(const std::string& key, const QByteArray& bytes)
 {
     files.emplace(key, bytes);
@@ -74,7 +80,10 @@ void KIVQResourceManagerImpl::clearStyles()
     textStyleIndex.clear();
 }
 
-QImage* KIVQResourceManagerImpl::cachedImage(const QString& key) const { return imageCache.value(key, nullptr); }
+QImage* KIVQResourceManagerImpl::cachedImage(const QString& key) const
+{
+    return imageCache.value(key, nullptr);
+}
 
 void KIVQResourceManagerImpl::cacheImage(const QString& key, QImage* image)
 {
@@ -84,7 +93,10 @@ void KIVQResourceManagerImpl::cacheImage(const QString& key, QImage* image)
     slot = image;
 }
 
-QSvgRenderer* KIVQResourceManagerImpl::cachedSvg(const QString& key) const { return svgCache.value(key, nullptr); }
+QSvgRenderer* KIVQResourceManagerImpl::cachedSvg(const QString& key) const
+{
+    return svgCache.value(key, nullptr);
+}
 
 void KIVQResourceManagerImpl::cacheSvg(const QString& key, QSvgRenderer* renderer)
 {

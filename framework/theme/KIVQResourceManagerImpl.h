@@ -25,6 +25,10 @@ public:
     ~KIVQResourceManagerImpl();
     Q_DISABLE_COPY(KIVQResourceManagerImpl)
 
+    // Resource names are compared without regard to case and separator: lower-cased (all of Unicode,
+    // so names outside ASCII match whatever their case), backslashes as slashes, UTF-8.
+    static std::string resourceKey(const QString& name);
+
     // The first file of a name is kept.
     void insertFile(const std::string& key, const QByteArray& bytes);
     const QByteArray* findFile(const std::string& key) const;
@@ -43,10 +47,10 @@ public:
     void clearImagesExcept(const QString& keepMarker);
     void clearSvgs();
 
-    std::unique_ptr<Json::Value> themeDocument; // parsed "theme.json", null when none
-    std::map<std::string, QByteArray> files;    // lower-cased name to bytes
+    std::unique_ptr<Json::Value> themeDocument;           // parsed "theme.json", null when none
+    std::map<std::string, QByteArray> files;              // lower-cased name to bytes
     std::map<std::string, const Json::Value*> themeIndex; // entry "name" to entry inside themeDocument
-    QVector<QByteArray> styleFiles;             // every "style.json" read, in reading order
+    QVector<QByteArray> styleFiles;                       // every "style.json" read, in reading order
     QString dirPath;
     QString filePath;
     QMap<QString, QImage*> imageCache;

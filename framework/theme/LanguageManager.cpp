@@ -86,8 +86,11 @@ bool LanguageManager::setLanguage(const QString& id)
 QStringList LanguageManager::languages() const
 {
     QStringList ids = m_translations.keys();
-    std::sort(ids.begin(), ids.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    // Identifiers equal but for case keep a fixed order rather than the hash's.
+    std::sort(ids.begin(), ids.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
     return ids;
 }
 
@@ -104,8 +107,8 @@ bool LanguageManager::contains(const QString& key, const QString& language) cons
     const QString asked = language.isEmpty() ? m_currentLanguageId : language;
     if (!lookup(asked, key).isNull())
         return true;
-    return language.isEmpty() && m_currentLanguageId != m_defaultLanguageId
-           && !lookup(m_defaultLanguageId, key).isNull();
+    return language.isEmpty() && m_currentLanguageId != m_defaultLanguageId &&
+           !lookup(m_defaultLanguageId, key).isNull();
 }
 
 QString LanguageManager::text(const QString& key, const QString& fallback)

@@ -1,0 +1,38 @@
+#pragma once
+
+// The JSON documents of a theme: parsing untrusted bytes, the elements of the style document and
+// the index of the theme entries. None of these throws, whatever the bytes.
+
+#include "core/StyleTypes.h"
+
+#include <QByteArray>
+
+namespace KIVQtLib {
+
+class KIVQResourceManagerImpl;
+
+namespace themedoc {
+
+// Text up to the first NUL byte, parsed with comments allowed. False for a parse failure, including
+// documents nested deeper than the reader's limit.
+bool parse(const QByteArray& bytes, Json::Value& root);
+
+// One element of the style list. Values of the wrong type count as absent. Margins are multiplied
+// by scale when it is below 1.
+FillStyle readFillStyle(const Json::Value& element, float scale);
+TextStyleDesc readTextStyle(const Json::Value& element);
+Json::Value writeFillStyle(const FillStyle& style);
+Json::Value writeTextStyle(const TextStyleDesc& style);
+
+// The "style" list of a parsed style document: null when the root is null, else the member, which
+// must be an array (or null). False for any other shape.
+bool styleList(const Json::Value& root, const Json::Value*& list);
+
+// Parses the store's "theme.json" into its theme document and, with buildIndex, maps each entry of
+// the first element's "child" by its "name" (first of equal names kept). A store without the file
+// succeeds untouched; a file that does not parse or has the wrong shape fails and leaves the store's
+// document and index empty.
+bool readThemeDocument(KIVQResourceManagerImpl& store, bool buildIndex);
+
+} // namespace themedoc
+} // namespace KIVQtLib
