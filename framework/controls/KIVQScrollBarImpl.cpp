@@ -1,0 +1,200 @@
+#include "KIVQScrollBarImpl.h"
+
+#include "KIVQScrollBar.h"
+#include "core/JsonAttr.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
+
+namespace KIVQtLib {
+
+namespace {
+
+// "style" codes: the background, then a run of four per part in CtrlState order.
+constexpr int kBackgroundCode = 0;
+constexpr int kUpCode = 2;
+constexpr int kDownCode = 6;
+constexpr int kThumbCode = 10;
+
+// Hit-testing visits the parts in this order.
+constexpr KIVQScrollBarImpl::Part kParts[] = {KIVQScrollBarImpl::Thumb, KIVQScrollBarImpl::DownButton,
+                                              KIVQScrollBarImpl::UpButton};
+
+} // namespace
+
+KIVQScrollBarImpl::KIVQScrollBarImpl(KIVQScrollBar* owner, const QString& typeName)
+    : KIVQWidgetBaseImpl(owner, typeName), m_bar(owner)
+{
+    // A bar belongs to a scrollable owner, which shows it when there is something to scroll.
+    owner->setVisible(false);
+}
+
+QStyle::SubControl KIVQScrollBarImpl::subControl(Part part)
+{
+    switch (part) {
+    case Thumb:
+        return QStyle::SC_ScrollBarSlider;
+    case DownButton:
+        return QStyle::SC_ScrollBarAddLine;
+    case UpButton:
+        break;
+    }
+    return QStyle::SC_ScrollBarSubLine;
+}
+
+QRect KIVQScrollBarImpl::partRect(Part part) const
+{
+    QStyleOptionSlider option;
+    m_bar->initStyleOption(&option);
+    return m_bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, subControl(part), m_bar);
+}
+
+int& KIVQScrollBarImpl::stateOf(Part part)
+{
+    switch (part) {
+    case Thumb:
+        return m_thumbState;
+    case DownButton:
+        return m_downState;
+    case UpButton:
+        break;
+    }
+    return m_upState;
+}
+
+int KIVQScrollBarImpl::partState(Part part) const
+{
+    return const_cast<KIVQScrollBarImpl*>(this)->stateOf(part);
+}
+
+void KIVQScrollBarImpl::setPartState(Part part, int state, bool wholeBar)
+{
+    stateOf(part) = state;
+    if (wholeBar)
+        m_bar->repaint();
+    else
+        m_bar->repaint(partRect(part));
+}
+
+void KIVQScrollBarImpl::mousePressAt(const QPoint& pos)
+{
+    for (Part part : kParts) {
+        if (partRect(part).contains(pos) && stateOf(part) != CtrlPressed)
+            setPartState(part, CtrlPressed);
+    }
+}
+
+void KIVQScrollBarImpl::mouseReleaseAt(const QPoint& pos)
+{
+    for (Part part : kParts) {
+        const int target = partRect(part).contains(pos) ? CtrlHover : CtrlNormal;
+        if (stateOf(part) != target)
+            setPartState(part, target);
+    }
+}
+
+void KIVQScrollBarImpl::mouseMoveTo(const QPoint& pos)
+{
+    for (Part part : kParts) {
+        const int state = stateOf(part);
+        if (partRect(part).contains(pos)) {
+            if (state != CtrlHover && state != CtrlPressed)
+                setPartState(part, CtrlHover);
+        } else if (part == Thumb) {
+            // A pressed thumb is being dragged and stays pressed until the release.
+            if (state != CtrlNormal && state != CtrlPressed)
+                setPartState(part, CtrlNormal);
+        } else if (state != CtrlNormal) {
+            setPartState(part, CtrlNormal);
+        }
+    }
+}
+
+void KIVQScrollBarImpl::onMouseMove(QMouseEvent* event)
+{
+    if (event)
+        mouseMoveTo(event->pos());
+}
+
+void KIVQScrollBarImpl::onMouseLeave()
+{
+    m_hover = false;
+    if (m_thumbState != CtrlNormal && m_thumbState != CtrlPressed)
+        setPartState(Thumb, CtrlNormal, true);
+    if (m_upState != CtrlNormal)
+        setPartState(UpButton, CtrlNormal, true);
+    if (m_downState != CtrlNormal)
+        setPartState(DownButton, CtrlNormal, true);
+}
+
+void KIVQScrollBarImpl::paintEvent()
+{
+    // Unlike the base, the part states are left alone: they are kept by the mouse handlers.
+    QPainter painter(m_bar);
+    paint(&painter, QRect(0, 0, m_bar->width(), m_bar->height()));
+}
+
+void KIVQScrollBarImpl::paint(QPainter* painter, const QRect& rect)
+{
+    const bool enabled = m_bar->isEnabled();
+    const auto shown = [enabled](int state) { return enabled ? state : int(CtrlDisabled); };
+
+    paintFillStyle(painter, background, rect);
+
+    const QRect thumb = partRect(Thumb);
+    paintFillStyle(painter, thumbStyles.get(shown(m_thumbState)), thumb);
+    paintImageOrSvg(painter, thumbIcon, IconStyleDesc(), thumb, !enabled);
+
+    const QRect up = partRect(UpButton);
+    paintFillStyle(painter, upStyles.get(shown(m_upState)), up);
+    paintImageOrSvg(painter, upIcon, upIconStyle, up, !enabled);
+
+    const QRect down = partRect(DownButton);
+    paintFillStyle(painter, downStyles.get(shown(m_downState)), down);
+    paintImageOrSvg(painter, downIcon, downIconStyle, down, !enabled);
+}
+
+bool KIVQScrollBarImpl::serializeJsonValue(Json::Value** json, bool read)
+{
+    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
+        return false;
+    Json::Value& e = **json;
+    const bool fromTheme = KIVQResourceManager::getInstance()->isLoadFromThemeRes();
+
+    if (read) {
+        for (const StyleEntry& entry : readStyleEntries(e)) {
+            if (!applySlotEntry(background, kBackgroundCode, entry) && !applyStateEntry(upStyles, kUpCode, entry) &&
+                !applyStateEntry(downStyles, kDownCode, entry))
+                applyStateEntry(thumbStyles, kThumbCode, entry);
+        }
+    } else {
+        StyleWriter styles;
+        styles.slot(background, kBackgroundCode);
+        styles.states(upStyles, kUpCode);
+        styles.states(downStyles, kDownCode);
+        styles.states(thumbStyles, kThumbCode);
+        styles.store(e, true);
+    }
+
+    AttrIO attr(e, read);
+    attr.io("upicon", upIcon, QString());
+    attr.io("downicon", downIcon, QString());
+    attr.io("thumbicon", thumbIcon, QString());
+    if (read) {
+        // A theme entry styles bars of both orientations, so it never turns one.
+        if (!fromTheme) {
+            attr.ioBool("hor", horizontal, false);
+            m_bar->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
+        }
+    } else {
+        horizontal = m_bar->orientation() == Qt::Horizontal;
+        attr.ioBool("hor", horizontal, false);
+    }
+    return true;
+}
+
+} // namespace KIVQtLib

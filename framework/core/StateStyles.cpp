@@ -1,0 +1,82 @@
+#include "StateStyles.h"
+
+#include "JsonRead.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+namespace KIVQtLib {
+
+QVector<StyleEntry> readStyleEntries(const Json::Value& element)
+{
+    QVector<StyleEntry> entries;
+    const Json::Value* styles = json::array(element, "style");
+    if (!styles)
+        return entries;
+    for (const Json::Value& item : *styles) {
+        if (!item.isArray() || item.size() < 3)
+            continue;
+        StyleEntry entry;
+        if (!json::toString(item[0], entry.name) || !json::toInt(item[2], entry.code))
+            continue;
+        entries.append(entry);
+    }
+    return entries;
+}
+
+bool lookupStyle(const QString& name, FillStyle& style)
+{
+    return KIVQResourceManager::getInstance()->getFillStyle(name, style);
+}
+
+bool lookupStyle(const QString& name, TextStyleDesc& style)
+{
+    return KIVQResourceManager::getInstance()->getTextStyle(name, style);
+}
+
+StyleWriter::StyleWriter() : m_entries(new Json::Value(Json::arrayValue)) {}
+
+StyleWriter::~StyleWriter()
+{
+    delete m_entries;
+}
+
+void StyleWriter::slot(const FillStyle& style, int code)
+{
+    append(style.name, style.isText, code);
+}
+
+void StyleWriter::slot(const TextStyleDesc& style, int code)
+{
+    append(style.name, style.isText, code);
+}
+
+void StyleWriter::append(const QString& name, bool isText, int code)
+{
+    if (name.isEmpty())
+        return;
+    Json::Value entry(Json::arrayValue);
+    entry.append(json::toUtf8(name));
+    entry.append(isText ? 2 : 1);
+    entry.append(code);
+    m_entries->append(entry);
+}
+
+bool StyleWriter::isEmpty() const
+{
+    return m_entries->empty();
+}
+
+void StyleWriter::store(Json::Value& element, bool evenWhenEmpty) const
+{
+    if (!element.isObject() && !element.isNull())
+        return;
+    if (!m_entries->empty())
+        element["style"] = *m_entries;
+    else if (evenWhenEmpty)
+        element["style"] = Json::Value();
+    else if (element.isObject())
+        element.removeMember("style");
+}
+
+} // namespace KIVQtLib

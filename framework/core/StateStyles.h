@@ -1,0 +1,127 @@
+#pragma once
+
+#include "StyleTypes.h"
+
+#include <QString>
+#include <QVector>
+
+#include <array>
+
+namespace KIVQtLib {
+
+// The state rule of every per-state accessor: setters take 0..3, or kAllStates for all four, and
+// ignore anything else; getters clamp, so a stray state never reads outside the four slots.
+inline bool isSingleState(int state)
+{
+    return state >= 0 && state < kStateCount;
+}
+inline int clampState(int state)
+{
+    return state < 0 ? 0 : (state >= kStateCount ? kStateCount - 1 : state);
+}
+
+// One style per CtrlState.
+template <class Style> class StateStyles
+{
+public:
+    StateStyles() = default;
+
+    // Returns whether the state was one the rule accepts.
+    bool set(int state, const Style& style)
+    {
+        if (state == kAllStates) {
+            m_styles.fill(style);
+            return true;
+        }
+        if (!isSingleState(state))
+            return false;
+        m_styles[size_t(state)] = style;
+        return true;
+    }
+    const Style& get(int state) const { return m_styles[size_t(clampState(state))]; }
+    Style& at(int state) { return m_styles[size_t(clampState(state))]; }
+    const Style& operator[](int state) const { return get(state); }
+
+private:
+    std::array<Style, kStateCount> m_styles{};
+};
+
+// One [name, kind, code] member of a control's "style" array. The kind is not needed to read:
+// the code alone says which slot, and so which kind of style, is meant.
+struct KIVQTLIB_EXPORT StyleEntry
+{
+    QString name;
+    int code = -1;
+};
+
+// The well-formed entries of element["style"] in array order; malformed ones are skipped.
+KIVQTLIB_EXPORT QVector<StyleEntry> readStyleEntries(const Json::Value& element);
+
+// A named style from the store the resource manager uses now. On success the style is replaced
+// (for the fill names "empty" and "emptyRect" only its name and draw flag); a name the store lacks
+// changes nothing.
+KIVQTLIB_EXPORT bool lookupStyle(const QString& name, FillStyle& style);
+KIVQTLIB_EXPORT bool lookupStyle(const QString& name, TextStyleDesc& style);
+
+// A single-slot style: applied when the entry's code is the slot's. Returns whether it was.
+template <class Style> bool applySlotEntry(Style& slot, int code, const StyleEntry& entry)
+{
+    if (entry.code != code)
+        return false;
+    lookupStyle(entry.name, slot);
+    return true;
+}
+
+// A run of four codes starting at baseCode, in CtrlState order. The first code sets all four states,
+// the others one state each, so later entries override single states. Returns whether the entry's
+// code belongs to the run.
+template <class Style> bool applyStateEntry(StateStyles<Style>& styles, int baseCode, const StyleEntry& entry)
+{
+    const int state = entry.code - baseCode;
+    if (!isSingleState(state))
+        return false;
+    Style found = styles.get(state);
+    if (lookupStyle(entry.name, found))
+        styles.set(state == 0 ? kAllStates : state, found);
+    return true;
+}
+
+// Collects the entries of a "style" array. Only named styles are written; the kind is 2 for a text
+// style and 1 for a fill.
+class KIVQTLIB_EXPORT StyleWriter
+{
+public:
+    StyleWriter();
+    ~StyleWriter();
+    Q_DISABLE_COPY(StyleWriter)
+
+    void slot(const FillStyle& style, int code);
+    void slot(const TextStyleDesc& style, int code);
+
+    // One entry with the base code when every named state equals state 0 and state 0 is named, else
+    // one entry per named state. Reading either form gives back the same named styles.
+    template <class Style> void states(const StateStyles<Style>& styles, int baseCode)
+    {
+        const Style& first = styles.get(0);
+        bool agree = !first.name.isEmpty();
+        for (int s = 1; agree && s < kStateCount; ++s)
+            agree = styles.get(s).name.isEmpty() || styles.get(s) == first;
+        if (agree) {
+            slot(first, baseCode);
+            return;
+        }
+        for (int s = 0; s < kStateCount; ++s)
+            slot(styles.get(s), baseCode + s);
+    }
+
+    bool isEmpty() const;
+    // Stores the array as element["style"]: always, as null when it is empty, or only when it has entries.
+    void store(Json::Value& element, bool evenWhenEmpty) const;
+
+private:
+    void append(const QString& name, bool isText, int code);
+
+    Json::Value* m_entries;
+};
+
+} // namespace KIVQtLib
