@@ -1,3 +1,4 @@
+#include "KIVQLabel.h"
 #include "KIVQScrollBar.h"
 #include "core/KIVQtLib.h"
 
@@ -6,6 +7,8 @@ namespace KIVQtLib {
 // Basic, input, scrolling and paging controls register here as they land.
 void registerBasicControls()
 {
+    kivRegisterQtControl("qtlabel", &KIVQLabel::createKIVQLabel, KIVQLabel::getProps(), true);
+    kivRegisterDefaultControl("label", &KIVQLabel::createKIVQLabel);
     kivRegisterQtControl("qtscrollbar", &KIVQScrollBar::createKIVQScrollBar, KIVQScrollBar::getProps(), true);
     kivRegisterDefaultControl("scrollbar", &KIVQScrollBar::createKIVQScrollBar);
 }

@@ -1,0 +1,120 @@
+#include "KIVQLabelImpl.h"
+
+#include "KIVQLabel.h"
+#include "core/JsonAttr.h"
+#include "core/StateStyles.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+
+namespace KIVQtLib {
+
+namespace {
+
+constexpr int kTextStyleCode = 0;
+
+Qt::Alignment alignmentOf(const TextStyleDesc& style)
+{
+    Qt::Alignment align;
+    switch (style.horAlign) {
+    case 0:
+        align |= Qt::AlignLeft;
+        break;
+    case 1:
+        align |= Qt::AlignHCenter;
+        break;
+    case 2:
+        align |= Qt::AlignRight;
+        break;
+    default:
+        break;
+    }
+    switch (style.verAlign) {
+    case 0:
+        align |= Qt::AlignTop;
+        break;
+    case 1:
+        align |= Qt::AlignVCenter;
+        break;
+    case 2:
+        align |= Qt::AlignBottom;
+        break;
+    default:
+        break;
+    }
+    return align;
+}
+
+} // namespace
+
+KIVQLabelImpl::KIVQLabelImpl(KIVQLabel* owner, const QString& typeName)
+    : KIVQWidgetBaseImpl(owner, typeName), m_label(owner)
+{
+}
+
+void KIVQLabelImpl::paint(QPainter* painter, const QRect& rect)
+{
+    paintText(painter, m_label->text(), normalStyle, rect);
+}
+
+void KIVQLabelImpl::onLanguageChanged()
+{
+    if (!languageKey.isEmpty())
+        m_label->setText(KIVQResourceManager::getInstance()->getString(languageKey));
+}
+
+void KIVQLabelImpl::applyStyle()
+{
+    m_label->setFont(styleFont(normalStyle));
+    QPalette palette;
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(normalStyle.colour));
+    m_label->setPalette(palette);
+    m_label->setAlignment(alignmentOf(normalStyle));
+}
+
+void KIVQLabelImpl::elide()
+{
+    if (normalStyle.elideMode == Qt::ElideNone || !normalStyle.singleline)
+        return;
+    const Qt::TextElideMode mode = normalStyle.elideMode >= Qt::ElideLeft && normalStyle.elideMode <= Qt::ElideMiddle
+                                       ? Qt::TextElideMode(normalStyle.elideMode)
+                                       : Qt::ElideRight;
+    const QFontMetrics metrics(styleFont(normalStyle));
+    m_label->QLabel::setText(metrics.elidedText(fullText, mode, m_label->width(), 0));
+}
+
+bool KIVQLabelImpl::serializeJsonValue(Json::Value** json, bool read)
+{
+    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
+        return false;
+    Json::Value& e = **json;
+    // The program owns the text: a theme entry styles the label but never replaces what it shows.
+    const bool fromTheme = KIVQResourceManager::getInstance()->isLoadFromThemeRes();
+
+    if (read) {
+        for (const StyleEntry& entry : readStyleEntries(e))
+            applySlotEntry(normalStyle, kTextStyleCode, entry);
+        if (!fromTheme) {
+            AttrIO attr(e, true);
+            QString text = fullText;
+            attr.io("text", text, QString());
+            m_label->setText(text);
+        }
+        applyStyle();
+        return true;
+    }
+
+    StyleWriter styles;
+    styles.slot(normalStyle, kTextStyleCode);
+    styles.store(e, true);
+    // The full text: the shown one may be elided, and saving it would cut the text for good.
+    AttrIO attr(e, false);
+    attr.io("text", fullText, QString());
+    return true;
+}
+
+} // namespace KIVQtLib

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/KIVQWidgetBaseImpl.h"
+
+namespace KIVQtLib {
+
+class KIVQLabel;
+
+// The label's text styles, full text and JSON. The label paints through QLabel: the normal style is
+// turned into the widget's font, palette and alignment whenever it changes.
+class KIVQTLIB_EXPORT KIVQLabelImpl : public KIVQWidgetBaseImpl
+{
+    Q_OBJECT
+public:
+    KIVQLabelImpl(KIVQLabel* owner, const QString& typeName);
+
+    void paint(QPainter* painter, const QRect& rect) override;
+    void onLanguageChanged() override;
+    bool serializeJsonValue(Json::Value** json, bool read) override;
+
+    // Font, palette and alignment from the normal style.
+    void applyStyle();
+    // The shown text: the full text elided to the label's width when the normal style asks for it.
+    void elide();
+
+    TextStyleDesc normalStyle;
+    TextStyleDesc disabledStyle;
+    QString fullText;
+    QString languageKey;
+
+private:
+    KIVQLabel* m_label;
+};
+
+} // namespace KIVQtLib
