@@ -1,4 +1,5 @@
 #include "KIVQLabel.h"
+#include "KIVQPushButton.h"
 #include "KIVQScrollBar.h"
 #include "core/KIVQtLib.h"
 
@@ -7,6 +8,8 @@ namespace KIVQtLib {
 // Basic, input, scrolling and paging controls register here as they land.
 void registerBasicControls()
 {
+    kivRegisterQtControl("qtbutton", &KIVQPushButton::createKIVQPushButton, KIVQPushButton::getProps(), true);
+    kivRegisterDefaultControl("button", &KIVQPushButton::createKIVQPushButton);
     kivRegisterQtControl("qtlabel", &KIVQLabel::createKIVQLabel, KIVQLabel::getProps(), true);
     kivRegisterDefaultControl("label", &KIVQLabel::createKIVQLabel);
     kivRegisterQtControl("qtscrollbar", &KIVQScrollBar::createKIVQScrollBar, KIVQScrollBar::getProps(), true);

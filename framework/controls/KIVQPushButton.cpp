@@ -1,0 +1,244 @@
+#include "KIVQPushButton.h"
+
+#include "KIVQPushButtonImpl.h"
+
+#include <QPointer>
+
+namespace KIVQtLib {
+
+KIVQPushButton::KIVQPushButton(QWidget* parent) : QPushButton(parent)
+{
+    m_impl.reset(new KIVQPushButtonImpl(this, QString::fromLatin1(typeName())));
+    setAttribute(Qt::WA_MouseTracking);
+    m_impl->applyTheme();
+}
+
+KIVQPushButton::~KIVQPushButton() = default;
+
+KIVQ_CONTROL_DEFINE(KIVQPushButton)
+
+KIVQPushButtonImpl* KIVQPushButton::impl() const
+{
+    return static_cast<KIVQPushButtonImpl*>(m_impl.get());
+}
+
+void KIVQPushButton::setBackground(CtrlState state, const FillStyle& fill)
+{
+    impl()->backgrounds.set(state, fill);
+}
+
+const FillStyle& KIVQPushButton::getBackground(CtrlState state) const
+{
+    return impl()->backgrounds.get(state);
+}
+
+void KIVQPushButton::setTextStyle(CtrlState state, const TextStyleDesc& style)
+{
+    impl()->textStyles.set(state, style);
+}
+
+const TextStyleDesc& KIVQPushButton::getTextStyle(CtrlState state) const
+{
+    return impl()->textStyles.get(state);
+}
+
+void KIVQPushButton::setUseFillStyle(CtrlState state, bool colour)
+{
+    StateStyles<FillStyle>& fills = impl()->backgrounds;
+    if (state == kAllStates) {
+        for (int s = 0; s < kStateCount; ++s)
+            fills.at(s).colourFill = colour;
+    } else if (isSingleState(state)) {
+        fills.at(state).colourFill = colour;
+    }
+}
+
+bool KIVQPushButton::getUseFillStyle(CtrlState state) const
+{
+    return impl()->backgrounds.get(state).colourFill;
+}
+
+void KIVQPushButton::setDrawBackground(bool on)
+{
+    if (impl()->drawBackground == on)
+        return;
+    impl()->drawBackground = on;
+    repaint();
+}
+
+bool KIVQPushButton::getDrawBackground() const
+{
+    return impl()->drawBackground;
+}
+
+void KIVQPushButton::setShowText(bool on)
+{
+    impl()->showText = on;
+}
+
+bool KIVQPushButton::getShowText() const
+{
+    return impl()->showText;
+}
+
+void KIVQPushButton::setUseIcon(bool on)
+{
+    impl()->useIcon = on;
+    repaint();
+}
+
+bool KIVQPushButton::getUseIcon() const
+{
+    return impl()->useIcon;
+}
+
+void KIVQPushButton::setIcon(const QString& path)
+{
+    impl()->setIconPath(path);
+}
+
+void KIVQPushButton::setIcon(const QIcon& icon)
+{
+    impl()->setIcon(icon);
+}
+
+QString KIVQPushButton::getIcon() const
+{
+    return impl()->iconPath;
+}
+
+void KIVQPushButton::setHotIcon(const QString& path)
+{
+    if (impl()->hotIconPath == path)
+        return;
+    impl()->hotIconPath = path;
+    repaint();
+}
+
+QString KIVQPushButton::getHotIcon() const
+{
+    return impl()->hotIconPath;
+}
+
+void KIVQPushButton::setPressedIcon(const QString& path)
+{
+    if (impl()->pressedIconPath == path)
+        return;
+    impl()->pressedIconPath = path;
+    repaint();
+}
+
+QString KIVQPushButton::getPressedIcon() const
+{
+    return impl()->pressedIconPath;
+}
+
+void KIVQPushButton::setIconStyle(const IconStyleDesc& style)
+{
+    impl()->iconStyle = style;
+}
+
+const IconStyleDesc& KIVQPushButton::getIconStyle() const
+{
+    return impl()->iconStyle;
+}
+
+void KIVQPushButton::setTextOffsetX(int x)
+{
+    impl()->textOffsetX = x;
+}
+
+int KIVQPushButton::getTextOffsetX() const
+{
+    return impl()->textOffsetX;
+}
+
+void KIVQPushButton::setTextOffsetY(int y)
+{
+    impl()->textOffsetY = y;
+}
+
+int KIVQPushButton::getTextOffsetY() const
+{
+    return impl()->textOffsetY;
+}
+
+void KIVQPushButton::setFadeEnabled(bool on)
+{
+    impl()->setFadeEnabled(on);
+    repaint();
+}
+
+bool KIVQPushButton::getFadeEnabled() const
+{
+    return impl()->fadeEnabled;
+}
+
+void KIVQPushButton::setFadeDuration(int ms)
+{
+    impl()->setFadeDuration(ms);
+}
+
+int KIVQPushButton::getFadeDuration() const
+{
+    return impl()->fadeDuration;
+}
+
+void KIVQPushButton::paintEvent(QPaintEvent*)
+{
+    m_impl->paintEvent();
+}
+
+void KIVQPushButton::enterEvent(QEvent* event)
+{
+    QWidget::enterEvent(event);
+    m_impl->onMouseEnter();
+    Q_EMIT enterSignal();
+}
+
+void KIVQPushButton::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    m_impl->onMouseLeave();
+    Q_EMIT leaveSignal();
+}
+
+void KIVQPushButton::mouseMoveEvent(QMouseEvent* event)
+{
+    QPushButton::mouseMoveEvent(event);
+    m_impl->onMouseMove(event);
+}
+
+// pressed, released and clicked are emitted inside the base handlers; a slot may delete the button.
+void KIVQPushButton::mousePressEvent(QMouseEvent* event)
+{
+    QPointer<KIVQPushButton> alive(this);
+    QPushButton::mousePressEvent(event);
+    if (alive)
+        m_impl->onMousePress();
+}
+
+void KIVQPushButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPointer<KIVQPushButton> alive(this);
+    QPushButton::mouseReleaseEvent(event);
+    if (alive)
+        m_impl->onMouseRelease();
+}
+
+ControlInfo KIVQPushButton::getProps()
+{
+    ControlInfo info = kivMakeControlInfo(typeName(), "KIVQPushButton", "Button", "PushButton", "button");
+    auto& rows = info.properties;
+    rows.push_back(props::fill<KIVQPushButton>(QStringLiteral("Background"), &KIVQPushButton::setBackground,
+                                               &KIVQPushButton::getBackground));
+    rows.push_back(props::onOff<KIVQPushButton>(QStringLiteral("DrawBackground"), &KIVQPushButton::setDrawBackground,
+                                                &KIVQPushButton::getDrawBackground));
+    rows.push_back(props::onOff<KIVQPushButton>(QStringLiteral("FadeEnabled"), &KIVQPushButton::setFadeEnabled,
+                                                &KIVQPushButton::getFadeEnabled));
+    rows.push_back(props::integer<KIVQPushButton>(QStringLiteral("FadeDuration"), &KIVQPushButton::setFadeDuration,
+                                                  &KIVQPushButton::getFadeDuration));
+    return info;
+}
+
+} // namespace KIVQtLib
