@@ -8,11 +8,14 @@
 #include <json/json.h>
 
 #include "ThemeDocuments.h"
+#include "ThemeReader.h"
 #include "core/JsonRead.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
@@ -24,6 +27,34 @@
 #include <memory>
 
 namespace KIVQtLib {
+
+namespace {
+
+// Parses a style document and reads its list into the store; false, store untouched, when it is
+// empty, does not parse or has no style list.
+bool applyStyleDocument(KIVQResourceManager& rm, KIVQResourceManagerImpl* store, const QByteArray& body)
+{
+    Json::Value root;
+    const Json::Value* styles = nullptr;
+    if (body.isEmpty() || !themedoc::parse(body, root) || !themedoc::styleList(root, styles))
+        return false;
+    rm.readStyle(store, *styles);
+    return true;
+}
+
+// Applies the style document and the theme entries of a freshly read store; null when either fails.
+std::unique_ptr<KIVQResourceManagerImpl>
+finishStore(KIVQResourceManager& rm, std::unique_ptr<KIVQResourceManagerImpl> store, bool indexThemeEntries)
+{
+    // The last "style.json" read is the one that counts.
+    if (store->styleFiles.isEmpty() || !applyStyleDocument(rm, store.get(), store->styleFiles.last()))
+        return nullptr;
+    if (!themedoc::readThemeDocument(*store, indexThemeEntries))
+        return nullptr;
+    return store;
+}
+
+} // namespace
 
 KIVQResourceManager* KIVQResourceManager::getInstance()
 {
@@ -550,13 +581,85 @@ bool KIVQResourceManager::readLanguage(const QByteArray& bytes)
     return true;
 }
 
-// ---- theme loading (not yet built) ----
+// ---- theme loading ----
 
-void KIVQResourceManager::initFontRes(bool) {}
-bool KIVQResourceManager::loadThemeDir(const QString&)
+bool KIVQResourceManager::loadThemeDir(const QString& path)
 {
-    return false;
+    if (m_themeStore && !path.isEmpty() && m_themeStore->dirPath == path)
+        return true;
+    // Built aside and installed only when whole, so a failed load leaves the running theme working.
+    auto fresh = std::make_unique<KIVQResourceManagerImpl>();
+    fresh->dirPath = path;
+    if (!themeio::readDirectory(*fresh, path))
+        return false;
+    fresh = finishStore(*this, std::move(fresh), true);
+    if (!fresh)
+        return false;
+    delete m_themeStore;
+    m_themeStore = fresh.release();
+    themeChange();
+    return true;
 }
+
+bool KIVQResourceManager::setProjectDirPath(const QString& path)
+{
+    auto fresh = std::make_unique<KIVQResourceManagerImpl>();
+    fresh->filePath = path;
+    if (!themeio::readDirectory(*fresh, path))
+        return false;
+    // Theme entries are only ever taken from the theme store, so the project's are not indexed.
+    fresh = finishStore(*this, std::move(fresh), false);
+    if (!fresh)
+        return false;
+    delete m_projectStore;
+    m_projectStore = fresh.release();
+    return true;
+}
+
+bool KIVQResourceManager::setSkinDirPath(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    m_skinStore->dirPath = path.endsWith(QLatin1Char('\\')) ? path : path + QLatin1Char('\\');
+    const QString dir = QString(m_skinStore->dirPath).replace(QLatin1Char('\\'), QLatin1Char('/'));
+
+    QFile style(dir + QLatin1String("style.json"));
+    if (!style.exists() || style.size() <= 0 || !style.open(QIODevice::ReadOnly))
+        return false;
+    if (!applyStyleDocument(*this, m_skinStore, style.readAll()))
+        return false;
+
+    QFile language(dir + QLatin1String("language.txt"));
+    if (language.exists() && language.size() > 0 && language.open(QIODevice::ReadOnly))
+        readLanguage(language.readAll());
+    return true;
+}
+
+void KIVQResourceManager::initFontRes(bool fromFolder)
+{
+    auto record = [this](int id) {
+        if (id == -1)
+            return;
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty())
+            m_skinStore->fontFamilies.insert(families.first(), id);
+    };
+    if (fromFolder) {
+        const QString folder =
+            QString(m_skinStore->dirPath).replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1String("/fonts/");
+        const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files);
+        for (const QFileInfo& entry : entries)
+            record(QFontDatabase::addApplicationFont(folder + entry.fileName()));
+        return;
+    }
+    for (const auto& [key, body] : m_skinStore->files) {
+        // Each skin load walks all the skin's files; a font already installed is not installed twice.
+        if (key.size() < 5 || key.find("fonts") == std::string::npos || !m_skinStore->installedFonts.insert(key).second)
+            continue;
+        record(QFontDatabase::addApplicationFontFromData(body));
+    }
+}
+
 bool KIVQResourceManager::loadThemeFile(const QString&)
 {
     return false;
@@ -566,14 +669,6 @@ bool KIVQResourceManager::loadSkinFile(const QString&)
     return false;
 }
 bool KIVQResourceManager::loadSkinFile(const char*, int)
-{
-    return false;
-}
-bool KIVQResourceManager::setSkinDirPath(const QString&)
-{
-    return false;
-}
-bool KIVQResourceManager::setProjectDirPath(const QString&)
 {
     return false;
 }

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 class QImage;
@@ -58,6 +59,7 @@ public:
     QVector<FillStyle> fillStyles;
     QVector<TextStyleDesc> textStyles;
     QMap<QString, int> fontFamilies;
+    std::set<std::string> installedFonts; // file keys already handed to the font database
     QMap<QString, int> fillStyleIndex;
     QMap<QString, int> textStyleIndex;
 };
