@@ -490,20 +490,8 @@ void KIVQResourceManager::releaseRes()
 
 bool KIVQResourceManager::readStyle(KIVQResourceManagerImpl* store, const Json::Value& styles)
 {
-    if (!store || !styles.isArray())
-        return true;
-    for (const Json::Value& element : styles) {
-        int type = 0;
-        if (!json::read(element, "type", type))
-            continue;
-        if (type == 1) {
-            const FillStyle style = themedoc::readFillStyle(element, m_scaleFactor);
-            store->putFillStyle(style.name, style);
-        } else if (type == 2) {
-            const TextStyleDesc style = themedoc::readTextStyle(element);
-            store->putTextStyle(style.name, style);
-        }
-    }
+    if (store)
+        themedoc::readStyleList(*store, styles, m_scaleFactor);
     return true;
 }
 
@@ -535,48 +523,20 @@ QString KIVQResourceManager::toProjectStyleString()
 
 bool KIVQResourceManager::readLanguage(const QByteArray& bytes)
 {
-    // UTF-16 little-endian code units; an odd count or a broken surrogate pair means a cut file.
-    if (bytes.isEmpty() || bytes.size() % 2 != 0)
+    themedoc::LanguageTable table;
+    if (!themedoc::parseLanguageTable(bytes, table))
         return false;
-    const int units = bytes.size() / 2;
-    QString text(units, Qt::Uninitialized);
-    const uchar* raw = reinterpret_cast<const uchar*>(bytes.constData());
-    for (int i = 0; i < units; ++i)
-        text[i] = QChar(ushort(raw[2 * i] | (raw[2 * i + 1] << 8)));
-    for (int i = 0; i < units; ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate()) {
-            if (i + 1 >= units || !text.at(i + 1).isLowSurrogate())
-                return false;
-            ++i;
-        } else if (c.isLowSurrogate()) {
-            return false;
-        }
-    }
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-
-    const QStringList rows = text.split(QStringLiteral("\r\n"), Qt::KeepEmptyParts);
-    if (rows.size() < 2)
-        return false;
-    const QStringList header = rows.first().split(QLatin1Char('\t'), Qt::KeepEmptyParts);
-    if (header.size() < 2 || header.first() != QLatin1String("Language"))
-        return false;
-
-    const QStringList columns = header.mid(1);
-    for (const QString& id : columns)
+    // A language the table names is replaced as a whole; two columns of one name share a table.
+    for (const QString& id : qAsConst(table.languages))
         m_languageTables[id].clear();
     if (!m_currentLanguageSet) {
-        m_currentLanguage = columns.first();
+        m_currentLanguage = table.languages.first();
         m_currentLanguageSet = true;
     }
-    for (int r = 1; r < rows.size(); ++r) {
-        const QStringList cells = rows.at(r).split(QLatin1Char('\t'), Qt::KeepEmptyParts);
-        if (cells.size() < 2)
-            continue;
-        const int n = qMin(cells.size() - 1, columns.size());
+    for (const QStringList& cells : qAsConst(table.rows)) {
+        const int n = qMin(cells.size() - 1, table.languages.size());
         for (int c = 0; c < n; ++c)
-            m_languageTables[columns.at(c)].insert(cells.first(), cells.at(c + 1));
+            m_languageTables[table.languages.at(c)].insert(cells.first(), cells.at(c + 1));
     }
     return true;
 }

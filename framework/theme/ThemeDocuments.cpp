@@ -196,6 +196,24 @@ Json::Value writeTextStyle(const TextStyleDesc& s)
     return o;
 }
 
+void readStyleList(KIVQResourceManagerImpl& store, const Json::Value& list, float scale)
+{
+    if (!list.isArray())
+        return;
+    for (const Json::Value& element : list) {
+        int type = 0;
+        if (!json::read(element, "type", type))
+            continue;
+        if (type == 1) {
+            const FillStyle style = readFillStyle(element, scale);
+            store.putFillStyle(style.name, style);
+        } else if (type == 2) {
+            const TextStyleDesc style = readTextStyle(element);
+            store.putTextStyle(style.name, style);
+        }
+    }
+}
+
 bool styleList(const Json::Value& root, const Json::Value*& list)
 {
     static const Json::Value null;
@@ -247,6 +265,47 @@ bool readThemeDocument(KIVQResourceManagerImpl& store, bool buildIndex)
     store.themeDocument = std::move(doc);
     if (buildIndex)
         store.themeIndex = std::move(index);
+    return true;
+}
+
+bool parseLanguageTable(const QByteArray& bytes, LanguageTable& table)
+{
+    // An odd byte count or a broken surrogate pair means a file cut short.
+    if (bytes.isEmpty() || bytes.size() % 2 != 0)
+        return false;
+    const int units = bytes.size() / 2;
+    QString text(units, Qt::Uninitialized);
+    const uchar* raw = reinterpret_cast<const uchar*>(bytes.constData());
+    for (int i = 0; i < units; ++i)
+        text[i] = QChar(ushort(raw[2 * i] | (raw[2 * i + 1] << 8)));
+    for (int i = 0; i < units; ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate()) {
+            if (i + 1 >= units || !text.at(i + 1).isLowSurrogate())
+                return false;
+            ++i;
+        } else if (c.isLowSurrogate()) {
+            return false;
+        }
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+
+    const QStringList rows = text.split(QStringLiteral("\r\n"), Qt::KeepEmptyParts);
+    if (rows.size() < 2)
+        return false;
+    const QStringList header = rows.first().split(QLatin1Char('\t'), Qt::KeepEmptyParts);
+    if (header.size() < 2 || header.first() != QLatin1String("Language"))
+        return false;
+
+    LanguageTable parsed;
+    parsed.languages = header.mid(1);
+    for (int r = 1; r < rows.size(); ++r) {
+        QStringList cells = rows.at(r).split(QLatin1Char('\t'), Qt::KeepEmptyParts);
+        if (cells.size() >= 2)
+            parsed.rows.append(std::move(cells));
+    }
+    table = std::move(parsed);
     return true;
 }
 

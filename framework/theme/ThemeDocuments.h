@@ -6,6 +6,8 @@
 #include "core/StyleTypes.h"
 
 #include <QByteArray>
+#include <QStringList>
+#include <QVector>
 
 namespace KIVQtLib {
 
@@ -24,6 +26,10 @@ TextStyleDesc readTextStyle(const Json::Value& element);
 Json::Value writeFillStyle(const FillStyle& style);
 Json::Value writeTextStyle(const TextStyleDesc& style);
 
+// Every fill (type 1) and text (type 2) element of a style list into the store, a later style of a
+// name replacing the earlier one in place. Elements without a usable "type" are skipped.
+void readStyleList(KIVQResourceManagerImpl& store, const Json::Value& list, float scale);
+
 // The "style" list of a parsed style document: null when the root is null, else the member, which
 // must be an array (or null). False for any other shape.
 bool styleList(const Json::Value& root, const Json::Value*& list);
@@ -33,6 +39,16 @@ bool styleList(const Json::Value& root, const Json::Value*& list);
 // succeeds untouched; a file that does not parse or has the wrong shape fails and leaves the store's
 // document and index empty.
 bool readThemeDocument(KIVQResourceManagerImpl& store, bool buildIndex);
+
+// The language table "language.txt": UTF-16 little-endian (a byte-order mark is skipped), rows
+// separated by CR LF, cells by TAB, a header row "Language" followed by the language identifiers.
+struct LanguageTable
+{
+    QStringList languages;     // header identifiers in column order
+    QVector<QStringList> rows; // key first, then one text per language; rows of fewer than 2 cells left out
+};
+// False for an empty or odd-sized file, a broken surrogate pair, fewer than two rows or a bad header.
+bool parseLanguageTable(const QByteArray& bytes, LanguageTable& table);
 
 } // namespace themedoc
 } // namespace KIVQtLib
