@@ -13,8 +13,8 @@ class QPainter;
 namespace KIVQtLib {
 
 // The painting every control shares: fills, rounded paths, text, icons and theme images or SVG.
-// Stateless; images, renderers and the global font family come from the resource manager.
-// KIVQWidgetBaseImpl derives from this so that an Impl calls them unqualified.
+// Images, renderers and the global font family come from the resource manager, so a theme change shows
+// at the next paint. KIVQWidgetBaseImpl derives from this so that an Impl calls them unqualified.
 class KIVQTLIB_EXPORT KIVQPaintHelpers
 {
 public:
@@ -23,6 +23,8 @@ public:
     static void paintColorFill(QPainter* painter, const FillRes& res, int x, int y, int w, int h);
     static void paintImageFill(QPainter* painter, const QString& image, const ImageDesc& desc, int x, int y, int w,
                                int h);
+    // The image part of a fill style (its image name and ImageDesc), whatever its draw and colour flags say.
+    static void paintImageFill(QPainter* painter, const FillStyle& imagePart, int x, int y, int w, int h);
     static QPainterPath roundedRectPath(const QRectF& rect, double radius, bool topLeft, bool topRight,
                                         bool bottomRight, bool bottomLeft);
 
@@ -40,6 +42,7 @@ public:
     static void paintImageOrSvg(QPainter* painter, const QString& name, const IconStyleDesc& desc, int x, int y, int w,
                                 int h, bool gray = false);
     static QSize imageOrSvgSize(const QString& name, bool gray = false);
+    // Sizes shrink with the resource manager's scale factor below 1.0 and never grow.
     static QSize scaledSize(const QSize& size);
 };
 

@@ -1,0 +1,596 @@
+#include "core/KIVQPaintHelpers.h"
+#include "theme/KIVQResourceManager.h"
+#include "theme/KIVQResourceManagerImpl.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QtTest>
+
+using namespace KIVQtLib;
+
+namespace {
+
+const QString kFamily = QStringLiteral("DejaVu Sans");
+
+QImage canvas(int w, int h)
+{
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QRect inkBounds(const QImage& image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+void cacheImage(const QString& name, const QImage& image)
+{
+    KIVQResourceManager::getInstance()->getSkinManagerImpl()->cacheImage(name, new QImage(image));
+}
+
+void cacheSvg(const QString& name, const char* svg)
+{
+    KIVQResourceManager::getInstance()->getSkinManagerImpl()->cacheSvg(name, new QSvgRenderer(QByteArray(svg)));
+}
+
+// Distinct colours for the nine regions of a 3x3 block image.
+const QRgb kBlockColours[3][3] = {
+    {0xffff0000, 0xff00ff00, 0xff0000ff}, {0xff00ffff, 0xffffffff, 0xffff00ff}, {0xffffff00, 0xff808080, 0xff000000}};
+
+QImage blockImage(int block)
+{
+    QImage image(3 * block, 3 * block, QImage::Format_ARGB32);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            for (int y = 0; y < block; ++y) {
+                for (int x = 0; x < block; ++x)
+                    image.setPixel(column * block + x, row * block + y, kBlockColours[row][column]);
+            }
+        }
+    }
+    return image;
+}
+
+const char kTwoSquares[] = "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='20' viewBox='0 0 20 20'>"
+                           "<rect x='0' y='0' width='10' height='20' fill='#ff0000'/>"
+                           "<rect x='10' y='0' width='10' height='20' fill='#0000ff' fill-opacity='0.5'/></svg>";
+
+} // namespace
+
+class tst_KIVQPaintHelpers : public QObject
+{
+    Q_OBJECT
+
+private:
+    TextStyleDesc pinnedStyle() const
+    {
+        TextStyleDesc style;
+        style.family = kFamily;
+        style.size = 14;
+        style.colour = Qt::black;
+        return style;
+    }
+    QFont pinnedFont() const
+    {
+        QFont font(kFamily);
+        font.setPixelSize(14);
+        return font;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!QFontDatabase().families().contains(kFamily))
+            QSKIP("the pinned test font is not installed");
+        KIVQResourceManager::getInstance()->setGlobalFontFamily(kFamily);
+    }
+    void cleanup() { KIVQResourceManager::getInstance()->setScaleFactor(100.0f); }
+
+    void squareBorders_data()
+    {
+        QTest::addColumn<int>("border");
+        QTest::addColumn<int>("sides"); // bits: 1 left, 2 top, 4 right, 8 bottom
+        QTest::addColumn<bool>("antialias");
+        QTest::newRow("bottom only, 2") << 2 << 8 << false;
+        QTest::newRow("bottom only, 1") << 1 << 8 << false;
+        QTest::newRow("top and left, 3") << 3 << 3 << false;
+        QTest::newRow("left right bottom, 2, antialiased") << 2 << 13 << true;
+        QTest::newRow("frame, 1") << 1 << 15 << false;
+        QTest::newRow("frame, 2") << 2 << 15 << false;
+        QTest::newRow("frame, 3") << 3 << 15 << false;
+        QTest::newRow("frame, 2, antialiased") << 2 << 15 << true;
+    }
+    // Every border, one side or the whole frame, covers exactly the outer b pixels of its side.
+    void squareBorders()
+    {
+        QFETCH(int, border);
+        QFETCH(int, sides);
+        QFETCH(bool, antialias);
+        const QRect r(3, 4, 20, 12);
+        const QRgb fill = 0xffff0000, edge = 0xff0000ff;
+        FillRes res;
+        res.colour = QColor::fromRgba(fill);
+        res.borderColour = QColor::fromRgba(edge);
+        res.border = true;
+        res.borderSize = border;
+        res.leftBorder = sides & 1;
+        res.topBorder = sides & 2;
+        res.rightBorder = sides & 4;
+        res.bottomBorder = sides & 8;
+        QImage image = canvas(28, 20);
+        {
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing, antialias);
+            KIVQPaintHelpers::paintColorFill(&p, res, r.x(), r.y(), r.width(), r.height());
+        }
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                QRgb expected = 0;
+                if (r.contains(x, y)) {
+                    const bool onEdge =
+                        (res.leftBorder && x < r.x() + border) || (res.topBorder && y < r.y() + border) ||
+                        (res.rightBorder && x > r.right() - border) || (res.bottomBorder && y > r.bottom() - border);
+                    expected = onEdge ? edge : fill;
+                }
+                if (image.pixel(x, y) != expected)
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3, expected %4")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(image.pixel(x, y), 8, 16)
+                                         .arg(expected, 8, 16)));
+            }
+        }
+    }
+
+    void roundedBorderInsetsFillAndStroke()
+    {
+        FillRes res;
+        res.round = 8;
+        res.border = true;
+        res.borderSize = 2;
+        const QRectF inset(3, 3, 38, 38);
+        const auto render = [](const FillRes& style) {
+            QImage image = canvas(44, 44);
+            QPainter p(&image);
+            KIVQPaintHelpers::paintColorFill(&p, style, 2, 2, 40, 40);
+            return image;
+        };
+        const auto reference = [&inset](double radius, bool stroke) {
+            QImage image = canvas(44, 44);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            const QPainterPath path = KIVQPaintHelpers::roundedRectPath(inset, radius, true, true, true, true);
+            if (stroke)
+                p.strokePath(path, QPen(QBrush(Qt::blue), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+            else
+                p.fillPath(path, Qt::red);
+            return image;
+        };
+
+        // The fill alone (invisible border): an inset path of radius round - half.
+        res.colour = Qt::red;
+        res.borderColour = Qt::transparent;
+        const QImage fillOnly = render(res);
+        QCOMPARE(fillOnly, reference(7, false));
+        QVERIFY(fillOnly != reference(8, false));
+        QCOMPARE(qAlpha(fillOnly.pixel(2, 22)), 0);
+
+        // The stroke alone: the same inset rectangle with the full radius.
+        res.colour = Qt::transparent;
+        res.borderColour = Qt::blue;
+        const QImage strokeOnly = render(res);
+        QCOMPARE(strokeOnly, reference(8, true));
+        QVERIFY(strokeOnly != reference(7, true));
+
+        res.colour = Qt::red;
+        const QImage both = render(res);
+        QCOMPARE(both.pixel(2, 22), qRgb(0, 0, 255));
+        QCOMPARE(both.pixel(22, 22), qRgb(255, 0, 0));
+        QCOMPARE(qAlpha(both.pixel(2, 2)), 0);
+        QCOMPARE(qAlpha(both.pixel(42, 22)), 0);
+    }
+
+    void roundedCornerFlagsAndGradient()
+    {
+        FillRes res;
+        res.round = 10;
+        res.roundTopRight = res.roundBottomRight = res.roundBottomLeft = false;
+        res.gradient = true;
+        res.colour = Qt::red;
+        res.colour2 = Qt::blue;
+        QImage image = canvas(40, 20);
+        {
+            QPainter p(&image);
+            KIVQPaintHelpers::paintColorFill(&p, res, 0, 0, 40, 20);
+        }
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(39, 0)), 255);
+        QCOMPARE(qAlpha(image.pixel(39, 19)), 255);
+        QCOMPARE(qAlpha(image.pixel(0, 19)), 255);
+        // Horizontal: red at the left, blue at the right, the same down a column.
+        QVERIFY(qRed(image.pixel(1, 15)) > 240 && qBlue(image.pixel(1, 15)) < 15);
+        QVERIFY(qBlue(image.pixel(38, 15)) > 240 && qRed(image.pixel(38, 15)) < 15);
+        QCOMPARE(image.pixel(20, 2), image.pixel(20, 18));
+
+        FillStyle hidden;
+        hidden.draw = false;
+        QImage untouched = canvas(10, 10);
+        {
+            QPainter p(&untouched);
+            KIVQPaintHelpers::paintFillStyle(&p, hidden, QRect(0, 0, 10, 10));
+        }
+        QCOMPARE(untouched, canvas(10, 10));
+    }
+
+    void roundedRectPathShapes()
+    {
+        const QRectF r(0, 0, 40, 10);
+        QPainterPath rectPath;
+        rectPath.addRect(r);
+        QCOMPARE(KIVQPaintHelpers::roundedRectPath(r, 0, true, true, true, true), rectPath);
+        QCOMPARE(KIVQPaintHelpers::roundedRectPath(r, -4, true, true, true, true), rectPath);
+        QVERIFY(KIVQPaintHelpers::roundedRectPath(QRectF(0, 0, -1, 5), 3, true, true, true, true).isEmpty());
+        // Clamped to half the shorter side.
+        QCOMPARE(KIVQPaintHelpers::roundedRectPath(r, 20, true, false, true, false),
+                 KIVQPaintHelpers::roundedRectPath(r, 5, true, false, true, false));
+        QCOMPARE(KIVQPaintHelpers::roundedRectPath(r, 20, true, true, true, true).boundingRect(), r);
+
+        const QPointF corners[4] = {{0.3, 0.3}, {39.7, 0.3}, {39.7, 9.7}, {0.3, 9.7}};
+        for (int mask = 0; mask < 16; ++mask) {
+            const bool flags[4] = {bool(mask & 1), bool(mask & 2), bool(mask & 4), bool(mask & 8)};
+            const QPainterPath path = KIVQPaintHelpers::roundedRectPath(r, 4, flags[0], flags[1], flags[2], flags[3]);
+            for (int corner = 0; corner < 4; ++corner) {
+                if (path.contains(corners[corner]) == flags[corner])
+                    QFAIL(qPrintable(QStringLiteral("corner %1 of mask %2").arg(corner).arg(mask)));
+            }
+            QVERIFY(path.contains(QPointF(20, 5)));
+        }
+    }
+
+    void nineRegionCentreTiles()
+    {
+        // 10-pixel side margins around a 100x20 centre whose first column is marked.
+        QImage image(120, 20, QImage::Format_ARGB32);
+        image.fill(0xff0000ff);
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 10; ++x) {
+                image.setPixel(x, y, 0xffffff00);
+                image.setPixel(110 + x, y, 0xffff00ff);
+            }
+            image.setPixel(10, y, 0xff00ff00);
+        }
+        cacheImage(QStringLiteral("tile.png"), image);
+        ImageDesc desc;
+        desc.margins[ImageDesc::Left] = desc.margins[ImageDesc::Right] = 10;
+        desc.repeatCenter = true;
+
+        QImage target = canvas(290, 20);
+        {
+            QPainter p(&target);
+            KIVQPaintHelpers::paintImageFill(&p, QStringLiteral("tile.png"), desc, 5, 0, 270, 20);
+        }
+        QList<int> marks;
+        for (int x = 0; x < target.width(); ++x) {
+            if (target.pixel(x, 10) == 0xff00ff00)
+                marks << x;
+        }
+        QCOMPARE(marks, (QList<int>{15, 115, 215})); // three tiles, the last cut at the right margin
+        QCOMPARE(target.pixel(264, 10), 0xff0000ffu);
+        QCOMPARE(target.pixel(265, 10), 0xffff00ffu);
+        QCOMPARE(target.pixel(274, 10), 0xffff00ffu);
+        QCOMPARE(target.pixel(5, 10), 0xffffff00u);
+        QCOMPARE(qAlpha(target.pixel(275, 10)), 0);
+        QCOMPARE(qAlpha(target.pixel(4, 10)), 0);
+
+        desc.repeatCenter = false;
+        QImage stretched = canvas(290, 20);
+        {
+            QPainter p(&stretched);
+            KIVQPaintHelpers::paintImageFill(&p, QStringLiteral("tile.png"), desc, 5, 0, 270, 20);
+        }
+        QCOMPARE(stretched.pixel(15, 10), 0xff00ff00u);
+        QCOMPARE(stretched.pixel(115, 10), 0xff0000ffu);
+    }
+
+    void nineRegionSmallerThanMargins_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QList<QPoint>>("points");
+        QTest::addColumn<QList<QPoint>>("blocks"); // the image block expected at each point
+        // Only the corners stay valid; they overlap, the later ones on top.
+        QTest::newRow("15x15") << QSize(15, 15) << QList<QPoint>{{2, 2}, {12, 2}, {2, 12}, {12, 12}}
+                               << QList<QPoint>{{0, 0}, {2, 0}, {0, 2}, {2, 2}};
+        // The side edges are valid: the right one gives way to the left one.
+        QTest::newRow("15x40") << QSize(15, 40) << QList<QPoint>{{7, 20}, {12, 20}, {3, 5}, {12, 35}}
+                               << QList<QPoint>{{0, 1}, {2, 1}, {0, 0}, {2, 2}};
+        QTest::newRow("40x15") << QSize(40, 15) << QList<QPoint>{{20, 2}, {20, 12}, {35, 7}}
+                               << QList<QPoint>{{1, 0}, {1, 2}, {2, 2}};
+    }
+    void nineRegionSmallerThanMargins()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QList<QPoint>, points);
+        QFETCH(QList<QPoint>, blocks);
+        cacheImage(QStringLiteral("blocks.png"), blockImage(10));
+        ImageDesc desc;
+        for (int& margin : desc.margins)
+            margin = 10;
+        QImage target = canvas(50, 50);
+        {
+            QPainter p(&target);
+            KIVQPaintHelpers::paintImageFill(&p, QStringLiteral("blocks.png"), desc, 0, 0, size.width(), size.height());
+        }
+        QCOMPARE(inkBounds(target), QRect(QPoint(0, 0), size));
+        for (int i = 0; i < points.size(); ++i)
+            QCOMPARE(target.pixel(points[i]), kBlockColours[blocks[i].y()][blocks[i].x()]);
+    }
+
+    void missingImagePaintsNothing()
+    {
+        QImage target = canvas(20, 20);
+        {
+            QPainter p(&target);
+            KIVQPaintHelpers::paintImageFill(&p, QStringLiteral("no-such.png"), ImageDesc(), 0, 0, 20, 20);
+            KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("no-such.svg"), IconStyleDesc(), 0, 0, 20, 20);
+            KIVQPaintHelpers::paintImageOrSvg(&p, QString(), IconStyleDesc(), 0, 0, 20, 20);
+        }
+        QCOMPARE(target, canvas(20, 20));
+        QVERIFY(!KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("no-such.png")).isValid());
+    }
+
+    void elision_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("elides");
+        QTest::newRow("right") << 1 << true;
+        QTest::newRow("mode 0 elides too") << 0 << true;
+        QTest::newRow("mode 2 elides too") << 2 << true;
+        QTest::newRow("never") << 3 << false;
+    }
+    void elision()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, elides);
+        const QString text = QStringLiteral("Ward overview with attention queue");
+        const QRect rect(4, 2, 90, 24);
+        TextStyleDesc style = pinnedStyle();
+        style.elideMode = mode;
+        QImage image = canvas(200, 60);
+        {
+            QPainter p(&image);
+            KIVQPaintHelpers::paintText(&p, text, style, rect);
+        }
+        const QFontMetrics fm(pinnedFont());
+        const QString elided = fm.elidedText(text, Qt::ElideRight, rect.width() - 2);
+        QVERIFY(elided != text);
+        QImage expected = canvas(200, 60);
+        {
+            QPainter p(&expected);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            p.setFont(pinnedFont());
+            p.setPen(Qt::black);
+            p.drawText(QRectF(rect), elides ? elided : text, QTextOption(Qt::AlignLeft | Qt::AlignVCenter));
+        }
+        QCOMPARE(image, expected);
+        if (elides)
+            QVERIFY(inkBounds(image).right() <= rect.right());
+    }
+
+    void bottomAlignedTextWithOffset()
+    {
+        TextStyleDesc style = pinnedStyle();
+        style.verAlign = 2;
+        style.horAlign = 2;
+        style.x = 5;
+        style.y = 3;
+        QImage image = canvas(120, 60);
+        {
+            QPainter p(&image);
+            KIVQPaintHelpers::paintText(&p, QStringLiteral("Ag"), style, QRect(0, 10, 100, 30));
+        }
+        // The rectangle keeps its top at y + 3 and grows to h + 3.
+        QImage expected = canvas(120, 60);
+        {
+            QPainter p(&expected);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            p.setFont(pinnedFont());
+            p.setPen(Qt::black);
+            p.drawText(QRectF(5, 13, 95, 33), QStringLiteral("Ag"), QTextOption(Qt::AlignRight | Qt::AlignBottom));
+        }
+        QCOMPARE(image, expected);
+    }
+
+    void verticalTextCoversItsRect_data()
+    {
+        QTest::addColumn<QPoint>("origin");
+        QTest::newRow("at 0") << QPoint(0, 10);
+        QTest::newRow("at 37") << QPoint(37, 10);
+        QTest::newRow("at 50, 3") << QPoint(50, 3);
+    }
+    void verticalTextCoversItsRect()
+    {
+        QFETCH(QPoint, origin);
+        TextStyleDesc style = pinnedStyle();
+        style.isHor = false;
+        style.horAlign = 1;
+        const QSize size(20, 80);
+        const auto render = [&](const QPoint& at) {
+            QImage image = canvas(140, 100);
+            QPainter p(&image);
+            KIVQPaintHelpers::paintText(&p, QStringLiteral("Vitals"), style, QRect(at, size));
+            return image;
+        };
+        const QImage image = render(origin);
+        const QRect ink = inkBounds(image);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(
+            QRect(origin, size).contains(ink),
+            qPrintable(
+                QStringLiteral("ink at %1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+        // The same picture wherever it is placed; read top to bottom, so the longer run is vertical.
+        const QImage atZero = render(QPoint(0, 0));
+        QCOMPARE(image.copy(QRect(origin, size)), atZero.copy(QRect(QPoint(0, 0), size)));
+        QVERIFY(ink.height() > ink.width());
+    }
+
+    void styleFontFollowsGlobalFamily()
+    {
+        KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+        TextStyleDesc style;
+        style.family = QStringLiteral("DejaVu Serif");
+        style.size = 17;
+        style.bold = true;
+        style.italic = true;
+        QFont font = KIVQPaintHelpers::styleFont(style);
+        QCOMPARE(font.family(), kFamily);
+        QCOMPARE(font.pixelSize(), 17);
+        QCOMPARE(font.weight(), 75);
+        QVERIFY(font.italic());
+        QVERIFY(!font.underline());
+
+        rm->setGlobalFontFamily(QString());
+        font = KIVQPaintHelpers::styleFont(style);
+        rm->setGlobalFontFamily(kFamily);
+        QCOMPARE(font.family(), QStringLiteral("DejaVu Serif"));
+        style.bold = false;
+        QCOMPARE(KIVQPaintHelpers::styleFont(style).weight(), 50);
+        QCOMPARE(KIVQPaintHelpers::styleFont(style).family(), kFamily);
+    }
+
+    void recolouredSvgKeepsAlpha()
+    {
+        cacheSvg(QStringLiteral("two.svg"), kTwoSquares);
+        IconStyleDesc desc;
+        desc.recolour = true;
+        desc.colour = Qt::green;
+        QImage image = canvas(30, 30);
+        {
+            QPainter p(&image);
+            KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("two.svg"), desc, QRect(5, 5, 20, 20));
+        }
+        QCOMPARE(image.pixel(10, 15), qRgba(0, 255, 0, 255));
+        const QRgb half = qUnpremultiply(image.pixel(20, 15));
+        QVERIFY(qAbs(qAlpha(half) - 128) <= 2);
+        QVERIFY2(qGreen(half) >= 250 && qRed(half) <= 4 && qBlue(half) <= 4, qPrintable(QString::number(half, 16)));
+        QCOMPARE(inkBounds(image), QRect(5, 5, 20, 20));
+    }
+
+    void greySvg()
+    {
+        cacheSvg(QStringLiteral("two.svg"), kTwoSquares);
+        QImage plain = canvas(20, 20);
+        QImage grey = canvas(20, 20);
+        {
+            QPainter p(&plain);
+            KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("two.svg"), IconStyleDesc(), 0, 0, 20, 20);
+            QPainter g(&grey);
+            KIVQPaintHelpers::paintImageOrSvg(&g, QStringLiteral("two.svg"), IconStyleDesc(), 0, 0, 20, 20, true);
+        }
+        QCOMPARE(plain.pixel(5, 10), qRgb(255, 0, 0));
+        const QRgb g = qUnpremultiply(grey.pixel(5, 10));
+        QVERIFY(qAlpha(g) > 0);
+        QVERIFY2(qAbs(qRed(g) - qGreen(g)) <= 8 && qAbs(qGreen(g) - qBlue(g)) <= 8, qPrintable(QString::number(g, 16)));
+        QVERIFY(inkBounds(grey).isValid() && QRect(0, 0, 20, 20).contains(inkBounds(grey)));
+    }
+
+    void svgWithoutDefaultSize()
+    {
+        // An empty viewBox gives no usable default size: the icon takes the rectangle's shorter side.
+        cacheSvg(QStringLiteral("nosize.svg"), "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 10 0'>"
+                                               "<rect width='24' height='24' fill='#000'/></svg>");
+        IconStyleDesc desc;
+        desc.recolour = true;
+        desc.colour = Qt::red;
+        QImage image = canvas(60, 40);
+        {
+            QPainter p(&image);
+            KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("nosize.svg"), desc, 10, 5, 40, 24);
+        }
+        QCOMPARE(inkBounds(image), QRect(18, 5, 24, 24));
+        QCOMPARE(KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("nosize.svg")), QSize(16, 16));
+    }
+
+    void imageOrSvgSize()
+    {
+        cacheSvg(QStringLiteral("Two.SVG"), kTwoSquares);
+        cacheImage(QStringLiteral("size.png"), QImage(31, 20, QImage::Format_ARGB32));
+        QCOMPARE(KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("Two.SVG")), QSize(20, 20));
+        QCOMPARE(KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("size.png")), QSize(31, 20));
+        QVERIFY(!KIVQPaintHelpers::imageOrSvgSize(QString()).isValid());
+        KIVQResourceManager::getInstance()->setScaleFactor(0.5f);
+        QCOMPARE(KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("Two.SVG")), QSize(10, 10));
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<int>("horAlign");
+        QTest::addColumn<int>("verAlign");
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("left top") << 0 << 0 << QPoint() << QPoint(10, 10);
+        QTest::newRow("centre") << 1 << 1 << QPoint() << QPoint(21, 16);
+        QTest::newRow("right bottom, offset") << 2 << 2 << QPoint(-2, -3) << QPoint(30, 19);
+        QTest::newRow("unknown alignment") << 7 << 0 << QPoint(1, 0) << QPoint(1, 10);
+    }
+    void placement()
+    {
+        QFETCH(int, horAlign);
+        QFETCH(int, verAlign);
+        QFETCH(QPoint, offset);
+        QFETCH(QPoint, topLeft);
+        IconStyleDesc desc;
+        desc.horAlign = horAlign;
+        desc.verAlign = verAlign;
+        desc.offsetX = offset.x();
+        desc.offsetY = offset.y();
+        const QRect rect(10, 10, 30, 20);
+        QImage square(8, 8, QImage::Format_ARGB32);
+        square.fill(Qt::red);
+        cacheImage(QStringLiteral("square.png"), square);
+
+        QImage fromIcon = canvas(50, 40);
+        QImage fromImage = canvas(50, 40);
+        {
+            QPainter p(&fromIcon);
+            KIVQPaintHelpers::paintIcon(&p, QIcon(QPixmap::fromImage(square)), QSize(8, 8), desc, rect);
+            QPainter q(&fromImage);
+            KIVQPaintHelpers::paintImageOrSvg(&q, QStringLiteral("square.png"), desc, rect);
+        }
+        QCOMPARE(inkBounds(fromIcon), QRect(topLeft, QSize(8, 8)));
+        QCOMPARE(inkBounds(fromImage), QRect(topLeft, QSize(8, 8)));
+    }
+
+    void scaledSize_data()
+    {
+        QTest::addColumn<float>("factor");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("default factor") << 100.0f << QSize(31, 20) << QSize(31, 20);
+        QTest::newRow("1.0 keeps") << 1.0f << QSize(31, 20) << QSize(31, 20);
+        QTest::newRow("half rounds away from zero") << 0.5f << QSize(31, 20) << QSize(16, 10);
+        QTest::newRow("never below 1") << 0.1f << QSize(3, 40) << QSize(1, 4);
+        QTest::newRow("invalid stays invalid") << 0.5f << QSize() << QSize();
+    }
+    void scaledSize()
+    {
+        QFETCH(float, factor);
+        QFETCH(QSize, size);
+        QFETCH(QSize, expected);
+        KIVQResourceManager::getInstance()->setScaleFactor(factor);
+        QCOMPARE(KIVQPaintHelpers::scaledSize(size), expected);
+    }
+};
+
+QTEST_MAIN(tst_KIVQPaintHelpers)
+#include "tst_KIVQPaintHelpers.moc"
