@@ -184,15 +184,14 @@ bool KIVQScrollBarImpl::serializeJsonValue(Json::Value** json, bool read)
     attr.io("upicon", upIcon, QString());
     attr.io("downicon", downIcon, QString());
     attr.io("thumbicon", thumbIcon, QString());
-    if (read) {
-        // A theme entry styles bars of both orientations, so it never turns one.
-        if (!fromTheme) {
-            attr.ioBool("hor", horizontal, false);
-            m_bar->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
-        }
-    } else {
-        horizontal = m_bar->orientation() == Qt::Horizontal;
+    // The orientation may have been set in code since the flag was last copied.
+    horizontal = m_bar->orientation() == Qt::Horizontal;
+    if (!read) {
         attr.ioBool("hor", horizontal, false);
+    } else if (!fromTheme) {
+        // A theme entry styles bars of both orientations, so it never turns one.
+        attr.ioBool("hor", horizontal, false);
+        m_bar->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
     }
     return true;
 }

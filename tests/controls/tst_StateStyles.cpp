@@ -1,38 +1,14 @@
+#include "ControlTestHelpers.h"
+
 #include "core/KIVQtLib.h"
 #include "core/StateStyles.h"
-
-#include <json/json.h>
 
 #include <QtTest>
 
 using namespace KIVQtLib;
+using namespace ControlTest;
 
 namespace {
-
-FillStyle namedFill(const QString& name, QRgb colour)
-{
-    FillStyle f;
-    f.name = name;
-    f.res.colour = QColor::fromRgba(colour);
-    return f;
-}
-
-Json::Value parse(const QByteArray& text)
-{
-    Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    const bool ok = reader->parse(text.constData(), text.constData() + text.size(), &root, nullptr);
-    Q_ASSERT(ok);
-    return root;
-}
-
-QByteArray compact(const Json::Value& value)
-{
-    Json::StreamWriterBuilder builder;
-    builder["indentation"] = "";
-    return QByteArray::fromStdString(Json::writeString(builder, value));
-}
 
 QStringList names(const StateStyles<FillStyle>& styles)
 {
@@ -42,7 +18,7 @@ QStringList names(const StateStyles<FillStyle>& styles)
     return out;
 }
 
-// Reads element["style"] into a run of four fills starting at code 2, as a control would.
+// element["style"] into a run of four fills starting at code 2, as a control reads it.
 void readFillRun(const Json::Value& element, StateStyles<FillStyle>& styles)
 {
     for (const StyleEntry& entry : readStyleEntries(element))
@@ -59,10 +35,8 @@ private Q_SLOTS:
     void stateRule();
     void readRun_data();
     void readRun();
-    void textStylesAndSingleSlots();
     void writeRun_data();
     void writeRun();
-    void storeEmpty();
 };
 
 void tst_StateStyles::initTestCase()
@@ -70,25 +44,19 @@ void tst_StateStyles::initTestCase()
     kivSetFillStyle(QStringLiteral("red"), namedFill(QStringLiteral("red"), 0xffff0000));
     kivSetFillStyle(QStringLiteral("blue"), namedFill(QStringLiteral("blue"), 0xff0000ff));
     kivSetFillStyle(QStringLiteral("twin"), namedFill(QStringLiteral("twin"), 0xffff0000)); // looks like red
-    TextStyleDesc caption;
-    caption.name = QStringLiteral("caption");
-    caption.colour = Qt::darkGreen;
-    kivSetTextStyle(caption.name, caption);
 }
 
 void tst_StateStyles::stateRule()
 {
     StateStyles<FillStyle> styles;
-    QVERIFY(styles.set(kAllStates, namedFill(QStringLiteral("all"), 0xff000000)));
-    QCOMPARE(names(styles), (QStringList{"all", "all", "all", "all"}));
-
-    QVERIFY(styles.set(CtrlPressed, namedFill(QStringLiteral("pressed"), 0xff000000)));
-    QVERIFY(!styles.set(5, namedFill(QStringLiteral("five"), 0xff000000)));
-    QVERIFY(!styles.set(-1, namedFill(QStringLiteral("minus"), 0xff000000)));
+    QVERIFY(styles.set(kAllStates, namedFill(QStringLiteral("all"), 0)));
+    QVERIFY(styles.set(CtrlPressed, namedFill(QStringLiteral("pressed"), 0)));
+    QVERIFY(!styles.set(5, namedFill(QStringLiteral("five"), 0)));
+    QVERIFY(!styles.set(-1, namedFill(QStringLiteral("minus"), 0)));
     QCOMPARE(names(styles), (QStringList{"all", "all", "pressed", "all"}));
-
-    QCOMPARE(styles.get(-7).name, styles.get(CtrlNormal).name);
-    QCOMPARE(styles.get(99).name, styles.get(CtrlDisabled).name);
+    QCOMPARE(styles.get(-7).name, QStringLiteral("all"));
+    QCOMPARE(styles.get(99).name, QStringLiteral("all"));
+    QCOMPARE(styles.get(3).name, QStringLiteral("all"));
 }
 
 void tst_StateStyles::readRun_data()
@@ -126,31 +94,6 @@ void tst_StateStyles::readRun()
         QCOMPARE(styles.get(1).res.colour, QColor(Qt::red));
 }
 
-void tst_StateStyles::textStylesAndSingleSlots()
-{
-    const Json::Value element = parse(R"({"style": [["red", 1, 0], ["caption", 2, 5], ["caption", 2, 1]]})");
-    FillStyle background;
-    StateStyles<TextStyleDesc> texts;
-    TextStyleDesc single;
-    for (const StyleEntry& entry : readStyleEntries(element)) {
-        if (!applySlotEntry(background, 0, entry) && !applyStateEntry(texts, 4, entry))
-            applySlotEntry(single, 1, entry);
-    }
-    QCOMPARE(background.name, QStringLiteral("red"));
-    QVERIFY(background.draw);
-    QCOMPARE(texts.get(CtrlHover).name, QStringLiteral("caption"));
-    QCOMPARE(texts.get(CtrlHover).colour, QColor(Qt::darkGreen));
-    QVERIFY(texts.get(CtrlNormal).name.isEmpty());
-    QCOMPARE(single.name, QStringLiteral("caption"));
-
-    // The two fill names that need no store clear the draw flag and keep everything else.
-    FillStyle kept = namedFill(QStringLiteral("red"), 0xffff0000);
-    QVERIFY(applySlotEntry(kept, 0, StyleEntry{QStringLiteral("empty"), 0}));
-    QCOMPARE(kept.name, QStringLiteral("empty"));
-    QVERIFY(!kept.draw);
-    QCOMPARE(kept.res.colour, QColor(Qt::red));
-}
-
 void tst_StateStyles::writeRun_data()
 {
     QTest::addColumn<QStringList>("stateNames");
@@ -166,9 +109,9 @@ void tst_StateStyles::writeRun_data()
     QTest::newRow("only the normal state named") << QStringList{"red", e, e, e} << QByteArray(R"([["red",1,2]])");
     QTest::newRow("unnamed normal state")
         << QStringList{e, "blue", e, "blue"} << QByteArray(R"([["blue",1,3],["blue",1,5]])");
-    QTest::newRow("differing pair separated by an unnamed state")
+    QTest::newRow("differing states not side by side")
         << QStringList{"red", e, "blue", "blue"} << QByteArray(R"([["red",1,2],["blue",1,4],["blue",1,5]])");
-    QTest::newRow("nothing named") << QStringList{e, e, e, e} << QByteArray("[]");
+    QTest::newRow("nothing named") << QStringList{e, e, e, e} << QByteArray("null");
 }
 
 void tst_StateStyles::writeRun()
@@ -187,7 +130,7 @@ void tst_StateStyles::writeRun()
     writer.states(styles, 2);
     Json::Value element(Json::objectValue);
     writer.store(element, true);
-    QCOMPARE(compact(element["style"].isNull() ? Json::Value(Json::arrayValue) : element["style"]), expected);
+    QCOMPARE(compact(element["style"]), expected);
 
     // Reading the entries back gives every named state its own style again.
     StateStyles<FillStyle> back;
@@ -196,25 +139,6 @@ void tst_StateStyles::writeRun()
         if (!stateNames.at(s).isEmpty())
             QCOMPARE(back.get(s).name, stateNames.at(s));
     }
-}
-
-void tst_StateStyles::storeEmpty()
-{
-    Json::Value element = parse(R"({"style": [["old", 1, 0]]})");
-    StyleWriter writer;
-    writer.slot(FillStyle(), 0); // unnamed: no entry
-    QVERIFY(writer.isEmpty());
-    writer.store(element, false);
-    QVERIFY(!element.isMember("style"));
-    writer.store(element, true);
-    QVERIFY(element.isMember("style"));
-    QVERIFY(element["style"].isNull());
-
-    TextStyleDesc caption;
-    caption.name = QStringLiteral("caption");
-    writer.slot(caption, 4);
-    writer.store(element, false);
-    QCOMPARE(compact(element["style"]), QByteArray(R"([["caption",2,4]])"));
 }
 
 QTEST_MAIN(tst_StateStyles)
