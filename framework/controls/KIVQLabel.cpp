@@ -9,7 +9,7 @@ KIVQLabel::KIVQLabel(QWidget* parent) : QLabel(parent)
 {
     m_impl.reset(new KIVQLabelImpl(this, QString::fromLatin1(typeName())));
     m_impl->applyTheme();
-    setText(QStringLiteral("label"));
+    setText(KIVQLabelImpl::initialText());
 }
 
 KIVQLabel::~KIVQLabel() = default;

@@ -99,9 +99,9 @@ bool KIVQLabelImpl::serializeJsonValue(Json::Value** json, bool read)
         for (const StyleEntry& entry : readStyleEntries(e))
             applySlotEntry(normalStyle, kTextStyleCode, entry);
         if (!fromTheme) {
-            AttrIO attr(e, true);
+            AttrIO attr(e, true, AttrIO::AbsentKeys::Keep);
             QString text = fullText;
-            attr.io("text", text, QString());
+            attr.io("text", text, initialText());
             m_label->setText(text);
         }
         applyStyle();
@@ -111,9 +111,10 @@ bool KIVQLabelImpl::serializeJsonValue(Json::Value** json, bool read)
     StyleWriter styles;
     styles.slot(normalStyle, kTextStyleCode);
     styles.store(e, true);
-    // The full text: the shown one may be elided, and saving it would cut the text for good.
+    // The full text: the shown one may be elided, and saving it would cut the text for good. An empty
+    // text is written too, or it would come back as the initial caption.
     AttrIO attr(e, false);
-    attr.io("text", fullText, QString());
+    attr.io("text", fullText, initialText());
     return true;
 }
 

@@ -22,6 +22,8 @@ public:
     void applyStyle();
     // The shown text: the full text elided to the label's width when the normal style asks for it.
     void elide();
+    // The caption a new label shows.
+    static QString initialText() { return QStringLiteral("label"); }
 
     TextStyleDesc normalStyle;
     TextStyleDesc disabledStyle;

@@ -331,7 +331,7 @@ bool KIVQPushButtonImpl::serializeJsonValue(Json::Value** json, bool read)
         styles.store(e, false);
     }
 
-    AttrIO attr(e, read);
+    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
     attr.io("hasIcon", useIcon, true);
     if (!read || !fromTheme)
         attr.io("iconPath", iconPath, QString());

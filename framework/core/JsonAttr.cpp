@@ -7,10 +7,10 @@
 
 namespace KIVQtLib {
 
-AttrIO::AttrIO(Json::Value& element, bool read)
+AttrIO::AttrIO(Json::Value& element, bool read, AbsentKeys absent)
     : m_element(element)
     , m_read(read)
-    , m_resetAbsent(!KIVQResourceManager::getInstance()->isLoadFromThemeRes())
+    , m_resetAbsent(absent == AbsentKeys::Reset && !KIVQResourceManager::getInstance()->isLoadFromThemeRes())
 {
 }
 

@@ -9,14 +9,17 @@
 namespace KIVQtLib {
 
 // A control's own "attr" keys, read and written by the same calls:
-//   reading: a present key of a usable type sets the value; an absent one resets it to its default,
-//            except while a theme entry is applied (then the value is left as the program set it);
+//   reading: a present key of a usable type sets the value; an absent one resets it to its default
+//            (AbsentKeys::Reset) or leaves it (AbsentKeys::Keep); while a theme entry is applied an
+//            absent key always leaves the value as the program set it;
 //   writing: the key is first removed (the shared part copied every attribute it read), then written
 //            only when the value differs from its default, so a key set back to its default stays gone.
 class KIVQTLIB_EXPORT AttrIO
 {
 public:
-    AttrIO(Json::Value& element, bool read);
+    enum class AbsentKeys { Reset, Keep };
+
+    AttrIO(Json::Value& element, bool read, AbsentKeys absent = AbsentKeys::Reset);
     ~AttrIO();
     Q_DISABLE_COPY(AttrIO)
 

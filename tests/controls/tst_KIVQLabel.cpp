@@ -155,15 +155,26 @@ void tst_KIVQLabel::styleJson()
     label.serializeJsonValue(&out, false);
     QCOMPARE(compact(out["style"]), QByteArray(R"([["title",2,0]])"));
 
-    // Unnamed style and empty text: "style" null and no text; read back, the text stays empty.
+    // Unnamed style and empty text: "style" null and an empty text, which a new label reads back
+    // as empty rather than as its initial caption.
     KIVQLabel plain;
     plain.setText(QString());
     out = Json::Value(Json::objectValue);
     plain.serializeJsonValue(&out, false);
     QVERIFY(out.isMember("style") && out["style"].isNull());
-    QVERIFY(!out["attr"].isMember("text"));
-    label.readJsonValue(&out);
-    QVERIFY(label.text().isEmpty());
+    QCOMPARE(out["attr"]["text"].asString(), std::string());
+    KIVQLabel reloaded;
+    reloaded.readJsonValue(&out);
+    QVERIFY(reloaded.text().isEmpty());
+
+    // The initial caption is not written; an element without "text" leaves the text alone.
+    KIVQLabel fresh;
+    out = Json::Value(Json::objectValue);
+    fresh.serializeJsonValue(&out, false);
+    QVERIFY(!out.isMember("attr"));
+    Json::Value noText = parse(R"({"attr": {}})");
+    label.readJsonValue(&noText);
+    QCOMPARE(label.text(), QStringLiteral("Beds"));
 
     Json::Value hostile = parse(R"({"style": "title", "attr": {"text": 12}})");
     QVERIFY(label.readJsonValue(&hostile));
