@@ -1,6 +1,7 @@
 #include "KIVQLabel.h"
 #include "KIVQPushButton.h"
 #include "KIVQScrollBar.h"
+#include "KIVQSpacer.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -14,6 +15,7 @@ void registerBasicControls()
     kivRegisterDefaultControl("label", &KIVQLabel::createKIVQLabel);
     kivRegisterQtControl("qtscrollbar", &KIVQScrollBar::createKIVQScrollBar, KIVQScrollBar::getProps(), true);
     kivRegisterDefaultControl("scrollbar", &KIVQScrollBar::createKIVQScrollBar);
+    kivRegisterQtControl("qtspacer", &KIVQSpacer::createKIVQSpacer, KIVQSpacer::getProps(), true);
 }
 
 } // namespace KIVQtLib

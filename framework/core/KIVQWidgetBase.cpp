@@ -2,6 +2,7 @@
 
 #include "IKIVQWidgetBase.h"
 #include "JsonRead.h"
+#include "KIVQContainer.h"
 #include "KIVQElementBuilder.h"
 #include "KIVQWidgetBaseImpl.h"
 #include "KIVQtLib.h"
@@ -9,7 +10,6 @@
 
 #include <json/json.h>
 
-#include <QMetaObject>
 #include <QVariant>
 #include <QWidget>
 
@@ -35,8 +35,8 @@ void KIVQWidgetBase::setLayoutRatio(int ratio)
 {
     m_layoutType = LayoutRelative;
     m_layoutData[0] = ratio > 0 ? ratio : 1;
-    if (m_owner && m_owner->parentWidget() && m_owner->parentWidget()->inherits("KIVQtLib::KIVQContainer"))
-        QMetaObject::invokeMethod(m_owner->parentWidget(), "forceResize");
+    if (auto* container = m_owner ? qobject_cast<KIVQContainer*>(m_owner->parentWidget()) : nullptr)
+        container->forceResize();
 }
 
 int KIVQWidgetBase::getLayoutRatio() const
@@ -126,7 +126,7 @@ void KIVQWidgetBase::resizeWidget()
         return;
     const bool windowParent = parent->inherits("KIVQtLib::KIVQWindow")
                               || parent->inherits("KIVQtLib::KIVQWindowDesigner") || parent->isWindow();
-    if (m_owner->inherits("KIVQtLib::KIVQContainer") && windowParent && m_layoutType == LayoutAbsolute) {
+    if (qobject_cast<KIVQContainer*>(m_owner) && windowParent && m_layoutType == LayoutAbsolute) {
         m_layoutData[0] = 0;
         m_layoutData[1] = 0;
         m_layoutData[2] = parent->width();

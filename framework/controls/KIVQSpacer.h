@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/KIVQControl.h"
+
+#include <QWidget>
+
+namespace KIVQtLib {
+
+class KIVQSpacerImpl;
+
+// Invisible elastic space in a container's ratio row or column. It paints nothing and lets the
+// mouse through to whatever lies under it.
+class KIVQTLIB_EXPORT KIVQSpacer : public QWidget, public IKIVQWidgetBase
+{
+    Q_OBJECT
+    Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
+    KIVQ_CONTROL
+public:
+    // Which child layouts the spacer stretches in: auto both, else only the named one.
+    enum Direction
+    {
+        Auto = 0,
+        Horizontal = 1,
+        Vertical = 2
+    };
+    Q_ENUM(Direction)
+
+    explicit KIVQSpacer(QWidget* parent = nullptr);
+    ~KIVQSpacer() override;
+
+    static const char* typeName() { return "qtspacer"; }
+    static QWidget* createKIVQSpacer() { return new KIVQSpacer; }
+    static ControlInfo getProps();
+
+    Direction getDirection() const;
+    void setDirection(Direction direction);
+    // The spacer's cross size in a layout it stretches in, when above 0.
+    int getThickness() const;
+    void setThickness(int thickness);
+
+    KIVQSpacerImpl* impl() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class KIVQTLIB_EXPORT KIVQSpacerImpl : public KIVQWidgetBaseImpl
+{
+    Q_OBJECT
+public:
+    using KIVQWidgetBaseImpl::KIVQWidgetBaseImpl;
+
+    bool serializeJsonValue(Json::Value** json, bool read) override;
+
+    int direction = KIVQSpacer::Auto;
+    int thickness = 0;
+};
+
+} // namespace KIVQtLib

@@ -1,0 +1,180 @@
+#include "controls/KIVQSpacer.h"
+#include "core/KIVQContainer.h"
+#include "core/KIVQtLib.h"
+
+#include <json/json.h>
+
+#include <QtTest>
+
+using namespace KIVQtLib;
+
+namespace {
+
+Json::Value parse(const char* text)
+{
+    Json::Value root;
+    Json::CharReaderBuilder builder;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    if (!reader->parse(text, text + std::strlen(text), &root, nullptr))
+        qFatal("bad test JSON");
+    return root;
+}
+
+class PressCounter : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+};
+
+} // namespace
+
+class tst_KIVQSpacer : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void direction_data();
+    void direction();
+    void thicknessRelaysOutContainerParent();
+    void jsonWrite();
+    void jsonRead_data();
+    void jsonRead();
+    void mousePassesThrough();
+    void descriptor();
+};
+
+void tst_KIVQSpacer::initTestCase()
+{
+    init();
+}
+
+void tst_KIVQSpacer::direction_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("auto") << 0 << 0;
+    QTest::newRow("horizontal") << 1 << 1;
+    QTest::newRow("vertical") << 2 << 2;
+    QTest::newRow("3 is auto") << 3 << 0;
+    QTest::newRow("-1 is auto") << -1 << 0;
+}
+
+void tst_KIVQSpacer::direction()
+{
+    QFETCH(int, value);
+    QFETCH(int, stored);
+    KIVQSpacer spacer;
+    spacer.setDirection(KIVQSpacer::Direction(value));
+    QCOMPARE(int(spacer.getDirection()), stored);
+}
+
+void tst_KIVQSpacer::thicknessRelaysOutContainerParent()
+{
+    KIVQContainer row;
+    row.resize(200, 50);
+    auto* spacer = new KIVQSpacer(&row);
+    spacer->resize(0, 10);
+    auto* other = new QWidget(&row);
+    other->resize(40, 10);
+    row.setChildLayout(KIVQContainer::Horizontal);
+    QCOMPARE(spacer->geometry(), QRect(0, 0, 160, 10));
+    spacer->setThickness(30);
+    QCOMPARE(spacer->height(), 30);
+    spacer->setThickness(-5);
+    QCOMPARE(spacer->getThickness(), 0);
+    // Vertical spacers are ordinary children of a row: plain ratio shares.
+    spacer->setDirection(KIVQSpacer::Vertical);
+    QCOMPARE(spacer->width(), 100);
+
+    QWidget plain;
+    auto* loose = new KIVQSpacer(&plain);
+    loose->resize(5, 5);
+    loose->setThickness(12);
+    QCOMPARE(loose->getThickness(), 12);
+    QCOMPARE(loose->size(), QSize(5, 5));
+}
+
+void tst_KIVQSpacer::jsonWrite()
+{
+    KIVQSpacer spacer;
+    Json::Value e(Json::objectValue);
+    spacer.serializeJsonValue(&e, false);
+    QVERIFY(e.isMember("attr"));
+    QVERIFY(e["attr"].isNull());
+    QCOMPARE(e["type"].asString(), std::string("qtspacer"));
+
+    // A value read back and then cleared is not written from the copy the shared part keeps.
+    Json::Value in = parse(R"({"attr": {"direction": 2, "thickness": 9, "other": "kept"}})");
+    QVERIFY(spacer.readJsonValue(&in));
+    spacer.setDirection(KIVQSpacer::Auto);
+    Json::Value out(Json::objectValue);
+    spacer.serializeJsonValue(&out, false);
+    QVERIFY(!out["attr"].isMember("direction"));
+    QCOMPARE(out["attr"]["thickness"].asInt(), 9);
+    QCOMPARE(out["attr"]["other"].asString(), std::string("kept"));
+}
+
+void tst_KIVQSpacer::jsonRead_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("thickness");
+    QTest::newRow("both") << QByteArray(R"({"attr": {"direction": 1, "thickness": 4}})") << 1 << 4;
+    QTest::newRow("direction out of range") << QByteArray(R"({"attr": {"direction": 7}})") << 0 << 0;
+    QTest::newRow("negative direction") << QByteArray(R"({"attr": {"direction": -2}})") << 0 << 0;
+    QTest::newRow("negative thickness") << QByteArray(R"({"attr": {"thickness": -3}})") << 0 << 0;
+    QTest::newRow("no attr leaves the values") << QByteArray(R"({"name": "s"})") << 2 << 6;
+    QTest::newRow("wrong types") << QByteArray(R"({"attr": {"direction": "1", "thickness": [1]}})") << 2 << 6;
+}
+
+void tst_KIVQSpacer::jsonRead()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(int, direction);
+    QFETCH(int, thickness);
+    KIVQSpacer spacer;
+    spacer.setDirection(KIVQSpacer::Vertical);
+    spacer.setThickness(6);
+    Json::Value e = parse(json.constData());
+    QVERIFY(spacer.readJsonValue(&e));
+    QCOMPARE(int(spacer.getDirection()), direction);
+    QCOMPARE(spacer.getThickness(), thickness);
+}
+
+void tst_KIVQSpacer::mousePassesThrough()
+{
+    QWidget window;
+    window.resize(100, 100);
+    auto* below = new PressCounter(&window);
+    below->setGeometry(0, 0, 100, 100);
+    auto* spacer = new KIVQSpacer(&window);
+    spacer->setGeometry(0, 0, 100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.childAt(50, 50), below);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+    QCOMPARE(below->presses, 1);
+    QCOMPARE(spacer->focusPolicy(), Qt::NoFocus);
+}
+
+void tst_KIVQSpacer::descriptor()
+{
+    ControlInfo* info = kivGetControlInfo(QStringLiteral("qtspacer"));
+    QVERIFY(info);
+    QVERIFY(kivIsListedControl("qtspacer"));
+    QCOMPARE(info->group, std::string("Spacer"));
+    QCOMPARE(info->properties.size(), size_t(9));
+    const PropertyDef& direction = info->properties[7];
+    QCOMPARE(direction.name, QStringLiteral("Direction"));
+    QCOMPARE(direction.kind, int(PropertyDef::Choice));
+    QCOMPARE(direction.options, (QStringList{"Auto", "Horizontal", "Vertical"}));
+    QCOMPARE(info->properties[8].name, QStringLiteral("Thickness"));
+    QCOMPARE(info->properties[8].kind, int(PropertyDef::Integer));
+}
+
+QTEST_MAIN(tst_KIVQSpacer)
+#include "tst_KIVQSpacer.moc"
