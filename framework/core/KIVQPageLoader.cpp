@@ -1,0 +1,142 @@
+#include "KIVQPageLoader.h"
+
+#include "IKIVQWidgetBase.h"
+#include "JsonRead.h"
+#include "KIVQContainer.h"
+#include "KIVQElementBuilder.h"
+#include "KIVQSubWin.h"
+#include "KIVQWidgetBase.h"
+#include "KIVQWindow.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+#include <QFile>
+#include <QWidget>
+
+#include <memory>
+
+namespace KIVQtLib {
+
+namespace {
+
+QByteArray readWholeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+// A document name is a ".json" file: the resource store first, then the skin folder, then the name itself.
+QByteArray documentBytes(QString fileName)
+{
+    if (!fileName.contains(QLatin1String(".json")))
+        fileName += QLatin1String(".json");
+    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+    QByteArray bytes = rm->getResourceBytes(fileName);
+    if (bytes.isNull()) {
+        // The skin folder is kept with a trailing backslash; the file system wants slashes.
+        const QString inSkin = QString(rm->getSkinDirPath() + fileName).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        bytes = QFile::exists(inSkin) ? readWholeFile(inSkin) : readWholeFile(fileName);
+    }
+    const int nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes.truncate(nul);
+    return bytes;
+}
+
+bool parseDocument(const QByteArray& bytes, Json::Value& root)
+{
+    if (bytes.isEmpty())
+        return false;
+    Json::CharReaderBuilder builder;
+    builder["collectComments"] = true;
+    builder["allowComments"] = true;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    try {
+        // The reader throws for documents nested beyond its limit.
+        return reader->parse(bytes.constData(), bytes.constData() + bytes.size(), &root, nullptr);
+    } catch (...) {
+        root = Json::Value();
+        return false;
+    }
+}
+
+template <class Window> void applyWindowKeys(Window* window, const Json::Value& root)
+{
+    int value = 0;
+    bool flag = false;
+    if (json::read(root, "w", value))
+        window->resize(value, window->height());
+    if (json::read(root, "h", value))
+        window->resize(window->width(), value);
+    if (json::read(root, "minW", value))
+        window->setMinWidth(value);
+    if (json::read(root, "minH", value))
+        window->setMinHeight(value);
+    if (json::read(root, "resize", flag))
+        window->setResizeable(flag);
+    if (json::read(root, "drag", flag))
+        window->setCanDrag(flag);
+    if (json::read(root, "onlyDragCaption", flag))
+        window->setOnlyDragCaption(flag);
+    // The designer writes the caption height; a reopened page must keep it.
+    if (json::read(root, "dbheight", value))
+        window->setCaptionHeight(value);
+    if (json::read(root, "trans", flag) && flag) {
+        window->setWindowFlag(Qt::FramelessWindowHint, true);
+        window->setAttribute(Qt::WA_TranslucentBackground, true);
+    }
+}
+
+// A control read from a page keeps its saved x, y, w, h only as data; apply them to every control of the
+// tree, innermost first, so nested absolute controls show at their saved size.
+void applyStoredGeometry(QWidget* root)
+{
+    const QList<QWidget*> descendants = root->findChildren<QWidget*>();
+    for (auto it = descendants.crbegin(); it != descendants.crend(); ++it) {
+        if (auto* control = dynamic_cast<IKIVQWidgetBase*>(*it)) {
+            if (KIVQWidgetBase* base = control->getControlBase())
+                base->resizeWidget();
+        }
+    }
+    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(root)) {
+        if (KIVQWidgetBase* base = control->getControlBase())
+            base->resizeWidget();
+    }
+}
+
+} // namespace
+
+KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
+{
+    CreatedByFileGuard guard;
+    Json::Value root;
+    if (!parseDocument(documentBytes(fileName), root) || !root.isObject())
+        return nullptr;
+
+    if (auto* window = qobject_cast<KIVQWindow*>(parent))
+        applyWindowKeys(window, root);
+    else if (auto* subWindow = qobject_cast<KIVQSubWin*>(parent))
+        applyWindowKeys(subWindow, root);
+
+    QWidget* last = nullptr;
+    if (const Json::Value* elements = json::array(root, "elements", 1)) {
+        for (const Json::Value& element : *elements) {
+            last = buildControlTree(element, parent);
+            if (last)
+                applyStoredGeometry(last);
+        }
+    }
+    return qobject_cast<KIVQContainer*>(last);
+}
+
+bool kivReadMenuDocument(const QString& fileName, Json::Value& root)
+{
+    CreatedByFileGuard guard;
+    root = Json::Value();
+    return parseDocument(documentBytes(fileName), root);
+}
+
+} // namespace KIVQtLib
