@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of the theme reading code. They are not part of the CMake/ctest build.
+#
+#   tests/fuzz/build.sh [OUT_DIR]                        # OUT_DIR defaults to build/fuzz
+#   build/fuzz/fuzz_zip_archive -max_total_time=240 -dict=tests/fuzz/zip.dict build/fuzz/corpus-zip
+#
+# Needs clang-14 with libclang-rt-14-dev, Qt5Core's development files and libminizip-dev.
+# By default the system's minizip is linked uninstrumented, so the fuzzer is guided by the reader's own
+# branches only. Set MINIZIP_SRC to a folder holding minizip's unzip.c and ioapi.c (for example from
+# `apt-get source minizip`, which needs a deb-src entry) to compile them in with the same instrumentation.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+OUT=${1:-$ROOT/build/fuzz}
+CC=${CC:-clang-14}
+CXX=${CXX:-clang++-14}
+SAN="-g -O1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined"
+mkdir -p "$OUT/obj"
+
+QT_CFLAGS=$(pkg-config --cflags Qt5Core)
+QT_LIBS=$(pkg-config --libs Qt5Core)
+
+UNZIP_OBJS=()
+UNZIP_LIBS=$(pkg-config --libs minizip)
+if [[ -n "${MINIZIP_SRC:-}" ]]; then
+    for src in unzip ioapi; do
+        "$CC" $SAN -fsanitize=fuzzer-no-link -fPIC -w -I"$MINIZIP_SRC" -c "$MINIZIP_SRC/$src.c" -o "$OUT/obj/$src.o"
+        UNZIP_OBJS+=("$OUT/obj/$src.o")
+    done
+    UNZIP_LIBS=
+fi
+
+# build_target NAME SOURCE... [LINK FLAGS...]: one fuzzer executable from the given sources, Qt Core, zlib
+# and the unzip library; further libraries go in as arguments, e.g. $(pkg-config --libs jsoncpp Qt5Gui).
+build_target() {
+    local name=$1
+    shift
+    "$CXX" -std=c++17 -fPIC $SAN -fsanitize=fuzzer -I"$ROOT/framework" $QT_CFLAGS \
+        "$@" "${UNZIP_OBJS[@]}" -o "$OUT/$name" $QT_LIBS $UNZIP_LIBS -lz
+    echo "built $OUT/$name"
+}
+
+build_target fuzz_zip_archive "$ROOT/tests/fuzz/fuzz_zip_archive.cpp" "$ROOT/framework/theme/KIVZipArchive.cpp"
+
+# Further targets (the theme loader's parsing of style.json and theme.json) are added here the same way:
+# build_target fuzz_theme_loader "$ROOT/tests/fuzz/fuzz_theme_loader.cpp" <the sources it needs>
+
+# A small seed corpus, made fresh rather than shipped.
+if command -v python3 >/dev/null; then
+    python3 - "$OUT/corpus-zip" <<'PY'
+import io, os, sys, zipfile
+out = sys.argv[1]
+os.makedirs(out, exist_ok=True)
+def write(name, items):
+    buf = io.BytesIO()
+    with zipfile.ZipFile(buf, "w") as z:
+        for item, data, method in items:
+            z.writestr(zipfile.ZipInfo(item) if item.endswith("/") else item, data, compress_type=method)
+    with open(os.path.join(out, name), "wb") as f:
+        f.write(buf.getvalue())
+text = b"".join(b"line %d of a theme file\n" % i for i in range(200))
+write("theme.zip", [("style.json", b'{"style": {"fill": []}}', zipfile.ZIP_DEFLATED),
+                    ("images/", b"", zipfile.ZIP_STORED),
+                    ("images/logo.png", bytes(range(256)), zipfile.ZIP_STORED),
+                    ("theme.json", text, zipfile.ZIP_DEFLATED)])
+write("names.zip", [("../../evil.txt", b"x", zipfile.ZIP_STORED),
+                    ("c:\\dir\\..\\x.png", b"y", zipfile.ZIP_DEFLATED),
+                    ("/abs.txt", b"z" * 100, zipfile.ZIP_DEFLATED)])
+write("zeros.zip", [("zeros.bin", bytes(200000), zipfile.ZIP_DEFLATED)])
+PY
+fi
