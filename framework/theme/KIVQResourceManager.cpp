@@ -1,15 +1,15 @@
 #include "KIVQResourceManager.h"
 
 #include "KIVQResourceManagerImpl.h"
+#include "KIVZipArchive.h"
 #include "LanguageManager.h"
+#include "ThemeDocuments.h"
+#include "ThemeReader.h"
 #include "core/IKIVQWidgetBase.h"
+#include "core/JsonRead.h"
 #include "core/KIVQWidgetBase.h"
 
 #include <json/json.h>
-
-#include "ThemeDocuments.h"
-#include "ThemeReader.h"
-#include "core/JsonRead.h"
 
 #include <QApplication>
 #include <QDir>
@@ -620,17 +620,69 @@ void KIVQResourceManager::initFontRes(bool fromFolder)
     }
 }
 
-bool KIVQResourceManager::loadThemeFile(const QString&)
+bool KIVQResourceManager::loadThemeFile(const QString& path)
 {
-    return false;
+    const std::unique_ptr<KIVZipArchive> archive = KIVZipArchive::openByPath(path);
+    if (!archive)
+        return false;
+    auto fresh = std::make_unique<KIVQResourceManagerImpl>();
+    fresh->filePath = path;
+    if (!themeio::readArchive(*fresh, *archive))
+        return false;
+    fresh = finishStore(*this, std::move(fresh), true);
+    if (!fresh)
+        return false;
+    // No theme change here: the caller refreshes its windows when it wants to.
+    delete m_themeStore;
+    m_themeStore = fresh.release();
+    return true;
 }
-bool KIVQResourceManager::loadSkinFile(const QString&)
+
+bool KIVQResourceManager::mergeSkin(KIVQResourceManagerImpl& incoming, bool withLanguageTable)
 {
-    return false;
+    // The skin only grows, so everything is checked before anything is added: a skin that fails
+    // leaves the skin store as it was.
+    const QByteArray* body = !incoming.styleFiles.isEmpty()       ? &incoming.styleFiles.last()
+                             : !m_skinStore->styleFiles.isEmpty() ? &m_skinStore->styleFiles.last()
+                                                                  : nullptr;
+    Json::Value root;
+    const Json::Value* styles = nullptr;
+    if (!body || body->isEmpty() || !themedoc::parse(*body, root) || !themedoc::styleList(root, styles))
+        return false;
+
+    for (const auto& [key, bytes] : incoming.files)
+        m_skinStore->insertFile(key, bytes);
+    m_skinStore->styleFiles += incoming.styleFiles;
+    initFontRes(false);
+    readStyle(m_skinStore, *styles);
+    if (withLanguageTable) {
+        if (const QByteArray* table = m_skinStore->findFile("language.txt"))
+            readLanguage(*table);
+    }
+    return true;
 }
-bool KIVQResourceManager::loadSkinFile(const char*, int)
+
+bool KIVQResourceManager::loadSkinFile(const QString& path)
 {
-    return false;
+    const std::unique_ptr<KIVZipArchive> archive = KIVZipArchive::openByPath(path);
+    if (!archive)
+        return false;
+    KIVQResourceManagerImpl incoming;
+    if (!themeio::readArchive(incoming, *archive) || !mergeSkin(incoming, true))
+        return false;
+    m_skinStore->filePath = path;
+    return true;
+}
+
+bool KIVQResourceManager::loadSkinFile(const char* data, int size)
+{
+    if (!data || size <= 0)
+        return false;
+    const std::unique_ptr<KIVZipArchive> archive = KIVZipArchive::openFromMemory(data, size);
+    if (!archive)
+        return false;
+    KIVQResourceManagerImpl incoming;
+    return themeio::readArchive(incoming, *archive) && mergeSkin(incoming, false);
 }
 
 // ---- scopes ----

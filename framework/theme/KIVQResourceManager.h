@@ -134,6 +134,8 @@ private:
     KIVQResourceManagerImpl* cacheStore(ResSourceType source) const;
     // Files tried when a name is not a decodable resource.
     QStringList fallbackPaths(const QString& name) const;
+    // Adds a skin read aside into the skin store when its style document is sound.
+    bool mergeSkin(KIVQResourceManagerImpl& incoming, bool withLanguageTable);
 
     bool m_createdByFile = false;
     bool m_loadFromThemeRes = false;

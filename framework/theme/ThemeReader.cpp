@@ -1,6 +1,7 @@
 #include "ThemeReader.h"
 
 #include "KIVQResourceManagerImpl.h"
+#include "KIVZipArchive.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,39 @@ bool readDirectory(KIVQResourceManagerImpl& target, const QString& path)
         if (name == QLatin1String("tmpTheme.zip"))
             continue;
         store(target, KIVQResourceManagerImpl::resourceKey(name), readWhole(entry.filePath()));
+    }
+    return true;
+}
+
+bool readArchive(KIVQResourceManagerImpl& target, KIVZipArchive& archive)
+{
+    ZipItem count;
+    if (archive.getItem(-1, &count) != ZipOk || count.index < 1)
+        return true;
+
+    // The recorded sizes are checked for the whole archive before anything is unzipped; the unzip
+    // then holds each item to its recorded size, so the memory taken never exceeds these sums.
+    QVector<ZipItem> items;
+    qint64 total = 0;
+    for (int i = 0; i < count.index; ++i) {
+        ZipItem item;
+        if (archive.getItem(i, &item) != ZipOk || item.uncompressedSize <= 0)
+            continue; // folders, empty files and unreadable directory entries
+        if (item.uncompressedSize > kMaxItemSize)
+            return false;
+        total += item.uncompressedSize;
+        if (total > kMaxArchiveSize)
+            return false;
+        items.append(item);
+    }
+    for (const ZipItem& item : qAsConst(items)) {
+        QByteArray body;
+        const ZipResult rc = archive.unzipWholeItem(item.index, &body, kMaxItemSize);
+        if (rc == ZipTooLarge)
+            return false;
+        if (rc != ZipOk)
+            continue; // cut short, corrupt or longer than recorded: left out
+        store(target, KIVQResourceManagerImpl::resourceKey(item.name), body);
     }
     return true;
 }

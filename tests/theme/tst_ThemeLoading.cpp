@@ -4,12 +4,14 @@
 #include "theme/ThemeDocuments.h"
 
 #include <json/json.h>
+#include <minizip/zip.h>
 
 #include <QtTest>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -77,6 +79,64 @@ QString makeTheme(const QString& path, const QByteArray& style = kStyle, const Q
     return path;
 }
 
+// One item of a test archive: its bytes, or that many zero bytes (for archives too big to hold).
+struct Item
+{
+    QByteArray name;
+    QByteArray data;
+    qint64 zeros = 0;
+    bool deflate = true;
+};
+
+QByteArray makeZip(const QString& path, const QVector<Item>& items)
+{
+    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+    if (!zip)
+        qFatal("cannot create %s", qPrintable(path));
+    const QByteArray chunk(1 << 20, '\0');
+    for (const Item& item : items) {
+        zip_fileinfo info{};
+        zipOpenNewFileInZip64(zip, item.name.constData(), &info, nullptr, 0, nullptr, 0, nullptr,
+                              item.deflate ? Z_DEFLATED : 0, Z_BEST_SPEED, 0);
+        zipWriteInFileInZip(zip, item.data.constData(), unsigned(item.data.size()));
+        for (qint64 left = item.zeros; left > 0; left -= chunk.size())
+            zipWriteInFileInZip(zip, chunk.constData(), unsigned(qMin<qint64>(left, chunk.size())));
+        zipCloseFileInZip(zip);
+    }
+    zipClose(zip, nullptr);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// Makes the local header and the directory entry of an item claim another uncompressed size.
+void claimSize(QByteArray& zip, const QByteArray& name, quint32 size)
+{
+    auto put = [&zip](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            zip[at + i] = char((v >> (8 * i)) & 0xff);
+    };
+    for (int at = 0; (at = zip.indexOf("PK\3\4", at)) >= 0; ++at) {
+        if (zip.mid(at + 30, name.size()) == name)
+            put(at + 22, size);
+    }
+    for (int at = 0; (at = zip.indexOf("PK\1\2", at)) >= 0; ++at) {
+        if (zip.mid(at + 46, name.size()) == name)
+            put(at + 24, size);
+    }
+}
+
+QByteArray rewrite(const QString& path, const QByteArray& bytes)
+{
+    writeFile(path, bytes);
+    return bytes;
+}
+
+QVector<Item> themeItems()
+{
+    return {{"style.json", kStyle}, {"theme.json", kTheme}, {"images/Mark.PNG", png(Qt::red), 0, false}};
+}
+
 QColor themeFill(const QString& name)
 {
     ThemeResScope scope(true);
@@ -104,7 +164,16 @@ private Q_SLOTS:
     void skinFontsFolder();
     void projectDirectory();
 
+    void themeArchive();
+    void styleDocumentMustBeAtTheTopOfTheArchive();
+    void hostileArchiveKeepsPreviousTheme_data();
+    void hostileArchiveKeepsPreviousTheme();
+    void itemsThatDoNotUnzipWholeAreSkipped();
+    void hostileArchiveNameStaysInside();
+    void skinArchiveFontsAndLanguage();
+
 private:
+    QTemporaryDir m_scratch; // for archives made by data functions, which run outside init/cleanup
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QWidget> m_window;
     TestControl* m_control = nullptr;
@@ -356,6 +425,187 @@ void tst_ThemeLoading::projectDirectory()
     QVERIFY(!rm()->setProjectDirPath(m_dir->filePath(QStringLiteral("nowhere"))));
     QCOMPARE(rm()->getProjectManagerImpl(), store);
     QCOMPARE(rm()->getResourceBytes(QStringLiteral("shared.txt")), QByteArray("project"));
+}
+
+void tst_ThemeLoading::themeArchive()
+{
+    const QString path = m_dir->filePath(QString::fromUtf8(u8"\u4e3b\u9898.zip"));
+    makeZip(path, themeItems());
+    const int reads = m_control->d()->themeReads;
+    QVERIFY(rm()->loadThemeFile(path));
+    QCOMPARE(rm()->getThemePath(), path);
+    QCOMPARE(m_control->d()->themeReads, reads); // an archive load sends no theme change
+    QCOMPARE(themeFill(QStringLiteral("panel")), QColor(Qt::red));
+    QVERIFY(rm()->getImage(QStringLiteral("images/mark.png")));
+    QVERIFY(rm()->themeChange());
+    QCOMPARE(m_control->d()->themeReads, reads + 1);
+    QCOMPARE(m_control->d()->count, 5);
+
+    // A directory load after an archive is a real load even for an empty directory path check.
+    QVERIFY(!rm()->loadThemeDir(QString()));
+    QCOMPARE(rm()->getThemePath(), path);
+}
+
+void tst_ThemeLoading::styleDocumentMustBeAtTheTopOfTheArchive()
+{
+    QVERIFY(rm()->loadThemeDir(makeTheme(m_dir->filePath(QStringLiteral("good")))));
+    const QString path = m_dir->filePath(QStringLiteral("nested.zip"));
+    makeZip(path, {{"theme/style.json", kStyle}, {"theme.json", kTheme}});
+    QVERIFY(!rm()->loadThemeFile(path));
+    QCOMPARE(rm()->getThemePath(), m_dir->filePath(QStringLiteral("good")));
+}
+
+void tst_ThemeLoading::hostileArchiveKeepsPreviousTheme_data()
+{
+    QTest::addColumn<QByteArray>("zip");
+    QTest::addColumn<bool>("refused"); // the archive as a whole, so a skin load fails as well
+    const QString scratch = m_scratch.filePath(QStringLiteral("scratch.zip"));
+
+    const QByteArray good = makeZip(scratch, themeItems());
+    QTest::newRow("empty file") << QByteArray() << true;
+    QTest::newRow("not a zip") << QByteArray("style.json\n{\"style\": []}\n") << true;
+    QTest::newRow("truncated") << good.left(good.size() / 2) << true;
+    QTest::newRow("directory cut off") << good.left(good.size() - 30) << true;
+    QTest::newRow("bomb item") << makeZip(scratch, themeItems() << Item{"images/bomb.png", {}, 64 * 1024 * 1024 + 1})
+                               << true;
+
+    QVector<Item> many = themeItems();
+    for (int i = 0; i < 5; ++i)
+        many << Item{"images/big" + QByteArray::number(i) + ".png", QByteArray(100, 'x')};
+    QByteArray total = makeZip(scratch, many);
+    for (int i = 0; i < 5; ++i)
+        claimSize(total, "images/big" + QByteArray::number(i) + ".png", 60 * 1024 * 1024);
+    QTest::newRow("archive over the total") << total << true;
+
+    QByteArray huge = makeZip(scratch, themeItems());
+    claimSize(huge, "images/Mark.PNG", 0xFFFFFFF0u);
+    QTest::newRow("item claims 4 GiB") << huge << true;
+
+    QByteArray shortStyle = makeZip(scratch, themeItems());
+    claimSize(shortStyle, "style.json", quint32(kStyle.size() - 10));
+    QTest::newRow("style.json claims less") << shortStyle << false;
+    QByteArray longStyle = makeZip(scratch, themeItems());
+    claimSize(longStyle, "style.json", quint32(kStyle.size() + 10));
+    QTest::newRow("style.json claims more") << longStyle << false;
+
+    QByteArray corrupt = makeZip(scratch, {{"style.json", kStyle, 0, false}, {"theme.json", kTheme}});
+    corrupt[corrupt.indexOf("panel")] = 'P'; // stored data that no longer matches its checksum
+    QTest::newRow("style.json fails its checksum") << corrupt << false;
+
+    QTest::newRow("bad theme.json") << makeZip(scratch, {{"style.json", kStyle}, {"theme.json", "{\"elements\": 7}"}})
+                                    << false;
+    QTest::newRow("no style.json") << makeZip(scratch, {{"theme.json", kTheme}}) << false;
+}
+
+void tst_ThemeLoading::hostileArchiveKeepsPreviousTheme()
+{
+    QFETCH(QByteArray, zip);
+    QFETCH(bool, refused);
+
+    const QString good = makeTheme(m_dir->filePath(QStringLiteral("good")));
+    QVERIFY(rm()->loadThemeDir(good));
+    const int reads = m_control->d()->themeReads;
+    const Json::Value* entry = rm()->getThemeJsonValue("qttestcontrol");
+    KIVQResourceManagerImpl* skin = rm()->getSkinManagerImpl();
+    const size_t skinFiles = skin->files.size();
+    const int skinStyles = skin->styleFiles.size();
+    const QString skinPath = rm()->getFileSkinPath();
+
+    const QString path = m_dir->filePath(QStringLiteral("hostile.zip"));
+    rewrite(path, zip);
+    const QStringList before = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QVERIFY(!rm()->loadThemeFile(path));
+    if (refused) {
+        QVERIFY(!rm()->loadSkinFile(path));
+        QVERIFY(!rm()->loadSkinFile(zip.constData(), zip.size()));
+    }
+
+    QCOMPARE(rm()->getThemePath(), good);
+    QCOMPARE(rm()->getThemeJsonValue("qttestcontrol"), entry);
+    QCOMPARE(themeFill(QStringLiteral("panel")), QColor(Qt::red));
+    QVERIFY(rm()->getImage(QStringLiteral("images/mark.png")));
+    QCOMPARE(m_control->d()->themeReads, reads);
+    if (refused) {
+        QCOMPARE(skin->files.size(), skinFiles);
+        QCOMPARE(skin->styleFiles.size(), skinStyles);
+        QCOMPARE(rm()->getFileSkinPath(), skinPath);
+    }
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+}
+
+void tst_ThemeLoading::itemsThatDoNotUnzipWholeAreSkipped()
+{
+    const QString path = m_dir->filePath(QStringLiteral("lying.zip"));
+    QVector<Item> items = themeItems();
+    items << Item{"images/short.png", png(Qt::blue)} << Item{"images/long.png", png(Qt::blue)}
+          << Item{"images/stored.png", png(Qt::blue), 0, false} << Item{"images/empty.png", {}};
+    QByteArray zip = makeZip(path, items);
+    claimSize(zip, "images/short.png", 10);
+    claimSize(zip, "images/long.png", quint32(png(Qt::blue).size() + 1000));
+    claimSize(zip, "images/stored.png", quint32(png(Qt::blue).size() - 1));
+    rewrite(path, zip);
+
+    QVERIFY(rm()->loadThemeFile(path));
+    KIVQResourceManagerImpl* theme = rm()->getThemeManagerIml();
+    QVERIFY(theme->findFile("images/mark.png"));
+    QVERIFY(!theme->findFile("images/short.png"));
+    QVERIFY(!theme->findFile("images/long.png"));
+    QVERIFY(!theme->findFile("images/stored.png"));
+    QVERIFY(!theme->findFile("images/empty.png"));
+}
+
+void tst_ThemeLoading::hostileArchiveNameStaysInside()
+{
+    const QString path = m_dir->filePath(QStringLiteral("inner/names.zip"));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QVector<Item> items = themeItems();
+    items << Item{"../../evil.txt", "a"} << Item{"/abs/evil2.txt", "b"} << Item{"C:\\dir\\..\\evil3.txt", "c"}
+          << Item{"images/../../../evil4.txt", "d"};
+    makeZip(path, items);
+    QVERIFY(rm()->loadThemeFile(path));
+
+    std::vector<std::string> keys;
+    for (const auto& file : rm()->getThemeManagerIml()->files) {
+        QVERIFY2(file.first.find("..") == std::string::npos && file.first.front() != '/', file.first.c_str());
+        keys.push_back(file.first);
+    }
+    QCOMPARE(keys, (std::vector<std::string>{"abs/evil2.txt", "evil.txt", "evil3.txt", "evil4.txt", "images/mark.png",
+                                             "theme.json"}));
+    QCOMPARE(rm()->getResourceBytes(QStringLiteral("EVIL.txt")), QByteArray("a"));
+    // Nothing was written anywhere: the archive's folder holds only the archive.
+    QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList({"names.zip"}));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"inner"}));
+}
+
+void tst_ThemeLoading::skinArchiveFontsAndLanguage()
+{
+    QFile font(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
+    if (!font.open(QIODevice::ReadOnly))
+        QSKIP("no DejaVu font on this machine");
+    const QString path = m_dir->filePath(QStringLiteral("skin.zip"));
+    makeZip(path, {{"style.json", R"({"style": [{"type": 2, "name": "skintext", "family": "DejaVu Sans"}]})"},
+                   {"fonts/DejaVuSans.ttf", font.readAll()},
+                   {"language.txt", utf16le(QStringLiteral("Language\tsv\r\nyes\tJa"))},
+                   {"fonts/broken.ttf", "not a font"}});
+    QVERIFY(rm()->loadSkinFile(path));
+    QCOMPARE(rm()->getFileSkinPath(), path);
+    KIVQResourceManagerImpl* skin = rm()->getSkinManagerImpl();
+    QVERIFY(skin->fontFamilies.contains(QStringLiteral("DejaVu Sans")));
+    const int id = skin->fontFamilies.value(QStringLiteral("DejaVu Sans"));
+    QVERIFY(QFontDatabase::applicationFontFamilies(id).contains(QStringLiteral("DejaVu Sans")));
+    TextStyleDesc text;
+    QVERIFY(rm()->getTextStyle(QStringLiteral("skintext"), text));
+    QVERIFY(rm()->getLanguageList().contains(QStringLiteral("sv")));
+
+    // The same archive from memory adds nothing new and installs no font twice.
+    QFile again(path);
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    const QByteArray bytes = again.readAll();
+    QVERIFY(rm()->loadSkinFile(bytes.constData(), bytes.size()));
+    QCOMPARE(skin->fontFamilies.value(QStringLiteral("DejaVu Sans")), id);
+    QVERIFY(!rm()->loadSkinFile(nullptr, 10));
+    QVERIFY(!rm()->loadSkinFile(bytes.constData(), -1));
 }
 
 QTEST_MAIN(tst_ThemeLoading)
