@@ -9,6 +9,7 @@ PACKAGES=(
     libjsoncpp-dev zlib1g-dev libminizip-dev
     xvfb xauth libgl1-mesa-dri libglx-mesa0
     fonts-wqy-microhei fonts-dejavu-core
+    qttools5-dev
 )
 
 ensure_packages() {
