@@ -16,7 +16,10 @@ class KIVQContainer;
 KIVQTLIB_EXPORT KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName);
 
 // The menu document of fileName, found and parsed as a page is; false when it cannot be.
-// The menu control builds itself from this root (kivCreateMenuByFileName comes with that control).
+//
+// Not here yet: kivCreateMenuByFileName(QWidget* parent, QString fileName) -> KIVQMenu*. It lands with
+// the menu control: it reads the document with this function (null when that fails), constructs a
+// KIVQMenu with parent, hands it the whole root through readJsonValue and returns the menu.
 KIVQTLIB_EXPORT bool kivReadMenuDocument(const QString& fileName, Json::Value& root);
 
 } // namespace KIVQtLib
