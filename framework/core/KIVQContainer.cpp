@@ -636,13 +636,6 @@ bool KIVQContainer::eventFilter(QObject* watched, QEvent* event)
 void KIVQContainer::resizeEvent(QResizeEvent* event)
 {
     impl()->relayout();
-    if (void* handle = impl()->windowHandle) {
-        QWidget* top = this;
-        while (top->parentWidget())
-            top = top->parentWidget();
-        const QPoint at = top == this ? QPoint() : mapTo(top, QPoint());
-        platform::moveNativeWindow(handle, at.x(), at.y(), width(), height());
-    }
     QWidget::resizeEvent(event);
 }
 

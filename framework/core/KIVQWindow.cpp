@@ -53,12 +53,6 @@ void KIVQWindow::closeModal()
     m_impl->closeModal();
 }
 
-bool KIVQWindow::nativeEvent(const QByteArray& eventType, void* message, long* result)
-{
-    if (m_impl->nativeEvent(eventType, message, result))
-        return true;
-    return QDialog::nativeEvent(eventType, message, result);
-}
 
 void KIVQWindow::closeEvent(QCloseEvent* event)
 {

@@ -32,7 +32,6 @@ public:
     void closeModal();
 
 protected:
-    bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -389,16 +389,4 @@ void KIVQWindowImpl::ownerClosing()
     exitModalLoop();
 }
 
-bool KIVQWindowImpl::nativeEvent(const QByteArray& eventType, void* message, long* result)
-{
-    platform::FramelessNativeState state;
-    state.hit.borderWidth = m_borderWidth;
-    state.hit.resizeable = m_resizeable;
-    state.hit.canDrag = m_canDrag;
-    state.hit.onlyDragCaption = m_onlyDragCaption;
-    state.hit.captionHeight = m_captionHeight;
-    state.minSize = QSize(m_minWidth, m_minHeight);
-    return platform::handleFramelessNativeEvent(m_owner, state, eventType, message, result);
-}
-
 } // namespace KIVQtLib

@@ -95,7 +95,6 @@ public:
     void paintBackground();
     void ownerHidden(QHideEvent* event);
     void ownerClosing();
-    bool nativeEvent(const QByteArray& eventType, void* message, long* result);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -75,8 +75,6 @@ private Q_SLOTS:
     void settersFollowTheirClass();
     void pressSelectsEdgeAndHoverSetsCursor_data();
     void pressSelectsEdgeAndHoverSetsCursor();
-    void frameHitTest_data();
-    void frameHitTest();
     void dragDependsOnWhatIsPressed_data();
     void dragDependsOnWhatIsPressed();
     void mouseDragMovesWindowWithoutSystemMove();
@@ -177,81 +175,6 @@ void tst_KIVQWindow::pressSelectsEdgeAndHoverSetsCursor()
     QCOMPARE(impl->resizeEdge(), edge);
     release(&w, w.mapToGlobal(pos));
     QCOMPARE(impl->resizeEdge(), int(platform::EdgeNone));
-}
-
-void tst_KIVQWindow::frameHitTest_data()
-{
-    QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<bool>("resizeable");
-    QTest::addColumn<bool>("maximised");
-    QTest::addColumn<bool>("canDrag");
-    QTest::addColumn<bool>("onlyCaption");
-    QTest::addColumn<int>("under");
-    QTest::addColumn<int>("hit");
-
-    using namespace platform;
-    auto row = [](const char* name, QPoint pos, bool resizeable, int under, FrameHit hit) {
-        QTest::newRow(name) << pos << resizeable << false << true << false << under << int(hit);
-    };
-    row("left band", QPoint(2, 300), true, UnderWindow, HitLeft);
-    row("right band", QPoint(797, 300), true, UnderWindow, HitRight);
-    row("just inside the right band", QPoint(796, 300), true, UnderWindow, HitCaption);
-    row("top band", QPoint(400, 3), true, UnderWindow, HitTop);
-    row("bottom band", QPoint(400, 599), true, UnderWindow, HitBottom);
-    row("top-left", QPoint(0, 0), true, UnderWindow, HitTopLeft);
-    row("top-right", QPoint(799, 0), true, UnderWindow, HitTopRight);
-    row("bottom-left", QPoint(0, 599), true, UnderWindow, HitBottomLeft);
-    row("bottom-right", QPoint(798, 598), true, UnderWindow, HitBottomRight);
-    row("edges need resizeable", QPoint(2, 300), false, UnderWindow, HitCaption);
-    row("outside", QPoint(800, 300), true, UnderWindow, HitOutside);
-    row("nothing under the point", QPoint(400, 20), false, UnderNothing, HitCaption);
-    row("push button", QPoint(400, 20), false, UnderPushButton, HitClient);
-    row("inside a push button", QPoint(400, 20), false, UnderPushButtonChild, HitClient);
-    row("framework button", QPoint(400, 20), false, UnderControlButton, HitClient);
-    row("framework label", QPoint(400, 20), false, UnderControlLabel, HitCaption);
-    row("framework container", QPoint(400, 20), false, UnderControlContainer, HitCaption);
-    row("line edit in a container", QPoint(400, 20), false, UnderLineEditInContainer, HitClient);
-    row("plain widget in a label", QPoint(400, 20), false, UnderPlainInLabel, HitCaption);
-    QTest::newRow("maximised has no edges")
-        << QPoint(0, 0) << true << true << true << false << int(UnderWindow) << int(HitCaption);
-    QTest::newRow("dragging off") << QPoint(400, 20) << false << false << false << false << int(UnderWindow)
-                                  << int(HitClient);
-    QTest::newRow("below the caption") << QPoint(400, 69) << false << false << true << true << int(UnderWindow)
-                                       << int(HitClient);
-    QTest::newRow("last caption row") << QPoint(400, 68) << false << false << true << true << int(UnderWindow)
-                                      << int(HitCaption);
-}
-
-void tst_KIVQWindow::frameHitTest()
-{
-    QFETCH(QPoint, pos);
-    QFETCH(bool, resizeable);
-    QFETCH(bool, maximised);
-    QFETCH(bool, canDrag);
-    QFETCH(bool, onlyCaption);
-    QFETCH(int, under);
-    QFETCH(int, hit);
-
-    // No native window: the widgets only need their parent chain.
-    KIVQWindow window;
-    auto* pushButton = new QPushButton(&window);
-    auto* pushButtonChild = new QWidget(pushButton);
-    auto* controlButton = new TypedTestControl(QStringLiteral("qtbutton"), &window);
-    auto* controlLabel = new TypedTestControl(QStringLiteral("qtlabel"), &window);
-    auto* container = new TypedTestControl(QStringLiteral("qtcontainer"), &window);
-    auto* lineEdit = new QLineEdit(container);
-    auto* plainInLabel = new QWidget(controlLabel);
-    QWidget* widgets[] = {nullptr,      &window,   pushButton, pushButtonChild, controlButton,
-                          controlLabel, container, lineEdit,   plainInLabel};
-
-    platform::FrameHitParams params;
-    params.size = QSize(800, 600);
-    params.resizeable = resizeable;
-    params.maximised = maximised;
-    params.canDrag = canDrag;
-    params.onlyDragCaption = onlyCaption;
-    params.captionHeight = 68;
-    QCOMPARE(int(platform::frameHitTest(params, pos, widgets[under], &window)), hit);
 }
 
 void tst_KIVQWindow::dragDependsOnWhatIsPressed_data()
