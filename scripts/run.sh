@@ -8,6 +8,9 @@ BUILD="$ROOT/build/release"
 build_tree "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCAREVIX_BUILD_TESTS=OFF -DCAREVIX_BUILD_BENCH=OFF
 
 PROGRAM="$BUILD/app/carevix"
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="$(mktemp -d)"
+fi
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$PROGRAM" "$@"
 fi
