@@ -3,8 +3,9 @@
 #
 #   tests/fuzz/build.sh [OUT_DIR]                        # OUT_DIR defaults to build/fuzz
 #   build/fuzz/fuzz_zip_archive -max_total_time=240 -dict=tests/fuzz/zip.dict build/fuzz/corpus-zip
+#   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
 #
-# Needs clang-14 with libclang-rt-14-dev, Qt5Core's development files and libminizip-dev.
+# Needs clang-14 with libclang-rt-14-dev, Qt5's and jsoncpp's development files and libminizip-dev.
 # By default the system's minizip is linked uninstrumented, so the fuzzer is guided by the reader's own
 # branches only. Set MINIZIP_SRC to a folder holding minizip's unzip.c and ioapi.c (for example from
 # `apt-get source minizip`, which needs a deb-src entry) to compile them in with the same instrumentation.
@@ -42,8 +43,12 @@ build_target() {
 
 build_target fuzz_zip_archive "$ROOT/tests/fuzz/fuzz_zip_archive.cpp" "$ROOT/framework/theme/KIVZipArchive.cpp"
 
-# Further targets (the theme loader's parsing of style.json and theme.json) are added here the same way:
-# build_target fuzz_theme_loader "$ROOT/tests/fuzz/fuzz_theme_loader.cpp" <the sources it needs>
+# The readers of a theme's documents: style document, theme entries and language table.
+#   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
+build_target fuzz_theme_documents "$ROOT/tests/fuzz/fuzz_theme_documents.cpp" \
+    "$ROOT/framework/theme/ThemeDocuments.cpp" "$ROOT/framework/theme/KIVQResourceManagerImpl.cpp" \
+    "$ROOT/framework/core/JsonRead.cpp" "$ROOT/framework/core/StyleTypes.cpp" \
+    $(pkg-config --cflags --libs jsoncpp Qt5Gui Qt5Svg)
 
 # A small seed corpus, made fresh rather than shipped.
 if command -v python3 >/dev/null; then
@@ -67,5 +72,27 @@ write("names.zip", [("../../evil.txt", b"x", zipfile.ZIP_STORED),
                     ("c:\\dir\\..\\x.png", b"y", zipfile.ZIP_DEFLATED),
                     ("/abs.txt", b"z" * 100, zipfile.ZIP_DEFLATED)])
 write("zeros.zip", [("zeros.bin", bytes(200000), zipfile.ZIP_DEFLATED)])
+PY
+fi
+
+# Seeds for the theme documents: [u16 style length][u16 theme length][style][theme][language table].
+if command -v python3 >/dev/null; then
+    python3 - "$OUT/corpus-theme" <<'PY'
+import os, struct, sys
+out = sys.argv[1]
+os.makedirs(out, exist_ok=True)
+style = (b'{"style": [{"type": 1, "name": "panel", "drawImg": false, "clr": "80102030", "border": true,'
+         b' "borderSize": 2, "leftBorder": false, "margin": [1, 2, 3, 4], "round": 4, "roundTopLeft": false,'
+         b' "repeatCenter": true}, {"type": 2, "name": "t", "clr": "ff00ff00", "size": 14, "bold": true,'
+         b' "isHor": false, "family": "Sans", "x": 3}, {"type": 1, "name": "empty"}]}')
+theme = (b'{"elements": [{"child": [{"name": "qtlabel", "style": [["panel", 1, 0]], "attr": {"text": "x"}},'
+         b' {"name": "qtbutton"}, {"attr": {}}]}, {"child": []}]}')
+table = "Language\ten\tzh\r\nward\tWard\t\u75c5\u623f\r\nshort\tOnly\r\n".encode("utf-16-le")
+def write(name, s, t, l):
+    with open(os.path.join(out, name), "wb") as f:
+        f.write(struct.pack("<HH", len(s), len(t)) + s + t + l)
+write("full", style, theme, table)
+write("styleonly", style, b"", b"")
+write("comments", b'// c\n{"style": [ /* x */ {"type": 2}]}', b"null", b"\xff\xfe" + table)
 PY
 fi
