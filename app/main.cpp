@@ -1,5 +1,6 @@
 #include "controls/KIVQLabel.h"
 #include "controls/KIVQPushButton.h"
+#include "core/JsonRead.h"
 #include "core/KIVQtLib.h"
 
 #include <json/json.h>
@@ -57,9 +58,7 @@ void defineStyles()
 Json::Value element(const QByteArray& text)
 {
     Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    reader->parse(text.constData(), text.constData() + text.size(), &root, nullptr);
+    json::parse(text, root);
     return root;
 }
 

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 
@@ -203,6 +204,29 @@ QColor hexToColor(const std::string& hex, bool keepAlpha)
     if (!keepAlpha)
         c.setAlpha(255);
     return c;
+}
+
+bool parse(const QByteArray& bytes, Json::Value& root)
+{
+    root = Json::Value();
+    const char* begin = bytes.constData();
+    const void* nul = std::memchr(begin, 0, size_t(bytes.size()));
+    const char* end = nul ? static_cast<const char*>(nul) : begin + bytes.size();
+    if (begin == end)
+        return false;
+    Json::CharReaderBuilder builder;
+    builder["collectComments"] = true;
+    builder["allowComments"] = true;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    Json::Value parsed;
+    try {
+        if (!reader->parse(begin, end, &parsed, nullptr))
+            return false;
+    } catch (const std::exception&) {
+        return false;
+    }
+    root.swap(parsed);
+    return true;
 }
 
 std::string toUtf8(const QString& s)

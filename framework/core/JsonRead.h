@@ -2,6 +2,7 @@
 
 #include "KIVQtLibGlobal.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -63,6 +64,10 @@ KIVQTLIB_EXPORT std::string colorToHex(const QColor& c);
 KIVQTLIB_EXPORT QColor hexToColor(const std::string& hex, bool keepAlpha);
 
 KIVQTLIB_EXPORT std::string toUtf8(const QString& s);
+
+// Parses the text up to its first NUL byte, comments allowed. False for empty text and for any parse
+// failure, including documents nested too deeply, for which the JSON library throws; root is then null.
+KIVQTLIB_EXPORT bool parse(const QByteArray& bytes, Json::Value& root);
 
 } // namespace json
 } // namespace KIVQtLib

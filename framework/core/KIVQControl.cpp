@@ -1,5 +1,6 @@
 #include "KIVQControl.h"
 
+#include "JsonRead.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -24,11 +25,8 @@ void kivApplyJsonData(IKIVQWidgetBase* control, QString& stored, const QString& 
     if (text == stored)
         return;
     if (stored.isEmpty() && !text.isEmpty()) {
-        const QByteArray utf8 = text.toUtf8();
         Json::Value root;
-        Json::CharReaderBuilder builder;
-        std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-        if (reader->parse(utf8.constData(), utf8.constData() + utf8.size(), &root, nullptr))
+        if (json::parse(text.toUtf8(), root))
             control->readJsonValue(&root);
     }
     stored = text;

@@ -40,27 +40,7 @@ QByteArray documentBytes(QString fileName)
         const QString inSkin = QString(rm->getSkinDirPath() + fileName).replace(QLatin1Char('\\'), QLatin1Char('/'));
         bytes = QFile::exists(inSkin) ? readWholeFile(inSkin) : readWholeFile(fileName);
     }
-    const int nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes.truncate(nul);
     return bytes;
-}
-
-bool parseDocument(const QByteArray& bytes, Json::Value& root)
-{
-    if (bytes.isEmpty())
-        return false;
-    Json::CharReaderBuilder builder;
-    builder["collectComments"] = true;
-    builder["allowComments"] = true;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    try {
-        // The reader throws for documents nested beyond its limit.
-        return reader->parse(bytes.constData(), bytes.constData() + bytes.size(), &root, nullptr);
-    } catch (...) {
-        root = Json::Value();
-        return false;
-    }
 }
 
 template <class Window> void applyWindowKeys(Window* window, const Json::Value& root)
@@ -113,7 +93,7 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
 {
     CreatedByFileGuard guard;
     Json::Value root;
-    if (!parseDocument(documentBytes(fileName), root) || !root.isObject())
+    if (!json::parse(documentBytes(fileName), root) || !root.isObject())
         return nullptr;
 
     if (auto* window = qobject_cast<KIVQWindow*>(parent))
@@ -136,7 +116,7 @@ bool kivReadMenuDocument(const QString& fileName, Json::Value& root)
 {
     CreatedByFileGuard guard;
     root = Json::Value();
-    return parseDocument(documentBytes(fileName), root);
+    return json::parse(documentBytes(fileName), root);
 }
 
 } // namespace KIVQtLib

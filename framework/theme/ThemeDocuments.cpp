@@ -11,24 +11,7 @@
 namespace KIVQtLib {
 namespace themedoc {
 
-bool parse(const QByteArray& bytes, Json::Value& root)
-{
-    const char* begin = bytes.constData();
-    const void* nul = std::memchr(begin, 0, size_t(bytes.size()));
-    const char* end = nul ? static_cast<const char*>(nul) : begin + bytes.size();
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    Json::Value parsed;
-    try {
-        // The reader throws, rather than failing, on documents nested beyond its stack limit.
-        if (!reader->parse(begin, end, &parsed, nullptr))
-            return false;
-    } catch (const std::exception&) {
-        return false;
-    }
-    root.swap(parsed);
-    return true;
-}
+bool parse(const QByteArray& bytes, Json::Value& root) { return json::parse(bytes, root); }
 
 namespace {
 

@@ -211,6 +211,13 @@ void tst_KIVQWidgetBaseImpl::jsonDataAppliedOnce()
     broken.setJsonData(QStringLiteral("{not json"));
     QCOMPARE(broken.jsonData(), QStringLiteral("{not json"));
     QCOMPARE(broken.d()->reads, 0);
+
+    // Nesting beyond the JSON reader's limit makes it throw; the text is stored, nothing applied.
+    TestControl deep;
+    const QString nested = QString(5000, QLatin1Char('[')) + QString(5000, QLatin1Char(']'));
+    deep.setJsonData(nested);
+    QCOMPARE(deep.jsonData(), nested);
+    QCOMPARE(deep.d()->reads, 0);
 }
 
 void tst_KIVQWidgetBaseImpl::colorFromHexDropsAlpha_data()
