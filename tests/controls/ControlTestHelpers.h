@@ -2,6 +2,7 @@
 
 // Small helpers the control tests share.
 
+#include "TestSupport.h"
 #include "core/StyleTypes.h"
 
 #include <json/json.h>
@@ -16,21 +17,7 @@
 
 namespace ControlTest {
 
-inline Json::Value parse(const QByteArray& text)
-{
-    Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    reader->parse(text.constData(), text.constData() + text.size(), &root, nullptr);
-    return root;
-}
-
-inline QByteArray compact(const Json::Value& value)
-{
-    Json::StreamWriterBuilder builder;
-    builder["indentation"] = "";
-    return QByteArray::fromStdString(Json::writeString(builder, value));
-}
+using namespace TestSupport;
 
 inline KIVQtLib::FillStyle namedFill(const QString& name, QRgb colour)
 {
@@ -38,13 +25,6 @@ inline KIVQtLib::FillStyle namedFill(const QString& name, QRgb colour)
     f.name = name;
     f.res.colour = QColor::fromRgba(colour);
     return f;
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
 }
 
 inline void sendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButtons buttons = Qt::NoButton)

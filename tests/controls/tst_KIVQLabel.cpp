@@ -144,7 +144,7 @@ void tst_KIVQLabel::saveAfterResizeKeepsFullText()
 void tst_KIVQLabel::styleJson()
 {
     KIVQLabel label;
-    Json::Value element = parse(R"({"style": [["title", 2, 1], ["title", 2, 0], ["missing", 2, 0]],
+    Json::Value element = parseJson(R"({"style": [["title", 2, 1], ["title", 2, 0], ["missing", 2, 0]],
                                     "attr": {"text": "Beds"}})");
     QVERIFY(label.readJsonValue(&element));
     QCOMPARE(label.getTextStyle(CtrlNormal).name, QStringLiteral("title"));
@@ -153,7 +153,7 @@ void tst_KIVQLabel::styleJson()
     QCOMPARE(label.alignment(), Qt::AlignRight | Qt::AlignTop);
     Json::Value out(Json::objectValue);
     label.serializeJsonValue(&out, false);
-    QCOMPARE(compact(out["style"]), QByteArray(R"([["title",2,0]])"));
+    QCOMPARE(compactJson(out["style"]), QByteArray(R"([["title",2,0]])"));
 
     // Unnamed style and empty text: "style" null and an empty text, which a new label reads back
     // as empty rather than as its initial caption.
@@ -172,11 +172,11 @@ void tst_KIVQLabel::styleJson()
     out = Json::Value(Json::objectValue);
     fresh.serializeJsonValue(&out, false);
     QVERIFY(!out.isMember("attr"));
-    Json::Value noText = parse(R"({"attr": {}})");
+    Json::Value noText = parseJson(R"({"attr": {}})");
     label.readJsonValue(&noText);
     QCOMPARE(label.text(), QStringLiteral("Beds"));
 
-    Json::Value hostile = parse(R"({"style": "title", "attr": {"text": 12}})");
+    Json::Value hostile = parseJson(R"({"style": "title", "attr": {"text": 12}})");
     QVERIFY(label.readJsonValue(&hostile));
 }
 

@@ -106,7 +106,7 @@ void tst_KIVQPushButton::fadeSteps()
 
     button.setFadeDuration(-5);
     QCOMPARE(button.getFadeDuration(), 150);
-    Json::Value zero = parse(R"({"attr": {"fadeDuration": 0}})");
+    Json::Value zero = parseJson(R"({"attr": {"fadeDuration": 0}})");
     button.setFadeDuration(90);
     button.readJsonValue(&zero);
     QCOMPARE(button.getFadeDuration(), 150);
@@ -156,7 +156,7 @@ void tst_KIVQPushButton::fadeSwitchedOffMidFade()
 
     button.setFadeEnabled(true);
     sendEvent(&button, QEvent::Enter);
-    Json::Value off = parse(R"({"attr": {"fadeEnabled": 0}})");
+    Json::Value off = parseJson(R"({"attr": {"fadeEnabled": 0}})");
     button.readJsonValue(&off);
     QVERIFY(!button.getFadeEnabled());
     QVERIFY(!d->fadeTimer()->isActive());
@@ -165,7 +165,7 @@ void tst_KIVQPushButton::fadeSwitchedOffMidFade()
 void tst_KIVQPushButton::extensionStripHotTracking()
 {
     KIVQPushButton button;
-    Json::Value element = parse(R"({"attr": {"isExtBtn": 1, "extWidth": 20, "extIconPath": "more.svg"}})");
+    Json::Value element = parseJson(R"({"attr": {"isExtBtn": 1, "extWidth": 20, "extIconPath": "more.svg"}})");
     button.readJsonValue(&element);
     button.resize(100, 30);
     KIVQPushButtonImpl* d = button.impl();
@@ -215,7 +215,7 @@ void tst_KIVQPushButton::iconPaths()
 void tst_KIVQPushButton::styleJson()
 {
     KIVQPushButton button;
-    Json::Value element = parse(R"({"style": [["btn", 1, 0], ["btnDown", 1, 2], ["btnText", 2, 4],
+    Json::Value element = parseJson(R"({"style": [["btn", 1, 0], ["btnDown", 1, 2], ["btnText", 2, 4],
                                               ["btn", 1, 9], ["btn", 1, -1], ["missing", 1, 1]]})");
     button.readJsonValue(&element);
     QCOMPARE(button.getBackground(CtrlHover).name, QStringLiteral("btn"));
@@ -226,7 +226,7 @@ void tst_KIVQPushButton::styleJson()
 
     Json::Value out(Json::objectValue);
     button.serializeJsonValue(&out, false);
-    QCOMPARE(compact(out["style"]),
+    QCOMPARE(compactJson(out["style"]),
              QByteArray(R"([["btn",1,0],["btn",1,1],["btnDown",1,2],["btn",1,3],["btnText",2,4]])"));
 
     KIVQPushButton plain; // nothing named: no "style" at all
@@ -238,7 +238,7 @@ void tst_KIVQPushButton::styleJson()
 void tst_KIVQPushButton::attrRoundTrip()
 {
     KIVQPushButton button;
-    Json::Value element = parse(R"({"attr": {"hasIcon": 0, "iconPath": "a.svg", "hotIconPath": "b.svg",
+    Json::Value element = parseJson(R"({"attr": {"hasIcon": 0, "iconPath": "a.svg", "hotIconPath": "b.svg",
         "showText": false, "drawBackground": 0, "fadeEnabled": 1, "fadeDuration": 300, "iconHor": 0,
         "iconVer": 2, "iconX": 3, "iconY": -4, "iconUseColor": 1, "iconColor": "80FF0000", "txtX": 5,
         "txtY": 6, "text": "Admit", "extWidth": 12}})");
@@ -250,7 +250,7 @@ void tst_KIVQPushButton::attrRoundTrip()
 
     Json::Value out(Json::objectValue);
     button.serializeJsonValue(&out, false);
-    QCOMPARE(compact(out["attr"]),
+    QCOMPARE(compactJson(out["attr"]),
              QByteArray(R"({"drawBackground":0,"extWidth":12,"fadeDuration":300,"fadeEnabled":1,"hasIcon":0,)"
                         R"("hotIconPath":"b.svg","iconColor":"80FF0000","iconHor":0,"iconPath":"a.svg",)"
                         R"("iconUseColor":1,"iconVer":2,"iconX":3,"iconY":-4,"showText":0,"text":"Admit",)"
@@ -261,7 +261,7 @@ void tst_KIVQPushButton::attrRoundTrip()
     plain.serializeJsonValue(&out, false);
     QVERIFY(!out.isMember("attr"));
 
-    Json::Value hostile = parse(R"({"attr": {"fadeDuration": "slow", "iconColor": 7, "text": []}})");
+    Json::Value hostile = parseJson(R"({"attr": {"fadeDuration": "slow", "iconColor": 7, "text": []}})");
     QVERIFY(button.readJsonValue(&hostile));
 }
 
@@ -281,13 +281,13 @@ void tst_KIVQPushButton::languageCaptionsFollowLanguage()
     auto* button = new KIVQPushButton(&window);
     auto* alias = new KIVQPushButton(&window);
     auto* literal = new KIVQPushButton(&window);
-    Json::Value keyed = parse(R"({"attr": {"text": "|->admit"}})");
+    Json::Value keyed = parseJson(R"({"attr": {"text": "|->admit"}})");
     button->readJsonValue(&keyed);
-    Json::Value aliased = parse(R"({"attr": {"text": "|->alias"}})");
+    Json::Value aliased = parseJson(R"({"attr": {"text": "|->alias"}})");
     alias->readJsonValue(&aliased);
-    Json::Value ok = parse(R"({"attr": {"text": "|->ok"}})");
+    Json::Value ok = parseJson(R"({"attr": {"text": "|->ok"}})");
     literal->readJsonValue(&ok);
-    Json::Value confirm = parse(R"({"attr": {"text": "Confirm"}})");
+    Json::Value confirm = parseJson(R"({"attr": {"text": "Confirm"}})");
     literal->readJsonValue(&confirm);
     QCOMPARE(button->text(), QStringLiteral("Admit"));
     QCOMPARE(alias->text(), QStringLiteral("Admit"));

@@ -157,7 +157,7 @@ void tst_KIVQScrollBar::readStyleCodes()
 
     KIVQScrollBar bar;
     Json::Value element(Json::objectValue);
-    element["style"] = parse(style);
+    element["style"] = parseJson(style);
     QVERIFY(bar.readJsonValue(&element));
     QCOMPARE(bar.getScrollbarBackground().name, background);
     for (int s = 0; s < kStateCount; ++s) {
@@ -181,12 +181,12 @@ void tst_KIVQScrollBar::writeStyles()
     bar.setScrollbarThumb(CtrlState(kAllStates), a);
     bar.setScrollbarThumb(CtrlState(7), b); // outside the states: ignored
     bar.serializeJsonValue(&out, false);
-    QCOMPARE(compact(out["style"]), QByteArray(R"([["bg",1,0],["a",1,10]])"));
+    QCOMPARE(compactJson(out["style"]), QByteArray(R"([["bg",1,0],["a",1,10]])"));
 
     bar.setScrollbarThumb(CtrlHover, b);
     QCOMPARE(bar.getScrollbarThumb(CtrlState(-4)).name, QStringLiteral("a"));
     bar.serializeJsonValue(&out, false);
-    QCOMPARE(compact(out["style"]), QByteArray(R"([["bg",1,0],["a",1,10],["b",1,11],["a",1,12],["a",1,13]])"));
+    QCOMPARE(compactJson(out["style"]), QByteArray(R"([["bg",1,0],["a",1,10],["b",1,11],["a",1,12],["a",1,13]])"));
 }
 
 void tst_KIVQScrollBar::attrKeys()
@@ -196,24 +196,24 @@ void tst_KIVQScrollBar::attrKeys()
     bar.setScrollbarThumbIcon(QStringLiteral("grip.png"));
     Json::Value out(Json::objectValue);
     bar.serializeJsonValue(&out, false);
-    QCOMPARE(compact(out["attr"]), QByteArray(R"({"thumbicon":"grip.png","upicon":"up.svg"})"));
+    QCOMPARE(compactJson(out["attr"]), QByteArray(R"({"thumbicon":"grip.png","upicon":"up.svg"})"));
 
-    Json::Value clear = parse(R"({"attr": {}})");
+    Json::Value clear = parseJson(R"({"attr": {}})");
     bar.readJsonValue(&clear);
     QVERIFY(bar.getScrollbarBtnIcon(true).isEmpty() && bar.getScrollbarThumbIcon().isEmpty());
 
-    Json::Value hor = parse(R"({"attr": {"hor": true, "downicon": "d.svg"}})");
+    Json::Value hor = parseJson(R"({"attr": {"hor": true, "downicon": "d.svg"}})");
     bar.readJsonValue(&hor);
     QCOMPARE(bar.orientation(), Qt::Horizontal);
     QCOMPARE(bar.getScrollbarBtnIcon(false), QStringLiteral("d.svg"));
     out = Json::Value(Json::objectValue);
     bar.serializeJsonValue(&out, false);
-    QCOMPARE(compact(out["attr"]), QByteArray(R"({"downicon":"d.svg","hor":true})"));
+    QCOMPARE(compactJson(out["attr"]), QByteArray(R"({"downicon":"d.svg","hor":true})"));
 
     // Wrong types are not used and never throw; the orientation set in code stays.
     KIVQScrollBar turned;
     turned.setOrientation(Qt::Horizontal);
-    Json::Value hostile = parse(R"({"attr": {"hor": "yes", "upicon": 5}, "style": [["a", 1, "x"]]})");
+    Json::Value hostile = parseJson(R"({"attr": {"hor": "yes", "upicon": 5}, "style": [["a", 1, "x"]]})");
     QVERIFY(turned.readJsonValue(&hostile));
     QCOMPARE(turned.orientation(), Qt::Horizontal);
 }

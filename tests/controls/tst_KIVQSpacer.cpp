@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "controls/KIVQSpacer.h"
 #include "core/KIVQContainer.h"
 #include "core/KIVQtLib.h"
@@ -7,18 +8,9 @@
 #include <QtTest>
 
 using namespace KIVQtLib;
+using namespace TestSupport;
 
 namespace {
-
-Json::Value parse(const char* text)
-{
-    Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    if (!reader->parse(text, text + std::strlen(text), &root, nullptr))
-        qFatal("bad test JSON");
-    return root;
-}
 
 class PressCounter : public QWidget
 {
@@ -108,7 +100,7 @@ void tst_KIVQSpacer::jsonWrite()
     QCOMPARE(e["type"].asString(), std::string("qtspacer"));
 
     // A value read back and then cleared is not written from the copy the shared part keeps.
-    Json::Value in = parse(R"({"attr": {"direction": 2, "thickness": 9, "other": "kept"}})");
+    Json::Value in = parseJson(R"({"attr": {"direction": 2, "thickness": 9, "other": "kept"}})");
     QVERIFY(spacer.readJsonValue(&in));
     spacer.setDirection(KIVQSpacer::Auto);
     Json::Value out(Json::objectValue);
@@ -139,7 +131,7 @@ void tst_KIVQSpacer::jsonRead()
     KIVQSpacer spacer;
     spacer.setDirection(KIVQSpacer::Vertical);
     spacer.setThickness(6);
-    Json::Value e = parse(json.constData());
+    Json::Value e = parseJson(json.constData());
     QVERIFY(spacer.readJsonValue(&e));
     QCOMPARE(int(spacer.getDirection()), direction);
     QCOMPARE(spacer.getThickness(), thickness);

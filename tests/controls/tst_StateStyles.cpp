@@ -88,7 +88,7 @@ void tst_StateStyles::readRun()
     QFETCH(QByteArray, element);
     QFETCH(QStringList, expected);
     StateStyles<FillStyle> styles;
-    readFillRun(parse(element), styles);
+    readFillRun(parseJson(element), styles);
     QCOMPARE(names(styles), expected);
     if (expected.first() == QLatin1String("red"))
         QCOMPARE(styles.get(1).res.colour, QColor(Qt::red));
@@ -130,7 +130,7 @@ void tst_StateStyles::writeRun()
     writer.states(styles, 2);
     Json::Value element(Json::objectValue);
     writer.store(element, true);
-    QCOMPARE(compact(element["style"]), expected);
+    QCOMPARE(compactJson(element["style"]), expected);
 
     // Reading the entries back gives every named state its own style again.
     StateStyles<FillStyle> back;

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "TestControl.h"
 
 #include "controls/KIVQScrollBar.h"
@@ -14,18 +15,9 @@
 #include <QtTest>
 
 using namespace KIVQtLib;
+using namespace TestSupport;
 
 namespace {
-
-Json::Value parse(const char* text)
-{
-    Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    if (!reader->parse(text, text + std::strlen(text), &root, nullptr))
-        qFatal("bad test JSON");
-    return root;
-}
 
 KIVQScrollBar* bar12()
 {
@@ -425,7 +417,7 @@ void tst_KIVQContainer::jsonChildLayoutValues()
     QFETCH(int, mode);
     KIVQContainer c;
     c.setChildLayout(KIVQContainer::VerFloat);
-    Json::Value e = parse(json.constData());
+    Json::Value e = parseJson(json.constData());
     QVERIFY(c.readJsonValue(&e));
     QCOMPARE(int(c.getChildLayout()), mode);
 }
@@ -467,7 +459,7 @@ void tst_KIVQContainer::jsonRoundTrip()
 void tst_KIVQContainer::jsonStyleSlots()
 {
     KIVQContainer c;
-    Json::Value e = parse(R"({"style": [["bgA", 1, 0], ["bgB", 1, 1], ["missing", 1, 0], "junk", [1, 2]]})");
+    Json::Value e = parseJson(R"({"style": [["bgA", 1, 0], ["bgB", 1, 1], ["missing", 1, 0], "junk", [1, 2]]})");
     QVERIFY(c.readJsonValue(&e));
     QCOMPARE(c.getBackground().name, QStringLiteral("bgA"));
     QCOMPARE(c.getDisableBackground().name, QStringLiteral("bgB"));
@@ -478,7 +470,7 @@ void tst_KIVQContainer::jsonStyleSlots()
     QCOMPARE(out["style"][1][2].asInt(), 1);
 
     // Slot 0 sets both; equal fills are written once.
-    Json::Value one = parse(R"({"style": [["bgA", 1, 0]]})");
+    Json::Value one = parseJson(R"({"style": [["bgA", 1, 0]]})");
     QVERIFY(c.readJsonValue(&one));
     Json::Value again(Json::objectValue);
     c.serializeJsonValue(&again, false);

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "TestControl.h"
 
 #include "core/KIVQElementBuilder.h"
@@ -10,27 +11,7 @@
 #include <QtTest>
 
 using namespace KIVQtLib;
-
-namespace {
-
-Json::Value parse(const char* text)
-{
-    Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    if (!reader->parse(text, text + std::strlen(text), &root, nullptr))
-        qFatal("bad test JSON");
-    return root;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
+using namespace TestSupport;
 
 // How controls take their look from the theme: the entry named after the type at construction, the
 // "theme" redirect of an element, and the one store every style lookup uses.
@@ -84,7 +65,7 @@ void tst_KIVQThemeApply::constructionAppliesTypeEntry()
 void tst_KIVQThemeApply::redirectReadsThemeEntryAndRestoresFlag()
 {
     QWidget parent;
-    Json::Value e = parse(R"({"type": "qttestcontrol", "name": "n", "theme": "alt",
+    Json::Value e = parseJson(R"({"type": "qttestcontrol", "name": "n", "theme": "alt",
                               "style": [["skinOnly", 1, 0]], "attr": {"count": 1, "foreign": "kept"},
                               "child": [{"type": "qttestcontrol", "name": "kid", "attr": {"count": 6}}]})");
     auto* c = qobject_cast<TestControl*>(buildControlTree(e, &parent));
@@ -105,7 +86,7 @@ void tst_KIVQThemeApply::redirectReadsThemeEntryAndRestoresFlag()
 void tst_KIVQThemeApply::themeWithoutAttrIsNotConsulted()
 {
     TestControl c;
-    Json::Value e = parse(R"({"theme": "alt", "style": [["skinOnly", 1, 0]]})");
+    Json::Value e = parseJson(R"({"theme": "alt", "style": [["skinOnly", 1, 0]]})");
     c.readJsonValue(&e);
     QCOMPARE(c.d()->background.name, QStringLiteral("skinOnly"));
     QCOMPARE(c.d()->text, QString());

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "TestControl.h"
 
 #include "core/JsonRead.h"
@@ -9,28 +10,7 @@
 #include <QtTest>
 
 using namespace KIVQtLib;
-
-namespace {
-
-Json::Value parse(const char* text)
-{
-    Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    std::string errors;
-    if (!reader->parse(text, text + std::strlen(text), &root, &errors))
-        qFatal("bad test JSON: %s", errors.c_str());
-    return root;
-}
-
-Json::Value write(IKIVQWidgetBase* control)
-{
-    Json::Value e(Json::objectValue);
-    control->serializeJsonValue(&e, false);
-    return e;
-}
-
-} // namespace
+using namespace TestSupport;
 
 // The common keys and the layout object of every control.
 class tst_KIVQWidgetBase : public QObject
@@ -56,7 +36,7 @@ void tst_KIVQWidgetBase::absoluteWritesSizeOnly()
     QWidget parent;
     TestControl c(&parent);
     c.setGeometry(0, 0, 120, 30);
-    const Json::Value e = write(&c);
+    const Json::Value e = writeControl(&c);
     QCOMPARE(e["w"].asInt(), 120);
     QCOMPARE(e["h"].asInt(), 30);
     QVERIFY(!e.isMember("x"));
@@ -104,7 +84,7 @@ void tst_KIVQWidgetBase::readsCommonKeys()
 
     QWidget parent;
     TestControl c(&parent);
-    Json::Value e = parse(json.constData());
+    Json::Value e = parseJson(json.constData());
     QVERIFY(c.readJsonValue(&e));
     QCOMPARE(int(c.getWidthPolicy()), widthPolicy);
     QCOMPARE(c.getAbsoluteLayout(), absolute);
@@ -142,7 +122,7 @@ void tst_KIVQWidgetBase::layoutObject()
     QWidget parent;
     TestControl c(&parent);
     c.setGeometry(1, 2, 3, 4);
-    Json::Value e = parse(json.constData());
+    Json::Value e = parseJson(json.constData());
     c.readJsonValue(&e);
     QCOMPARE(int(c.getLayoutType()), layoutType);
     QCOMPARE(c.getLayoutRatio(), ratio);
@@ -168,7 +148,7 @@ void tst_KIVQWidgetBase::roundTrip()
     a.setMaximumSize(200, 300);
     a.setLayoutRatio(2);
 
-    const Json::Value e = write(&a);
+    const Json::Value e = writeControl(&a);
     QCOMPARE(e["visibility"].asBool(), false);
     QCOMPARE(e["enable"].asBool(), false);
     QCOMPARE(e["layout"]["ratio"].asInt(), 2);
@@ -193,7 +173,7 @@ void tst_KIVQWidgetBase::roundTrip()
     QCOMPARE(b.maximumSize(), QSize(200, 300));
     QCOMPARE(b.getLayoutType(), LayoutRelative);
     QCOMPARE(b.getLayoutRatio(), 2);
-    QCOMPARE(write(&b), e);
+    QCOMPARE(writeControl(&b), e);
 }
 
 void tst_KIVQWidgetBase::wrongTypesNeverThrow_data()
@@ -224,7 +204,7 @@ void tst_KIVQWidgetBase::wrongTypesNeverThrow()
     QFETCH(QByteArray, json);
     QWidget parent;
     TestControl c(&parent);
-    Json::Value e = parse(json.constData());
+    Json::Value e = parseJson(json.constData());
     bool ok = false;
     try {
         ok = c.readJsonValue(&e);
@@ -235,7 +215,7 @@ void tst_KIVQWidgetBase::wrongTypesNeverThrow()
     QCOMPARE(c.d()->text, QStringLiteral("ok"));
     // And the control still writes itself.
     try {
-        write(&c);
+        writeControl(&c);
     } catch (...) {
         QFAIL("writing threw");
     }
@@ -247,7 +227,7 @@ void tst_KIVQWidgetBase::themeFlagSkipsCommonKeys()
     TestControl c(&parent);
     c.setObjectName(QStringLiteral("kept"));
     c.setGeometry(1, 2, 3, 4);
-    Json::Value e = parse(R"({"name": "changed", "tooltip": "t", "visibility": false, "x": 9, "w": 9})");
+    Json::Value e = parseJson(R"({"name": "changed", "tooltip": "t", "visibility": false, "x": 9, "w": 9})");
     {
         ThemeResScope scope(true);
         c.readJsonValue(&e);
@@ -289,7 +269,7 @@ void tst_KIVQWidgetBase::resizeWidgetAppliesStoredGeometry()
     QWidget window;
     window.resize(300, 200);
     TestControl c(&window);
-    Json::Value e = parse(R"({"x": 3, "y": 4, "w": 50, "h": 60})");
+    Json::Value e = parseJson(R"({"x": 3, "y": 4, "w": 50, "h": 60})");
     c.readJsonValue(&e);
     c.resizeWidget();
     QCOMPARE(c.geometry(), QRect(3, 4, 50, 60));

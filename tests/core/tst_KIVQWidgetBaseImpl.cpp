@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "TestControl.h"
 
 #include "core/KIVQtLib.h"
@@ -8,27 +9,7 @@
 #include <QtTest>
 
 using namespace KIVQtLib;
-
-namespace {
-
-Json::Value parse(const char* text)
-{
-    Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    if (!reader->parse(text, text + std::strlen(text), &root, nullptr))
-        qFatal("bad test JSON");
-    return root;
-}
-
-Json::Value write(IKIVQWidgetBase* control)
-{
-    Json::Value e(Json::objectValue);
-    control->serializeJsonValue(&e, false);
-    return e;
-}
-
-} // namespace
+using namespace TestSupport;
 
 // The Impl base: attribute store, shared JSON part, state machine, jsonData.
 class tst_KIVQWidgetBaseImpl : public QObject
@@ -74,7 +55,7 @@ void tst_KIVQWidgetBaseImpl::attributeKinds()
     QFETCH(int, kind);
     TestControl c;
     const QByteArray text = "{\"attr\": {\"k\": " + value + "}}";
-    Json::Value e = parse(text.constData());
+    Json::Value e = parseJson(text.constData());
     c.readJsonValue(&e);
     const auto& attrs = c.getControlImpl()->attributes();
     QVERIFY(attrs.count("k"));
@@ -86,9 +67,9 @@ void tst_KIVQWidgetBaseImpl::attributeKinds()
 void tst_KIVQWidgetBaseImpl::foreignAttributesSurvive()
 {
     TestControl c;
-    Json::Value e = parse(R"({"attr": {"text": "t", "foreign": 3000000000, "list": ["x"]}})");
+    Json::Value e = parseJson(R"({"attr": {"text": "t", "foreign": 3000000000, "list": ["x"]}})");
     c.readJsonValue(&e);
-    const Json::Value out = write(&c);
+    const Json::Value out = writeControl(&c);
     QCOMPARE(out["attr"]["text"].asString(), std::string("t"));
     QCOMPARE(out["attr"]["foreign"].asUInt(), 3000000000u);
     QCOMPARE(out["attr"]["list"][0].asString(), std::string("x"));
@@ -97,13 +78,13 @@ void tst_KIVQWidgetBaseImpl::foreignAttributesSurvive()
 void tst_KIVQWidgetBaseImpl::ownKeySetBackToDefaultStaysGone()
 {
     TestControl c;
-    Json::Value e = parse(R"({"attr": {"count": 7, "flag": 0}})");
+    Json::Value e = parseJson(R"({"attr": {"count": 7, "flag": 0}})");
     c.readJsonValue(&e);
     QCOMPARE(c.d()->count, 7);
     QCOMPARE(c.d()->flag, false);
     c.d()->count = 0;
     c.d()->flag = true;
-    const Json::Value out = write(&c);
+    const Json::Value out = writeControl(&c);
     QVERIFY(!out.isMember("attr")); // only own keys were there, all back to default
 
     TestControl d;
@@ -117,7 +98,7 @@ void tst_KIVQWidgetBaseImpl::absentOwnKeyResetsOutsideTheme()
 {
     TestControl c;
     c.d()->count = 5;
-    Json::Value e = parse(R"({"attr": {"text": "x"}})");
+    Json::Value e = parseJson(R"({"attr": {"text": "x"}})");
     c.readJsonValue(&e);
     QCOMPARE(c.d()->count, 0);
     c.d()->count = 5;
@@ -131,10 +112,10 @@ void tst_KIVQWidgetBaseImpl::absentOwnKeyResetsOutsideTheme()
 void tst_KIVQWidgetBaseImpl::themeNameWritten()
 {
     TestControl c;
-    QCOMPARE(write(&c)["theme"].asString(), std::string("qttestcontrol"));
-    QVERIFY(!write(&c).isMember("attr"));
+    QCOMPARE(writeControl(&c)["theme"].asString(), std::string("qttestcontrol"));
+    QVERIFY(!writeControl(&c).isMember("attr"));
     c.getControlImpl()->setThemeName(QString());
-    QVERIFY(!write(&c).isMember("theme"));
+    QVERIFY(!writeControl(&c).isMember("theme"));
 }
 
 void tst_KIVQWidgetBaseImpl::childrenWritten()
@@ -148,13 +129,13 @@ void tst_KIVQWidgetBaseImpl::childrenWritten()
     auto* second = new TestControl(&parent);
     second->setObjectName(QStringLiteral("second"));
 
-    Json::Value out = write(&parent);
+    Json::Value out = writeControl(&parent);
     QCOMPARE(out["child"].size(), 2u);
     QCOMPARE(out["child"][0]["name"].asString(), std::string("first"));
     QCOMPARE(out["child"][1]["name"].asString(), std::string("second"));
 
     kivEnableSerializeChild(false);
-    out = write(&parent);
+    out = writeControl(&parent);
     kivEnableSerializeChild(true);
     QVERIFY(!out.isMember("child"));
 }

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "TestControl.h"
 
 #include "core/CScrollBarStyle.h"
@@ -16,18 +17,9 @@
 #include <QtTest>
 
 using namespace KIVQtLib;
+using namespace TestSupport;
 
 namespace {
-
-Json::Value parse(const char* text)
-{
-    Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    if (!reader->parse(text, text + std::strlen(text), &root, nullptr))
-        qFatal("bad test JSON");
-    return root;
-}
 
 QStringList hookCalls;
 QWidget* recordingHook(const QString& name, const QString& type)
@@ -127,11 +119,11 @@ void tst_KIVQtLib::hookAskedFirst()
     hookCalls.clear();
     kivBindControlCreateFunction(&recordingHook);
     QWidget parent;
-    Json::Value hooked = parse(R"({"type": "hooked", "name": "n1", "attr": {"count": 2}})");
+    Json::Value hooked = parseJson(R"({"type": "hooked", "name": "n1", "attr": {"count": 2}})");
     QWidget* a = buildControlTree(hooked, &parent);
     QVERIFY(a);
     QCOMPARE(static_cast<TestControl*>(a)->d()->count, 2); // the hook's control still reads its JSON
-    Json::Value fallback = parse(R"({"type": "qttestcontrol"})");
+    Json::Value fallback = parseJson(R"({"type": "qttestcontrol"})");
     QVERIFY(qobject_cast<TestControl*>(buildControlTree(fallback, &parent)));
     kivBindControlCreateFunction(nullptr);
     QCOMPARE(hookCalls, (QStringList{"n1/hooked", "/qttestcontrol"}));
@@ -140,7 +132,7 @@ void tst_KIVQtLib::hookAskedFirst()
 void tst_KIVQtLib::buildsTreeAndCompletesAfterChildren()
 {
     QWidget parent;
-    Json::Value e = parse(R"({"type": "qttestcontrol", "name": "root", "child": [
+    Json::Value e = parseJson(R"({"type": "qttestcontrol", "name": "root", "child": [
         {"type": "qttestcontrol", "name": "a"},
         {"name": "no type"},
         {"type": "unknown"},
@@ -170,7 +162,7 @@ void tst_KIVQtLib::malformedTreesSkipped()
 {
     QFETCH(QByteArray, json);
     QWidget parent;
-    Json::Value e = parse(json.constData());
+    Json::Value e = parseJson(json.constData());
     QWidget* made = buildControlTree(e, &parent);
     if (made)
         QCOMPARE(made->findChildren<TestControl*>().size(), 0);

@@ -64,8 +64,7 @@ void TestControlImpl::paint(QPainter* painter, const QRect& rect)
     paintFillStyle(painter, background, rect);
 }
 
-TestControl::TestControl(QWidget* parent)
-    : QWidget(parent)
+TestControl::TestControl(QWidget* parent) : QWidget(parent)
 {
     m_impl.reset(new TestControlImpl(this, QString::fromLatin1(typeName())));
     m_impl->applyTheme();
@@ -82,7 +81,10 @@ ControlInfo TestControl::getProps()
     return info;
 }
 
-void TestControl::paintEvent(QPaintEvent*) { m_impl->paintEvent(); }
+void TestControl::paintEvent(QPaintEvent*)
+{
+    m_impl->paintEvent();
+}
 
 void TestControl::enterEvent(QEvent* event)
 {

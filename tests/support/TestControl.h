@@ -19,13 +19,13 @@ public:
     void onLanguageChanged() override { ++languageChanges; }
     void onCreateComplete() override { ++createCompletes; }
 
-    FillStyle background;   // style code 0
-    TextStyleDesc caption;  // style code 1
-    QString text;           // attr "text", default ""
-    int count = 0;          // attr "count", default 0
-    bool flag = true;       // attr "flag", default true
-    int reads = 0;          // worker runs with read = true
-    int themeReads = 0;     // of which with the loading-from-theme flag set
+    FillStyle background;  // style code 0
+    TextStyleDesc caption; // style code 1
+    QString text;          // attr "text", default ""
+    int count = 0;         // attr "count", default 0
+    bool flag = true;      // attr "flag", default true
+    int reads = 0;         // worker runs with read = true
+    int themeReads = 0;    // of which with the loading-from-theme flag set
     int languageChanges = 0;
     int createCompletes = 0;
     int paints = 0;
@@ -59,11 +59,7 @@ class TypedTestControl : public TestControl
 {
     Q_OBJECT
 public:
-    explicit TypedTestControl(const QString& type, QWidget* parent = nullptr)
-        : TestControl(parent)
-        , m_type(type)
-    {
-    }
+    explicit TypedTestControl(const QString& type, QWidget* parent = nullptr) : TestControl(parent), m_type(type) {}
     QString getTypeName() override { return m_type; }
 
 private:

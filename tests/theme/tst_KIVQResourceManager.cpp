@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "TestControl.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/KIVQResourceManagerImpl.h"
@@ -17,30 +18,13 @@
 #include <set>
 
 using namespace KIVQtLib;
+using namespace TestSupport;
 
 namespace {
 
 KIVQResourceManager* rm()
 {
     return KIVQResourceManager::getInstance();
-}
-
-Json::Value parseJson(const char* text)
-{
-    Json::Value root;
-    if (!themedoc::parse(QByteArray(text), root))
-        qFatal("test JSON does not parse: %s", text);
-    return root;
-}
-
-QByteArray utf16le(const QString& text)
-{
-    QByteArray bytes;
-    for (const QChar c : text) {
-        bytes.append(char(c.unicode() & 0xff));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
 }
 
 QByteArray pngBytes(int w, int h, QColor colour)

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "TestControl.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/LanguageManager.h"
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 
 using namespace KIVQtLib;
+using namespace TestSupport;
 
 namespace {
 
@@ -44,16 +46,6 @@ const QByteArray kBase = R"({"defaultLanguage": "en", "languages": {
     "en": {"ward": "Ward", "bed": "Bed", "empty": ""},
     "zh": {"ward": "\u75c5\u623f"}
 }})";
-
-QByteArray utf16le(const QString& text)
-{
-    QByteArray bytes;
-    for (const QChar c : text) {
-        bytes.append(char(c.unicode() & 0xff));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
-}
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "TestControl.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/KIVQResourceManagerImpl.h"
@@ -18,6 +19,7 @@
 #include <memory>
 
 using namespace KIVQtLib;
+using namespace TestSupport;
 
 namespace {
 
@@ -39,23 +41,6 @@ const QByteArray kTheme = R"({"elements": [
     ]},
     {"child": [{"name": "second", "attr": {"count": 2}}]}
 ]})";
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray utf16le(const QString& text)
-{
-    QByteArray bytes;
-    for (const QChar c : text) {
-        bytes.append(char(c.unicode() & 0xff));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
-}
 
 QByteArray png(QColor colour)
 {
