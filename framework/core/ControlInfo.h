@@ -18,7 +18,8 @@ namespace KIVQtLib {
 // is of the class it was made for, so a row bound to the wrong widget does nothing.
 struct KIVQTLIB_EXPORT PropertyDef
 {
-    enum Kind {
+    enum Kind
+    {
         ObjectName = 0,
         Text = 1,
         ReadOnlyText = 2,
@@ -75,8 +76,7 @@ struct KIVQTLIB_EXPORT ControlInfo
 
 namespace props {
 
-template <class T>
-T* as(QWidget* w)
+template <class T> T* as(QWidget* w)
 {
     if constexpr (std::is_base_of_v<QWidget, T>)
         return qobject_cast<T*>(w);
@@ -93,8 +93,7 @@ inline PropertyDef row(const QString& name, int kind)
 }
 
 // Kinds 0, 1, 2 and 9. Pass nullptr as setter for a read-only row.
-template <class T, class Set, class Get>
-PropertyDef text(const QString& name, int kind, Set set, Get get)
+template <class T, class Set, class Get> PropertyDef text(const QString& name, int kind, Set set, Get get)
 {
     PropertyDef d = row(name, kind);
     if constexpr (!std::is_null_pointer_v<Set>)
@@ -109,8 +108,7 @@ PropertyDef text(const QString& name, int kind, Set set, Get get)
     return d;
 }
 
-template <class T, class Set, class Get>
-PropertyDef onOff(const QString& name, Set set, Get get)
+template <class T, class Set, class Get> PropertyDef onOff(const QString& name, Set set, Get get)
 {
     PropertyDef d = row(name, PropertyDef::OnOff);
     d.boolSetter = [set](QWidget* w, bool v) {
@@ -143,8 +141,7 @@ PropertyDef integer(const QString& name, Set set, Get get, const QStringList& ch
     return d;
 }
 
-template <class T, class Set, class Get>
-PropertyDef pair(const QString& name, Set set, Get get)
+template <class T, class Set, class Get> PropertyDef pair(const QString& name, Set set, Get get)
 {
     PropertyDef d = row(name, PropertyDef::IntPair);
     d.pairSetter = [set](QWidget* w, int a, int b) {
@@ -158,8 +155,7 @@ PropertyDef pair(const QString& name, Set set, Get get)
     return d;
 }
 
-template <class T, class Set, class Get>
-PropertyDef quad(const QString& name, Set set, Get get)
+template <class T, class Set, class Get> PropertyDef quad(const QString& name, Set set, Get get)
 {
     PropertyDef d = row(name, PropertyDef::IntQuad);
     d.quadSetter = [set](QWidget* w, int a, int b, int c, int e) {
@@ -173,8 +169,7 @@ PropertyDef quad(const QString& name, Set set, Get get)
     return d;
 }
 
-template <class T, class Set, class Get>
-PropertyDef colour(const QString& name, Set set, Get get)
+template <class T, class Set, class Get> PropertyDef colour(const QString& name, Set set, Get get)
 {
     PropertyDef d = row(name, PropertyDef::Colour);
     d.colourSetter = [set](QWidget* w, const QColor& v) {
@@ -192,8 +187,7 @@ PropertyDef colour(const QString& name, Set set, Get get)
 KIVQTLIB_EXPORT void setStateOptions(PropertyDef& d, bool fourStates);
 
 // Kind 5. The accessors take a state; pass states = 0 for a style without states.
-template <class T, class Set, class Get>
-PropertyDef fill(const QString& name, Set set, Get get, int states = 4)
+template <class T, class Set, class Get> PropertyDef fill(const QString& name, Set set, Get get, int states = 4)
 {
     PropertyDef d = row(name, PropertyDef::Fill);
     d.fillSetter = [set](QWidget* w, CtrlState s, const FillStyle& v) {
@@ -210,8 +204,7 @@ PropertyDef fill(const QString& name, Set set, Get get, int states = 4)
 }
 
 // Kind 6, as fill().
-template <class T, class Set, class Get>
-PropertyDef textStyle(const QString& name, Set set, Get get, int states = 4)
+template <class T, class Set, class Get> PropertyDef textStyle(const QString& name, Set set, Get get, int states = 4)
 {
     PropertyDef d = row(name, PropertyDef::TextStyle);
     d.textStyleSetter = [set](QWidget* w, CtrlState s, const TextStyleDesc& v) {

@@ -8,9 +8,8 @@
 namespace KIVQtLib {
 
 AttrIO::AttrIO(Json::Value& element, bool read, AbsentKeys absent)
-    : m_element(element)
-    , m_read(read)
-    , m_resetAbsent(absent == AbsentKeys::Reset && !KIVQResourceManager::getInstance()->isLoadFromThemeRes())
+    : m_element(element), m_read(read),
+      m_resetAbsent(absent == AbsentKeys::Reset && !KIVQResourceManager::getInstance()->isLoadFromThemeRes())
 {
 }
 
@@ -23,7 +22,10 @@ AttrIO::~AttrIO()
         m_element.removeMember("attr");
 }
 
-const Json::Value& AttrIO::readable() const { return json::member(m_element, "attr"); }
+const Json::Value& AttrIO::readable() const
+{
+    return json::member(m_element, "attr");
+}
 
 Json::Value& AttrIO::writable()
 {
@@ -33,8 +35,7 @@ Json::Value& AttrIO::writable()
     return attr;
 }
 
-template <class T, class Write>
-bool AttrIO::exchange(const char* key, T& value, const T& def, Write write)
+template <class T, class Write> bool AttrIO::exchange(const char* key, T& value, const T& def, Write write)
 {
     if (m_read) {
         const Json::Value& attr = readable();

@@ -17,7 +17,11 @@ namespace KIVQtLib {
 class KIVQTLIB_EXPORT AttrIO
 {
 public:
-    enum class AbsentKeys { Reset, Keep };
+    enum class AbsentKeys
+    {
+        Reset,
+        Keep
+    };
 
     AttrIO(Json::Value& element, bool read, AbsentKeys absent = AbsentKeys::Reset);
     ~AttrIO();
@@ -42,8 +46,7 @@ public:
     bool absentResets() const { return m_resetAbsent; }
 
 private:
-    template <class T, class Write>
-    bool exchange(const char* key, T& value, const T& def, Write write);
+    template <class T, class Write> bool exchange(const char* key, T& value, const T& def, Write write);
 
     Json::Value& m_element;
     bool m_read;

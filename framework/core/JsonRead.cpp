@@ -5,10 +5,10 @@
 #include <QTextCodec>
 
 #include <climits>
-#include <cstring>
-#include <memory>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 namespace KIVQtLib {
 
@@ -146,8 +146,7 @@ bool toString(const Json::Value& v, QString& out)
     return true;
 }
 
-template <class T, class Conv>
-static bool readWith(const Json::Value& obj, const char* key, T& out, Conv conv)
+template <class T, class Conv> static bool readWith(const Json::Value& obj, const char* key, T& out, Conv conv)
 {
     if (!jsonHasMember(obj, key))
         return false;
@@ -158,12 +157,30 @@ static bool readWith(const Json::Value& obj, const char* key, T& out, Conv conv)
     return true;
 }
 
-bool read(const Json::Value& obj, const char* key, int& out) { return readWith(obj, key, out, toInt); }
-bool read(const Json::Value& obj, const char* key, unsigned& out) { return readWith(obj, key, out, toUInt); }
-bool read(const Json::Value& obj, const char* key, bool& out) { return readWith(obj, key, out, toBool); }
-bool read(const Json::Value& obj, const char* key, double& out) { return readWith(obj, key, out, toDouble); }
-bool read(const Json::Value& obj, const char* key, QString& out) { return readWith(obj, key, out, toString); }
-bool read(const Json::Value& obj, const char* key, std::string& out) { return readWith(obj, key, out, toStdString); }
+bool read(const Json::Value& obj, const char* key, int& out)
+{
+    return readWith(obj, key, out, toInt);
+}
+bool read(const Json::Value& obj, const char* key, unsigned& out)
+{
+    return readWith(obj, key, out, toUInt);
+}
+bool read(const Json::Value& obj, const char* key, bool& out)
+{
+    return readWith(obj, key, out, toBool);
+}
+bool read(const Json::Value& obj, const char* key, double& out)
+{
+    return readWith(obj, key, out, toDouble);
+}
+bool read(const Json::Value& obj, const char* key, QString& out)
+{
+    return readWith(obj, key, out, toString);
+}
+bool read(const Json::Value& obj, const char* key, std::string& out)
+{
+    return readWith(obj, key, out, toStdString);
+}
 
 bool read(const Json::Value& obj, const char* key, QStringList& out)
 {

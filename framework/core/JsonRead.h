@@ -42,14 +42,19 @@ KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, QString& out)
 KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, std::string& out);
 KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, QStringList& out);
 
-template <class T>
-T valueOr(const Json::Value& obj, const char* key, T fallback)
+template <class T> T valueOr(const Json::Value& obj, const char* key, T fallback)
 {
     T v;
     return read(obj, key, v) ? v : fallback;
 }
-inline int intOr(const Json::Value& obj, const char* key, int fallback) { return valueOr<int>(obj, key, fallback); }
-inline bool boolOr(const Json::Value& obj, const char* key, bool fallback) { return valueOr<bool>(obj, key, fallback); }
+inline int intOr(const Json::Value& obj, const char* key, int fallback)
+{
+    return valueOr<int>(obj, key, fallback);
+}
+inline bool boolOr(const Json::Value& obj, const char* key, bool fallback)
+{
+    return valueOr<bool>(obj, key, fallback);
+}
 inline QString stringOr(const Json::Value& obj, const char* key, const QString& fallback = QString())
 {
     return valueOr<QString>(obj, key, fallback);

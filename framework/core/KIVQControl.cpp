@@ -32,8 +32,8 @@ void kivApplyJsonData(IKIVQWidgetBase* control, QString& stored, const QString& 
     stored = text;
 }
 
-ControlInfo kivMakeControlInfo(const char* typeName, const char* className, const char* group,
-                               const char* description, const char* icon)
+ControlInfo kivMakeControlInfo(const char* typeName, const char* className, const char* group, const char* description,
+                               const char* icon)
 {
     ControlInfo info;
     info.typeName = typeName;
@@ -49,8 +49,8 @@ void kivAppendCommonRows(ControlInfo& info)
 {
     using namespace props;
     auto& rows = info.properties;
-    rows.push_back(text<QObject>(QStringLiteral("Name"), PropertyDef::ObjectName, &QObject::setObjectName,
-                                 &QObject::objectName));
+    rows.push_back(
+        text<QObject>(QStringLiteral("Name"), PropertyDef::ObjectName, &QObject::setObjectName, &QObject::objectName));
     rows.push_back(text<IKIVQWidgetBase>(QStringLiteral("Type"), PropertyDef::ReadOnlyText, nullptr,
                                          &IKIVQWidgetBase::getTypeName));
     PropertyDef visibility = row(QStringLiteral("Visibility"), PropertyDef::OnOff);
@@ -63,10 +63,10 @@ void kivAppendCommonRows(ControlInfo& info)
     };
     rows.push_back(visibility);
     rows.push_back(onOff<QWidget>(QStringLiteral("Enable"), &QWidget::setEnabled, &QWidget::isEnabled));
-    rows.push_back(text<QWidget>(QStringLiteral("Tooltip"), PropertyDef::Text, &QWidget::setToolTip,
-                                 &QWidget::toolTip));
-    rows.push_back(integer<IKIVQWidgetBase>(QStringLiteral("Alpha"), &IKIVQWidgetBase::setOpacity,
-                                            &IKIVQWidgetBase::getOpacity));
+    rows.push_back(
+        text<QWidget>(QStringLiteral("Tooltip"), PropertyDef::Text, &QWidget::setToolTip, &QWidget::toolTip));
+    rows.push_back(
+        integer<IKIVQWidgetBase>(QStringLiteral("Alpha"), &IKIVQWidgetBase::setOpacity, &IKIVQWidgetBase::getOpacity));
     rows.push_back(row(QStringLiteral("Line"), PropertyDef::Separator));
 }
 

@@ -2,9 +2,6 @@
 
 namespace KIVQtLib {
 
-KIVQDockFrame::KIVQDockFrame()
-    : QWidget(nullptr, Qt::WindowFlags())
-{
-}
+KIVQDockFrame::KIVQDockFrame() : QWidget(nullptr, Qt::WindowFlags()) {}
 
 } // namespace KIVQtLib

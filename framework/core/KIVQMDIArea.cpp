@@ -2,9 +2,6 @@
 
 namespace KIVQtLib {
 
-KIVQMDIArea::KIVQMDIArea()
-    : QWidget(nullptr, Qt::WindowFlags())
-{
-}
+KIVQMDIArea::KIVQMDIArea() : QWidget(nullptr, Qt::WindowFlags()) {}
 
 } // namespace KIVQtLib

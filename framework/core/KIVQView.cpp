@@ -2,9 +2,6 @@
 
 namespace KIVQtLib {
 
-KIVQView::KIVQView()
-    : QWidget(nullptr, Qt::WindowFlags())
-{
-}
+KIVQView::KIVQView() : QWidget(nullptr, Qt::WindowFlags()) {}
 
 } // namespace KIVQtLib

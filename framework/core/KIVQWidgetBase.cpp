@@ -22,14 +22,14 @@ KIVQWidgetBaseImpl* implOf(const QWidget* owner)
     return owner ? static_cast<KIVQWidgetBaseImpl*>(owner->property("impl").value<void*>()) : nullptr;
 }
 
-int clampDock(int v) { return qBound(0, v, 2); }
+int clampDock(int v)
+{
+    return qBound(0, v, 2);
+}
 
 } // namespace
 
-KIVQWidgetBase::KIVQWidgetBase(QWidget* owner)
-    : m_owner(owner)
-{
-}
+KIVQWidgetBase::KIVQWidgetBase(QWidget* owner) : m_owner(owner) {}
 
 void KIVQWidgetBase::setLayoutRatio(int ratio)
 {
@@ -124,8 +124,8 @@ void KIVQWidgetBase::resizeWidget()
     QWidget* parent = m_owner->parentWidget();
     if (!parent)
         return;
-    const bool windowParent = parent->inherits("KIVQtLib::KIVQWindow")
-                              || parent->inherits("KIVQtLib::KIVQWindowDesigner") || parent->isWindow();
+    const bool windowParent = parent->inherits("KIVQtLib::KIVQWindow") ||
+                              parent->inherits("KIVQtLib::KIVQWindowDesigner") || parent->isWindow();
     if (qobject_cast<KIVQContainer*>(m_owner) && windowParent && m_layoutType == LayoutAbsolute) {
         m_layoutData[0] = 0;
         m_layoutData[1] = 0;
@@ -221,8 +221,8 @@ void KIVQWidgetBase::serializeJsonValue(Json::Value* json, bool read)
         LoadLayout(e);
     }
 
-    m_absoluteLayout = jsonHasMember(e, "absoluteDockHor") || jsonHasMember(e, "absoluteDockVer")
-                       || jsonHasMember(e, "absoluteDockOffsetX") || jsonHasMember(e, "absoluteDockOffsetY");
+    m_absoluteLayout = jsonHasMember(e, "absoluteDockHor") || jsonHasMember(e, "absoluteDockVer") ||
+                       jsonHasMember(e, "absoluteDockOffsetX") || jsonHasMember(e, "absoluteDockOffsetY");
     json::read(e, "absoluteLayout", m_absoluteLayout);
     m_dockHor = clampDock(json::intOr(e, "absoluteDockHor", 0));
     m_dockVer = clampDock(json::intOr(e, "absoluteDockVer", 0));

@@ -93,9 +93,7 @@ Json::Value attrToJson(const AttrValue& a)
 } // namespace
 
 KIVQWidgetBaseImpl::KIVQWidgetBaseImpl(QWidget* owner, const QString& typeName)
-    : m_typeName(typeName)
-    , m_themeName(typeName)
-    , m_owner(owner)
+    : m_typeName(typeName), m_themeName(typeName), m_owner(owner)
 {
     if (m_owner)
         m_owner->setProperty("impl", QVariant::fromValue<void*>(this));
@@ -129,9 +127,15 @@ void KIVQWidgetBaseImpl::paintEvent()
 
 void KIVQWidgetBaseImpl::paint(QPainter*, const QRect&) {}
 
-void KIVQWidgetBaseImpl::onMousePress() { setState(CtrlPressed); }
+void KIVQWidgetBaseImpl::onMousePress()
+{
+    setState(CtrlPressed);
+}
 
-void KIVQWidgetBaseImpl::onMouseRelease() { setState(m_hover ? CtrlHover : CtrlNormal); }
+void KIVQWidgetBaseImpl::onMouseRelease()
+{
+    setState(m_hover ? CtrlHover : CtrlNormal);
+}
 
 void KIVQWidgetBaseImpl::onMouseEnter()
 {
@@ -213,14 +217,20 @@ void KIVQWidgetBaseImpl::applyTheme()
     m_owner->update();
 }
 
-QColor KIVQWidgetBaseImpl::colorFromHex(const std::string& hex) { return json::hexToColor(hex, false); }
+QColor KIVQWidgetBaseImpl::colorFromHex(const std::string& hex)
+{
+    return json::hexToColor(hex, false);
+}
 
 bool KIVQWidgetBaseImpl::isSvgPath(const QString& name)
 {
     return name.trimmed().endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
 }
 
-bool KIVQWidgetBaseImpl::isImageValid(const QImage& image) { return image.width() != 0 && image.height() != 0; }
+bool KIVQWidgetBaseImpl::isImageValid(const QImage& image)
+{
+    return image.width() != 0 && image.height() != 0;
+}
 
 void KIVQWidgetBaseImpl::markInternalChild(QWidget* child)
 {

@@ -22,7 +22,8 @@ namespace KIVQtLib {
 // The variant's index is the kind code.
 struct KIVQTLIB_EXPORT AttrValue
 {
-    enum Kind {
+    enum Kind
+    {
         Bool = 0,
         String = 1,
         Int8 = 2,

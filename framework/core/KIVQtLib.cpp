@@ -34,7 +34,10 @@ Registry& registry()
     return r;
 }
 
-KIVQResourceManager* rm() { return KIVQResourceManager::getInstance(); }
+KIVQResourceManager* rm()
+{
+    return KIVQResourceManager::getInstance();
+}
 
 // The project-style accessors run with the project switch on, and leave it off.
 struct ProjectResScope
@@ -87,9 +90,15 @@ void kivRegisterDefaultControl(const char* name, ControlCreateFunction create)
         registry().create[name] = create;
 }
 
-void kivBindControlCreateFunction(ControlCreateHook hook) { registry().hook = hook; }
+void kivBindControlCreateFunction(ControlCreateHook hook)
+{
+    registry().hook = hook;
+}
 
-ControlCreateHook kivControlCreateHook() { return registry().hook; }
+ControlCreateHook kivControlCreateHook()
+{
+    return registry().hook;
+}
 
 ControlCreateFunction kivFindCreateFunction(const char* name)
 {
@@ -115,14 +124,35 @@ ControlInfo* kivGetControlInfo(const QString& name)
     return it == map.end() ? nullptr : &it->second;
 }
 
-bool kivIsListedControl(const char* name) { return name && registry().listed.count(name) > 0; }
+bool kivIsListedControl(const char* name)
+{
+    return name && registry().listed.count(name) > 0;
+}
 
-bool kivIsInitialized() { return registry().initialised; }
-bool kivIsQtEmulator() { return registry().emulator; }
-void kivSetIsInDesigner(bool on) { registry().designer = on; }
-bool kivIsInDesigner() { return registry().designer; }
-void kivEnableSerializeChild(bool on) { registry().serializeChild = on; }
-bool kivIsSerializeChild() { return registry().serializeChild; }
+bool kivIsInitialized()
+{
+    return registry().initialised;
+}
+bool kivIsQtEmulator()
+{
+    return registry().emulator;
+}
+void kivSetIsInDesigner(bool on)
+{
+    registry().designer = on;
+}
+bool kivIsInDesigner()
+{
+    return registry().designer;
+}
+void kivEnableSerializeChild(bool on)
+{
+    registry().serializeChild = on;
+}
+bool kivIsSerializeChild()
+{
+    return registry().serializeChild;
+}
 
 void kivEnableHighDpi(bool on)
 {
@@ -168,18 +198,32 @@ bool kivSetSkinFilePath(const QString& path, float scale)
     return rm()->setSkinDirPath(path);
 }
 
-bool kivSetProjectFilePath(const QString& path) { return kivIsInitialized() && rm()->setProjectDirPath(path); }
+bool kivSetProjectFilePath(const QString& path)
+{
+    return kivIsInitialized() && rm()->setProjectDirPath(path);
+}
 
-bool kivNotifyThemeChange() { return kivIsInitialized() && rm()->themeChange(); }
+bool kivNotifyThemeChange()
+{
+    return kivIsInitialized() && rm()->themeChange();
+}
 
-bool kivGetFillStyle(const QString& name, FillStyle& style) { return rm()->getFillStyle(name, style); }
-void kivSetFillStyle(const QString& name, const FillStyle& style) { rm()->setFillStyle(name, style); }
-bool kivGetTextStyle(const QString& name, TextStyleDesc& style) { return rm()->getTextStyle(name, style); }
+bool kivGetFillStyle(const QString& name, FillStyle& style)
+{
+    return rm()->getFillStyle(name, style);
+}
+void kivSetFillStyle(const QString& name, const FillStyle& style)
+{
+    rm()->setFillStyle(name, style);
+}
+bool kivGetTextStyle(const QString& name, TextStyleDesc& style)
+{
+    return rm()->getTextStyle(name, style);
+}
 
 void kivSetTextStyle(const QString& name, const TextStyleDesc& style)
 {
-    rm()->setTextStyle(rm()->isProjectRes() ? rm()->getProjectManagerImpl() : rm()->getSkinManagerImpl(), name,
-                       style);
+    rm()->setTextStyle(rm()->isProjectRes() ? rm()->getProjectManagerImpl() : rm()->getSkinManagerImpl(), name, style);
 }
 
 bool kivGetProjectFillStyle(const QString& name, FillStyle& style)
@@ -206,22 +250,52 @@ void kivSetProjectTextStyle(const QString& name, const TextStyleDesc& style)
     kivSetTextStyle(name, style);
 }
 
-const QVector<FillStyle>& kivGetAllFillStyle() { return rm()->getFillStyles(); }
-const QVector<TextStyleDesc>& kivGetAllTextStyle() { return rm()->getTextStyles(); }
+const QVector<FillStyle>& kivGetAllFillStyle()
+{
+    return rm()->getFillStyles();
+}
+const QVector<TextStyleDesc>& kivGetAllTextStyle()
+{
+    return rm()->getTextStyles();
+}
 
-const KIVGlobalConfig& kivGetGlobalConfig() { return rm()->getGlobalConfig(); }
-void kivSetGlobalConfig(const KIVGlobalConfig& config) { rm()->setGlobalConfig(config); }
-QString kivGetGlobalFontFamily() { return rm()->getGlobalFontFamily(); }
-void kivSetGlobalFontFamily(const QString& family) { rm()->setGlobalFontFamily(family); }
+const KIVGlobalConfig& kivGetGlobalConfig()
+{
+    return rm()->getGlobalConfig();
+}
+void kivSetGlobalConfig(const KIVGlobalConfig& config)
+{
+    rm()->setGlobalConfig(config);
+}
+QString kivGetGlobalFontFamily()
+{
+    return rm()->getGlobalFontFamily();
+}
+void kivSetGlobalFontFamily(const QString& family)
+{
+    rm()->setGlobalFontFamily(family);
+}
 
 bool kivLoadLanguageFile(const QString& path, QString* error)
 {
     return LanguageManager::instance()->loadFromFile(path, error);
 }
 
-bool kivSetLanguage(const QString& id) { return LanguageManager::instance()->setLanguage(id); }
-QString kivGetLanguage() { return LanguageManager::instance()->currentLanguage(); }
-LanguageManager* kivGetLanguageManager() { return LanguageManager::instance(); }
-QString kivText(const QString& key, const QString& fallback) { return LanguageManager::instance()->text(key, fallback); }
+bool kivSetLanguage(const QString& id)
+{
+    return LanguageManager::instance()->setLanguage(id);
+}
+QString kivGetLanguage()
+{
+    return LanguageManager::instance()->currentLanguage();
+}
+LanguageManager* kivGetLanguageManager()
+{
+    return LanguageManager::instance();
+}
+QString kivText(const QString& key, const QString& fallback)
+{
+    return LanguageManager::instance()->text(key, fallback);
+}
 
 } // namespace KIVQtLib

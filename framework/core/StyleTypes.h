@@ -8,25 +8,52 @@
 namespace KIVQtLib {
 
 // Interaction state of a control; per-state styles are indexed by it. Setters also take kAllStates.
-enum CtrlState { CtrlNormal = 0, CtrlHover = 1, CtrlPressed = 2, CtrlDisabled = 3 };
+enum CtrlState
+{
+    CtrlNormal = 0,
+    CtrlHover = 1,
+    CtrlPressed = 2,
+    CtrlDisabled = 3
+};
 constexpr int kStateCount = 4;
 constexpr int kAllStates = 4;
 
 // State argument of controls that keep only a normal and a disabled style.
-enum CommonCtrlState { CommonNormal = 0, CommonDisabled = 1 };
+enum CommonCtrlState
+{
+    CommonNormal = 0,
+    CommonDisabled = 1
+};
 
-enum LayoutType { LayoutRelative = 0, LayoutAbsolute = 1 };
+enum LayoutType
+{
+    LayoutRelative = 0,
+    LayoutAbsolute = 1
+};
 
 // -1 initial; 1 fixed size; 0 stretches across the main axis. JSON values outside -1..1 read as -1.
-enum LayoutSizePolicy { PolicyInitial = -1, PolicyStretch = 0, PolicyFixed = 1 };
+enum LayoutSizePolicy
+{
+    PolicyInitial = -1,
+    PolicyStretch = 0,
+    PolicyFixed = 1
+};
 
-enum DockLayoutType { DockLeftTop = 0, DockCenter = 1, DockRightBottom = 2 };
+enum DockLayoutType
+{
+    DockLeftTop = 0,
+    DockCenter = 1,
+    DockRightBottom = 2
+};
 
 // Widget maxima at or above this are unlimited: never written, ignored by layouts.
 constexpr int kWidgetMaxSize = 16777215;
 
 // The family a text style names when the style document gives none.
-inline QString defaultFontFamily() { return QStringLiteral("Microsoft YaHei UI"); }
+inline QString defaultFontFamily()
+{
+    return QStringLiteral("Microsoft YaHei UI");
+}
 
 struct KIVQTLIB_EXPORT FillRes
 {
@@ -55,7 +82,13 @@ struct KIVQTLIB_EXPORT FillRes
 
 struct KIVQTLIB_EXPORT ImageDesc
 {
-    enum Margin { Left = 0, Right = 1, Top = 2, Bottom = 3 };
+    enum Margin
+    {
+        Left = 0,
+        Right = 1,
+        Top = 2,
+        Bottom = 3
+    };
     int margins[4] = {0, 0, 0, 0};
     bool repeatLeft = false;
     bool repeatRight = false;

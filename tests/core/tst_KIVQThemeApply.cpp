@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "TestControl.h"
+#include "TestSupport.h"
 
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQtLib.h"
@@ -114,7 +114,7 @@ void tst_KIVQThemeApply::themeChangeReappliesEntries()
     KIVQResourceManager* rm = KIVQResourceManager::getInstance();
     QWidget window;
     auto* c = new TestControl(&window);
-    c->d()->count = 42; // the entry names "count", so a refresh sets it again
+    c->d()->count = 42;                            // the entry names "count", so a refresh sets it again
     c->d()->text = QStringLiteral("program text"); // the entry does not name "text": it stays
     rm->registerWindow(&window);
     QVERIFY(kivNotifyThemeChange());

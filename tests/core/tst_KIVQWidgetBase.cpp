@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "TestControl.h"
+#include "TestSupport.h"
 
 #include "core/JsonRead.h"
 #include "core/KIVQtLib.h"
@@ -66,10 +66,10 @@ void tst_KIVQWidgetBase::readsCommonKeys_data()
     QTest::newRow("policy 2 reads as -1") << QByteArray(R"({"widthPolicy": 2})") << -1 << false << 0 << kWidgetMaxSize;
     QTest::newRow("policy -1 kept") << QByteArray(R"({"widthPolicy": -1})") << -1 << false << 0 << kWidgetMaxSize;
     QTest::newRow("policy 1 kept") << QByteArray(R"({"widthPolicy": 1})") << 1 << false << 0 << kWidgetMaxSize;
-    QTest::newRow("dock 5 clamps and docks") << QByteArray(R"({"absoluteDockHor": 5})") << -1 << true << 2
-                                             << kWidgetMaxSize;
-    QTest::newRow("absoluteLayout false wins") << QByteArray(R"({"absoluteDockHor": 5, "absoluteLayout": false})")
-                                               << -1 << false << 2 << kWidgetMaxSize;
+    QTest::newRow("dock 5 clamps and docks")
+        << QByteArray(R"({"absoluteDockHor": 5})") << -1 << true << 2 << kWidgetMaxSize;
+    QTest::newRow("absoluteLayout false wins")
+        << QByteArray(R"({"absoluteDockHor": 5, "absoluteLayout": false})") << -1 << false << 2 << kWidgetMaxSize;
     QTest::newRow("maxWidth 0") << QByteArray(R"({"maxWidth": 0})") << -1 << false << 0 << 0;
     QTest::newRow("negative maxWidth is 0") << QByteArray(R"({"maxWidth": -4})") << -1 << false << 0 << 0;
 }
@@ -104,12 +104,11 @@ void tst_KIVQWidgetBase::layoutObject_data()
     QTest::newRow("relative with ratio") << QByteArray(R"({"layout": {"type": 0, "ratio": 3}})") << 0 << 3 << QRect();
     QTest::newRow("relative without type") << QByteArray(R"({"layout": {}})") << 0 << 1 << QRect();
     QTest::newRow("absolute applies geometry")
-        << QByteArray(R"({"layout": {"type": 1}, "x": 5, "y": 6, "w": 70, "h": 80})") << 1 << 1
-        << QRect(5, 6, 70, 80);
+        << QByteArray(R"({"layout": {"type": 1}, "x": 5, "y": 6, "w": 70, "h": 80})") << 1 << 1 << QRect(5, 6, 70, 80);
     QTest::newRow("unknown type keeps previous data")
         << QByteArray(R"({"layout": {"type": 7}, "x": 5, "w": 70})") << 1 << 1 << QRect(1, 2, 3, 4);
-    QTest::newRow("negative type counts as absent") << QByteArray(R"({"layout": {"type": -1, "ratio": 2}})") << 0 << 2
-                                                    << QRect();
+    QTest::newRow("negative type counts as absent")
+        << QByteArray(R"({"layout": {"type": -1, "ratio": 2}})") << 0 << 2 << QRect();
 }
 
 void tst_KIVQWidgetBase::layoutObject()
@@ -180,13 +179,12 @@ void tst_KIVQWidgetBase::wrongTypesNeverThrow_data()
 {
     QTest::addColumn<QByteArray>("json");
     // Each element carries wrong-typed values next to "attr" text that must still apply.
-    QTest::newRow("strings for numbers")
-        << QByteArray(R"({"x": "a", "w": "b", "widthPolicy": "1", "minWidth": "z", "maxHeight": [1],
+    QTest::newRow("strings for numbers") << QByteArray(
+        R"({"x": "a", "w": "b", "widthPolicy": "1", "minWidth": "z", "maxHeight": [1],
                          "absoluteDockHor": "left", "absoluteDockOffsetX": {}, "attr": {"text": "ok"}})");
-    QTest::newRow("objects for strings")
-        << QByteArray(R"({"name": {"a": 1}, "tooltip": [], "visibility": "no", "enable": {}, "attr": {"text": "ok"}})");
-    QTest::newRow("layout of wrong shape")
-        << QByteArray(R"({"layout": 5, "attr": {"text": "ok"}})");
+    QTest::newRow("objects for strings") << QByteArray(
+        R"({"name": {"a": 1}, "tooltip": [], "visibility": "no", "enable": {}, "attr": {"text": "ok"}})");
+    QTest::newRow("layout of wrong shape") << QByteArray(R"({"layout": 5, "attr": {"text": "ok"}})");
     QTest::newRow("layout members of wrong type")
         << QByteArray(R"({"layout": {"type": "one", "ratio": "two"}, "attr": {"text": "ok"}})");
     QTest::newRow("huge numbers") << QByteArray(R"({"w": 1e300, "minWidth": 99999999999, "layout": {"type": 1e20},

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "TestControl.h"
+#include "TestSupport.h"
 
 #include "core/KIVQtLib.h"
 #include "theme/KIVQResourceManager.h"

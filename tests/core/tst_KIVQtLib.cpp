@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "TestControl.h"
+#include "TestSupport.h"
 
 #include "core/CScrollBarStyle.h"
 #include "core/KIVQElementBuilder.h"

@@ -63,8 +63,7 @@ void tst_StyleTypes::copiesKeepEveryFlag()
     const FillStyle copy = f;
     QVERIFY(copy == f);
     QVERIFY(!copy.res.leftBorder && copy.res.topBorder && copy.res.rightBorder && !copy.res.bottomBorder);
-    QVERIFY(copy.res.roundTopLeft && !copy.res.roundTopRight && copy.res.roundBottomRight
-            && !copy.res.roundBottomLeft);
+    QVERIFY(copy.res.roundTopLeft && !copy.res.roundTopRight && copy.res.roundBottomRight && !copy.res.roundBottomLeft);
     FillStyle other = f;
     other.res.roundBottomLeft = true;
     QVERIFY(other != f);
