@@ -53,15 +53,9 @@ void kivAppendCommonRows(ControlInfo& info)
         text<QObject>(QStringLiteral("Name"), PropertyDef::ObjectName, &QObject::setObjectName, &QObject::objectName));
     rows.push_back(text<IKIVQWidgetBase>(QStringLiteral("Type"), PropertyDef::ReadOnlyText, nullptr,
                                          &IKIVQWidgetBase::getTypeName));
-    PropertyDef visibility = row(QStringLiteral("Visibility"), PropertyDef::OnOff);
-    visibility.boolGetter = [](QWidget* w) { return w && w->property("visibility").toBool(); };
-    visibility.boolSetter = [](QWidget* w, bool v) {
-        if (w && dynamic_cast<IKIVQWidgetBase*>(w)) {
-            w->setProperty("visibility", v);
-            w->setVisible(v);
-        }
-    };
-    rows.push_back(visibility);
+    rows.push_back(onOff<IKIVQWidgetBase>(
+        QStringLiteral("Visibility"), [](IKIVQWidgetBase* c, bool v) { c->getControlBase()->setInnerVisible(v); },
+        [](IKIVQWidgetBase* c) { return c->getControlBase()->getInnerVisible(); }));
     rows.push_back(onOff<QWidget>(QStringLiteral("Enable"), &QWidget::setEnabled, &QWidget::isEnabled));
     rows.push_back(
         text<QWidget>(QStringLiteral("Tooltip"), PropertyDef::Text, &QWidget::setToolTip, &QWidget::toolTip));

@@ -201,10 +201,9 @@ public:
     }                                                                                                                  \
     bool Class::getInnerVisible()                                                                                      \
     {                                                                                                                  \
-        return property("visibility").toBool();                                                                        \
+        return m_controlBase.getInnerVisible();                                                                        \
     }                                                                                                                  \
     void Class::setInnerVisible(bool visible)                                                                          \
     {                                                                                                                  \
-        setProperty("visibility", visible);                                                                            \
-        setVisible(visible);                                                                                           \
+        m_controlBase.setInnerVisible(visible);                                                                        \
     }

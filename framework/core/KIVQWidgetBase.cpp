@@ -94,6 +94,20 @@ void KIVQWidgetBase::setOpacity(int opacity)
         m_owner->update();
 }
 
+bool KIVQWidgetBase::getInnerVisible() const
+{
+    const QVariant visible = m_owner ? m_owner->property("visibility") : QVariant();
+    return !visible.isValid() || visible.toBool();
+}
+
+void KIVQWidgetBase::setInnerVisible(bool visible)
+{
+    if (!m_owner)
+        return;
+    m_owner->setProperty("visibility", visible);
+    m_owner->setVisible(visible);
+}
+
 QString KIVQWidgetBase::getThemeName() const
 {
     const KIVQWidgetBaseImpl* impl = implOf(m_owner);
@@ -160,7 +174,7 @@ void KIVQWidgetBase::serializeJsonValue(Json::Value* json, bool read)
         e["name"] = json::toUtf8(m_owner->objectName());
         if (!m_owner->toolTip().isEmpty())
             e["tooltip"] = json::toUtf8(m_owner->toolTip());
-        if (!m_owner->property("visibility").toBool())
+        if (!getInnerVisible())
             e["visibility"] = false;
         if (!m_owner->isEnabled())
             e["enable"] = false;

@@ -40,6 +40,12 @@ public:
     void setOpacity(int opacity);
     int getOpacity() const { return m_opacity; }
 
+    // The control's logical visibility, kept in the owner's dynamic property "visibility". A control that
+    // never had it set (built in code, or dropped by a designer) counts as visible, so saving it does not
+    // hide it on the next load.
+    bool getInnerVisible() const;
+    void setInnerVisible(bool visible);
+
     QString getThemeName() const;
     void setThemeName(const QString& name);
     // Re-applies the control's theme entry.

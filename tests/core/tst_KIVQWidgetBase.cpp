@@ -23,6 +23,7 @@ private Q_SLOTS:
     void layoutObject_data();
     void layoutObject();
     void roundTrip();
+    void controlBuiltInCodeSavesVisible();
     void wrongTypesNeverThrow_data();
     void wrongTypesNeverThrow();
     void themeFlagSkipsCommonKeys();
@@ -173,6 +174,26 @@ void tst_KIVQWidgetBase::roundTrip()
     QCOMPARE(b.getLayoutType(), LayoutRelative);
     QCOMPARE(b.getLayoutRatio(), 2);
     QCOMPARE(writeControl(&b), e);
+}
+
+void tst_KIVQWidgetBase::controlBuiltInCodeSavesVisible()
+{
+    // Made in code or dropped by a designer, a control never read "visibility": saving must not hide it.
+    QWidget parent;
+    TestControl a(&parent);
+    QVERIFY(a.getInnerVisible());
+    const PropertyDef visibilityRow = TestControl::getProps().properties[2];
+    QVERIFY(visibilityRow.boolGetter(&a));
+    const Json::Value e = writeControl(&a);
+    QVERIFY(!e.isMember("visibility"));
+
+    TestControl b(&parent);
+    visibilityRow.boolSetter(&b, false);
+    QVERIFY(!b.getInnerVisible());
+    QVERIFY(b.isHidden());
+    b.readJsonValue(const_cast<Json::Value*>(&e));
+    QVERIFY(b.getInnerVisible());
+    QVERIFY(!b.isHidden());
 }
 
 void tst_KIVQWidgetBase::wrongTypesNeverThrow_data()
