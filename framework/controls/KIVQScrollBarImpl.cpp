@@ -2,6 +2,7 @@
 
 #include "KIVQScrollBar.h"
 #include "core/JsonAttr.h"
+#include "core/JsonRead.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -180,6 +181,9 @@ bool KIVQScrollBarImpl::serializeJsonValue(Json::Value** json, bool read)
         styles.store(e, true);
     }
 
+    // An element without "attr" keeps the icons and orientation the theme or the program gave the bar.
+    if (read && !jsonHasMember(e, "attr"))
+        return true;
     AttrIO attr(e, read);
     attr.io("upicon", upIcon, QString());
     attr.io("downicon", downIcon, QString());
@@ -188,9 +192,9 @@ bool KIVQScrollBarImpl::serializeJsonValue(Json::Value** json, bool read)
     horizontal = m_bar->orientation() == Qt::Horizontal;
     if (!read) {
         attr.ioBool("hor", horizontal, false);
-    } else if (!fromTheme) {
-        // A theme entry styles bars of both orientations, so it never turns one.
-        attr.ioBool("hor", horizontal, false);
+    } else if (!fromTheme && json::read(attr.readable(), "hor", horizontal)) {
+        // Only a usable "hor" turns the bar (a null "attr" reads as vertical); a theme entry styles bars
+        // of both orientations, so it never turns one.
         m_bar->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
     }
     return true;

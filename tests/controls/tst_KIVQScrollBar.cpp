@@ -3,7 +3,6 @@
 #include "controls/KIVQScrollBar.h"
 #include "controls/KIVQScrollBarImpl.h"
 #include "core/KIVQtLib.h"
-#include "theme/KIVQResourceManager.h"
 
 #include <QStyleOptionSlider>
 #include <QtTest>
@@ -33,6 +32,7 @@ private Q_SLOTS:
     void readStyleCodes();
     void writeStyles();
     void attrKeys();
+    void absentAttrKeysKeepOrientationAndIcons();
     void themeRefreshKeepsIcons();
 
 private:
@@ -218,26 +218,40 @@ void tst_KIVQScrollBar::attrKeys()
     QCOMPARE(turned.orientation(), Qt::Horizontal);
 }
 
+void tst_KIVQScrollBar::absentAttrKeysKeepOrientationAndIcons()
+{
+    // A container's horizontal bar styled by an element that names no orientation stays horizontal.
+    KIVQScrollBar bar(Qt::Horizontal);
+    bar.setScrollbarThumbIcon(QStringLiteral("grip.svg"));
+    Json::Value styleOnly = parseJson(R"({"style": [["a", 1, 10]]})");
+    QVERIFY(bar.readJsonValue(&styleOnly));
+    QCOMPARE(bar.orientation(), Qt::Horizontal);
+    QCOMPARE(bar.getScrollbarThumbIcon(), QStringLiteral("grip.svg"));
+
+    Json::Value iconOnly = parseJson(R"({"attr": {"upicon": "up.svg"}})");
+    QVERIFY(bar.readJsonValue(&iconOnly));
+    QCOMPARE(bar.orientation(), Qt::Horizontal);
+    QVERIFY(bar.getScrollbarThumbIcon().isEmpty()); // a present "attr" names every icon the bar shows
+
+    // A null "attr", as a vertical bar without icons is written, holds every key as null.
+    Json::Value nullAttr = parseJson(R"({"attr": null})");
+    QVERIFY(bar.readJsonValue(&nullAttr));
+    QCOMPARE(bar.orientation(), Qt::Vertical);
+    QVERIFY(bar.getScrollbarBtnIcon(true).isEmpty());
+}
+
 void tst_KIVQScrollBar::themeRefreshKeepsIcons()
 {
-    QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("style.json")),
-              R"({"style": [{"type": 1, "name": "themeThumb", "drawImg": false, "clr": "ff336699"}]})");
-    writeFile(dir.filePath(QStringLiteral("theme.json")),
-              R"({"elements": [{"child": [{"name": "qtscrollbar", "style": [["themeThumb", 1, 10]],
-                  "attr": {"thumbicon": "theme-grip.svg", "hor": true}}]}]})");
-
     QWidget window;
-    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
-    rm->registerWindow(&window);
     auto* bar = new KIVQScrollBar(&window);
     bar->setScrollbarBtnIcon(true, QStringLiteral("mine-up.svg"));
     bar->setScrollbarBtnIcon(false, QStringLiteral("mine-down.svg"));
     bar->setScrollbarThumbIcon(QStringLiteral("mine-grip.svg"));
 
-    const bool loaded = kivLoadThemeDir(dir.path().toUtf8().constData());
-    rm->unregisterWindow(&window);
-    QVERIFY(loaded);
+    QVERIFY(loadThemeFor(window,
+                         R"({"style": [{"type": 1, "name": "themeThumb", "drawImg": false, "clr": "ff336699"}]})",
+                         R"({"elements": [{"child": [{"name": "qtscrollbar", "style": [["themeThumb", 1, 10]],
+                             "attr": {"thumbicon": "theme-grip.svg", "hor": true}}]}]})"));
     QCOMPARE(bar->getScrollbarThumb(CtrlHover).name, QStringLiteral("themeThumb"));
     QCOMPARE(bar->getScrollbarThumbIcon(), QStringLiteral("theme-grip.svg"));
     QCOMPARE(bar->getScrollbarBtnIcon(true), QStringLiteral("mine-up.svg"));
