@@ -3,7 +3,9 @@
 // Small helpers the control tests share.
 
 #include "TestSupport.h"
+#include "core/KIVQtLib.h"
 #include "core/StyleTypes.h"
+#include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
 
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <memory>
@@ -38,6 +41,21 @@ inline void sendEvent(QWidget* w, QEvent::Type type)
 {
     QEvent event(type);
     QApplication::sendEvent(w, &event);
+}
+
+// Loads a theme of the given style document and theme entries while window is registered, so that the
+// controls under it go through a theme change. The theme is read whole, so its folder may go afterwards.
+inline bool loadThemeFor(QWidget& window, const QByteArray& style, const QByteArray& entries)
+{
+    QTemporaryDir dir;
+    if (!writeFile(dir.filePath(QStringLiteral("style.json")), style) ||
+        !writeFile(dir.filePath(QStringLiteral("theme.json")), entries))
+        return false;
+    KIVQtLib::KIVQResourceManager* rm = KIVQtLib::KIVQResourceManager::getInstance();
+    rm->registerWindow(&window);
+    const bool loaded = KIVQtLib::kivLoadThemeDir(dir.path().toUtf8().constData());
+    rm->unregisterWindow(&window);
+    return loaded;
 }
 
 } // namespace ControlTest

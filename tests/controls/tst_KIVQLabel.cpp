@@ -2,7 +2,6 @@
 
 #include "controls/KIVQLabel.h"
 #include "core/KIVQtLib.h"
-#include "theme/KIVQResourceManager.h"
 
 #include <QtTest>
 
@@ -182,21 +181,12 @@ void tst_KIVQLabel::styleJson()
 
 void tst_KIVQLabel::themeRefreshKeepsText()
 {
-    QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("style.json")),
-              R"({"style": [{"type": 2, "name": "themeTitle", "clr": "ff00aa00", "size": 15}]})");
-    writeFile(dir.filePath(QStringLiteral("theme.json")),
-              R"({"elements": [{"child": [{"name": "qtlabel", "style": [["themeTitle", 2, 0]],
-                  "attr": {"text": "from the theme"}}]}]})");
-
     QWidget window;
-    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
-    rm->registerWindow(&window);
     auto* label = new KIVQLabel(&window);
     label->setText(QStringLiteral("Occupancy 92%"));
-    const bool loaded = kivLoadThemeDir(dir.path().toUtf8().constData());
-    rm->unregisterWindow(&window);
-    QVERIFY(loaded);
+    QVERIFY(loadThemeFor(window, R"({"style": [{"type": 2, "name": "themeTitle", "clr": "ff00aa00", "size": 15}]})",
+                         R"({"elements": [{"child": [{"name": "qtlabel", "style": [["themeTitle", 2, 0]],
+                             "attr": {"text": "from the theme"}}]}]})"));
     QCOMPARE(label->getTextStyle(CtrlNormal).name, QStringLiteral("themeTitle"));
     QCOMPARE(label->font().pixelSize(), 15);
     QCOMPARE(label->getText(), QStringLiteral("Occupancy 92%"));

@@ -21,6 +21,18 @@ void ticks(KIVQPushButtonImpl* d, int n)
         d->fadeTick();
 }
 
+// Fading on, faded in fully, then left: the fade-out has run for n ticks.
+KIVQPushButtonImpl* fadingOut(KIVQPushButton& button, int n)
+{
+    button.setFadeEnabled(true);
+    KIVQPushButtonImpl* d = button.impl();
+    sendEvent(&button, QEvent::Enter);
+    ticks(d, 20);
+    sendEvent(&button, QEvent::Leave);
+    ticks(d, n);
+    return d;
+}
+
 const QColor kNormal = QColor::fromRgba(0xFFF5F5F5);
 const QColor kHover = QColor::fromRgba(0xFFEDFBFF);
 const QColor kHalfway(241, 248, 250);
@@ -114,15 +126,9 @@ void tst_KIVQPushButton::fadeSteps()
 
 void tst_KIVQPushButton::fadeTimerStopsWithNothingToFade()
 {
-    KIVQPushButton button;
-    button.setFadeEnabled(true);
-    KIVQPushButtonImpl* d = button.impl();
-
     // Re-entering during a fade-out: the button is still hot, so nothing is left to fade.
-    sendEvent(&button, QEvent::Enter);
-    ticks(d, 20);
-    sendEvent(&button, QEvent::Leave);
-    ticks(d, 2);
+    KIVQPushButton button;
+    KIVQPushButtonImpl* d = fadingOut(button, 2);
     QVERIFY(d->fadeTimer()->isActive());
     sendEvent(&button, QEvent::Enter);
     QVERIFY(!d->fadeTimer()->isActive());
@@ -143,12 +149,7 @@ void tst_KIVQPushButton::fadeTimerStopsWithNothingToFade()
 void tst_KIVQPushButton::fadeSwitchedOffMidFade()
 {
     KIVQPushButton button;
-    button.setFadeEnabled(true);
-    KIVQPushButtonImpl* d = button.impl();
-    sendEvent(&button, QEvent::Enter);
-    ticks(d, 20);
-    sendEvent(&button, QEvent::Leave);
-    ticks(d, 3);
+    KIVQPushButtonImpl* d = fadingOut(button, 3);
     button.setFadeEnabled(false);
     QVERIFY(!d->fadeTimer()->isActive());
     QCOMPARE(d->state(), CtrlNormal); // the pointer has left: not stuck hot
@@ -326,26 +327,18 @@ void tst_KIVQPushButton::clickSlotMayDeleteButton()
 
 void tst_KIVQPushButton::themeRefreshKeepsCaptionAndIcon()
 {
-    QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("style.json")),
-              R"({"style": [{"type": 1, "name": "themeBtn", "drawImg": false, "clr": "ff0a7f6f"},
-                           {"type": 2, "name": "themeBtnText", "clr": "ffffffff", "hor": 1}]})");
-    writeFile(dir.filePath(QStringLiteral("theme.json")),
-              R"({"elements": [{"child": [{"name": "qtbutton", "style": [["themeBtn", 1, 0], ["themeBtnText", 2, 4]],
-                  "attr": {"text": "from the theme", "iconPath": "theme.svg", "drawBackground": 0}}]}]})");
-
     QWidget window;
-    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
-    rm->registerWindow(&window);
     auto* button = new KIVQPushButton(&window);
     button->setText(QStringLiteral("Discharge"));
     button->setIcon(QStringLiteral("discharge.svg"));
     button->setTextOffsetX(7);
     button->setFadeDuration(260);
 
-    const bool loaded = kivLoadThemeDir(dir.path().toUtf8().constData());
-    rm->unregisterWindow(&window);
-    QVERIFY(loaded);
+    QVERIFY(loadThemeFor(window, R"({"style": [{"type": 1, "name": "themeBtn", "drawImg": false, "clr": "ff0a7f6f"},
+                                   {"type": 2, "name": "themeBtnText", "clr": "ffffffff", "hor": 1}]})",
+                         R"({"elements": [{"child": [{"name": "qtbutton",
+                             "style": [["themeBtn", 1, 0], ["themeBtnText", 2, 4]],
+                             "attr": {"text": "from the theme", "iconPath": "theme.svg", "drawBackground": 0}}]}]})"));
     QCOMPARE(button->getBackground(CtrlHover).name, QStringLiteral("themeBtn"));
     QCOMPARE(button->getTextStyle(CtrlNormal).name, QStringLiteral("themeBtnText"));
     QVERIFY(!button->getDrawBackground());
