@@ -206,6 +206,11 @@ const Json::Value* array(const Json::Value& obj, const char* key, unsigned minSi
     return v.isArray() && v.size() >= minSize ? &v : nullptr;
 }
 
+bool canHoldMembers(const Json::Value& v)
+{
+    return v.isNull() || v.isObject();
+}
+
 std::string colorToHex(const QColor& c)
 {
     char buf[16];

@@ -60,6 +60,10 @@ inline QString stringOr(const Json::Value& obj, const char* key, const QString& 
     return valueOr<QString>(obj, key, fallback);
 }
 
+// Whether members can be added: true for an object and for null (which becomes one). The JSON library
+// throws when a member is added to anything else.
+KIVQTLIB_EXPORT bool canHoldMembers(const Json::Value& v);
+
 // An array member with at least n entries, else null.
 KIVQTLIB_EXPORT const Json::Value* array(const Json::Value& obj, const char* key, unsigned minSize = 0);
 

@@ -12,7 +12,7 @@ namespace KIVQtLib {
 
 bool kivSerializeControl(KIVQWidgetBase& base, KIVQWidgetBaseImpl* impl, Json::Value* json, bool read)
 {
-    if (!impl)
+    if (!impl || !json || (!read && !json::canHoldMembers(*json)))
         return false;
     base.serializeJsonValue(json, read);
     ThemeResScope scope(KIVQResourceManager::getInstance()->isLoadFromThemeRes());

@@ -169,6 +169,8 @@ void KIVQWidgetBase::serializeJsonValue(Json::Value* json, bool read)
     Json::Value& e = *json;
 
     if (!read) {
+        if (!json::canHoldMembers(e))
+            return;
         if (auto* control = dynamic_cast<IKIVQWidgetBase*>(m_owner))
             e["type"] = json::toUtf8(control->getTypeName());
         e["name"] = json::toUtf8(m_owner->objectName());

@@ -151,7 +151,7 @@ void KIVQWidgetBaseImpl::onMouseLeave()
 
 bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
 {
-    if (!json || !*json)
+    if (!json || !*json || (!read && !json::canHoldMembers(**json)))
         return false;
     Json::Value& e = **json;
     KIVQResourceManager* rm = KIVQResourceManager::getInstance();

@@ -69,7 +69,7 @@ bool StyleWriter::isEmpty() const
 
 void StyleWriter::store(Json::Value& element, bool evenWhenEmpty) const
 {
-    if (!element.isObject() && !element.isNull())
+    if (!json::canHoldMembers(element))
         return;
     if (!m_entries->empty())
         element["style"] = *m_entries;

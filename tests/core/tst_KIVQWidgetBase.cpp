@@ -26,6 +26,7 @@ private Q_SLOTS:
     void controlBuiltInCodeSavesVisible();
     void wrongTypesNeverThrow_data();
     void wrongTypesNeverThrow();
+    void writeIntoNonObjectFails();
     void themeFlagSkipsCommonKeys();
     void opacityPassesThroughClamped();
     void layoutRatio();
@@ -237,6 +238,25 @@ void tst_KIVQWidgetBase::wrongTypesNeverThrow()
         writeControl(&c);
     } catch (...) {
         QFAIL("writing threw");
+    }
+}
+
+void tst_KIVQWidgetBase::writeIntoNonObjectFails()
+{
+    TestControl c;
+    Json::Value e = parseJson(R"({"attr": {"foreign": 1, "count": 2}})");
+    c.readJsonValue(&e);
+    for (Json::Value target : {Json::Value(Json::arrayValue), Json::Value("s"), Json::Value(3)}) {
+        const Json::Value before = target;
+        bool ok = true;
+        try {
+            c.getControlBase()->serializeJsonValue(&target, false);
+            ok = c.serializeJsonValue(&target, false);
+        } catch (...) {
+            QFAIL("writing threw");
+        }
+        QVERIFY(!ok);
+        QCOMPARE(target, before);
     }
 }
 
