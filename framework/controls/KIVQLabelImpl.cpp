@@ -100,9 +100,9 @@ bool KIVQLabelImpl::serializeJsonValue(Json::Value** json, bool read)
             applySlotEntry(normalStyle, kTextStyleCode, entry);
         if (!fromTheme) {
             AttrIO attr(e, true, AttrIO::AbsentKeys::Keep);
-            QString text = fullText;
-            attr.io("text", text, initialText());
-            m_label->setText(text);
+            QString text;
+            if (attr.io("text", text, initialText()))
+                m_label->setText(text);
         }
         applyStyle();
         return true;
