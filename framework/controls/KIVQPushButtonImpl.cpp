@@ -215,29 +215,25 @@ void KIVQPushButtonImpl::placeIconBesideCaption(int iconWidth)
 
 void KIVQPushButtonImpl::setIconPath(const QString& path)
 {
-    useIcon = true;
-    m_button->repaint();
     const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
     if (path.startsWith(QLatin1Char(':')) && !svg) {
         setIcon(QIcon(path));
         return;
     }
+    useIcon = true;
     icon = QIcon();
     if (svg) {
         const QSize size = imageOrSvgSize(path);
         if (size.isValid())
             placeIconBesideCaption(size.width());
     }
-    if (path != iconPath) {
-        iconPath = path;
-        m_button->repaint();
-    }
+    iconPath = path;
+    m_button->repaint();
 }
 
 void KIVQPushButtonImpl::setIcon(const QIcon& newIcon)
 {
     useIcon = true;
-    m_button->repaint();
     placeIconBesideCaption(m_button->iconSize().width());
     icon = newIcon;
     m_button->repaint();
@@ -343,9 +339,8 @@ bool KIVQPushButtonImpl::serializeJsonValue(Json::Value** json, bool read)
     attr.io("extHotIconPath", extensionHotIcon, QString());
 
     if (read) {
-        if (!fromTheme) {
-            QString text = m_button->text();
-            attr.io("text", text, QString());
+        QString text;
+        if (!fromTheme && attr.io("text", text, QString())) {
             if (text.startsWith(kLanguagePrefix)) {
                 languageKey = text.mid(kLanguagePrefix.size());
                 m_button->setText(translate(languageKey));

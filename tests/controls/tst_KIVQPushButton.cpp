@@ -292,6 +292,9 @@ void tst_KIVQPushButton::languageCaptionsFollowLanguage()
     literal->readJsonValue(&confirm);
     QCOMPARE(button->text(), QStringLiteral("Admit"));
     QCOMPARE(alias->text(), QStringLiteral("Admit"));
+    // An element that names no caption keeps the binding.
+    Json::Value restyle = parseJson(R"({"attr": {"showText": 1}})");
+    button->readJsonValue(&restyle);
 
     QVERIFY(languages->setLanguage(QStringLiteral("zh")));
     QCOMPARE(button->text(), QStringLiteral("入院"));
