@@ -49,10 +49,11 @@ QWidget* createControlByType(const char* type, const Json::Value* element, QWidg
             return nullptr;
     }
     control->setParent(parent);
-    if (auto* base = dynamic_cast<IKIVQWidgetBase*>(control)) {
-        KIVQResourceManager::getInstance()->setSwitchToThemeRes(false);
-        if (element)
-            base->readJsonValue(const_cast<Json::Value*>(element));
+    if (auto* base = dynamic_cast<IKIVQWidgetBase*>(control); base && element) {
+        // Each element starts outside any theme entry; a control applying its own theme entry may be
+        // building this one, and its remaining reads must still see the flag it set.
+        ThemeResScope scope(false);
+        base->readJsonValue(const_cast<Json::Value*>(element));
     }
     return control;
 }

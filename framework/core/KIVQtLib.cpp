@@ -39,11 +39,17 @@ KIVQResourceManager* rm()
     return KIVQResourceManager::getInstance();
 }
 
-// The project-style accessors run with the project switch on, and leave it off.
-struct ProjectResScope
+// The project-style accessors run with the project switch on, then restore it: a designer that works in
+// project mode must not find it switched off by a lookup.
+class ProjectResScope
 {
-    ProjectResScope() { rm()->setSwitchToProjectRes(true); }
-    ~ProjectResScope() { rm()->setSwitchToProjectRes(false); }
+public:
+    ProjectResScope() : m_saved(rm()->isProjectRes()) { rm()->setSwitchToProjectRes(true); }
+    ~ProjectResScope() { rm()->setSwitchToProjectRes(m_saved); }
+    Q_DISABLE_COPY(ProjectResScope)
+
+private:
+    bool m_saved;
 };
 
 } // namespace

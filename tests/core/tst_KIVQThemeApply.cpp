@@ -23,6 +23,7 @@ private Q_SLOTS:
     void constructionAppliesTypeEntry();
     void redirectReadsThemeEntryAndRestoresFlag();
     void themeWithoutAttrIsNotConsulted();
+    void builderKeepsCallersThemeFlag();
     void styleLookupUsesOneStore();
     void themeChangeReappliesEntries();
     void themeNameSwitchesEntry();
@@ -92,6 +93,20 @@ void tst_KIVQThemeApply::themeWithoutAttrIsNotConsulted()
     QCOMPARE(c.d()->text, QString());
 }
 
+void tst_KIVQThemeApply::builderKeepsCallersThemeFlag()
+{
+    // A control applying its theme entry may build another; that element is read as an element, and the
+    // entry's remaining reads still use the theme store.
+    QWidget parent;
+    Json::Value e = parseJson(R"({"name": "built", "style": [["skinOnly", 1, 0]]})");
+    ThemeResScope scope(true);
+    auto* c = qobject_cast<TestControl*>(createControlByType("qttestcontrol", &e, &parent));
+    QVERIFY(c);
+    QCOMPARE(c->objectName(), QStringLiteral("built"));
+    QCOMPARE(c->d()->background.name, QStringLiteral("skinOnly"));
+    QVERIFY(KIVQResourceManager::getInstance()->isLoadFromThemeRes());
+}
+
 void tst_KIVQThemeApply::styleLookupUsesOneStore()
 {
     KIVQResourceManager* rm = KIVQResourceManager::getInstance();
@@ -107,6 +122,12 @@ void tst_KIVQThemeApply::styleLookupUsesOneStore()
     // Project lookups without a project store find nothing, not the skin's style.
     QVERIFY(!kivGetProjectFillStyle(QStringLiteral("skinOnly"), f));
     QVERIFY(!rm->isProjectRes());
+    // A caller already in project mode stays in it.
+    rm->setSwitchToProjectRes(true);
+    kivGetProjectFillStyle(QStringLiteral("skinOnly"), f);
+    const bool kept = rm->isProjectRes();
+    rm->setSwitchToProjectRes(false);
+    QVERIFY(kept);
 }
 
 void tst_KIVQThemeApply::themeChangeReappliesEntries()
