@@ -1,6 +1,5 @@
 #include "KIVQSpacer.h"
 
-#include "core/JsonAttr.h"
 #include "core/JsonRead.h"
 #include "core/KIVQContainer.h"
 
@@ -10,7 +9,7 @@ namespace KIVQtLib {
 
 namespace {
 
-int validDirection(qint64 value)
+int validDirection(int value)
 {
     return (value >= KIVQSpacer::Auto && value <= KIVQSpacer::Vertical) ? int(value) : int(KIVQSpacer::Auto);
 }
@@ -45,15 +44,15 @@ bool KIVQSpacerImpl::serializeJsonValue(Json::Value** json, bool read)
             attr["thickness"] = thickness;
         return ok;
     }
+    // Absent keys keep their values; a null "attr", as a default spacer is written, holds both as 0.
     if (!jsonHasMember(e, "attr"))
         return ok;
-    AttrIO attr(e, true);
-    int value = direction;
-    attr.io("direction", value, KIVQSpacer::Auto);
-    direction = validDirection(value);
-    value = thickness;
-    attr.io("thickness", value, 0);
-    thickness = qMax(value, 0);
+    const Json::Value& attr = json::member(e, "attr");
+    int value = 0;
+    if (json::read(attr, "direction", value))
+        direction = validDirection(value);
+    if (json::read(attr, "thickness", value))
+        thickness = qMax(value, 0);
     return ok;
 }
 

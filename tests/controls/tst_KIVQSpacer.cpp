@@ -116,10 +116,12 @@ void tst_KIVQSpacer::jsonRead_data()
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("thickness");
     QTest::newRow("both") << QByteArray(R"({"attr": {"direction": 1, "thickness": 4}})") << 1 << 4;
-    QTest::newRow("direction out of range") << QByteArray(R"({"attr": {"direction": 7}})") << 0 << 0;
-    QTest::newRow("negative direction") << QByteArray(R"({"attr": {"direction": -2}})") << 0 << 0;
-    QTest::newRow("negative thickness") << QByteArray(R"({"attr": {"thickness": -3}})") << 0 << 0;
+    QTest::newRow("direction out of range") << QByteArray(R"({"attr": {"direction": 7}})") << 0 << 6;
+    QTest::newRow("negative direction") << QByteArray(R"({"attr": {"direction": -2}})") << 0 << 6;
+    QTest::newRow("negative thickness") << QByteArray(R"({"attr": {"thickness": -3}})") << 2 << 0;
     QTest::newRow("no attr leaves the values") << QByteArray(R"({"name": "s"})") << 2 << 6;
+    QTest::newRow("absent keys leave the values") << QByteArray(R"({"attr": {"other": 1}})") << 2 << 6;
+    QTest::newRow("null attr, as a default spacer is written") << QByteArray(R"({"attr": null})") << 0 << 0;
     QTest::newRow("wrong types") << QByteArray(R"({"attr": {"direction": "1", "thickness": [1]}})") << 2 << 6;
 }
 
