@@ -35,19 +35,28 @@ Json::Value& AttrIO::writable()
     return attr;
 }
 
-template <class T, class Write> bool AttrIO::exchange(const char* key, T& value, const T& def, Write write)
+namespace {
+
+// A present key of a usable type; the plain kinds convert as the JSON readers do.
+const auto readPlain = [](const Json::Value& attr, const char* key, auto& out) { return json::read(attr, key, out); };
+
+} // namespace
+
+template <class T, class Read, class Write>
+bool AttrIO::exchange(const char* key, T& value, const T& def, Read read, Write write)
 {
     if (m_read) {
         const Json::Value& attr = readable();
-        T v = value;
-        if (attr.isObject() && attr.isMember(key) && json::read(attr, key, v)) {
-            value = v;
+        const bool present = attr.isObject() && attr.isMember(key);
+        if (present && read(attr, key, value))
             return true;
-        }
-        if (m_resetAbsent && !(attr.isObject() && attr.isMember(key)))
+        // A key of the wrong type leaves the value; only a missing one resets it.
+        if (m_resetAbsent && !present)
             value = def;
         return false;
     }
+    if (!json::canHoldMembers(m_element))
+        return false;
     Json::Value& attr = writable();
     attr.removeMember(key);
     if (!(value == def))
@@ -57,32 +66,32 @@ template <class T, class Write> bool AttrIO::exchange(const char* key, T& value,
 
 bool AttrIO::io(const char* key, bool& value, bool def)
 {
-    return exchange(key, value, def, [](bool v) { return Json::Value(v ? 1 : 0); });
+    return exchange(key, value, def, readPlain, [](bool v) { return Json::Value(v ? 1 : 0); });
 }
 
 bool AttrIO::ioBool(const char* key, bool& value, bool def)
 {
-    return exchange(key, value, def, [](bool v) { return Json::Value(v); });
+    return exchange(key, value, def, readPlain, [](bool v) { return Json::Value(v); });
 }
 
 bool AttrIO::io(const char* key, int& value, int def)
 {
-    return exchange(key, value, def, [](int v) { return Json::Value(v); });
+    return exchange(key, value, def, readPlain, [](int v) { return Json::Value(v); });
 }
 
 bool AttrIO::io(const char* key, double& value, double def)
 {
-    return exchange(key, value, def, [](double v) { return Json::Value(v); });
+    return exchange(key, value, def, readPlain, [](double v) { return Json::Value(v); });
 }
 
 bool AttrIO::io(const char* key, QString& value, const QString& def)
 {
-    return exchange(key, value, def, [](const QString& v) { return Json::Value(json::toUtf8(v)); });
+    return exchange(key, value, def, readPlain, [](const QString& v) { return Json::Value(json::toUtf8(v)); });
 }
 
 bool AttrIO::io(const char* key, QStringList& value, const QStringList& def)
 {
-    return exchange(key, value, def, [](const QStringList& v) {
+    return exchange(key, value, def, readPlain, [](const QStringList& v) {
         Json::Value arr(Json::arrayValue);
         for (const QString& s : v)
             arr.append(json::toUtf8(s));
@@ -92,22 +101,14 @@ bool AttrIO::io(const char* key, QStringList& value, const QStringList& def)
 
 bool AttrIO::ioColor(const char* key, QColor& value, const QColor& def)
 {
-    if (m_read) {
+    const auto readHex = [](const Json::Value& attr, const char* k, QColor& out) {
         std::string hex;
-        const Json::Value& attr = readable();
-        if (attr.isObject() && attr.isMember(key) && json::read(attr, key, hex)) {
-            value = json::hexToColor(hex, true);
-            return true;
-        }
-        if (m_resetAbsent && !(attr.isObject() && attr.isMember(key)))
-            value = def;
-        return false;
-    }
-    Json::Value& attr = writable();
-    attr.removeMember(key);
-    if (value != def)
-        attr[key] = json::colorToHex(value);
-    return false;
+        if (!json::read(attr, k, hex))
+            return false;
+        out = json::hexToColor(hex, true);
+        return true;
+    };
+    return exchange(key, value, def, readHex, [](const QColor& v) { return Json::Value(json::colorToHex(v)); });
 }
 
 } // namespace KIVQtLib

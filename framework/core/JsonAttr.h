@@ -46,7 +46,8 @@ public:
     bool absentResets() const { return m_resetAbsent; }
 
 private:
-    template <class T, class Write> bool exchange(const char* key, T& value, const T& def, Write write);
+    template <class T, class Read, class Write>
+    bool exchange(const char* key, T& value, const T& def, Read read, Write write);
 
     Json::Value& m_element;
     bool m_read;

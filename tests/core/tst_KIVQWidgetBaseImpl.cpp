@@ -1,6 +1,7 @@
 #include "TestControl.h"
 #include "TestSupport.h"
 
+#include "core/JsonAttr.h"
 #include "core/KIVQtLib.h"
 #include "theme/KIVQResourceManager.h"
 
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void foreignAttributesSurvive();
     void ownKeySetBackToDefaultStaysGone();
     void absentOwnKeyResetsOutsideTheme();
+    void attrColoursKeepAlpha();
     void themeNameWritten();
     void childrenWritten();
     void stateMachine();
@@ -107,6 +109,29 @@ void tst_KIVQWidgetBaseImpl::absentOwnKeyResetsOutsideTheme()
         c.readJsonValue(&e);
     }
     QCOMPARE(c.d()->count, 5);
+}
+
+void tst_KIVQWidgetBaseImpl::attrColoursKeepAlpha()
+{
+    Json::Value e = parseJson(R"({"attr": {"c": "80FF0000", "d": [1]}})");
+    QColor c;
+    QColor d = Qt::blue;
+    {
+        AttrIO attr(e, true);
+        QVERIFY(attr.ioColor("c", c, Qt::white));
+        QVERIFY(!attr.ioColor("d", d, Qt::white)); // wrong type: left as it was
+    }
+    QCOMPARE(c, QColor(255, 0, 0, 128));
+    QCOMPARE(d, QColor(Qt::blue));
+
+    Json::Value out(Json::objectValue);
+    {
+        AttrIO attr(out, false);
+        attr.ioColor("c", c, Qt::white);
+        QColor unchanged = Qt::white;
+        attr.ioColor("w", unchanged, Qt::white);
+    }
+    QCOMPARE(compactJson(out), QByteArray(R"({"attr":{"c":"80FF0000"}})"));
 }
 
 void tst_KIVQWidgetBaseImpl::themeNameWritten()
