@@ -4,16 +4,15 @@
 #include "JsonRead.h"
 #include "KIVQChildLayout.h"
 #include "KIVQContainerImpl.h"
+#include "StateStyles.h"
 #include "controls/KIVQScrollBar.h"
-#include "platform/KIVPlatform.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
 
 #include <QChildEvent>
 #include <QEasingCurve>
-#include <QMouseEvent>
-#include <QPainter>
+#include <QIcon>
 #include <QTimer>
 #include <QVariantAnimation>
 #include <QWheelEvent>
@@ -46,15 +45,6 @@ bool sameFill(const FillStyle& a, const FillStyle& b)
            x.roundBottomLeft == y.roundBottomLeft;
 }
 
-Json::Value styleEntry(const FillStyle& fill, int slot)
-{
-    Json::Value entry(Json::arrayValue);
-    entry.append(json::toUtf8(fill.name));
-    entry.append(fill.isText ? 2 : 1);
-    entry.append(slot);
-    return entry;
-}
-
 } // namespace
 
 // ---- implementation object ----
@@ -85,41 +75,31 @@ bool KIVQContainerImpl::serializeJsonValue(Json::Value** json, bool read)
     Json::Value& e = **json;
 
     if (read) {
-        if (const Json::Value* styles = json::array(e, "style")) {
-            KIVQResourceManager* rm = KIVQResourceManager::getInstance();
-            for (const Json::Value& entry : *styles) {
-                std::string name;
-                int slot = -1;
-                if (!entry.isArray() || entry.size() < 3 || !json::toStdString(entry[0], name) ||
-                    !json::toInt(entry[2], slot))
-                    continue;
-                FillStyle fill;
-                if (!rm->getFillStyle(QString::fromStdString(name), fill))
-                    continue;
-                if (slot == 0) {
-                    background = fill;
-                    disableBackground = fill;
-                } else if (slot == 1) {
-                    disableBackground = fill;
-                }
-            }
+        for (const StyleEntry& entry : readStyleEntries(e)) {
+            FillStyle fill;
+            if ((entry.code != 0 && entry.code != 1) || !lookupStyle(entry.name, fill))
+                continue;
+            if (entry.code == 0)
+                background = fill;
+            disableBackground = fill;
         }
         if (!jsonHasMember(e, "attr"))
             return true;
     } else {
-        Json::Value styles(Json::arrayValue);
-        if (!background.name.isEmpty())
-            styles.append(styleEntry(background, 0));
-        if (!sameFill(disableBackground, background) && !disableBackground.name.isEmpty())
-            styles.append(styleEntry(disableBackground, 1));
-        if (!styles.empty())
-            e["style"] = styles;
+        StyleWriter styles;
+        styles.slot(background, 0);
+        if (!sameFill(disableBackground, background))
+            styles.slot(disableBackground, 1);
+        styles.store(e, false);
     }
 
-    AttrIO attr(e, read);
+    // A key "attr" does not name keeps its value, except the mode: a page that names none arranges nothing.
+    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
     if (read) {
-        int mode = childLayout;
-        attr.io("childLayout", mode, KIVQContainer::NoUse);
+        int mode = KIVQContainer::NoUse;
+        if (!attr.io("childLayout", mode, KIVQContainer::NoUse) &&
+            KIVQResourceManager::getInstance()->isLoadFromThemeRes())
+            mode = childLayout;
         childLayout = (mode >= 0 && mode <= KIVQContainer::VerFloat) ? mode : int(KIVQContainer::NoUse);
     } else {
         attr.writable()["childLayout"] = childLayout;

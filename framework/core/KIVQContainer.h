@@ -3,11 +3,11 @@
 #include "KIVQControl.h"
 
 #include <QColor>
-#include <QIcon>
 #include <QSize>
 #include <QWidget>
 
 class QDesignerFormEditorInterface;
+class QIcon;
 
 namespace KIVQtLib {
 

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "TestControl.h"
+#include "TestSupport.h"
 
 #include "controls/KIVQScrollBar.h"
 #include "core/KIVQChildLayout.h"
@@ -78,6 +78,7 @@ private Q_SLOTS:
     void jsonChildLayoutValues_data();
     void jsonChildLayoutValues();
     void jsonRoundTrip();
+    void absentAttrKeysKeepSpacing();
     void jsonStyleSlots();
     void paintsBackgroundByState();
     void releaseEmitsClick();
@@ -454,6 +455,31 @@ void tst_KIVQContainer::jsonRoundTrip()
     fresh.serializeJsonValue(&f, false);
     QCOMPARE(f["attr"]["childLayout"].asInt(), 4);
     QCOMPARE(f["attr"].size(), 1u);
+}
+
+void tst_KIVQContainer::absentAttrKeysKeepSpacing()
+{
+    KIVQContainer c;
+    c.setChildLayout(KIVQContainer::VerFloat);
+    c.setChildSpace(4);
+    c.setChildPadding(1, 2, 3, 4);
+    c.setAbsoluteDockAutoSize(true);
+    Json::Value modeOnly = parseJson(R"({"attr": {"childLayout": 1}})");
+    QVERIFY(c.readJsonValue(&modeOnly));
+    int l, t, r, b;
+    c.getChildPadding(l, t, r, b);
+    QCOMPARE(QList<int>({l, t, r, b}), QList<int>({1, 2, 3, 4}));
+    QCOMPARE(c.getChildSpace(), 4);
+    QVERIFY(c.getAbsoluteDockAutoSize());
+
+    // A theme entry that names no mode leaves the program's.
+    Json::Value themed = parseJson(R"({"attr": {"space": 9}})");
+    {
+        ThemeResScope fromTheme(true);
+        QVERIFY(c.serializeJsonValue(&themed, true));
+    }
+    QCOMPARE(c.getChildLayout(), KIVQContainer::Vertical);
+    QCOMPARE(c.getChildSpace(), 9);
 }
 
 void tst_KIVQContainer::jsonStyleSlots()
