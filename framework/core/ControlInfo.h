@@ -3,13 +3,15 @@
 #include "StyleTypes.h"
 
 #include <QList>
+#include <QObject>
 #include <QStringList>
-#include <QWidget>
 
 #include <functional>
 #include <string>
 #include <type_traits>
 #include <vector>
+
+class QWidget;
 
 namespace KIVQtLib {
 

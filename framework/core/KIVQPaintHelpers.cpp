@@ -2,11 +2,13 @@
 
 #include "theme/KIVQResourceManager.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <QTextOption>
@@ -24,14 +26,9 @@ KIVQResourceManager* resources()
     return KIVQResourceManager::getInstance();
 }
 
-bool isSvgName(const QString& name)
-{
-    return name.trimmed().endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-}
-
 bool hasPixels(const QImage* image)
 {
-    return image && image->width() != 0 && image->height() != 0;
+    return image && KIVQPaintHelpers::isImageValid(*image);
 }
 
 qreal devicePixelRatio(const QPainter* painter)
@@ -50,70 +47,25 @@ QImage scratchImage(const QPainter* painter, const QSize& s)
     return image;
 }
 
-Qt::Alignment textAlignment(const TextStyleDesc& style)
+// Start of an item of length size aligned 0 (start), 1 (centre) or 2 (end) in a span; other values give 0.
+int alignedStart(int align, int spanStart, int spanLength, int size)
 {
-    Qt::Alignment align;
-    switch (style.horAlign) {
+    switch (align) {
     case 0:
-        align |= Qt::AlignLeft;
-        break;
+        return spanStart;
     case 1:
-        align |= Qt::AlignHCenter;
-        break;
+        return spanStart + (spanLength - size) / 2;
     case 2:
-        align |= Qt::AlignRight;
-        break;
+        return spanStart + spanLength - size;
     default:
-        break;
+        return 0;
     }
-    switch (style.verAlign) {
-    case 0:
-        align |= Qt::AlignTop;
-        break;
-    case 1:
-        align |= Qt::AlignVCenter;
-        break;
-    case 2:
-        align |= Qt::AlignBottom;
-        break;
-    default:
-        break;
-    }
-    return align;
 }
 
-// Where an item of size s sits in r; alignment values other than 0..2 leave that coordinate at 0.
 QPoint alignedPosition(const QRect& r, const QSize& s, const IconStyleDesc& d)
 {
-    int x = 0;
-    int y = 0;
-    switch (d.horAlign) {
-    case 0:
-        x = r.left();
-        break;
-    case 1:
-        x = r.left() + (r.width() - s.width()) / 2;
-        break;
-    case 2:
-        x = r.left() + r.width() - s.width();
-        break;
-    default:
-        break;
-    }
-    switch (d.verAlign) {
-    case 0:
-        y = r.top();
-        break;
-    case 1:
-        y = r.top() + (r.height() - s.height()) / 2;
-        break;
-    case 2:
-        y = r.top() + r.height() - s.height();
-        break;
-    default:
-        break;
-    }
-    return QPoint(x + d.offsetX, y + d.offsetY);
+    return QPoint(alignedStart(d.horAlign, r.left(), r.width(), s.width()) + d.offsetX,
+                  alignedStart(d.verAlign, r.top(), r.height(), s.height()) + d.offsetY);
 }
 
 } // namespace
@@ -422,7 +374,7 @@ void KIVQPaintHelpers::paintImageOrSvg(QPainter* painter, const QString& name, c
     if (name.isEmpty())
         return;
     const QRect rect(x, y, w, h);
-    if (!isSvgName(name)) {
+    if (!isSvgPath(name)) {
         const QImage* image = resources()->getImage(name, gray);
         if (!hasPixels(image))
             return;
@@ -467,7 +419,7 @@ QSize KIVQPaintHelpers::imageOrSvgSize(const QString& name, bool gray)
 {
     if (name.isEmpty())
         return QSize();
-    if (isSvgName(name)) {
+    if (isSvgPath(name)) {
         QSvgRenderer* renderer = resources()->getSvgRenderer(name);
         if (!renderer || !renderer->isValid())
             return QSize();
@@ -476,6 +428,28 @@ QSize KIVQPaintHelpers::imageOrSvgSize(const QString& name, bool gray)
     }
     const QImage* image = resources()->getImage(name, gray);
     return hasPixels(image) ? image->size() : QSize();
+}
+
+bool KIVQPaintHelpers::isSvgPath(const QString& name)
+{
+    return name.trimmed().endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+bool KIVQPaintHelpers::isImageValid(const QImage& image)
+{
+    return image.width() != 0 && image.height() != 0;
+}
+
+Qt::Alignment KIVQPaintHelpers::textAlignment(const TextStyleDesc& style)
+{
+    static constexpr Qt::AlignmentFlag hor[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    static constexpr Qt::AlignmentFlag ver[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    Qt::Alignment align;
+    if (style.horAlign >= 0 && style.horAlign < 3)
+        align |= hor[style.horAlign];
+    if (style.verAlign >= 0 && style.verAlign < 3)
+        align |= ver[style.verAlign];
+    return align;
 }
 
 QSize KIVQPaintHelpers::scaledSize(const QSize& size)

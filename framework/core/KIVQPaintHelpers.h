@@ -2,13 +2,14 @@
 
 #include "StyleTypes.h"
 
-#include <QFont>
-#include <QPainterPath>
 #include <QRect>
 #include <QSize>
 
+class QFont;
 class QIcon;
+class QImage;
 class QPainter;
+class QPainterPath;
 
 namespace KIVQtLib {
 
@@ -44,6 +45,12 @@ public:
     static QSize imageOrSvgSize(const QString& name, bool gray = false);
     // Sizes shrink with the resource manager's scale factor below 1.0 and never grow.
     static QSize scaledSize(const QSize& size);
+
+    // A name ends in ".svg", ignoring case and surrounding blanks.
+    static bool isSvgPath(const QString& name);
+    static bool isImageValid(const QImage& image);
+    // horAlign and verAlign of a text style (0 start, 1 centre, 2 end) as Qt flags; other values add none.
+    static Qt::Alignment textAlignment(const TextStyleDesc& style);
 };
 
 } // namespace KIVQtLib

@@ -7,14 +7,11 @@
 
 #include <json/json.h>
 
-#include <QImage>
 #include <QPainter>
 #include <QVariant>
 #include <QWidget>
 
-#include <climits>
-#include <cmath>
-#include <cstdlib>
+#include <type_traits>
 
 namespace KIVQtLib {
 
@@ -177,8 +174,7 @@ bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
     if (!m_attributes.empty()) {
         Json::Value attr(Json::objectValue);
         for (const auto& [key, value] : m_attributes) {
-            if (value.kind() <= AttrValue::StringList)
-                attr[key] = attrToJson(value);
+            attr[key] = attrToJson(value);
         }
         e["attr"] = attr;
     }
@@ -220,16 +216,6 @@ void KIVQWidgetBaseImpl::applyTheme()
 QColor KIVQWidgetBaseImpl::colorFromHex(const std::string& hex)
 {
     return json::hexToColor(hex, false);
-}
-
-bool KIVQWidgetBaseImpl::isSvgPath(const QString& name)
-{
-    return name.trimmed().endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-}
-
-bool KIVQWidgetBaseImpl::isImageValid(const QImage& image)
-{
-    return image.width() != 0 && image.height() != 0;
 }
 
 void KIVQWidgetBaseImpl::markInternalChild(QWidget* child)

@@ -11,7 +11,6 @@
 #include <string>
 #include <variant>
 
-class QImage;
 class QMouseEvent;
 class QPainter;
 class QWidget;
@@ -73,8 +72,6 @@ public:
 
     // AARRGGBB text as written by the style document; the alpha is dropped.
     static QColor colorFromHex(const std::string& hex);
-    static bool isSvgPath(const QString& name);
-    static bool isImageValid(const QImage& image);
 
     // Sub-controls a control makes for itself (scroll bars, inner buttons) are not written as "child".
     static void markInternalChild(QWidget* child);

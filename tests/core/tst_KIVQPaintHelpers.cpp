@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -466,6 +467,10 @@ private Q_SLOTS:
         style.bold = false;
         QCOMPARE(KIVQPaintHelpers::styleFont(style).weight(), 50);
         QCOMPARE(KIVQPaintHelpers::styleFont(style).family(), kFamily);
+
+        const QString text = QStringLiteral("Ward 7");
+        const QFontMetrics fm(KIVQPaintHelpers::styleFont(style));
+        QCOMPARE(KIVQPaintHelpers::measureText(style, text), QSize(fm.horizontalAdvance(text), fm.height()));
     }
 
     void recolouredSvgKeepsAlpha()

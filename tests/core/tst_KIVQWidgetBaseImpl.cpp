@@ -256,6 +256,17 @@ void tst_KIVQWidgetBaseImpl::implPropertyClearedWithImpl()
     TestControl c;
     QCOMPARE(c.property("impl").value<void*>(), static_cast<void*>(c.getControlImpl()));
     QCOMPARE(c.getControlBase()->getThemeName(), QStringLiteral("qttestcontrol"));
+
+    // A widget that outlives its Impl must not hand out the dead object to the theme walk.
+    QWidget owner;
+    KIVQWidgetBase base(&owner);
+    {
+        KIVQWidgetBaseImpl impl(&owner, QStringLiteral("qtplain"));
+        QCOMPARE(base.getThemeName(), QStringLiteral("qtplain"));
+    }
+    QVERIFY(!owner.property("impl").isValid());
+    QVERIFY(base.getThemeName().isEmpty());
+    base.refreshTheme();
 }
 
 QTEST_MAIN(tst_KIVQWidgetBaseImpl)
