@@ -18,7 +18,8 @@ public:
                     const QWidget* widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget = nullptr) const override;
-    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget = nullptr) const override;
 };
 
 } // namespace KIVQtLib

@@ -36,10 +36,7 @@ bool lookupStyle(const QString& name, TextStyleDesc& style)
 
 StyleWriter::StyleWriter() : m_entries(new Json::Value(Json::arrayValue)) {}
 
-StyleWriter::~StyleWriter()
-{
-    delete m_entries;
-}
+StyleWriter::~StyleWriter() = default;
 
 void StyleWriter::slot(const FillStyle& style, int code)
 {

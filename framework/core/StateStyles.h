@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include <array>
+#include <memory>
 
 namespace KIVQtLib {
 
@@ -121,7 +122,7 @@ public:
 private:
     void append(const QString& name, bool isText, int code);
 
-    Json::Value* m_entries;
+    std::unique_ptr<Json::Value> m_entries;
 };
 
 } // namespace KIVQtLib
