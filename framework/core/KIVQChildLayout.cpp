@@ -85,6 +85,17 @@ struct KIVQChildLayout::Item
     qint64 len = 0;
 };
 
+// What both ratio distributions start from.
+struct KIVQChildLayout::Line
+{
+    qint64 gap = 0;
+    qint64 start = 0;      // padding before the first child
+    qint64 crossStart = 0; // padding across the line
+    qint64 available = 0;  // room along the line once the gaps, the paddings and the other bar are off
+    qint64 crossSize = 0;
+    bool scrolls = false; // a bar is bound along the line, so the content may outgrow it
+};
+
 KIVQChildLayout::KIVQChildLayout(KIVQContainerImpl& container) : d(container), m_owner(container.owner()) {}
 
 QRect KIVQChildLayout::shifted(const QRect& r, qint64 dx, qint64 dy)
@@ -193,21 +204,28 @@ void KIVQChildLayout::layoutChildren()
     d.layingOut = wasLayingOut;
 }
 
-void KIVQChildLayout::distribute(const Axis& axis, QVector<Item>& items)
+KIVQChildLayout::Line KIVQChildLayout::lineOf(const Axis& axis, qint64 n) const
 {
     const QSize size = m_owner->size();
-    const qint64 n = items.size();
-    const qint64 gap = qMax(d.space, 0);
-    const qint64 padStart = axis.hor ? d.paddingLeft : d.paddingTop;
-    const qint64 padEnd = axis.hor ? d.paddingRight : d.paddingBottom;
-    const qint64 crossPadStart = axis.hor ? d.paddingTop : d.paddingLeft;
-    const qint64 crossPadEnd = axis.hor ? d.paddingBottom : d.paddingRight;
+    Line line;
+    line.gap = qMax(d.space, 0);
+    line.start = axis.hor ? d.paddingLeft : d.paddingTop;
+    line.crossStart = axis.hor ? d.paddingTop : d.paddingLeft;
+    const qint64 end = axis.hor ? d.paddingRight : d.paddingBottom;
+    const qint64 crossEnd = axis.hor ? d.paddingBottom : d.paddingRight;
     // The vertical bar takes its room from a row's width, the horizontal bar from its height.
-    const qint64 mainRoom = barRoom(!axis.hor);
-    const qint64 crossRoom = barRoom(axis.hor);
-    const bool scrolls = axis.hor ? bool(d.horizontalScrollBar) : bool(d.verticalScrollBar);
+    line.available =
+        qBound<qint64>(0, axis.main(size) - (n - 1) * line.gap - barRoom(!axis.hor) - line.start - end, INT_MAX);
+    line.crossSize = qMax<qint64>(axis.cross(size) - barRoom(axis.hor) - line.crossStart - crossEnd, 0);
+    line.scrolls = axis.hor ? bool(d.horizontalScrollBar) : bool(d.verticalScrollBar);
+    return line;
+}
 
-    qint64 available = qMax<qint64>(axis.main(size) - (n - 1) * gap - mainRoom - padStart - padEnd, 0);
+void KIVQChildLayout::distribute(const Axis& axis, QVector<Item>& items)
+{
+    const Line line = lineOf(axis, items.size());
+    const bool scrolls = line.scrolls;
+    qint64 available = line.available;
     if (scrolls) {
         qint64 wanted = 0;
         for (const Item& item : items)
@@ -228,9 +246,8 @@ void KIVQChildLayout::distribute(const Axis& axis, QVector<Item>& items)
         }
     }
     qint64 remaining = qMax<qint64>(available - fixedSum, 0);
-    const qint64 crossSize = qMax<qint64>(axis.cross(size) - crossRoom - crossPadStart - crossPadEnd, 0);
     qint64 run = available;
-    qint64 pos = padStart;
+    qint64 pos = line.start;
 
     for (Item& item : items) {
         QWidget* w = item.w;
@@ -248,7 +265,7 @@ void KIVQChildLayout::distribute(const Axis& axis, QVector<Item>& items)
             len = clampToCap(current, run, minimum, maximum);
         }
         len = qMax<qint64>(len, 0);
-        place(axis, item, pos, crossPadStart, len, crossSize);
+        place(axis, item, pos, line.crossStart, len, line.crossSize);
         if (!item.fixed) {
             remaining = qMax<qint64>(remaining - len, 0);
             --flexLeft;
@@ -257,7 +274,7 @@ void KIVQChildLayout::distribute(const Axis& axis, QVector<Item>& items)
         run -= len;
         if (!scrolls)
             run = qMax<qint64>(run, 0);
-        pos += gap + len;
+        pos += line.gap + len;
     }
 }
 
@@ -265,23 +282,8 @@ void KIVQChildLayout::distribute(const Axis& axis, QVector<Item>& items)
 // non-spacers give up length down to their minimums, in proportion to what each can spare.
 void KIVQChildLayout::distributeWithSpacers(const Axis& axis, QVector<Item>& items)
 {
-    const QSize size = m_owner->size();
-    const qint64 n = items.size();
-    const qint64 gap = qMax(d.space, 0);
-    const qint64 padStart = axis.hor ? d.paddingLeft : d.paddingTop;
-    const qint64 padEnd = axis.hor ? d.paddingRight : d.paddingBottom;
-    const qint64 crossPadStart = axis.hor ? d.paddingTop : d.paddingLeft;
-    const qint64 crossPadEnd = axis.hor ? d.paddingBottom : d.paddingRight;
-    const qint64 mainRoom = barRoom(!axis.hor);
-    const qint64 crossRoom = barRoom(axis.hor);
-    const bool scrolls = axis.hor ? bool(d.horizontalScrollBar) : bool(d.verticalScrollBar);
-
-    qint64 available = qMax<qint64>(axis.main(size) - (n - 1) * gap - mainRoom - padStart - padEnd, 0);
-    available = qMin<qint64>(available, INT_MAX);
-    qint64 crossSize = axis.cross(size) - crossPadEnd - crossPadStart - crossRoom;
-    if (crossSize < 1)
-        crossSize = 0;
-
+    const Line line = lineOf(axis, items.size());
+    qint64 available = line.available;
     qint64 used = 0;
     for (Item& item : items) {
         if (item.spacer) {
@@ -293,7 +295,7 @@ void KIVQChildLayout::distributeWithSpacers(const Axis& axis, QVector<Item>& ite
         item.len = clampToCap(wanted, available, minimum, axis.maxMain(item.w));
         used += item.len;
     }
-    if (scrolls)
+    if (line.scrolls)
         available = qMin<qint64>(qMax(available, used), INT_MAX);
     qint64 remaining = available - used;
 
@@ -345,14 +347,14 @@ void KIVQChildLayout::distributeWithSpacers(const Axis& axis, QVector<Item>& ite
         }
     }
 
-    qint64 pos = padStart;
+    qint64 pos = line.start;
     qint64 run = available;
     for (Item& item : items) {
         const int minimum = item.spacer ? 0 : axis.minMain(item.w);
         const qint64 len = clampToCap(item.len, run, minimum, axis.maxMain(item.w));
-        place(axis, item, pos, crossPadStart, len, crossSize);
+        place(axis, item, pos, line.crossStart, len, line.crossSize);
         run = qMax<qint64>(run - len, 0);
-        pos += gap + len;
+        pos += line.gap + len;
     }
 }
 

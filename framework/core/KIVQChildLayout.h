@@ -42,9 +42,11 @@ public:
 private:
     struct Axis;
     struct Item;
+    struct Line;
 
     QVector<QWidget*> ordinaryChildren() const;
     QVector<Item> ratioChildren(const Axis& axis) const;
+    Line lineOf(const Axis& axis, qint64 n) const;
     void distribute(const Axis& axis, QVector<Item>& items);
     void distributeWithSpacers(const Axis& axis, QVector<Item>& items);
     void place(const Axis& axis, const Item& item, qint64 mainPos, qint64 crossPos, qint64 mainLen, qint64 crossSize);
