@@ -134,9 +134,9 @@ void tst_KIVQThemeApply::themeChangeReappliesEntries()
 {
     KIVQResourceManager* rm = KIVQResourceManager::getInstance();
     QWidget window;
-    auto* c = new TestControl(&window);
-    c->d()->count = 42;                            // the entry names "count", so a refresh sets it again
-    c->d()->text = QStringLiteral("program text"); // the entry does not name "text": it stays
+    auto* c = new TestControl(new QWidget(&window)); // reached through a plain widget
+    c->d()->count = 42;                              // the entry names "count", so a refresh sets it again
+    c->d()->text = QStringLiteral("program text");   // the entry does not name "text": it stays
     rm->registerWindow(&window);
     QVERIFY(kivNotifyThemeChange());
     rm->unregisterWindow(&window);

@@ -217,6 +217,13 @@ void tst_KIVQWidgetBase::wrongTypesNeverThrow_data()
         << QByteArray(R"({"style": [5, [], ["a"], [1, 2, 3], ["a", 1, "x"], {"k": 1}], "attr": {"text": "ok"}})");
     QTest::newRow("style not an array") << QByteArray(R"({"style": {"a": 1}, "attr": {"text": "ok"}})");
     QTest::newRow("theme not a string") << QByteArray(R"({"theme": [1, 2], "attr": {"text": "ok"}})");
+    QTest::newRow("the other common keys") << QByteArray(
+        R"({"y": "a", "h": [], "heightPolicy": {}, "minHeight": "z", "maxWidth": {}, "absoluteDockVer": [2],
+            "absoluteDockOffsetY": "x", "absoluteLayout": "yes", "attr": {"text": "ok"}})");
+    QTest::newRow("null layout") << QByteArray(R"({"layout": null, "attr": {"text": "ok"}})");
+    // Without a usable "attr" the rest of the element still applies.
+    QTest::newRow("attr a number") << QByteArray(R"({"tooltip": "still", "attr": 5, "theme": "qtlabel"})");
+    QTest::newRow("attr an array") << QByteArray(R"({"tooltip": "still", "attr": [{"text": "ok"}]})");
 }
 
 void tst_KIVQWidgetBase::wrongTypesNeverThrow()
@@ -232,7 +239,10 @@ void tst_KIVQWidgetBase::wrongTypesNeverThrow()
         QFAIL("reading threw");
     }
     QVERIFY(ok);
-    QCOMPARE(c.d()->text, QStringLiteral("ok"));
+    if (e.get("tooltip", "") == "still")
+        QCOMPARE(c.toolTip(), QStringLiteral("still"));
+    else
+        QCOMPARE(c.d()->text, QStringLiteral("ok"));
     // And the control still writes itself.
     try {
         writeControl(&c);
