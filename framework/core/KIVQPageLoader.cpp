@@ -70,21 +70,25 @@ template <class Window> void applyWindowKeys(Window* window, const Json::Value& 
     }
 }
 
+KIVQWidgetBase* controlBase(QWidget* widget)
+{
+    auto* control = dynamic_cast<IKIVQWidgetBase*>(widget);
+    return control ? control->getControlBase() : nullptr;
+}
+
 // A control read from a page keeps its saved x, y, w, h only as data; apply them to every control of the
-// tree, innermost first, so nested absolute controls show at their saved size.
+// tree, innermost first, so nested absolute controls show at their saved size. A control saved without a
+// size (a hand-written element) keeps its own rather than shrinking to nothing.
 void applyStoredGeometry(QWidget* root)
 {
     const QList<QWidget*> descendants = root->findChildren<QWidget*>();
     for (auto it = descendants.crbegin(); it != descendants.crend(); ++it) {
-        if (auto* control = dynamic_cast<IKIVQWidgetBase*>(*it)) {
-            if (KIVQWidgetBase* base = control->getControlBase())
-                base->resizeWidget();
-        }
-    }
-    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(root)) {
-        if (KIVQWidgetBase* base = control->getControlBase())
+        KIVQWidgetBase* base = controlBase(*it);
+        if (base && base->getLayoutType() == LayoutAbsolute && base->layoutData()[2] > 0 && base->layoutData()[3] > 0)
             base->resizeWidget();
     }
+    if (KIVQWidgetBase* base = controlBase(root))
+        base->resizeWidget();
 }
 
 } // namespace

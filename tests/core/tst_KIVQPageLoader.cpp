@@ -11,6 +11,8 @@
 
 #include <QtTest>
 
+#include <memory>
+
 using namespace KIVQtLib;
 
 namespace {
@@ -79,6 +81,7 @@ private Q_SLOTS:
     void lastElementIsTheResult();
     void hookOrderAndCompleteAfterChildren();
     void savedGeometryOfNestedControls();
+    void controlsWithoutSavedSizeKeepTheirOwn();
     void menuDocument();
 
 private:
@@ -318,6 +321,23 @@ void tst_KIVQPageLoader::savedGeometryOfNestedControls()
     // Docking runs with a layout mode; give the root one and the docked child lands at its saved size.
     root->setChildLayout(KIVQContainer::VerFloat);
     QCOMPARE(root->findChild<QWidget*>("docked")->geometry(), QRect(300 - 40 - 1, 200 - 30, 40, 30));
+}
+
+void tst_KIVQPageLoader::controlsWithoutSavedSizeKeepTheirOwn()
+{
+    // A hand-written page that gives a control no size must not make it vanish.
+    QVERIFY(writeFile(path("unsized.json"), R"({"elements": [{"type": "qtcontainer", "name": "root",
+        "w": 300, "h": 200, "child": [{"type": "qttestcontrol", "name": "free", "x": 7},
+        {"type": "qtcontainer", "name": "row", "w": 300, "h": 50, "attr": {"childLayout": 0},
+         "child": [{"type": "qttestcontrol", "name": "cell"}]}]}]})"));
+    QWidget top;
+    auto* host = new QWidget(&top);
+    const QSize own = std::unique_ptr<QWidget>(TestControl::createTestControl())->size();
+    KIVQContainer* root = kivCreatePageByFileName(host, path("unsized"));
+    QVERIFY(root);
+    QCOMPARE(root->findChild<QWidget*>("free")->size(), own);
+    QCoreApplication::processEvents();
+    QCOMPARE(root->findChild<QWidget*>("cell")->geometry(), QRect(0, 0, 300, qMin(own.height(), 50)));
 }
 
 void tst_KIVQPageLoader::menuDocument()
