@@ -5,7 +5,6 @@
 
 #include <json/json.h>
 
-#include <QVariant>
 #include <QWidget>
 
 namespace KIVQtLib {
