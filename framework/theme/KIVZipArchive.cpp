@@ -215,15 +215,17 @@ bool KIVZipArchive::indexEntries()
     return global.number_entry == 0xffff && found == 0xffff;
 }
 
-ZipResult KIVZipArchive::moveTo(int index)
+ZipResult KIVZipArchive::readEntry(int index, unz_file_info64* info)
 {
-    if (m_openIndex == index)
-        return ZipOk; // the open item is the current entry already
-    closeOpenItem();
-    unz64_file_pos pos;
-    pos.pos_in_zip_directory = m_entries.at(index).directoryOffset;
-    pos.num_of_file = m_entries.at(index).fileNumber;
-    return unzGoToFilePos64(unz(m_unz), &pos) == UNZ_OK ? ZipOk : ZipCorrupt;
+    if (m_openIndex != index) { // else the open item is the current entry already
+        closeOpenItem();
+        unz64_file_pos pos;
+        pos.pos_in_zip_directory = m_entries.at(index).directoryOffset;
+        pos.num_of_file = m_entries.at(index).fileNumber;
+        if (unzGoToFilePos64(unz(m_unz), &pos) != UNZ_OK)
+            return ZipCorrupt;
+    }
+    return unzGetCurrentFileInfo64(unz(m_unz), info, nullptr, 0, nullptr, 0, nullptr, 0) == UNZ_OK ? ZipOk : ZipCorrupt;
 }
 
 ZipResult KIVZipArchive::getItem(int index, ZipItem* item)
@@ -239,12 +241,10 @@ ZipResult KIVZipArchive::getItem(int index, ZipItem* item)
         *item = m_cached;
         return ZipOk;
     }
-    ZipResult rc = moveTo(index);
+    unz_file_info64 info;
+    const ZipResult rc = readEntry(index, &info);
     if (rc != ZipOk)
         return rc;
-    unz_file_info64 info;
-    if (unzGetCurrentFileInfo64(unz(m_unz), &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
-        return ZipCorrupt;
     QByteArray raw(int(info.size_filename) + 1, '\0'); // the stored length is 16 bits
     if (unzGetCurrentFileInfo64(unz(m_unz), &info, raw.data(), uLong(raw.size()), nullptr, 0, nullptr, 0) != UNZ_OK)
         return ZipCorrupt;
@@ -268,12 +268,10 @@ ZipResult KIVZipArchive::getItem(int index, ZipItem* item)
 ZipResult KIVZipArchive::openItem(int index)
 {
     closeOpenItem();
-    ZipResult rc = moveTo(index);
+    unz_file_info64 info;
+    const ZipResult rc = readEntry(index, &info);
     if (rc != ZipOk)
         return rc;
-    unz_file_info64 info;
-    if (unzGetCurrentFileInfo64(unz(m_unz), &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
-        return ZipCorrupt;
     // minizip, built without bzip2, would hand out a bzip2 item's compressed bytes unchecked as its data.
     if (info.compression_method != 0 && info.compression_method != Z_DEFLATED)
         return ZipFlate;

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QIODevice;
+struct unz_file_info64_s;
 
 namespace KIVQtLib {
 
@@ -76,7 +77,8 @@ private:
     KIVZipArchive() = default;
     static std::unique_ptr<KIVZipArchive> openDevice(std::unique_ptr<QIODevice> device);
     bool indexEntries();
-    ZipResult moveTo(int index);
+    // Makes the item the current entry and reads its directory entry.
+    ZipResult readEntry(int index, unz_file_info64_s* info);
     ZipResult openItem(int index);
     ZipResult readOpenItem(char* buffer, qint64 length, qint64* written);
     void closeOpenItem();
