@@ -53,7 +53,6 @@ void KIVQWindow::closeModal()
     m_impl->closeModal();
 }
 
-
 void KIVQWindow::closeEvent(QCloseEvent* event)
 {
     m_impl->ownerClosing();
@@ -62,7 +61,7 @@ void KIVQWindow::closeEvent(QCloseEvent* event)
 
 void KIVQWindow::changeEvent(QEvent* event)
 {
-    // The counterpart of the work-area maximum the system asks a frameless window for.
+    // Without a frame the window manager may maximise over the panels; keep to the work area.
     if (event->type() == QEvent::WindowStateChange && isMaximized())
         platform::fitMaximized(this);
     QDialog::changeEvent(event);

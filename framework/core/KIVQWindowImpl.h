@@ -9,7 +9,6 @@
 
 #include <memory>
 
-class QByteArray;
 class QEvent;
 class QEventLoop;
 class QHideEvent;

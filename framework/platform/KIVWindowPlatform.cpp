@@ -9,7 +9,6 @@
 #include <QWidget>
 #include <QWindow>
 
-
 namespace KIVQtLib::platform {
 
 namespace {
@@ -22,8 +21,7 @@ struct Bands
     bool bottom = false;
 };
 
-// One band rule for presses, hover cursors and the native hit test, so that the cursor always
-// promises what a press does.
+// One band rule for presses and hover cursors, so that the cursor always promises what a press does.
 Bands bandsAt(const QSize& size, const QPoint& pos, int border)
 {
     Bands b;
