@@ -8,7 +8,6 @@
 #include <json/json.h>
 
 #include <QFontMetrics>
-#include <QPainter>
 #include <QPalette>
 
 namespace KIVQtLib {
@@ -16,38 +15,6 @@ namespace KIVQtLib {
 namespace {
 
 constexpr int kTextStyleCode = 0;
-
-Qt::Alignment alignmentOf(const TextStyleDesc& style)
-{
-    Qt::Alignment align;
-    switch (style.horAlign) {
-    case 0:
-        align |= Qt::AlignLeft;
-        break;
-    case 1:
-        align |= Qt::AlignHCenter;
-        break;
-    case 2:
-        align |= Qt::AlignRight;
-        break;
-    default:
-        break;
-    }
-    switch (style.verAlign) {
-    case 0:
-        align |= Qt::AlignTop;
-        break;
-    case 1:
-        align |= Qt::AlignVCenter;
-        break;
-    case 2:
-        align |= Qt::AlignBottom;
-        break;
-    default:
-        break;
-    }
-    return align;
-}
 
 } // namespace
 
@@ -73,7 +40,7 @@ void KIVQLabelImpl::applyStyle()
     QPalette palette;
     palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(normalStyle.colour));
     m_label->setPalette(palette);
-    m_label->setAlignment(alignmentOf(normalStyle));
+    m_label->setAlignment(textAlignment(normalStyle));
 }
 
 void KIVQLabelImpl::elide()
