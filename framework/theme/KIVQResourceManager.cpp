@@ -23,6 +23,7 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -30,16 +31,39 @@ namespace KIVQtLib {
 
 namespace {
 
-// Parses a style document and reads its list into the store; false, store untouched, when it is
-// empty, does not parse or has no style list.
+// The style list of a style document; false when the bytes are empty, do not parse or hold no list.
+bool styleListOf(const QByteArray& body, Json::Value& root, const Json::Value*& styles)
+{
+    return json::parse(body, root) && themedoc::styleList(root, styles);
+}
+
+// Reads a style document's list into the store; false, store untouched, when there is none.
 bool applyStyleDocument(KIVQResourceManager& rm, KIVQResourceManagerImpl* store, const QByteArray& body)
 {
     Json::Value root;
     const Json::Value* styles = nullptr;
-    if (body.isEmpty() || !themedoc::parse(body, root) || !themedoc::styleList(root, styles))
+    if (!styleListOf(body, root, styles))
         return false;
     rm.readStyle(store, *styles);
     return true;
+}
+
+// The skin folder is kept with a trailing backslash; files are opened with slashes.
+QString withSlashes(QString path)
+{
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+// Image and SVG caches are searched skin, project, theme.
+template <class T>
+T* findCached(const std::array<KIVQResourceManagerImpl*, 3>& stores, const QString& key,
+              T* (KIVQResourceManagerImpl::*cached)(const QString&) const)
+{
+    for (const KIVQResourceManagerImpl* store : stores) {
+        if (T* hit = store ? (store->*cached)(key) : nullptr)
+            return hit;
+    }
+    return nullptr;
 }
 
 // Applies the style document and the theme entries of a freshly read store; null when either fails.
@@ -205,12 +229,7 @@ void KIVQResourceManager::setGlobalConfig(const KIVGlobalConfig& config)
         font.setFamily(m_globalConfig.fontFamily);
         QApplication::setFont(font);
     }
-    const QSet<QWidget*> windows = m_windows;
-    for (QWidget* window : windows)
-        notifyThemeChange(window);
-    const QSet<QWidget*> designers = m_designerWindows;
-    for (QWidget* window : designers)
-        notifyThemeChange(window);
+    themeChange();
 }
 
 void KIVQResourceManager::setGlobalFontFamily(const QString& family)
@@ -223,6 +242,12 @@ void KIVQResourceManager::setGlobalFontFamily(const QString& family)
 int KIVQResourceManager::getButtonFadeDuration() const
 {
     return m_globalConfig.buttonFadeDuration > 0 ? m_globalConfig.buttonFadeDuration : 150;
+}
+
+void KIVQResourceManager::setScaleFactor(float factor)
+{
+    m_scaleFactor = factor;
+    forgetMisses(); // an image scaled to nothing may have a size now
 }
 
 // ---- paths ----
@@ -318,34 +343,37 @@ void KIVQResourceManager::notifyChangeLanguage(QWidget* widget)
 
 // ---- files, images, SVG ----
 
-bool KIVQResourceManager::getResource(const QString& name, const char*& data, quint32& size,
-                                      ResSourceType& source) const
-{
-    const QByteArray bytes = getResourceBytes(name, &source);
-    if (bytes.isNull())
-        return false;
-    data = bytes.constData(); // the store keeps the buffer alive
-    size = quint32(bytes.size());
-    return true;
-}
-
-QByteArray KIVQResourceManager::getResourceBytes(const QString& name, ResSourceType* source) const
+const QByteArray* KIVQResourceManager::findResource(const QString& name, ResSourceType& source) const
 {
     const std::string key = KIVQResourceManagerImpl::resourceKey(name);
     const std::pair<KIVQResourceManagerImpl*, ResSourceType> order[] = {
         {m_projectStore, ResProject}, {m_skinStore, ResSkin}, {m_themeStore, ResTheme}};
     for (const auto& [store, type] : order) {
-        if (!store)
-            continue;
-        if (const QByteArray* found = store->findFile(key)) {
-            if (source)
-                *source = type;
-            return *found;
+        if (const QByteArray* found = store ? store->findFile(key) : nullptr) {
+            source = type;
+            return found;
         }
     }
-    if (source)
-        *source = ResSkin;
-    return QByteArray();
+    source = ResSkin;
+    return nullptr;
+}
+
+bool KIVQResourceManager::getResource(const QString& name, const char*& data, quint32& size,
+                                      ResSourceType& source) const
+{
+    const QByteArray* found = findResource(name, source);
+    if (!found)
+        return false;
+    data = found->constData(); // owned by the store
+    size = quint32(found->size());
+    return true;
+}
+
+QByteArray KIVQResourceManager::getResourceBytes(const QString& name, ResSourceType* source) const
+{
+    ResSourceType ignored = ResSkin;
+    const QByteArray* found = findResource(name, source ? *source : ignored);
+    return found ? *found : QByteArray();
 }
 
 KIVQResourceManagerImpl* KIVQResourceManager::cacheStore(ResSourceType source) const
@@ -356,48 +384,51 @@ KIVQResourceManagerImpl* KIVQResourceManager::cacheStore(ResSourceType source) c
     return store ? store : m_skinStore;
 }
 
-QStringList KIVQResourceManager::fallbackPaths(const QString& name) const
+QString KIVQResourceManager::fallbackFile(const QString& name) const
 {
-    // The skin directory is kept with a trailing backslash; either separator must work here.
-    QString dir = m_skinStore->dirPath;
-    dir.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return {dir + name, name, dir + QLatin1String("images/") + name};
+    const QString dir = withSlashes(m_skinStore->dirPath);
+    for (const QString& path : {dir + name, name, dir + QLatin1String("images/") + name}) {
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
+}
+
+void KIVQResourceManager::forgetMisses()
+{
+    m_imageMisses.clear();
+    m_svgMisses.clear();
 }
 
 QImage* KIVQResourceManager::getImage(const QString& name, bool gray)
 {
     const QString key = gray ? name + QLatin1String("_gray") : name;
-    for (KIVQResourceManagerImpl* store : {m_skinStore, m_projectStore, m_themeStore}) {
-        if (store) {
-            if (QImage* cached = store->cachedImage(key))
-                return cached;
-        }
-    }
+    if (QImage* cached =
+            findCached({m_skinStore, m_projectStore, m_themeStore}, key, &KIVQResourceManagerImpl::cachedImage))
+        return cached;
+    if (m_imageMisses.contains(key))
+        return nullptr;
 
     ResSourceType source = ResSkin;
-    const QByteArray bytes = getResourceBytes(name, &source);
+    const QByteArray* bytes = findResource(name, source);
     QImage image;
-    if (bytes.isEmpty() || !image.loadFromData(bytes)) {
-        image = QImage();
-        for (const QString& path : fallbackPaths(name)) {
-            if (QFileInfo(path).isFile()) {
-                image.load(path);
-                break;
-            }
-        }
+    if (!bytes || bytes->isEmpty() || !image.loadFromData(*bytes)) {
+        const QString path = fallbackFile(name);
+        if (!path.isEmpty())
+            image.load(path);
     }
     const float factor = m_scaleFactor;
     if (factor < 1.0f && !image.isNull())
         image = image.scaled(int(float(image.width()) * factor), int(float(image.height()) * factor),
                              Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    // Nothing decodable: null, so a caller asking on every paint neither leaks nor keeps an empty image.
-    if (image.width() == 0 || image.height() == 0)
-        return nullptr;
-    if (gray) {
+    if (gray && !image.isNull()) {
         const QIcon icon(QPixmap::fromImage(image));
         image = icon.pixmap(image.size(), QIcon::Disabled, QIcon::Off).toImage();
-        if (image.width() == 0)
-            return nullptr;
+    }
+    // Nothing to show gives null, not an empty image: painters treat both alike, and null needs no owner.
+    if (image.width() == 0 || image.height() == 0) {
+        m_imageMisses.insert(key);
+        return nullptr;
     }
     auto* result = new QImage(image);
     cacheStore(source)->cacheImage(key, result);
@@ -406,27 +437,24 @@ QImage* KIVQResourceManager::getImage(const QString& name, bool gray)
 
 QSvgRenderer* KIVQResourceManager::getSvgRenderer(const QString& name)
 {
-    for (KIVQResourceManagerImpl* store : {m_skinStore, m_projectStore, m_themeStore}) {
-        if (store) {
-            if (QSvgRenderer* cached = store->cachedSvg(name))
-                return cached;
-        }
-    }
+    if (QSvgRenderer* cached =
+            findCached({m_skinStore, m_projectStore, m_themeStore}, name, &KIVQResourceManagerImpl::cachedSvg))
+        return cached;
+    if (m_svgMisses.contains(name))
+        return nullptr;
 
     ResSourceType source = ResSkin;
-    const QByteArray bytes = getResourceBytes(name, &source);
+    const QByteArray* bytes = findResource(name, source);
     auto renderer = std::make_unique<QSvgRenderer>();
-    bool loaded = !bytes.isEmpty() && renderer->load(bytes);
+    bool loaded = bytes && !bytes->isEmpty() && renderer->load(*bytes);
     if (!loaded) {
-        for (const QString& path : fallbackPaths(name)) {
-            if (QFileInfo(path).isFile()) {
-                loaded = renderer->load(path);
-                break;
-            }
-        }
+        const QString path = fallbackFile(name);
+        loaded = !path.isEmpty() && renderer->load(path);
     }
-    if (!loaded || !renderer->isValid())
+    if (!loaded || !renderer->isValid()) {
+        m_svgMisses.insert(name);
         return nullptr;
+    }
     QSvgRenderer* result = renderer.release();
     cacheStore(source)->cacheSvg(name, result);
     return result;
@@ -466,17 +494,14 @@ void KIVQResourceManager::initDefaultImageRes()
         const QPoint tick[] = {{4, 9}, {8, 13}, {14, 3}};
         p.drawPolyline(tick, 3);
     });
+    forgetMisses();
 }
 
 void KIVQResourceManager::initDefaultStyleRes()
 {
     QFile file(QStringLiteral(":/style/resources/style/defaultStyle.json"));
-    if (!file.exists() || file.size() <= 0 || !file.open(QIODevice::ReadOnly))
-        return;
-    Json::Value root;
-    const Json::Value* styles = nullptr;
-    if (themedoc::parse(file.readAll(), root) && themedoc::styleList(root, styles))
-        readStyle(m_skinStore, *styles);
+    if (file.size() > 0 && file.open(QIODevice::ReadOnly))
+        applyStyleDocument(*this, m_skinStore, file.readAll());
 }
 
 void KIVQResourceManager::releaseRes()
@@ -484,6 +509,7 @@ void KIVQResourceManager::releaseRes()
     m_skinStore->clearImagesExcept(QStringLiteral("IDB_"));
     m_skinStore->clearSvgs();
     m_skinStore->clearStyles();
+    forgetMisses();
 }
 
 // ---- style document ----
@@ -555,10 +581,16 @@ bool KIVQResourceManager::loadThemeDir(const QString& path)
     fresh = finishStore(*this, std::move(fresh), true);
     if (!fresh)
         return false;
-    delete m_themeStore;
-    m_themeStore = fresh.release();
+    installStore(m_themeStore, fresh.release());
     themeChange();
     return true;
+}
+
+void KIVQResourceManager::installStore(KIVQResourceManagerImpl*& slot, KIVQResourceManagerImpl* fresh)
+{
+    delete slot;
+    slot = fresh;
+    forgetMisses();
 }
 
 bool KIVQResourceManager::setProjectDirPath(const QString& path)
@@ -571,8 +603,7 @@ bool KIVQResourceManager::setProjectDirPath(const QString& path)
     fresh = finishStore(*this, std::move(fresh), false);
     if (!fresh)
         return false;
-    delete m_projectStore;
-    m_projectStore = fresh.release();
+    installStore(m_projectStore, fresh.release());
     return true;
 }
 
@@ -581,7 +612,8 @@ bool KIVQResourceManager::setSkinDirPath(const QString& path)
     if (path.isEmpty())
         return false;
     m_skinStore->dirPath = path.endsWith(QLatin1Char('\\')) ? path : path + QLatin1Char('\\');
-    const QString dir = QString(m_skinStore->dirPath).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    forgetMisses(); // the image fall-backs look in the skin folder
+    const QString dir = withSlashes(m_skinStore->dirPath);
 
     QFile style(dir + QLatin1String("style.json"));
     if (!style.exists() || style.size() <= 0 || !style.open(QIODevice::ReadOnly))
@@ -605,8 +637,7 @@ void KIVQResourceManager::initFontRes(bool fromFolder)
             m_skinStore->fontFamilies.insert(families.first(), id);
     };
     if (fromFolder) {
-        const QString folder =
-            QString(m_skinStore->dirPath).replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1String("/fonts/");
+        const QString folder = withSlashes(m_skinStore->dirPath) + QLatin1String("/fonts/");
         const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files);
         for (const QFileInfo& entry : entries)
             record(QFontDatabase::addApplicationFont(folder + entry.fileName()));
@@ -633,8 +664,7 @@ bool KIVQResourceManager::loadThemeFile(const QString& path)
     if (!fresh)
         return false;
     // No theme change here: the caller refreshes its windows when it wants to.
-    delete m_themeStore;
-    m_themeStore = fresh.release();
+    installStore(m_themeStore, fresh.release());
     return true;
 }
 
@@ -647,11 +677,12 @@ bool KIVQResourceManager::mergeSkin(KIVQResourceManagerImpl& incoming, bool with
                                                                   : nullptr;
     Json::Value root;
     const Json::Value* styles = nullptr;
-    if (!body || body->isEmpty() || !themedoc::parse(*body, root) || !themedoc::styleList(root, styles))
+    if (!body || !styleListOf(*body, root, styles))
         return false;
 
     for (const auto& [key, bytes] : incoming.files)
         m_skinStore->insertFile(key, bytes);
+    forgetMisses();
     m_skinStore->styleFiles += incoming.styleFiles;
     initFontRes(false);
     readStyle(m_skinStore, *styles);

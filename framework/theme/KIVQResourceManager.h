@@ -68,7 +68,7 @@ public:
     int getButtonFadeDuration() const;
 
     float getScaleFactor() const { return m_scaleFactor; }
-    void setScaleFactor(float factor) { m_scaleFactor = factor; }
+    void setScaleFactor(float factor);
 
     // Flags
     bool isCreatedByFile() const { return m_createdByFile; }
@@ -130,10 +130,15 @@ private:
     // The store that style lookups use now, or null when that store does not exist.
     KIVQResourceManagerImpl* styleStore() const;
     void notifyLanguageToWindows();
+    // The stored file of a name, searched project, skin, theme; source is set either way.
+    const QByteArray* findResource(const QString& name, ResSourceType& source) const;
     // Where an image or renderer from that source is cached.
     KIVQResourceManagerImpl* cacheStore(ResSourceType source) const;
-    // Files tried when a name is not a decodable resource.
-    QStringList fallbackPaths(const QString& name) const;
+    // The first existing file tried for a name that is not a decodable resource; empty when none.
+    QString fallbackFile(const QString& name) const;
+    // Replaces a whole store by fresh (taking it over); pointers handed out from the old one die with it.
+    void installStore(KIVQResourceManagerImpl*& slot, KIVQResourceManagerImpl* fresh);
+    void forgetMisses();
     // Adds a skin read aside into the skin store when its style document is sound.
     bool mergeSkin(KIVQResourceManagerImpl& incoming, bool withLanguageTable);
 
@@ -151,6 +156,10 @@ private:
     KIVQResourceManagerImpl* m_skinStore = nullptr;
     KIVQResourceManagerImpl* m_projectStore = nullptr;
     KIVQResourceManagerImpl* m_themeStore = nullptr;
+    // Names that decoded to nothing, so that paint does not retry the decode (and its file look-ups)
+    // on every frame. Forgotten whenever a store, the skin folder or the scale factor changes.
+    QSet<QString> m_imageMisses;
+    QSet<QString> m_svgMisses;
 };
 
 // Marks the time a page or menu is built from a file.

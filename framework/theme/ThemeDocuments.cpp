@@ -5,13 +5,10 @@
 
 #include <json/json.h>
 
-#include <cstring>
 #include <memory>
 
 namespace KIVQtLib {
 namespace themedoc {
-
-bool parse(const QByteArray& bytes, Json::Value& root) { return json::parse(bytes, root); }
 
 namespace {
 
@@ -221,7 +218,7 @@ bool readThemeDocument(KIVQResourceManagerImpl& store, bool buildIndex)
     if (!body)
         return true;
     auto doc = std::make_unique<Json::Value>();
-    if (!parse(*body, *doc))
+    if (!json::parse(*body, *doc))
         return false;
     const Json::Value& root = *doc;
     std::map<std::string, const Json::Value*> index;

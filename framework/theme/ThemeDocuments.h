@@ -1,7 +1,7 @@
 #pragma once
 
-// The JSON documents of a theme: parsing untrusted bytes, the elements of the style document and
-// the index of the theme entries. None of these throws, whatever the bytes.
+// The documents of a theme: the elements of the style document, the index of the theme entries and
+// the language table. None of these throws, whatever the bytes (JSON is parsed with json::parse).
 
 #include "core/StyleTypes.h"
 
@@ -14,10 +14,6 @@ namespace KIVQtLib {
 class KIVQResourceManagerImpl;
 
 namespace themedoc {
-
-// Text up to the first NUL byte, parsed with comments allowed. False for a parse failure, including
-// documents nested deeper than the reader's limit.
-bool parse(const QByteArray& bytes, Json::Value& root);
 
 // One element of the style list. Values of the wrong type count as absent. Margins are multiplied
 // by scale when it is below 1.

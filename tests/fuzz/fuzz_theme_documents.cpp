@@ -2,6 +2,7 @@
 // and the language table. The input is [u16 style length][u16 theme length][style][theme][table]
 // (little-endian lengths, cut to what is there). Aborts when a reader breaks a promise: a style list
 // written back must read and write to the same document, and every indexed theme entry is an object.
+#include "core/JsonRead.h"
 #include "theme/KIVQResourceManagerImpl.h"
 #include "theme/ThemeDocuments.h"
 
@@ -28,7 +29,7 @@ void styleDocument(const QByteArray& bytes)
 {
     Json::Value root;
     const Json::Value* list = nullptr;
-    if (!themedoc::parse(bytes, root) || !themedoc::styleList(root, list))
+    if (!json::parse(bytes, root) || !themedoc::styleList(root, list))
         return;
     KIVQResourceManagerImpl first;
     themedoc::readStyleList(first, *list, 100.0f);
@@ -44,7 +45,7 @@ void styleDocument(const QByteArray& bytes)
     const std::string text = Json::StyledWriter().write(document);
     Json::Value reread;
     const Json::Value* rereadList = nullptr;
-    if (!themedoc::parse(QByteArray::fromStdString(text), reread) || !themedoc::styleList(reread, rereadList))
+    if (!json::parse(QByteArray::fromStdString(text), reread) || !themedoc::styleList(reread, rereadList))
         abort();
     KIVQResourceManagerImpl second;
     themedoc::readStyleList(second, *rereadList, 100.0f);

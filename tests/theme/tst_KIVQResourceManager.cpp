@@ -1,5 +1,7 @@
-#include "TestSupport.h"
 #include "TestControl.h"
+#include "TestSupport.h"
+#include "ThemeTestSupport.h"
+#include "core/JsonRead.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/KIVQResourceManagerImpl.h"
 #include "theme/ThemeDocuments.h"
@@ -8,7 +10,6 @@
 
 #include <QtTest>
 
-#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -19,6 +20,7 @@
 
 using namespace KIVQtLib;
 using namespace TestSupport;
+using namespace ThemeTestSupport;
 
 namespace {
 
@@ -27,15 +29,13 @@ KIVQResourceManager* rm()
     return KIVQResourceManager::getInstance();
 }
 
-QByteArray pngBytes(int w, int h, QColor colour)
+// A skin folder holding the given style document and, when not null, language table.
+QString writeSkin(const QTemporaryDir& dir, const QByteArray& style, const QByteArray& language = QByteArray())
 {
-    QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    writeFile(dir.filePath(QStringLiteral("style.json")), style);
+    if (!language.isNull())
+        writeFile(dir.filePath(QStringLiteral("language.txt")), language);
+    return dir.path();
 }
 
 const char* kSvg = "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
@@ -71,6 +71,7 @@ private Q_SLOTS:
     void undecodableImageIsNullNotLeaked();
     void imageFromPathAndRelease();
     void svgRenderer();
+    void missingNamesFoundOnceASkinBringsThem();
 
     void languageTable();
     void malformedLanguageTableKeepsTables_data();
@@ -151,7 +152,7 @@ void tst_KIVQResourceManager::styleDocumentRoundTrip()
     Json::Value root(Json::objectValue);
     root["style"] = written;
     Json::Value reread;
-    QVERIFY(themedoc::parse(QByteArray::fromStdString(Json::StyledWriter().write(root)), reread));
+    QVERIFY(json::parse(QByteArray::fromStdString(Json::StyledWriter().write(root)), reread));
 
     KIVQResourceManagerImpl second;
     QVERIFY(rm()->readStyle(&second, reread["style"]));
@@ -167,7 +168,7 @@ void tst_KIVQResourceManager::styleDocumentRoundTrip()
 
     // No project store: the document's list is null.
     Json::Value project;
-    QVERIFY(themedoc::parse(rm()->toProjectStyleString().toUtf8(), project));
+    QVERIFY(json::parse(rm()->toProjectStyleString().toUtf8(), project));
     QVERIFY(project.isMember("style"));
     QVERIFY(project["style"].isNull());
 }
@@ -267,7 +268,7 @@ void tst_KIVQResourceManager::styleDocumentMalformedMembers()
     QFETCH(int, texts);
 
     Json::Value list;
-    QVERIFY(themedoc::parse("[" + element + "]", list));
+    QVERIFY(json::parse("[" + element + "]", list));
     KIVQResourceManagerImpl store;
     QVERIFY(rm()->readStyle(&store, list));
     QCOMPARE(store.fillStyles.size(), fills);
@@ -319,18 +320,13 @@ void tst_KIVQResourceManager::styleDocumentParse()
     QFETCH(bool, parses);
     QFETCH(bool, hasList);
 
-    // Through a real file, the way a theme hands it over.
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("style.json")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    QVERIFY(file.open(QIODevice::ReadOnly));
-
     Json::Value root;
-    QCOMPARE(themedoc::parse(file.readAll(), root), parses);
+    QCOMPARE(json::parse(bytes, root), parses);
     const Json::Value* list = nullptr;
     QCOMPARE(parses && themedoc::styleList(root, list), hasList);
+    // The same file as a skin's style document: loaded exactly when it has a list.
+    QTemporaryDir dir;
+    QCOMPARE(rm()->setSkinDirPath(writeSkin(dir, bytes)), hasList);
 }
 
 void tst_KIVQResourceManager::resourceLookupFoldsCaseAndSeparators()
@@ -349,6 +345,11 @@ void tst_KIVQResourceManager::resourceLookupFoldsCaseAndSeparators()
     source = ResTheme;
     QVERIFY(!rm()->getResource(QStringLiteral("images/missing.png"), data, size, source));
     QCOMPARE(source, ResSkin);
+
+    // An empty file is there all the same.
+    skin->insertFile("blank.txt", QByteArray());
+    QVERIFY(rm()->getResource(QStringLiteral("Blank.txt"), data, size, source));
+    QCOMPARE(size, 0u);
 }
 
 void tst_KIVQResourceManager::nonAsciiNameMatchesStoredUtf8Key()
@@ -413,9 +414,11 @@ void tst_KIVQResourceManager::imageCacheGreyAndScale()
     QImage* half = rm()->getImage(QStringLiteral("images/red.png"));
     QVERIFY(half);
     QCOMPARE(half->size(), QSize(15, 10));
-    // Scaled to nothing: no image rather than an empty one.
+    // Scaled to nothing: no image rather than an empty one, until the factor changes.
     rm()->setScaleFactor(0.01f);
     QVERIFY(!rm()->getImage(QStringLiteral("images/red.png"), true));
+    rm()->setScaleFactor(0.5f);
+    QVERIFY(rm()->getImage(QStringLiteral("images/red.png"), true));
 }
 
 void tst_KIVQResourceManager::undecodableImageIsNullNotLeaked()
@@ -470,6 +473,23 @@ void tst_KIVQResourceManager::svgRenderer()
     QVERIFY(!rm()->getSvgRenderer(QStringLiteral("icons/bad.svg")));
     QVERIFY(!rm()->getSvgRenderer(QStringLiteral("icons/none.svg")));
     QVERIFY(!skin->cachedSvg(QStringLiteral("icons/bad.svg")));
+}
+
+void tst_KIVQResourceManager::missingNamesFoundOnceASkinBringsThem()
+{
+    // Asked for (and not found) by a paint before the skin that holds them arrives.
+    QVERIFY(!rm()->getImage(QStringLiteral("images/late.png")));
+    QVERIFY(!rm()->getImage(QStringLiteral("images/late.png"), true));
+    QVERIFY(!rm()->getSvgRenderer(QStringLiteral("late.svg")));
+
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("images/late.png")), pngBytes(3, 2, Qt::green));
+    writeFile(dir.filePath(QStringLiteral("late.svg")), kSvg);
+    QVERIFY(rm()->setSkinDirPath(writeSkin(dir, R"({"style": []})")));
+    QImage* late = rm()->getImage(QStringLiteral("images/late.png"));
+    QVERIFY(late && late->size() == QSize(3, 2));
+    QVERIFY(rm()->getImage(QStringLiteral("images/late.png"), true));
+    QVERIFY(rm()->getSvgRenderer(QStringLiteral("late.svg")));
 }
 
 void tst_KIVQResourceManager::languageTable()
@@ -529,13 +549,10 @@ void tst_KIVQResourceManager::malformedLanguageTableKeepsTables()
     QVERIFY(rm()->setCurrentLanguage(QStringLiteral("en")));
     const QStringList before = rm()->getLanguageList();
 
+    QVERIFY(!rm()->readLanguage(bytes));
+    // Read from a skin folder: the skin still loads, the table is left alone.
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("language.txt")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(!rm()->readLanguage(file.readAll()));
+    QVERIFY(rm()->setSkinDirPath(writeSkin(dir, R"({"style": []})", bytes)));
 
     QCOMPARE(rm()->getLanguageList(), before);
     QCOMPARE(rm()->getCurrentLanguage(), QStringLiteral("en"));

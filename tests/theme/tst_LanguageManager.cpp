@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "TestControl.h"
+#include "TestSupport.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/LanguageManager.h"
 

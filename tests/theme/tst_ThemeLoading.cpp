@@ -1,5 +1,8 @@
-#include "TestSupport.h"
 #include "TestControl.h"
+#include "TestSupport.h"
+#include "ThemeTestSupport.h"
+#include "core/JsonRead.h"
+#include "core/KIVQWindow.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/KIVQResourceManagerImpl.h"
 #include "theme/ThemeDocuments.h"
@@ -9,7 +12,6 @@
 
 #include <QtTest>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -20,6 +22,7 @@
 
 using namespace KIVQtLib;
 using namespace TestSupport;
+using namespace ThemeTestSupport;
 
 namespace {
 
@@ -42,15 +45,9 @@ const QByteArray kTheme = R"({"elements": [
     {"child": [{"name": "second", "attr": {"count": 2}}]}
 ]})";
 
-QByteArray png(QColor colour)
+QByteArray png(const QColor& colour)
 {
-    QImage image(6, 4, QImage::Format_ARGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return pngBytes(6, 4, colour);
 }
 
 // A theme directory with a style document, theme entries and one image.
@@ -160,7 +157,7 @@ private Q_SLOTS:
 private:
     QTemporaryDir m_scratch; // for archives made by data functions, which run outside init/cleanup
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QWidget> m_window;
+    std::unique_ptr<KIVQWindow> m_window;
     TestControl* m_control = nullptr;
 };
 
@@ -168,16 +165,17 @@ void tst_ThemeLoading::init()
 {
     m_dir.reset(new QTemporaryDir);
     QVERIFY(m_dir->isValid());
-    // A registered window with a control one plain widget down, to see theme changes arrive.
-    m_window.reset(new QWidget);
+    // A framework window (which registers itself) with a control one plain widget down, to see
+    // theme changes arrive.
+    m_window.reset(new KIVQWindow);
     m_control = new TestControl(new QWidget(m_window.get()));
-    QVERIFY(rm()->registerWindow(m_window.get()));
 }
 
 void tst_ThemeLoading::cleanup()
 {
-    rm()->unregisterWindow(m_window.get());
+    QWidget* window = m_window.get();
     m_window.reset();
+    QVERIFY(!rm()->unregisterWindow(window)); // gone with the window
     m_dir.reset();
 }
 
@@ -396,7 +394,7 @@ void tst_ThemeLoading::projectDirectory()
     const QString document = rm()->toProjectStyleString();
     QVERIFY(document.contains(QLatin1String("\"style\"")));
     Json::Value root;
-    QVERIFY(themedoc::parse(document.toUtf8(), root));
+    QVERIFY(json::parse(document.toUtf8(), root));
     KIVQResourceManagerImpl reread;
     QVERIFY(rm()->readStyle(&reread, root["style"]));
     QCOMPARE(reread.fillStyles, store->fillStyles);
