@@ -9,6 +9,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionSlider>
 
 namespace KIVQtLib {
@@ -25,6 +26,19 @@ constexpr int kThumbCode = 10;
 constexpr KIVQScrollBarImpl::Part kParts[] = {KIVQScrollBarImpl::Thumb, KIVQScrollBarImpl::DownButton,
                                               KIVQScrollBarImpl::UpButton};
 
+QStyle::SubControl subControl(KIVQScrollBarImpl::Part part)
+{
+    switch (part) {
+    case KIVQScrollBarImpl::Thumb:
+        return QStyle::SC_ScrollBarSlider;
+    case KIVQScrollBarImpl::DownButton:
+        return QStyle::SC_ScrollBarAddLine;
+    case KIVQScrollBarImpl::UpButton:
+        break;
+    }
+    return QStyle::SC_ScrollBarSubLine;
+}
+
 } // namespace
 
 KIVQScrollBarImpl::KIVQScrollBarImpl(KIVQScrollBar* owner, const QString& typeName)
@@ -34,19 +48,6 @@ KIVQScrollBarImpl::KIVQScrollBarImpl(KIVQScrollBar* owner, const QString& typeNa
     owner->setVisible(false);
 }
 
-QStyle::SubControl KIVQScrollBarImpl::subControl(Part part)
-{
-    switch (part) {
-    case Thumb:
-        return QStyle::SC_ScrollBarSlider;
-    case DownButton:
-        return QStyle::SC_ScrollBarAddLine;
-    case UpButton:
-        break;
-    }
-    return QStyle::SC_ScrollBarSubLine;
-}
-
 QRect KIVQScrollBarImpl::partRect(Part part) const
 {
     QStyleOptionSlider option;
@@ -54,27 +55,14 @@ QRect KIVQScrollBarImpl::partRect(Part part) const
     return m_bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, subControl(part), m_bar);
 }
 
-int& KIVQScrollBarImpl::stateOf(Part part)
-{
-    switch (part) {
-    case Thumb:
-        return m_thumbState;
-    case DownButton:
-        return m_downState;
-    case UpButton:
-        break;
-    }
-    return m_upState;
-}
-
 int KIVQScrollBarImpl::partState(Part part) const
 {
-    return const_cast<KIVQScrollBarImpl*>(this)->stateOf(part);
+    return m_partStates[size_t(part)];
 }
 
 void KIVQScrollBarImpl::setPartState(Part part, int state, bool wholeBar)
 {
-    stateOf(part) = state;
+    m_partStates[size_t(part)] = state;
     if (wholeBar)
         m_bar->repaint();
     else
@@ -84,7 +72,7 @@ void KIVQScrollBarImpl::setPartState(Part part, int state, bool wholeBar)
 void KIVQScrollBarImpl::mousePressAt(const QPoint& pos)
 {
     for (Part part : kParts) {
-        if (partRect(part).contains(pos) && stateOf(part) != CtrlPressed)
+        if (partRect(part).contains(pos) && partState(part) != CtrlPressed)
             setPartState(part, CtrlPressed);
     }
 }
@@ -93,7 +81,7 @@ void KIVQScrollBarImpl::mouseReleaseAt(const QPoint& pos)
 {
     for (Part part : kParts) {
         const int target = partRect(part).contains(pos) ? CtrlHover : CtrlNormal;
-        if (stateOf(part) != target)
+        if (partState(part) != target)
             setPartState(part, target);
     }
 }
@@ -101,7 +89,7 @@ void KIVQScrollBarImpl::mouseReleaseAt(const QPoint& pos)
 void KIVQScrollBarImpl::mouseMoveTo(const QPoint& pos)
 {
     for (Part part : kParts) {
-        const int state = stateOf(part);
+        const int state = partState(part);
         if (partRect(part).contains(pos)) {
             if (state != CtrlHover && state != CtrlPressed)
                 setPartState(part, CtrlHover);
@@ -124,11 +112,12 @@ void KIVQScrollBarImpl::onMouseMove(QMouseEvent* event)
 void KIVQScrollBarImpl::onMouseLeave()
 {
     m_hover = false;
-    if (m_thumbState != CtrlNormal && m_thumbState != CtrlPressed)
+    const int thumb = partState(Thumb);
+    if (thumb != CtrlNormal && thumb != CtrlPressed)
         setPartState(Thumb, CtrlNormal, true);
-    if (m_upState != CtrlNormal)
+    if (partState(UpButton) != CtrlNormal)
         setPartState(UpButton, CtrlNormal, true);
-    if (m_downState != CtrlNormal)
+    if (partState(DownButton) != CtrlNormal)
         setPartState(DownButton, CtrlNormal, true);
 }
 
@@ -147,15 +136,15 @@ void KIVQScrollBarImpl::paint(QPainter* painter, const QRect& rect)
     paintFillStyle(painter, background, rect);
 
     const QRect thumb = partRect(Thumb);
-    paintFillStyle(painter, thumbStyles.get(shown(m_thumbState)), thumb);
+    paintFillStyle(painter, thumbStyles.get(shown(partState(Thumb))), thumb);
     paintImageOrSvg(painter, thumbIcon, IconStyleDesc(), thumb, !enabled);
 
     const QRect up = partRect(UpButton);
-    paintFillStyle(painter, upStyles.get(shown(m_upState)), up);
+    paintFillStyle(painter, upStyles.get(shown(partState(UpButton))), up);
     paintImageOrSvg(painter, upIcon, upIconStyle, up, !enabled);
 
     const QRect down = partRect(DownButton);
-    paintFillStyle(painter, downStyles.get(shown(m_downState)), down);
+    paintFillStyle(painter, downStyles.get(shown(partState(DownButton))), down);
     paintImageOrSvg(painter, downIcon, downIconStyle, down, !enabled);
 }
 

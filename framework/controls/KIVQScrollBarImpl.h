@@ -3,7 +3,7 @@
 #include "core/KIVQWidgetBaseImpl.h"
 #include "core/StateStyles.h"
 
-#include <QStyle>
+#include <array>
 
 class QPoint;
 
@@ -54,14 +54,10 @@ public:
     int thickness = -1;
 
 private:
-    static QStyle::SubControl subControl(Part part);
-    int& stateOf(Part part);
     void setPartState(Part part, int state, bool wholeBar = false);
 
     KIVQScrollBar* m_bar;
-    int m_thumbState = CtrlNormal;
-    int m_downState = CtrlNormal;
-    int m_upState = CtrlNormal;
+    std::array<int, 3> m_partStates{}; // by Part, each CtrlNormal, CtrlHover or CtrlPressed
 };
 
 } // namespace KIVQtLib
