@@ -158,8 +158,8 @@ bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
             return true;
         const Json::Value& attr = json::member(e, "attr");
         if (attr.isObject()) {
-            for (const std::string& key : attr.getMemberNames())
-                m_attributes[key] = attrFromJson(attr[key]);
+            for (auto it = attr.begin(); it != attr.end(); ++it)
+                m_attributes[it.name()] = attrFromJson(*it);
         }
         std::string theme;
         if (json::read(e, "theme", theme) && !rm->isDesigner()) {
