@@ -1,18 +1,11 @@
 #include "KIVQSpacer.h"
 
-#include "core/JsonRead.h"
+#include "KIVQSpacerImpl.h"
 #include "core/KIVQContainer.h"
-
-#include <json/json.h>
 
 namespace KIVQtLib {
 
 namespace {
-
-int validDirection(int value)
-{
-    return (value >= KIVQSpacer::Auto && value <= KIVQSpacer::Vertical) ? int(value) : int(KIVQSpacer::Auto);
-}
 
 void relayoutParent(QWidget* spacer)
 {
@@ -21,40 +14,6 @@ void relayoutParent(QWidget* spacer)
 }
 
 } // namespace
-
-bool KIVQSpacerImpl::serializeJsonValue(Json::Value** json, bool read)
-{
-    const bool ok = KIVQWidgetBaseImpl::serializeJsonValue(json, read);
-    if (!json || !*json)
-        return ok;
-    Json::Value& e = **json;
-    if (!read) {
-        // The spacer always writes "attr", null when it holds nothing. Its own keys are dropped first:
-        // the shared part copied back whatever was read last.
-        Json::Value& attr = e["attr"];
-        if (attr.isObject()) {
-            attr.removeMember("direction");
-            attr.removeMember("thickness");
-            if (attr.empty())
-                attr = Json::Value();
-        }
-        if (direction != KIVQSpacer::Auto)
-            attr["direction"] = direction;
-        if (thickness != 0)
-            attr["thickness"] = thickness;
-        return ok;
-    }
-    // Absent keys keep their values; a null "attr", as a default spacer is written, holds both as 0.
-    if (!jsonHasMember(e, "attr"))
-        return ok;
-    const Json::Value& attr = json::member(e, "attr");
-    int value = 0;
-    if (json::read(attr, "direction", value))
-        direction = validDirection(value);
-    if (json::read(attr, "thickness", value))
-        thickness = qMax(value, 0);
-    return ok;
-}
 
 KIVQSpacer::KIVQSpacer(QWidget* parent) : QWidget(parent)
 {
@@ -95,7 +54,7 @@ KIVQSpacer::Direction KIVQSpacer::getDirection() const
 
 void KIVQSpacer::setDirection(Direction direction)
 {
-    impl()->direction = validDirection(direction);
+    impl()->setDirection(direction);
     relayoutParent(this);
 }
 
@@ -106,7 +65,7 @@ int KIVQSpacer::getThickness() const
 
 void KIVQSpacer::setThickness(int thickness)
 {
-    impl()->thickness = qMax(thickness, 0);
+    impl()->setThickness(thickness);
     relayoutParent(this);
 }
 

@@ -44,16 +44,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-class KIVQTLIB_EXPORT KIVQSpacerImpl : public KIVQWidgetBaseImpl
-{
-    Q_OBJECT
-public:
-    using KIVQWidgetBaseImpl::KIVQWidgetBaseImpl;
-
-    bool serializeJsonValue(Json::Value** json, bool read) override;
-
-    int direction = KIVQSpacer::Auto;
-    int thickness = 0;
-};
-
 } // namespace KIVQtLib
