@@ -1,0 +1,215 @@
+#include "KIVQContainerImpl.h"
+
+#include "JsonAttr.h"
+#include "JsonRead.h"
+#include "KIVQChildLayout.h"
+#include "KIVQContainer.h"
+#include "StateStyles.h"
+#include "controls/KIVQScrollBar.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+#include <QEasingCurve>
+#include <QTimer>
+#include <QVariantAnimation>
+
+namespace KIVQtLib {
+
+namespace {
+
+FillStyle greyFill()
+{
+    FillStyle fill;
+    fill.res.colour = QColor(128, 128, 128, 255);
+    return fill;
+}
+
+// Two fills are written once when they would paint alike.
+bool sameFill(const FillStyle& a, const FillStyle& b)
+{
+    if (a.draw != b.draw || a.colourFill != b.colourFill)
+        return false;
+    if (!a.colourFill)
+        return a.image == b.image;
+    const FillRes& x = a.res;
+    const FillRes& y = b.res;
+    return x.colour == y.colour && x.colour2 == y.colour2 && x.borderColour == y.borderColour &&
+           x.gradient == y.gradient && x.round == y.round && x.borderSize == y.borderSize && x.spare == y.spare &&
+           x.border == y.border && x.leftBorder == y.leftBorder && x.topBorder == y.topBorder &&
+           x.rightBorder == y.rightBorder && x.bottomBorder == y.bottomBorder && x.roundTopLeft == y.roundTopLeft &&
+           x.roundTopRight == y.roundTopRight && x.roundBottomRight == y.roundBottomRight &&
+           x.roundBottomLeft == y.roundBottomLeft;
+}
+
+} // namespace
+
+KIVQContainerImpl::KIVQContainerImpl(QWidget* owner, const QString& typeName)
+    : KIVQWidgetBaseImpl(owner, typeName), background(greyFill()), disableBackground(greyFill())
+{
+}
+
+KIVQContainerImpl::~KIVQContainerImpl() = default;
+
+KIVQContainer* KIVQContainerImpl::container() const
+{
+    return qobject_cast<KIVQContainer*>(m_owner);
+}
+
+void KIVQContainerImpl::paint(QPainter* painter, const QRect& rect)
+{
+    if (!drawBackground || !m_owner)
+        return;
+    paintFillStyle(painter, m_owner->isEnabled() ? background : disableBackground, rect);
+}
+
+bool KIVQContainerImpl::serializeJsonValue(Json::Value** json, bool read)
+{
+    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
+        return false;
+    Json::Value& e = **json;
+
+    if (read) {
+        for (const StyleEntry& entry : readStyleEntries(e)) {
+            FillStyle fill;
+            if ((entry.code != 0 && entry.code != 1) || !lookupStyle(entry.name, fill))
+                continue;
+            if (entry.code == 0)
+                background = fill;
+            disableBackground = fill;
+        }
+        if (!jsonHasMember(e, "attr"))
+            return true;
+    } else {
+        StyleWriter styles;
+        styles.slot(background, 0);
+        if (!sameFill(disableBackground, background))
+            styles.slot(disableBackground, 1);
+        styles.store(e, false);
+    }
+
+    // A key "attr" does not name keeps its value, except the mode: a page that names none arranges nothing.
+    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
+    if (read) {
+        int mode = KIVQContainer::NoUse;
+        if (!attr.io("childLayout", mode, KIVQContainer::NoUse) &&
+            KIVQResourceManager::getInstance()->isLoadFromThemeRes())
+            mode = childLayout;
+        childLayout = (mode >= 0 && mode <= KIVQContainer::VerFloat) ? mode : int(KIVQContainer::NoUse);
+    } else {
+        attr.writable()["childLayout"] = childLayout;
+    }
+    attr.io("space", space, 0);
+    attr.io("paddingLeft", paddingLeft, 0);
+    attr.io("paddingTop", paddingTop, 0);
+    attr.io("paddingRight", paddingRight, 0);
+    attr.io("paddingBottom", paddingBottom, 0);
+    attr.io("absoluteDockAutoSize", absoluteDockAutoSize, false);
+    return true;
+}
+
+void KIVQContainerImpl::relayout()
+{
+    if (layingOut) {
+        // A child asked for a layout while one runs; run it once this one is done.
+        scheduleRelayout();
+        return;
+    }
+    if (childLayout != KIVQContainer::NoUse)
+        layoutChildren();
+    updateScrollBars();
+}
+
+void KIVQContainerImpl::layoutChildren()
+{
+    KIVQChildLayout(*this).layoutChildren();
+}
+
+void KIVQContainerImpl::updateScrollBars()
+{
+    KIVQChildLayout(*this).updateScrollBars();
+}
+
+void KIVQContainerImpl::applyScrollOffset()
+{
+    KIVQChildLayout(*this).applyScrollOffset();
+}
+
+void KIVQContainerImpl::scheduleRelayout()
+{
+    if (relayoutPending || !m_owner)
+        return;
+    relayoutPending = true;
+    QTimer::singleShot(0, m_owner, [this] {
+        relayoutPending = false;
+        relayout();
+    });
+}
+
+bool KIVQContainerImpl::isBoundBar(const QObject* child) const
+{
+    if (!child)
+        return false;
+    return child == horizontalScrollBar.data() || child == verticalScrollBar.data() ||
+           child->property(kBoundScrollBarProperty).toBool();
+}
+
+bool KIVQContainerImpl::startResizeAnimation(const QSize& from, const QSize& to, int durationMs)
+{
+    if (!m_owner || animationRunning)
+        return false;
+    const QSize start(qMax(from.width(), 0), qMax(from.height(), 0));
+    const QSize end(qMax(to.width(), 0), qMax(to.height(), 0));
+    animateWidth = start.width() != end.width();
+    animateHeight = start.height() != end.height();
+    targetSize = end;
+    if ((!animateWidth && !animateHeight) || durationMs <= 0) {
+        applyAnimatedSize(end);
+        return true;
+    }
+    if (!resizeAnimation) {
+        resizeAnimation = new QVariantAnimation(this);
+        connect(resizeAnimation, &QVariantAnimation::valueChanged, this,
+                [this](const QVariant& value) { applyAnimatedSize(value.toSize()); });
+        connect(resizeAnimation, &QVariantAnimation::finished, this, [this] {
+            applyAnimatedSize(targetSize);
+            animationRunning = false;
+        });
+    }
+    animationRunning = true;
+    resizeAnimation->setDuration(durationMs);
+    resizeAnimation->setStartValue(start);
+    resizeAnimation->setEndValue(end);
+    resizeAnimation->setEasingCurve(QEasingCurve::OutCubic);
+    applyAnimatedSize(start);
+    resizeAnimation->start();
+    return true;
+}
+
+void KIVQContainerImpl::applyAnimatedSize(const QSize& size)
+{
+    QWidget* owner = m_owner;
+    if (!owner)
+        return;
+    const int w = qBound(0, size.width(), kWidgetMaxSize);
+    const int h = qBound(0, size.height(), kWidgetMaxSize);
+    // Fixing the size makes a parent container's layout keep it while the animation runs and after.
+    if (animateWidth) {
+        owner->setMinimumWidth(w);
+        owner->setMaximumWidth(w);
+    }
+    if (animateHeight) {
+        owner->setMinimumHeight(h);
+        owner->setMaximumHeight(h);
+    }
+    owner->resize(animateWidth ? w : owner->width(), animateHeight ? h : owner->height());
+    owner->updateGeometry();
+    if (auto* parent = qobject_cast<KIVQContainer*>(owner->parentWidget())) {
+        parent->forceResize();
+    } else if (childLayout != KIVQContainer::NoUse) {
+        layoutChildren();
+        updateScrollBars();
+    }
+}
+
+} // namespace KIVQtLib
