@@ -178,9 +178,7 @@ QString KIVQResourceManager::getString(const QString& key) const
     if (!m_currentLanguageSet)
         return QString();
     const auto table = m_languageTables.constFind(m_currentLanguage);
-    if (table != m_languageTables.constEnd() && table->contains(key))
-        return table->value(key);
-    return QString();
+    return table == m_languageTables.constEnd() ? QString() : table->value(key);
 }
 
 QStringList KIVQResourceManager::getLanguageList() const
@@ -192,7 +190,7 @@ QStringList KIVQResourceManager::getLanguageList() const
 QString KIVQResourceManager::getCurrentLanguage() const
 {
     LanguageManager* languages = LanguageManager::instance();
-    if (!languages->languages().isEmpty())
+    if (languages->hasLanguages())
         return languages->currentLanguage();
     return m_currentLanguageSet ? m_currentLanguage : QString();
 }
@@ -200,7 +198,7 @@ QString KIVQResourceManager::getCurrentLanguage() const
 bool KIVQResourceManager::setCurrentLanguage(const QString& id)
 {
     LanguageManager* languages = LanguageManager::instance();
-    if (!languages->languages().isEmpty())
+    if (languages->hasLanguages())
         return languages->setLanguage(id);
     if (!m_languageTables.contains(id))
         return false;

@@ -12,7 +12,8 @@ namespace KIVQtLib {
 
 LanguageManager* LanguageManager::instance()
 {
-    // Never deleted: the resource manager, itself destroyed at exit, stays connected to it.
+    // Never deleted: windows and the resource manager may still reach it while statics are destroyed
+    // at exit, in whatever order.
     static LanguageManager* manager = new LanguageManager;
     return manager;
 }

@@ -26,6 +26,7 @@ public:
     QString defaultLanguage() const { return m_defaultLanguageId; }
     // Sorted without regard to case.
     QStringList languages() const;
+    bool hasLanguages() const { return !m_translations.isEmpty(); }
     // An empty language means the current one, which then falls back to the default language.
     bool contains(const QString& key, const QString& language = QString()) const;
     // The text in the current language, else the default language, else fallback (when not null),
