@@ -89,6 +89,7 @@ private Q_SLOTS:
     void paintsBackground();
     void setTransparentKeepsFramelessAndVisible();
     void centerAndEdgeSetters();
+    void maximisedFramelessWindowKeepsToTheWorkArea();
     void hitTestFindsDeepestVisibleWidget();
     void doModalReturns_data();
     void doModalReturns();
@@ -459,6 +460,23 @@ void tst_KIVQWindow::centerAndEdgeSetters()
     QCOMPARE(w.geometry(), QRect(150, 100, 250, 200));
     w.setY(120);
     QCOMPARE(w.geometry(), QRect(150, 120, 250, 180));
+}
+
+void tst_KIVQWindow::maximisedFramelessWindowKeepsToTheWorkArea()
+{
+    KIVQWindow w;
+    QVERIFY(showFrameless(w, QRect(100, 100, 300, 200)));
+    w.showMaximized();
+    QTRY_VERIFY(w.isMaximized());
+    const QRect workArea = w.screen()->availableGeometry();
+    QTRY_COMPARE(w.geometry(), workArea);
+    // Maximised, the edges neither resize nor drag.
+    w.setResizeable(true);
+    const QPoint edge = w.mapToGlobal(QPoint(1, 100));
+    press(&w, edge);
+    QCOMPARE(w.getWindowImpl()->resizeEdge(), int(platform::EdgeNone));
+    QVERIFY(!w.getWindowImpl()->isDragging());
+    release(&w, edge);
 }
 
 void tst_KIVQWindow::hitTestFindsDeepestVisibleWidget()
