@@ -65,9 +65,9 @@ public:
     ZipResult unzipItem(int index, char* buffer, qint64 length, qint64* written = nullptr);
 
     // Unzips a whole item into `out`. An item whose recorded size is above maxSize (or above 1 GiB,
-    // whatever the limit) is refused before anything is allocated or inflated; memory grows with the data that actually
-    // arrive, and the result is ZipOk only when exactly the recorded size arrived with a matching checksum. On failure
-    // `out` is empty.
+    // whatever the limit) is refused before anything is allocated or inflated; memory grows with the
+    // data that actually arrive, and the result is ZipOk only when exactly the recorded size arrived
+    // with a matching checksum. On failure `out` is empty.
     ZipResult unzipWholeItem(int index, QByteArray* out, qint64 maxSize = DefaultMaxItemSize);
 
     // Releases the archive; later calls answer ZipArgs. The destructor closes as well.
