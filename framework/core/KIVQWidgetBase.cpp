@@ -146,7 +146,9 @@ void KIVQWidgetBase::resizeWidget()
         m_layoutData[2] = parent->width();
         m_layoutData[3] = parent->height();
     }
-    if (m_layoutType == LayoutAbsolute)
+    // A control that never had a size stored (made in code, or read from an element without "w" and
+    // "h") keeps the one it has, rather than vanishing at 0 by 0 on every window resize.
+    if (m_layoutType == LayoutAbsolute && m_layoutData[2] > 0 && m_layoutData[3] > 0)
         m_owner->setGeometry(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]);
 }
 

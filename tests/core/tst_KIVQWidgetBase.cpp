@@ -31,6 +31,7 @@ private Q_SLOTS:
     void opacityPassesThroughClamped();
     void layoutRatio();
     void resizeWidgetAppliesStoredGeometry();
+    void resizeWidgetKeepsUnsizedControl();
 };
 
 void tst_KIVQWidgetBase::absoluteWritesSizeOnly()
@@ -322,6 +323,16 @@ void tst_KIVQWidgetBase::resizeWidgetAppliesStoredGeometry()
     c.readJsonValue(&e);
     c.resizeWidget();
     QCOMPARE(c.geometry(), QRect(3, 4, 50, 60));
+}
+
+void tst_KIVQWidgetBase::resizeWidgetKeepsUnsizedControl()
+{
+    QWidget window;
+    window.resize(300, 200);
+    TestControl c(&window);
+    c.QWidget::setGeometry(10, 20, 80, 40); // placed by Qt, not through the control's layout data
+    c.resizeWidget();
+    QCOMPARE(c.geometry(), QRect(10, 20, 80, 40));
 }
 
 QTEST_MAIN(tst_KIVQWidgetBase)
