@@ -4,9 +4,9 @@
 
 #include <QTextCodec>
 
+#include <cctype>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -220,9 +220,18 @@ std::string colorToHex(const QColor& c)
 
 QColor hexToColor(const std::string& hex, bool keepAlpha)
 {
-    const unsigned long v = std::strtoul(hex.c_str(), nullptr, 16);
-    const QRgb rgb = QRgb(v & 0xFFFFFFFFul);
-    QColor c = QColor::fromRgba(rgb);
+    // Leading blanks are skipped and the hexadecimal digits that follow are taken; no sign and no
+    // "0x", so a text that does not start with a digit is 0. More than eight digits saturate.
+    size_t i = 0;
+    while (i < hex.size() && std::isspace(static_cast<unsigned char>(hex[i])))
+        ++i;
+    quint64 v = 0;
+    for (; i < hex.size() && std::isxdigit(static_cast<unsigned char>(hex[i])); ++i) {
+        const char ch = hex[i];
+        const int digit = ch <= '9' ? ch - '0' : (ch | 0x20) - 'a' + 10;
+        v = qMin<quint64>((v << 4) | quint64(digit), 0xFFFFFFFFull + 1);
+    }
+    QColor c = QColor::fromRgba(QRgb(qMin<quint64>(v, 0xFFFFFFFFull)));
     if (!keepAlpha)
         c.setAlpha(255);
     return c;

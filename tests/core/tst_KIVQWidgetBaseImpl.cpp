@@ -234,6 +234,9 @@ void tst_KIVQWidgetBaseImpl::colorFromHexDropsAlpha_data()
     QTest::newRow("lower case") << "ff00ff00" << QColor(0, 255, 0);
     QTest::newRow("leading spaces, trailing junk") << "  0000FFzz" << QColor(0, 0, 255);
     QTest::newRow("no digits is black") << "#123456" << QColor(0, 0, 0);
+    QTest::newRow("a sign is no digit") << "-1" << QColor(0, 0, 0);
+    QTest::newRow("no 0x prefix") << "0xFF00FF00" << QColor(0, 0, 0);
+    QTest::newRow("more than eight digits saturate") << "123456789" << QColor(255, 255, 255);
 }
 
 void tst_KIVQWidgetBaseImpl::colorFromHexDropsAlpha()
