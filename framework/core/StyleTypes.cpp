@@ -21,6 +21,8 @@ bool ImageDesc::operator==(const ImageDesc& o) const
            repeatCenter == o.repeatCenter;
 }
 
+FillStyle& FillStyle::operator=(const FillStyle& o) = default;
+
 bool FillStyle::operator==(const FillStyle& o) const
 {
     return isText == o.isText && name == o.name && draw == o.draw && colourFill == o.colourFill &&

@@ -111,6 +111,11 @@ struct KIVQTLIB_EXPORT FillStyle
     QString image;
     ImageDesc imageDesc;
 
+    FillStyle() = default;
+    FillStyle(const FillStyle&) = default;
+    // Out of line: inlined into QVector's detach, GCC 12 reports a false buffer overflow.
+    FillStyle& operator=(const FillStyle& o);
+
     bool operator==(const FillStyle& o) const;
     bool operator!=(const FillStyle& o) const { return !(*this == o); }
 };
