@@ -16,7 +16,8 @@ class KIVQScrollBar;
 
 // The general-purpose container: lays out its children (ratio rows or columns, flowing rows or
 // columns, or not at all; absolute-layout children are docked), paints a background, scrolls its
-// content with up to two bound scroll bars, keeps a native window over itself and animates its size.
+// content with up to two bound scroll bars, keeps the handle of a native window bound to it, and
+// animates its size.
 class KIVQTLIB_EXPORT KIVQContainer : public QWidget, public IKIVQWidgetBase
 {
     Q_OBJECT
@@ -77,7 +78,8 @@ public:
     void setScrollPos(bool horizontal, int pos);
     int getScrollPos(bool horizontal) const;
 
-    // A native window kept over the container whenever it is resized.
+    // A native window bound to the container. On this platform the handle is kept and handed back;
+    // the window itself is not moved.
     void bindWindowHandle(void* handle);
     void unbindWindowHandle();
     void* getWindowHandle() const;
