@@ -37,6 +37,8 @@ build_tree() {
     local dir="$1"
     shift
     export CCACHE_DIR="${CCACHE_DIR:-$ROOT/.ccache}"
+    # Paths hashed relative to the checkout, so clones in other folders share one cache.
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$ROOT}"
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake --build "$dir" --parallel "${CAREVIX_JOBS:-$(nproc)}"
 }
