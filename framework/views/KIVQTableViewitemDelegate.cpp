@@ -63,7 +63,9 @@ void KIVQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
             t = KIVQTableViewImpl::fromLeft(t, t.left() + kIconPadding + iconSize.width());
         } else {
             const int available = std::max(inner.width() - gap - iconSize.width(), 0);
-            const int textWidth = std::min(available, KIVQPaintHelpers::measureText(style, text).width() + 2);
+            // An empty text takes no room, so a lone icon sits in the middle.
+            const int textWidth =
+                text.isEmpty() ? 0 : std::min(available, KIVQPaintHelpers::measureText(style, text).width() + 2);
             const int x = inner.left() + std::max((inner.width() - (textWidth + iconSize.width() + gap)) / 2, 0);
             iconRect = QRect(x, inner.top(), iconSize.width(), inner.height());
             t = QRect(x + iconSize.width() + gap, inner.top(), textWidth, inner.height());
