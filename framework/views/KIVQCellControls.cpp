@@ -1,7 +1,7 @@
 #include "KIVQCellControls.h"
 
 #include "core/IKIVQWidgetBase.h"
-#include "core/KIVQContainer.h"
+#include "core/layout/KIVQContainer.h"
 #include "core/KIVQWidgetBaseImpl.h"
 
 #include <QPainter>

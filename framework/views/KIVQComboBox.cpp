@@ -3,28 +3,19 @@
 #include "KIVQComboBoxImpl.h"
 #include "KIVQComboList.h"
 
-#include <QPointer>
 
 namespace KIVQtLib {
 
-KIVQComboBox::KIVQComboBox(QWidget* parent) : QComboBox(parent)
+KIVQComboBox::KIVQComboBox(QWidget* parent) : KIVQControlBase(parent)
 {
     auto* d = new KIVQComboBoxImpl(this, QString::fromLatin1(typeName()));
-    m_impl.reset(d);
     m_list = new KIVQComboList(d);
-    d->applyTheme();
+    attachImpl(d);
     // Qt's popup container takes the list and deletes it with the combo box.
     setView(m_list);
 }
 
 KIVQComboBox::~KIVQComboBox() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQComboBox)
-
-KIVQComboBoxImpl* KIVQComboBox::impl() const
-{
-    return static_cast<KIVQComboBoxImpl*>(m_impl.get());
-}
 
 KIVQComboList* KIVQComboBox::comboList() const
 {
@@ -133,56 +124,17 @@ int KIVQComboBox::getItemHeight() const
 
 bool KIVQComboBox::getDelegateItemVisible() const
 {
-    return m_impl->getDelegateItemVisible();
+    return impl()->getDelegateItemVisible();
 }
 
 void KIVQComboBox::setDelegateItemVisible(bool visible)
 {
-    m_impl->setDelegateItemVisible(visible);
+    impl()->setDelegateItemVisible(visible);
 }
 
 void KIVQComboBox::initDemoData()
 {
-    m_impl->onCreateComplete();
-}
-
-void KIVQComboBox::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
-}
-
-void KIVQComboBox::enterEvent(QEvent* event)
-{
-    QWidget::enterEvent(event);
-    m_impl->onMouseEnter();
-}
-
-void KIVQComboBox::leaveEvent(QEvent* event)
-{
-    QWidget::leaveEvent(event);
-    m_impl->onMouseLeave();
-}
-
-// The base handlers open the popup and emit signals whose slots may delete the combo box.
-void KIVQComboBox::mousePressEvent(QMouseEvent* event)
-{
-    QPointer<KIVQComboBox> alive(this);
-    QComboBox::mousePressEvent(event);
-    if (alive)
-        m_impl->onMousePress();
-}
-
-void KIVQComboBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    QPointer<KIVQComboBox> alive(this);
-    QComboBox::mouseReleaseEvent(event);
-    if (alive)
-        m_impl->onMouseRelease();
-}
-
-void KIVQComboBox::mouseMoveEvent(QMouseEvent* event)
-{
-    QWidget::mouseMoveEvent(event);
+    impl()->onCreateComplete();
 }
 
 ControlInfo KIVQComboBox::getProps()

@@ -13,11 +13,10 @@ class KIVQComboList;
 // right edge with its own fill and icon, the current text and the current item's icon; its popup is a
 // KIVQComboList that paints its background and items from the same Impl. Items, user data, the current
 // index and the selection signals are QComboBox's own.
-class KIVQTLIB_EXPORT KIVQComboBox : public QComboBox, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQComboBox : public KIVQControlBase<KIVQComboBox, QComboBox, KIVQComboBoxImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQComboBox(QWidget* parent = nullptr);
     ~KIVQComboBox() override;
@@ -58,16 +57,7 @@ public:
     void setDelegateItemVisible(bool visible);
     void initDemoData();
 
-    KIVQComboBoxImpl* impl() const;
     KIVQComboList* comboList() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     KIVQComboList* m_list;

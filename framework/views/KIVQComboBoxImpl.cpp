@@ -1,9 +1,8 @@
 #include "KIVQComboBoxImpl.h"
 
 #include "KIVQComboBox.h"
-#include "core/JsonAttr.h"
+#include "core/ControlJson.h"
 #include "core/KIVQtLib.h"
-#include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
 
@@ -84,57 +83,41 @@ void KIVQComboBoxImpl::onCreateComplete()
     m_combo->setCurrentIndex(0);
 }
 
-void KIVQComboBoxImpl::readText(const QString& text)
+void KIVQComboBoxImpl::readText(const QString& text, bool fromTheme)
 {
     // A theme entry is applied again on every theme change: it must not add its item each time.
-    if (KIVQResourceManager::getInstance()->isLoadFromThemeRes() && m_combo->findText(text) >= 0)
+    if (fromTheme && m_combo->findText(text) >= 0)
         return;
     m_combo->addItem(text);
     m_combo->setCurrentText(text);
 }
 
-bool KIVQComboBoxImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQComboBoxImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-
-    if (read) {
+    if (io.isReading()) {
         if (QLineEdit* edit = m_combo->lineEdit())
             edit->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        for (const StyleEntry& entry : readStyleEntries(e)) {
-            applyStateEntry(backgrounds, kFaceFillCode, entry) ||
-                applyStateEntry(btnBackgrounds, kButtonFillCode, entry) ||
-                applyStateEntry(textStyles, kFaceTextCode, entry) ||
-                applySlotEntry(popupBackground, kPopupCode, entry) ||
-                applyStateEntry(itemBackgrounds, kItemFillCode, entry) ||
-                applyStateEntry(itemTextStyles, kItemTextCode, entry);
-        }
-    } else {
-        StyleWriter styles;
-        styles.states(backgrounds, kFaceFillCode);
-        styles.states(btnBackgrounds, kButtonFillCode);
-        styles.states(textStyles, kFaceTextCode);
-        styles.slot(popupBackground, kPopupCode);
-        styles.states(itemBackgrounds, kItemFillCode);
-        styles.states(itemTextStyles, kItemTextCode);
-        styles.store(e, false);
     }
+    io.styles({{kFaceFillCode, &backgrounds},
+               {kButtonFillCode, &btnBackgrounds},
+               {kFaceTextCode, &textStyles},
+               {kPopupCode, &popupBackground},
+               {kItemFillCode, &itemBackgrounds},
+               {kItemTextCode, &itemTextStyles}});
 
     // Only keys that are there: an element without "attr" adds no item and keeps the icons.
-    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
+    io.keepAbsentKeys();
     QString text = m_combo->currentText();
-    if (attr.io("text", text, QString()))
-        readText(text);
+    if (io.attr("text", text, QString()))
+        readText(text, io.fromTheme());
     QString icon = btnIcons.get(CtrlNormal);
-    if (attr.io("btnIcon", icon, QString()))
+    if (io.attr("btnIcon", icon, QString()))
         btnIcons.set(kAllStates, icon);
     QString hot = btnIcons.get(CtrlHover);
     // Written only where it adds to the normal icon, which reading spreads to every state first.
-    const QString hotDefault = read || hot.isEmpty() ? hot : btnIcons.get(CtrlNormal);
-    if (attr.io("btnHotIcon", hot, hotDefault))
+    const QString hotDefault = io.isReading() || hot.isEmpty() ? hot : btnIcons.get(CtrlNormal);
+    if (io.attr("btnHotIcon", hot, hotDefault))
         btnIcons.set(CtrlHover, hot);
-    return true;
 }
 
 } // namespace KIVQtLib

@@ -20,7 +20,7 @@ public:
     KIVQComboBoxImpl(KIVQComboBox* owner, const QString& typeName);
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
     void onCreateComplete() override;
 
     KIVQComboBox* combo() const { return m_combo; }
@@ -38,7 +38,7 @@ public:
     StateStyles<TextStyleDesc> itemTextStyles;
 
 private:
-    void readText(const QString& text);
+    void readText(const QString& text, bool fromTheme);
 
     KIVQComboBox* m_combo;
 };

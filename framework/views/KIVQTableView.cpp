@@ -5,7 +5,7 @@
 #include "KIVQTableViewitemDelegate.h"
 #include "KIVQViewportFill.h"
 #include "controls/KIVQScrollBar.h"
-#include "core/KIVQContainer.h"
+#include "core/layout/KIVQContainer.h"
 
 #include <QItemSelectionModel>
 #include <QPainter>
@@ -23,10 +23,10 @@ const char kThicknessSheet[] =
 
 } // namespace
 
-KIVQTableView::KIVQTableView(QWidget* parent) : QTableView(parent)
+KIVQTableView::KIVQTableView(QWidget* parent) : KIVQControlBase(parent)
 {
+    // Header, delegate and viewport hold the Impl, so it is made first and attached at the end.
     auto* d = new KIVQTableViewImpl(this, QString::fromLatin1(typeName()));
-    m_impl.reset(d);
     m_delegate.reset(new KIVQTableViewitemDelegate(d));
     setItemDelegate(m_delegate.get());
 
@@ -58,21 +58,13 @@ KIVQTableView::KIVQTableView(QWidget* parent) : QTableView(parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setMouseTracking(true);
-
-    d->applyTheme();
+    attachImpl(d);
 }
 
 KIVQTableView::~KIVQTableView()
 {
     // The delegate goes with the table; the view must not keep pointing at it meanwhile.
     setItemDelegate(nullptr);
-}
-
-KIVQ_CONTROL_DEFINE(KIVQTableView)
-
-KIVQTableViewImpl* KIVQTableView::impl() const
-{
-    return static_cast<KIVQTableViewImpl*>(m_impl.get());
 }
 
 KIVQTableHeader* KIVQTableView::tableHeader(Qt::Orientation orientation) const
@@ -268,17 +260,17 @@ void KIVQTableView::setScrollbarSize(bool, int size)
 
 void KIVQTableView::initDemoData()
 {
-    m_impl->onCreateComplete();
+    impl()->onCreateComplete();
 }
 
 bool KIVQTableView::getDelegateItemVisible() const
 {
-    return m_impl->getDelegateItemVisible();
+    return impl()->getDelegateItemVisible();
 }
 
 void KIVQTableView::setDelegateItemVisible(bool visible)
 {
-    m_impl->setDelegateItemVisible(visible);
+    impl()->setDelegateItemVisible(visible);
 }
 
 void KIVQTableView::headerChecked(bool check)
@@ -286,10 +278,15 @@ void KIVQTableView::headerChecked(bool check)
     Q_EMIT headerCheckedChanged(check);
 }
 
+void KIVQTableView::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+}
+
 void KIVQTableView::leaveEvent(QEvent* event)
 {
-    QTableView::leaveEvent(event);
-    if (impl()->hoveredRow != -1) {
+    KIVQControlBase::leaveEvent(event);
+    if (impl() && impl()->hoveredRow != -1) {
         impl()->hoveredRow = -1;
         viewport()->update();
     }

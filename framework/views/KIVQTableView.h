@@ -20,11 +20,10 @@ class KIVQViewport;
 // column with a check box in the header, hover highlighting of the row under the mouse, and column
 // widgets (a container drawn as a template in every cell of its column; a click on one of its controls
 // is reported by name). Model, selection and column sizes are the plain QTableView interface.
-class KIVQTLIB_EXPORT KIVQTableView : public QTableView, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQTableView : public KIVQControlBase<KIVQTableView, QTableView, KIVQTableViewImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQTableView(QWidget* parent = nullptr);
     ~KIVQTableView() override;
@@ -86,7 +85,6 @@ public:
     bool getDelegateItemVisible() const;
     void setDelegateItemVisible(bool visible);
 
-    KIVQTableViewImpl* impl() const;
     KIVQTableHeader* tableHeader(Qt::Orientation orientation) const;
 
 Q_SIGNALS:
@@ -95,6 +93,8 @@ Q_SIGNALS:
 
 protected:
     void headerChecked(bool check);
+    // The cells, not the Impl: a scroll area's paint events are its viewport's.
+    void paintEvent(QPaintEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

@@ -1,8 +1,8 @@
 #include "KIVQTableViewImpl.h"
 
 #include "KIVQTableView.h"
-#include "core/JsonAttr.h"
-#include "core/KIVQContainer.h"
+#include "core/ControlJson.h"
+#include "core/layout/KIVQContainer.h"
 #include "core/KIVQtLib.h"
 #include "theme/KIVQResourceManager.h"
 
@@ -129,51 +129,34 @@ void KIVQTableViewImpl::onCreateComplete()
         old->deleteLater();
 }
 
-bool KIVQTableViewImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQTableViewImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e)) {
-            applySlotEntry(background, kBackgroundCode, entry) ||
-                applyStateEntry(itemBackgrounds, kItemFillCode, entry) ||
-                applyStateEntry(itemTextStyles, kItemTextCode, entry) ||
-                applyStateEntry(headerBackgrounds, kHeaderFillCode, entry) ||
-                applyStateEntry(headerTextStyles, kHeaderTextCode, entry);
-        }
-    } else {
-        StyleWriter styles;
-        styles.slot(background, kBackgroundCode);
-        styles.states(itemBackgrounds, kItemFillCode);
-        styles.states(itemTextStyles, kItemTextCode);
-        styles.states(headerBackgrounds, kHeaderFillCode);
-        styles.states(headerTextStyles, kHeaderTextCode);
-        styles.store(e, false);
-    }
+    io.styles({{kBackgroundCode, &background},
+               {kItemFillCode, &itemBackgrounds},
+               {kItemTextCode, &itemTextStyles},
+               {kHeaderFillCode, &headerBackgrounds},
+               {kHeaderTextCode, &headerTextStyles}});
 
     // Only keys that are there: an element without "attr" leaves every setting as it was.
-    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
+    io.keepAbsentKeys();
     bool multi = m_table->selectionMode() == QAbstractItemView::ExtendedSelection;
-    if (attr.ioBool("multiselect", multi, false))
+    if (io.attrBool("multiselect", multi, false))
         m_table->setSelectionMode(multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     int height = itemHeight;
-    if (attr.io("itemHeight", height, kAlwaysWritten)) {
+    if (io.attr("itemHeight", height, kAlwaysWritten)) {
         m_table->setItemHeight(height);
         m_table->horizontalHeader()->setFixedHeight(std::max(height, 0));
     }
-    attr.ioBool("checkstyle", checkStyle, false);
+    io.attrBool("checkstyle", checkStyle, false);
     QString image = checkedImage;
-    if (attr.io("checkedImg", image, QString()))
+    if (io.attr("checkedImg", image, QString()))
         m_table->setCheckBoxImage(true, image);
     image = uncheckedImage;
-    if (attr.io("uncheckImg", image, QString()))
+    if (io.attr("uncheckImg", image, QString()))
         m_table->setCheckBoxImage(false, image);
 
-    if (read)
-        readScrollBarBlocks(e);
-    return true;
+    if (io.isReading())
+        readScrollBarBlocks(io.element());
 }
 
 void KIVQTableViewImpl::readScrollBarBlocks(const Json::Value&) {}

@@ -28,7 +28,7 @@ public:
     ~KIVQTableViewImpl() override;
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
     void onCreateComplete() override;
 
     KIVQTableView* table() const { return m_table; }

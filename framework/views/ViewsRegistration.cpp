@@ -7,10 +7,8 @@ namespace KIVQtLib {
 // Item views, menus and the property list register here as they land.
 void registerViewControls()
 {
-    kivRegisterQtControl("qtdatagrid", &KIVQTableView::createKIVQTableView, KIVQTableView::getProps(), true);
-    kivRegisterDefaultControl("datagrid", &KIVQTableView::createKIVQTableView);
-    kivRegisterQtControl("qtcombobox", &KIVQComboBox::createKIVQComboBox, KIVQComboBox::getProps(), true);
-    kivRegisterDefaultControl("combobox", &KIVQComboBox::createKIVQComboBox);
+    kivRegisterControl<KIVQTableView>({"datagrid"}, true);
+    kivRegisterControl<KIVQComboBox>({"combobox"}, true);
 }
 
 } // namespace KIVQtLib

@@ -1,7 +1,7 @@
 #include "ViewTestHelpers.h"
 
 #include "controls/KIVQPushButton.h"
-#include "core/KIVQContainer.h"
+#include "core/layout/KIVQContainer.h"
 #include "views/KIVQTableHeader.h"
 #include "views/KIVQTableView.h"
 #include "views/KIVQTableViewImpl.h"
