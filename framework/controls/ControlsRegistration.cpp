@@ -1,3 +1,5 @@
+#include "KIVQCheckBox.h"
+#include "KIVQImage.h"
 #include "KIVQLabel.h"
 #include "KIVQPushButton.h"
 #include "KIVQScrollBar.h"
@@ -16,6 +18,11 @@ void registerBasicControls()
     kivRegisterQtControl("qtscrollbar", &KIVQScrollBar::createKIVQScrollBar, KIVQScrollBar::getProps(), true);
     kivRegisterDefaultControl("scrollbar", &KIVQScrollBar::createKIVQScrollBar);
     kivRegisterQtControl("qtspacer", &KIVQSpacer::createKIVQSpacer, KIVQSpacer::getProps(), true);
+    kivRegisterQtControl("qtpicture", &KIVQImage::createKIVQImage, KIVQImage::getProps(), true);
+    kivRegisterDefaultControl("picture", &KIVQImage::createKIVQImage);
+    kivRegisterDefaultControl("image", &KIVQImage::createKIVQImage);
+    kivRegisterQtControl("qtcheckbox", &KIVQCheckBox::createKIVQCheckBox, KIVQCheckBox::getProps(), true);
+    kivRegisterDefaultControl("checkbox", &KIVQCheckBox::createKIVQCheckBox);
 }
 
 } // namespace KIVQtLib
