@@ -1,6 +1,9 @@
 #include "CaptionBinding.h"
 
+#include "core/JsonAttr.h"
 #include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
 
 #include <QAbstractButton>
 
@@ -31,6 +34,20 @@ void CaptionBinding::read(QAbstractButton* button, const QString& text)
         m_key.clear();
         button->setText(text);
     }
+}
+
+void CaptionBinding::io(AttrIO& attr, QAbstractButton* button)
+{
+    if (!attr.isReading()) {
+        QString text = written(button->text());
+        attr.io("text", text, QString());
+        return;
+    }
+    if (KIVQResourceManager::getInstance()->isLoadFromThemeRes() || !attr.readable().isObject())
+        return;
+    QString text;
+    attr.io("text", text, QString());
+    read(button, text);
 }
 
 QString CaptionBinding::written(const QString& shown) const

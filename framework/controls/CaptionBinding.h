@@ -8,6 +8,8 @@ class QAbstractButton;
 
 namespace KIVQtLib {
 
+class AttrIO;
+
 // A button caption that may name a language key: "|->key" shows the key's text in the current language
 // and keeps following it. It is saved as "|->key" while the caption still shows that text, so the
 // binding survives a save; a literal caption ends it.
@@ -15,6 +17,9 @@ class KIVQTLIB_EXPORT CaptionBinding
 {
 public:
     void read(QAbstractButton* button, const QString& text);
+    // The "attr" key "text". Read: an "attr" without it means an empty caption; a theme entry never
+    // sets a caption, as it styles every button of its type alike.
+    void io(AttrIO& attr, QAbstractButton* button);
     QString written(const QString& shown) const;
     void languageChanged(QAbstractButton* button) const;
     const QString& key() const { return m_key; }

@@ -129,6 +129,18 @@ void CheckBoxLook::writeStyles(StyleWriter& writer) const
     writer.slot(disabledText, kDisabledTextCode);
 }
 
+void CheckBoxLook::ioStyles(Json::Value& element, bool read)
+{
+    if (read) {
+        for (const StyleEntry& entry : readStyleEntries(element))
+            applyStyleEntry(entry);
+        return;
+    }
+    StyleWriter writer;
+    writeStyles(writer);
+    writer.store(element, false);
+}
+
 void CheckBoxLook::ioPlacement(AttrIO& attr, int horDefault)
 {
     const int hor = iconStyle.horAlign;

@@ -71,6 +71,8 @@ struct KIVQTLIB_EXPORT CheckBoxLook
     // One "style" entry; false when its code is none of the look's.
     bool applyStyleEntry(const StyleEntry& entry);
     void writeStyles(StyleWriter& writer) const;
+    // The element's whole "style" array, read or written; none is written when nothing is named.
+    void ioStyles(Json::Value& element, bool read);
     // The icon placement and the two show flags as "attr" keys; "iconHor" is written when it differs
     // from horDefault, and a read -1 leaves it.
     void ioPlacement(AttrIO& attr, int horDefault);

@@ -2,7 +2,6 @@
 
 #include "KIVQCheckBox.h"
 #include "core/JsonAttr.h"
-#include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
 
@@ -28,31 +27,10 @@ bool KIVQCheckBoxImpl::serializeJsonValue(Json::Value** json, bool read)
     if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
         return false;
     Json::Value& e = **json;
-    // The caption belongs to the program: a theme entry styles every check box and names none.
-    const bool fromTheme = KIVQResourceManager::getInstance()->isLoadFromThemeRes();
-
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e))
-            look.applyStyleEntry(entry);
-    } else {
-        StyleWriter styles;
-        look.writeStyles(styles);
-        styles.store(e, false);
-    }
-
+    look.ioStyles(e, read);
     AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
     look.ioPlacement(attr, 1);
-    if (read) {
-        // A page element without "text" means an empty caption; a theme entry leaves it.
-        if (!fromTheme && attr.readable().isObject()) {
-            QString text;
-            attr.io("text", text, QString());
-            caption.read(m_box, text);
-        }
-    } else {
-        QString text = caption.written(m_box->text());
-        attr.io("text", text, QString());
-    }
+    caption.io(attr, m_box);
     look.ioIcons(attr, true);
     if (read) {
         if (look.uncheckHotIcon == CheckBoxLook::defaultUncheckIcon())
