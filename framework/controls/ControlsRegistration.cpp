@@ -2,8 +2,10 @@
 #include "KIVQImage.h"
 #include "KIVQLabel.h"
 #include "KIVQPushButton.h"
+#include "KIVQRadioButton.h"
 #include "KIVQScrollBar.h"
 #include "KIVQSpacer.h"
+#include "KIVQSwitch.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -23,6 +25,11 @@ void registerBasicControls()
     kivRegisterDefaultControl("image", &KIVQImage::createKIVQImage);
     kivRegisterQtControl("qtcheckbox", &KIVQCheckBox::createKIVQCheckBox, KIVQCheckBox::getProps(), true);
     kivRegisterDefaultControl("checkbox", &KIVQCheckBox::createKIVQCheckBox);
+    kivRegisterQtControl("qtradiobox", &KIVQRadioButton::createKIVQRadioButton, KIVQRadioButton::getProps(), true);
+    kivRegisterDefaultControl("radio", &KIVQRadioButton::createKIVQRadioButton);
+    kivRegisterDefaultControl("radiobox", &KIVQRadioButton::createKIVQRadioButton);
+    kivRegisterQtControl("qtswitch", &KIVQSwitch::createKIVQSwitch, KIVQSwitch::getProps(), true);
+    kivRegisterDefaultControl("switch", &KIVQSwitch::createKIVQSwitch);
 }
 
 } // namespace KIVQtLib
