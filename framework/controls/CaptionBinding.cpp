@@ -1,6 +1,6 @@
 #include "CaptionBinding.h"
 
-#include "core/JsonAttr.h"
+#include "core/ControlJson.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -36,17 +36,17 @@ void CaptionBinding::read(QAbstractButton* button, const QString& text)
     }
 }
 
-void CaptionBinding::io(AttrIO& attr, QAbstractButton* button)
+void CaptionBinding::io(ControlJson& io, QAbstractButton* button)
 {
-    if (!attr.isReading()) {
+    if (!io.isReading()) {
         QString text = written(button->text());
-        attr.io("text", text, QString());
+        io.attr("text", text, QString());
         return;
     }
-    if (KIVQResourceManager::getInstance()->isLoadFromThemeRes() || !attr.readable().isObject())
+    if (io.fromTheme() || !io.attrObject().isObject())
         return;
     QString text;
-    attr.io("text", text, QString());
+    io.attr("text", text, QString());
     read(button, text);
 }
 

@@ -8,7 +8,7 @@ class QAbstractButton;
 
 namespace KIVQtLib {
 
-class AttrIO;
+class ControlJson;
 
 // A button caption that may name a language key: "|->key" shows the key's text in the current language
 // and keeps following it. It is saved as "|->key" while the caption still shows that text, so the
@@ -19,7 +19,7 @@ public:
     void read(QAbstractButton* button, const QString& text);
     // The "attr" key "text". Read: an "attr" without it means an empty caption; a theme entry never
     // sets a caption, as it styles every button of its type alike.
-    void io(AttrIO& attr, QAbstractButton* button);
+    void io(ControlJson& io, QAbstractButton* button);
     QString written(const QString& shown) const;
     void languageChanged(QAbstractButton* button) const;
     const QString& key() const { return m_key; }

@@ -1,6 +1,6 @@
 #include "CheckBoxLook.h"
 
-#include "core/JsonAttr.h"
+#include "core/ControlJson.h"
 #include "core/KIVQPaintHelpers.h"
 
 namespace KIVQtLib {
@@ -112,37 +112,18 @@ void CheckBoxLook::paint(QPainter* painter, const QRect& rect, const QString& te
         KIVQPaintHelpers::paintImageOrSvg(painter, icon(checked, state), iconStyle, rect, false);
 }
 
-bool CheckBoxLook::applyStyleEntry(const StyleEntry& entry)
+void CheckBoxLook::ioStyles(ControlJson& io)
 {
-    return applyStateEntry(uncheckedBackgrounds, kUncheckedCode, entry) ||
-           applyStateEntry(checkedBackgrounds, kCheckedCode, entry) ||
-           applySlotEntry(uncheckedText, kUncheckedTextCode, entry) ||
-           applySlotEntry(checkedText, kCheckedTextCode, entry) || applySlotEntry(disabledText, kDisabledTextCode, entry);
+    io.styles({{kUncheckedCode, &uncheckedBackgrounds},
+               {kCheckedCode, &checkedBackgrounds},
+               {kUncheckedTextCode, &uncheckedText},
+               {kCheckedTextCode, &checkedText},
+               {kDisabledTextCode, &disabledText}});
 }
 
-void CheckBoxLook::writeStyles(StyleWriter& writer) const
+void CheckBoxLook::ioPlacement(ControlJson& io, int horDefault)
 {
-    writer.states(uncheckedBackgrounds, kUncheckedCode);
-    writer.states(checkedBackgrounds, kCheckedCode);
-    writer.slot(uncheckedText, kUncheckedTextCode);
-    writer.slot(checkedText, kCheckedTextCode);
-    writer.slot(disabledText, kDisabledTextCode);
-}
-
-void CheckBoxLook::ioStyles(Json::Value& element, bool read)
-{
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(element))
-            applyStyleEntry(entry);
-        return;
-    }
-    StyleWriter writer;
-    writeStyles(writer);
-    writer.store(element, false);
-}
-
-void CheckBoxLook::ioPlacement(AttrIO& attr, int horDefault)
-{
+    AttrIO& attr = io.attrs();
     const int hor = iconStyle.horAlign;
     if (attr.io("iconHor", iconStyle.horAlign, horDefault) && iconStyle.horAlign == -1)
         iconStyle.horAlign = hor;
@@ -155,8 +136,9 @@ void CheckBoxLook::ioPlacement(AttrIO& attr, int horDefault)
     attr.io("showText", showText, true);
 }
 
-void CheckBoxLook::ioIcons(AttrIO& attr, bool withDisabled)
+void CheckBoxLook::ioIcons(ControlJson& io, bool withDisabled)
 {
+    AttrIO& attr = io.attrs();
     attr.io("iconPath", uncheckIcon, QString());
     attr.io("hotIconPath", uncheckHotIcon, QString());
     attr.io("siconPath", checkedIcon, QString());

@@ -9,7 +9,7 @@ class QPainter;
 
 namespace KIVQtLib {
 
-class AttrIO;
+class ControlJson;
 
 // Selects a caption style of a check box or radio button.
 enum CheckBoxTextState
@@ -68,16 +68,13 @@ struct KIVQTLIB_EXPORT CheckBoxLook
     void paint(QPainter* painter, const QRect& rect, const QString& text, bool checked, int state,
                bool enabled) const;
 
-    // One "style" entry; false when its code is none of the look's.
-    bool applyStyleEntry(const StyleEntry& entry);
-    void writeStyles(StyleWriter& writer) const;
-    // The element's whole "style" array, read or written; none is written when nothing is named.
-    void ioStyles(Json::Value& element, bool read);
+    // The whole "style" array; none is written when nothing is named.
+    void ioStyles(ControlJson& io);
     // The icon placement and the two show flags as "attr" keys; "iconHor" is written when it differs
     // from horDefault, and a read -1 leaves it.
-    void ioPlacement(AttrIO& attr, int horDefault);
+    void ioPlacement(ControlJson& io, int horDefault);
     // The four icon names of the two check states; with the disabled pair as well when asked.
-    void ioIcons(AttrIO& attr, bool withDisabled);
+    void ioIcons(ControlJson& io, bool withDisabled);
 };
 
 } // namespace KIVQtLib

@@ -3,23 +3,11 @@
 #include "CheckBoxRows.h"
 #include "KIVQCheckBoxImpl.h"
 
-#include <QPointer>
-
 namespace KIVQtLib {
 
-KIVQCheckBox::KIVQCheckBox(QWidget* parent) : QCheckBox(parent)
+KIVQCheckBox::KIVQCheckBox(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQCheckBoxImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
-}
-
-KIVQCheckBox::~KIVQCheckBox() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQCheckBox)
-
-KIVQCheckBoxImpl* KIVQCheckBox::impl() const
-{
-    return static_cast<KIVQCheckBoxImpl*>(m_impl.get());
+    attachImpl();
 }
 
 const FillStyle& KIVQCheckBox::getBackground(CtrlState state) const
@@ -210,46 +198,6 @@ bool KIVQCheckBox::getDelegateItemVisible() const
 void KIVQCheckBox::setDelegateItemVisible(bool visible)
 {
     impl()->setDelegateItemVisible(visible);
-}
-
-void KIVQCheckBox::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
-}
-
-void KIVQCheckBox::enterEvent(QEvent* event)
-{
-    QWidget::enterEvent(event);
-    m_impl->onMouseEnter();
-}
-
-void KIVQCheckBox::leaveEvent(QEvent* event)
-{
-    QWidget::leaveEvent(event);
-    m_impl->onMouseLeave();
-}
-
-// toggled and clicked are emitted inside the base handlers; a slot may delete the check box.
-void KIVQCheckBox::mousePressEvent(QMouseEvent* event)
-{
-    QPointer<KIVQCheckBox> alive(this);
-    QAbstractButton::mousePressEvent(event);
-    if (alive)
-        m_impl->onMousePress();
-}
-
-void KIVQCheckBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    QPointer<KIVQCheckBox> alive(this);
-    QAbstractButton::mouseReleaseEvent(event);
-    if (alive)
-        m_impl->onMouseRelease();
-}
-
-void KIVQCheckBox::mouseMoveEvent(QMouseEvent* event)
-{
-    QCheckBox::mouseMoveEvent(event);
-    m_impl->onMouseMove(event);
 }
 
 ControlInfo KIVQCheckBox::getProps()

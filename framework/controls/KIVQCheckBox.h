@@ -12,14 +12,12 @@ class KIVQCheckBoxImpl;
 // A check box drawn wholly by the framework: backgrounds per state for the unchecked and the checked
 // box, an icon per check state with hover and disabled variants, and three caption styles. Qt's own
 // indicator is never drawn. The look and its painter are CheckBoxLook, which item views reuse.
-class KIVQTLIB_EXPORT KIVQCheckBox : public QCheckBox, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQCheckBox : public KIVQControlBase<KIVQCheckBox, QCheckBox, KIVQCheckBoxImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQCheckBox(QWidget* parent = nullptr);
-    ~KIVQCheckBox() override;
 
     static const char* typeName() { return "qtcheckbox"; }
     static QWidget* createKIVQCheckBox() { return new KIVQCheckBox; }
@@ -70,16 +68,6 @@ public:
 
     bool getDelegateItemVisible() const;
     void setDelegateItemVisible(bool visible);
-
-    KIVQCheckBoxImpl* impl() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 };
 
 } // namespace KIVQtLib

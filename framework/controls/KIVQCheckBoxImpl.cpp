@@ -1,9 +1,7 @@
 #include "KIVQCheckBoxImpl.h"
 
 #include "KIVQCheckBox.h"
-#include "core/JsonAttr.h"
-
-#include <json/json.h>
+#include "core/ControlJson.h"
 
 namespace KIVQtLib {
 
@@ -22,23 +20,19 @@ void KIVQCheckBoxImpl::onLanguageChanged()
     caption.languageChanged(m_box);
 }
 
-bool KIVQCheckBoxImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQCheckBoxImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-    look.ioStyles(e, read);
-    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
-    look.ioPlacement(attr, 1);
-    caption.io(attr, m_box);
-    look.ioIcons(attr, true);
-    if (read) {
+    look.ioStyles(io);
+    io.keepAbsentKeys();
+    look.ioPlacement(io, 1);
+    caption.io(io, m_box);
+    look.ioIcons(io, true);
+    if (io.isReading()) {
         if (look.uncheckHotIcon == CheckBoxLook::defaultUncheckIcon())
             look.uncheckHotIcon = look.uncheckIcon;
         if (look.checkedHotIcon == CheckBoxLook::defaultCheckedIcon())
             look.checkedHotIcon = look.checkedIcon;
     }
-    return true;
 }
 
 } // namespace KIVQtLib

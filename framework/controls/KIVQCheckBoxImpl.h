@@ -17,7 +17,7 @@ public:
 
     void paint(QPainter* painter, const QRect& rect) override;
     void onLanguageChanged() override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     CheckBoxLook look;
     CaptionBinding caption;

@@ -4,22 +4,13 @@
 
 #include <QLabel>
 #include <QMovie>
+#include <QPointer>
 
 namespace KIVQtLib {
 
-KIVQImage::KIVQImage(QWidget* parent) : QWidget(parent)
+KIVQImage::KIVQImage(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQImageImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
-}
-
-KIVQImage::~KIVQImage() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQImage)
-
-KIVQImageImpl* KIVQImage::impl() const
-{
-    return static_cast<KIVQImageImpl*>(m_impl.get());
+    attachImpl();
 }
 
 void KIVQImage::loadGif(const QString& path)
@@ -132,15 +123,13 @@ void KIVQImage::setAlignType(DockLayoutType hor, DockLayoutType ver)
     impl()->verAlign = ver;
 }
 
-void KIVQImage::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
-}
-
+// Whatever the button and wherever the release lies; a slot may delete the control.
 void KIVQImage::mouseReleaseEvent(QMouseEvent* event)
 {
-    QWidget::mouseReleaseEvent(event);
-    Q_EMIT clicked();
+    QPointer<KIVQImage> alive(this);
+    KIVQControlBase::mouseReleaseEvent(event);
+    if (alive)
+        Q_EMIT clicked();
 }
 
 void KIVQImage::resizeEvent(QResizeEvent* event)

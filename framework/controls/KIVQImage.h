@@ -12,14 +12,12 @@ class KIVQImageImpl;
 
 // One picture: a theme bitmap, an image handed over in code, an animated GIF or an SVG (optionally
 // recoloured), stretched over the control or drawn at its own size with an alignment.
-class KIVQTLIB_EXPORT KIVQImage : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQImage : public KIVQControlBase<KIVQImage, QWidget, KIVQImageImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQImage(QWidget* parent = nullptr);
-    ~KIVQImage() override;
 
     static const char* typeName() { return "qtpicture"; }
     static QWidget* createKIVQImage() { return new KIVQImage; }
@@ -49,15 +47,12 @@ public:
     bool getStretchDraw() const;
     void setAlignType(DockLayoutType hor, DockLayoutType ver);
 
-    KIVQImageImpl* impl() const;
-
 Q_SIGNALS:
     void clicked();
     // Each paint that finds the movie on its last frame.
     void movieFinished();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 };

@@ -1,15 +1,12 @@
 #include "KIVQImageImpl.h"
 
 #include "KIVQImage.h"
-#include "core/JsonAttr.h"
+#include "core/ControlJson.h"
 #include "theme/KIVQResourceManager.h"
-
-#include <json/json.h>
 
 #include <QLabel>
 #include <QMovie>
 #include <QPainter>
-#include <QPointer>
 #include <QSvgRenderer>
 #include <QtMath>
 
@@ -50,7 +47,6 @@ QRect KIVQImageImpl::targetRect(const QRect& rect, const QSize& s) const
                  s.width(), s.height());
 }
 
-// Unlike other controls the image keeps its state normal: it takes no press, enter or leave.
 void KIVQImageImpl::paintEvent()
 {
     {
@@ -134,27 +130,24 @@ void KIVQImageImpl::dropMovie()
         m_movieLabel->hide();
 }
 
-bool KIVQImageImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQImageImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
+    const bool read = io.isReading();
     // The picture belongs to the program; a theme entry only says how pictures are drawn.
-    const bool fromTheme = KIVQResourceManager::getInstance()->isLoadFromThemeRes();
-    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
+    const bool ownKeys = !read || !io.fromTheme();
+    io.keepAbsentKeys();
 
     QString path = read || !svgPath.isEmpty() ? QString() : imagePath;
-    if ((!read || !fromTheme) && attr.io("path", path, QString())) {
+    if (ownKeys && io.attr("path", path, QString())) {
         imagePath = path;
-        if (KIVQPaintHelpers::isSvgPath(path))
+        if (isSvgPath(path))
             svgPath = path;
     }
-    attr.io("fill", stretch, true);
-    if (!read || !fromTheme)
-        attr.io("svgPath", svgPath, QString());
-    attr.io("svgUseColor", useSvgColor, false);
-    attr.ioColor("svgColor", svgColor, QColor(0, 0, 0));
-    return true;
+    io.attr("fill", stretch, true);
+    if (ownKeys)
+        io.attr("svgPath", svgPath, QString());
+    io.attr("svgUseColor", useSvgColor, false);
+    io.attrColor("svgColor", svgColor, QColor(0, 0, 0));
 }
 
 } // namespace KIVQtLib

@@ -25,7 +25,12 @@ public:
 
     void paintEvent() override;
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
+    // The image keeps its state normal: it takes no press, release, enter or leave.
+    void onMousePress(QMouseEvent*) override {}
+    void onMouseRelease(QMouseEvent*) override {}
+    void onMouseEnter() override {}
+    void onMouseLeave() override {}
 
     // Where a picture of size s goes in rect: the whole control when stretching, else aligned.
     QRect targetRect(const QRect& rect, const QSize& s) const;

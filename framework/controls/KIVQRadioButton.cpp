@@ -7,19 +7,9 @@
 
 namespace KIVQtLib {
 
-KIVQRadioButton::KIVQRadioButton(QWidget* parent) : QRadioButton(parent)
+KIVQRadioButton::KIVQRadioButton(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQRadioButtonImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
-}
-
-KIVQRadioButton::~KIVQRadioButton() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQRadioButton)
-
-KIVQRadioButtonImpl* KIVQRadioButton::impl() const
-{
-    return static_cast<KIVQRadioButtonImpl*>(m_impl.get());
+    attachImpl();
 }
 
 const FillStyle& KIVQRadioButton::getBackground(CtrlState state) const
@@ -248,45 +238,13 @@ bool KIVQRadioButton::hitButton(const QPoint&) const
     return true;
 }
 
-void KIVQRadioButton::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
-}
-
-void KIVQRadioButton::enterEvent(QEvent* event)
-{
-    QWidget::enterEvent(event);
-    m_impl->onMouseEnter();
-}
-
-void KIVQRadioButton::leaveEvent(QEvent* event)
-{
-    QWidget::leaveEvent(event);
-    m_impl->onMouseLeave();
-}
-
-// Slots of pressed, toggled and clicked may delete the button.
+// The pressed look first, then Qt's press handling, then the signal; a slot may delete the button.
 void KIVQRadioButton::mousePressEvent(QMouseEvent* event)
 {
     QPointer<KIVQRadioButton> alive(this);
-    m_impl->onMousePress();
-    QAbstractButton::mousePressEvent(event);
+    KIVQControlBase::mousePressEvent(event);
     if (alive)
         Q_EMIT pressedEvent();
-}
-
-void KIVQRadioButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_impl->onMouseRelease();
-    QAbstractButton::mouseReleaseEvent(event);
-}
-
-void KIVQRadioButton::mouseMoveEvent(QMouseEvent* event)
-{
-    QPointer<KIVQRadioButton> alive(this);
-    QRadioButton::mouseMoveEvent(event);
-    if (alive)
-        m_impl->onMouseMove(event);
 }
 
 ControlInfo KIVQRadioButton::getProps()

@@ -22,14 +22,12 @@ enum RadioIconState
 // A radio button drawn wholly by the framework, built like the check box: backgrounds per state for
 // the unselected and the selected button, icons scaled to fit half the button's height, three caption
 // styles. The whole control takes clicks, and a caption may name a language key ("|->key").
-class KIVQTLIB_EXPORT KIVQRadioButton : public QRadioButton, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQRadioButton : public KIVQControlBase<KIVQRadioButton, QRadioButton, KIVQRadioButtonImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQRadioButton(QWidget* parent = nullptr);
-    ~KIVQRadioButton() override;
 
     static const char* typeName() { return "qtradiobox"; }
     static QWidget* createKIVQRadioButton() { return new KIVQRadioButton; }
@@ -82,20 +80,13 @@ public:
     bool getDelegateItemVisible() const;
     void setDelegateItemVisible(bool visible);
 
-    KIVQRadioButtonImpl* impl() const;
-
 Q_SIGNALS:
     // Every mouse press, after Qt has handled it.
     void pressedEvent();
 
 protected:
     bool hitButton(const QPoint& pos) const override;
-    void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 };
 
 } // namespace KIVQtLib

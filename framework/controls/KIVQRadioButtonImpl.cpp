@@ -1,10 +1,8 @@
 #include "KIVQRadioButtonImpl.h"
 
 #include "KIVQRadioButton.h"
-#include "core/JsonAttr.h"
+#include "core/ControlJson.h"
 #include "theme/KIVQResourceManager.h"
-
-#include <json/json.h>
 
 #include <QIcon>
 #include <QPainter>
@@ -122,21 +120,16 @@ void KIVQRadioButtonImpl::onLanguageChanged()
     caption.languageChanged(m_button);
 }
 
-bool KIVQRadioButtonImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQRadioButtonImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-    look.ioStyles(e, read);
-
-    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
-    attr.io("pushlike", pushLike, false);
+    look.ioStyles(io);
+    io.keepAbsentKeys();
+    io.attr("pushlike", pushLike, false);
     // Icons belong to the program like the caption: a theme entry styles every radio button alike.
-    if (!read || !KIVQResourceManager::getInstance()->isLoadFromThemeRes())
-        look.ioIcons(attr, false);
-    look.ioPlacement(attr, 0);
-    caption.io(attr, m_button);
-    return true;
+    if (!io.isReading() || !io.fromTheme())
+        look.ioIcons(io, false);
+    look.ioPlacement(io, 0);
+    caption.io(io, m_button);
 }
 
 } // namespace KIVQtLib

@@ -18,7 +18,7 @@ public:
 
     void paint(QPainter* painter, const QRect& rect) override;
     void onLanguageChanged() override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     // An icon of natural size natural scaled, keeping its aspect ratio, to the largest size that fits
     // the rectangle's width and half its height; invalid when either is empty.

@@ -2,21 +2,13 @@
 
 #include "KIVQSwitchImpl.h"
 
+#include <algorithm>
+
 namespace KIVQtLib {
 
-KIVQSwitch::KIVQSwitch(QWidget* parent) : QWidget(parent)
+KIVQSwitch::KIVQSwitch(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQSwitchImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
-}
-
-KIVQSwitch::~KIVQSwitch() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQSwitch)
-
-KIVQSwitchImpl* KIVQSwitch::impl() const
-{
-    return static_cast<KIVQSwitchImpl*>(m_impl.get());
+    attachImpl();
 }
 
 const QString& KIVQSwitch::getLeftText() const
@@ -128,33 +120,6 @@ const TextStyleDesc& KIVQSwitch::getTextStyle(SwitchPosition position) const
 void KIVQSwitch::setTextStyle(SwitchPosition position, const TextStyleDesc& style)
 {
     (position == SwitchLeft ? impl()->leftTextStyle : impl()->rightTextStyle) = style;
-}
-
-void KIVQSwitch::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
-}
-
-void KIVQSwitch::enterEvent(QEvent*)
-{
-    m_impl->onMouseEnter();
-}
-
-void KIVQSwitch::leaveEvent(QEvent*)
-{
-    m_impl->onMouseLeave();
-}
-
-// Any button presses.
-void KIVQSwitch::mousePressEvent(QMouseEvent*)
-{
-    m_impl->onMousePress();
-    impl()->toggle();
-}
-
-void KIVQSwitch::mouseReleaseEvent(QMouseEvent*)
-{
-    m_impl->onMouseRelease();
 }
 
 ControlInfo KIVQSwitch::getProps()

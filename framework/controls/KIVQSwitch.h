@@ -18,14 +18,12 @@ enum SwitchPosition
 // A two-position toggle: a square thumb slides along a track when the control is pressed, with a
 // caption at each end. The position flag flips when the thumb arrives; a press while it moves only
 // changes the look. A program reads the position through getIsSwitchToLeft.
-class KIVQTLIB_EXPORT KIVQSwitch : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQSwitch : public KIVQControlBase<KIVQSwitch, QWidget, KIVQSwitchImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQSwitch(QWidget* parent = nullptr);
-    ~KIVQSwitch() override;
 
     static const char* typeName() { return "qtswitch"; }
     static QWidget* createKIVQSwitch() { return new KIVQSwitch; }
@@ -59,15 +57,6 @@ public:
     void setBackgroundStyle(CommonCtrlState state, const FillStyle& fill);
     const TextStyleDesc& getTextStyle(SwitchPosition position) const;
     void setTextStyle(SwitchPosition position, const TextStyleDesc& style);
-
-    KIVQSwitchImpl* impl() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 } // namespace KIVQtLib

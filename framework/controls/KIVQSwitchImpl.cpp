@@ -1,10 +1,7 @@
 #include "KIVQSwitchImpl.h"
 
 #include "KIVQSwitch.h"
-#include "core/JsonAttr.h"
-#include "theme/KIVQResourceManager.h"
-
-#include <json/json.h>
+#include "core/ControlJson.h"
 
 #include <QVariantAnimation>
 
@@ -87,51 +84,42 @@ void KIVQSwitchImpl::paint(QPainter* painter, const QRect& rect)
     }
 }
 
-bool KIVQSwitchImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQSwitchImpl::onMousePress(QMouseEvent* event)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-    // The position belongs to the program; a theme entry styles every switch alike.
-    const bool fromTheme = KIVQResourceManager::getInstance()->isLoadFromThemeRes();
+    KIVQWidgetBaseImpl::onMousePress(event);
+    toggle();
+}
 
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e)) {
-            if (!applySlotEntry(background, kBackgroundCode, entry) && !applyStateEntry(thumbStyles, kThumbCode, entry) &&
-                !applySlotEntry(leftTextStyle, kLeftTextCode, entry))
-                applySlotEntry(rightTextStyle, kRightTextCode, entry);
-        }
-    } else {
-        StyleWriter styles;
-        styles.slot(background, kBackgroundCode);
-        styles.states(thumbStyles, kThumbCode);
-        styles.slot(leftTextStyle, kLeftTextCode);
-        styles.slot(rightTextStyle, kRightTextCode);
-        styles.store(e, true);
-    }
+void KIVQSwitchImpl::serializeJson(ControlJson& io)
+{
+    const bool read = io.isReading();
+    io.styles({{kBackgroundCode, &background},
+               {kThumbCode, &thumbStyles},
+               {kLeftTextCode, &leftTextStyle},
+               {kRightTextCode, &rightTextStyle}},
+              ControlJson::EmptyStyles::WriteNull);
 
     // Outside a theme entry an absent caption is empty, an absent thumb side 25 and an absent "on"
     // means the left end; speed and margin change only when present.
-    AttrIO attr(e, read, AttrIO::AbsentKeys::Reset);
-    attr.io("leftText", leftText, QString());
-    attr.io("rightText", rightText, QString());
+    io.attr("leftText", leftText, QString());
+    io.attr("rightText", rightText, QString());
     int w = thumbSize.width();
     int h = thumbSize.height();
-    attr.io("thumbW", w, read ? kDefaultThumb : 0);
-    attr.io("thumbH", h, read ? kDefaultThumb : 0);
+    io.attr("thumbW", w, read ? kDefaultThumb : 0);
+    io.attr("thumbH", h, read ? kDefaultThumb : 0);
     thumbSize = QSize(w, h);
     int ms = int(std::min<unsigned>(speed, unsigned(INT_MAX)));
-    if (attr.io("speed", ms, kDefaultSpeed))
+    if (io.attr("speed", ms, kDefaultSpeed))
         speed = unsigned(std::max(ms, 0));
-    if (!read || !fromTheme) {
+    // The position belongs to the program; a theme entry styles every switch alike.
+    if (!read || !io.fromTheme()) {
         bool right = !switchToLeft;
-        attr.ioBool("on", right, false);
+        io.attrBool("on", right, false);
         switchToLeft = !right;
     }
     int m = margin;
-    if (attr.io("margin", m, kDefaultMargin))
+    if (io.attr("margin", m, kDefaultMargin))
         margin = m;
-    return true;
 }
 
 } // namespace KIVQtLib

@@ -19,7 +19,9 @@ public:
     KIVQSwitchImpl(KIVQSwitch* owner, const QString& typeName);
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
+    // Any button presses, and starts a movement.
+    void onMousePress(QMouseEvent* event) override;
 
     // Starts a movement towards the other end unless one is running.
     void toggle();
