@@ -37,14 +37,6 @@ QRect inkBounds(const QImage& image)
     return ink;
 }
 
-QImage shot(QWidget& w)
-{
-    QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    w.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
-
 const char kSquareSvg[] = "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='20'>"
                           "<rect width='20' height='20' fill='#00ff00'/></svg>";
 
@@ -124,7 +116,7 @@ void tst_KIVQImage::placement()
     image.setImagePath(QStringLiteral("pos40.png"));
     image.setStretchDraw(stretch);
     image.setAlignType(DockLayoutType(hor), DockLayoutType(ver));
-    const QImage pixels = shot(image);
+    const QImage pixels = paintedPixels(image);
     const QRect visible = target & image.rect();
     QCOMPARE(inkBounds(pixels), visible);
     if (!stretch) {
@@ -141,10 +133,10 @@ void tst_KIVQImage::pictureSources()
     image.setImagePath(QStringLiteral("icons/Square.SVG"));
     QCOMPARE(image.getSvgPath(), QStringLiteral("icons/Square.SVG"));
     image.setImagePath(QStringLiteral("square.svg"));
-    QCOMPARE(shot(image).pixel(10, 10), qRgb(0, 255, 0));
+    QCOMPARE(paintedPixels(image).pixel(10, 10), qRgb(0, 255, 0));
     image.setImagePath(QStringLiteral("red.png"));
     QVERIFY(image.getSvgPath().isEmpty());
-    QCOMPARE(shot(image).pixel(10, 10), qRgb(0, 0, 255));
+    QCOMPARE(paintedPixels(image).pixel(10, 10), qRgb(0, 0, 255));
 
     // A handed image wins over the image name, and survives a new name.
     QImage handed(4, 4, QImage::Format_ARGB32);
@@ -152,12 +144,12 @@ void tst_KIVQImage::pictureSources()
     image.setImage(&handed);
     image.setImagePath(QStringLiteral("pos40.png"));
     QVERIFY(image.getImage());
-    QCOMPARE(shot(image).pixel(10, 10), qRgb(255, 0, 0));
+    QCOMPARE(paintedPixels(image).pixel(10, 10), qRgb(255, 0, 0));
     // An SVG is drawn instead, and setting one forgets the handed image.
     image.setSvgPath(QStringLiteral("square.svg"));
     QVERIFY(!image.getImage());
     QVERIFY(image.getImagePath().isEmpty());
-    QCOMPARE(shot(image).pixel(10, 10), qRgb(0, 255, 0));
+    QCOMPARE(paintedPixels(image).pixel(10, 10), qRgb(0, 255, 0));
 
     QSignalSpy clicks(&image, &KIVQImage::clicked);
     sendMouse(&image, QEvent::MouseButtonRelease, QPoint(19, 19));
@@ -175,7 +167,7 @@ void tst_KIVQImage::handedImageOutlivesCallersCopy()
     }
     QVERIFY(image.getImage());
     QCOMPARE(image.getImage()->pixel(0, 0), qRgb(255, 0, 0));
-    QCOMPARE(shot(image).pixel(5, 5), qRgb(255, 0, 0));
+    QCOMPARE(paintedPixels(image).pixel(5, 5), qRgb(255, 0, 0));
     image.setImage(nullptr);
     QVERIFY(!image.getImage());
 }
@@ -187,7 +179,7 @@ void tst_KIVQImage::svgRecolourKeepsAlpha()
     image.setSvgPath(QStringLiteral("square.svg"));
     image.setSvgColor(QColor(255, 0, 0, 128));
     QVERIFY(image.getUseSvgColor());
-    const QColor seen = shot(image).pixelColor(10, 10);
+    const QColor seen = paintedPixels(image).pixelColor(10, 10);
     QCOMPARE(seen.alpha(), 128);
     QCOMPARE(seen.red(), 255);
     QCOMPARE(seen.green(), 0);
