@@ -1,7 +1,11 @@
+#include "KIVQCheckBox.h"
+#include "KIVQImage.h"
 #include "KIVQLabel.h"
 #include "KIVQPushButton.h"
+#include "KIVQRadioButton.h"
 #include "KIVQScrollBar.h"
 #include "KIVQSpacer.h"
+#include "KIVQSwitch.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -13,6 +17,10 @@ void registerBasicControls()
     kivRegisterControl<KIVQLabel>({"label"}, true);
     kivRegisterControl<KIVQScrollBar>({"scrollbar"}, true);
     kivRegisterControl<KIVQSpacer>({}, true);
+    kivRegisterControl<KIVQImage>({"picture", "image"}, true);
+    kivRegisterControl<KIVQCheckBox>({"checkbox"}, true);
+    kivRegisterControl<KIVQRadioButton>({"radio", "radiobox"}, true);
+    kivRegisterControl<KIVQSwitch>({"switch"}, true);
 }
 
 } // namespace KIVQtLib

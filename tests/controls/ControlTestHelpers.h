@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QMouseEvent>
 #include <QString>
 #include <QTemporaryDir>
@@ -35,6 +36,15 @@ inline void sendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::Mous
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, pos, w->mapToGlobal(pos), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &event);
+}
+
+// What the widget and its children paint, on transparency: no window background.
+inline QImage paintedPixels(QWidget& w)
+{
+    QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    w.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
 }
 
 inline void sendEvent(QWidget* w, QEvent::Type type)
