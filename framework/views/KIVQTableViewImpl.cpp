@@ -40,6 +40,7 @@ KIVQTableViewImpl::KIVQTableViewImpl(KIVQTableView* owner, const QString& typeNa
     FillStyle noFill;
     noFill.draw = false;
     itemBackgrounds.set(kAllStates, noFill);
+    checkLook.showText = false;
 }
 
 KIVQTableViewImpl::~KIVQTableViewImpl() = default;
@@ -91,10 +92,7 @@ QRect KIVQTableViewImpl::checkArea(const QRect& cell) const
 
 void KIVQTableViewImpl::paintCheck(QPainter* painter, const QRect& cell, bool checked)
 {
-    // Interim: the check-box painter lands with the check box; until then the image is drawn in its place.
-    IconStyleDesc left;
-    left.horAlign = 0;
-    paintImageOrSvg(painter, checked ? checkedImage : uncheckedImage, left, checkArea(cell));
+    checkLook.paint(painter, checkArea(cell), QString(), checked, CtrlNormal, true);
 }
 
 void KIVQTableViewImpl::setCheckImage(bool checked, const QString& path)
@@ -102,6 +100,10 @@ void KIVQTableViewImpl::setCheckImage(bool checked, const QString& path)
     if (const QImage* image = KIVQResourceManager::getInstance()->getImage(path); image && !image->isNull())
         checkImageSize = image->size();
     (checked ? checkedImage : uncheckedImage) = path;
+    if (checked)
+        checkLook.setCheckedIcon(path);
+    else
+        checkLook.setUncheckIcon(path);
 }
 
 KIVQContainer* KIVQTableViewImpl::columnWidget(int column) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CheckBoxLook.h"
 #include "core/KIVQWidgetBaseImpl.h"
 #include "core/StateStyles.h"
 
@@ -10,7 +11,6 @@
 
 namespace KIVQtLib {
 
-class KIVQCheckBox;
 class KIVQContainer;
 class KIVQTableView;
 
@@ -55,7 +55,8 @@ public:
     int hoveredRow = -1;
     int scrollbarSize = 23;
     int scrollbarBtnSize = 23;
-    KIVQCheckBox* checkBox = nullptr;
+    // Paints the check boxes of the check column and the header; caption hidden, no background.
+    CheckBoxLook checkLook;
     bool checkStyle = false;
     QSize checkImageSize{24, 24};
     QString checkedImage = QStringLiteral("IDB_CHECKED");

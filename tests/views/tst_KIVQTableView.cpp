@@ -76,6 +76,7 @@ private Q_SLOTS:
     void textStartInCheckColumn_data();
     void textStartInCheckColumn();
     void centredIconWithoutText();
+    void checkImagesFollowStates();
     void checkToggle_data();
     void checkToggle();
     void headerCheckLeavesRows();
@@ -303,6 +304,29 @@ void tst_KIVQTableView::centredIconWithoutText()
     const QRect ink = inkOf(t.viewportImage(), kBlue, cell);
     QCOMPARE(ink.size(), QSize(10, 10));
     QCOMPARE(ink.left(), inner.left() + (inner.width() - 10) / 2);
+}
+
+void tst_KIVQTableView::checkImagesFollowStates()
+{
+    const QRgb on = 0xff00ff00;
+    cacheImage(QStringLiteral("on.png"), QSize(16, 16), on);
+    cacheImage(QStringLiteral("off.png"), QSize(16, 16), kBlue);
+    Table t(2, 2);
+    t.view.setCheckstyle(true);
+    t.view.setCheckBoxImage(true, QStringLiteral("on.png"));
+    t.view.setCheckBoxImage(false, QStringLiteral("off.png"));
+    t.model.item(0, 0)->setCheckState(Qt::Checked);
+    const QImage cells = t.viewportImage();
+    const QRect checked = inkOf(cells, on, t.cell(0, 0));
+    QCOMPARE(checked, QRect(t.cell(0, 0).left() + 5, t.cell(0, 0).top() + 7, 16, 16));
+    QCOMPARE(inkOf(cells, kBlue, t.cell(1, 0)).size(), QSize(16, 16));
+    QVERIFY(inkOf(cells, on, t.cell(1, 0)).isEmpty());
+
+    KIVQTableHeader* header = t.view.tableHeader(Qt::Horizontal);
+    QCOMPARE(inkOf(header->viewport()->grab().toImage(), kBlue, header->viewport()->rect()).left(), 5);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(10, header->height() / 2));
+    QVERIFY(t.view.isHeaderChecked());
+    QCOMPARE(inkOf(header->viewport()->grab().toImage(), on, header->viewport()->rect()).left(), 5);
 }
 
 void tst_KIVQTableView::checkToggle_data()
