@@ -2,6 +2,7 @@
 #include "KIVQPushButton.h"
 #include "KIVQScrollBar.h"
 #include "KIVQSpacer.h"
+#include "KIVQStackContainer.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -16,6 +17,9 @@ void registerBasicControls()
     kivRegisterQtControl("qtscrollbar", &KIVQScrollBar::createKIVQScrollBar, KIVQScrollBar::getProps(), true);
     kivRegisterDefaultControl("scrollbar", &KIVQScrollBar::createKIVQScrollBar);
     kivRegisterQtControl("qtspacer", &KIVQSpacer::createKIVQSpacer, KIVQSpacer::getProps(), true);
+    kivRegisterQtControl("qtstackcontainer", &KIVQStackContainer::createKIVQStackContainer,
+                         KIVQStackContainer::getProps(), true);
+    kivRegisterDefaultControl("stackcontainer", &KIVQStackContainer::createKIVQStackContainer);
 }
 
 } // namespace KIVQtLib
