@@ -1,4 +1,5 @@
 #include "KIVQLabel.h"
+#include "KIVQLineEdit.h"
 #include "KIVQPushButton.h"
 #include "KIVQScrollBar.h"
 #include "KIVQSpacer.h"
@@ -20,6 +21,8 @@ void registerBasicControls()
     kivRegisterQtControl("qtstackcontainer", &KIVQStackContainer::createKIVQStackContainer,
                          KIVQStackContainer::getProps(), true);
     kivRegisterDefaultControl("stackcontainer", &KIVQStackContainer::createKIVQStackContainer);
+    kivRegisterQtControl("qtdedit", &KIVQLineEdit::createKIVQLineEdit, KIVQLineEdit::getProps(), true);
+    kivRegisterDefaultControl("dedit", &KIVQLineEdit::createKIVQLineEdit);
 }
 
 } // namespace KIVQtLib
