@@ -2,6 +2,7 @@
 #include "KIVQLineEdit.h"
 #include "KIVQPushButton.h"
 #include "KIVQScrollBar.h"
+#include "KIVQScrollView.h"
 #include "KIVQSpacer.h"
 #include "KIVQStackContainer.h"
 #include "core/KIVQtLib.h"
@@ -23,6 +24,8 @@ void registerBasicControls()
     kivRegisterDefaultControl("stackcontainer", &KIVQStackContainer::createKIVQStackContainer);
     kivRegisterQtControl("qtdedit", &KIVQLineEdit::createKIVQLineEdit, KIVQLineEdit::getProps(), true);
     kivRegisterDefaultControl("dedit", &KIVQLineEdit::createKIVQLineEdit);
+    kivRegisterQtControl("qtscrollview", &KIVQScrollView::createKIVQScrollView, KIVQScrollView::getProps(), true);
+    kivRegisterDefaultControl("scrollview", &KIVQScrollView::createKIVQScrollView);
 }
 
 } // namespace KIVQtLib
