@@ -5,6 +5,7 @@
 #include "KIVQScrollView.h"
 #include "KIVQSpacer.h"
 #include "KIVQStackContainer.h"
+#include "KIVQTextEdit.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -26,6 +27,7 @@ void registerBasicControls()
     kivRegisterDefaultControl("dedit", &KIVQLineEdit::createKIVQLineEdit);
     kivRegisterQtControl("qtscrollview", &KIVQScrollView::createKIVQScrollView, KIVQScrollView::getProps(), true);
     kivRegisterDefaultControl("scrollview", &KIVQScrollView::createKIVQScrollView);
+    kivRegisterQtControl("qttext", &KIVQTextEdit::createKIVQTextEdit, KIVQTextEdit::getProps(), true);
 }
 
 } // namespace KIVQtLib

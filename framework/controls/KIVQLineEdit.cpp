@@ -10,6 +10,8 @@ KIVQLineEdit::KIVQLineEdit(QWidget* parent) : QLineEdit(parent)
 {
     m_impl.reset(new KIVQLineEditImpl(this, QString::fromLatin1(typeName())));
     m_impl->applyTheme();
+    // Painting shows the state's text style from the first paint on.
+    impl()->applyTextStyle();
     setFrame(false);
     // QLineEdit paints no background of its own; the Impl's fill shows through.
     setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
