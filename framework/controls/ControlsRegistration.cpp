@@ -4,6 +4,7 @@
 #include "KIVQScrollBar.h"
 #include "KIVQScrollView.h"
 #include "KIVQSpacer.h"
+#include "KIVQSpinBox.h"
 #include "KIVQStackContainer.h"
 #include "KIVQTextEdit.h"
 #include "core/KIVQtLib.h"
@@ -28,6 +29,8 @@ void registerBasicControls()
     kivRegisterQtControl("qtscrollview", &KIVQScrollView::createKIVQScrollView, KIVQScrollView::getProps(), true);
     kivRegisterDefaultControl("scrollview", &KIVQScrollView::createKIVQScrollView);
     kivRegisterQtControl("qttext", &KIVQTextEdit::createKIVQTextEdit, KIVQTextEdit::getProps(), true);
+    for (const char* name : {"qtspinbox", "spinbox", "dnumedit"})
+        kivRegisterDefaultControl(name, &KIVQSpinBox::createKIVQSpinBox);
 }
 
 } // namespace KIVQtLib
