@@ -14,23 +14,17 @@ namespace KIVQtLib {
 // Basic, input, scrolling and paging controls register here as they land.
 void registerBasicControls()
 {
-    kivRegisterQtControl("qtbutton", &KIVQPushButton::createKIVQPushButton, KIVQPushButton::getProps(), true);
-    kivRegisterDefaultControl("button", &KIVQPushButton::createKIVQPushButton);
-    kivRegisterQtControl("qtlabel", &KIVQLabel::createKIVQLabel, KIVQLabel::getProps(), true);
-    kivRegisterDefaultControl("label", &KIVQLabel::createKIVQLabel);
-    kivRegisterQtControl("qtscrollbar", &KIVQScrollBar::createKIVQScrollBar, KIVQScrollBar::getProps(), true);
-    kivRegisterDefaultControl("scrollbar", &KIVQScrollBar::createKIVQScrollBar);
-    kivRegisterQtControl("qtspacer", &KIVQSpacer::createKIVQSpacer, KIVQSpacer::getProps(), true);
-    kivRegisterQtControl("qtstackcontainer", &KIVQStackContainer::createKIVQStackContainer,
-                         KIVQStackContainer::getProps(), true);
-    kivRegisterDefaultControl("stackcontainer", &KIVQStackContainer::createKIVQStackContainer);
-    kivRegisterQtControl("qtdedit", &KIVQLineEdit::createKIVQLineEdit, KIVQLineEdit::getProps(), true);
-    kivRegisterDefaultControl("dedit", &KIVQLineEdit::createKIVQLineEdit);
-    kivRegisterQtControl("qtscrollview", &KIVQScrollView::createKIVQScrollView, KIVQScrollView::getProps(), true);
-    kivRegisterDefaultControl("scrollview", &KIVQScrollView::createKIVQScrollView);
-    kivRegisterQtControl("qttext", &KIVQTextEdit::createKIVQTextEdit, KIVQTextEdit::getProps(), true);
+    kivRegisterControl<KIVQPushButton>({"button"}, true);
+    kivRegisterControl<KIVQLabel>({"label"}, true);
+    kivRegisterControl<KIVQScrollBar>({"scrollbar"}, true);
+    kivRegisterControl<KIVQSpacer>({}, true);
+    kivRegisterControl<KIVQStackContainer>({"stackcontainer"}, true);
+    kivRegisterControl<KIVQLineEdit>({"dedit"}, true);
+    kivRegisterControl<KIVQScrollView>({"scrollview"}, true);
+    kivRegisterControl<KIVQTextEdit>({}, true);
+    // No designer description: the property list and the ribbon build it in code.
     for (const char* name : {"qtspinbox", "spinbox", "dnumedit"})
-        kivRegisterDefaultControl(name, &KIVQSpinBox::createKIVQSpinBox);
+        kivRegisterDefaultControl(name, &KIVQSpinBox::createControl);
 }
 
 } // namespace KIVQtLib

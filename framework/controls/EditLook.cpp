@@ -1,5 +1,6 @@
 #include "EditLook.h"
 
+#include "core/ControlJson.h"
 #include "core/KIVQPaintHelpers.h"
 #include "core/KIVQtLib.h"
 
@@ -42,14 +43,10 @@ void EditLook::paint(QPainter* painter, const QRect& rect, int state, const QMar
     KIVQPaintHelpers::paintText(painter, placeholderText, placeholderStyle, inner);
 }
 
-void EditLook::writeStyles(Json::Value& element, int placeholderCode) const
+void EditLook::writeStyles(ControlJson& io, int placeholderCode)
 {
-    StyleWriter styles;
-    styles.states(backgrounds, kBackgroundCode);
-    styles.states(textStyles, kTextStyleCode);
-    // Last, because reading any entry after it would copy a text style over the placeholder style.
-    styles.slot(placeholderStyle, placeholderCode);
-    styles.store(element, true);
+    io.styles({{kBackgroundCode, &backgrounds}, {kTextStyleCode, &textStyles}, {placeholderCode, &placeholderStyle}},
+              ControlJson::EmptyStyles::WriteNull);
 }
 
 } // namespace KIVQtLib

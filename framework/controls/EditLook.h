@@ -10,6 +10,10 @@ class QRect;
 class QWidget;
 
 namespace KIVQtLib {
+class ControlJson;
+}
+
+namespace KIVQtLib {
 
 // The look the line edit and the text edit share: a background and a text style per state, and a
 // placeholder text with its own style. Hover has no look of its own: it shows the normal state.
@@ -28,8 +32,10 @@ struct KIVQTLIB_EXPORT EditLook
     void applyTextStyle(QWidget* edit, int state) const;
     // The state's background over rect, then, while the edit is empty, the placeholder inside the margins.
     void paint(QPainter* painter, const QRect& rect, int state, const QMargins& margins, bool empty) const;
-    // Backgrounds from code 0, text styles from code 4, then the placeholder under its own code.
-    void writeStyles(Json::Value& element, int placeholderCode) const;
+    // Backgrounds from code 0, text styles from code 4, then the placeholder under its own code; "style"
+    // is null when nothing is named. Last, because reading any entry after the placeholder's would
+    // copy a text style over it.
+    void writeStyles(ControlJson& io, int placeholderCode);
 };
 
 } // namespace KIVQtLib

@@ -6,24 +6,14 @@
 
 namespace KIVQtLib {
 
-KIVQLineEdit::KIVQLineEdit(QWidget* parent) : QLineEdit(parent)
+KIVQLineEdit::KIVQLineEdit(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQLineEditImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
-    // Painting shows the state's text style from the first paint on.
-    impl()->applyTextStyle();
     setFrame(false);
     // QLineEdit paints no background of its own; the Impl's fill shows through.
     setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-}
-
-KIVQLineEdit::~KIVQLineEdit() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQLineEdit)
-
-KIVQLineEditImpl* KIVQLineEdit::impl() const
-{
-    return static_cast<KIVQLineEditImpl*>(m_impl.get());
+    attachImpl();
+    // Painting shows the state's text style from the first paint on.
+    impl()->applyTextStyle();
 }
 
 void KIVQLineEdit::setBackground(CtrlState state, const FillStyle& fill)
@@ -128,20 +118,6 @@ void KIVQLineEdit::focusOutEvent(QFocusEvent* event)
     impl()->enterState(CtrlNormal);
 }
 
-void KIVQLineEdit::enterEvent(QEvent* event)
-{
-    QWidget::enterEvent(event);
-    if (impl()->state() != CtrlPressed)
-        impl()->enterState(CtrlHover);
-}
-
-void KIVQLineEdit::leaveEvent(QEvent* event)
-{
-    QWidget::leaveEvent(event);
-    if (impl()->state() != CtrlPressed)
-        impl()->enterState(CtrlNormal);
-}
-
 void KIVQLineEdit::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
@@ -149,9 +125,10 @@ void KIVQLineEdit::changeEvent(QEvent* event)
         impl()->enterState(isEnabled() ? (hasFocus() ? CtrlPressed : CtrlNormal) : CtrlDisabled);
 }
 
+// The Impl's background first, then QLineEdit's text, selection and cursor on top.
 void KIVQLineEdit::paintEvent(QPaintEvent* event)
 {
-    m_impl->paintEvent();
+    KIVQControlBase::paintEvent(event);
     QLineEdit::paintEvent(event);
 }
 

@@ -11,14 +11,12 @@ class KIVQLineEditImpl;
 // A single-line text entry over a themed background, with a text style per state and a styled
 // placeholder. The state follows focus: pressed while focused, disabled while disabled. Password mode
 // refuses select-all, copy and paste; shortcut mode turns key presses into names such as CTRL+ALT+S.
-class KIVQTLIB_EXPORT KIVQLineEdit : public QLineEdit, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQLineEdit : public KIVQControlBase<KIVQLineEdit, QLineEdit, KIVQLineEditImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQLineEdit(QWidget* parent = nullptr);
-    ~KIVQLineEdit() override;
 
     static const char* typeName() { return "qtdedit"; }
     static QWidget* createKIVQLineEdit() { return new KIVQLineEdit; }
@@ -44,14 +42,10 @@ public:
     void setEditMargin(int top, int bottom, int left, int right);
     void getEditMargin(int& top, int& bottom, int& left, int& right) const;
 
-    KIVQLineEditImpl* impl() const;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };

@@ -1,8 +1,7 @@
 #include "KIVQLineEditImpl.h"
 
 #include "KIVQLineEdit.h"
-#include "core/JsonAttr.h"
-#include "core/JsonRead.h"
+#include "core/ControlJson.h"
 
 #include <json/json.h>
 
@@ -33,6 +32,20 @@ void KIVQLineEditImpl::enterState(CtrlState state)
 void KIVQLineEditImpl::applyTextStyle()
 {
     look.applyTextStyle(m_edit, m_state);
+}
+
+void KIVQLineEditImpl::onMouseEnter()
+{
+    m_hover = true;
+    if (m_state != CtrlPressed)
+        enterState(CtrlHover);
+}
+
+void KIVQLineEditImpl::onMouseLeave()
+{
+    m_hover = false;
+    if (m_state != CtrlPressed)
+        enterState(CtrlNormal);
 }
 
 void KIVQLineEditImpl::onCreateComplete()
@@ -68,23 +81,20 @@ std::optional<QString> KIVQLineEditImpl::shortcutText(const QKeyEvent& event)
     return parts.join(QLatin1Char('+'));
 }
 
-bool KIVQLineEditImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQLineEditImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
+    Json::Value& e = io.element();
 
-    if (!read) {
-        look.writeStyles(e, kPlaceholderCode);
-        AttrIO attr(e, false);
+    if (!io.isReading()) {
+        look.writeStyles(io, kPlaceholderCode);
         QString text = m_edit->text();
-        attr.io("text", text, QString());
+        io.attr("text", text, QString());
         bool password = m_edit->getIsPassword();
-        attr.io("ispassord", password, false);
-        attr.io("tip", look.placeholderText, QString());
-        attr.io("shortcut", shortcutMode, false);
+        io.attr("ispassord", password, false);
+        io.attr("tip", look.placeholderText, QString());
+        io.attr("shortcut", shortcutMode, false);
         const QMargins m = m_edit->contentsMargins();
-        Json::Value& out = attr.writable();
+        Json::Value& out = io.attrs().writable();
         // A zero right or bottom margin is written beside a non-zero left or top one, because a reader
         // takes a missing one to equal its partner.
         const auto writeMargin = [&out](const char* key, int value, bool evenZero) {
@@ -95,7 +105,7 @@ bool KIVQLineEditImpl::serializeJsonValue(Json::Value** json, bool read)
         writeMargin("rightMargin", m.right(), m.left() != 0);
         writeMargin("topMargin", m.top(), false);
         writeMargin("bottomMargin", m.bottom(), m.top() != 0);
-        return true;
+        return;
     }
 
     for (const StyleEntry& entry : readStyleEntries(e)) {
@@ -105,19 +115,20 @@ bool KIVQLineEditImpl::serializeJsonValue(Json::Value** json, bool read)
         applySlotEntry(look.placeholderStyle, kPlaceholderCode, entry);
     }
 
-    if (jsonHasMember(e, "attr")) {
-        AttrIO kept(e, true, AttrIO::AbsentKeys::Keep);
+    if (io.hasAttr()) {
+        io.keepAbsentKeys();
+        // The program owns the text: a theme entry never replaces it.
         QString text;
-        if (kept.io("text", text, QString()))
+        if (!io.fromTheme() && io.attr("text", text, QString()))
             m_edit->setText(text);
         bool password = false;
-        if (kept.io("ispassord", password, false) && password)
+        if (io.attr("ispassord", password, false) && password)
             m_edit->setIsPassword(true);
-        kept.io("tip", look.placeholderText, QString());
-        kept.io("shortcut", shortcutMode, false);
+        io.attr("tip", look.placeholderText, QString());
+        io.attr("shortcut", shortcutMode, false);
 
         // Absent margins reset, a missing right or bottom one to its partner; under a theme entry they keep.
-        AttrIO attr(e, true);
+        AttrIO attr(e, true, AttrIO::AbsentKeys::Reset, io.fromTheme());
         QMargins m = m_edit->contentsMargins();
         int left = m.left(), right = m.right(), top = m.top(), bottom = m.bottom();
         attr.io("leftMargin", left, 0);
@@ -128,7 +139,6 @@ bool KIVQLineEditImpl::serializeJsonValue(Json::Value** json, bool read)
     }
     applyTextStyle();
     m_edit->update();
-    return true;
 }
 
 } // namespace KIVQtLib

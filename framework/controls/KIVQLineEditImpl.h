@@ -19,8 +19,14 @@ public:
     KIVQLineEditImpl(KIVQLineEdit* owner, const QString& typeName);
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
     void onCreateComplete() override;
+    // Hover shows no look of its own, and a focused edit keeps its state.
+    void onMouseEnter() override;
+    void onMouseLeave() override;
+    // Mouse presses and releases belong to the text: the state follows focus.
+    void onMousePress(QMouseEvent*) override {}
+    void onMouseRelease(QMouseEvent*) override {}
 
     // Sets the state, applies its text style and repaints at once.
     void enterState(CtrlState state);

@@ -8,9 +8,8 @@
 
 namespace KIVQtLib {
 
-KIVQScrollView::KIVQScrollView(QWidget* parent) : QScrollArea(parent)
+KIVQScrollView::KIVQScrollView(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQScrollViewImpl(this, QString::fromLatin1(typeName())));
     m_horizontal = new KIVQScrollBar(Qt::Horizontal, this);
     m_vertical = new KIVQScrollBar(Qt::Vertical, this);
     KIVQWidgetBaseImpl::markInternalChild(m_horizontal);
@@ -20,16 +19,7 @@ KIVQScrollView::KIVQScrollView(QWidget* parent) : QScrollArea(parent)
     setFrameStyle(0);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     viewport()->installEventFilter(this);
-    m_impl->applyTheme();
-}
-
-KIVQScrollView::~KIVQScrollView() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQScrollView)
-
-KIVQScrollViewImpl* KIVQScrollView::impl() const
-{
-    return static_cast<KIVQScrollViewImpl*>(m_impl.get());
+    attachImpl();
 }
 
 KIVQScrollBar* KIVQScrollView::styledScrollBar(bool hor) const
@@ -69,20 +59,20 @@ void KIVQScrollView::setVScrollPos(int pos)
 
 void KIVQScrollView::setDelegateItemVisible(bool visible)
 {
-    m_impl->setDelegateItemVisible(visible);
+    impl()->setDelegateItemVisible(visible);
 }
 
 bool KIVQScrollView::getDelegateItemVisible() const
 {
-    return m_impl->getDelegateItemVisible();
+    return impl()->getDelegateItemVisible();
 }
 
 bool KIVQScrollView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == viewport() && event->type() == QEvent::Paint) {
+    if (watched == viewport() && event->type() == QEvent::Paint && impl()) {
         // Under the content: the event goes on to the viewport and the content paints over it.
         QPainter painter(viewport());
-        m_impl->paint(&painter, viewport()->rect());
+        impl()->paint(&painter, viewport()->rect());
         return false;
     }
     return QScrollArea::eventFilter(watched, event);

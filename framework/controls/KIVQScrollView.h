@@ -12,14 +12,13 @@ class KIVQScrollViewImpl;
 
 // A scroll area with two themed KIVQScrollBar bars and a themed background under its viewport. Once
 // its children are built it scrolls the first container among them.
-class KIVQTLIB_EXPORT KIVQScrollView : public QScrollArea, public IKIVQWidgetBase, public ScrollBarStyling
+class KIVQTLIB_EXPORT KIVQScrollView : public KIVQControlBase<KIVQScrollView, QScrollArea, KIVQScrollViewImpl>,
+                                       public ScrollBarStyling
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQScrollView(QWidget* parent = nullptr);
-    ~KIVQScrollView() override;
 
     static const char* typeName() { return "qtscrollview"; }
     static QWidget* createKIVQScrollView() { return new KIVQScrollView; }
@@ -36,8 +35,6 @@ public:
 
     void setDelegateItemVisible(bool visible);
     bool getDelegateItemVisible() const;
-
-    KIVQScrollViewImpl* impl() const;
 
 Q_SIGNALS:
     // Each scroll step, with the distances the content moved.

@@ -1,10 +1,10 @@
 #include "KIVQScrollViewImpl.h"
 
 #include "KIVQScrollView.h"
+#include "core/ControlJson.h"
 #include "core/JsonRead.h"
-#include "core/KIVQContainer.h"
 #include "core/KIVQtLib.h"
-#include "core/StateStyles.h"
+#include "core/layout/KIVQContainer.h"
 
 #include <json/json.h>
 
@@ -37,13 +37,11 @@ void KIVQScrollViewImpl::onCreateComplete()
     }
 }
 
-bool KIVQScrollViewImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQScrollViewImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
+    Json::Value& e = io.element();
 
-    if (read) {
+    if (io.isReading()) {
         // Any code of 0 or more names the background; the last one found wins.
         for (const StyleEntry& entry : readStyleEntries(e)) {
             if (entry.code >= kBackgroundCode)
@@ -51,12 +49,10 @@ bool KIVQScrollViewImpl::serializeJsonValue(Json::Value** json, bool read)
         }
         m_view->readScrollBarBlocks(e, ScrollBarBlockMatch::AtLeastNineContaining);
         m_view->viewport()->update();
-        return true;
+        return;
     }
 
-    StyleWriter styles;
-    styles.slot(background, kBackgroundCode);
-    styles.store(e, true);
+    io.styles({{kBackgroundCode, &background}}, ControlJson::EmptyStyles::WriteNull);
     if (!e.isMember("attr"))
         e["attr"] = Json::Value();
 
@@ -72,7 +68,6 @@ bool KIVQScrollViewImpl::serializeJsonValue(Json::Value** json, bool read)
             children.append(child);
         e["child"] = children;
     }
-    return true;
 }
 
 } // namespace KIVQtLib

@@ -16,7 +16,7 @@ public:
     KIVQScrollViewImpl(KIVQScrollView* owner, const QString& typeName);
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
     // Adopts the first container child as the scrolled content.
     void onCreateComplete() override;
 

@@ -1,7 +1,7 @@
 #include "KIVQStackContainer.h"
 
 #include "KIVQStackContainerImpl.h"
-#include "core/KIVQContainer.h"
+#include "core/layout/KIVQContainer.h"
 
 #include <QEvent>
 
@@ -24,24 +24,14 @@ void forceResizeContainers(QWidget* widget)
 
 } // namespace
 
-KIVQStackContainer::KIVQStackContainer(QWidget* parent) : QWidget(parent)
+KIVQStackContainer::KIVQStackContainer(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQStackContainerImpl(this, QString::fromLatin1(typeName())));
     setLayoutRatio(1);
     setWidthPolicy(LayoutSizePolicy(0));
     setHeightPolicy(LayoutSizePolicy(0));
     setMouseTracking(true);
     setAttribute(Qt::WA_StyledBackground);
-    m_impl->applyTheme();
-}
-
-KIVQStackContainer::~KIVQStackContainer() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQStackContainer)
-
-KIVQStackContainerImpl* KIVQStackContainer::impl() const
-{
-    return static_cast<KIVQStackContainerImpl*>(m_impl.get());
+    attachImpl();
 }
 
 int KIVQStackContainer::addWidget(QWidget* page)
@@ -211,11 +201,6 @@ bool KIVQStackContainer::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void KIVQStackContainer::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
-}
-
 void KIVQStackContainer::setBackground(const FillStyle& fill)
 {
     impl()->background = fill;
@@ -266,12 +251,12 @@ bool KIVQStackContainer::getDrawBackground() const
 
 void KIVQStackContainer::setDelegateItemVisible(bool visible)
 {
-    m_impl->setDelegateItemVisible(visible);
+    impl()->setDelegateItemVisible(visible);
 }
 
 bool KIVQStackContainer::getDelegateItemVisible() const
 {
-    return m_impl->getDelegateItemVisible();
+    return impl()->getDelegateItemVisible();
 }
 
 ControlInfo KIVQStackContainer::getProps()

@@ -10,14 +10,12 @@ class KIVQStackContainerImpl;
 
 // Pages of which one, the current page, is shown over the whole container; the others stay hidden
 // children. Showing a page fits it and lays out every container inside it.
-class KIVQTLIB_EXPORT KIVQStackContainer : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQStackContainer : public KIVQControlBase<KIVQStackContainer, QWidget, KIVQStackContainerImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQStackContainer(QWidget* parent = nullptr);
-    ~KIVQStackContainer() override;
 
     static const char* typeName() { return "qtstackcontainer"; }
     static QWidget* createKIVQStackContainer() { return new KIVQStackContainer; }
@@ -48,13 +46,10 @@ public:
     void setDelegateItemVisible(bool visible);
     bool getDelegateItemVisible() const;
 
-    KIVQStackContainerImpl* impl() const;
-
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     friend class KIVQStackContainerImpl;

@@ -1,10 +1,7 @@
 #include "KIVQStackContainerImpl.h"
 
 #include "KIVQStackContainer.h"
-#include "core/JsonAttr.h"
-#include "core/StateStyles.h"
-
-#include <json/json.h>
+#include "core/ControlJson.h"
 
 namespace KIVQtLib {
 
@@ -31,27 +28,14 @@ void KIVQStackContainerImpl::paint(QPainter* painter, const QRect& rect)
         paintFillStyle(painter, m_stack->isEnabled() ? background : disableBackground, rect);
 }
 
-bool KIVQStackContainerImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQStackContainerImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e)) {
-            applySlotEntry(background, kBackgroundCode, entry) ||
-                applySlotEntry(disableBackground, kDisableBackgroundCode, entry);
-        }
-    } else {
-        StyleWriter styles;
-        styles.slot(background, kBackgroundCode);
-        styles.slot(disableBackground, kDisableBackgroundCode);
-        styles.store(e, true);
-    }
-    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
-    attr.io("drawBackground", drawBackground, true);
-    if (read)
+    io.styles({{kBackgroundCode, &background}, {kDisableBackgroundCode, &disableBackground}},
+              ControlJson::EmptyStyles::WriteNull);
+    io.keepAbsentKeys();
+    io.attr("drawBackground", drawBackground, true);
+    if (io.isReading())
         m_stack->update();
-    return true;
 }
 
 } // namespace KIVQtLib

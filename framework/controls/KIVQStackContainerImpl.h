@@ -16,7 +16,7 @@ public:
     KIVQStackContainerImpl(KIVQStackContainer* owner, const QString& typeName);
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     bool drawBackground = true;
     FillStyle background;

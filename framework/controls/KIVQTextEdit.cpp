@@ -8,9 +8,8 @@
 
 namespace KIVQtLib {
 
-KIVQTextEdit::KIVQTextEdit(QWidget* parent) : QTextEdit(parent)
+KIVQTextEdit::KIVQTextEdit(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQTextEditImpl(this, QString::fromLatin1(typeName())));
     const QString transparent = QStringLiteral("background-color: rgba(0, 0, 0, 0);");
     viewport()->setStyleSheet(transparent);
     setStyleSheet(transparent);
@@ -22,16 +21,13 @@ KIVQTextEdit::KIVQTextEdit(QWidget* parent) : QTextEdit(parent)
     setHorizontalScrollBar(m_horizontal);
     viewport()->installEventFilter(this);
     setFrameStyle(0);
-    impl()->applyTextStyle();
-}
-
-KIVQTextEdit::~KIVQTextEdit() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQTextEdit)
-
-KIVQTextEditImpl* KIVQTextEdit::impl() const
-{
-    return static_cast<KIVQTextEditImpl*>(m_impl.get());
+    // Unlike other controls the edit takes no theme entry when made: only an element's "theme" key
+    // (or a theme change) applies one.
+    auto* d = new KIVQTextEditImpl(this, QString::fromLatin1(typeName()));
+    d->setThemeName(QString());
+    attachImpl(d);
+    d->setThemeName(QString::fromLatin1(typeName()));
+    d->applyTextStyle();
 }
 
 KIVQScrollBar* KIVQTextEdit::styledScrollBar(bool hor) const
@@ -99,19 +95,19 @@ void KIVQTextEdit::setScrollbarBtnSize(bool, int) {}
 
 void KIVQTextEdit::setDelegateItemVisible(bool visible)
 {
-    m_impl->setDelegateItemVisible(visible);
+    impl()->setDelegateItemVisible(visible);
 }
 
 bool KIVQTextEdit::getDelegateItemVisible() const
 {
-    return m_impl->getDelegateItemVisible();
+    return impl()->getDelegateItemVisible();
 }
 
 bool KIVQTextEdit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == viewport() && event->type() == QEvent::Paint) {
+    if (watched == viewport() && event->type() == QEvent::Paint && impl()) {
         QPainter painter(viewport());
-        m_impl->paint(&painter, viewport()->rect());
+        impl()->paint(&painter, viewport()->rect());
     }
     // The paint event goes on to QTextEdit, which draws the document over the fill.
     return QTextEdit::eventFilter(watched, event);
@@ -127,20 +123,6 @@ void KIVQTextEdit::focusOutEvent(QFocusEvent* event)
 {
     QTextEdit::focusOutEvent(event);
     impl()->enterState(CtrlNormal);
-}
-
-void KIVQTextEdit::enterEvent(QEvent* event)
-{
-    QWidget::enterEvent(event);
-    if (impl()->state() != CtrlPressed)
-        impl()->enterState(CtrlHover);
-}
-
-void KIVQTextEdit::leaveEvent(QEvent* event)
-{
-    QWidget::leaveEvent(event);
-    if (impl()->state() != CtrlPressed)
-        impl()->enterState(CtrlNormal);
 }
 
 ControlInfo KIVQTextEdit::getProps()

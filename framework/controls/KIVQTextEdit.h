@@ -13,14 +13,13 @@ class KIVQTextEditImpl;
 // A multi-line editor over a themed background per state, with a text style per state, a styled
 // placeholder and two themed scroll bars. The state follows focus and hover. Unlike other controls it
 // takes no theme entry when made, only through an element's "theme" key.
-class KIVQTLIB_EXPORT KIVQTextEdit : public QTextEdit, public IKIVQWidgetBase, public ScrollBarStyling
+class KIVQTLIB_EXPORT KIVQTextEdit : public KIVQControlBase<KIVQTextEdit, QTextEdit, KIVQTextEditImpl>,
+                                     public ScrollBarStyling
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQTextEdit(QWidget* parent = nullptr);
-    ~KIVQTextEdit() override;
 
     static const char* typeName() { return "qttext"; }
     static QWidget* createKIVQTextEdit() { return new KIVQTextEdit; }
@@ -46,14 +45,10 @@ public:
     void setDelegateItemVisible(bool visible);
     bool getDelegateItemVisible() const;
 
-    KIVQTextEditImpl* impl() const;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
     KIVQScrollBar* styledScrollBar(bool hor) const override;
 
 private:

@@ -1,8 +1,7 @@
 #include "KIVQTextEditImpl.h"
 
 #include "KIVQTextEdit.h"
-#include "core/JsonAttr.h"
-#include "core/JsonRead.h"
+#include "core/ControlJson.h"
 
 #include <json/json.h>
 
@@ -33,6 +32,20 @@ void KIVQTextEditImpl::applyTextStyle()
     look.applyTextStyle(m_edit, m_state);
 }
 
+void KIVQTextEditImpl::onMouseEnter()
+{
+    m_hover = true;
+    if (m_state != CtrlPressed)
+        enterState(CtrlHover);
+}
+
+void KIVQTextEditImpl::onMouseLeave()
+{
+    m_hover = false;
+    if (m_state != CtrlPressed)
+        enterState(CtrlNormal);
+}
+
 void KIVQTextEditImpl::onCreateComplete()
 {
     applyTextStyle();
@@ -55,20 +68,17 @@ void KIVQTextEditImpl::ioMargins(AttrIO& attr)
     margins = QMargins(left, top, right, bottom);
 }
 
-bool KIVQTextEditImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQTextEditImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
+    Json::Value& e = io.element();
 
-    if (!read) {
-        look.writeStyles(e, kPlaceholderCode);
-        AttrIO attr(e, false);
+    if (!io.isReading()) {
+        look.writeStyles(io, kPlaceholderCode);
         QString text = m_edit->toPlainText();
-        attr.io("text", text, QString());
-        attr.io("tip", look.placeholderText, QString());
-        ioMargins(attr);
-        return true;
+        io.attr("text", text, QString());
+        io.attr("tip", look.placeholderText, QString());
+        ioMargins(io.attrs());
+        return;
     }
 
     for (const StyleEntry& entry : readStyleEntries(e)) {
@@ -86,19 +96,18 @@ bool KIVQTextEditImpl::serializeJsonValue(Json::Value** json, bool read)
         applySlotEntry(look.placeholderStyle, kPlaceholderCode, entry);
     }
 
-    if (jsonHasMember(e, "attr")) {
-        // Plain text both ways: a text that looks like markup stays the characters it was.
-        AttrIO attr(e, true);
+    if (io.hasAttr()) {
+        // Plain text both ways: a text that looks like markup stays the characters it was. The program
+        // owns the text: a theme entry never replaces it.
         QString text = m_edit->toPlainText();
-        if (attr.io("text", text, QString()) || text != m_edit->toPlainText())
+        if (!io.fromTheme() && (io.attr("text", text, QString()) || text != m_edit->toPlainText()))
             m_edit->setPlainText(text);
-        attr.io("tip", look.placeholderText, QString());
-        ioMargins(attr);
+        io.attr("tip", look.placeholderText, QString());
+        ioMargins(io.attrs());
     }
     m_edit->readScrollBarBlocks(e, ScrollBarBlockMatch::AtLeastNineContaining);
     applyTextStyle();
     m_edit->viewport()->update();
-    return true;
 }
 
 } // namespace KIVQtLib

@@ -19,8 +19,14 @@ public:
 
     // Paints over the viewport's rectangle: the text edit paints its document on top.
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
     void onCreateComplete() override;
+    // A focused edit keeps its state under the pointer.
+    void onMouseEnter() override;
+    void onMouseLeave() override;
+    // Presses and releases belong to the text: the state follows focus.
+    void onMousePress(QMouseEvent*) override {}
+    void onMouseRelease(QMouseEvent*) override {}
 
     // Sets the state, applies its text style and repaints at once.
     void enterState(CtrlState state);

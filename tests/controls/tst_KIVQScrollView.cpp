@@ -2,7 +2,7 @@
 
 #include "controls/KIVQScrollBar.h"
 #include "controls/KIVQScrollView.h"
-#include "core/KIVQContainer.h"
+#include "core/layout/KIVQContainer.h"
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQtLib.h"
 

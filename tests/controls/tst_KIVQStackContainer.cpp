@@ -1,7 +1,7 @@
 #include "ControlTestHelpers.h"
 
 #include "controls/KIVQStackContainer.h"
-#include "core/KIVQContainer.h"
+#include "core/layout/KIVQContainer.h"
 #include "core/KIVQtLib.h"
 
 #include <QPointer>
