@@ -1,11 +1,16 @@
 #include "KIVQCheckBox.h"
 #include "KIVQImage.h"
 #include "KIVQLabel.h"
+#include "KIVQLineEdit.h"
 #include "KIVQPushButton.h"
 #include "KIVQRadioButton.h"
 #include "KIVQScrollBar.h"
+#include "KIVQScrollView.h"
 #include "KIVQSpacer.h"
 #include "KIVQSwitch.h"
+#include "KIVQSpinBox.h"
+#include "KIVQStackContainer.h"
+#include "KIVQTextEdit.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -21,6 +26,13 @@ void registerBasicControls()
     kivRegisterControl<KIVQCheckBox>({"checkbox"}, true);
     kivRegisterControl<KIVQRadioButton>({"radio", "radiobox"}, true);
     kivRegisterControl<KIVQSwitch>({"switch"}, true);
+    kivRegisterControl<KIVQStackContainer>({"stackcontainer"}, true);
+    kivRegisterControl<KIVQLineEdit>({"dedit"}, true);
+    kivRegisterControl<KIVQScrollView>({"scrollview"}, true);
+    kivRegisterControl<KIVQTextEdit>({}, true);
+    // No designer description: the property list and the ribbon build it in code.
+    for (const char* name : {"qtspinbox", "spinbox", "dnumedit"})
+        kivRegisterDefaultControl(name, &KIVQSpinBox::createControl);
 }
 
 } // namespace KIVQtLib

@@ -1,0 +1,106 @@
+#include "ControlTestHelpers.h"
+
+#include "controls/KIVQLineEdit.h"
+#include "controls/KIVQScrollView.h"
+#include "controls/KIVQSpinBox.h"
+#include "controls/KIVQStackContainer.h"
+#include "controls/KIVQTextEdit.h"
+#include "core/KIVQtLib.h"
+
+#include <QtTest>
+
+using namespace KIVQtLib;
+using namespace ControlTest;
+
+class tst_KIVQSpinBox : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { init(); }
+    void everyNameCreatesItsClass_data();
+    void everyNameCreatesItsClass();
+    void jsonLeavesTheValueAlone();
+    void drawsNoArrowsYetSteps();
+};
+
+void tst_KIVQSpinBox::everyNameCreatesItsClass_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<bool>("described");
+
+    QTest::newRow("qtstackcontainer") << "qtstackcontainer" << "KIVQtLib::KIVQStackContainer" << true;
+    QTest::newRow("stackcontainer") << "stackcontainer" << "KIVQtLib::KIVQStackContainer" << false;
+    QTest::newRow("qtdedit") << "qtdedit" << "KIVQtLib::KIVQLineEdit" << true;
+    QTest::newRow("dedit") << "dedit" << "KIVQtLib::KIVQLineEdit" << false;
+    QTest::newRow("qtscrollview") << "qtscrollview" << "KIVQtLib::KIVQScrollView" << true;
+    QTest::newRow("scrollview") << "scrollview" << "KIVQtLib::KIVQScrollView" << false;
+    QTest::newRow("qttext") << "qttext" << "KIVQtLib::KIVQTextEdit" << true;
+    QTest::newRow("qtspinbox") << "qtspinbox" << "KIVQtLib::KIVQSpinBox" << false;
+    QTest::newRow("spinbox") << "spinbox" << "KIVQtLib::KIVQSpinBox" << false;
+    QTest::newRow("dnumedit") << "dnumedit" << "KIVQtLib::KIVQSpinBox" << false;
+}
+
+void tst_KIVQSpinBox::everyNameCreatesItsClass()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(bool, described);
+
+    const auto create = kivFindCreateFunction(name.toUtf8().constData());
+    QVERIFY(create);
+    std::unique_ptr<QWidget> made(create());
+    QCOMPARE(QString::fromLatin1(made->metaObject()->className()), className);
+    ControlInfo* info = kivGetControlInfo(name);
+    QCOMPARE(info != nullptr, described);
+    if (info) {
+        QCOMPARE(QString::fromStdString(info->typeName), name);
+        QCOMPARE(QString::fromStdString(info->className), className.section(QLatin1String("::"), 1));
+        QCOMPARE(info->properties.front().name, QStringLiteral("Name"));
+    }
+}
+
+void tst_KIVQSpinBox::jsonLeavesTheValueAlone()
+{
+    KIVQSpinBox spin;
+    Json::Value element = parseJson(R"({"attr": {"value": 40, "min": 10, "max": 50}, "style": [["x", 1, 0]]})");
+    QVERIFY(spin.readJsonValue(&element));
+    QCOMPARE(spin.value(), 0);
+    QCOMPARE(spin.minimum(), 0);
+    QCOMPARE(spin.maximum(), 99);
+
+    spin.setValue(7);
+    const Json::Value written = writeControl(&spin);
+    QVERIFY(!written.isMember("style"));
+    QCOMPARE(compactJson(written["attr"]), QByteArray(R"({"max":50,"min":10,"value":40})"));
+}
+
+void tst_KIVQSpinBox::drawsNoArrowsYetSteps()
+{
+    QWidget window;
+    window.setAutoFillBackground(true);
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x11, 0x22, 0x33));
+    window.setPalette(palette);
+    auto* spin = new KIVQSpinBox(&window);
+    spin->setGeometry(0, 0, 120, 30);
+    window.resize(120, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // The right end, where a spin box draws its arrows, shows the window behind it.
+    const QImage shot = window.grab().toImage();
+    for (int y = 2; y < 28; y += 5)
+        QCOMPARE(shot.pixelColor(112, y), QColor(0x11, 0x22, 0x33));
+
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(spin->value(), 1);
+    QWheelEvent wheel(QPointF(60, 15), QPointF(spin->mapToGlobal(QPoint(60, 15))), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(spin, &wheel);
+    QCOMPARE(spin->value(), 2);
+}
+
+QTEST_MAIN(tst_KIVQSpinBox)
+#include "tst_KIVQSpinBox.moc"
