@@ -7,9 +7,9 @@
 #include "KIVQScrollBar.h"
 #include "KIVQScrollView.h"
 #include "KIVQSpacer.h"
-#include "KIVQSwitch.h"
 #include "KIVQSpinBox.h"
 #include "KIVQStackContainer.h"
+#include "KIVQSwitch.h"
 #include "KIVQTextEdit.h"
 #include "core/KIVQtLib.h"
 
