@@ -34,7 +34,7 @@ namespace {
 // The style list of a style document; false when the bytes are empty, do not parse or hold no list.
 bool styleListOf(const QByteArray& body, Json::Value& root, const Json::Value*& styles)
 {
-    return json::parse(body, root) && themedoc::styleList(root, styles);
+    return json::parse(body, root, QStringLiteral("style.json")) && themedoc::styleList(root, styles);
 }
 
 // Reads a style document's list into the store; false, store untouched, when there is none.
