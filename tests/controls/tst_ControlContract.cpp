@@ -26,8 +26,8 @@ struct Kind
     QByteArray defaults;
     // A "style" and "attr" that set every key the control writes to something other than its default.
     QByteArray sample;
-    // The signal that is the control's click, or none.
-    const char* clickSignal;
+    // The signals the control's own event handlers emit (its click among them), space-separated.
+    const char* handlerSignals;
 };
 
 // One row per registered type name.
@@ -41,44 +41,43 @@ const std::map<std::string, Kind>& kinds()
                        "extIconPath": "c.svg", "extHotIconPath": "d.svg", "text": "Admit", "showText": 0,
                        "drawBackground": 0, "fadeEnabled": 1, "fadeDuration": 300, "iconHor": 2, "iconVer": 0,
                        "iconX": 3, "iconY": 4, "iconUseColor": 1, "iconColor": "FF112233", "txtX": 5, "txtY": 6}})",
-          "clicked()"}},
+          "clicked() pressed() released() enterSignal() leaveSignal()"}},
         {"qtcontainer",
          {R"({"attr":{"childLayout":4}})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]],
               "attr": {"childLayout": 1, "space": 3, "paddingLeft": 1, "paddingTop": 2, "paddingRight": 3,
                        "paddingBottom": 4, "absoluteDockAutoSize": 1}})",
           "mouseClickEvent()"}},
-        {"qtlabel",
-         {R"({"style":null})", R"({"style": [["contractText", 2, 0]], "attr": {"text": "Ward 7"}})", nullptr}},
+        {"qtlabel", {R"({"style":null})", R"({"style": [["contractText", 2, 0]], "attr": {"text": "Ward 7"}})", ""}},
         {"qtscrollbar",
          {R"({"style":null})",
           R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 2], ["contractFillDown", 1, 8],
                         ["contractFill", 1, 10]],
               "attr": {"upicon": "up.svg", "downicon": "down.svg", "thumbicon": "thumb.svg", "hor": true}})",
-          nullptr}},
-        {"qtspacer", {R"({"attr":null})", R"({"attr": {"direction": 2, "thickness": 7}})", nullptr}},
+          ""}},
+        {"qtspacer", {R"({"attr":null})", R"({"attr": {"direction": 2, "thickness": 7}})", ""}},
         {"qtstackcontainer",
          {R"({"heightPolicy":0,"layout":{"ratio":1,"type":0},"style":null,"widthPolicy":0})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]], "attr": {"drawBackground": 0}})",
-          nullptr}},
+          ""}},
         {"qtdedit",
          {R"({"style":null})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4],
                         ["contractText", 2, 9]],
               "attr": {"text": "bed 4", "ispassord": 1, "tip": "Search", "shortcut": 1, "leftMargin": 1,
                        "rightMargin": 2, "topMargin": 3, "bottomMargin": 4}})",
-          nullptr}},
-        {"qtscrollview", {R"({"attr":null,"style":null})", R"({"style": [["contractFill", 1, 0]]})", nullptr}},
+          ""}},
+        {"qtscrollview", {R"({"attr":null,"style":null})", R"({"style": [["contractFill", 1, 0]]})", ""}},
         {"qttext",
          {R"({"style":null})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4]],
               "attr": {"text": "notes", "tip": "Type here", "leftMargin": 1, "rightMargin": 2, "topMargin": 3,
                        "bottomMargin": 4}})",
-          nullptr}},
+          ""}},
         {"qttestcontrol",
          {"{}", R"({"style": [["contractFill", 1, 0], ["contractText", 2, 1]],
                     "attr": {"text": "x", "count": 4, "flag": 0}})",
-          nullptr}},
+          ""}},
     };
     return table;
 }
@@ -184,8 +183,8 @@ private Q_SLOTS:
     void hostileValueLeavesOtherKeys();
     void themeEntryKeepsCaptionValueAndIdentity_data() { addTypeRows(); }
     void themeEntryKeepsCaptionValueAndIdentity();
-    void deletedInsideItsOwnClick_data() { addTypeRows(); }
-    void deletedInsideItsOwnClick();
+    void deletedInsideItsOwnHandler_data();
+    void deletedInsideItsOwnHandler();
 };
 
 void tst_ControlContract::initTestCase()
@@ -338,37 +337,48 @@ void tst_ControlContract::themeEntryKeepsCaptionValueAndIdentity()
         QCOMPARE(w->property("value").toInt(), 7);
 }
 
-void tst_ControlContract::deletedInsideItsOwnClick()
+void tst_ControlContract::deletedInsideItsOwnHandler_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QByteArray>("signal");
+    for (ControlInfo* info : kivGetAllControlInfo()) {
+        const QByteArray type = QByteArray::fromStdString(info->typeName);
+        const Kind* kind = kindOf(type);
+        const QList<QByteArray> names = kind ? QByteArray(kind->handlerSignals).split(' ') : QList<QByteArray>{""};
+        for (const QByteArray& signal : names)
+            QTest::addRow("%s %s", type.constData(), signal.constData()) << type << signal;
+    }
+}
+
+// Enter, press, release and leave, with the control deleted by a slot of one signal on the way.
+void tst_ControlContract::deletedInsideItsOwnHandler()
 {
     QFETCH(QByteArray, type);
-    const Kind* kind = kindOf(type);
-    QVERIFY(kind);
+    QFETCH(QByteArray, signal);
     QWidget window;
     window.resize(200, 200);
     Killer killer;
     killer.victim = create(type, &window);
     killer.victim->setGeometry(10, 10, 120, 40);
-    killer.victim->show();
     window.show();
+    killer.victim->show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    if (kind->clickSignal) {
-        const QByteArray signal = "2" + QMetaObject::normalizedSignature(kind->clickSignal);
-        QVERIFY(QObject::connect(killer.victim.data(), signal.constData(), &killer, SLOT(kill())));
-    }
+    if (!signal.isEmpty())
+        QVERIFY(QObject::connect(killer.victim.data(), QByteArray("2" + signal).constData(), &killer, SLOT(kill())));
 
     const QPoint centre(60, 20);
-    sendEvent(killer.victim.data(), QEvent::Enter);
-    for (const QEvent::Type step : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::Leave}) {
+    for (const QEvent::Type step :
+         {QEvent::Enter, QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::Leave}) {
         if (!killer.victim)
             break;
-        if (step == QEvent::Leave)
+        if (step == QEvent::Enter || step == QEvent::Leave)
             sendEvent(killer.victim.data(), step);
         else
             sendMouse(killer.victim.data(), step, centre,
                       step == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton);
     }
-    QCOMPARE(killer.kills, kind->clickSignal ? 1 : 0);
-    QCOMPARE(killer.victim.isNull(), kind->clickSignal != nullptr);
+    QCOMPARE(killer.kills, signal.isEmpty() ? 0 : 1);
+    QCOMPARE(killer.victim.isNull(), !signal.isEmpty());
 }
 
 QTEST_MAIN(tst_ControlContract)
