@@ -16,10 +16,16 @@ namespace KIVQtLib {
 
 namespace {
 
-const char kThicknessSheet[] =
-    "QScrollBar::vertical{ width:%1; } QScrollBar::horizontal{ height:%2; } QScrollBar::add-line:vertical{ "
-    "width:%3px;width:%3px; subcontrol-origin: margin;} QScrollBar::sub-line:vertical{ "
-    "width:%3px;width:%3px;subcontrol-origin: margin; }";
+// The table's thickness sheet sizes the vertical bar's buttons by the stored button size.
+QString tableThicknessSheet(int size, int buttonSize)
+{
+    return QStringLiteral("QScrollBar::vertical{ width:%1; } QScrollBar::horizontal{ height:%2; } "
+                          "QScrollBar::add-line:vertical{ width:%3px;width:%3px; subcontrol-origin: margin;} "
+                          "QScrollBar::sub-line:vertical{ width:%3px;width:%3px;subcontrol-origin: margin; }")
+        .arg(size)
+        .arg(size)
+        .arg(buttonSize);
+}
 
 } // namespace
 
@@ -211,37 +217,9 @@ KIVQScrollBar* KIVQTableView::scrollBar(bool hor) const
     return hor ? m_horizontalBar : m_verticalBar;
 }
 
-void KIVQTableView::setScrollbarBackgroundStyle(bool hor, const FillStyle& fill)
+KIVQScrollBar* KIVQTableView::styledScrollBar(bool hor) const
 {
-    scrollBar(hor)->setScrollbarBackground(CommonNormal, fill);
-}
-
-void KIVQTableView::setScrollbarButtonIcon(bool hor, bool up, const QString& icon)
-{
-    scrollBar(hor)->setScrollbarBtnIcon(up, icon);
-}
-
-void KIVQTableView::setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc& style)
-{
-    scrollBar(hor)->setScrollbarIconStyle(up, style);
-}
-
-void KIVQTableView::setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle& fill)
-{
-    if (up)
-        scrollBar(hor)->setScrollbarUpButton(state, fill);
-    else
-        scrollBar(hor)->setScrollbarDownButton(state, fill);
-}
-
-void KIVQTableView::setScrollbarThumb(bool hor, const QString& icon)
-{
-    scrollBar(hor)->setScrollbarThumbIcon(icon);
-}
-
-void KIVQTableView::setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle& fill)
-{
-    scrollBar(hor)->setScrollbarThumb(state, fill);
+    return scrollBar(hor);
 }
 
 void KIVQTableView::setScrollbarBtnSize(bool, int size)
@@ -252,8 +230,7 @@ void KIVQTableView::setScrollbarBtnSize(bool, int size)
 void KIVQTableView::setScrollbarSize(bool, int size)
 {
     impl()->scrollbarSize = size;
-    const QString sheet =
-        QString::fromLatin1(kThicknessSheet).arg(size).arg(size).arg(impl()->scrollbarBtnSize);
+    const QString sheet = tableThicknessSheet(size, impl()->scrollbarBtnSize);
     m_verticalBar->setStyleSheet(sheet);
     m_horizontalBar->setStyleSheet(sheet);
 }

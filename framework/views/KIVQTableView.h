@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ScrollBarStyling.h"
 #include "core/KIVQControl.h"
 
 #include <QList>
@@ -20,7 +21,8 @@ class KIVQViewport;
 // column with a check box in the header, hover highlighting of the row under the mouse, and column
 // widgets (a container drawn as a template in every cell of its column; a click on one of its controls
 // is reported by name). Model, selection and column sizes are the plain QTableView interface.
-class KIVQTLIB_EXPORT KIVQTableView : public KIVQControlBase<KIVQTableView, QTableView, KIVQTableViewImpl>
+class KIVQTLIB_EXPORT KIVQTableView : public KIVQControlBase<KIVQTableView, QTableView, KIVQTableViewImpl>,
+                                      public ScrollBarStyling
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
@@ -69,16 +71,10 @@ public:
     void setColumnWidget(int column, KIVQContainer* container);
     KIVQContainer* getColumnWidget(int column) const;
 
-    // The first bool picks the bar: true the horizontal, false the vertical one.
-    void setScrollbarBackgroundStyle(bool hor, const FillStyle& fill);
-    void setScrollbarButtonIcon(bool hor, bool up, const QString& icon);
-    void setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc& style);
-    void setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle& fill);
-    void setScrollbarThumb(bool hor, const QString& icon);
-    void setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle& fill);
-    // Both bars share one button size and one thickness; the size shows at the next setScrollbarSize.
-    void setScrollbarBtnSize(bool hor, int size);
-    void setScrollbarSize(bool hor, int size);
+    // Both bars share one button size and one thickness (the bool selects nothing); the button size
+    // shows at the next setScrollbarSize, which writes the one style sheet of both bars.
+    void setScrollbarBtnSize(bool hor, int size) override;
+    void setScrollbarSize(bool hor, int size) override;
     KIVQScrollBar* scrollBar(bool hor) const;
 
     void initDemoData();
@@ -96,6 +92,7 @@ protected:
     // The cells, not the Impl: a scroll area's paint events are its viewport's.
     void paintEvent(QPaintEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    KIVQScrollBar* styledScrollBar(bool hor) const override;
 
 private:
     friend class KIVQTableHeader;

@@ -2,6 +2,7 @@
 
 #include "KIVQTableView.h"
 #include "core/ControlJson.h"
+#include "core/JsonRead.h"
 #include "core/layout/KIVQContainer.h"
 #include "core/KIVQtLib.h"
 #include "theme/KIVQResourceManager.h"
@@ -161,6 +162,20 @@ void KIVQTableViewImpl::serializeJson(ControlJson& io)
         readScrollBarBlocks(io.element());
 }
 
-void KIVQTableViewImpl::readScrollBarBlocks(const Json::Value&) {}
+void KIVQTableViewImpl::readScrollBarBlocks(const Json::Value& element)
+{
+    const Json::Value* children = json::array(element, "child", 1);
+    if (!children)
+        return;
+    // The table reads a block's keys only where its "attr" holds them: a block without "attr" must not
+    // clear the bar's icons, so it is read as one with an empty "attr".
+    Json::Value blocks(Json::objectValue);
+    Json::Value& list = blocks["child"] = *children;
+    for (Json::Value& block : list) {
+        if (block.isObject() && !block["attr"].isObject())
+            block["attr"] = Json::Value(Json::objectValue);
+    }
+    m_table->ScrollBarStyling::readScrollBarBlocks(blocks, ScrollBarBlockMatch::Containing);
+}
 
 } // namespace KIVQtLib

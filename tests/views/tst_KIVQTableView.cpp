@@ -1,6 +1,7 @@
 #include "ViewTestHelpers.h"
 
 #include "controls/KIVQPushButton.h"
+#include "controls/KIVQScrollBar.h"
 #include "core/layout/KIVQContainer.h"
 #include "views/KIVQTableHeader.h"
 #include "views/KIVQTableView.h"
@@ -71,6 +72,9 @@ private Q_SLOTS:
     void styleWriting();
     void attrRoundTrip();
     void missingAttrChangesNothing();
+    void scrollBarSheet();
+    void scrollBarBlocks_data();
+    void scrollBarBlocks();
     void cellFillByState_data();
     void cellFillByState();
     void textStartInCheckColumn_data();
@@ -109,7 +113,7 @@ void tst_KIVQTableView::defaults()
     QVERIFY(!t.getItemBackground(CtrlNormal).draw);
     QVERIFY(t.verticalHeader()->isHidden());
     QCOMPARE(t.getTypeName(), QStringLiteral("qtdatagrid"));
-    QVERIFY(!writeControl(&t).isMember("child")); // scroll bars and the check painter are internal
+    QVERIFY(!writeControl(&t).isMember("child")); // the scroll bars are internal
 }
 
 void tst_KIVQTableView::styleCodes_data()
@@ -226,6 +230,68 @@ void tst_KIVQTableView::missingAttrChangesNothing()
         QCOMPARE(t.getCheckedImage(), QStringLiteral("c"));
         QCOMPARE(t.getUncheckedImage(), QStringLiteral("u"));
     }
+}
+
+QString sheet(int size, int buttons)
+{
+    return QStringLiteral("QScrollBar::vertical{ width:%1; } QScrollBar::horizontal{ height:%1; } "
+                          "QScrollBar::add-line:vertical{ width:%2px;width:%2px; subcontrol-origin: margin;} "
+                          "QScrollBar::sub-line:vertical{ width:%2px;width:%2px;subcontrol-origin: margin; }")
+        .arg(size)
+        .arg(buttons);
+}
+
+void tst_KIVQTableView::scrollBarSheet()
+{
+    KIVQTableView t;
+    t.setScrollbarBtnSize(true, 9);
+    QVERIFY(t.scrollBar(true)->styleSheet().isEmpty()); // the size waits for the thickness
+    t.setScrollbarSize(false, 12);
+    QCOMPARE(t.scrollBar(false)->styleSheet(), sheet(12, 9));
+    QCOMPARE(t.scrollBar(true)->styleSheet(), sheet(12, 9));
+    QCOMPARE(t.verticalScrollBar(), t.scrollBar(false));
+    QCOMPARE(t.horizontalScrollBar(), t.scrollBar(true));
+}
+
+void tst_KIVQTableView::scrollBarBlocks_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("bars"); // up icon and background name of the vertical, then the horizontal bar
+    QTest::newRow("vertical block without w or h: thickness 0")
+        << QByteArray(R"({"type":"scrollbar","attr":{"upicon":"v.svg","size":7},"style":[["Fill",1,0]]})")
+        << sheet(0, 7) << "v.svg F | kept -";
+    QTest::newRow("qtscrollbar styles the horizontal bar")
+        << QByteArray(R"({"type":"qtscrollbar","attr":{"hor":true,"upicon":"h.svg"},"h":14,"w":3,)"
+                      R"("style":[["Fill",1,0]]})")
+        << sheet(14, 23) << "kept - | h.svg F";
+    QTest::newRow("the word anywhere counts") << QByteArray(R"({"type":"myscrollbar2","w":8})") << sheet(8, 23)
+                                              << "kept - | kept -";
+    QTest::newRow("a block without attr keeps the icons")
+        << QByteArray(R"({"type":"scrollbar","w":5})") << sheet(5, 23) << "kept - | kept -";
+    QTest::newRow("other types are skipped") << QByteArray(R"({"type":"scroll","w":8})") << QString()
+                                             << "kept - | kept -";
+}
+
+void tst_KIVQTableView::scrollBarBlocks()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(QString, sheet);
+    QFETCH(QString, bars);
+    KIVQTableView t;
+    for (bool hor : {false, true})
+        t.setScrollbarButtonIcon(hor, true, QStringLiteral("kept"));
+    Json::Value e = parseJson("{\"child\":[" + block + "]}");
+    QVERIFY(t.readJsonValue(&e));
+    QCOMPARE(t.scrollBar(false)->styleSheet(), sheet);
+    QString seen;
+    for (bool hor : {false, true}) {
+        const KIVQScrollBar* bar = t.scrollBar(hor);
+        seen += QStringLiteral("%1 %2%3").arg(bar->getScrollbarBtnIcon(true), letter(bar->getScrollbarBackground().name),
+                                              hor ? "" : " | ");
+    }
+    QCOMPARE(seen, bars);
+    QVERIFY(!writeControl(&t).isMember("child"));
 }
 
 void tst_KIVQTableView::cellFillByState_data()
