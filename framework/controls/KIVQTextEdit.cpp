@@ -87,6 +87,11 @@ bool KIVQTextEdit::eventFilter(QObject* watched, QEvent* event)
     return QTextEdit::eventFilter(watched, event);
 }
 
+void KIVQTextEdit::paintEvent(QPaintEvent* event)
+{
+    QTextEdit::paintEvent(event);
+}
+
 void KIVQTextEdit::focusInEvent(QFocusEvent* event)
 {
     QTextEdit::focusInEvent(event);

@@ -46,6 +46,8 @@ public:
 protected:
     KIVQEditImplBase* editImpl() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // QTextEdit's own: it comes for the viewport, whose fill the event filter has painted.
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     KIVQScrollBar* styledScrollBar(bool hor) const override;

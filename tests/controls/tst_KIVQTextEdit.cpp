@@ -36,6 +36,7 @@ private Q_SLOTS:
     void plainTextRoundTrip_data();
     void plainTextRoundTrip();
     void attrAndBlocks();
+    void takesNoThemeEntryWhenMade();
 };
 
 void tst_KIVQTextEdit::initTestCase()
@@ -196,6 +197,19 @@ void tst_KIVQTextEdit::attrAndBlocks()
     edit.readJsonValue(&element);
     QVERIFY(edit.toPlainText().isEmpty());
     QCOMPARE(margins(edit), QMargins());
+}
+
+void tst_KIVQTextEdit::takesNoThemeEntryWhenMade()
+{
+    QWidget window;
+    QVERIFY(loadThemeFor(window, R"({"style": []})",
+                         R"({"elements": [{"child": [{"name": "qttext", "attr": {"tip": "From the theme"}}]}]})"));
+    KIVQTextEdit fresh;
+    QVERIFY(fresh.getPlaceholderText().isEmpty());
+    Json::Value element = parseJson(R"({"theme": "qttext", "attr": {}})");
+    fresh.readJsonValue(&element);
+    QCOMPARE(fresh.getPlaceholderText(), QStringLiteral("From the theme"));
+    QCOMPARE(writeControl(&fresh)["theme"].asString(), std::string("qttext"));
 }
 
 QTEST_MAIN(tst_KIVQTextEdit)
