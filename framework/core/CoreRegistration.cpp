@@ -1,5 +1,7 @@
 #include "KIVQContainer.h"
 #include "KIVQtLib.h"
+#include "designer/KIVQCanvas.h"
+#include "designer/KIVQCanvasWindow.h"
 
 namespace KIVQtLib {
 
@@ -8,6 +10,9 @@ void registerCoreControls()
 {
     kivRegisterQtControl("qtcontainer", &KIVQContainer::createKIVQContainer, KIVQContainer::getProps(), true);
     kivRegisterDefaultControl("container", &KIVQContainer::createKIVQContainer);
+    kivRegisterQtControl(KIVQCanvasWindow::typeName(), &KIVQCanvasWindow::createCanvas, KIVQCanvasWindow::getProps(),
+                         true);
+    kivRegisterDefaultControl(KIVQCanvas::typeName(), &KIVQCanvas::createKIVQCanvas);
 }
 
 } // namespace KIVQtLib

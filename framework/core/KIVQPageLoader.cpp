@@ -7,6 +7,7 @@
 #include "KIVQSubWin.h"
 #include "KIVQWidgetBase.h"
 #include "KIVQWindow.h"
+#include "designer/KIVQCanvasWindow.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -104,6 +105,8 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
         applyWindowKeys(window, root);
     else if (auto* subWindow = qobject_cast<KIVQSubWin*>(parent))
         applyWindowKeys(subWindow, root);
+    else if (auto* page = qobject_cast<KIVQCanvasWindow*>(parent))
+        applyWindowKeys(page, root);
 
     QWidget* last = nullptr;
     if (const Json::Value* elements = json::array(root, "elements", 1)) {
