@@ -479,7 +479,9 @@ void KIVQCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!m_current)
         return;
-    if (m_mouseMode == MousePressed) {
+    // A press on a selected control that never moved is a click too, or a Shift-click could never take
+    // a control out of the selection.
+    if (m_mouseMode == MousePressed || (m_mouseMode == MouseDragging && event->pos() == m_pressPos)) {
         const QPoint p = toPage(event->pos());
         QWidget* hit = m_current->HitTestWithChildren(m_current, p.x(), p.y());
         if (hit && event->modifiers() == Qt::ShiftModifier) {

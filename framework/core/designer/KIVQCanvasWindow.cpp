@@ -39,6 +39,10 @@ QWidget* KIVQCanvasWindow::HitTestWithChildren(QWidget* widget, int x, int y)
 {
     if (!widget || !logicallyVisible(widget))
         return nullptr;
+    // Children show only inside their parent (the canvas clips them so), and are picked only there.
+    const QRect area(widget->mapTo(this, QPoint(0, 0)), widget->size());
+    if (widget != this && !area.contains(x, y))
+        return nullptr;
     const QObjectList children = widget->children();
     for (QObject* child : children) {
         if (auto* w = qobject_cast<QWidget*>(child)) {
@@ -46,7 +50,7 @@ QWidget* KIVQCanvasWindow::HitTestWithChildren(QWidget* widget, int x, int y)
                 return hit;
         }
     }
-    return QRect(widget->mapTo(this, QPoint(0, 0)), widget->size()).contains(x, y) ? widget : nullptr;
+    return area.contains(x, y) ? widget : nullptr;
 }
 
 void KIVQCanvasWindow::hideAllWidges()
@@ -83,8 +87,8 @@ void KIVQCanvasWindow::toJsonString(QString& out)
             elements.append(element);
         }
     }
-    if (!elements.empty())
-        root["elements"] = elements;
+    // Written even when empty: a page without the key is not a page, and could not be opened again.
+    root["elements"] = elements;
     out = QString::fromStdString(Json::StyledWriter().write(root));
 }
 

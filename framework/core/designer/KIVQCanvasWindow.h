@@ -22,7 +22,7 @@ public:
     static ControlInfo getProps();
 
     // The deepest logically visible widget at (x, y) of this window's coordinates, searched from
-    // widget down; the first in child order wins. Null when none is there.
+    // widget down, each child only within its parent; the first in child order wins. Null when none.
     QWidget* HitTestWithChildren(QWidget* widget, int x, int y);
     void hideAllWidges();
     // The page document of this window.
