@@ -124,8 +124,8 @@ void tst_KIVQWindowDesigner::coversItsParent()
 
 void tst_KIVQWindowDesigner::themePathPicksTheLoader_data()
 {
-    QTest::addColumn<QString>("name");    // under the test folder; empty: "theme" is empty
-    QTest::addColumn<bool>("archive");    // an archive rather than a folder is made there
+    QTest::addColumn<QString>("name"); // under the test folder; empty: "theme" is empty
+    QTest::addColumn<bool>("archive"); // an archive rather than a folder is made there
     QTest::addColumn<bool>("loads");
     QTest::newRow("archive named .data") << "skin.data" << true << true;
     QTest::newRow("folder") << "folder" << false << true;

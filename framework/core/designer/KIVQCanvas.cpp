@@ -164,8 +164,8 @@ QString KIVQCanvas::UpdatePagePath(const QString& path)
     KIVQCanvasWindow* window = m_pages.value(path);
     if (!window)
         return QString();
-    const QString renamed = path.left(path.lastIndexOf(QLatin1Char('/')) + 1) + window->objectName() +
-                            QLatin1String(".json");
+    const QString renamed =
+        path.left(path.lastIndexOf(QLatin1Char('/')) + 1) + window->objectName() + QLatin1String(".json");
     if (renamed == path)
         return path;
     // Taking another page's key would orphan that page: it could no longer be saved or removed.
@@ -268,9 +268,9 @@ void KIVQCanvas::resizeEvent(QResizeEvent* event)
 
 void KIVQCanvas::pruneSelection()
 {
-    m_selection.erase(std::remove_if(m_selection.begin(), m_selection.end(),
-                                     [](const Selected& s) { return s.widget.isNull(); }),
-                      m_selection.end());
+    m_selection.erase(
+        std::remove_if(m_selection.begin(), m_selection.end(), [](const Selected& s) { return s.widget.isNull(); }),
+        m_selection.end());
 }
 
 QList<QWidget*> KIVQCanvas::selectedControls() const
@@ -515,8 +515,8 @@ void KIVQCanvas::paintEvent(QPaintEvent*)
             continue;
         const QRect r = canvasRect(s.widget);
         const int l = r.x(), t = r.y(), w = r.width(), h = r.height();
-        const QPoint handles[] = {{l, t},         {l + w / 2, t},     {l + w, t},         {l, t + h},
-                                  {l + w / 2, t + h}, {l + w, t + h}, {l, t + h / 2}, {l + w, t + h / 2}};
+        const QPoint handles[] = {{l, t},         {l + w / 2, t}, {l + w, t},        {l, t + h}, {l + w / 2, t + h},
+                                  {l + w, t + h}, {l, t + h / 2}, {l + w, t + h / 2}};
         for (const QPoint& p : handles)
             DrawSelectionPoint(&painter, p.x(), p.y(), secondary);
         secondary = true;

@@ -143,8 +143,8 @@ ControlInfo KIVQCanvasWindow::getProps()
     auto& rows = info.properties;
     rows.push_back(
         text<QObject>(QStringLiteral("Name"), PropertyDef::ObjectName, &QObject::setObjectName, &QObject::objectName));
-    rows.push_back(integer<KIVQCanvasWindow>(QStringLiteral("Width"), &KIVQCanvasWindow::setWidth,
-                                             &KIVQCanvasWindow::getWidth));
+    rows.push_back(
+        integer<KIVQCanvasWindow>(QStringLiteral("Width"), &KIVQCanvasWindow::setWidth, &KIVQCanvasWindow::getWidth));
     rows.push_back(integer<KIVQCanvasWindow>(QStringLiteral("Height"), &KIVQCanvasWindow::setHeight,
                                              &KIVQCanvasWindow::getHeight));
     rows.push_back(integer<KIVQCanvasWindow>(QStringLiteral("MinWidth"), &KIVQCanvasWindow::setMinWidth,
