@@ -1,6 +1,6 @@
 #include "KIVQtLib.h"
 
-#include "CScrollBarStyle.h"
+#include "controls/CScrollBarStyle.h"
 #include "platform/KIVPlatform.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/LanguageManager.h"

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "core/KIVQContainer.h"
+#include "core/layout/KIVQContainer.h"
 #include "core/KIVQtLib.h"
 #include "core/designer/KIVQWindowDesigner.h"
 #include "theme/KIVQResourceManager.h"

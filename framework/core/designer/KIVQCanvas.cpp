@@ -1,7 +1,6 @@
 #include "KIVQCanvas.h"
 
 #include "KIVQCanvasWindow.h"
-#include "controls/KIVQScrollBar.h"
 #include "core/JsonRead.h"
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQPageLoader.h"
@@ -52,25 +51,25 @@ int snapped(int value, const QVector<int>& guides)
 
 } // namespace
 
-KIVQCanvas::KIVQCanvas(QWidget* parent) : QWidget(parent)
+KIVQCanvas::KIVQCanvas(QWidget* parent) : KIVQControlBase(parent)
 {
-    // No type name: no theme entry ever applies to the canvas.
-    m_impl.reset(new KIVQWidgetBaseImpl(this, QString()));
+    // No theme name: no theme entry ever applies to the canvas.
+    auto* impl = new KIVQWidgetBaseImpl(this, QString::fromLatin1(typeName()));
+    impl->setThemeName(QString());
+    attachImpl(impl);
     setAcceptDrops(true);
 }
 
 KIVQCanvas::~KIVQCanvas() = default;
 
-KIVQ_CONTROL_DEFINE(KIVQCanvas)
-
 bool KIVQCanvas::getDelegateItemVisible() const
 {
-    return m_impl->getDelegateItemVisible();
+    return impl()->getDelegateItemVisible();
 }
 
 void KIVQCanvas::setDelegateItemVisible(bool visible)
 {
-    m_impl->setDelegateItemVisible(visible);
+    impl()->setDelegateItemVisible(visible);
 }
 
 // ---- pages ----
@@ -212,9 +211,9 @@ void KIVQCanvas::SetProjectPath(const QString& path)
 
 // ---- scrolling ----
 
-void KIVQCanvas::SetScrollbar(KIVQScrollBar* bar, bool horizontal)
+void KIVQCanvas::SetScrollbar(QScrollBar* bar, bool horizontal)
 {
-    QPointer<KIVQScrollBar>& slot = horizontal ? m_horizontalBar : m_verticalBar;
+    QPointer<QScrollBar>& slot = horizontal ? m_horizontalBar : m_verticalBar;
     if (slot)
         disconnect(slot, &QScrollBar::valueChanged, this, &KIVQCanvas::scrollChanged);
     slot = bar;

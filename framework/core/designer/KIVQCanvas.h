@@ -6,22 +6,21 @@
 #include <QMap>
 #include <QPoint>
 #include <QPointer>
+#include <QScrollBar>
 #include <QVector>
 #include <QWidget>
 
 namespace KIVQtLib {
 
 class KIVQCanvasWindow;
-class KIVQScrollBar;
 
 // The editing surface of the page designer. It keeps the open pages, paints the current one from
 // snapshots of its hidden controls, and lets the user select, move, resize and drop controls. The
 // logical visibility of a page's controls is their "visibility" property, not Qt's.
-class KIVQTLIB_EXPORT KIVQCanvas : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQCanvas : public KIVQControlBase<KIVQCanvas, QWidget, KIVQWidgetBaseImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     // The part of the selection a press hit; bands are 5 pixels wide along each edge.
     enum KIV_CAV_HIT_TEST
@@ -56,7 +55,8 @@ public:
     void closeAllWindows();
     KIVQCanvasWindow* GetCurWindow() const { return m_current; }
     void SetProjectPath(const QString& path);
-    void SetScrollbar(KIVQScrollBar* bar, bool horizontal);
+    // The canvas's scroll bars (KIVQScrollBar in a designer), owned by whoever made them.
+    void SetScrollbar(QScrollBar* bar, bool horizontal);
     // A control of that type inside the primary selection.
     bool createControl(const QString& typeName);
 
@@ -129,8 +129,8 @@ private:
     QString m_projectPath;
     QMap<QString, KIVQCanvasWindow*> m_pages;
     QHash<const KIVQCanvasWindow*, QPoint> m_scrollPositions; // (horizontal, vertical)
-    QPointer<KIVQScrollBar> m_horizontalBar;
-    QPointer<KIVQScrollBar> m_verticalBar;
+    QPointer<QScrollBar> m_horizontalBar;
+    QPointer<QScrollBar> m_verticalBar;
     QVector<Selected> m_selection;
     int m_mouseMode = MouseIdle;
     int m_hitKind = HitNone;

@@ -1,6 +1,5 @@
 #include "KIVQWindowDesigner.h"
 
-#include "core/JsonAttr.h"
 #include "core/JsonRead.h"
 #include "theme/KIVQResourceManager.h"
 
@@ -12,45 +11,40 @@
 
 namespace KIVQtLib {
 
-namespace {
-
 class KIVQWindowDesignerImpl : public KIVQWidgetBaseImpl
 {
 public:
     using KIVQWidgetBaseImpl::KIVQWidgetBaseImpl;
 
-    bool serializeJsonValue(Json::Value** json, bool read) override
+    void serializeJson(ControlJson& io) override
     {
-        if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-            return false;
-        Json::Value& e = **json;
         KIVQResourceManager* rm = KIVQResourceManager::getInstance();
-        if (read) {
+        if (io.isReading()) {
             // A theme's own entry naming a theme would reload themes from inside the walk that applies
             // it, again and again, and free the entry being read.
-            if (rm->isLoadFromThemeRes() || !jsonHasMember(e, "attr"))
-                return true;
-            const QString path = json::stringOr(json::member(e, "attr"), "theme");
+            if (io.fromTheme() || !io.hasAttr())
+                return;
+            const QString path = json::stringOr(io.attrObject(), "theme");
             if (path.contains(QLatin1String(".data")))
                 rm->loadThemeFile(path);
             else if (!path.isEmpty())
                 rm->loadThemeDir(path);
-            return true;
+            return;
         }
         // From the theme that is loaded now: a value read earlier may name one long replaced.
         QString path = rm->getThemeManagerIml() ? rm->getThemePath() : QString();
-        AttrIO attr(e, false);
-        attr.io("theme", path, QString());
-        return true;
+        io.attr("theme", path, QString());
     }
 };
 
-} // namespace
-
-KIVQWindowDesigner::KIVQWindowDesigner(QWidget* parent) : QWidget(parent)
+KIVQWindowDesigner::KIVQWindowDesigner(QWidget* parent) : KIVQControlBase(parent)
 {
     setAttribute(Qt::WA_StyledBackground);
-    m_impl.reset(new KIVQWindowDesignerImpl(this, QString::fromLatin1(typeName())));
+    // Theme changes reach the window later; made, it takes no theme entry.
+    auto* impl = new KIVQWindowDesignerImpl(this, QString::fromLatin1(typeName()));
+    impl->setThemeName(QString());
+    attachImpl(impl);
+    impl->setThemeName(QString::fromLatin1(typeName()));
     KIVQResourceManager::getInstance()->registerDesignerWindow(this);
     if (parent)
         parent->installEventFilter(this);
@@ -60,8 +54,6 @@ KIVQWindowDesigner::~KIVQWindowDesigner()
 {
     KIVQResourceManager::getInstance()->unregisterDesignerWindow(this);
 }
-
-KIVQ_CONTROL_DEFINE(KIVQWindowDesigner)
 
 void KIVQWindowDesigner::coverParent()
 {

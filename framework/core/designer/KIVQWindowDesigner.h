@@ -6,14 +6,17 @@
 
 namespace KIVQtLib {
 
+class KIVQWindowDesignerImpl;
+
 // The root of a window under design. It always covers its parent exactly, passes size changes on to
 // its controls, receives theme and language changes as a designer window, and carries in "attr"."theme"
 // the theme the designed window uses, loading it when read. Made in code only, never by type name.
-class KIVQTLIB_EXPORT KIVQWindowDesigner : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQWindowDesigner : public KIVQControlBase<KIVQWindowDesigner, QWidget, KIVQWindowDesignerImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
+    friend class KIVQControlBase<KIVQWindowDesigner, QWidget, KIVQWindowDesignerImpl>;
+
 public:
     explicit KIVQWindowDesigner(QWidget* parent);
     ~KIVQWindowDesigner() override;

@@ -1,11 +1,11 @@
 #include "KIVQChildLayout.h"
 
-#include "IKIVQWidgetBase.h"
 #include "KIVQContainer.h"
 #include "KIVQContainerImpl.h"
-#include "KIVQWidgetBase.h"
 #include "controls/KIVQScrollBar.h"
 #include "controls/KIVQSpacer.h"
+#include "core/IKIVQWidgetBase.h"
+#include "core/KIVQWidgetBase.h"
 
 #include <QVariant>
 #include <QWidget>

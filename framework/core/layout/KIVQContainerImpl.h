@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KIVQWidgetBaseImpl.h"
+#include "core/KIVQWidgetBaseImpl.h"
 
 #include <QPointer>
 #include <QSize>
@@ -21,7 +21,7 @@ public:
     ~KIVQContainerImpl() override;
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     KIVQContainer* container() const;
 

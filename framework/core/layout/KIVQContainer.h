@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KIVQControl.h"
+#include "core/KIVQControl.h"
 
 #include <QColor>
 #include <QSize>
@@ -18,11 +18,10 @@ class KIVQScrollBar;
 // columns, or not at all; absolute-layout children are docked), paints a background, scrolls its
 // content with up to two bound scroll bars, keeps the handle of a native window bound to it, and
 // animates its size.
-class KIVQTLIB_EXPORT KIVQContainer : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQContainer : public KIVQControlBase<KIVQContainer, QWidget, KIVQContainerImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     enum AutoChildLayout
     {
@@ -88,8 +87,6 @@ public:
     bool startResizeAnimation(const QSize& from, const QSize& to, int durationMs);
     bool isResizeAnimationRunning() const;
 
-    KIVQContainerImpl* impl() const;
-
     // Designer plug-in interface.
     QWidget* createWidget(QWidget* parent);
     QString name() const;
@@ -113,11 +110,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
-    void construct();
-
     bool m_initialized = false;
 };
 

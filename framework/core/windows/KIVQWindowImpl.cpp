@@ -1,8 +1,8 @@
 #include "KIVQWindowImpl.h"
 
-#include "IKIVQWidgetBase.h"
 #include "KIVQMDIArea.h"
-#include "KIVQWidgetBase.h"
+#include "core/IKIVQWidgetBase.h"
+#include "core/KIVQWidgetBase.h"
 #include "platform/KIVWindowPlatform.h"
 
 #include <QCoreApplication>
