@@ -383,13 +383,12 @@ void KIVQCanvas::mousePressEvent(QMouseEvent* event)
 
 void KIVQCanvas::mouseMoveEvent(QMouseEvent* event)
 {
-    m_lastPos = event->pos();
     if (m_mouseMode != MouseDragging)
         return;
     pruneSelection();
     if (m_selection.isEmpty())
         return;
-    dragTo(m_lastPos, event->modifiers());
+    dragTo(event->pos(), event->modifiers());
     update();
 }
 

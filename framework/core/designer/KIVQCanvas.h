@@ -135,7 +135,6 @@ private:
     int m_mouseMode = MouseIdle;
     int m_hitKind = HitNone;
     QPoint m_pressPos;
-    QPoint m_lastPos;
 };
 
 } // namespace KIVQtLib
