@@ -1,0 +1,176 @@
+#include "KIVQSlider.h"
+
+#include "KIVQSliderImpl.h"
+
+#include <QMouseEvent>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+namespace KIVQtLib {
+
+KIVQSlider::KIVQSlider(QWidget* parent, Qt::Orientation orientation) : QSlider(parent)
+{
+    m_impl.reset(new KIVQSliderImpl(this, QString::fromLatin1(typeName())));
+    setOrientation(orientation);
+    m_impl->applyTheme();
+}
+
+KIVQSlider::~KIVQSlider() = default;
+
+KIVQ_CONTROL_DEFINE(KIVQSlider)
+
+KIVQSliderImpl* KIVQSlider::impl() const
+{
+    return static_cast<KIVQSliderImpl*>(m_impl.get());
+}
+
+void KIVQSlider::setBackgroundStyle(CommonCtrlState, const FillStyle& fill)
+{
+    impl()->background = fill;
+}
+
+const FillStyle& KIVQSlider::getBackgroundStyle(CommonCtrlState) const
+{
+    return impl()->background;
+}
+
+void KIVQSlider::setForegroundStyle(CommonCtrlState, const FillStyle& fill)
+{
+    impl()->foreground = fill;
+}
+
+const FillStyle& KIVQSlider::getForegroundStyle(CommonCtrlState) const
+{
+    return impl()->foreground;
+}
+
+void KIVQSlider::setThumbStyle(CtrlState state, const FillStyle& fill)
+{
+    impl()->thumbs.set(state, fill);
+}
+
+const FillStyle& KIVQSlider::getThumbStyle(CtrlState state) const
+{
+    return impl()->thumbs.get(state);
+}
+
+void KIVQSlider::setThumbSize(int w, int h)
+{
+    impl()->thumbWidth = w;
+    impl()->thumbHeight = h;
+}
+
+void KIVQSlider::getThumbSize(int& w, int& h) const
+{
+    w = impl()->thumbWidth;
+    h = impl()->thumbHeight;
+}
+
+void KIVQSlider::setChannelHeight(int size)
+{
+    impl()->channelSize = size;
+}
+
+int KIVQSlider::getChannelHeight() const
+{
+    return impl()->channelSize;
+}
+
+void KIVQSlider::setIsHorizontal(bool horizontal)
+{
+    setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
+}
+
+bool KIVQSlider::getIsHorizontal() const
+{
+    return orientation() == Qt::Horizontal;
+}
+
+int KIVQSlider::getSliderLength() const
+{
+    return orientation() == Qt::Horizontal ? impl()->thumbWidth : impl()->thumbHeight;
+}
+
+QSize KIVQSlider::getThumbBtnSize() const
+{
+    return QSize(impl()->thumbWidth, impl()->thumbHeight);
+}
+
+QRect KIVQSlider::getThumbRect() const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    QRect r = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    r.setSize(getThumbBtnSize());
+    return r;
+}
+
+// valueChanged and sliderMoved are emitted inside the base handlers; a slot may delete the slider.
+void KIVQSlider::mousePressEvent(QMouseEvent* event)
+{
+    QPointer<KIVQSlider> alive(this);
+    QSlider::mousePressEvent(event);
+    if (alive)
+        impl()->pressAt(event->pos());
+}
+
+void KIVQSlider::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPointer<KIVQSlider> alive(this);
+    QSlider::mouseReleaseEvent(event);
+    if (alive)
+        impl()->releaseAt(event->pos());
+}
+
+void KIVQSlider::mouseMoveEvent(QMouseEvent* event)
+{
+    QPointer<KIVQSlider> alive(this);
+    QSlider::mouseMoveEvent(event);
+    if (alive)
+        impl()->moveTo(event->pos());
+}
+
+// Tracking only while the pointer is over the slider: hover over the thumb without a pressed button.
+void KIVQSlider::enterEvent(QEvent* event)
+{
+    QWidget::enterEvent(event);
+    m_impl->onMouseEnter();
+    setMouseTracking(true);
+}
+
+void KIVQSlider::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    m_impl->onMouseLeave();
+    setMouseTracking(false);
+}
+
+void KIVQSlider::paintEvent(QPaintEvent*)
+{
+    m_impl->paintEvent();
+}
+
+ControlInfo KIVQSlider::getProps()
+{
+    using S = KIVQSlider;
+    ControlInfo info = kivMakeControlInfo(typeName(), "KIVQSlider", "Slider", "Control Slider", "slider");
+    auto& rows = info.properties;
+    rows.push_back(props::fill<S>(
+        QStringLiteral("Background"),
+        [](S* s, CtrlState st, const FillStyle& f) { s->setBackgroundStyle(CommonCtrlState(st), f); },
+        [](S* s, CtrlState st) { return s->getBackgroundStyle(CommonCtrlState(st)); }, 2));
+    rows.push_back(props::fill<S>(
+        QStringLiteral("Foreground"),
+        [](S* s, CtrlState st, const FillStyle& f) { s->setForegroundStyle(CommonCtrlState(st), f); },
+        [](S* s, CtrlState st) { return s->getForegroundStyle(CommonCtrlState(st)); }, 2));
+    rows.push_back(props::fill<S>(QStringLiteral("Thumb"), &S::setThumbStyle, &S::getThumbStyle));
+    rows.push_back(props::onOff<S>(QStringLiteral("IsHorizontal"), &S::setIsHorizontal, &S::getIsHorizontal));
+    rows.push_back(props::pair<S>(QStringLiteral("ThumbWidth"), &S::setThumbSize, &S::getThumbSize));
+    rows.push_back(props::integer<S>(QStringLiteral("MaxValue"), &QSlider::setMaximum, &QSlider::maximum));
+    rows.push_back(props::integer<S>(QStringLiteral("MinValue"), &QSlider::setMinimum, &QSlider::minimum));
+    rows.push_back(props::integer<S>(QStringLiteral("Value"), &QSlider::setValue, &QSlider::value));
+    return info;
+}
+
+} // namespace KIVQtLib

@@ -1,0 +1,112 @@
+#include "KIVQTabWidgetImpl.h"
+
+#include "KIVQTabWidget.h"
+#include "core/JsonAttr.h"
+#include "core/JsonRead.h"
+#include "core/KIVQtLib.h"
+
+#include <json/json.h>
+
+#include <QPainter>
+
+#include <limits>
+
+namespace KIVQtLib {
+
+namespace {
+
+// "style" codes: the background, then a run of four tab fills and a run of four caption styles.
+constexpr int kBackgroundCode = 0;
+constexpr int kItemFillCode = 1;
+constexpr int kItemTextCode = 5;
+
+} // namespace
+
+KIVQTabWidgetImpl::KIVQTabWidgetImpl(KIVQTabWidget* owner, const QString& typeName)
+    : KIVQWidgetBaseImpl(owner, typeName), m_tabs(owner)
+{
+}
+
+// Offsets are computed in 64 bits: sizes from a page document may be anything, and a tab that starts
+// beyond the int range is simply never on the widget.
+QRect KIVQTabWidgetImpl::tabRect(int index) const
+{
+    const qint64 start = (qint64(itemSize) + itemSpace) * index;
+    if (start > std::numeric_limits<int>::max() || start < std::numeric_limits<int>::min())
+        return QRect();
+    if (vertical)
+        return QRect(0, int(start), m_tabs->width(), itemSize);
+    return QRect(int(start), 0, itemSize, m_tabs->height());
+}
+
+int KIVQTabWidgetImpl::tabAt(const QPoint& pos) const
+{
+    for (int i = 0; i < tabs.size(); ++i) {
+        if (tabRect(i).contains(pos))
+            return i;
+    }
+    return -1;
+}
+
+void KIVQTabWidgetImpl::paint(QPainter* painter, const QRect& rect)
+{
+    paintFillStyle(painter, background, rect);
+    for (int i = 0; i < tabs.size(); ++i) {
+        const QRect r = tabRect(i);
+        if (!r.isValid() || !r.intersects(rect))
+            continue;
+        const bool selected = i == selectedIndex;
+        const int state = selected ? CtrlPressed : (i == hotIndex ? CtrlHover : CtrlNormal);
+        const KIVQTabItem& tab = tabs.at(i);
+        paintFillStyle(painter, itemBackgrounds.get(state), r);
+        if (showText)
+            paintText(painter, tab.text, itemTextStyles.get(state), r);
+        if (hasIcon)
+            paintImageOrSvg(painter, selected ? tab.selectedIcon : tab.icon, iconStyle, r);
+    }
+}
+
+void KIVQTabWidgetImpl::onCreateComplete()
+{
+    if (!kivIsQtEmulator())
+        return;
+    for (const char* caption : {"item1", "item2", "item3"})
+        m_tabs->addTab(QString::fromLatin1(caption), QString(), QString());
+}
+
+bool KIVQTabWidgetImpl::serializeJsonValue(Json::Value** json, bool read)
+{
+    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
+        return false;
+    Json::Value& e = **json;
+
+    if (read) {
+        for (const StyleEntry& entry : readStyleEntries(e)) {
+            if (!applySlotEntry(background, kBackgroundCode, entry) &&
+                !applyStateEntry(itemBackgrounds, kItemFillCode, entry))
+                applyStateEntry(itemTextStyles, kItemTextCode, entry);
+        }
+        if (!jsonHasMember(e, "attr"))
+            return true;
+    } else {
+        StyleWriter styles;
+        styles.slot(background, kBackgroundCode);
+        styles.states(itemBackgrounds, kItemFillCode);
+        styles.states(itemTextStyles, kItemTextCode);
+        styles.store(e, true);
+    }
+
+    // A missing "isHor" means horizontal; the other keys change only when present.
+    AttrIO resetting(e, read);
+    AttrIO keeping(e, read, AttrIO::AbsentKeys::Keep);
+    keeping.io("itemSize", itemSize, 50);
+    bool horizontal = vertical == 0;
+    resetting.io("isHor", horizontal, true);
+    vertical = horizontal ? 0 : 1;
+    keeping.io("itemSpace", itemSpace, 0);
+    keeping.io("showText", showText, true);
+    keeping.io("hasIcon", hasIcon, true);
+    return true;
+}
+
+} // namespace KIVQtLib
