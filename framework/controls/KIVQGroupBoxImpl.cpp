@@ -1,6 +1,5 @@
 #include "KIVQGroupBoxImpl.h"
 
-#include "ColourAttr.h"
 #include "KIVQGroupBox.h"
 #include "core/JsonAttr.h"
 #include "core/JsonRead.h"
@@ -75,10 +74,7 @@ bool KIVQGroupBoxImpl::serializeJsonValue(Json::Value** json, bool read)
             attr.io("text", text, QString());
         // Written against zero rather than its default: a default box still saves its line.
         attr.io("size", lineSize, 0);
-        if (read)
-            readColourAttr(attr.readable(), "color", lineColour);
-        else
-            attr.ioColor("color", lineColour, QColor::fromRgba(0));
+        attr.ioColor("color", lineColour, QColor::fromRgba(0));
         attr.io("showText", showText, true);
     }
     if (!read && !e.isMember("attr"))

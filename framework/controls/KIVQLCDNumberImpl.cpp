@@ -1,6 +1,5 @@
 #include "KIVQLCDNumberImpl.h"
 
-#include "ColourAttr.h"
 #include "KIVQLCDNumber.h"
 #include "core/JsonAttr.h"
 #include "core/JsonRead.h"
@@ -41,7 +40,7 @@ bool KIVQLCDNumberImpl::serializeJsonValue(Json::Value** json, bool read)
         if (attr.io("digitCount", digits, 0))
             m_lcd->setDigitCount(digits);
         QColor colour;
-        if (readColourAttr(attr.readable(), "color", colour))
+        if (attr.ioColor("color", colour, QColor()))
             m_lcd->setColor(colour);
         QString text;
         if (attr.io("text", text, QString()))

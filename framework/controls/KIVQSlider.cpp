@@ -12,6 +12,8 @@ namespace KIVQtLib {
 KIVQSlider::KIVQSlider(QWidget* parent, Qt::Orientation orientation) : QSlider(parent)
 {
     m_impl.reset(new KIVQSliderImpl(this, QString::fromLatin1(typeName())));
+    // QSlider's own 0..99 would be saved as a non-default maximum by every slider.
+    setRange(0, 100);
     setOrientation(orientation);
     m_impl->applyTheme();
 }
