@@ -67,18 +67,21 @@ bool KIVQGroupBoxImpl::serializeJsonValue(Json::Value** json, bool read)
         styles.store(e, false);
     }
 
-    {
-        AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
-        // The program owns the title: a theme entry styles the box but never replaces it.
-        if (!read || !KIVQResourceManager::getInstance()->isLoadFromThemeRes())
-            attr.io("text", text, QString());
-        // Written against zero rather than its default: a default box still saves its line.
-        attr.io("size", lineSize, 0);
-        attr.ioColor("color", lineColour, QColor::fromRgba(0));
-        attr.io("showText", showText, true);
+    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
+    // The program owns the title: a theme entry styles the box but never replaces it.
+    if (!read || !KIVQResourceManager::getInstance()->isLoadFromThemeRes())
+        attr.io("text", text, QString());
+    attr.io("showText", showText, true);
+    if (read) {
+        attr.io("size", lineSize, 1);
+        attr.ioColor("color", lineColour, QColor());
+    } else {
+        // Always written, so that a box at its defaults still saves its line, and a line size of 0 or a
+        // transparent line come back as they were rather than as the defaults.
+        Json::Value& out = attr.writable();
+        out["size"] = lineSize;
+        out["color"] = json::colorToHex(lineColour);
     }
-    if (!read && !e.isMember("attr"))
-        e["attr"] = Json::Value(Json::objectValue);
     return true;
 }
 
