@@ -4,19 +4,9 @@
 
 namespace KIVQtLib {
 
-KIVQGroupBox::KIVQGroupBox(QWidget* parent) : QWidget(parent)
+KIVQGroupBox::KIVQGroupBox(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQGroupBoxImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
-}
-
-KIVQGroupBox::~KIVQGroupBox() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQGroupBox)
-
-KIVQGroupBoxImpl* KIVQGroupBox::impl() const
-{
-    return static_cast<KIVQGroupBoxImpl*>(m_impl.get());
+    attachImpl();
 }
 
 void KIVQGroupBox::setText(const QString& text)
@@ -77,11 +67,6 @@ void KIVQGroupBox::setBackground(CommonCtrlState, const FillStyle& fill)
 const FillStyle& KIVQGroupBox::getBackground(CommonCtrlState) const
 {
     return impl()->background;
-}
-
-void KIVQGroupBox::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
 }
 
 ControlInfo KIVQGroupBox::getProps()

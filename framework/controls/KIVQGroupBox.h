@@ -10,14 +10,12 @@ class KIVQGroupBoxImpl;
 
 // A titled frame: a one-pixel line around the control, open at the top left where the title sits.
 // It lays out no children.
-class KIVQTLIB_EXPORT KIVQGroupBox : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQGroupBox : public KIVQControlBase<KIVQGroupBox, QWidget, KIVQGroupBoxImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQGroupBox(QWidget* parent = nullptr);
-    ~KIVQGroupBox() override;
 
     static const char* typeName() { return "qtgroupbox"; }
     static QWidget* createKIVQGroupBox() { return new KIVQGroupBox; }
@@ -38,10 +36,6 @@ public:
     void setBackground(CommonCtrlState state, const FillStyle& fill);
     const FillStyle& getBackground(CommonCtrlState state = CommonNormal) const;
 
-    KIVQGroupBoxImpl* impl() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace KIVQtLib

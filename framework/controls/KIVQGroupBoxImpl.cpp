@@ -1,9 +1,8 @@
 #include "KIVQGroupBoxImpl.h"
 
 #include "KIVQGroupBox.h"
-#include "core/JsonAttr.h"
+#include "core/ControlJson.h"
 #include "core/JsonRead.h"
-#include "core/StateStyles.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -49,40 +48,24 @@ void KIVQGroupBoxImpl::onLanguageChanged()
         text = KIVQResourceManager::getInstance()->getString(textKey);
 }
 
-bool KIVQGroupBoxImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQGroupBoxImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e)) {
-            if (!applySlotEntry(background, kBackgroundCode, entry))
-                applySlotEntry(textStyle, kTextStyleCode, entry);
-        }
-    } else {
-        StyleWriter styles;
-        styles.slot(background, kBackgroundCode);
-        styles.slot(textStyle, kTextStyleCode);
-        styles.store(e, false);
-    }
-
-    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
+    io.styles({{kBackgroundCode, &background}, {kTextStyleCode, &textStyle}});
+    io.keepAbsentKeys();
     // The program owns the title: a theme entry styles the box but never replaces it.
-    if (!read || !KIVQResourceManager::getInstance()->isLoadFromThemeRes())
-        attr.io("text", text, QString());
-    attr.io("showText", showText, true);
-    if (read) {
-        attr.io("size", lineSize, 1);
-        attr.ioColor("color", lineColour, QColor());
+    if (!io.isReading() || !io.fromTheme())
+        io.attr("text", text, QString());
+    io.attr("showText", showText, true);
+    if (io.isReading()) {
+        io.attr("size", lineSize, 1);
+        io.attrColor("color", lineColour, QColor());
     } else {
         // Always written, so that a box at its defaults still saves its line, and a line size of 0 or a
         // transparent line come back as they were rather than as the defaults.
-        Json::Value& out = attr.writable();
+        Json::Value& out = io.attrs().writable();
         out["size"] = lineSize;
         out["color"] = json::colorToHex(lineColour);
     }
-    return true;
 }
 
 } // namespace KIVQtLib

@@ -14,7 +14,7 @@ public:
 
     void paint(QPainter* painter, const QRect& rect) override;
     void onLanguageChanged() override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     bool showText = true;
     FillStyle background;

@@ -6,21 +6,11 @@
 
 namespace KIVQtLib {
 
-KIVQLCDNumber::KIVQLCDNumber(QWidget* parent) : QLCDNumber(parent)
+KIVQLCDNumber::KIVQLCDNumber(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQLCDNumberImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
+    attachImpl();
     setFrameStyle(0);
     setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-}
-
-KIVQLCDNumber::~KIVQLCDNumber() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQLCDNumber)
-
-KIVQLCDNumberImpl* KIVQLCDNumber::impl() const
-{
-    return static_cast<KIVQLCDNumberImpl*>(m_impl.get());
 }
 
 void KIVQLCDNumber::setColor(const QColor& colour)
@@ -68,7 +58,7 @@ const FillStyle& KIVQLCDNumber::getBackground(CommonCtrlState) const
 
 void KIVQLCDNumber::paintEvent(QPaintEvent* event)
 {
-    m_impl->paintEvent();
+    KIVQControlBase::paintEvent(event);
     QLCDNumber::paintEvent(event);
 }
 

@@ -9,14 +9,12 @@ namespace KIVQtLib {
 class KIVQLCDNumberImpl;
 
 // Qt's seven-segment display over a theme background, in a digit colour of its own.
-class KIVQTLIB_EXPORT KIVQLCDNumber : public QLCDNumber, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQLCDNumber : public KIVQControlBase<KIVQLCDNumber, QLCDNumber, KIVQLCDNumberImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQLCDNumber(QWidget* parent = nullptr);
-    ~KIVQLCDNumber() override;
 
     static const char* typeName() { return "qtlcdnumber"; }
     static QWidget* createKIVQLCDNumber() { return new KIVQLCDNumber; }
@@ -30,8 +28,6 @@ public:
     QString getNumText() const;
     void setBackground(CommonCtrlState state, const FillStyle& fill);
     const FillStyle& getBackground(CommonCtrlState state = CommonNormal) const;
-
-    KIVQLCDNumberImpl* impl() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,9 +1,8 @@
 #include "KIVQLCDNumberImpl.h"
 
 #include "KIVQLCDNumber.h"
-#include "core/JsonAttr.h"
+#include "core/ControlJson.h"
 #include "core/JsonRead.h"
-#include "core/StateStyles.h"
 
 #include <json/json.h>
 
@@ -26,38 +25,27 @@ void KIVQLCDNumberImpl::paint(QPainter* painter, const QRect& rect)
     paintFillStyle(painter, background, rect);
 }
 
-bool KIVQLCDNumberImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQLCDNumberImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e))
-            applySlotEntry(background, kBackgroundCode, entry);
-        AttrIO attr(e, true, AttrIO::AbsentKeys::Keep);
+    io.styles({{kBackgroundCode, &background}}, ControlJson::EmptyStyles::WriteNull);
+    io.keepAbsentKeys();
+    if (io.isReading()) {
         int digits = 0;
-        if (attr.io("digitCount", digits, 0))
+        if (io.attr("digitCount", digits, 0))
             m_lcd->setDigitCount(digits);
         QColor colour;
-        if (attr.ioColor("color", colour, QColor()))
+        if (io.attrColor("color", colour, QColor()))
             m_lcd->setColor(colour);
         QString text;
-        if (attr.io("text", text, QString()))
+        if (io.attr("text", text, QString()))
             m_lcd->setNumText(text);
-        return true;
+        return;
     }
-
-    StyleWriter styles;
-    styles.slot(background, kBackgroundCode);
-    styles.store(e, true);
-    AttrIO attr(e, false);
     int digits = m_lcd->digitCount();
-    attr.io("digitCount", digits, 0);
-    Json::Value& out = attr.writable();
+    io.attr("digitCount", digits, 0);
+    Json::Value& out = io.attrs().writable();
     out["color"] = json::colorToHex(m_lcd->getColor());
     out["text"] = json::toUtf8(m_lcd->getNumText());
-    return true;
 }
 
 } // namespace KIVQtLib

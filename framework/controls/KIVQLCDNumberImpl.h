@@ -13,7 +13,7 @@ public:
     KIVQLCDNumberImpl(KIVQLCDNumber* owner, const QString& typeName);
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     QColor colour;
     FillStyle background;

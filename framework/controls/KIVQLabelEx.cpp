@@ -6,20 +6,10 @@
 
 namespace KIVQtLib {
 
-KIVQLabelEx::KIVQLabelEx(QWidget* parent) : QLabel(parent)
+KIVQLabelEx::KIVQLabelEx(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQLabelExImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
+    attachImpl();
     setText(QStringLiteral("label"));
-}
-
-KIVQLabelEx::~KIVQLabelEx() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQLabelEx)
-
-KIVQLabelExImpl* KIVQLabelEx::impl() const
-{
-    return static_cast<KIVQLabelExImpl*>(m_impl.get());
 }
 
 void KIVQLabelEx::setText(const QString& text)
@@ -85,16 +75,17 @@ bool KIVQLabelEx::selectsText() const
     return textInteractionFlags() != Qt::NoTextInteraction;
 }
 
+// Only the Impl sees the mouse: QLabel's own text interaction is not used.
 void KIVQLabelEx::mousePressEvent(QMouseEvent* event)
 {
     if (selectsText())
-        impl()->pressAt(event->pos());
+        impl()->onMousePress(event);
 }
 
-void KIVQLabelEx::mouseReleaseEvent(QMouseEvent*)
+void KIVQLabelEx::mouseReleaseEvent(QMouseEvent* event)
 {
     if (selectsText())
-        impl()->onMouseRelease();
+        impl()->onMouseRelease(event);
 }
 
 void KIVQLabelEx::mouseDoubleClickEvent(QMouseEvent* event)
@@ -112,11 +103,6 @@ void KIVQLabelEx::mouseMoveEvent(QMouseEvent* event)
 void KIVQLabelEx::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-}
-
-void KIVQLabelEx::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
 }
 
 } // namespace KIVQtLib

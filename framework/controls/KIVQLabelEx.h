@@ -11,14 +11,12 @@ class KIVQLabelExImpl;
 // A label for rich text: its own document (plain text or HTML), painted by the control, with a text
 // selection drawn under it. A press and drag selects, a double-click selects everything. Owners that
 // paint many such texts (the list view) use the selection operations of the Impl.
-class KIVQTLIB_EXPORT KIVQLabelEx : public QLabel, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQLabelEx : public KIVQControlBase<KIVQLabelEx, QLabel, KIVQLabelExImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQLabelEx(QWidget* parent = nullptr);
-    ~KIVQLabelEx() override;
 
     static const char* typeName() { return "qtlabelex"; }
     static QWidget* createKIVQLabelEx() { return new KIVQLabelEx; }
@@ -38,15 +36,12 @@ public:
     void setTextStyle(CtrlState state, const TextStyleDesc& style);
     const TextStyleDesc& getTextStyle(CtrlState state) const;
 
-    KIVQLabelExImpl* impl() const;
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool selectsText() const;

@@ -1,12 +1,8 @@
 #include "KIVQLabelExImpl.h"
 
 #include "KIVQLabelEx.h"
-#include "core/JsonAttr.h"
-#include "core/StateStyles.h"
+#include "core/ControlJson.h"
 #include "core/KIVQtLib.h"
-#include "theme/KIVQResourceManager.h"
-
-#include <json/json.h>
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
@@ -170,9 +166,11 @@ void KIVQLabelExImpl::setSelection(const TextPosition& a, const TextPosition& b)
     }
 }
 
-void KIVQLabelExImpl::pressAt(const QPoint& pos)
+void KIVQLabelExImpl::onMousePress(QMouseEvent* event)
 {
-    m_start = m_end = hitTestTextPosition(pos);
+    if (!event)
+        return;
+    m_start = m_end = hitTestTextPosition(event->pos());
     m_label->setMouseTracking(true);
     m_label->repaint();
 }
@@ -195,7 +193,7 @@ void KIVQLabelExImpl::onMouseDoubleClick(QMouseEvent*)
     m_label->repaint();
 }
 
-void KIVQLabelExImpl::onMouseRelease()
+void KIVQLabelExImpl::onMouseRelease(QMouseEvent*)
 {
     m_label->setMouseTracking(false);
     m_label->repaint();
@@ -249,33 +247,20 @@ void KIVQLabelExImpl::paint(QPainter* painter, const QRect& rect)
     painter->restore();
 }
 
-bool KIVQLabelExImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQLabelExImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e))
-            applySlotEntry(normalStyle, kTextStyleCode, entry);
-        // The program owns the text: a theme entry styles the label but never replaces what it shows.
-        if (!KIVQResourceManager::getInstance()->isLoadFromThemeRes()) {
-            AttrIO attr(e, true, AttrIO::AbsentKeys::Keep);
-            QString text;
-            if (attr.io("text", text, QString()))
-                m_label->setText(text);
-        }
-        applyDocumentFont();
-        return true;
+    io.styles({{kTextStyleCode, &normalStyle}}, ControlJson::EmptyStyles::WriteNull);
+    io.keepAbsentKeys();
+    if (!io.isReading()) {
+        QString text = m_document.toPlainText();
+        io.attr("text", text, QString());
+        return;
     }
-
-    StyleWriter styles;
-    styles.slot(normalStyle, kTextStyleCode);
-    styles.store(e, true);
-    AttrIO attr(e, false);
-    QString text = m_document.toPlainText();
-    attr.io("text", text, QString());
-    return true;
+    // The program owns the text: a theme entry styles the label but never replaces what it shows.
+    QString text;
+    if (!io.fromTheme() && io.attr("text", text, QString()))
+        m_label->setText(text);
+    applyDocumentFont();
 }
 
 } // namespace KIVQtLib

@@ -35,10 +35,10 @@ public:
     void paint(QPainter* painter, const QRect& rect) override;
     void onMouseMove(QMouseEvent* event) override;
     void onMouseDoubleClick(QMouseEvent* event) override;
-    void onMouseRelease() override;
+    void onMouseRelease(QMouseEvent* event = nullptr) override;
     // Starts a selection at the hit position; moves with a button or tracking then extend it.
-    void pressAt(const QPoint& pos);
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void onMousePress(QMouseEvent* event = nullptr) override;
+    void serializeJson(ControlJson& io) override;
 
     void clearSelection();
     TextPosition textStartPosition() const;

@@ -4,21 +4,11 @@
 
 namespace KIVQtLib {
 
-KIVQProgressBar::KIVQProgressBar(QWidget* parent) : QProgressBar(parent)
+KIVQProgressBar::KIVQProgressBar(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQProgressBarImpl(this, QString::fromLatin1(typeName())));
     // QProgressBar starts one below its minimum, which would be saved and shown as -1.
     setValue(0);
-    m_impl->applyTheme();
-}
-
-KIVQProgressBar::~KIVQProgressBar() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQProgressBar)
-
-KIVQProgressBarImpl* KIVQProgressBar::impl() const
-{
-    return static_cast<KIVQProgressBarImpl*>(m_impl.get());
+    attachImpl();
 }
 
 void KIVQProgressBar::setBackground(CommonCtrlState, const FillStyle& fill)
@@ -74,11 +64,6 @@ void KIVQProgressBar::getCirleAngleRange(int& start, int& end) const
 {
     start = impl()->startAngle;
     end = impl()->endAngle;
-}
-
-void KIVQProgressBar::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
 }
 
 ControlInfo KIVQProgressBar::getProps()

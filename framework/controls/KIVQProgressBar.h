@@ -10,14 +10,12 @@ class KIVQProgressBarImpl;
 
 // A QProgressBar painted from theme fills: a bar that fills along the widget, or a sector that grows
 // around the centre, optionally with the value written over it as a percentage.
-class KIVQTLIB_EXPORT KIVQProgressBar : public QProgressBar, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQProgressBar : public KIVQControlBase<KIVQProgressBar, QProgressBar, KIVQProgressBarImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQProgressBar(QWidget* parent = nullptr);
-    ~KIVQProgressBar() override;
 
     static const char* typeName() { return "qtprogressbar"; }
     static QWidget* createKIVQProgressBar() { return new KIVQProgressBar; }
@@ -37,10 +35,6 @@ public:
     void setCircleAngleRange(int start, int end);
     void getCirleAngleRange(int& start, int& end) const;
 
-    KIVQProgressBarImpl* impl() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace KIVQtLib

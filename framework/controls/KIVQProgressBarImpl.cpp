@@ -1,11 +1,7 @@
 #include "KIVQProgressBarImpl.h"
 
 #include "KIVQProgressBar.h"
-#include "core/JsonAttr.h"
-#include "core/JsonRead.h"
-#include "core/StateStyles.h"
-
-#include <json/json.h>
+#include "core/ControlJson.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -91,37 +87,20 @@ void KIVQProgressBarImpl::paint(QPainter* painter, const QRect& rect)
     }
 }
 
-bool KIVQProgressBarImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQProgressBarImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
+    io.styles({{kBackgroundCode, &background}, {kForegroundCode, &foreground}, {kTextCode, &textStyle}},
+              ControlJson::EmptyStyles::WriteNull);
+    if (io.isReading() && !io.hasAttr())
+        return;
 
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e)) {
-            if (!applySlotEntry(background, kBackgroundCode, entry) &&
-                !applySlotEntry(foreground, kForegroundCode, entry))
-                applySlotEntry(textStyle, kTextCode, entry);
-        }
-        if (!jsonHasMember(e, "attr"))
-            return true;
-    } else {
-        StyleWriter styles;
-        styles.slot(background, kBackgroundCode);
-        styles.slot(foreground, kForegroundCode);
-        styles.slot(textStyle, kTextCode);
-        styles.store(e, true);
-    }
-
-    AttrIO keeping(e, read, AttrIO::AbsentKeys::Keep);
+    AttrIO keeping(io.element(), io.isReading(), AttrIO::AbsentKeys::Keep, io.fromTheme());
     keeping.io("showText", showText, false);
     // A missing value resets to 0, except under a theme entry, which keeps what the program set.
-    AttrIO resetting(e, read);
     int value = m_bar->value();
-    resetting.io("val", value, 0);
-    if (read)
+    io.attr("val", value, 0);
+    if (io.isReading())
         m_bar->setValue(value);
-    return true;
 }
 
 } // namespace KIVQtLib

@@ -14,7 +14,7 @@ public:
 
     void paintEvent() override;
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     bool circle = false;
     int startAngle = 1;

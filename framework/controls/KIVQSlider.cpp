@@ -9,22 +9,12 @@
 
 namespace KIVQtLib {
 
-KIVQSlider::KIVQSlider(QWidget* parent, Qt::Orientation orientation) : QSlider(parent)
+KIVQSlider::KIVQSlider(QWidget* parent, Qt::Orientation orientation) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQSliderImpl(this, QString::fromLatin1(typeName())));
     // QSlider's own 0..99 would be saved as a non-default maximum by every slider.
     setRange(0, 100);
     setOrientation(orientation);
-    m_impl->applyTheme();
-}
-
-KIVQSlider::~KIVQSlider() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQSlider)
-
-KIVQSliderImpl* KIVQSlider::impl() const
-{
-    return static_cast<KIVQSliderImpl*>(m_impl.get());
+    attachImpl();
 }
 
 void KIVQSlider::setBackgroundStyle(CommonCtrlState, const FillStyle& fill)
@@ -108,49 +98,43 @@ QRect KIVQSlider::getThumbRect() const
     return r;
 }
 
-// valueChanged and sliderMoved are emitted inside the base handlers; a slot may delete the slider.
+// QSlider moves the value before the thumb's state is decided from where the thumb then is; a slot
+// of valueChanged or sliderMoved may delete the slider.
 void KIVQSlider::mousePressEvent(QMouseEvent* event)
 {
     QPointer<KIVQSlider> alive(this);
     QSlider::mousePressEvent(event);
-    if (alive)
-        impl()->pressAt(event->pos());
+    if (alive && impl())
+        impl()->onMousePress(event);
 }
 
 void KIVQSlider::mouseReleaseEvent(QMouseEvent* event)
 {
     QPointer<KIVQSlider> alive(this);
     QSlider::mouseReleaseEvent(event);
-    if (alive)
-        impl()->releaseAt(event->pos());
+    if (alive && impl())
+        impl()->onMouseRelease(event);
 }
 
 void KIVQSlider::mouseMoveEvent(QMouseEvent* event)
 {
     QPointer<KIVQSlider> alive(this);
     QSlider::mouseMoveEvent(event);
-    if (alive)
-        impl()->moveTo(event->pos());
+    if (alive && impl())
+        impl()->onMouseMove(event);
 }
 
 // Tracking only while the pointer is over the slider: hover over the thumb without a pressed button.
 void KIVQSlider::enterEvent(QEvent* event)
 {
-    QWidget::enterEvent(event);
-    m_impl->onMouseEnter();
+    KIVQControlBase::enterEvent(event);
     setMouseTracking(true);
 }
 
 void KIVQSlider::leaveEvent(QEvent* event)
 {
-    QWidget::leaveEvent(event);
-    m_impl->onMouseLeave();
+    KIVQControlBase::leaveEvent(event);
     setMouseTracking(false);
-}
-
-void KIVQSlider::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
 }
 
 ControlInfo KIVQSlider::getProps()

@@ -11,16 +11,14 @@ class KIVQSliderImpl;
 // A QSlider drawn from theme styles: a channel, the channel's filled part up to the value, and a thumb
 // with a fill per state. Value, keys and dragging stay QSlider's; the application style reads the
 // thumb's size from "sliderLength" and "thumbBtnSize", so Qt's handle geometry is the painted one.
-class KIVQTLIB_EXPORT KIVQSlider : public QSlider, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQSlider : public KIVQControlBase<KIVQSlider, QSlider, KIVQSliderImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
     Q_PROPERTY(int sliderLength READ getSliderLength)
     Q_PROPERTY(QSize thumbBtnSize READ getThumbBtnSize)
-    KIVQ_CONTROL
 public:
     explicit KIVQSlider(QWidget* parent = nullptr, Qt::Orientation orientation = Qt::Horizontal);
-    ~KIVQSlider() override;
 
     static const char* typeName() { return "qtslider"; }
     static QWidget* createKIVQSlider() { return new KIVQSlider(nullptr, Qt::Horizontal); }
@@ -48,15 +46,12 @@ public:
     // The style's handle rectangle, sized to the thumb.
     QRect getThumbRect() const;
 
-    KIVQSliderImpl* impl() const;
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace KIVQtLib

@@ -1,11 +1,9 @@
 #include "KIVQSliderImpl.h"
 
 #include "KIVQSlider.h"
-#include "core/JsonAttr.h"
-#include "core/JsonRead.h"
-#include "theme/KIVQResourceManager.h"
+#include "core/ControlJson.h"
 
-#include <json/json.h>
+#include <QMouseEvent>
 
 namespace KIVQtLib {
 
@@ -31,23 +29,24 @@ void KIVQSliderImpl::showState(int state)
     m_slider->repaint();
 }
 
-void KIVQSliderImpl::pressAt(const QPoint& pos)
+// The pointer's position is needed: called from code without an event, these change nothing.
+void KIVQSliderImpl::onMousePress(QMouseEvent* event)
 {
     // QSlider has already moved the value: the thumb is pressed only if it now lies under the pointer.
-    if (m_state != CtrlPressed && m_slider->getThumbRect().contains(pos))
+    if (event && m_state != CtrlPressed && m_slider->getThumbRect().contains(event->pos()))
         showState(CtrlPressed);
 }
 
-void KIVQSliderImpl::releaseAt(const QPoint& pos)
+void KIVQSliderImpl::onMouseRelease(QMouseEvent* event)
 {
-    showState(m_slider->getThumbRect().contains(pos) ? CtrlHover : CtrlNormal);
+    if (event)
+        showState(m_slider->getThumbRect().contains(event->pos()) ? CtrlHover : CtrlNormal);
 }
 
-void KIVQSliderImpl::moveTo(const QPoint& pos)
+void KIVQSliderImpl::onMouseMove(QMouseEvent* event)
 {
-    if (m_state == CtrlPressed)
-        return;
-    showState(m_slider->getThumbRect().contains(pos) ? CtrlHover : CtrlNormal);
+    if (event && m_state != CtrlPressed)
+        showState(m_slider->getThumbRect().contains(event->pos()) ? CtrlHover : CtrlNormal);
 }
 
 void KIVQSliderImpl::onMouseLeave()
@@ -75,34 +74,18 @@ void KIVQSliderImpl::paint(QPainter* painter, const QRect& rect)
     paintFillStyle(painter, thumbs.get(m_state), m_slider->getThumbRect());
 }
 
-bool KIVQSliderImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQSliderImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e)) {
-            if (!applySlotEntry(background, kBackgroundCode, entry) &&
-                !applySlotEntry(foreground, kForegroundCode, entry))
-                applyStateEntry(thumbs, kThumbCode, entry);
-        }
-        if (!jsonHasMember(e, "attr"))
-            return true;
-    } else {
-        StyleWriter styles;
-        styles.slot(background, kBackgroundCode);
-        styles.slot(foreground, kForegroundCode);
-        styles.states(thumbs, kThumbCode);
-        styles.store(e, true);
-    }
+    io.styles({{kBackgroundCode, &background}, {kForegroundCode, &foreground}, {kThumbCode, &thumbs}},
+              ControlJson::EmptyStyles::WriteNull);
+    if (io.isReading() && !io.hasAttr())
+        return;
 
     // The orientation and the value reset when their keys are absent, the sizes and the range stay; a
-    // theme entry resets nothing (AttrIO), so re-applying a theme keeps what the program set.
-    AttrIO resetting(e, read);
-    AttrIO keeping(e, read, AttrIO::AbsentKeys::Keep);
+    // theme entry resets nothing, so re-applying a theme keeps what the program set.
+    AttrIO keeping(io.element(), io.isReading(), AttrIO::AbsentKeys::Keep, io.fromTheme());
     bool horizontal = m_slider->orientation() == Qt::Horizontal;
-    resetting.ioBool("isHor", horizontal, true);
+    io.attrBool("isHor", horizontal, true);
     keeping.io("thumbW", thumbWidth, 20);
     keeping.io("thumbH", thumbHeight, 20);
     keeping.io("channelSize", channelSize, 10);
@@ -111,14 +94,13 @@ bool KIVQSliderImpl::serializeJsonValue(Json::Value** json, bool read)
     int value = m_slider->value();
     keeping.io("min", minimum, 0);
     keeping.io("max", maximum, 100);
-    resetting.io("val", value, 0);
-    if (read) {
+    io.attr("val", value, 0);
+    if (io.isReading()) {
         m_slider->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
         m_slider->setMaximum(maximum);
         m_slider->setMinimum(minimum);
         m_slider->setSliderPosition(value);
     }
-    return true;
 }
 
 } // namespace KIVQtLib

@@ -14,13 +14,12 @@ public:
     KIVQSliderImpl(KIVQSlider* owner, const QString& typeName);
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
     void onMouseEnter() override {}
     void onMouseLeave() override;
-
-    void pressAt(const QPoint& pos);
-    void releaseAt(const QPoint& pos);
-    void moveTo(const QPoint& pos);
+    void onMousePress(QMouseEvent* event = nullptr) override;
+    void onMouseRelease(QMouseEvent* event = nullptr) override;
+    void onMouseMove(QMouseEvent* event) override;
 
     FillStyle background;
     FillStyle foreground;

@@ -4,19 +4,9 @@
 
 namespace KIVQtLib {
 
-KIVQSplitter::KIVQSplitter(QWidget* parent) : QWidget(parent)
+KIVQSplitter::KIVQSplitter(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQSplitterImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
-}
-
-KIVQSplitter::~KIVQSplitter() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQSplitter)
-
-KIVQSplitterImpl* KIVQSplitter::impl() const
-{
-    return static_cast<KIVQSplitterImpl*>(m_impl.get());
+    attachImpl();
 }
 
 void KIVQSplitter::setIsHor(bool horizontal)
@@ -83,10 +73,5 @@ FillStyle KIVQSplitter::getBackground() const
 void KIVQSplitter::mousePressEvent(QMouseEvent*) {}
 void KIVQSplitter::mouseMoveEvent(QMouseEvent*) {}
 void KIVQSplitter::mouseReleaseEvent(QMouseEvent*) {}
-
-void KIVQSplitter::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
-}
 
 } // namespace KIVQtLib

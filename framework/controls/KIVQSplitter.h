@@ -11,14 +11,12 @@ class KIVQSplitterImpl;
 // A two-pane splitter as data: an orientation, the widget of each pane and a limit for each, over a
 // themed background. It neither places the panes nor reacts to the mouse, and keeps mouse events
 // from its parent.
-class KIVQTLIB_EXPORT KIVQSplitter : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQSplitter : public KIVQControlBase<KIVQSplitter, QWidget, KIVQSplitterImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQSplitter(QWidget* parent = nullptr);
-    ~KIVQSplitter() override;
 
     static const char* typeName() { return "qtsplitter"; }
     static QWidget* createKIVQSplitter() { return new KIVQSplitter; }
@@ -37,13 +35,10 @@ public:
     void setBackground(const FillStyle& fill);
     FillStyle getBackground() const;
 
-    KIVQSplitterImpl* impl() const;
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace KIVQtLib

@@ -1,9 +1,7 @@
 #include "KIVQSplitterImpl.h"
 
 #include "KIVQSplitter.h"
-#include "core/StateStyles.h"
-
-#include <json/json.h>
+#include "core/ControlJson.h"
 
 namespace KIVQtLib {
 
@@ -24,20 +22,9 @@ void KIVQSplitterImpl::paint(QPainter* painter, const QRect& rect)
     paintFillStyle(painter, background, rect);
 }
 
-bool KIVQSplitterImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQSplitterImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e))
-            applySlotEntry(background, kBackgroundCode, entry);
-        return true;
-    }
-    StyleWriter styles;
-    styles.slot(background, kBackgroundCode);
-    styles.store(e, true);
-    return true;
+    io.styles({{kBackgroundCode, &background}}, ControlJson::EmptyStyles::WriteNull);
 }
 
 } // namespace KIVQtLib

@@ -15,7 +15,7 @@ public:
     KIVQSplitterImpl(KIVQSplitter* owner, const QString& typeName);
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     bool isHor = true;
     QPointer<QWidget> upLeftWidget;

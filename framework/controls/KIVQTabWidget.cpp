@@ -7,20 +7,10 @@
 
 namespace KIVQtLib {
 
-KIVQTabWidget::KIVQTabWidget(QWidget* parent) : QWidget(parent)
+KIVQTabWidget::KIVQTabWidget(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQTabWidgetImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
+    attachImpl();
     setAttribute(Qt::WA_MouseTracking);
-}
-
-KIVQTabWidget::~KIVQTabWidget() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQTabWidget)
-
-KIVQTabWidgetImpl* KIVQTabWidget::impl() const
-{
-    return static_cast<KIVQTabWidgetImpl*>(m_impl.get());
 }
 
 void KIVQTabWidget::addTab(const QString& text, const QString& icon, const QString& selIcon)
@@ -202,11 +192,6 @@ void KIVQTabWidget::leaveEvent(QEvent* event)
         return;
     impl()->hotIndex = -1;
     repaint();
-}
-
-void KIVQTabWidget::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
 }
 
 ControlInfo KIVQTabWidget::getProps()

@@ -12,14 +12,12 @@ class KIVQTabWidgetImpl;
 // A painted strip of equally sized tabs, each with a caption, an icon, an icon for its selected state
 // and a value of the caller's. A press selects a tab and emits currentChanged; the strip holds no
 // pages, whoever listens switches the content.
-class KIVQTLIB_EXPORT KIVQTabWidget : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQTabWidget : public KIVQControlBase<KIVQTabWidget, QWidget, KIVQTabWidgetImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQTabWidget(QWidget* parent = nullptr);
-    ~KIVQTabWidget() override;
 
     static const char* typeName() { return "qttab"; }
     static QWidget* createKIVQTabWidget() { return new KIVQTabWidget; }
@@ -61,8 +59,6 @@ public:
 
     void initDemoData();
 
-    KIVQTabWidgetImpl* impl() const;
-
 Q_SIGNALS:
     void currentChanged(int index);
 
@@ -71,7 +67,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace KIVQtLib

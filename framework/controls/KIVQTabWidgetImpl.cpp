@@ -1,11 +1,8 @@
 #include "KIVQTabWidgetImpl.h"
 
 #include "KIVQTabWidget.h"
-#include "core/JsonAttr.h"
-#include "core/JsonRead.h"
+#include "core/ControlJson.h"
 #include "core/KIVQtLib.h"
-
-#include <json/json.h>
 
 #include <QPainter>
 
@@ -74,39 +71,22 @@ void KIVQTabWidgetImpl::onCreateComplete()
         m_tabs->addTab(QString::fromLatin1(caption), QString(), QString());
 }
 
-bool KIVQTabWidgetImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQTabWidgetImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e)) {
-            if (!applySlotEntry(background, kBackgroundCode, entry) &&
-                !applyStateEntry(itemBackgrounds, kItemFillCode, entry))
-                applyStateEntry(itemTextStyles, kItemTextCode, entry);
-        }
-        if (!jsonHasMember(e, "attr"))
-            return true;
-    } else {
-        StyleWriter styles;
-        styles.slot(background, kBackgroundCode);
-        styles.states(itemBackgrounds, kItemFillCode);
-        styles.states(itemTextStyles, kItemTextCode);
-        styles.store(e, true);
-    }
+    io.styles({{kBackgroundCode, &background}, {kItemFillCode, &itemBackgrounds}, {kItemTextCode, &itemTextStyles}},
+              ControlJson::EmptyStyles::WriteNull);
+    if (io.isReading() && !io.hasAttr())
+        return;
 
     // A missing "isHor" means horizontal; the other keys change only when present.
-    AttrIO resetting(e, read);
-    AttrIO keeping(e, read, AttrIO::AbsentKeys::Keep);
+    AttrIO keeping(io.element(), io.isReading(), AttrIO::AbsentKeys::Keep, io.fromTheme());
     keeping.io("itemSize", itemSize, 50);
     bool horizontal = vertical == 0;
-    resetting.io("isHor", horizontal, true);
+    io.attr("isHor", horizontal, true);
     vertical = horizontal ? 0 : 1;
     keeping.io("itemSpace", itemSpace, 0);
     keeping.io("showText", showText, true);
     keeping.io("hasIcon", hasIcon, true);
-    return true;
 }
 
 } // namespace KIVQtLib

@@ -25,7 +25,7 @@ public:
     KIVQTabWidgetImpl(KIVQTabWidget* owner, const QString& typeName);
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
     void onCreateComplete() override;
 
     QRect tabRect(int index) const;

@@ -1,13 +1,12 @@
-#include "KIVQContainer.h"
 #include "KIVQtLib.h"
+#include "layout/KIVQContainer.h"
 
 namespace KIVQtLib {
 
 // The container, the canvas and the designer window register here as they land.
 void registerCoreControls()
 {
-    kivRegisterQtControl("qtcontainer", &KIVQContainer::createKIVQContainer, KIVQContainer::getProps(), true);
-    kivRegisterDefaultControl("container", &KIVQContainer::createKIVQContainer);
+    kivRegisterControl<KIVQContainer>({"container"}, true);
 }
 
 } // namespace KIVQtLib

@@ -1,7 +1,6 @@
 #include "JsonAttr.h"
 
 #include "JsonRead.h"
-#include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
 
@@ -9,9 +8,8 @@
 
 namespace KIVQtLib {
 
-AttrIO::AttrIO(Json::Value& element, bool read, AbsentKeys absent)
-    : m_element(element), m_read(read),
-      m_resetAbsent(absent == AbsentKeys::Reset && !KIVQResourceManager::getInstance()->isLoadFromThemeRes())
+AttrIO::AttrIO(Json::Value& element, bool read, AbsentKeys absent, bool fromTheme)
+    : m_element(element), m_read(read), m_resetAbsent(absent == AbsentKeys::Reset && !fromTheme)
 {
 }
 

@@ -2,11 +2,11 @@
 
 #include "IKIVQWidgetBase.h"
 #include "JsonRead.h"
-#include "KIVQContainer.h"
 #include "KIVQElementBuilder.h"
-#include "KIVQSubWin.h"
 #include "KIVQWidgetBase.h"
-#include "KIVQWindow.h"
+#include "core/layout/KIVQContainer.h"
+#include "core/windows/KIVQSubWin.h"
+#include "core/windows/KIVQWindow.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
