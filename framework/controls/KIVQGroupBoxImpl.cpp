@@ -32,10 +32,11 @@ void KIVQGroupBoxImpl::paint(QPainter* painter, const QRect& rect)
     const int tw = showText ? title.width() : 0;
     const int th = title.height();
     const int hy = th / 2;
+    const int bottom = h - qBound(0, lineSize, kWidgetMaxSize);
 
     painter->save();
     painter->setPen(QPen(lineColour, 1));
-    const QPoint points[] = {{5, hy}, {0, hy}, {0, h - lineSize}, {w - 2, h - lineSize}, {w - 2, hy}, {9 + tw, hy}};
+    const QPoint points[] = {{5, hy}, {0, hy}, {0, bottom}, {w - 2, bottom}, {w - 2, hy}, {9 + tw, hy}};
     painter->drawPolyline(points, 6);
     painter->restore();
     if (showText)

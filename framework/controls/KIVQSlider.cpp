@@ -81,12 +81,14 @@ bool KIVQSlider::getIsHorizontal() const
 
 int KIVQSlider::getSliderLength() const
 {
-    return orientation() == Qt::Horizontal ? impl()->thumbWidth : impl()->thumbHeight;
+    const QSize thumb = getThumbBtnSize();
+    return orientation() == Qt::Horizontal ? thumb.width() : thumb.height();
 }
 
+// Sizes from a page document may be anything; bounded, the style's geometry cannot overflow.
 QSize KIVQSlider::getThumbBtnSize() const
 {
-    return QSize(impl()->thumbWidth, impl()->thumbHeight);
+    return QSize(qBound(0, impl()->thumbWidth, kWidgetMaxSize), qBound(0, impl()->thumbHeight, kWidgetMaxSize));
 }
 
 QRect KIVQSlider::getThumbRect() const

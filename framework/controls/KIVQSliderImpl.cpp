@@ -59,17 +59,18 @@ void KIVQSliderImpl::paint(QPainter* painter, const QRect& rect)
 {
     const qint64 range = qint64(m_slider->maximum()) - m_slider->minimum();
     const float f = float(qint64(m_slider->value()) - m_slider->minimum()) / float(range != 0 ? range : 100);
+    const int channel = qBound(0, channelSize, kWidgetMaxSize);
 
     if (m_slider->orientation() == Qt::Horizontal) {
-        const int y = rect.top() + (rect.height() - channelSize) / 2;
-        paintFillStyle(painter, background, rect.left(), y, rect.width(), channelSize);
-        paintFillStyle(painter, foreground, rect.left(), y, int(float(rect.width()) * f), channelSize);
+        const int y = rect.top() + (rect.height() - channel) / 2;
+        paintFillStyle(painter, background, rect.left(), y, rect.width(), channel);
+        paintFillStyle(painter, foreground, rect.left(), y, int(float(rect.width()) * f), channel);
     } else {
-        const int x = rect.left() + (rect.width() - channelSize) / 2;
+        const int x = rect.left() + (rect.width() - channel) / 2;
         const int length = int(float(rect.height()) * f);
-        paintFillStyle(painter, background, x, rect.top(), channelSize, rect.height());
+        paintFillStyle(painter, background, x, rect.top(), channel, rect.height());
         // Grows upwards and ends on the bottom row.
-        paintFillStyle(painter, foreground, x, rect.top() + rect.height() - length, channelSize, length);
+        paintFillStyle(painter, foreground, x, rect.top() + rect.height() - length, channel, length);
     }
     paintFillStyle(painter, thumbs.get(m_state), m_slider->getThumbRect());
 }

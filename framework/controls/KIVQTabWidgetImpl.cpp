@@ -6,8 +6,6 @@
 
 #include <QPainter>
 
-#include <limits>
-
 namespace KIVQtLib {
 
 namespace {
@@ -24,16 +22,17 @@ KIVQTabWidgetImpl::KIVQTabWidgetImpl(KIVQTabWidget* owner, const QString& typeNa
 {
 }
 
-// Offsets are computed in 64 bits: sizes from a page document may be anything, and a tab that starts
-// beyond the int range is simply never on the widget.
+// Sizes from a page document may be anything: they are bounded and the offsets computed in 64 bits, and
+// a tab that starts beyond any widget's reach is simply never on it.
 QRect KIVQTabWidgetImpl::tabRect(int index) const
 {
-    const qint64 start = (qint64(itemSize) + itemSpace) * index;
-    if (start > std::numeric_limits<int>::max() || start < std::numeric_limits<int>::min())
+    const int size = qBound(0, itemSize, kWidgetMaxSize);
+    const qint64 start = (qint64(size) + qBound(-kWidgetMaxSize, itemSpace, kWidgetMaxSize)) * index;
+    if (start > kWidgetMaxSize || start < -kWidgetMaxSize)
         return QRect();
     if (vertical)
-        return QRect(0, int(start), m_tabs->width(), itemSize);
-    return QRect(int(start), 0, itemSize, m_tabs->height());
+        return QRect(0, int(start), m_tabs->width(), size);
+    return QRect(int(start), 0, size, m_tabs->height());
 }
 
 int KIVQTabWidgetImpl::tabAt(const QPoint& pos) const

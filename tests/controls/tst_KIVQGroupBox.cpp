@@ -91,6 +91,9 @@ void tst_KIVQGroupBox::jsonAttr_data()
                                            << QByteArray(R"({"color":"FFFF0000","size":1,"text":"Keep"})") << 255;
     QTest::newRow("an integer is an opaque RGB value")
         << QByteArray(R"({"color":65280})") << QByteArray(R"({"color":"FF00FF00","size":1,"text":"Keep"})") << 255;
+    QTest::newRow("a hostile line size is kept and painted safely")
+        << QByteArray(R"({"size":-2147483648})") << QByteArray(R"({"color":"FF000000","size":-2147483648,"text":"Keep"})")
+        << 255;
     QTest::newRow("a colour of another type is ignored")
         << QByteArray(R"({"color":[1,2],"size":"big"})") << QByteArray(R"({"color":"FF000000","size":1,"text":"Keep"})")
         << 255;
@@ -108,6 +111,8 @@ void tst_KIVQGroupBox::jsonAttr()
     element["attr"] = parseJson(attr);
     QVERIFY(box.readJsonValue(&element));
     QCOMPARE(box.getLineColor().alpha(), alpha);
+    box.resize(60, 40);
+    QVERIFY(!box.grab().isNull());
     Json::Value out = writeControl(&box);
     QCOMPARE(compactJson(out["attr"]), written);
     QVERIFY(!out.isMember("style"));

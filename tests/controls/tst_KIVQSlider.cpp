@@ -191,6 +191,9 @@ void tst_KIVQSlider::jsonRoundTrip_data()
         << false << QByteArray(R"({"thumbW":12,"thumbH":14,"channelSize":4,"min":-5,"max":50,"val":20})")
         << QByteArray(R"({"channelSize":4,"max":50,"min":-5,"thumbH":14,"thumbW":12,"val":20})");
     QTest::newRow("a value past the range is clamped") << false << QByteArray(R"({"val":500})") << QByteArray(R"({"val":100})");
+    QTest::newRow("hostile sizes are kept and painted safely")
+        << false << QByteArray(R"({"thumbW":2147483647,"thumbH":-2147483648,"channelSize":-2147483648})")
+        << QByteArray(R"({"channelSize":-2147483648,"thumbH":-2147483648,"thumbW":2147483647})");
     QTest::newRow("wrong types change nothing") << false << QByteArray(R"({"thumbW":"wide","min":[1],"val":{}})")
                                                 << QByteArray("null");
 }
@@ -205,6 +208,8 @@ void tst_KIVQSlider::jsonRoundTrip()
     Json::Value element(Json::objectValue);
     element["attr"] = parseJson(attr);
     QVERIFY(slider.readJsonValue(&element));
+    slider.resize(120, 30);
+    QVERIFY(!slider.grab().isNull());
     const Json::Value out = writeControl(&slider);
     QCOMPARE(compactJson(out["attr"]), written);
     QVERIFY(out.isMember("style") && out["style"].isNull());

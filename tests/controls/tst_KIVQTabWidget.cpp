@@ -148,6 +148,9 @@ void tst_KIVQTabWidget::jsonRoundTrip_data()
     QTest::newRow("vertical writes isHor 0")
         << QByteArray(R"({"attr":{"isHor":false,"itemSize":80,"itemSpace":4,"showText":0,"hasIcon":0}})")
         << QByteArray(R"({"attr":{"hasIcon":0,"isHor":0,"itemSize":80,"itemSpace":4,"showText":0},"style":null})");
+    QTest::newRow("hostile sizes are kept and painted safely")
+        << QByteArray(R"({"attr":{"isHor":true,"itemSize":2147483647,"itemSpace":-2147483648}})")
+        << QByteArray(R"({"attr":{"itemSize":2147483647,"itemSpace":-2147483648},"style":null})");
     QTest::newRow("one code-1 entry fills every state, one is written back")
         << QByteArray(R"({"style":[["tabFill",1,1],["bg",1,0]]})")
         << QByteArray(R"({"attr":{"isHor":0},"style":[["bg",1,0],["tabFill",1,1]]})");
@@ -170,8 +173,13 @@ void tst_KIVQTabWidget::jsonRoundTrip()
 
     KIVQTabWidget tabs;
     tabs.setIsHor(false);
+    for (int i = 0; i < 4; ++i)
+        tabs.addTab(QString::number(i));
     Json::Value in = parseJson(element);
     QVERIFY(tabs.readJsonValue(&in));
+    tabs.resize(100, 30);
+    QVERIFY(!tabs.grab().isNull());
+    sendMouse(&tabs, QEvent::MouseMove, QPoint(50, 10));
     Json::Value out = writeControl(&tabs);
     Json::Value own(Json::objectValue);
     for (const char* key : {"attr", "style"}) {
