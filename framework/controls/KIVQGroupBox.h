@@ -35,7 +35,6 @@ public:
     const TextStyleDesc& getTextStyle(CommonCtrlState state = CommonNormal) const;
     void setBackground(CommonCtrlState state, const FillStyle& fill);
     const FillStyle& getBackground(CommonCtrlState state = CommonNormal) const;
-
 };
 
 } // namespace KIVQtLib

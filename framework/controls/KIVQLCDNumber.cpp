@@ -71,7 +71,8 @@ ControlInfo KIVQLCDNumber::getProps()
         QStringLiteral("Background"),
         [](L* l, CtrlState s, const FillStyle& f) { l->setBackground(CommonCtrlState(s), f); },
         [](L* l, CtrlState s) { return l->getBackground(CommonCtrlState(s)); }, 2));
-    rows.push_back(props::integer<L>(QStringLiteral("DigitCount"), &QLCDNumber::setDigitCount, &QLCDNumber::digitCount));
+    rows.push_back(
+        props::integer<L>(QStringLiteral("DigitCount"), &QLCDNumber::setDigitCount, &QLCDNumber::digitCount));
     rows.push_back(props::colour<L>(QStringLiteral("TextColor"), &L::setColor, &L::getColor));
     rows.push_back(props::text<L>(QStringLiteral("Text"), PropertyDef::ObjectName, &L::setNumText, &L::getNumText));
     return info;

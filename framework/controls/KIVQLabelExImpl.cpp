@@ -32,10 +32,7 @@ struct LinePlace
     QPointF offset; // of the block's layout from the first block's
     qreal x = 0;
 
-    bool operator<(const LinePlace& o) const
-    {
-        return std::tie(block, line, x) < std::tie(o.block, o.line, o.x);
-    }
+    bool operator<(const LinePlace& o) const { return std::tie(block, line, x) < std::tie(o.block, o.line, o.x); }
 };
 
 QPointF blockOffset(const QTextDocument& doc, const QTextBlock& block)
@@ -148,8 +145,8 @@ TextPosition KIVQLabelExImpl::hitTestTextPosition(const QPoint& pos)
             const QTextLine line = layout->lineAt(i);
             if (line.isValid() && line.rect().translated(origin).contains(point))
                 return TextPosition{index, i,
-                                    block.position() + line.xToCursor(point.x() - origin.x(),
-                                                                      QTextLine::CursorBetweenCharacters)};
+                                    block.position() +
+                                        line.xToCursor(point.x() - origin.x(), QTextLine::CursorBetweenCharacters)};
         }
     }
     return TextPosition();

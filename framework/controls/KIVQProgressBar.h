@@ -34,7 +34,6 @@ public:
     // Degrees, 0 straight down and growing clockwise; kept only when 1 <= start < end. 1..361 at first.
     void setCircleAngleRange(int start, int end);
     void getCirleAngleRange(int& start, int& end) const;
-
 };
 
 } // namespace KIVQtLib

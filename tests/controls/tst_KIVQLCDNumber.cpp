@@ -39,18 +39,18 @@ void tst_KIVQLCDNumber::textRoundTrip_data()
     QTest::addColumn<QByteArray>("attr");
     QTest::addColumn<QByteArray>("written");
 
-    QTest::newRow("a new display") << QByteArray("{}") << QByteArray(R"({"color":"FF000000","digitCount":5,"text":"0"})");
+    QTest::newRow("a new display") << QByteArray("{}")
+                                   << QByteArray(R"({"color":"FF000000","digitCount":5,"text":"0"})");
     QTest::newRow("a time stays a time") << QByteArray(R"({"text":"12:30"})")
                                          << QByteArray(R"({"color":"FF000000","digitCount":5,"text":"12:30"})");
-    QTest::newRow("a big number in full")
-        << QByteArray(R"({"text":"1234567","digitCount":8})")
-        << QByteArray(R"({"color":"FF000000","digitCount":8,"text":"1234567"})");
+    QTest::newRow("a big number in full") << QByteArray(R"({"text":"1234567","digitCount":8})")
+                                          << QByteArray(R"({"color":"FF000000","digitCount":8,"text":"1234567"})");
     QTest::newRow("trailing zeros go") << QByteArray(R"({"text":"3.50"})")
                                        << QByteArray(R"({"color":"FF000000","digitCount":5,"text":"3.5"})");
-    QTest::newRow("colour with alpha")
-        << QByteArray(R"({"color":"80FF0000"})") << QByteArray(R"({"color":"80FF0000","digitCount":5,"text":"0"})");
-    QTest::newRow("six digits are opaque") << QByteArray(R"({"color":"00FF00"})")
-                                           << QByteArray(R"({"color":"FF00FF00","digitCount":5,"text":"0"})");
+    QTest::newRow("colour with alpha") << QByteArray(R"({"color":"80FF0000"})")
+                                       << QByteArray(R"({"color":"80FF0000","digitCount":5,"text":"0"})");
+    QTest::newRow("six digits are opaque")
+        << QByteArray(R"({"color":"00FF00"})") << QByteArray(R"({"color":"FF00FF00","digitCount":5,"text":"0"})");
 }
 
 void tst_KIVQLCDNumber::textRoundTrip()

@@ -86,7 +86,8 @@ void tst_KIVQLabelEx::selectionIntoALaterParagraphPaints()
     QCOMPARE(doc.findBlockByNumber(1).layout()->lineCount(), 3);
 
     // From the start into line 2 of the second paragraph: the first paragraph has no line 2.
-    const int cursor = doc.findBlockByNumber(1).layout()->lineAt(2).textStart() + doc.findBlockByNumber(1).position() + 3;
+    const int cursor =
+        doc.findBlockByNumber(1).layout()->lineAt(2).textStart() + doc.findBlockByNumber(1).position() + 3;
     label->impl()->setSelection(TextPosition{0, 0, 0}, TextPosition{1, 2, cursor});
     const QImage image = label->grab().toImage();
     // Every line of both paragraphs is highlighted at its own place, the last one from its start only,

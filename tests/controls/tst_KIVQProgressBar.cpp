@@ -92,15 +92,14 @@ void tst_KIVQProgressBar::circleSector_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QVector<bool>>("done"); // below left, below right, above left, above right
 
-    QTest::newRow("a quarter of 1..361 sweeps from down to left") << 0 << 100 << 25
-                                                                  << QVector<bool>{true, false, false, false};
+    QTest::newRow("a quarter of 1..361 sweeps from down to left")
+        << 0 << 100 << 25 << QVector<bool>{true, false, false, false};
     QTest::newRow("three quarters leave only below right") << 0 << 100 << 75 << QVector<bool>{true, false, true, true};
     QTest::newRow("a quarter of 200..600") << 200 << 600 << 300 << QVector<bool>{true, false, false, false};
     QTest::newRow("the maximum covers everything") << 0 << 100 << 100 << QVector<bool>{true, true, true, true};
-    QTest::newRow("the minimum draws only the background") << 0 << 100 << 0
-                                                           << QVector<bool>{false, false, false, false};
-    QTest::newRow("a busy range draws only the background") << 0 << 0 << 0
-                                                            << QVector<bool>{false, false, false, false};
+    QTest::newRow("the minimum draws only the background")
+        << 0 << 100 << 0 << QVector<bool>{false, false, false, false};
+    QTest::newRow("a busy range draws only the background") << 0 << 0 << 0 << QVector<bool>{false, false, false, false};
 }
 
 void tst_KIVQProgressBar::circleSector()
@@ -151,8 +150,8 @@ void tst_KIVQProgressBar::jsonValue_data()
     QTest::newRow("a fresh bar holds 0 and writes no attr") << 0 << QByteArray("{}") << 0 << QByteArray("null");
     QTest::newRow("val and showText") << 57 << QByteArray(R"({"attr":{"val":42,"showText":true}})") << 42
                                       << QByteArray(R"({"showText":1,"val":42})");
-    QTest::newRow("an attr without val resets to 0") << 57 << QByteArray(R"({"attr":{"showText":false}})") << 0
-                                                     << QByteArray("null");
+    QTest::newRow("an attr without val resets to 0")
+        << 57 << QByteArray(R"({"attr":{"showText":false}})") << 0 << QByteArray("null");
     QTest::newRow("without attr the value stays")
         << 57 << QByteArray(R"({"style":null})") << 57 << QByteArray(R"({"val":57})");
 }

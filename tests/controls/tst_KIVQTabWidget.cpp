@@ -38,7 +38,6 @@ private Q_SLOTS:
     void pressHitsTab();
     void selectionIsAnnounced();
     void tabsPaintSelectedHotAndNormal();
-    void tabRecords();
     void jsonRoundTrip_data();
     void jsonRoundTrip();
     void slotMayDeleteTheStrip();
@@ -121,30 +120,13 @@ void tst_KIVQTabWidget::tabsPaintSelectedHotAndNormal()
     QCOMPARE(colourAt(40), kTabColours[CtrlNormal]);
 }
 
-void tst_KIVQTabWidget::tabRecords()
-{
-    KIVQTabWidget tabs;
-    tabs.addTab(QStringLiteral("a"));
-    tabs.addTab(QStringLiteral("b"));
-    QVERIFY(tabs.setItemData(1, 42));
-    QVERIFY(!tabs.setItemData(2, 1) && !tabs.setItemData(-1, 1));
-    QCOMPARE(tabs.getItemData(1).toInt(), 42);
-    QVERIFY(!tabs.getItemData(0).isValid() && !tabs.getItemData(5).isValid());
-    tabs.removeTab(7);
-    tabs.removeTab(0);
-    QCOMPARE(tabs.getTabCount(), 1);
-    QCOMPARE(tabs.getTabText(0), QStringLiteral("b"));
-    QCOMPARE(tabs.getItemData(0).toInt(), 42);
-    QCOMPARE(tabs.getTabText(1), QString());
-}
-
 void tst_KIVQTabWidget::jsonRoundTrip_data()
 {
     QTest::addColumn<QByteArray>("element");
     QTest::addColumn<QByteArray>("written");
 
-    QTest::newRow("an attr without isHor turns the strip horizontal") << QByteArray(R"({"attr":{}})")
-                                                             << QByteArray(R"({"style":null})");
+    QTest::newRow("an attr without isHor turns the strip horizontal")
+        << QByteArray(R"({"attr":{}})") << QByteArray(R"({"style":null})");
     QTest::newRow("vertical writes isHor 0")
         << QByteArray(R"({"attr":{"isHor":false,"itemSize":80,"itemSpace":4,"showText":0,"hasIcon":0}})")
         << QByteArray(R"({"attr":{"hasIcon":0,"isHor":0,"itemSize":80,"itemSpace":4,"showText":0},"style":null})");
