@@ -36,8 +36,9 @@ void KIVQLCDNumberImpl::serializeJson(ControlJson& io)
         QColor colour;
         if (io.attrColor("color", colour, QColor()))
             m_lcd->setColor(colour);
+        // What the display shows is the program's: a theme entry only styles it.
         QString text;
-        if (io.attr("text", text, QString()))
+        if (!io.fromTheme() && io.attr("text", text, QString()))
             m_lcd->setNumText(text);
         return;
     }

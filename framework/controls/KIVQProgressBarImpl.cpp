@@ -96,7 +96,9 @@ void KIVQProgressBarImpl::serializeJson(ControlJson& io)
 
     AttrIO keeping(io.element(), io.isReading(), AttrIO::AbsentKeys::Keep, io.fromTheme());
     keeping.io("showText", showText, false);
-    // A missing value resets to 0, except under a theme entry, which keeps what the program set.
+    // A missing value resets to 0; a theme entry styles the bar and leaves its value to the program.
+    if (io.isReading() && io.fromTheme())
+        return;
     int value = m_bar->value();
     io.attr("val", value, 0);
     if (io.isReading())

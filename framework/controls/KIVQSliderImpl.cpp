@@ -82,14 +82,18 @@ void KIVQSliderImpl::serializeJson(ControlJson& io)
     if (io.isReading() && !io.hasAttr())
         return;
 
-    // The orientation and the value reset when their keys are absent, the sizes and the range stay; a
-    // theme entry resets nothing, so re-applying a theme keeps what the program set.
+    // The orientation and the value reset when their keys are absent, the sizes and the range stay. A
+    // theme entry resets nothing and leaves range and value to the program: it styles the slider.
     AttrIO keeping(io.element(), io.isReading(), AttrIO::AbsentKeys::Keep, io.fromTheme());
     bool horizontal = m_slider->orientation() == Qt::Horizontal;
     io.attrBool("isHor", horizontal, true);
     keeping.io("thumbW", thumbWidth, 20);
     keeping.io("thumbH", thumbHeight, 20);
     keeping.io("channelSize", channelSize, 10);
+    if (io.isReading())
+        m_slider->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
+    if (io.isReading() && io.fromTheme())
+        return;
     int minimum = m_slider->minimum();
     int maximum = m_slider->maximum();
     int value = m_slider->value();
@@ -97,7 +101,6 @@ void KIVQSliderImpl::serializeJson(ControlJson& io)
     keeping.io("max", maximum, 100);
     io.attr("val", value, 0);
     if (io.isReading()) {
-        m_slider->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
         m_slider->setMaximum(maximum);
         m_slider->setMinimum(minimum);
         m_slider->setSliderPosition(value);
