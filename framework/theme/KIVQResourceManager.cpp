@@ -5,9 +5,9 @@
 #include "LanguageManager.h"
 #include "ThemeDocuments.h"
 #include "ThemeReader.h"
+#include "core/ControlWalk.h"
 #include "core/IKIVQWidgetBase.h"
 #include "core/JsonRead.h"
-#include "core/ControlWalk.h"
 
 #include <json/json.h>
 
