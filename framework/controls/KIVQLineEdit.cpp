@@ -16,45 +16,19 @@ KIVQLineEdit::KIVQLineEdit(QWidget* parent) : KIVQControlBase(parent)
     impl()->applyTextStyle();
 }
 
-void KIVQLineEdit::setBackground(CtrlState state, const FillStyle& fill)
+KIVQEditImplBase* KIVQLineEdit::editImpl() const
 {
-    impl()->look.backgrounds.set(state, fill);
-}
-
-const FillStyle& KIVQLineEdit::getBackground(CtrlState state) const
-{
-    return impl()->look.backgrounds.get(state);
-}
-
-void KIVQLineEdit::setTextStyle(CtrlState state, const TextStyleDesc& style)
-{
-    if (impl()->look.textStyles.set(state, style))
-        impl()->applyTextStyle();
-}
-
-const TextStyleDesc& KIVQLineEdit::getTextStyle(CtrlState state) const
-{
-    return impl()->look.textStyles.get(state);
+    return impl();
 }
 
 void KIVQLineEdit::setPlaceholderTextStyle(CtrlState, const TextStyleDesc& style)
 {
-    impl()->look.placeholderStyle = style;
+    impl()->placeholderStyle = style;
 }
 
 const TextStyleDesc& KIVQLineEdit::getPlaceholderTextStyle(CtrlState) const
 {
-    return impl()->look.placeholderStyle;
-}
-
-void KIVQLineEdit::setPlaceholderText(const QString& text)
-{
-    impl()->look.placeholderText = text;
-}
-
-const QString& KIVQLineEdit::getPlaceholderText() const
-{
-    return impl()->look.placeholderText;
+    return impl()->placeholderStyle;
 }
 
 void KIVQLineEdit::setIsPassword(bool on)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KIVQEditStyling.h"
 #include "core/KIVQControl.h"
 
 #include <QLineEdit>
@@ -11,7 +12,8 @@ class KIVQLineEditImpl;
 // A single-line text entry over a themed background, with a text style per state and a styled
 // placeholder. The state follows focus: pressed while focused, disabled while disabled. Password mode
 // refuses select-all, copy and paste; shortcut mode turns key presses into names such as CTRL+ALT+S.
-class KIVQTLIB_EXPORT KIVQLineEdit : public KIVQControlBase<KIVQLineEdit, QLineEdit, KIVQLineEditImpl>
+class KIVQTLIB_EXPORT KIVQLineEdit : public KIVQControlBase<KIVQLineEdit, QLineEdit, KIVQLineEditImpl>,
+                                     public KIVQEditStyling
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
@@ -22,16 +24,12 @@ public:
     static QWidget* createKIVQLineEdit() { return new KIVQLineEdit; }
     static ControlInfo getProps();
 
-    // Per-state styles: 0..3, or 4 for all states; other states are ignored, getters clamp.
-    void setBackground(CtrlState state, const FillStyle& fill);
-    const FillStyle& getBackground(CtrlState state) const;
-    void setTextStyle(CtrlState state, const TextStyleDesc& style);
-    const TextStyleDesc& getTextStyle(CtrlState state) const;
+    // Ours, not Qt's: the edit draws its placeholder in a style of its own.
+    using KIVQEditStyling::setPlaceholderText;
+
     // One placeholder style; the state selects nothing.
     void setPlaceholderTextStyle(CtrlState state, const TextStyleDesc& style);
     const TextStyleDesc& getPlaceholderTextStyle(CtrlState state = CtrlNormal) const;
-    void setPlaceholderText(const QString& text);
-    const QString& getPlaceholderText() const;
 
     void setIsPassword(bool on);
     bool getIsPassword() const;
@@ -43,6 +41,7 @@ public:
     void getEditMargin(int& top, int& bottom, int& left, int& right) const;
 
 protected:
+    KIVQEditImplBase* editImpl() const override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -11,53 +11,23 @@ namespace KIVQtLib {
 
 namespace {
 
-constexpr int kBackgroundCode = 0;
-constexpr int kTextStyleCode = 4;
 constexpr int kPlaceholderCode = 9;
 
 } // namespace
 
 KIVQLineEditImpl::KIVQLineEditImpl(KIVQLineEdit* owner, const QString& typeName)
-    : KIVQWidgetBaseImpl(owner, typeName), m_edit(owner)
+    : KIVQEditImplBase(owner, typeName), m_edit(owner)
 {
 }
 
-void KIVQLineEditImpl::enterState(CtrlState state)
+QMargins KIVQLineEditImpl::placeholderMargins() const
 {
-    m_state = state;
-    applyTextStyle();
-    m_edit->repaint();
+    return m_edit->contentsMargins();
 }
 
-void KIVQLineEditImpl::applyTextStyle()
+bool KIVQLineEditImpl::isEmpty() const
 {
-    look.applyTextStyle(m_edit, m_state);
-}
-
-void KIVQLineEditImpl::onMouseEnter()
-{
-    m_hover = true;
-    if (m_state != CtrlPressed)
-        enterState(CtrlHover);
-}
-
-void KIVQLineEditImpl::onMouseLeave()
-{
-    m_hover = false;
-    if (m_state != CtrlPressed)
-        enterState(CtrlNormal);
-}
-
-void KIVQLineEditImpl::onCreateComplete()
-{
-    applyTextStyle();
-}
-
-void KIVQLineEditImpl::paint(QPainter* painter, const QRect& rect)
-{
-    if (m_state == CtrlHover)
-        m_state = CtrlNormal;
-    look.paint(painter, rect, m_state, m_edit->contentsMargins(), m_edit->text().isEmpty());
+    return m_edit->text().isEmpty();
 }
 
 std::optional<QString> KIVQLineEditImpl::shortcutText(const QKeyEvent& event)
@@ -86,12 +56,12 @@ void KIVQLineEditImpl::serializeJson(ControlJson& io)
     Json::Value& e = io.element();
 
     if (!io.isReading()) {
-        look.writeStyles(io, kPlaceholderCode);
+        writeStyles(io, kPlaceholderCode);
         QString text = m_edit->text();
         io.attr("text", text, QString());
         bool password = m_edit->getIsPassword();
         io.attr("ispassord", password, false);
-        io.attr("tip", look.placeholderText, QString());
+        io.attr("tip", placeholderText, QString());
         io.attr("shortcut", shortcutMode, false);
         const QMargins m = m_edit->contentsMargins();
         Json::Value& out = io.attrs().writable();
@@ -109,10 +79,10 @@ void KIVQLineEditImpl::serializeJson(ControlJson& io)
     }
 
     for (const StyleEntry& entry : readStyleEntries(e)) {
-        applyStateEntry(look.backgrounds, kBackgroundCode, entry);
-        applyStateEntry(look.textStyles, kTextStyleCode, entry);
-        look.placeholderStyle = look.textStyles.get(CtrlHover);
-        applySlotEntry(look.placeholderStyle, kPlaceholderCode, entry);
+        applyStateEntry(backgrounds, kBackgroundCode, entry);
+        applyStateEntry(textStyles, kTextStyleCode, entry);
+        placeholderStyle = textStyles.get(CtrlHover);
+        applySlotEntry(placeholderStyle, kPlaceholderCode, entry);
     }
 
     if (io.hasAttr()) {
@@ -124,7 +94,7 @@ void KIVQLineEditImpl::serializeJson(ControlJson& io)
         bool password = false;
         if (io.attr("ispassord", password, false) && password)
             m_edit->setIsPassword(true);
-        io.attr("tip", look.placeholderText, QString());
+        io.attr("tip", placeholderText, QString());
         io.attr("shortcut", shortcutMode, false);
 
         // Absent margins reset, a missing right or bottom one to its partner; under a theme entry they keep.

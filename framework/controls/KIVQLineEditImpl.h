@@ -1,7 +1,6 @@
 #pragma once
 
-#include "EditLook.h"
-#include "core/KIVQWidgetBaseImpl.h"
+#include "KIVQEditImplBase.h"
 
 #include <optional>
 
@@ -11,31 +10,23 @@ namespace KIVQtLib {
 
 class KIVQLineEdit;
 
-// The line edit's look, shortcut mode and JSON.
-class KIVQTLIB_EXPORT KIVQLineEditImpl : public KIVQWidgetBaseImpl
+// The line edit's shortcut mode and JSON.
+class KIVQTLIB_EXPORT KIVQLineEditImpl : public KIVQEditImplBase
 {
     Q_OBJECT
 public:
     KIVQLineEditImpl(KIVQLineEdit* owner, const QString& typeName);
 
-    void paint(QPainter* painter, const QRect& rect) override;
     void serializeJson(ControlJson& io) override;
-    void onCreateComplete() override;
-    // Hover shows no look of its own, and a focused edit keeps its state.
-    void onMouseEnter() override;
-    void onMouseLeave() override;
-    // Mouse presses and releases belong to the text: the state follows focus.
-    void onMousePress(QMouseEvent*) override {}
-    void onMouseRelease(QMouseEvent*) override {}
-
-    // Sets the state, applies its text style and repaints at once.
-    void enterState(CtrlState state);
-    void applyTextStyle();
     // The text a key press leaves in shortcut mode; nothing for keys that change nothing.
     static std::optional<QString> shortcutText(const QKeyEvent& event);
 
     bool shortcutMode = false;
-    EditLook look;
+
+protected:
+    // Where QLineEdit places its text.
+    QMargins placeholderMargins() const override;
+    bool isEmpty() const override;
 
 private:
     KIVQLineEdit* m_edit;

@@ -35,45 +35,19 @@ KIVQScrollBar* KIVQTextEdit::styledScrollBar(bool hor) const
     return hor ? m_horizontal : m_vertical;
 }
 
-void KIVQTextEdit::setBackground(CtrlState state, const FillStyle& fill)
+KIVQEditImplBase* KIVQTextEdit::editImpl() const
 {
-    impl()->look.backgrounds.set(state, fill);
-}
-
-const FillStyle& KIVQTextEdit::getBackground(CtrlState state) const
-{
-    return impl()->look.backgrounds.get(state);
-}
-
-void KIVQTextEdit::setTextStyle(CtrlState state, const TextStyleDesc& style)
-{
-    if (impl()->look.textStyles.set(state, style))
-        impl()->applyTextStyle();
-}
-
-const TextStyleDesc& KIVQTextEdit::getTextStyle(CtrlState state) const
-{
-    return impl()->look.textStyles.get(state);
-}
-
-void KIVQTextEdit::setPlaceholderText(const QString& text)
-{
-    impl()->look.placeholderText = text;
-}
-
-const QString& KIVQTextEdit::getPlaceholderText() const
-{
-    return impl()->look.placeholderText;
+    return impl();
 }
 
 void KIVQTextEdit::setPlaceholderTextStyle(const TextStyleDesc& style)
 {
-    impl()->look.placeholderStyle = style;
+    impl()->placeholderStyle = style;
 }
 
 const TextStyleDesc& KIVQTextEdit::getPlaceholderTextStyle() const
 {
-    return impl()->look.placeholderStyle;
+    return impl()->placeholderStyle;
 }
 
 void KIVQTextEdit::setEditMargin(int top, int bottom, int left, int right)
@@ -111,6 +85,11 @@ bool KIVQTextEdit::eventFilter(QObject* watched, QEvent* event)
     }
     // The paint event goes on to QTextEdit, which draws the document over the fill.
     return QTextEdit::eventFilter(watched, event);
+}
+
+void KIVQTextEdit::paintEvent(QPaintEvent* event)
+{
+    QTextEdit::paintEvent(event);
 }
 
 void KIVQTextEdit::focusInEvent(QFocusEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScrollBarStyling.h"
+#include "KIVQEditStyling.h"
 #include "core/KIVQControl.h"
 
 #include <QPointer>
@@ -14,6 +15,7 @@ class KIVQTextEditImpl;
 // placeholder and two themed scroll bars. The state follows focus and hover. Unlike other controls it
 // takes no theme entry when made, only through an element's "theme" key.
 class KIVQTLIB_EXPORT KIVQTextEdit : public KIVQControlBase<KIVQTextEdit, QTextEdit, KIVQTextEditImpl>,
+                                     public KIVQEditStyling,
                                      public ScrollBarStyling
 {
     Q_OBJECT
@@ -25,13 +27,9 @@ public:
     static QWidget* createKIVQTextEdit() { return new KIVQTextEdit; }
     static ControlInfo getProps();
 
-    // Per-state styles: 0..3, or 4 for all states; other states are ignored, getters clamp.
-    void setBackground(CtrlState state, const FillStyle& fill);
-    const FillStyle& getBackground(CtrlState state) const;
-    void setTextStyle(CtrlState state, const TextStyleDesc& style);
-    const TextStyleDesc& getTextStyle(CtrlState state) const;
-    void setPlaceholderText(const QString& text);
-    const QString& getPlaceholderText() const;
+    // Ours, not Qt's: the edit draws its placeholder in a style of its own.
+    using KIVQEditStyling::setPlaceholderText;
+
     void setPlaceholderTextStyle(const TextStyleDesc& style);
     const TextStyleDesc& getPlaceholderTextStyle() const;
 
@@ -46,7 +44,10 @@ public:
     bool getDelegateItemVisible() const;
 
 protected:
+    KIVQEditImplBase* editImpl() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // QTextEdit's own: it comes for the viewport, whose fill the event filter has painted.
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     KIVQScrollBar* styledScrollBar(bool hor) const override;

@@ -9,53 +9,18 @@ namespace KIVQtLib {
 
 namespace {
 
-constexpr int kBackgroundCode = 0;
-constexpr int kTextStyleCode = 4;
 constexpr int kPlaceholderCode = 8;
 
 } // namespace
 
 KIVQTextEditImpl::KIVQTextEditImpl(KIVQTextEdit* owner, const QString& typeName)
-    : KIVQWidgetBaseImpl(owner, typeName), m_edit(owner)
+    : KIVQEditImplBase(owner, typeName), m_edit(owner)
 {
 }
 
-void KIVQTextEditImpl::enterState(CtrlState state)
+bool KIVQTextEditImpl::isEmpty() const
 {
-    m_state = state;
-    applyTextStyle();
-    m_edit->viewport()->repaint();
-}
-
-void KIVQTextEditImpl::applyTextStyle()
-{
-    look.applyTextStyle(m_edit, m_state);
-}
-
-void KIVQTextEditImpl::onMouseEnter()
-{
-    m_hover = true;
-    if (m_state != CtrlPressed)
-        enterState(CtrlHover);
-}
-
-void KIVQTextEditImpl::onMouseLeave()
-{
-    m_hover = false;
-    if (m_state != CtrlPressed)
-        enterState(CtrlNormal);
-}
-
-void KIVQTextEditImpl::onCreateComplete()
-{
-    applyTextStyle();
-}
-
-void KIVQTextEditImpl::paint(QPainter* painter, const QRect& rect)
-{
-    if (m_state == CtrlHover)
-        m_state = CtrlNormal;
-    look.paint(painter, rect, m_state, margins, m_edit->document()->isEmpty());
+    return m_edit->document()->isEmpty();
 }
 
 void KIVQTextEditImpl::ioMargins(AttrIO& attr)
@@ -73,27 +38,27 @@ void KIVQTextEditImpl::serializeJson(ControlJson& io)
     Json::Value& e = io.element();
 
     if (!io.isReading()) {
-        look.writeStyles(io, kPlaceholderCode);
+        writeStyles(io, kPlaceholderCode);
         QString text = m_edit->toPlainText();
         io.attr("text", text, QString());
-        io.attr("tip", look.placeholderText, QString());
+        io.attr("tip", placeholderText, QString());
         ioMargins(io.attrs());
         return;
     }
 
     for (const StyleEntry& entry : readStyleEntries(e)) {
-        applyStateEntry(look.backgrounds, kBackgroundCode, entry);
+        applyStateEntry(backgrounds, kBackgroundCode, entry);
         if (entry.code == kTextStyleCode) {
             // The normal text style is also the placeholder's until a placeholder entry says otherwise.
-            TextStyleDesc found = look.textStyles.get(CtrlNormal);
+            TextStyleDesc found = textStyles.get(CtrlNormal);
             if (lookupStyle(entry.name, found)) {
-                look.textStyles.set(kAllStates, found);
-                look.placeholderStyle = found;
+                textStyles.set(kAllStates, found);
+                placeholderStyle = found;
             }
         } else {
-            applyStateEntry(look.textStyles, kTextStyleCode, entry);
+            applyStateEntry(textStyles, kTextStyleCode, entry);
         }
-        applySlotEntry(look.placeholderStyle, kPlaceholderCode, entry);
+        applySlotEntry(placeholderStyle, kPlaceholderCode, entry);
     }
 
     if (io.hasAttr()) {
@@ -102,7 +67,7 @@ void KIVQTextEditImpl::serializeJson(ControlJson& io)
         QString text = m_edit->toPlainText();
         if (!io.fromTheme() && (io.attr("text", text, QString()) || text != m_edit->toPlainText()))
             m_edit->setPlainText(text);
-        io.attr("tip", look.placeholderText, QString());
+        io.attr("tip", placeholderText, QString());
         ioMargins(io.attrs());
     }
     m_edit->readScrollBarBlocks(e, ScrollBarBlockMatch::AtLeastNineContaining);

@@ -56,6 +56,30 @@ const std::map<std::string, Kind>& kinds()
               "attr": {"upicon": "up.svg", "downicon": "down.svg", "thumbicon": "thumb.svg", "hor": true}})",
           ""}},
         {"qtspacer", {R"({"attr":null})", R"({"attr": {"direction": 2, "thickness": 7}})", ""}},
+        {"qtslider",
+         {R"({"style":null})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractFill", 1, 4]],
+              "attr": {"isHor": false, "thumbW": 12, "thumbH": 14, "channelSize": 4, "min": -5, "val": 20}})",
+          ""}},
+        {"qttab",
+         {R"({"style":null})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1], ["contractText", 2, 5]],
+              "attr": {"itemSize": 80, "isHor": false, "itemSpace": 4, "showText": 0, "hasIcon": 0}})",
+          ""}},
+        {"qtprogressbar",
+         {R"({"style":null})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4]],
+              "attr": {"showText": 1, "val": 42}})",
+          ""}},
+        {"qtgroupbox",
+         {R"({"attr":{"color":"FF000000","size":1}})",
+          R"({"style": [["contractFill", 1, 0], ["contractText", 2, 2]],
+              "attr": {"text": "Beds", "size": 3, "color": "80112233", "showText": 0}})",
+          ""}},
+        {"qtlcdnumber",
+         {R"({"attr":{"color":"FF000000","digitCount":5,"text":"0"},"style":null})",
+          R"({"style": [["contractFill", 1, 0]], "attr": {"digitCount": 8, "color": "FF112233", "text": "12:30"}})",
+          ""}},
         {"qtstackcontainer",
          {R"({"heightPolicy":0,"layout":{"ratio":1,"type":0},"style":null,"widthPolicy":0})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]], "attr": {"drawBackground": 0}})",
@@ -156,11 +180,23 @@ Json::Value ownPart(Json::Value element)
     return element;
 }
 
+QList<QByteArray> describedControlTypes()
+{
+    QList<QByteArray> types;
+    for (ControlInfo* info : kivGetAllControlInfo()) {
+        // The designer's page window is described as "window" for palettes and made as "Window": a
+        // plain widget, not a control.
+        if (info->typeName != "window")
+            types << QByteArray::fromStdString(info->typeName);
+    }
+    return types;
+}
+
 void addTypeRows()
 {
     QTest::addColumn<QByteArray>("type");
-    for (ControlInfo* info : kivGetAllControlInfo())
-        QTest::newRow(info->typeName.c_str()) << QByteArray::fromStdString(info->typeName);
+    for (const QByteArray& type : describedControlTypes())
+        QTest::newRow(type.constData()) << type;
 }
 
 // Deletes the control from inside the handler of the signal it is connected to.
@@ -316,7 +352,9 @@ void tst_ControlContract::themeEntryKeepsCaptionValueAndIdentity()
     QWidget window;
     QWidget* w = create(type, &window);
     w->setObjectName(QStringLiteral("bed12"));
-    const bool hasCaption = w->property("text").isValid();
+    // A caption is a text the program sets; a progress bar's "text" is read-only, made from its value.
+    const int captionIndex = w->metaObject()->indexOfProperty("text");
+    const bool hasCaption = captionIndex >= 0 && w->metaObject()->property(captionIndex).isWritable();
     const bool hasValue = w->property("value").isValid();
     if (hasCaption)
         w->setProperty("text", QStringLiteral("Bed 12"));
@@ -354,8 +392,7 @@ void tst_ControlContract::deletedInsideItsOwnHandler_data()
 {
     QTest::addColumn<QByteArray>("type");
     QTest::addColumn<QByteArray>("signal");
-    for (ControlInfo* info : kivGetAllControlInfo()) {
-        const QByteArray type = QByteArray::fromStdString(info->typeName);
+    for (const QByteArray& type : describedControlTypes()) {
         const Kind* kind = kindOf(type);
         const QList<QByteArray> names = kind ? QByteArray(kind->handlerSignals).split(' ') : QList<QByteArray>{""};
         for (const QByteArray& signal : names)

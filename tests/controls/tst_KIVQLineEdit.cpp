@@ -16,27 +16,6 @@ const QRgb kFocused = 0xff602040;
 const QRgb kHot = 0xffe0e0e0;
 const QRgb kInk = 0xff000000;
 
-TextStyleDesc textStyle(const QString& name, QRgb colour, int size = 14)
-{
-    TextStyleDesc style;
-    style.name = name;
-    style.family = QStringLiteral("DejaVu Sans");
-    style.size = size;
-    style.colour = QColor::fromRgba(colour);
-    return style;
-}
-
-// The bounding box of the pixels that differ from the background colour.
-QRect inkBox(const QImage& image, QRgb background)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != background)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(QMargins)
@@ -64,9 +43,9 @@ void tst_KIVQLineEdit::initTestCase()
     kivSetFillStyle(QStringLiteral("editNormal"), namedFill(QStringLiteral("editNormal"), kNormal));
     kivSetFillStyle(QStringLiteral("editFocus"), namedFill(QStringLiteral("editFocus"), kFocused));
     kivSetFillStyle(QStringLiteral("editHot"), namedFill(QStringLiteral("editHot"), kHot));
-    kivSetTextStyle(QStringLiteral("ink"), textStyle(QStringLiteral("ink"), kInk));
-    kivSetTextStyle(QStringLiteral("inkFocus"), textStyle(QStringLiteral("inkFocus"), 0xffff0000, 16));
-    kivSetTextStyle(QStringLiteral("hint"), textStyle(QStringLiteral("hint"), 0xff808080, 11));
+    kivSetTextStyle(QStringLiteral("ink"), pinnedTextStyle(QStringLiteral("ink"), kInk, 14));
+    kivSetTextStyle(QStringLiteral("inkFocus"), pinnedTextStyle(QStringLiteral("inkFocus"), 0xffff0000, 16));
+    kivSetTextStyle(QStringLiteral("hint"), pinnedTextStyle(QStringLiteral("hint"), 0xff808080, 11));
 }
 
 void tst_KIVQLineEdit::shortcutMode_data()
@@ -201,7 +180,7 @@ void tst_KIVQLineEdit::placeholderInsideMargins()
     FillStyle background;
     QVERIFY(kivGetFillStyle(QStringLiteral("editNormal"), background));
     edit.setBackground(CtrlState(kAllStates), background);
-    TextStyleDesc hint = textStyle(QStringLiteral("hint"), 0xffffffff, 12);
+    TextStyleDesc hint = pinnedTextStyle(QStringLiteral("hint"), 0xffffffff, 12);
     hint.horAlign = horAlign;
     hint.verAlign = verAlign;
     edit.setPlaceholderTextStyle(CtrlNormal, hint);

@@ -1,10 +1,6 @@
 #include "ControlTestHelpers.h"
 
-#include "controls/KIVQLineEdit.h"
-#include "controls/KIVQScrollView.h"
 #include "controls/KIVQSpinBox.h"
-#include "controls/KIVQStackContainer.h"
-#include "controls/KIVQTextEdit.h"
 #include "core/KIVQtLib.h"
 
 #include <QtTest>
@@ -17,48 +13,9 @@ class tst_KIVQSpinBox : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { init(); }
-    void everyNameCreatesItsClass_data();
-    void everyNameCreatesItsClass();
     void jsonLeavesTheValueAlone();
     void drawsNoArrowsYetSteps();
 };
-
-void tst_KIVQSpinBox::everyNameCreatesItsClass_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<bool>("described");
-
-    QTest::newRow("qtstackcontainer") << "qtstackcontainer" << "KIVQtLib::KIVQStackContainer" << true;
-    QTest::newRow("stackcontainer") << "stackcontainer" << "KIVQtLib::KIVQStackContainer" << false;
-    QTest::newRow("qtdedit") << "qtdedit" << "KIVQtLib::KIVQLineEdit" << true;
-    QTest::newRow("dedit") << "dedit" << "KIVQtLib::KIVQLineEdit" << false;
-    QTest::newRow("qtscrollview") << "qtscrollview" << "KIVQtLib::KIVQScrollView" << true;
-    QTest::newRow("scrollview") << "scrollview" << "KIVQtLib::KIVQScrollView" << false;
-    QTest::newRow("qttext") << "qttext" << "KIVQtLib::KIVQTextEdit" << true;
-    QTest::newRow("qtspinbox") << "qtspinbox" << "KIVQtLib::KIVQSpinBox" << false;
-    QTest::newRow("spinbox") << "spinbox" << "KIVQtLib::KIVQSpinBox" << false;
-    QTest::newRow("dnumedit") << "dnumedit" << "KIVQtLib::KIVQSpinBox" << false;
-}
-
-void tst_KIVQSpinBox::everyNameCreatesItsClass()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, className);
-    QFETCH(bool, described);
-
-    const auto create = kivFindCreateFunction(name.toUtf8().constData());
-    QVERIFY(create);
-    std::unique_ptr<QWidget> made(create());
-    QCOMPARE(QString::fromLatin1(made->metaObject()->className()), className);
-    ControlInfo* info = kivGetControlInfo(name);
-    QCOMPARE(info != nullptr, described);
-    if (info) {
-        QCOMPARE(QString::fromStdString(info->typeName), name);
-        QCOMPARE(QString::fromStdString(info->className), className.section(QLatin1String("::"), 1));
-        QCOMPARE(info->properties.front().name, QStringLiteral("Name"));
-    }
-}
 
 void tst_KIVQSpinBox::jsonLeavesTheValueAlone()
 {

@@ -15,26 +15,6 @@ namespace {
 const QRgb kNormal = 0xff204060;
 const QRgb kFocused = 0xff602040;
 
-TextStyleDesc textStyle(const QString& name, QRgb colour, int size)
-{
-    TextStyleDesc style;
-    style.name = name;
-    style.family = QStringLiteral("DejaVu Sans");
-    style.size = size;
-    style.colour = QColor::fromRgba(colour);
-    return style;
-}
-
-QRect inkBox(const QImage& image, QRgb background)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != background)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 // As QMargins (left, top, right, bottom).
 QMargins margins(const KIVQTextEdit& edit)
 {
@@ -56,6 +36,7 @@ private Q_SLOTS:
     void plainTextRoundTrip_data();
     void plainTextRoundTrip();
     void attrAndBlocks();
+    void takesNoThemeEntryWhenMade();
 };
 
 void tst_KIVQTextEdit::initTestCase()
@@ -64,9 +45,9 @@ void tst_KIVQTextEdit::initTestCase()
     kivSetFillStyle(QStringLiteral("paper"), namedFill(QStringLiteral("paper"), kNormal));
     kivSetFillStyle(QStringLiteral("paperFocus"), namedFill(QStringLiteral("paperFocus"), kFocused));
     kivSetFillStyle(QStringLiteral("track"), namedFill(QStringLiteral("track"), 0xff101010));
-    kivSetTextStyle(QStringLiteral("body"), textStyle(QStringLiteral("body"), 0xff000000, 13));
-    kivSetTextStyle(QStringLiteral("bodyFocus"), textStyle(QStringLiteral("bodyFocus"), 0xffff0000, 17));
-    kivSetTextStyle(QStringLiteral("hint"), textStyle(QStringLiteral("hint"), 0xff808080, 11));
+    kivSetTextStyle(QStringLiteral("body"), pinnedTextStyle(QStringLiteral("body"), 0xff000000, 13));
+    kivSetTextStyle(QStringLiteral("bodyFocus"), pinnedTextStyle(QStringLiteral("bodyFocus"), 0xffff0000, 17));
+    kivSetTextStyle(QStringLiteral("hint"), pinnedTextStyle(QStringLiteral("hint"), 0xff808080, 11));
 }
 
 void tst_KIVQTextEdit::placeholderInsideMargins()
@@ -76,7 +57,7 @@ void tst_KIVQTextEdit::placeholderInsideMargins()
     FillStyle paper;
     QVERIFY(kivGetFillStyle(QStringLiteral("paper"), paper));
     edit.setBackground(CtrlState(kAllStates), paper);
-    TextStyleDesc hint = textStyle(QStringLiteral("hint"), 0xffffffff, 12);
+    TextStyleDesc hint = pinnedTextStyle(QStringLiteral("hint"), 0xffffffff, 12);
     hint.horAlign = 2;
     hint.verAlign = 2;
     edit.setPlaceholderTextStyle(hint);
@@ -216,6 +197,19 @@ void tst_KIVQTextEdit::attrAndBlocks()
     edit.readJsonValue(&element);
     QVERIFY(edit.toPlainText().isEmpty());
     QCOMPARE(margins(edit), QMargins());
+}
+
+void tst_KIVQTextEdit::takesNoThemeEntryWhenMade()
+{
+    QWidget window;
+    QVERIFY(loadThemeFor(window, R"({"style": []})",
+                         R"({"elements": [{"child": [{"name": "qttext", "attr": {"tip": "From the theme"}}]}]})"));
+    KIVQTextEdit fresh;
+    QVERIFY(fresh.getPlaceholderText().isEmpty());
+    Json::Value element = parseJson(R"({"theme": "qttext", "attr": {}})");
+    fresh.readJsonValue(&element);
+    QCOMPARE(fresh.getPlaceholderText(), QStringLiteral("From the theme"));
+    QCOMPARE(writeControl(&fresh)["theme"].asString(), std::string("qttext"));
 }
 
 QTEST_MAIN(tst_KIVQTextEdit)
