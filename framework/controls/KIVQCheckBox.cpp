@@ -200,6 +200,13 @@ void KIVQCheckBox::setDelegateItemVisible(bool visible)
     impl()->setDelegateItemVisible(visible);
 }
 
+// Qt's click zone is its own indicator and label, which the framework never draws: the box and the
+// caption may stand anywhere in the control, so all of it takes the click.
+bool KIVQCheckBox::hitButton(const QPoint& pos) const
+{
+    return rect().contains(pos);
+}
+
 ControlInfo KIVQCheckBox::getProps()
 {
     using Box = KIVQCheckBox;

@@ -68,6 +68,9 @@ public:
 
     bool getDelegateItemVisible() const;
     void setDelegateItemVisible(bool visible);
+
+protected:
+    bool hitButton(const QPoint& pos) const override;
 };
 
 } // namespace KIVQtLib

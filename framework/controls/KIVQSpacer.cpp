@@ -1,9 +1,14 @@
 #include "KIVQSpacer.h"
 
 #include "KIVQSpacerImpl.h"
+#include "core/layout/KIVQChildLayout.h"
 #include "core/layout/KIVQContainer.h"
 
 namespace KIVQtLib {
+
+static_assert(int(KIVQSpacer::Auto) == SpacerAuto && int(KIVQSpacer::Horizontal) == SpacerHorizontal &&
+                  int(KIVQSpacer::Vertical) == SpacerVertical,
+              "the layout reads the direction as a number");
 
 namespace {
 

@@ -14,6 +14,9 @@ class KIVQTLIB_EXPORT KIVQSpacer : public KIVQControlBase<KIVQSpacer, QWidget, K
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
+    // Read by the container's layout.
+    Q_PROPERTY(Direction spacerDirection READ getDirection WRITE setDirection)
+    Q_PROPERTY(int spacerThickness READ getThickness WRITE setThickness)
 public:
     // Which child layouts the spacer stretches in: auto both, else only the named one.
     enum Direction

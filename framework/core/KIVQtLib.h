@@ -53,6 +53,7 @@ KIVQTLIB_EXPORT bool kivIsInDesigner();
 KIVQTLIB_EXPORT void kivEnableSerializeChild(bool on);
 KIVQTLIB_EXPORT bool kivIsSerializeChild();
 KIVQTLIB_EXPORT void kivEnableHighDpi(bool on);
+// The application style init() installs; defined beside the style, in controls/.
 KIVQTLIB_EXPORT QStyle* kivGetStyle();
 
 // Loads and change notification; false until init() has run.

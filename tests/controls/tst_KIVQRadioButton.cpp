@@ -174,8 +174,6 @@ void tst_KIVQRadioButton::iconSlots()
 void tst_KIVQRadioButton::attrJson()
 {
     KIVQRadioButton radio;
-    QCOMPARE(compactJson(writeControl(&radio)["attr"]), QByteArray(R"({"iconX":10})"));
-
     Json::Value element = parseJson(R"({"attr": {"pushlike": true, "showIcon": 0, "iconHor": 2, "iconVer": 0,
         "iconPath": "u", "sHotIconPath": "ch", "iconX": 0, "iconY": 3, "text": "Night shift"}})");
     radio.readJsonValue(&element);

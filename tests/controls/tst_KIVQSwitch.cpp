@@ -183,12 +183,6 @@ void tst_KIVQSwitch::attrJson()
 
 void tst_KIVQSwitch::styleCodes()
 {
-    KIVQSwitch fresh;
-    QCOMPARE(compactJson(writeControl(&fresh)["attr"]),
-             QByteArray(R"({"leftText":"On","on":true,"rightText":"Off","thumbH":25,"thumbW":25})"));
-    QVERIFY(writeControl(&fresh)["style"].isNull());
-    QVERIFY(writeControl(&fresh).isMember("style"));
-
     KIVQSwitch sw;
     Json::Value element = parseJson(R"({"style": [["thumb", 1, 2], ["hotThumb", 1, 3], ["thumb", 1, 1]]})");
     sw.readJsonValue(&element);

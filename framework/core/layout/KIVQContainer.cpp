@@ -2,7 +2,7 @@
 
 #include "KIVQChildLayout.h"
 #include "KIVQContainerImpl.h"
-#include "controls/KIVQScrollBar.h"
+#include <QScrollBar>
 
 #include <QChildEvent>
 #include <QIcon>
@@ -212,12 +212,12 @@ bool KIVQContainer::getDelegateItemVisible() const
     return impl()->getDelegateItemVisible();
 }
 
-void KIVQContainer::bindScrollBar(KIVQScrollBar* bar, bool horizontal)
+void KIVQContainer::bindScrollBar(QScrollBar* bar, bool horizontal)
 {
     KIVQContainerImpl* d = impl();
-    QPointer<KIVQScrollBar>& slot = horizontal ? d->horizontalScrollBar : d->verticalScrollBar;
+    QPointer<QScrollBar>& slot = horizontal ? d->horizontalScrollBar : d->verticalScrollBar;
     if (bar != slot.data()) {
-        if (KIVQScrollBar* old = slot.data()) {
+        if (QScrollBar* old = slot.data()) {
             old->setProperty(kBoundScrollBarProperty, false);
             old->hide();
             old->removeEventFilter(this);
@@ -253,7 +253,7 @@ void KIVQContainer::bindScrollBar(KIVQScrollBar* bar, bool horizontal)
     d->updateScrollBars();
 }
 
-KIVQScrollBar* KIVQContainer::getBindScrollBar(bool horizontal) const
+QScrollBar* KIVQContainer::getBindScrollBar(bool horizontal) const
 {
     return horizontal ? impl()->horizontalScrollBar.data() : impl()->verticalScrollBar.data();
 }

@@ -8,11 +8,11 @@
 
 class QDesignerFormEditorInterface;
 class QIcon;
+class QScrollBar;
 
 namespace KIVQtLib {
 
 class KIVQContainerImpl;
-class KIVQScrollBar;
 
 // The general-purpose container: lays out its children (ratio rows or columns, flowing rows or
 // columns, or not at all; absolute-layout children are docked), paints a background, scrolls its
@@ -71,9 +71,9 @@ public:
     void setDelegateItemVisible(bool visible);
     bool getDelegateItemVisible() const;
 
-    // A bound bar scrolls the content along its axis; null unbinds.
-    void bindScrollBar(KIVQScrollBar* bar, bool horizontal);
-    KIVQScrollBar* getBindScrollBar(bool horizontal) const;
+    // A bound bar (usually a KIVQScrollBar) scrolls the content along its axis; null unbinds.
+    void bindScrollBar(QScrollBar* bar, bool horizontal);
+    QScrollBar* getBindScrollBar(bool horizontal) const;
     void setScrollPos(bool horizontal, int pos);
     int getScrollPos(bool horizontal) const;
 

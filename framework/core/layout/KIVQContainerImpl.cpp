@@ -2,7 +2,6 @@
 
 #include "KIVQChildLayout.h"
 #include "KIVQContainer.h"
-#include "controls/KIVQScrollBar.h"
 #include "core/ControlJson.h"
 #include "core/JsonRead.h"
 #include "core/StateStyles.h"
