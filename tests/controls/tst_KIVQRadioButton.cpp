@@ -21,35 +21,14 @@ void cacheIcon(const QString& name, const QSize& size)
     KIVQResourceManager::getInstance()->getSkinManagerImpl()->cacheImage(name, image);
 }
 
-TextStyleDesc caption()
-{
-    TextStyleDesc style;
-    style.family = QStringLiteral("DejaVu Sans");
-    style.size = 16;
-    style.bold = true;
-    style.colour = QColor(kInk);
-    return style;
-}
-
-QRect boundsOf(const QImage& image, QRgb colour)
-{
-    QRect found;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == colour)
-                found |= QRect(x, y, 1, 1);
-        }
-    }
-    return found;
-}
-
 void dressUp(KIVQRadioButton& radio, const QSize& size)
 {
     radio.resize(size);
     radio.setText(QStringLiteral("HH"));
-    radio.setTextStyle(false, caption());
-    radio.setTextStyle(true, caption());
-    radio.setTextStyleByState(DisabledTextState, caption());
+    const TextStyleDesc caption = pinnedCaption(QString(), kInk, 16);
+    radio.setTextStyle(false, caption);
+    radio.setTextStyle(true, caption);
+    radio.setTextStyleByState(DisabledTextState, caption);
     radio.setIconOffsetX(0);
 }
 
@@ -113,7 +92,7 @@ void tst_KIVQRadioButton::iconFitting()
 
     KIVQRadioButton reference;
     dressUp(reference, control);
-    const int textAtZero = boundsOf(reference.grab().toImage(), kInk).left();
+    const int textAtZero = colourBounds(reference.grab().toImage(), kInk).left();
 
     KIVQRadioButton radio;
     dressUp(radio, control);
@@ -124,11 +103,11 @@ void tst_KIVQRadioButton::iconFitting()
     if (hover)
         sendEvent(&radio, QEvent::Enter);
     const QImage shot = radio.grab().toImage();
-    const QRect iconInk = boundsOf(shot, kIcon);
+    const QRect iconInk = colourBounds(shot, kIcon);
     QCOMPARE(iconInk.size(), drawn.isEmpty() ? QSize(0, 0) : drawn);
     if (!drawn.isEmpty())
         QCOMPARE(iconInk.top(), (control.height() - drawn.height()) / 2);
-    QCOMPARE(boundsOf(shot, kInk).left() - textAtZero, indent);
+    QCOMPARE(colourBounds(shot, kInk).left() - textAtZero, indent);
 }
 
 void tst_KIVQRadioButton::clickAnywhereChecks()
