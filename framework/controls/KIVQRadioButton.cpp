@@ -171,8 +171,7 @@ void KIVQRadioButton::mousePressEvent(QMouseEvent* event)
 ControlInfo KIVQRadioButton::getProps()
 {
     using Radio = KIVQRadioButton;
-    ControlInfo info =
-        kivMakeControlInfo(typeName(), "KIVQRadioButton", "RadioButton", "Control RadioButton", "radio");
+    ControlInfo info = kivMakeControlInfo(typeName(), "KIVQRadioButton", "RadioButton", "Control RadioButton", "radio");
     auto& rows = info.properties;
     rows.push_back(props::fill<Radio>(QStringLiteral("UnselectedBg"), &Radio::setBackground, &Radio::getBackground));
     rows.push_back(

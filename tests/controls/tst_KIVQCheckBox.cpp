@@ -207,7 +207,8 @@ void tst_KIVQCheckBox::styleCodes_data()
     QTest::addColumn<QByteArray>("read");
     QTest::addColumn<QByteArray>("written");
 
-    QTest::newRow("code 0 fills every state, written once") << QByteArray(R"([["a",1,0]])") << QByteArray(R"([["a",1,0]])");
+    QTest::newRow("code 0 fills every state, written once")
+        << QByteArray(R"([["a",1,0]])") << QByteArray(R"([["a",1,0]])");
     QTest::newRow("a later code 2 overrides one state: four entries")
         << QByteArray(R"([["a",1,0],["b",1,2]])") << QByteArray(R"([["a",1,0],["a",1,1],["b",1,2],["a",1,3]])");
     QTest::newRow("code 0 after code 2 overwrites it")

@@ -185,9 +185,8 @@ void tst_KIVQImage::attrRoundTrip_data()
         << QByteArray(R"({"path": "b.svg"})") << QByteArray(R"({"svgPath":"b.svg"})");
     QTest::newRow("svgPath after path wins")
         << QByteArray(R"({"path": "b.svg", "svgPath": "c.svg"})") << QByteArray(R"({"svgPath":"c.svg"})");
-    QTest::newRow("a translucent colour keeps its alpha")
-        << QByteArray(R"({"svgUseColor": 1, "svgColor": "80FF0000"})")
-        << QByteArray(R"({"svgColor":"80FF0000","svgUseColor":1})");
+    QTest::newRow("a translucent colour keeps its alpha") << QByteArray(R"({"svgUseColor": 1, "svgColor": "80FF0000"})")
+                                                          << QByteArray(R"({"svgColor":"80FF0000","svgUseColor":1})");
     QTest::newRow("six digits are opaque")
         << QByteArray(R"({"svgColor": "FF0000"})") << QByteArray(R"({"svgColor":"FFFF0000"})");
     QTest::newRow("wrong types are absent")

@@ -59,6 +59,7 @@ void tst_KIVQRadioButton::iconFitting_data()
 {
     QTest::addColumn<QSize>("control");
     QTest::addColumn<QString>("icon");
+    QTest::addColumn<int>("iconX");
     QTest::addColumn<bool>("showIcon");
     QTest::addColumn<bool>("hover");
     QTest::addColumn<bool>("enabled");
@@ -66,24 +67,29 @@ void tst_KIVQRadioButton::iconFitting_data()
     QTest::addColumn<int>("indent");
 
     const QSize wide(100, 30);
-    QTest::newRow("16 in 100x30 is drawn 15x15") << wide << "dot16" << true << false << true << QSize(15, 15) << 17;
+    QTest::newRow("16 in 100x30 is drawn 15x15")
+        << wide << "dot16" << 0 << true << false << true << QSize(15, 15) << 17;
     QTest::newRow("16 in 100x64 is drawn 32x32")
-        << QSize(100, 64) << "dot16" << true << false << true << QSize(32, 32) << 34;
+        << QSize(100, 64) << "dot16" << 0 << true << false << true << QSize(32, 32) << 34;
     QTest::newRow("a fitting icon is drawn as it is")
-        << QSize(100, 32) << "dot16" << true << false << true << QSize(16, 16) << 18;
-    QTest::newRow("a wide icon keeps its ratio") << wide << "wide" << true << false << true << QSize(30, 15) << 32;
-    QTest::newRow("hidden icons still indent the caption") << wide << "dot16" << false << false << true << QSize() << 17;
+        << QSize(100, 32) << "dot16" << 0 << true << false << true << QSize(16, 16) << 18;
+    QTest::newRow("a wide icon keeps its ratio") << wide << "wide" << 0 << true << false << true << QSize(30, 15) << 32;
+    QTest::newRow("hidden icons still indent the caption")
+        << wide << "dot16" << 0 << false << false << true << QSize() << 17;
     QTest::newRow("hovered without a hot icon: the icon, no indent")
-        << wide << "dot16" << true << true << true << QSize(15, 15) << 0;
+        << wide << "dot16" << 0 << true << true << true << QSize(15, 15) << 0;
     QTest::newRow("disabled without a disabled icon: greyed, no indent")
-        << wide << "dot16" << true << false << false << QSize() << 0;
-    QTest::newRow("no icon, no indent") << wide << "" << true << false << true << QSize() << 0;
+        << wide << "dot16" << 0 << true << false << false << QSize() << 0;
+    QTest::newRow("the default offset 10 at the left indents the caption too")
+        << wide << "dot16" << 10 << true << false << true << QSize(15, 15) << 10 + 17;
+    QTest::newRow("no icon, no indent") << wide << "" << 0 << true << false << true << QSize() << 0;
 }
 
 void tst_KIVQRadioButton::iconFitting()
 {
     QFETCH(QSize, control);
     QFETCH(QString, icon);
+    QFETCH(int, iconX);
     QFETCH(bool, showIcon);
     QFETCH(bool, hover);
     QFETCH(bool, enabled);
@@ -98,6 +104,7 @@ void tst_KIVQRadioButton::iconFitting()
     dressUp(radio, control);
     radio.setUncheckIcon(icon);
     radio.setCheckedIcon(icon);
+    radio.setIconOffsetX(iconX);
     radio.setShowIcon(showIcon);
     radio.setEnabled(enabled);
     if (hover)
@@ -106,7 +113,7 @@ void tst_KIVQRadioButton::iconFitting()
     const QRect iconInk = colourBounds(shot, kIcon);
     QCOMPARE(iconInk.size(), drawn.isEmpty() ? QSize(0, 0) : drawn);
     if (!drawn.isEmpty())
-        QCOMPARE(iconInk.top(), (control.height() - drawn.height()) / 2);
+        QCOMPARE(iconInk.topLeft(), QPoint(iconX, (control.height() - drawn.height()) / 2));
     QCOMPARE(colourBounds(shot, kInk).left() - textAtZero, indent);
 }
 
