@@ -57,8 +57,9 @@ void KIVQImageImpl::paintEvent()
         return;
     frameNumber = m_movie->currentFrameNumber();
     const int frames = m_movie->frameCount();
+    // Queued: a slot that deletes the control must not do so inside its own paint event.
     if (frames > 0 && frameNumber == frames - 1)
-        Q_EMIT m_control->movieFinished();
+        QMetaObject::invokeMethod(m_control, &KIVQImage::movieFinished, Qt::QueuedConnection);
 }
 
 void KIVQImageImpl::paint(QPainter* painter, const QRect& rect)

@@ -3,6 +3,7 @@
 #include "controls/KIVQImage.h"
 #include "theme/KIVQResourceManagerImpl.h"
 
+#include <QPointer>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -66,6 +67,7 @@ private Q_SLOTS:
     void attrRoundTrip();
     void themeEntryLeavesPicture();
     void gifPlaysToItsLastFrame();
+    void finishedSlotMayDeleteTheImage();
 };
 
 void tst_KIVQImage::initTestCase()
@@ -233,8 +235,10 @@ void tst_KIVQImage::gifPlaysToItsLastFrame()
     QTRY_COMPARE(image.grab().toImage().pixel(20, 10), qRgb(0, 0, 255));
 
     // The movie stays on its last frame, and every paint there says so again.
+    QCoreApplication::sendPostedEvents();
     const int seen = finished.count();
     image.repaint();
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(finished.count(), seen + 1);
 
     // A picture name ends the movie and uncovers the control.
@@ -242,6 +246,22 @@ void tst_KIVQImage::gifPlaysToItsLastFrame()
     QCOMPARE(image.grab().toImage().pixel(20, 10), positionImage(40, 40).pixel(20, 20));
     image.stopAnimate();
     image.startAnimate();
+}
+
+void tst_KIVQImage::finishedSlotMayDeleteTheImage()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("once.gif"));
+    QVERIFY(writeFile(path, gifOf({qRgb(255, 0, 0), qRgb(0, 255, 0)})));
+    QWidget window;
+    window.resize(40, 20);
+    QPointer<KIVQImage> image = new KIVQImage(&window);
+    image->resize(40, 20);
+    connect(image.data(), &KIVQImage::movieFinished, &window, [&image] { delete image.data(); });
+    image->loadGif(path);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(image.isNull());
 }
 
 QTEST_MAIN(tst_KIVQImage)
