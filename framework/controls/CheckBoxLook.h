@@ -65,8 +65,7 @@ struct KIVQTLIB_EXPORT CheckBoxLook
     int captionStart() const;
 
     // Background, caption and icon into rect. The caption takes the disabled style when enabled is false.
-    void paint(QPainter* painter, const QRect& rect, const QString& text, bool checked, int state,
-               bool enabled) const;
+    void paint(QPainter* painter, const QRect& rect, const QString& text, bool checked, int state, bool enabled) const;
 
     // The whole "style" array; none is written when nothing is named.
     void ioStyles(ControlJson& io);

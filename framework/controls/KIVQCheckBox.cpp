@@ -8,186 +8,107 @@ namespace KIVQtLib {
 KIVQCheckBox::KIVQCheckBox(QWidget* parent) : KIVQControlBase(parent)
 {
     attachImpl();
-}
-
-const FillStyle& KIVQCheckBox::getBackground(CtrlState state) const
-{
-    return impl()->look.uncheckedBackgrounds.get(state);
-}
-
-void KIVQCheckBox::setBackground(CtrlState state, const FillStyle& fill)
-{
-    impl()->look.uncheckedBackgrounds.set(state, fill);
+    bindLook(&impl()->look);
 }
 
 const FillStyle& KIVQCheckBox::getCheckedBackground(CtrlState state) const
 {
-    return impl()->look.checkedBackgrounds.get(state);
+    return look().checkedBackgrounds.get(state);
 }
 
 void KIVQCheckBox::setCheckedBackground(CtrlState state, const FillStyle& fill)
 {
-    impl()->look.checkedBackgrounds.set(state, fill);
+    look().checkedBackgrounds.set(state, fill);
 }
 
 QString KIVQCheckBox::getUncheckIcon() const
 {
-    return impl()->look.uncheckIcon;
+    return look().uncheckIcon;
 }
 
 void KIVQCheckBox::setUncheckIcon(const QString& name)
 {
-    impl()->look.setUncheckIcon(name);
+    look().setUncheckIcon(name);
 }
 
 QString KIVQCheckBox::getUncheckHotIcon() const
 {
-    return impl()->look.uncheckHotIcon;
+    return look().uncheckHotIcon;
 }
 
 void KIVQCheckBox::setUncheckHotIcon(const QString& name)
 {
-    impl()->look.uncheckHotIcon = name;
+    look().uncheckHotIcon = name;
 }
 
 QString KIVQCheckBox::getCheckedIcon() const
 {
-    return impl()->look.checkedIcon;
+    return look().checkedIcon;
 }
 
 void KIVQCheckBox::setCheckedIcon(const QString& name)
 {
-    impl()->look.setCheckedIcon(name);
+    look().setCheckedIcon(name);
 }
 
 QString KIVQCheckBox::getCheckedHotIcon() const
 {
-    return impl()->look.checkedHotIcon;
+    return look().checkedHotIcon;
 }
 
 void KIVQCheckBox::setCheckedHotIcon(const QString& name)
 {
-    impl()->look.checkedHotIcon = name;
+    look().checkedHotIcon = name;
 }
 
 QString KIVQCheckBox::getDisableCheckIcon() const
 {
-    return impl()->look.disableCheckIcon;
+    return look().disableCheckIcon;
 }
 
 void KIVQCheckBox::setDisableCheckIcon(const QString& name)
 {
-    impl()->look.disableCheckIcon = name;
+    look().disableCheckIcon = name;
 }
 
 QString KIVQCheckBox::getDisableUncheckIcon() const
 {
-    return impl()->look.disableUncheckIcon;
+    return look().disableUncheckIcon;
 }
 
 void KIVQCheckBox::setDisableUncheckIcon(const QString& name)
 {
-    impl()->look.disableUncheckIcon = name;
-}
-
-const IconStyleDesc& KIVQCheckBox::getIconStyle() const
-{
-    return impl()->look.iconStyle;
-}
-
-void KIVQCheckBox::setIconStyle(const IconStyleDesc& style)
-{
-    impl()->look.iconStyle = style;
-}
-
-DockLayoutType KIVQCheckBox::getIconHorAlign() const
-{
-    return DockLayoutType(impl()->look.iconStyle.horAlign);
-}
-
-void KIVQCheckBox::setIconHorAlign(DockLayoutType align)
-{
-    impl()->look.iconStyle.horAlign = align;
-}
-
-DockLayoutType KIVQCheckBox::getIconVerAlign() const
-{
-    return DockLayoutType(impl()->look.iconStyle.verAlign);
-}
-
-void KIVQCheckBox::setIconVerAlign(DockLayoutType align)
-{
-    impl()->look.iconStyle.verAlign = align;
-}
-
-int KIVQCheckBox::getIconOffsetX() const
-{
-    return impl()->look.iconStyle.offsetX;
-}
-
-void KIVQCheckBox::setIconOffsetX(int x)
-{
-    impl()->look.iconStyle.offsetX = x;
-}
-
-int KIVQCheckBox::getIconOffsetY() const
-{
-    return impl()->look.iconStyle.offsetY;
-}
-
-void KIVQCheckBox::setIconOffsetY(int y)
-{
-    impl()->look.iconStyle.offsetY = y;
+    look().disableUncheckIcon = name;
 }
 
 bool KIVQCheckBox::getShowIcon() const
 {
-    return impl()->look.showIcon;
+    return look().showIcon;
 }
 
 void KIVQCheckBox::setShowIcon(bool on)
 {
-    impl()->look.showIcon = on;
-}
-
-bool KIVQCheckBox::getShowText() const
-{
-    return impl()->look.showText;
-}
-
-void KIVQCheckBox::setShowText(bool on)
-{
-    impl()->look.showText = on;
+    look().showIcon = on;
 }
 
 const TextStyleDesc& KIVQCheckBox::getTextStyle(bool checked) const
 {
-    return checked ? impl()->look.checkedText : impl()->look.uncheckedText;
-}
-
-void KIVQCheckBox::setTextStyle(bool checked, const TextStyleDesc& style)
-{
-    (checked ? impl()->look.checkedText : impl()->look.uncheckedText) = style;
+    return checked ? look().checkedText : look().uncheckedText;
 }
 
 const TextStyleDesc& KIVQCheckBox::getTextStyleByState(CheckBoxTextState state) const
 {
-    return impl()->look.textStyle(state);
-}
-
-void KIVQCheckBox::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
-{
-    impl()->look.setTextStyle(state, style);
+    return look().textStyle(state);
 }
 
 const TextStyleDesc& KIVQCheckBox::getDisableTextStyle() const
 {
-    return impl()->look.disabledText;
+    return look().disabledText;
 }
 
 void KIVQCheckBox::setDisableTextStyle(const TextStyleDesc& style)
 {
-    impl()->look.disabledText = style;
+    look().disabledText = style;
 }
 
 bool KIVQCheckBox::getDelegateItemVisible() const
@@ -198,6 +119,13 @@ bool KIVQCheckBox::getDelegateItemVisible() const
 void KIVQCheckBox::setDelegateItemVisible(bool visible)
 {
     impl()->setDelegateItemVisible(visible);
+}
+
+// Qt's click zone is its own indicator and label, which the framework never draws: the box and the
+// caption may stand anywhere in the control, so all of it takes the click.
+bool KIVQCheckBox::hitButton(const QPoint& pos) const
+{
+    return rect().contains(pos);
 }
 
 ControlInfo KIVQCheckBox::getProps()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckBoxLook.h"
+#include "CheckBoxLookAccess.h"
 #include "core/KIVQControl.h"
 
 #include <QCheckBox>
@@ -12,7 +12,8 @@ class KIVQCheckBoxImpl;
 // A check box drawn wholly by the framework: backgrounds per state for the unchecked and the checked
 // box, an icon per check state with hover and disabled variants, and three caption styles. Qt's own
 // indicator is never drawn. The look and its painter are CheckBoxLook, which item views reuse.
-class KIVQTLIB_EXPORT KIVQCheckBox : public KIVQControlBase<KIVQCheckBox, QCheckBox, KIVQCheckBoxImpl>
+class KIVQTLIB_EXPORT KIVQCheckBox : public KIVQControlBase<KIVQCheckBox, QCheckBox, KIVQCheckBoxImpl>,
+                                     public CheckBoxLookAccess
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
@@ -23,9 +24,7 @@ public:
     static QWidget* createKIVQCheckBox() { return new KIVQCheckBox; }
     static ControlInfo getProps();
 
-    // Per-state backgrounds: setters take 0..3 or 4 for all, getters clamp. None of the setters repaints.
-    const FillStyle& getBackground(CtrlState state) const;
-    void setBackground(CtrlState state, const FillStyle& fill);
+    // None of the setters repaints. Checked backgrounds: the setter takes 0..3 or 4 for all, the getter clamps.
     const FillStyle& getCheckedBackground(CtrlState state) const;
     void setCheckedBackground(CtrlState state, const FillStyle& fill);
 
@@ -43,31 +42,21 @@ public:
     QString getDisableUncheckIcon() const;
     void setDisableUncheckIcon(const QString& name);
 
-    const IconStyleDesc& getIconStyle() const;
-    void setIconStyle(const IconStyleDesc& style);
-    DockLayoutType getIconHorAlign() const;
-    void setIconHorAlign(DockLayoutType align);
-    DockLayoutType getIconVerAlign() const;
-    void setIconVerAlign(DockLayoutType align);
-    int getIconOffsetX() const;
-    void setIconOffsetX(int x);
-    int getIconOffsetY() const;
-    void setIconOffsetY(int y);
     bool getShowIcon() const;
     void setShowIcon(bool on);
-    bool getShowText() const;
-    void setShowText(bool on);
 
     // true the checked caption style, false the unchecked one.
     const TextStyleDesc& getTextStyle(bool checked) const;
-    void setTextStyle(bool checked, const TextStyleDesc& style);
+    // The checked style for a state outside 0..2.
     const TextStyleDesc& getTextStyleByState(CheckBoxTextState state) const;
-    void setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style);
     const TextStyleDesc& getDisableTextStyle() const;
     void setDisableTextStyle(const TextStyleDesc& style);
 
     bool getDelegateItemVisible() const;
     void setDelegateItemVisible(bool visible);
+
+protected:
+    bool hitButton(const QPoint& pos) const override;
 };
 
 } // namespace KIVQtLib

@@ -144,8 +144,8 @@ ControlInfo KIVQImage::getProps()
     ControlInfo info = kivMakeControlInfo(typeName(), "KIVQImage", "Image", "Control Image", "picture");
     info.properties.push_back(props::text<KIVQImage>(QStringLiteral("ImagePath"), PropertyDef::ImageName,
                                                      &KIVQImage::setImagePath, &KIVQImage::getImagePath));
-    info.properties.push_back(props::onOff<KIVQImage>(QStringLiteral("Stretch"), &KIVQImage::setStretchDraw,
-                                                      &KIVQImage::getStretchDraw));
+    info.properties.push_back(
+        props::onOff<KIVQImage>(QStringLiteral("Stretch"), &KIVQImage::setStretchDraw, &KIVQImage::getStretchDraw));
     return info;
 }
 

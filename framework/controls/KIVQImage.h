@@ -49,7 +49,7 @@ public:
 
 Q_SIGNALS:
     void clicked();
-    // Each paint that finds the movie on its last frame.
+    // After each paint that finds the movie on its last frame.
     void movieFinished();
 
 protected:

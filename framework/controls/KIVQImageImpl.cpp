@@ -43,8 +43,8 @@ QRect KIVQImageImpl::targetRect(const QRect& rect, const QSize& s) const
     const int h = m_control->height();
     if (stretch)
         return QRect(rect.left(), rect.top(), w, h);
-    return QRect(rect.left() + alignedOffset(horAlign, w, s.width()), rect.top() + alignedOffset(verAlign, h, s.height()),
-                 s.width(), s.height());
+    return QRect(rect.left() + alignedOffset(horAlign, w, s.width()),
+                 rect.top() + alignedOffset(verAlign, h, s.height()), s.width(), s.height());
 }
 
 void KIVQImageImpl::paintEvent()
@@ -57,8 +57,9 @@ void KIVQImageImpl::paintEvent()
         return;
     frameNumber = m_movie->currentFrameNumber();
     const int frames = m_movie->frameCount();
+    // Queued: a slot that deletes the control must not do so inside its own paint event.
     if (frames > 0 && frameNumber == frames - 1)
-        Q_EMIT m_control->movieFinished();
+        QMetaObject::invokeMethod(m_control, &KIVQImage::movieFinished, Qt::QueuedConnection);
 }
 
 void KIVQImageImpl::paint(QPainter* painter, const QRect& rect)
@@ -91,7 +92,8 @@ void KIVQImageImpl::paintSvg(QPainter* painter, const QRect& rect)
     // Every pixel the drawing covers takes the colour, with the drawing's own alpha.
     const QPaintDevice* device = painter->device();
     const qreal dpr = device ? std::max<qreal>(device->devicePixelRatioF(), 1.0) : 1.0;
-    QImage tinted(QSize(qCeil(target.width() * dpr), qCeil(target.height() * dpr)), QImage::Format_ARGB32_Premultiplied);
+    QImage tinted(QSize(qCeil(target.width() * dpr), qCeil(target.height() * dpr)),
+                  QImage::Format_ARGB32_Premultiplied);
     tinted.setDevicePixelRatio(dpr);
     tinted.fill(Qt::transparent);
     {

@@ -10,81 +10,72 @@ namespace KIVQtLib {
 KIVQRadioButton::KIVQRadioButton(QWidget* parent) : KIVQControlBase(parent)
 {
     attachImpl();
-}
-
-const FillStyle& KIVQRadioButton::getBackground(CtrlState state) const
-{
-    return impl()->look.uncheckedBackgrounds.get(state);
-}
-
-void KIVQRadioButton::setBackground(CtrlState state, const FillStyle& fill)
-{
-    impl()->look.uncheckedBackgrounds.set(state, fill);
+    bindLook(&impl()->look);
 }
 
 const FillStyle& KIVQRadioButton::getSelectedBackground(CtrlState state) const
 {
-    return impl()->look.checkedBackgrounds.get(state);
+    return look().checkedBackgrounds.get(state);
 }
 
 void KIVQRadioButton::setSelectedBackground(CtrlState state, const FillStyle& fill)
 {
-    impl()->look.checkedBackgrounds.set(state, fill);
+    look().checkedBackgrounds.set(state, fill);
 }
 
 const QString& KIVQRadioButton::getUncheckIcon() const
 {
-    return impl()->look.uncheckIcon;
+    return look().uncheckIcon;
 }
 
 bool KIVQRadioButton::setUncheckIcon(const QString& name)
 {
-    impl()->look.uncheckIcon = name;
+    look().uncheckIcon = name;
     return true;
 }
 
 const QString& KIVQRadioButton::getUncheckHotIcon() const
 {
-    return impl()->look.uncheckHotIcon;
+    return look().uncheckHotIcon;
 }
 
 bool KIVQRadioButton::setUncheckHotIcon(const QString& name)
 {
-    impl()->look.uncheckHotIcon = name;
+    look().uncheckHotIcon = name;
     return true;
 }
 
 const QString& KIVQRadioButton::getCheckedIcon() const
 {
-    return impl()->look.checkedIcon;
+    return look().checkedIcon;
 }
 
 bool KIVQRadioButton::setCheckedIcon(const QString& name)
 {
-    impl()->look.checkedIcon = name;
+    look().checkedIcon = name;
     return true;
 }
 
 const QString& KIVQRadioButton::getCheckedHotIcon() const
 {
-    return impl()->look.checkedHotIcon;
+    return look().checkedHotIcon;
 }
 
 bool KIVQRadioButton::setCheckedHotIcon(const QString& name)
 {
-    impl()->look.checkedHotIcon = name;
+    look().checkedHotIcon = name;
     return true;
 }
 
 const QString& KIVQRadioButton::getDisableIcon() const
 {
-    return impl()->look.disableCheckIcon;
+    return look().disableCheckIcon;
 }
 
 bool KIVQRadioButton::setDisableIcon(const QString& name)
 {
-    impl()->look.disableCheckIcon = name;
-    impl()->look.disableUncheckIcon = name;
+    look().disableCheckIcon = name;
+    look().disableUncheckIcon = name;
     return true;
 }
 
@@ -95,22 +86,22 @@ void KIVQRadioButton::setIcon(const QString& name)
 
 void KIVQRadioButton::setIcon(RadioIconState state, const QString& name)
 {
-    CheckBoxLook& look = impl()->look;
+    CheckBoxLook& d = look();
     switch (state) {
     case RadioCheckedIcon:
-        look.checkedIcon = name;
+        d.checkedIcon = name;
         break;
     case RadioCheckedHotIcon:
-        look.checkedHotIcon = name;
+        d.checkedHotIcon = name;
         break;
     case RadioUncheckIcon:
-        look.uncheckIcon = name;
+        d.uncheckIcon = name;
         break;
     case RadioUncheckHotIcon:
-        look.uncheckHotIcon = name;
+        d.uncheckHotIcon = name;
         break;
     case RadioAllIcons:
-        look.checkedIcon = look.checkedHotIcon = look.uncheckIcon = look.uncheckHotIcon = name;
+        d.checkedIcon = d.checkedHotIcon = d.uncheckIcon = d.uncheckHotIcon = name;
         break;
     default:
         break;
@@ -130,96 +121,26 @@ void KIVQRadioButton::setPushlike(bool on)
 
 bool KIVQRadioButton::getShowIcon() const
 {
-    return impl()->look.showIcon;
+    return look().showIcon;
 }
 
 void KIVQRadioButton::setShowIcon(bool on)
 {
-    if (impl()->look.showIcon == on)
+    if (look().showIcon == on)
         return;
-    impl()->look.showIcon = on;
+    look().showIcon = on;
     update();
-}
-
-bool KIVQRadioButton::getShowText() const
-{
-    return impl()->look.showText;
-}
-
-void KIVQRadioButton::setShowText(bool on)
-{
-    impl()->look.showText = on;
 }
 
 TextStyleDesc KIVQRadioButton::getTextStyle(bool checked) const
 {
-    return checked ? impl()->look.checkedText : impl()->look.uncheckedText;
-}
-
-void KIVQRadioButton::setTextStyle(bool checked, const TextStyleDesc& style)
-{
-    (checked ? impl()->look.checkedText : impl()->look.uncheckedText) = style;
+    return checked ? look().checkedText : look().uncheckedText;
 }
 
 const TextStyleDesc& KIVQRadioButton::getTextStyleByState(CheckBoxTextState state) const
 {
-    const CheckBoxLook& look = impl()->look;
-    return state >= CheckedTextState && state <= DisabledTextState ? look.textStyle(state) : look.uncheckedText;
-}
-
-void KIVQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
-{
-    impl()->look.setTextStyle(state, style);
-}
-
-const IconStyleDesc& KIVQRadioButton::getIconStyle() const
-{
-    return impl()->look.iconStyle;
-}
-
-void KIVQRadioButton::setIconStyle(const IconStyleDesc& style)
-{
-    impl()->look.iconStyle = style;
-}
-
-DockLayoutType KIVQRadioButton::getIconHorAlign() const
-{
-    return DockLayoutType(impl()->look.iconStyle.horAlign);
-}
-
-void KIVQRadioButton::setIconHorAlign(DockLayoutType align)
-{
-    impl()->look.iconStyle.horAlign = align;
-}
-
-DockLayoutType KIVQRadioButton::getIconVerAlign() const
-{
-    return DockLayoutType(impl()->look.iconStyle.verAlign);
-}
-
-void KIVQRadioButton::setIconVerAlign(DockLayoutType align)
-{
-    impl()->look.iconStyle.verAlign = align;
-}
-
-int KIVQRadioButton::getIconOffsetX() const
-{
-    return impl()->look.iconStyle.offsetX;
-}
-
-void KIVQRadioButton::setIconOffsetX(int x)
-{
-    impl()->look.iconStyle.offsetX = x;
-}
-
-int KIVQRadioButton::getIconOffsetY() const
-{
-    return impl()->look.iconStyle.offsetY;
-}
-
-void KIVQRadioButton::setIconOffsetY(int y)
-{
-    impl()->look.iconStyle.offsetY = y;
+    const CheckBoxLook& d = look();
+    return state >= CheckedTextState && state <= DisabledTextState ? d.textStyle(state) : d.uncheckedText;
 }
 
 bool KIVQRadioButton::getDelegateItemVisible() const
@@ -250,8 +171,7 @@ void KIVQRadioButton::mousePressEvent(QMouseEvent* event)
 ControlInfo KIVQRadioButton::getProps()
 {
     using Radio = KIVQRadioButton;
-    ControlInfo info =
-        kivMakeControlInfo(typeName(), "KIVQRadioButton", "RadioButton", "Control RadioButton", "radio");
+    ControlInfo info = kivMakeControlInfo(typeName(), "KIVQRadioButton", "RadioButton", "Control RadioButton", "radio");
     auto& rows = info.properties;
     rows.push_back(props::fill<Radio>(QStringLiteral("UnselectedBg"), &Radio::setBackground, &Radio::getBackground));
     rows.push_back(

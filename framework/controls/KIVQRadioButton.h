@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckBoxLook.h"
+#include "CheckBoxLookAccess.h"
 #include "core/KIVQControl.h"
 
 #include <QRadioButton>
@@ -22,7 +22,8 @@ enum RadioIconState
 // A radio button drawn wholly by the framework, built like the check box: backgrounds per state for
 // the unselected and the selected button, icons scaled to fit half the button's height, three caption
 // styles. The whole control takes clicks, and a caption may name a language key ("|->key").
-class KIVQTLIB_EXPORT KIVQRadioButton : public KIVQControlBase<KIVQRadioButton, QRadioButton, KIVQRadioButtonImpl>
+class KIVQTLIB_EXPORT KIVQRadioButton : public KIVQControlBase<KIVQRadioButton, QRadioButton, KIVQRadioButtonImpl>,
+                                        public CheckBoxLookAccess
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
@@ -33,9 +34,7 @@ public:
     static QWidget* createKIVQRadioButton() { return new KIVQRadioButton; }
     static ControlInfo getProps();
 
-    // Per-state backgrounds: setters take 0..3 or 4 for all, getters clamp.
-    const FillStyle& getBackground(CtrlState state) const;
-    void setBackground(CtrlState state, const FillStyle& fill);
+    // Selected backgrounds: the setter takes 0..3 or 4 for all, the getter clamps.
     const FillStyle& getSelectedBackground(CtrlState state) const;
     void setSelectedBackground(CtrlState state, const FillStyle& fill);
 
@@ -55,27 +54,13 @@ public:
 
     bool getPushlike() const;
     void setPushlike(bool on);
+    // Repaints.
     bool getShowIcon() const;
     void setShowIcon(bool on);
-    bool getShowText() const;
-    void setShowText(bool on);
 
     TextStyleDesc getTextStyle(bool checked) const;
-    void setTextStyle(bool checked, const TextStyleDesc& style);
-    // The getter answers the unchecked style for a state outside 0..2; the setter ignores it.
+    // The unchecked style for a state outside 0..2.
     const TextStyleDesc& getTextStyleByState(CheckBoxTextState state) const;
-    void setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style);
-
-    const IconStyleDesc& getIconStyle() const;
-    void setIconStyle(const IconStyleDesc& style);
-    DockLayoutType getIconHorAlign() const;
-    void setIconHorAlign(DockLayoutType align);
-    DockLayoutType getIconVerAlign() const;
-    void setIconVerAlign(DockLayoutType align);
-    int getIconOffsetX() const;
-    void setIconOffsetX(int x);
-    int getIconOffsetY() const;
-    void setIconOffsetY(int y);
 
     bool getDelegateItemVisible() const;
     void setDelegateItemVisible(bool visible);

@@ -59,8 +59,8 @@ void KIVQRadioButtonImpl::paintIcon(QPainter* painter, const QString& name, cons
     }
     const IconStyleDesc& d = look.iconStyle;
     const QRect target(alignedStart(d.horAlign, rect.left(), rect.width(), fitted.width()) + d.offsetX,
-                       alignedStart(d.verAlign, rect.top(), rect.height(), fitted.height()) + d.offsetY,
-                       fitted.width(), fitted.height());
+                       alignedStart(d.verAlign, rect.top(), rect.height(), fitted.height()) + d.offsetY, fitted.width(),
+                       fitted.height());
     KIVQResourceManager* rm = KIVQResourceManager::getInstance();
     if (!isSvgPath(name)) {
         const QImage* image = rm->getImage(name, gray);
@@ -91,9 +91,11 @@ void KIVQRadioButtonImpl::paint(QPainter* painter, const QRect& rect)
     const bool enabled = m_button->isEnabled();
     const int s = m_state;
 
-    // The caption makes room for the icon of the state even when icons are hidden.
+    // The caption makes room for the icon of the state even when icons are hidden, and for the
+    // icon's offset when it stands at the left, or the caption would run over it.
     const QSize layoutIcon = fittedSize(imageOrSvgSize(look.icon(checked, s)), rect);
-    const int indent = layoutIcon.isValid() ? layoutIcon.width() + 2 : 0;
+    const int offset = look.iconStyle.horAlign == DockLeftTop ? std::max(look.iconStyle.offsetX, 0) : 0;
+    const int indent = layoutIcon.isValid() ? offset + layoutIcon.width() + 2 : 0;
 
     if (isSingleState(s))
         paintFillStyle(painter, (checked ? look.checkedBackgrounds : look.uncheckedBackgrounds).get(s), rect);
@@ -103,7 +105,8 @@ void KIVQRadioButtonImpl::paint(QPainter* painter, const QRect& rect)
             paintIcon(painter, look.disableCheckIcon, rect, false);
         } else {
             const QString& hot = checked ? look.checkedHotIcon : look.uncheckHotIcon;
-            const QString& icon = s == CtrlHover && !hot.isEmpty() ? hot : (checked ? look.checkedIcon : look.uncheckIcon);
+            const QString& icon =
+                s == CtrlHover && !hot.isEmpty() ? hot : (checked ? look.checkedIcon : look.uncheckIcon);
             paintIcon(painter, icon, rect, !enabled);
         }
     }

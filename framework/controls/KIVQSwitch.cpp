@@ -122,6 +122,16 @@ void KIVQSwitch::setTextStyle(SwitchPosition position, const TextStyleDesc& styl
     (position == SwitchLeft ? impl()->leftTextStyle : impl()->rightTextStyle) = style;
 }
 
+void KIVQSwitch::mousePressEvent(QMouseEvent* event)
+{
+    impl()->onMousePress(event);
+}
+
+void KIVQSwitch::mouseReleaseEvent(QMouseEvent* event)
+{
+    impl()->onMouseRelease(event);
+}
+
 ControlInfo KIVQSwitch::getProps()
 {
     using Switch = KIVQSwitch;

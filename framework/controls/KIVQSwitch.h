@@ -57,6 +57,11 @@ public:
     void setBackgroundStyle(CommonCtrlState state, const FillStyle& fill);
     const TextStyleDesc& getTextStyle(SwitchPosition position) const;
     void setTextStyle(SwitchPosition position, const TextStyleDesc& style);
+
+protected:
+    // Presses and releases are the switch's own: they do not reach the parent as well.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 } // namespace KIVQtLib

@@ -25,32 +25,9 @@ void cacheSquare(const QString& name, QRgb colour, int size = 16)
     KIVQResourceManager::getInstance()->getSkinManagerImpl()->cacheImage(name, image);
 }
 
-TextStyleDesc caption(const QString& name, QRgb colour)
-{
-    TextStyleDesc style;
-    style.name = name;
-    style.family = QStringLiteral("DejaVu Sans");
-    style.size = 20;
-    style.bold = true;
-    style.colour = QColor(colour);
-    return style;
-}
-
-// Leftmost column holding the colour, or -1.
-int firstColumnOf(const QImage& image, QRgb colour)
-{
-    for (int x = 0; x < image.width(); ++x) {
-        for (int y = 0; y < image.height(); ++y) {
-            if (image.pixel(x, y) == colour)
-                return x;
-        }
-    }
-    return -1;
-}
-
 bool holds(const QImage& image, QRgb colour)
 {
-    return firstColumnOf(image, colour) >= 0;
+    return !colourBounds(image, colour).isEmpty();
 }
 
 // A check box with a distinct icon per slot and a distinct caption colour per style.
@@ -62,9 +39,9 @@ void dressUp(KIVQCheckBox& box)
     box.setCheckedHotIcon(QStringLiteral("ch"));
     box.setDisableUncheckIcon(QStringLiteral("du"));
     box.setDisableCheckIcon(QStringLiteral("dc"));
-    box.setTextStyle(false, caption(QStringLiteral("off"), kUncheckedInk));
-    box.setTextStyle(true, caption(QStringLiteral("on"), kCheckedInk));
-    box.setDisableTextStyle(caption(QStringLiteral("grey"), kDisabledInk));
+    box.setTextStyle(false, pinnedCaption(QStringLiteral("off"), kUncheckedInk, 20));
+    box.setTextStyle(true, pinnedCaption(QStringLiteral("on"), kCheckedInk, 20));
+    box.setDisableTextStyle(pinnedCaption(QStringLiteral("grey"), kDisabledInk, 20));
     box.setText(QStringLiteral("WWW"));
     box.resize(140, 30);
 }
@@ -77,6 +54,7 @@ class tst_KIVQCheckBox : public QObject
 private Q_SLOTS:
     void initTestCase();
     void iconDefaultsAndHotCoupling();
+    void clickOnTheDrawnBoxToggles();
     void paintsByState_data();
     void paintsByState();
     void captionStart_data();
@@ -102,7 +80,7 @@ void tst_KIVQCheckBox::initTestCase()
     kivSetFillStyle(QStringLiteral("a"), namedFill(QStringLiteral("a"), 0xff112233));
     kivSetFillStyle(QStringLiteral("b"), namedFill(QStringLiteral("b"), 0xff445566));
     for (const QString& name : {QStringLiteral("t"), QStringLiteral("t2")})
-        kivSetTextStyle(name, caption(name, kCheckedInk));
+        kivSetTextStyle(name, pinnedCaption(name, kCheckedInk, 20));
 }
 
 void tst_KIVQCheckBox::iconDefaultsAndHotCoupling()
@@ -135,6 +113,20 @@ void tst_KIVQCheckBox::iconDefaultsAndHotCoupling()
     plain.resize(60, 20);
     const QImage shot = plain.grab().toImage();
     QCOMPARE(shot.pixel(1, 10), qRgb(204, 204, 204));
+}
+
+void tst_KIVQCheckBox::clickOnTheDrawnBoxToggles()
+{
+    QWidget window;
+    auto* box = new KIVQCheckBox(&window);
+    box->setIconHorAlign(DockRightBottom);
+    box->resize(120, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(112, 15));
+    QVERIFY(box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(130, 15));
+    QVERIFY(box->isChecked());
 }
 
 void tst_KIVQCheckBox::paintsByState_data()
@@ -197,8 +189,8 @@ void tst_KIVQCheckBox::captionStart()
     KIVQCheckBox reference;
     dressUp(reference);
     reference.setShowIcon(false);
-    const int inkAtZero = firstColumnOf(reference.grab().toImage(), kUncheckedInk);
-    QVERIFY(inkAtZero >= 0);
+    const QRect inkAtZero = colourBounds(reference.grab().toImage(), kUncheckedInk);
+    QVERIFY(!inkAtZero.isEmpty());
 
     KIVQCheckBox box;
     dressUp(box);
@@ -206,8 +198,8 @@ void tst_KIVQCheckBox::captionStart()
     box.setIconHorAlign(DockLayoutType(hor));
     box.setShowIcon(showIcon);
     box.setChecked(true); // the unchecked icon measures both states
-    box.setTextStyle(true, caption(QStringLiteral("on"), kUncheckedInk));
-    QCOMPARE(firstColumnOf(box.grab().toImage(), kUncheckedInk) - inkAtZero, start);
+    box.setTextStyle(true, pinnedCaption(QStringLiteral("on"), kUncheckedInk, 20));
+    QCOMPARE(colourBounds(box.grab().toImage(), kUncheckedInk).left() - inkAtZero.left(), start);
 }
 
 void tst_KIVQCheckBox::styleCodes_data()
@@ -215,7 +207,8 @@ void tst_KIVQCheckBox::styleCodes_data()
     QTest::addColumn<QByteArray>("read");
     QTest::addColumn<QByteArray>("written");
 
-    QTest::newRow("code 0 fills every state, written once") << QByteArray(R"([["a",1,0]])") << QByteArray(R"([["a",1,0]])");
+    QTest::newRow("code 0 fills every state, written once")
+        << QByteArray(R"([["a",1,0]])") << QByteArray(R"([["a",1,0]])");
     QTest::newRow("a later code 2 overrides one state: four entries")
         << QByteArray(R"([["a",1,0],["b",1,2]])") << QByteArray(R"([["a",1,0],["a",1,1],["b",1,2],["a",1,3]])");
     QTest::newRow("code 0 after code 2 overwrites it")
@@ -233,9 +226,7 @@ void tst_KIVQCheckBox::styleCodes()
     QFETCH(QByteArray, read);
     QFETCH(QByteArray, written);
     KIVQCheckBox box;
-    Json::Value element = parseJson("{\"style\": " + read + "}");
-    QVERIFY(box.readJsonValue(&element));
-    QCOMPARE(compactJson(writeControl(&box)["style"]), written);
+    QCOMPARE(readThenWrite(&box, "style", read), written);
 }
 
 void tst_KIVQCheckBox::styleWrittenOnceWhenOnlyStateZeroIsNamed()
@@ -252,10 +243,6 @@ void tst_KIVQCheckBox::styleWrittenOnceWhenOnlyStateZeroIsNamed()
 void tst_KIVQCheckBox::attrDefaultsAndCaption()
 {
     KIVQCheckBox box;
-    QCOMPARE(compactJson(writeControl(&box)["attr"]),
-             QByteArray(R"({"hotIconPath":"IDB_UNCHECK","iconHor":0,"iconPath":"IDB_UNCHECK",)"
-                        R"("sHotIconPath":"IDB_CHECKED","siconPath":"IDB_CHECKED"})"));
-
     Json::Value element = parseJson(R"({"attr": {"iconHor": 2, "iconVer": 0, "iconX": 3, "iconY": -2,
         "showIcon": false, "showText": 0, "text": "Fall risk", "disableIconPath": "du", "disableSIconPath": "dc"}})");
     box.readJsonValue(&element);

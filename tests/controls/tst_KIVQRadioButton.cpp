@@ -21,35 +21,14 @@ void cacheIcon(const QString& name, const QSize& size)
     KIVQResourceManager::getInstance()->getSkinManagerImpl()->cacheImage(name, image);
 }
 
-TextStyleDesc caption()
-{
-    TextStyleDesc style;
-    style.family = QStringLiteral("DejaVu Sans");
-    style.size = 16;
-    style.bold = true;
-    style.colour = QColor(kInk);
-    return style;
-}
-
-QRect boundsOf(const QImage& image, QRgb colour)
-{
-    QRect found;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == colour)
-                found |= QRect(x, y, 1, 1);
-        }
-    }
-    return found;
-}
-
 void dressUp(KIVQRadioButton& radio, const QSize& size)
 {
     radio.resize(size);
     radio.setText(QStringLiteral("HH"));
-    radio.setTextStyle(false, caption());
-    radio.setTextStyle(true, caption());
-    radio.setTextStyleByState(DisabledTextState, caption());
+    const TextStyleDesc caption = pinnedCaption(QString(), kInk, 16);
+    radio.setTextStyle(false, caption);
+    radio.setTextStyle(true, caption);
+    radio.setTextStyleByState(DisabledTextState, caption);
     radio.setIconOffsetX(0);
 }
 
@@ -80,6 +59,7 @@ void tst_KIVQRadioButton::iconFitting_data()
 {
     QTest::addColumn<QSize>("control");
     QTest::addColumn<QString>("icon");
+    QTest::addColumn<int>("iconX");
     QTest::addColumn<bool>("showIcon");
     QTest::addColumn<bool>("hover");
     QTest::addColumn<bool>("enabled");
@@ -87,24 +67,29 @@ void tst_KIVQRadioButton::iconFitting_data()
     QTest::addColumn<int>("indent");
 
     const QSize wide(100, 30);
-    QTest::newRow("16 in 100x30 is drawn 15x15") << wide << "dot16" << true << false << true << QSize(15, 15) << 17;
+    QTest::newRow("16 in 100x30 is drawn 15x15")
+        << wide << "dot16" << 0 << true << false << true << QSize(15, 15) << 17;
     QTest::newRow("16 in 100x64 is drawn 32x32")
-        << QSize(100, 64) << "dot16" << true << false << true << QSize(32, 32) << 34;
+        << QSize(100, 64) << "dot16" << 0 << true << false << true << QSize(32, 32) << 34;
     QTest::newRow("a fitting icon is drawn as it is")
-        << QSize(100, 32) << "dot16" << true << false << true << QSize(16, 16) << 18;
-    QTest::newRow("a wide icon keeps its ratio") << wide << "wide" << true << false << true << QSize(30, 15) << 32;
-    QTest::newRow("hidden icons still indent the caption") << wide << "dot16" << false << false << true << QSize() << 17;
+        << QSize(100, 32) << "dot16" << 0 << true << false << true << QSize(16, 16) << 18;
+    QTest::newRow("a wide icon keeps its ratio") << wide << "wide" << 0 << true << false << true << QSize(30, 15) << 32;
+    QTest::newRow("hidden icons still indent the caption")
+        << wide << "dot16" << 0 << false << false << true << QSize() << 17;
     QTest::newRow("hovered without a hot icon: the icon, no indent")
-        << wide << "dot16" << true << true << true << QSize(15, 15) << 0;
+        << wide << "dot16" << 0 << true << true << true << QSize(15, 15) << 0;
     QTest::newRow("disabled without a disabled icon: greyed, no indent")
-        << wide << "dot16" << true << false << false << QSize() << 0;
-    QTest::newRow("no icon, no indent") << wide << "" << true << false << true << QSize() << 0;
+        << wide << "dot16" << 0 << true << false << false << QSize() << 0;
+    QTest::newRow("the default offset 10 at the left indents the caption too")
+        << wide << "dot16" << 10 << true << false << true << QSize(15, 15) << 10 + 17;
+    QTest::newRow("no icon, no indent") << wide << "" << 0 << true << false << true << QSize() << 0;
 }
 
 void tst_KIVQRadioButton::iconFitting()
 {
     QFETCH(QSize, control);
     QFETCH(QString, icon);
+    QFETCH(int, iconX);
     QFETCH(bool, showIcon);
     QFETCH(bool, hover);
     QFETCH(bool, enabled);
@@ -113,22 +98,23 @@ void tst_KIVQRadioButton::iconFitting()
 
     KIVQRadioButton reference;
     dressUp(reference, control);
-    const int textAtZero = boundsOf(reference.grab().toImage(), kInk).left();
+    const int textAtZero = colourBounds(reference.grab().toImage(), kInk).left();
 
     KIVQRadioButton radio;
     dressUp(radio, control);
     radio.setUncheckIcon(icon);
     radio.setCheckedIcon(icon);
+    radio.setIconOffsetX(iconX);
     radio.setShowIcon(showIcon);
     radio.setEnabled(enabled);
     if (hover)
         sendEvent(&radio, QEvent::Enter);
     const QImage shot = radio.grab().toImage();
-    const QRect iconInk = boundsOf(shot, kIcon);
+    const QRect iconInk = colourBounds(shot, kIcon);
     QCOMPARE(iconInk.size(), drawn.isEmpty() ? QSize(0, 0) : drawn);
     if (!drawn.isEmpty())
-        QCOMPARE(iconInk.top(), (control.height() - drawn.height()) / 2);
-    QCOMPARE(boundsOf(shot, kInk).left() - textAtZero, indent);
+        QCOMPARE(iconInk.topLeft(), QPoint(iconX, (control.height() - drawn.height()) / 2));
+    QCOMPARE(colourBounds(shot, kInk).left() - textAtZero, indent);
 }
 
 void tst_KIVQRadioButton::clickAnywhereChecks()
@@ -174,8 +160,6 @@ void tst_KIVQRadioButton::iconSlots()
 void tst_KIVQRadioButton::attrJson()
 {
     KIVQRadioButton radio;
-    QCOMPARE(compactJson(writeControl(&radio)["attr"]), QByteArray(R"({"iconX":10})"));
-
     Json::Value element = parseJson(R"({"attr": {"pushlike": true, "showIcon": 0, "iconHor": 2, "iconVer": 0,
         "iconPath": "u", "sHotIconPath": "ch", "iconX": 0, "iconY": 3, "text": "Night shift"}})");
     radio.readJsonValue(&element);
