@@ -1,8 +1,8 @@
 // Building and laying out a page of 1,000 controls from a page document, against building the same
 // widget tree from a Qt Designer form with QUiLoader and letting Qt's layouts place it.
-#include "core/KIVQContainer.h"
 #include "core/KIVQPageLoader.h"
 #include "core/KIVQtLib.h"
+#include "core/layout/KIVQContainer.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -9,13 +9,10 @@ namespace KIVQtLib {
 // Basic, input, scrolling and paging controls register here as they land.
 void registerBasicControls()
 {
-    kivRegisterQtControl("qtbutton", &KIVQPushButton::createKIVQPushButton, KIVQPushButton::getProps(), true);
-    kivRegisterDefaultControl("button", &KIVQPushButton::createKIVQPushButton);
-    kivRegisterQtControl("qtlabel", &KIVQLabel::createKIVQLabel, KIVQLabel::getProps(), true);
-    kivRegisterDefaultControl("label", &KIVQLabel::createKIVQLabel);
-    kivRegisterQtControl("qtscrollbar", &KIVQScrollBar::createKIVQScrollBar, KIVQScrollBar::getProps(), true);
-    kivRegisterDefaultControl("scrollbar", &KIVQScrollBar::createKIVQScrollBar);
-    kivRegisterQtControl("qtspacer", &KIVQSpacer::createKIVQSpacer, KIVQSpacer::getProps(), true);
+    kivRegisterControl<KIVQPushButton>({"button"}, true);
+    kivRegisterControl<KIVQLabel>({"label"}, true);
+    kivRegisterControl<KIVQScrollBar>({"scrollbar"}, true);
+    kivRegisterControl<KIVQSpacer>({}, true);
 }
 
 } // namespace KIVQtLib

@@ -5,20 +5,10 @@
 
 namespace KIVQtLib {
 
-KIVQLabel::KIVQLabel(QWidget* parent) : QLabel(parent)
+KIVQLabel::KIVQLabel(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQLabelImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
+    attachImpl();
     setText(KIVQLabelImpl::initialText());
-}
-
-KIVQLabel::~KIVQLabel() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQLabel)
-
-KIVQLabelImpl* KIVQLabel::impl() const
-{
-    return static_cast<KIVQLabelImpl*>(m_impl.get());
 }
 
 void KIVQLabel::setText(const QString& text)
@@ -80,6 +70,7 @@ void KIVQLabel::resizeEvent(QResizeEvent* event)
     impl()->elide();
 }
 
+// QLabel paints the text the Impl styled; the Impl's paint serves item delegates.
 void KIVQLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);

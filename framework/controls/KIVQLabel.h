@@ -10,14 +10,12 @@ class KIVQLabelImpl;
 
 // A plain text in the font, colour and alignment of a named text style. A single-line style elides
 // the shown text to the label's width on every resize; the label keeps, saves and edits the full text.
-class KIVQTLIB_EXPORT KIVQLabel : public QLabel, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQLabel : public KIVQControlBase<KIVQLabel, QLabel, KIVQLabelImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQLabel(QWidget* parent = nullptr);
-    ~KIVQLabel() override;
 
     static const char* typeName() { return "qtlabel"; }
     static QWidget* createKIVQLabel() { return new KIVQLabel; }
@@ -36,8 +34,6 @@ public:
     const QColor& getColor() const;
     void setDisableColor(const QColor& colour);
     const QColor& getDisableColor() const;
-
-    KIVQLabelImpl* impl() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

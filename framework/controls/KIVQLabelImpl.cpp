@@ -1,8 +1,7 @@
 #include "KIVQLabelImpl.h"
 
 #include "KIVQLabel.h"
-#include "core/JsonAttr.h"
-#include "core/StateStyles.h"
+#include "core/ControlJson.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -54,35 +53,21 @@ void KIVQLabelImpl::elide()
     m_label->QLabel::setText(metrics.elidedText(fullText, mode, m_label->width(), 0));
 }
 
-bool KIVQLabelImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQLabelImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-    // The program owns the text: a theme entry styles the label but never replaces what it shows.
-    const bool fromTheme = KIVQResourceManager::getInstance()->isLoadFromThemeRes();
-
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e))
-            applySlotEntry(normalStyle, kTextStyleCode, entry);
-        if (!fromTheme) {
-            AttrIO attr(e, true, AttrIO::AbsentKeys::Keep);
-            QString text;
-            if (attr.io("text", text, initialText()))
-                m_label->setText(text);
-        }
+    io.styles({{kTextStyleCode, &normalStyle}}, ControlJson::EmptyStyles::WriteNull);
+    if (io.isReading()) {
+        // The program owns the text: a theme entry styles the label but never replaces what it shows.
+        io.keepAbsentKeys();
+        QString text;
+        if (!io.fromTheme() && io.attr("text", text, initialText()))
+            m_label->setText(text);
         applyStyle();
-        return true;
+        return;
     }
-
-    StyleWriter styles;
-    styles.slot(normalStyle, kTextStyleCode);
-    styles.store(e, true);
     // The full text: the shown one may be elided, and saving it would cut the text for good. An empty
     // text is written too, or it would come back as the initial caption.
-    AttrIO attr(e, false);
-    attr.io("text", fullText, initialText());
-    return true;
+    io.attr("text", fullText, initialText());
 }
 
 } // namespace KIVQtLib

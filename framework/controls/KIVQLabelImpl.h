@@ -16,7 +16,7 @@ public:
 
     void paint(QPainter* painter, const QRect& rect) override;
     void onLanguageChanged() override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     // Font, palette and alignment from the normal style.
     void applyStyle();

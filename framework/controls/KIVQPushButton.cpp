@@ -2,24 +2,12 @@
 
 #include "KIVQPushButtonImpl.h"
 
-#include <QPointer>
-
 namespace KIVQtLib {
 
-KIVQPushButton::KIVQPushButton(QWidget* parent) : QPushButton(parent)
+KIVQPushButton::KIVQPushButton(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQPushButtonImpl(this, QString::fromLatin1(typeName())));
     setAttribute(Qt::WA_MouseTracking);
-    m_impl->applyTheme();
-}
-
-KIVQPushButton::~KIVQPushButton() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQPushButton)
-
-KIVQPushButtonImpl* KIVQPushButton::impl() const
-{
-    return static_cast<KIVQPushButtonImpl*>(m_impl.get());
+    attachImpl();
 }
 
 void KIVQPushButton::setBackground(CtrlState state, const FillStyle& fill)
@@ -182,48 +170,6 @@ void KIVQPushButton::setFadeDuration(int ms)
 int KIVQPushButton::getFadeDuration() const
 {
     return impl()->fadeDuration;
-}
-
-void KIVQPushButton::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
-}
-
-void KIVQPushButton::enterEvent(QEvent* event)
-{
-    QWidget::enterEvent(event);
-    m_impl->onMouseEnter();
-    Q_EMIT enterSignal();
-}
-
-void KIVQPushButton::leaveEvent(QEvent* event)
-{
-    QWidget::leaveEvent(event);
-    m_impl->onMouseLeave();
-    Q_EMIT leaveSignal();
-}
-
-void KIVQPushButton::mouseMoveEvent(QMouseEvent* event)
-{
-    QPushButton::mouseMoveEvent(event);
-    m_impl->onMouseMove(event);
-}
-
-// pressed, released and clicked are emitted inside the base handlers; a slot may delete the button.
-void KIVQPushButton::mousePressEvent(QMouseEvent* event)
-{
-    QPointer<KIVQPushButton> alive(this);
-    QPushButton::mousePressEvent(event);
-    if (alive)
-        m_impl->onMousePress();
-}
-
-void KIVQPushButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    QPointer<KIVQPushButton> alive(this);
-    QPushButton::mouseReleaseEvent(event);
-    if (alive)
-        m_impl->onMouseRelease();
 }
 
 ControlInfo KIVQPushButton::getProps()

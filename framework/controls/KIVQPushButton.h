@@ -11,14 +11,12 @@ class KIVQPushButtonImpl;
 // A push button painted from theme styles: a fill and a text style per state, icons (theme image,
 // SVG or QIcon, with hot and pressed variants), an optional extension strip at the right edge that
 // lights up on its own, and an optional hover fade between the normal and hover colours.
-class KIVQTLIB_EXPORT KIVQPushButton : public QPushButton, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQPushButton : public KIVQControlBase<KIVQPushButton, QPushButton, KIVQPushButtonImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQPushButton(QWidget* parent = nullptr);
-    ~KIVQPushButton() override;
 
     static const char* typeName() { return "qtbutton"; }
     static QWidget* createKIVQPushButton() { return new KIVQPushButton; }
@@ -62,19 +60,10 @@ public:
     void setFadeDuration(int ms);
     int getFadeDuration() const;
 
-    KIVQPushButtonImpl* impl() const;
-
 Q_SIGNALS:
+    // Emitted by the Impl once it has taken the hover change.
     void enterSignal();
     void leaveSignal();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 } // namespace KIVQtLib

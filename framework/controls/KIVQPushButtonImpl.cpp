@@ -1,7 +1,7 @@
 #include "KIVQPushButtonImpl.h"
 
 #include "KIVQPushButton.h"
-#include "core/JsonAttr.h"
+#include "core/ControlJson.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -87,6 +87,18 @@ bool KIVQPushButtonImpl::isFading() const
 
 void KIVQPushButtonImpl::onMouseEnter()
 {
+    fadeIn();
+    Q_EMIT m_button->enterSignal();
+}
+
+void KIVQPushButtonImpl::onMouseLeave()
+{
+    fadeOut();
+    Q_EMIT m_button->leaveSignal();
+}
+
+void KIVQPushButtonImpl::fadeIn()
+{
     if (!fadeEnabled || !m_button->isEnabled()) {
         KIVQWidgetBaseImpl::onMouseEnter();
         return;
@@ -104,7 +116,7 @@ void KIVQPushButtonImpl::onMouseEnter()
     m_button->repaint();
 }
 
-void KIVQPushButtonImpl::onMouseLeave()
+void KIVQPushButtonImpl::fadeOut()
 {
     if (!fadeEnabled) {
         KIVQWidgetBaseImpl::onMouseLeave();
@@ -306,41 +318,28 @@ void KIVQPushButtonImpl::paint(QPainter* painter, const QRect& rect)
 
 // ---- JSON ----
 
-bool KIVQPushButtonImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQPushButtonImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
     KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+    const bool read = io.isReading();
     // Caption and icon belong to the program; a theme entry only styles the button.
-    const bool fromTheme = rm->isLoadFromThemeRes();
+    const bool fromTheme = io.fromTheme();
+    io.styles({{kFillCode, &backgrounds}, {kTextCode, &textStyles}});
 
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e)) {
-            if (!applyStateEntry(backgrounds, kFillCode, entry))
-                applyStateEntry(textStyles, kTextCode, entry);
-        }
-    } else {
-        StyleWriter styles;
-        styles.states(backgrounds, kFillCode);
-        styles.states(textStyles, kTextCode);
-        styles.store(e, false);
-    }
-
-    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
-    attr.io("hasIcon", useIcon, true);
+    io.keepAbsentKeys();
+    io.attr("hasIcon", useIcon, true);
     if (!read || !fromTheme)
-        attr.io("iconPath", iconPath, QString());
-    attr.io("hotIconPath", hotIconPath, QString());
-    if (attr.io("isExtBtn", extensionButton, false) && extensionButton)
+        io.attr("iconPath", iconPath, QString());
+    io.attr("hotIconPath", hotIconPath, QString());
+    if (io.attr("isExtBtn", extensionButton, false) && extensionButton)
         m_button->setMouseTracking(true);
-    attr.io("extWidth", extensionWidth, 0);
-    attr.io("extIconPath", extensionIcon, QString());
-    attr.io("extHotIconPath", extensionHotIcon, QString());
+    io.attr("extWidth", extensionWidth, 0);
+    io.attr("extIconPath", extensionIcon, QString());
+    io.attr("extHotIconPath", extensionHotIcon, QString());
 
     if (read) {
         QString text;
-        if (!fromTheme && attr.io("text", text, QString())) {
+        if (!fromTheme && io.attr("text", text, QString())) {
             if (text.startsWith(kLanguagePrefix)) {
                 languageKey = text.mid(kLanguagePrefix.size());
                 m_button->setText(translate(languageKey));
@@ -355,28 +354,27 @@ bool KIVQPushButtonImpl::serializeJsonValue(Json::Value** json, bool read)
         QString text = m_button->text();
         if (!languageKey.isEmpty() && text == translate(languageKey))
             text = kLanguagePrefix + languageKey;
-        attr.io("text", text, QString());
+        io.attr("text", text, QString());
     }
 
-    attr.io("showText", showText, true);
-    attr.io("drawBackground", drawBackground, true);
+    io.attr("showText", showText, true);
+    io.attr("drawBackground", drawBackground, true);
     bool fade = fadeEnabled;
-    attr.io("fadeEnabled", fade, rm->getButtonFadeEnabled());
+    io.attr("fadeEnabled", fade, rm->getButtonFadeEnabled());
     int duration = fadeDuration;
-    attr.io("fadeDuration", duration, rm->getButtonFadeDuration());
+    io.attr("fadeDuration", duration, rm->getButtonFadeDuration());
     if (read) {
         setFadeEnabled(fade);
         setFadeDuration(duration);
     }
-    attr.io("iconHor", iconStyle.horAlign, 1);
-    attr.io("iconVer", iconStyle.verAlign, 1);
-    attr.io("iconX", iconStyle.offsetX, 0);
-    attr.io("iconY", iconStyle.offsetY, 0);
-    attr.io("iconUseColor", iconStyle.recolour, false);
-    attr.ioColor("iconColor", iconStyle.colour, QColor(0, 0, 0));
-    attr.io("txtX", textOffsetX, 0);
-    attr.io("txtY", textOffsetY, 0);
-    return true;
+    io.attr("iconHor", iconStyle.horAlign, 1);
+    io.attr("iconVer", iconStyle.verAlign, 1);
+    io.attr("iconX", iconStyle.offsetX, 0);
+    io.attr("iconY", iconStyle.offsetY, 0);
+    io.attr("iconUseColor", iconStyle.recolour, false);
+    io.attrColor("iconColor", iconStyle.colour, QColor(0, 0, 0));
+    io.attr("txtX", textOffsetX, 0);
+    io.attr("txtY", textOffsetY, 0);
 }
 
 } // namespace KIVQtLib

@@ -26,7 +26,7 @@ public:
     void onMouseEnter() override;
     void onMouseLeave() override;
     void onMouseMove(QMouseEvent* event) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     // One step of the hover fade; the fade timer runs it every kFadeInterval ms.
     void fadeTick();
@@ -66,6 +66,9 @@ public:
     int fadeDuration = 150;
 
 private:
+    // The hover fade's start and end; the plain state change when the fade is off.
+    void fadeIn();
+    void fadeOut();
     // Icon and caption side by side, centred together; or the icon alone, centred.
     void placeIconBesideCaption(int iconWidth);
 

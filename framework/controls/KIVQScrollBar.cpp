@@ -2,36 +2,17 @@
 
 #include "KIVQScrollBarImpl.h"
 
-#include <QMouseEvent>
 #include <QStyleOptionSlider>
 
 namespace KIVQtLib {
 
-KIVQScrollBar::KIVQScrollBar(QWidget* parent) : QScrollBar(parent)
-{
-    construct(Qt::Vertical);
-}
+KIVQScrollBar::KIVQScrollBar(QWidget* parent) : KIVQScrollBar(Qt::Vertical, parent) {}
 
-KIVQScrollBar::KIVQScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(parent)
-{
-    construct(orientation);
-}
-
-KIVQScrollBar::~KIVQScrollBar() = default;
-
-void KIVQScrollBar::construct(Qt::Orientation orientation)
+KIVQScrollBar::KIVQScrollBar(Qt::Orientation orientation, QWidget* parent) : KIVQControlBase(parent)
 {
     setOrientation(orientation);
     setAttribute(Qt::WA_MouseTracking);
-    m_impl.reset(new KIVQScrollBarImpl(this, QString::fromLatin1(typeName())));
-    m_impl->applyTheme();
-}
-
-KIVQ_CONTROL_DEFINE(KIVQScrollBar)
-
-KIVQScrollBarImpl* KIVQScrollBar::impl() const
-{
-    return static_cast<KIVQScrollBarImpl*>(m_impl.get());
+    attachImpl();
 }
 
 void KIVQScrollBar::setScrollbarBackground(CommonCtrlState, const FillStyle& fill)
@@ -131,35 +112,6 @@ QSize KIVQScrollBar::sizeHint() const
             hint.setWidth(thickness);
     }
     return hint;
-}
-
-void KIVQScrollBar::mousePressEvent(QMouseEvent* event)
-{
-    impl()->mousePressAt(event->pos());
-    QScrollBar::mousePressEvent(event);
-}
-
-void KIVQScrollBar::mouseReleaseEvent(QMouseEvent* event)
-{
-    impl()->mouseReleaseAt(event->pos());
-    QScrollBar::mouseReleaseEvent(event);
-}
-
-void KIVQScrollBar::mouseMoveEvent(QMouseEvent* event)
-{
-    impl()->onMouseMove(event);
-    QScrollBar::mouseMoveEvent(event);
-}
-
-void KIVQScrollBar::leaveEvent(QEvent* event)
-{
-    impl()->onMouseLeave();
-    QWidget::leaveEvent(event);
-}
-
-void KIVQScrollBar::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
 }
 
 ControlInfo KIVQScrollBar::getProps()

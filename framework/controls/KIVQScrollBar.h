@@ -13,15 +13,13 @@ class KIVQScrollBarImpl;
 // A QScrollBar painted from theme styles: a background, and a fill and an icon per state for the up
 // button, the down button and the thumb. Range, stepping and dragging stay QScrollBar's. "Up" is the
 // sub-line button (top or left), "down" the add-line button. Hidden until its owner shows it.
-class KIVQTLIB_EXPORT KIVQScrollBar : public QScrollBar, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQScrollBar : public KIVQControlBase<KIVQScrollBar, QScrollBar, KIVQScrollBarImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQScrollBar(QWidget* parent = nullptr);
     explicit KIVQScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
-    ~KIVQScrollBar() override;
 
     static const char* typeName() { return "qtscrollbar"; }
     static QWidget* createKIVQScrollBar() { return new KIVQScrollBar; }
@@ -53,18 +51,6 @@ public:
     void initStyleOption(QStyleOptionSlider* option) const;
 
     QSize sizeHint() const override;
-
-    KIVQScrollBarImpl* impl() const;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    void construct(Qt::Orientation orientation);
 };
 
 } // namespace KIVQtLib

@@ -1,9 +1,8 @@
 #include "KIVQScrollBarImpl.h"
 
 #include "KIVQScrollBar.h"
-#include "core/JsonAttr.h"
+#include "core/ControlJson.h"
 #include "core/JsonRead.h"
-#include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
 
@@ -109,6 +108,19 @@ void KIVQScrollBarImpl::onMouseMove(QMouseEvent* event)
         mouseMoveTo(event->pos());
 }
 
+// Before QScrollBar's handler: a press in the groove moves the thumb, which must not count as pressed.
+void KIVQScrollBarImpl::onMousePress(QMouseEvent* event)
+{
+    if (event)
+        mousePressAt(event->pos());
+}
+
+void KIVQScrollBarImpl::onMouseRelease(QMouseEvent* event)
+{
+    if (event)
+        mouseReleaseAt(event->pos());
+}
+
 void KIVQScrollBarImpl::onMouseLeave()
 {
     m_hover = false;
@@ -148,45 +160,27 @@ void KIVQScrollBarImpl::paint(QPainter* painter, const QRect& rect)
     paintImageOrSvg(painter, downIcon, downIconStyle, down, !enabled);
 }
 
-bool KIVQScrollBarImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQScrollBarImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
-    const bool fromTheme = KIVQResourceManager::getInstance()->isLoadFromThemeRes();
-
-    if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e)) {
-            if (!applySlotEntry(background, kBackgroundCode, entry) && !applyStateEntry(upStyles, kUpCode, entry) &&
-                !applyStateEntry(downStyles, kDownCode, entry))
-                applyStateEntry(thumbStyles, kThumbCode, entry);
-        }
-    } else {
-        StyleWriter styles;
-        styles.slot(background, kBackgroundCode);
-        styles.states(upStyles, kUpCode);
-        styles.states(downStyles, kDownCode);
-        styles.states(thumbStyles, kThumbCode);
-        styles.store(e, true);
-    }
+    io.styles(
+        {{kBackgroundCode, &background}, {kUpCode, &upStyles}, {kDownCode, &downStyles}, {kThumbCode, &thumbStyles}},
+        ControlJson::EmptyStyles::WriteNull);
 
     // An element without "attr" keeps the icons and orientation the theme or the program gave the bar.
-    if (read && !jsonHasMember(e, "attr"))
-        return true;
-    AttrIO attr(e, read);
-    attr.io("upicon", upIcon, QString());
-    attr.io("downicon", downIcon, QString());
-    attr.io("thumbicon", thumbIcon, QString());
+    if (io.isReading() && !io.hasAttr())
+        return;
+    io.attr("upicon", upIcon, QString());
+    io.attr("downicon", downIcon, QString());
+    io.attr("thumbicon", thumbIcon, QString());
     // The orientation may have been set in code since the flag was last copied.
     horizontal = m_bar->orientation() == Qt::Horizontal;
-    if (!read) {
-        attr.ioBool("hor", horizontal, false);
-    } else if (!fromTheme && json::read(attr.readable(), "hor", horizontal)) {
+    if (!io.isReading()) {
+        io.attrBool("hor", horizontal, false);
+    } else if (!io.fromTheme() && json::read(io.attrObject(), "hor", horizontal)) {
         // Only a usable "hor" turns the bar (a null "attr" reads as vertical); a theme entry styles bars
         // of both orientations, so it never turns one.
         m_bar->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
     }
-    return true;
 }
 
 } // namespace KIVQtLib

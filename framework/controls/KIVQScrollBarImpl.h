@@ -28,11 +28,14 @@ public:
 
     void paintEvent() override;
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
+    // The parts keep their own states; the bar as a whole has no hover state.
+    void onMouseEnter() override {}
     void onMouseLeave() override;
     void onMouseMove(QMouseEvent* event) override;
+    void onMousePress(QMouseEvent* event = nullptr) override;
+    void onMouseRelease(QMouseEvent* event = nullptr) override;
 
-    // Press and release need the pointer position, which the base hooks do not carry.
     void mousePressAt(const QPoint& pos);
     void mouseReleaseAt(const QPoint& pos);
     void mouseMoveTo(const QPoint& pos);

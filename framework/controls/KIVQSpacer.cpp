@@ -1,9 +1,14 @@
 #include "KIVQSpacer.h"
 
 #include "KIVQSpacerImpl.h"
-#include "core/KIVQContainer.h"
+#include "core/layout/KIVQChildLayout.h"
+#include "core/layout/KIVQContainer.h"
 
 namespace KIVQtLib {
+
+static_assert(int(KIVQSpacer::Auto) == SpacerAuto && int(KIVQSpacer::Horizontal) == SpacerHorizontal &&
+                  int(KIVQSpacer::Vertical) == SpacerVertical,
+              "the layout reads the direction as a number");
 
 namespace {
 
@@ -15,23 +20,13 @@ void relayoutParent(QWidget* spacer)
 
 } // namespace
 
-KIVQSpacer::KIVQSpacer(QWidget* parent) : QWidget(parent)
+KIVQSpacer::KIVQSpacer(QWidget* parent) : KIVQControlBase(parent)
 {
-    m_impl.reset(new KIVQSpacerImpl(this, QString::fromLatin1(typeName())));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(false);
     setMinimumSize(0, 0);
-    m_impl->applyTheme();
-}
-
-KIVQSpacer::~KIVQSpacer() = default;
-
-KIVQ_CONTROL_DEFINE(KIVQSpacer)
-
-KIVQSpacerImpl* KIVQSpacer::impl() const
-{
-    return static_cast<KIVQSpacerImpl*>(m_impl.get());
+    attachImpl();
 }
 
 ControlInfo KIVQSpacer::getProps()
@@ -67,11 +62,6 @@ void KIVQSpacer::setThickness(int thickness)
 {
     impl()->setThickness(thickness);
     relayoutParent(this);
-}
-
-void KIVQSpacer::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
 }
 
 } // namespace KIVQtLib

@@ -10,11 +10,13 @@ class KIVQSpacerImpl;
 
 // Invisible elastic space in a container's ratio row or column. It paints nothing and lets the
 // mouse through to whatever lies under it.
-class KIVQTLIB_EXPORT KIVQSpacer : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQSpacer : public KIVQControlBase<KIVQSpacer, QWidget, KIVQSpacerImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
+    // Read by the container's layout.
+    Q_PROPERTY(Direction spacerDirection READ getDirection WRITE setDirection)
+    Q_PROPERTY(int spacerThickness READ getThickness WRITE setThickness)
 public:
     // Which child layouts the spacer stretches in: auto both, else only the named one.
     enum Direction
@@ -26,7 +28,6 @@ public:
     Q_ENUM(Direction)
 
     explicit KIVQSpacer(QWidget* parent = nullptr);
-    ~KIVQSpacer() override;
 
     static const char* typeName() { return "qtspacer"; }
     static QWidget* createKIVQSpacer() { return new KIVQSpacer; }
@@ -37,11 +38,6 @@ public:
     // The spacer's cross size in a layout it stretches in, when above 0.
     int getThickness() const;
     void setThickness(int thickness);
-
-    KIVQSpacerImpl* impl() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace KIVQtLib

@@ -1,5 +1,6 @@
 #include "KIVQSpacerImpl.h"
 
+#include "core/ControlJson.h"
 #include "core/JsonRead.h"
 
 #include <json/json.h>
@@ -16,13 +17,10 @@ void KIVQSpacerImpl::setThickness(int value)
     thickness = qMax(value, 0);
 }
 
-bool KIVQSpacerImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQSpacerImpl::serializeJson(ControlJson& io)
 {
-    const bool ok = KIVQWidgetBaseImpl::serializeJsonValue(json, read);
-    if (!json || !*json)
-        return ok;
-    Json::Value& e = **json;
-    if (!read) {
+    Json::Value& e = io.element();
+    if (!io.isReading()) {
         // The spacer always writes "attr", null when it holds nothing. Its own keys are dropped first:
         // the shared part copied back whatever was read last.
         Json::Value& attr = e["attr"];
@@ -36,18 +34,16 @@ bool KIVQSpacerImpl::serializeJsonValue(Json::Value** json, bool read)
             attr["direction"] = direction;
         if (thickness != 0)
             attr["thickness"] = thickness;
-        return ok;
+        return;
     }
     // Absent keys keep their values; a null "attr", as a default spacer is written, holds both as 0.
-    if (!jsonHasMember(e, "attr"))
-        return ok;
-    const Json::Value& attr = json::member(e, "attr");
+    if (!io.hasAttr())
+        return;
     int value = 0;
-    if (json::read(attr, "direction", value))
+    if (json::read(io.attrObject(), "direction", value))
         setDirection(value);
-    if (json::read(attr, "thickness", value))
+    if (json::read(io.attrObject(), "thickness", value))
         setThickness(value);
-    return ok;
 }
 
 } // namespace KIVQtLib

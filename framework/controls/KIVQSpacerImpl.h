@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KIVQSpacer.h"
+#include "core/KIVQWidgetBaseImpl.h"
 
 namespace KIVQtLib {
 
@@ -11,7 +12,7 @@ class KIVQTLIB_EXPORT KIVQSpacerImpl : public KIVQWidgetBaseImpl
 public:
     using KIVQWidgetBaseImpl::KIVQWidgetBaseImpl;
 
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     // Out-of-range directions become auto, negative thicknesses 0.
     void setDirection(int value);

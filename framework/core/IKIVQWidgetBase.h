@@ -10,8 +10,8 @@ class KIVQWidgetBase;
 class KIVQWidgetBaseImpl;
 
 // What containers, windows, the element builder, the designer and the theme code know of a control.
-// Every control derives from its Qt widget class first and from this second; KIVQ_CONTROL writes the
-// forwards.
+// Every control derives from its Qt widget class first and from this second, through KIVQControlBase,
+// which writes the forwards.
 class KIVQTLIB_EXPORT IKIVQWidgetBase
 {
 public:

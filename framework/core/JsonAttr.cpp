@@ -1,15 +1,13 @@
 #include "JsonAttr.h"
 
 #include "JsonRead.h"
-#include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
 
 namespace KIVQtLib {
 
-AttrIO::AttrIO(Json::Value& element, bool read, AbsentKeys absent)
-    : m_element(element), m_read(read),
-      m_resetAbsent(absent == AbsentKeys::Reset && !KIVQResourceManager::getInstance()->isLoadFromThemeRes())
+AttrIO::AttrIO(Json::Value& element, bool read, AbsentKeys absent, bool fromTheme)
+    : m_element(element), m_read(read), m_resetAbsent(absent == AbsentKeys::Reset && !fromTheme)
 {
 }
 

@@ -23,7 +23,8 @@ public:
         Keep
     };
 
-    AttrIO(Json::Value& element, bool read, AbsentKeys absent = AbsentKeys::Reset);
+    // fromTheme: a theme entry is being applied, so absent keys leave the values the program set.
+    AttrIO(Json::Value& element, bool read, AbsentKeys absent = AbsentKeys::Reset, bool fromTheme = false);
     ~AttrIO();
     Q_DISABLE_COPY(AttrIO)
 

@@ -1,7 +1,6 @@
 #include "KIVQControl.h"
 
 #include "JsonRead.h"
-#include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
 
@@ -14,9 +13,7 @@ bool kivSerializeControl(KIVQWidgetBase& base, KIVQWidgetBaseImpl* impl, Json::V
     if (!impl || !json || (!read && !json::canHoldMembers(*json)))
         return false;
     base.serializeJsonValue(json, read);
-    ThemeResScope scope(KIVQResourceManager::getInstance()->isLoadFromThemeRes());
-    Json::Value* element = json;
-    return impl->serializeJsonValue(&element, read);
+    return impl->serialize(json, read);
 }
 
 void kivApplyJsonData(IKIVQWidgetBase* control, QString& stored, const QString& text)

@@ -1,22 +1,62 @@
 #pragma once
 
-// Everything a control class needs: the interface, the common base, the Impl base, descriptors,
-// and the two macros that write the interface forwards once for every control.
+// Everything a control class needs: the interface, the common base, the Impl base, descriptors, the
+// JSON context and the class template that writes the interface forwards once for every control.
+//
+// A new control, KIVQDial drawn from a fill, is one header/source pair plus its Impl:
+//
+//   class KIVQDialImpl;                       // KIVQDial.h
+//   class KIVQTLIB_EXPORT KIVQDial : public KIVQControlBase<KIVQDial, QWidget, KIVQDialImpl>
+//   {
+//       Q_OBJECT
+//       Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
+//   public:
+//       explicit KIVQDial(QWidget* parent = nullptr);    // { attachImpl(); } after its own set-up
+//       static const char* typeName() { return "qtdial"; }
+//       static QWidget* createKIVQDial() { return new KIVQDial; }
+//       static ControlInfo getProps();                   // kivMakeControlInfo(...) plus its rows
+//   };
+//
+//   class KIVQDialImpl : public KIVQWidgetBaseImpl   // KIVQDialImpl.h: state, painting, JSON
+//   {
+//       Q_OBJECT
+//   public:
+//       KIVQDialImpl(KIVQDial* owner, const QString& typeName) : KIVQWidgetBaseImpl(owner, typeName) {}
+//       void paint(QPainter* painter, const QRect& rect) override { paintFillStyle(painter, face, rect); }
+//       void serializeJson(ControlJson& io) override
+//       {
+//           io.styles({{0, &face}});
+//           io.attr("turns", turns, 0);
+//       }
+//       FillStyle face;
+//       int turns = 0;
+//   };
+//
+//   kivRegisterControl<KIVQDial>({"dial"}, true);   // in the folder's registration function
+//
+// The template forwards paint to the Impl and each mouse event to the Impl's hook, then to the Qt
+// base handler, unless the hook deleted the control. A control overrides a handler only for what is
+// its own, and calls the template's version for the rest.
 
 #include "ControlInfo.h"
+#include "ControlJson.h"
 #include "IKIVQWidgetBase.h"
 #include "KIVQWidgetBase.h"
 #include "KIVQWidgetBaseImpl.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
 #include <memory>
 
+class QMouseEvent;
+class QPaintEvent;
+
 namespace KIVQtLib {
 
-// readJsonValue / serializeJsonValue of every control: the common keys, then the Impl's worker.
-// The loading-from-theme flag that a redirect into a theme entry sets is restored on return.
+// readJsonValue / serializeJsonValue of every control: the common keys, the shared part, then the
+// Impl's worker, which a refusal of the shared part never reaches.
 KIVQTLIB_EXPORT bool kivSerializeControl(KIVQWidgetBase& base, KIVQWidgetBaseImpl* impl, Json::Value* json, bool read);
 // The jsonData property: the first non-empty text is parsed and applied, every differing text stored.
 KIVQTLIB_EXPORT void kivApplyJsonData(IKIVQWidgetBase* control, QString& stored, const QString& text);
@@ -25,184 +65,142 @@ KIVQTLIB_EXPORT void kivAppendCommonRows(ControlInfo& info);
 KIVQTLIB_EXPORT ControlInfo kivMakeControlInfo(const char* typeName, const char* className, const char* group,
                                                const char* description, const char* icon);
 
-} // namespace KIVQtLib
-
-// In the class body of a control, after Q_OBJECT and Q_PROPERTY(QString jsonData READ jsonData WRITE
-// setJsonData). Declares the interface overrides and the members they forward to; leaves access public.
-// The constructor then creates its Impl into m_impl and calls m_impl->applyTheme().
-#define KIVQ_CONTROL                                                                                                   \
-public:                                                                                                                \
-    KIVQtLib::KIVQWidgetBase* getControlBase() override;                                                               \
-    bool readJsonValue(void* json) override;                                                                           \
-    void setLayoutRatio(int ratio) override;                                                                           \
-    int getLayoutRatio() override;                                                                                     \
-    void setWidthPolicy(KIVQtLib::LayoutSizePolicy policy) override;                                                   \
-    KIVQtLib::LayoutSizePolicy getWidthPolicy() override;                                                              \
-    void setHeightPolicy(KIVQtLib::LayoutSizePolicy policy) override;                                                  \
-    KIVQtLib::LayoutSizePolicy getHeightPolicy() override;                                                             \
-    void setAbsoluteLayout(bool absolute) override;                                                                    \
-    bool getAbsoluteLayout() override;                                                                                 \
-    void setAbsoluteDock(KIVQtLib::DockLayoutType hor, KIVQtLib::DockLayoutType ver, int offsetX, int offsetY)         \
-        override;                                                                                                      \
-    void getAbsoluteDock(KIVQtLib::DockLayoutType& hor, KIVQtLib::DockLayoutType& ver, int& offsetX, int& offsetY)     \
-        override;                                                                                                      \
-    void getAbsoluteDock(KIVQtLib::DockLayoutType& hor, KIVQtLib::DockLayoutType& ver) override;                       \
-    void getLayoutData(void*& data) override;                                                                          \
-    void setGeometry(int x, int y, int w, int h) override;                                                             \
-    void setGeometry(const QRect& rect);                                                                               \
-    void setOpacity(int opacity) override;                                                                             \
-    int getOpacity() override;                                                                                         \
-    KIVQtLib::LayoutType getLayoutType() override;                                                                     \
-    QString getTypeName() override;                                                                                    \
-    KIVQtLib::KIVQWidgetBaseImpl* getControlImpl() override;                                                           \
-    void createComplete() override;                                                                                    \
-    void resizeWidget() override;                                                                                      \
-    void notifyChangeLanguage() override;                                                                              \
-    bool serializeJsonValue(Json::Value* json, bool read) override;                                                    \
-    void setThemeName(const QString& name) override;                                                                   \
-    QString jsonData() override;                                                                                       \
-    void setJsonData(const QString& text) override;                                                                    \
-    QString getInnerTypeName();                                                                                        \
-    QString getThemeName();                                                                                            \
-    bool getInnerVisible();                                                                                            \
-    void setInnerVisible(bool visible);                                                                                \
-                                                                                                                       \
-protected:                                                                                                             \
-    KIVQtLib::KIVQWidgetBase m_controlBase{this};                                                                      \
-    std::unique_ptr<KIVQtLib::KIVQWidgetBaseImpl> m_impl;                                                              \
-    QString m_jsonData;                                                                                                \
-                                                                                                                       \
+// Derived: the control class (Q_OBJECT and the jsonData property stay there, moc needs them);
+// QtBase: its Qt widget class; Impl: its KIVQWidgetBaseImpl subclass.
+template <class Derived, class QtBase, class Impl> class KIVQControlBase : public QtBase, public IKIVQWidgetBase
+{
 public:
+    using QtBase::QtBase;
+    ~KIVQControlBase() override { releaseImpl(); }
 
-// In the control's .cpp, inside namespace KIVQtLib.
-#define KIVQ_CONTROL_DEFINE(Class)                                                                                     \
-    KIVQWidgetBase* Class::getControlBase()                                                                            \
-    {                                                                                                                  \
-        return &m_controlBase;                                                                                         \
-    }                                                                                                                  \
-    bool Class::readJsonValue(void* json)                                                                              \
-    {                                                                                                                  \
-        return kivSerializeControl(m_controlBase, m_impl.get(), static_cast<Json::Value*>(json), true);                \
-    }                                                                                                                  \
-    void Class::setLayoutRatio(int ratio)                                                                              \
-    {                                                                                                                  \
-        m_controlBase.setLayoutRatio(ratio);                                                                           \
-    }                                                                                                                  \
-    int Class::getLayoutRatio()                                                                                        \
-    {                                                                                                                  \
-        return m_controlBase.getLayoutRatio();                                                                         \
-    }                                                                                                                  \
-    void Class::setWidthPolicy(LayoutSizePolicy policy)                                                                \
-    {                                                                                                                  \
-        m_controlBase.setWidthPolicy(policy);                                                                          \
-    }                                                                                                                  \
-    LayoutSizePolicy Class::getWidthPolicy()                                                                           \
-    {                                                                                                                  \
-        return m_controlBase.getWidthPolicy();                                                                         \
-    }                                                                                                                  \
-    void Class::setHeightPolicy(LayoutSizePolicy policy)                                                               \
-    {                                                                                                                  \
-        m_controlBase.setHeightPolicy(policy);                                                                         \
-    }                                                                                                                  \
-    LayoutSizePolicy Class::getHeightPolicy()                                                                          \
-    {                                                                                                                  \
-        return m_controlBase.getHeightPolicy();                                                                        \
-    }                                                                                                                  \
-    void Class::setAbsoluteLayout(bool absolute)                                                                       \
-    {                                                                                                                  \
-        m_controlBase.setAbsoluteLayout(absolute);                                                                     \
-    }                                                                                                                  \
-    bool Class::getAbsoluteLayout()                                                                                    \
-    {                                                                                                                  \
-        return m_controlBase.getAbsoluteLayout();                                                                      \
-    }                                                                                                                  \
-    void Class::setAbsoluteDock(DockLayoutType hor, DockLayoutType ver, int offsetX, int offsetY)                      \
-    {                                                                                                                  \
-        m_controlBase.setAbsoluteDock(hor, ver, offsetX, offsetY);                                                     \
-    }                                                                                                                  \
-    void Class::getAbsoluteDock(DockLayoutType& hor, DockLayoutType& ver, int& offsetX, int& offsetY)                  \
-    {                                                                                                                  \
-        m_controlBase.getAbsoluteDock(hor, ver, offsetX, offsetY);                                                     \
-    }                                                                                                                  \
-    void Class::getAbsoluteDock(DockLayoutType& hor, DockLayoutType& ver)                                              \
-    {                                                                                                                  \
-        m_controlBase.getAbsoluteDock(hor, ver);                                                                       \
-    }                                                                                                                  \
-    void Class::getLayoutData(void*& data)                                                                             \
-    {                                                                                                                  \
-        m_controlBase.getLayoutData(data);                                                                             \
-    }                                                                                                                  \
-    void Class::setGeometry(int x, int y, int w, int h)                                                                \
-    {                                                                                                                  \
-        m_controlBase.setGeometry(x, y, w, h);                                                                         \
-    }                                                                                                                  \
-    void Class::setGeometry(const QRect& rect)                                                                         \
-    {                                                                                                                  \
-        m_controlBase.setGeometry(rect);                                                                               \
-    }                                                                                                                  \
-    void Class::setOpacity(int opacity)                                                                                \
-    {                                                                                                                  \
-        m_controlBase.setOpacity(qBound(0, opacity, 255));                                                             \
-    }                                                                                                                  \
-    int Class::getOpacity()                                                                                            \
-    {                                                                                                                  \
-        return m_controlBase.getOpacity();                                                                             \
-    }                                                                                                                  \
-    LayoutType Class::getLayoutType()                                                                                  \
-    {                                                                                                                  \
-        return m_controlBase.getLayoutType();                                                                          \
-    }                                                                                                                  \
-    QString Class::getTypeName()                                                                                       \
-    {                                                                                                                  \
-        return QString::fromLatin1(typeName());                                                                        \
-    }                                                                                                                  \
-    KIVQWidgetBaseImpl* Class::getControlImpl()                                                                        \
-    {                                                                                                                  \
-        return m_impl.get();                                                                                           \
-    }                                                                                                                  \
-    void Class::createComplete()                                                                                       \
-    {                                                                                                                  \
-        if (m_impl)                                                                                                    \
-            m_impl->onCreateComplete();                                                                                \
-    }                                                                                                                  \
-    void Class::resizeWidget()                                                                                         \
-    {                                                                                                                  \
-        m_controlBase.resizeWidget();                                                                                  \
-    }                                                                                                                  \
-    void Class::notifyChangeLanguage()                                                                                 \
-    {                                                                                                                  \
-        if (m_impl)                                                                                                    \
-            m_impl->onLanguageChanged();                                                                               \
-    }                                                                                                                  \
-    bool Class::serializeJsonValue(Json::Value* json, bool read)                                                       \
-    {                                                                                                                  \
-        return kivSerializeControl(m_controlBase, m_impl.get(), json, read);                                           \
-    }                                                                                                                  \
-    void Class::setThemeName(const QString& name)                                                                      \
-    {                                                                                                                  \
-        m_controlBase.setThemeName(name);                                                                              \
-    }                                                                                                                  \
-    QString Class::jsonData()                                                                                          \
-    {                                                                                                                  \
-        return m_jsonData;                                                                                             \
-    }                                                                                                                  \
-    void Class::setJsonData(const QString& text)                                                                       \
-    {                                                                                                                  \
-        kivApplyJsonData(this, m_jsonData, text);                                                                      \
-    }                                                                                                                  \
-    QString Class::getInnerTypeName()                                                                                  \
-    {                                                                                                                  \
-        return getTypeName();                                                                                          \
-    }                                                                                                                  \
-    QString Class::getThemeName()                                                                                      \
-    {                                                                                                                  \
-        return m_controlBase.getThemeName();                                                                           \
-    }                                                                                                                  \
-    bool Class::getInnerVisible()                                                                                      \
-    {                                                                                                                  \
-        return m_controlBase.getInnerVisible();                                                                        \
-    }                                                                                                                  \
-    void Class::setInnerVisible(bool visible)                                                                          \
-    {                                                                                                                  \
-        m_controlBase.setInnerVisible(visible);                                                                        \
+    // The factory the registry uses; each control also keeps its own createKIVQ<Kind>.
+    static QWidget* createControl() { return new Derived; }
+
+    Impl* impl() const { return m_d; }
+
+    KIVQWidgetBase* getControlBase() override { return &m_controlBase; }
+    bool readJsonValue(void* json) override
+    {
+        return kivSerializeControl(m_controlBase, m_impl.get(), static_cast<Json::Value*>(json), true);
     }
+    bool serializeJsonValue(Json::Value* json, bool read) override
+    {
+        return kivSerializeControl(m_controlBase, m_impl.get(), json, read);
+    }
+    void setLayoutRatio(int ratio) override { m_controlBase.setLayoutRatio(ratio); }
+    int getLayoutRatio() override { return m_controlBase.getLayoutRatio(); }
+    void setWidthPolicy(LayoutSizePolicy policy) override { m_controlBase.setWidthPolicy(policy); }
+    LayoutSizePolicy getWidthPolicy() override { return m_controlBase.getWidthPolicy(); }
+    void setHeightPolicy(LayoutSizePolicy policy) override { m_controlBase.setHeightPolicy(policy); }
+    LayoutSizePolicy getHeightPolicy() override { return m_controlBase.getHeightPolicy(); }
+    void setAbsoluteLayout(bool absolute) override { m_controlBase.setAbsoluteLayout(absolute); }
+    bool getAbsoluteLayout() override { return m_controlBase.getAbsoluteLayout(); }
+    void setAbsoluteDock(DockLayoutType hor, DockLayoutType ver, int offsetX, int offsetY) override
+    {
+        m_controlBase.setAbsoluteDock(hor, ver, offsetX, offsetY);
+    }
+    void getAbsoluteDock(DockLayoutType& hor, DockLayoutType& ver, int& offsetX, int& offsetY) override
+    {
+        m_controlBase.getAbsoluteDock(hor, ver, offsetX, offsetY);
+    }
+    void getAbsoluteDock(DockLayoutType& hor, DockLayoutType& ver) override { m_controlBase.getAbsoluteDock(hor, ver); }
+    void getLayoutData(void*& data) override { m_controlBase.getLayoutData(data); }
+    void setGeometry(int x, int y, int w, int h) override { m_controlBase.setGeometry(x, y, w, h); }
+    void setGeometry(const QRect& rect) { m_controlBase.setGeometry(rect); }
+    void setOpacity(int opacity) override { m_controlBase.setOpacity(qBound(0, opacity, 255)); }
+    int getOpacity() override { return m_controlBase.getOpacity(); }
+    LayoutType getLayoutType() override { return m_controlBase.getLayoutType(); }
+    // The Impl's name, so that a class deriving from a control answers with the name it attached.
+    QString getTypeName() override { return m_impl ? m_impl->typeName() : QString::fromLatin1(Derived::typeName()); }
+    KIVQWidgetBaseImpl* getControlImpl() override { return m_impl.get(); }
+    void createComplete() override
+    {
+        if (m_impl)
+            m_impl->onCreateComplete();
+    }
+    void resizeWidget() override { m_controlBase.resizeWidget(); }
+    void notifyChangeLanguage() override
+    {
+        if (m_impl)
+            m_impl->onLanguageChanged();
+    }
+    void setThemeName(const QString& name) override { m_controlBase.setThemeName(name); }
+    QString jsonData() override { return m_jsonData; }
+    void setJsonData(const QString& text) override { kivApplyJsonData(this, m_jsonData, text); }
+
+    QString getInnerTypeName() { return getTypeName(); }
+    QString getThemeName() { return m_controlBase.getThemeName(); }
+    bool getInnerVisible() { return m_controlBase.getInnerVisible(); }
+    void setInnerVisible(bool visible) { m_controlBase.setInnerVisible(visible); }
+
+protected:
+    // From the derived constructor, after its own set-up: makes the Impl with the control and the
+    // type name (and any further arguments of the Impl's constructor), then applies the theme entry.
+    template <class... Args> void attachImpl(Args&&... args)
+    {
+        attachImpl(new Impl(static_cast<Derived*>(this), QString::fromLatin1(Derived::typeName()),
+                            std::forward<Args>(args)...));
+    }
+    // For a class deriving from a control that brings an Impl of its own.
+    void attachImpl(Impl* impl)
+    {
+        m_impl.reset(impl);
+        m_d = impl;
+        m_impl->applyTheme();
+    }
+    // The typed pointer goes first, so that events sent while the Impl is deleted find no Impl.
+    void releaseImpl()
+    {
+        m_d = nullptr;
+        m_impl.reset();
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        if (m_impl)
+            m_impl->paintEvent();
+    }
+    void enterEvent(QEvent* event) override
+    {
+        forward([&] { m_impl->onMouseEnter(); }, [&] { QtBase::enterEvent(event); });
+    }
+    void leaveEvent(QEvent* event) override
+    {
+        forward([&] { m_impl->onMouseLeave(); }, [&] { QtBase::leaveEvent(event); });
+    }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        forward([&] { m_impl->onMousePress(event); }, [&] { QtBase::mousePressEvent(event); });
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        forward([&] { m_impl->onMouseRelease(event); }, [&] { QtBase::mouseReleaseEvent(event); });
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        forward([&] { m_impl->onMouseMove(event); }, [&] { QtBase::mouseMoveEvent(event); });
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        forward([&] { m_impl->onMouseDoubleClick(event); }, [&] { QtBase::mouseDoubleClickEvent(event); });
+    }
+
+    // A hook or a signal emitted by the Qt handler may delete the control.
+    template <class Hook, class Base> void forward(Hook hook, Base base)
+    {
+        QPointer<QObject> alive(this);
+        if (m_impl)
+            hook();
+        if (alive)
+            base();
+    }
+
+private:
+    KIVQWidgetBase m_controlBase{this};
+    // Owned through the base so that the forwards compile where Impl is only declared.
+    std::unique_ptr<KIVQWidgetBaseImpl> m_impl;
+    Impl* m_d = nullptr; // the same object, typed; set and cleared with m_impl
+    QString m_jsonData;
+};
+
+} // namespace KIVQtLib

@@ -2,11 +2,12 @@
 
 #include "IKIVQWidgetBase.h"
 #include "JsonRead.h"
-#include "KIVQContainer.h"
 #include "KIVQElementBuilder.h"
-#include "KIVQSubWin.h"
 #include "KIVQWidgetBase.h"
-#include "KIVQWindow.h"
+#include "core/designer/KIVQCanvasWindow.h"
+#include "core/layout/KIVQContainer.h"
+#include "core/windows/KIVQSubWin.h"
+#include "core/windows/KIVQWindow.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -104,6 +105,8 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
         applyWindowKeys(window, root);
     else if (auto* subWindow = qobject_cast<KIVQSubWin*>(parent))
         applyWindowKeys(subWindow, root);
+    else if (auto* page = qobject_cast<KIVQCanvasWindow*>(parent))
+        applyWindowKeys(page, root);
 
     QWidget* last = nullptr;
     if (const Json::Value* elements = json::array(root, "elements", 1)) {

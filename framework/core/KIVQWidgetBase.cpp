@@ -2,10 +2,10 @@
 
 #include "IKIVQWidgetBase.h"
 #include "JsonRead.h"
-#include "KIVQContainer.h"
 #include "KIVQElementBuilder.h"
 #include "KIVQWidgetBaseImpl.h"
 #include "KIVQtLib.h"
+#include "core/layout/KIVQContainer.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>

@@ -1,5 +1,6 @@
 #include "KIVQWidgetBaseImpl.h"
 
+#include "ControlJson.h"
 #include "IKIVQWidgetBase.h"
 #include "JsonRead.h"
 #include "KIVQtLib.h"
@@ -124,12 +125,12 @@ void KIVQWidgetBaseImpl::paintEvent()
 
 void KIVQWidgetBaseImpl::paint(QPainter*, const QRect&) {}
 
-void KIVQWidgetBaseImpl::onMousePress()
+void KIVQWidgetBaseImpl::onMousePress(QMouseEvent*)
 {
     setState(CtrlPressed);
 }
 
-void KIVQWidgetBaseImpl::onMouseRelease()
+void KIVQWidgetBaseImpl::onMouseRelease(QMouseEvent*)
 {
     setState(m_hover ? CtrlHover : CtrlNormal);
 }
@@ -163,10 +164,8 @@ bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
         }
         std::string theme;
         if (json::read(e, "theme", theme) && !rm->isDesigner()) {
-            if (Json::Value* entry = rm->getThemeJsonValue(theme.c_str())) {
+            if (Json::Value* entry = rm->getThemeJsonValue(theme.c_str()))
                 *json = entry;
-                rm->setSwitchToThemeRes(true);
-            }
         }
         return true;
     }
@@ -196,6 +195,20 @@ bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
     }
     return true;
 }
+
+bool KIVQWidgetBaseImpl::serialize(Json::Value* json, bool read)
+{
+    Json::Value* element = json;
+    if (!serializeJsonValue(&element, read))
+        return false;
+    const bool fromTheme = element != json || KIVQResourceManager::getInstance()->isLoadFromThemeRes();
+    ThemeResScope scope(fromTheme);
+    ControlJson io(*element, read, fromTheme);
+    serializeJson(io);
+    return true;
+}
+
+void KIVQWidgetBaseImpl::serializeJson(ControlJson&) {}
 
 void KIVQWidgetBaseImpl::applyTheme()
 {

@@ -17,6 +17,8 @@ class QWidget;
 
 namespace KIVQtLib {
 
+class ControlJson;
+
 // One member of a control's "attr" object, kept so that keys the control does not know survive a save.
 // The variant's index is the kind code.
 struct KIVQTLIB_EXPORT AttrValue
@@ -45,7 +47,7 @@ struct KIVQTLIB_EXPORT AttrValue
 };
 
 // Base of every control's private implementation: look, state and JSON live here, Qt behaviour in the
-// public class. Reached from the control through its dynamic property "impl".
+// public class. Reached from the control through its typed impl() (and its dynamic property "impl").
 class KIVQTLIB_EXPORT KIVQWidgetBaseImpl : public QObject, public KIVQPaintHelpers
 {
     Q_OBJECT
@@ -55,13 +57,19 @@ public:
 
     virtual void paintEvent();
     virtual void paint(QPainter* painter, const QRect& rect);
-    // The shared JSON part; the class worker overrides this and calls it first. On reading it may point
-    // *json at the control's theme entry, from which the worker then reads "style" and "attr".
-    virtual bool serializeJsonValue(Json::Value** json, bool read);
+    // The shared JSON part. On reading it may point *json at the control's theme entry, from which the
+    // worker then reads "style" and "attr". False refuses the element.
+    bool serializeJsonValue(Json::Value** json, bool read);
+    // The shared part, then, unless it refused, the class worker on the element it settled on. A
+    // redirect into a theme entry holds the loading-from-theme flag for the worker and nothing after.
+    bool serialize(Json::Value* json, bool read);
+    // The class worker: the control's own "style" slots and "attr" keys.
+    virtual void serializeJson(ControlJson& io);
     virtual void onLanguageChanged() {}
     virtual void onCreateComplete() {}
-    virtual void onMousePress();
-    virtual void onMouseRelease();
+    // The event is null when called from code rather than from a Qt handler.
+    virtual void onMousePress(QMouseEvent* event = nullptr);
+    virtual void onMouseRelease(QMouseEvent* event = nullptr);
     virtual void onMouseEnter();
     virtual void onMouseLeave();
     virtual void onMouseMove(QMouseEvent*) {}

@@ -1,6 +1,5 @@
 #include "KIVQtLib.h"
 
-#include "CScrollBarStyle.h"
 #include "platform/KIVPlatform.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/LanguageManager.h"
@@ -164,16 +163,6 @@ void kivEnableHighDpi(bool on)
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, on);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, on);
-}
-
-QStyle* kivGetStyle()
-{
-    // QApplication takes ownership of the style it is given and deletes it when it is replaced or
-    // when the application ends; a guarded pointer notices that and a new one is made.
-    static QPointer<CScrollBarStyle> style;
-    if (!style)
-        style = new CScrollBarStyle;
-    return style;
 }
 
 // ---- forwards ----

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QVector>
 
+#include <initializer_list>
+
 class QStyle;
 class QWidget;
 
@@ -28,6 +30,14 @@ KIVQTLIB_EXPORT void kivInitQtControl();
 KIVQTLIB_EXPORT void kivRegisterQtControl(const char* name, ControlCreateFunction create, ControlInfo info,
                                           bool listed);
 KIVQTLIB_EXPORT void kivRegisterDefaultControl(const char* name, ControlCreateFunction create);
+// A control class under its own type name, with its descriptor, and under each alias (aliases are
+// never listed). A later registration of a name replaces the earlier one.
+template <class T> void kivRegisterControl(std::initializer_list<const char*> aliases, bool listed)
+{
+    kivRegisterQtControl(T::typeName(), &T::createControl, T::getProps(), listed);
+    for (const char* alias : aliases)
+        kivRegisterDefaultControl(alias, &T::createControl);
+}
 KIVQTLIB_EXPORT void kivBindControlCreateFunction(ControlCreateHook hook);
 KIVQTLIB_EXPORT ControlCreateHook kivControlCreateHook();
 // The create function registered under name (exact, case-sensitive), or null.
@@ -43,6 +53,7 @@ KIVQTLIB_EXPORT bool kivIsInDesigner();
 KIVQTLIB_EXPORT void kivEnableSerializeChild(bool on);
 KIVQTLIB_EXPORT bool kivIsSerializeChild();
 KIVQTLIB_EXPORT void kivEnableHighDpi(bool on);
+// The application style init() installs; defined beside the style, in controls/.
 KIVQTLIB_EXPORT QStyle* kivGetStyle();
 
 // Loads and change notification; false until init() has run.

@@ -1,7 +1,5 @@
 #include "KIVWindowPlatform.h"
 
-#include "core/IKIVQWidgetBase.h"
-
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -98,15 +96,6 @@ Qt::CursorShape resizeEdgeCursor(int edge)
     default:
         return Qt::ArrowCursor;
     }
-}
-
-bool isPressKeepingControl(QWidget* widget)
-{
-    auto* control = dynamic_cast<IKIVQWidgetBase*>(widget);
-    if (!control)
-        return false;
-    const QString type = control->getTypeName();
-    return type != QLatin1String("qtcontainer") && type != QLatin1String("qtlabel");
 }
 
 bool startSystemMove(QWidget* window)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/KIVQtLibGlobal.h"
-
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -30,22 +28,19 @@ enum ResizeEdge
 
 // The edge band under pos (window coordinates) of a window of the given size: left x < border,
 // right x > width - border, likewise top and bottom; corners win over edges.
-KIVQTLIB_EXPORT int resizeEdgeAt(const QSize& size, const QPoint& pos, int border);
-KIVQTLIB_EXPORT Qt::Edges resizeEdgeToQtEdges(int edge);
-KIVQTLIB_EXPORT Qt::CursorShape resizeEdgeCursor(int edge);
-
-// A framework control that keeps its presses for itself: any but a container or a label.
-KIVQTLIB_EXPORT bool isPressKeepingControl(QWidget* widget);
+int resizeEdgeAt(const QSize& size, const QPoint& pos, int border);
+Qt::Edges resizeEdgeToQtEdges(int edge);
+Qt::CursorShape resizeEdgeCursor(int edge);
 
 // Hand a move or resize to the window manager. False where it offers none (no window manager, the
 // offscreen platform, a child widget); the caller then moves or resizes by the mouse itself.
-KIVQTLIB_EXPORT bool startSystemMove(QWidget* window);
-KIVQTLIB_EXPORT bool startSystemResize(QWidget* window, int edge);
+bool startSystemMove(QWidget* window);
+bool startSystemResize(QWidget* window, int edge);
 
 // The area a maximised frameless window fills: its screen's available geometry (the work area).
-KIVQTLIB_EXPORT QRect maximizedGeometry(const QWidget* window);
+QRect maximizedGeometry(const QWidget* window);
 // Puts a maximised frameless window onto that area when the window manager left it elsewhere.
-KIVQTLIB_EXPORT void fitMaximized(QWidget* window);
-KIVQTLIB_EXPORT QSize primaryScreenSize();
+void fitMaximized(QWidget* window);
+QSize primaryScreenSize();
 
 } // namespace KIVQtLib::platform

@@ -7,7 +7,7 @@
 #include "ThemeReader.h"
 #include "core/IKIVQWidgetBase.h"
 #include "core/JsonRead.h"
-#include "core/KIVQWidgetBase.h"
+#include "core/ControlWalk.h"
 
 #include <json/json.h>
 
@@ -309,34 +309,12 @@ bool KIVQResourceManager::themeChange()
 
 void KIVQResourceManager::notifyThemeChange(QWidget* widget)
 {
-    if (!widget)
-        return;
-    const QObjectList children = widget->children();
-    for (QObject* child : children) {
-        QWidget* w = qobject_cast<QWidget*>(child);
-        if (!w)
-            continue;
-        if (auto* control = dynamic_cast<IKIVQWidgetBase*>(w)) {
-            if (KIVQWidgetBase* base = control->getControlBase())
-                base->refreshTheme();
-        }
-        notifyThemeChange(w);
-    }
+    kivForEachDescendantControl(widget, &kivRefreshTheme);
 }
 
 void KIVQResourceManager::notifyChangeLanguage(QWidget* widget)
 {
-    if (!widget)
-        return;
-    const QObjectList children = widget->children();
-    for (QObject* child : children) {
-        QWidget* w = qobject_cast<QWidget*>(child);
-        if (!w)
-            continue;
-        if (auto* control = dynamic_cast<IKIVQWidgetBase*>(w))
-            control->notifyChangeLanguage();
-        notifyChangeLanguage(w);
-    }
+    kivForEachDescendantControl(widget, [](IKIVQWidgetBase* control) { control->notifyChangeLanguage(); });
 }
 
 // ---- files, images, SVG ----

@@ -1,4 +1,4 @@
-#include "theme/KIVZipArchive.h"
+#include "KIVZipArchive.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "controls/KIVQSpacer.h"
-#include "core/KIVQContainer.h"
 #include "core/KIVQtLib.h"
+#include "core/layout/KIVQContainer.h"
 
 #include <json/json.h>
 

@@ -2,8 +2,8 @@
 
 #include "controls/KIVQScrollBar.h"
 #include "controls/KIVQSpacer.h"
-#include "core/KIVQChildLayout.h"
-#include "core/KIVQContainer.h"
+#include "core/layout/KIVQChildLayout.h"
+#include "core/layout/KIVQContainer.h"
 
 #include <QtTest>
 

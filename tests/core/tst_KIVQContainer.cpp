@@ -2,11 +2,11 @@
 #include "TestSupport.h"
 
 #include "controls/KIVQScrollBar.h"
-#include "core/KIVQChildLayout.h"
-#include "core/KIVQContainer.h"
-#include "core/KIVQContainerImpl.h"
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQtLib.h"
+#include "core/layout/KIVQChildLayout.h"
+#include "core/layout/KIVQContainer.h"
+#include "core/layout/KIVQContainerImpl.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>

@@ -1,10 +1,10 @@
 #include "TestControl.h"
 
-#include "core/KIVQContainer.h"
 #include "core/KIVQPageLoader.h"
-#include "core/KIVQSubWin.h"
-#include "core/KIVQWindow.h"
 #include "core/KIVQtLib.h"
+#include "core/layout/KIVQContainer.h"
+#include "core/windows/KIVQSubWin.h"
+#include "core/windows/KIVQWindow.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>

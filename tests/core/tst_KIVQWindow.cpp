@@ -1,6 +1,6 @@
 #include "TestControl.h"
-#include "core/KIVQSubWin.h"
-#include "core/KIVQWindow.h"
+#include "core/windows/KIVQSubWin.h"
+#include "core/windows/KIVQWindow.h"
 #include "platform/KIVWindowPlatform.h"
 #include "theme/LanguageManager.h"
 

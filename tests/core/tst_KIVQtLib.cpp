@@ -1,7 +1,7 @@
 #include "TestControl.h"
 #include "TestSupport.h"
 
-#include "core/CScrollBarStyle.h"
+#include "controls/CScrollBarStyle.h"
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQtLib.h"
 #include "platform/KIVPlatform.h"

@@ -14,7 +14,7 @@ class TestControlImpl : public KIVQWidgetBaseImpl
 public:
     using KIVQWidgetBaseImpl::KIVQWidgetBaseImpl;
 
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
     void paint(QPainter* painter, const QRect& rect) override;
     void onLanguageChanged() override { ++languageChanges; }
     void onCreateComplete() override { ++createCompletes; }
@@ -31,11 +31,10 @@ public:
     int paints = 0;
 };
 
-class TestControl : public QWidget, public IKIVQWidgetBase
+class TestControl : public KIVQControlBase<TestControl, QWidget, TestControlImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit TestControl(QWidget* parent = nullptr);
 
@@ -43,14 +42,7 @@ public:
     static QWidget* createTestControl() { return new TestControl; }
     static ControlInfo getProps();
 
-    TestControlImpl* d() const { return static_cast<TestControlImpl*>(m_impl.get()); }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    TestControlImpl* d() const { return impl(); }
 };
 
 // The same control answering another type name, to stand in for a label, a button or a container

@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 #include "ThemeTestSupport.h"
 #include "core/JsonRead.h"
-#include "core/KIVQWindow.h"
+#include "core/windows/KIVQWindow.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/KIVQResourceManagerImpl.h"
 #include "theme/ThemeDocuments.h"

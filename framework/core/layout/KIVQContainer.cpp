@@ -2,7 +2,7 @@
 
 #include "KIVQChildLayout.h"
 #include "KIVQContainerImpl.h"
-#include "controls/KIVQScrollBar.h"
+#include <QScrollBar>
 
 #include <QChildEvent>
 #include <QIcon>
@@ -10,35 +10,22 @@
 
 namespace KIVQtLib {
 
-KIVQContainer::KIVQContainer(QWidget* parent) : QWidget(parent)
-{
-    m_impl.reset(new KIVQContainerImpl(this, QString::fromLatin1(typeName())));
-    construct();
-}
-
-KIVQContainer::KIVQContainer(QWidget* parent, KIVQContainerImpl* impl) : QWidget(parent)
-{
-    m_impl.reset(impl);
-    construct();
-}
-
-void KIVQContainer::construct()
+KIVQContainer::KIVQContainer(QWidget* parent) : KIVQControlBase(parent)
 {
     setMouseTracking(true);
-    m_impl->applyTheme();
+    attachImpl();
+}
+
+KIVQContainer::KIVQContainer(QWidget* parent, KIVQContainerImpl* impl) : KIVQControlBase(parent)
+{
+    setMouseTracking(true);
+    attachImpl(impl);
 }
 
 KIVQContainer::~KIVQContainer()
 {
-    // Null first, so that events sent while the Impl goes away see no Impl.
-    m_impl.reset();
-}
-
-KIVQ_CONTROL_DEFINE(KIVQContainer)
-
-KIVQContainerImpl* KIVQContainer::impl() const
-{
-    return static_cast<KIVQContainerImpl*>(m_impl.get());
+    // Here rather than in the template: events sent while the Impl goes away still reach event() below.
+    releaseImpl();
 }
 
 ControlInfo KIVQContainer::getProps()
@@ -225,12 +212,12 @@ bool KIVQContainer::getDelegateItemVisible() const
     return impl()->getDelegateItemVisible();
 }
 
-void KIVQContainer::bindScrollBar(KIVQScrollBar* bar, bool horizontal)
+void KIVQContainer::bindScrollBar(QScrollBar* bar, bool horizontal)
 {
     KIVQContainerImpl* d = impl();
-    QPointer<KIVQScrollBar>& slot = horizontal ? d->horizontalScrollBar : d->verticalScrollBar;
+    QPointer<QScrollBar>& slot = horizontal ? d->horizontalScrollBar : d->verticalScrollBar;
     if (bar != slot.data()) {
-        if (KIVQScrollBar* old = slot.data()) {
+        if (QScrollBar* old = slot.data()) {
             old->setProperty(kBoundScrollBarProperty, false);
             old->hide();
             old->removeEventFilter(this);
@@ -266,7 +253,7 @@ void KIVQContainer::bindScrollBar(KIVQScrollBar* bar, bool horizontal)
     d->updateScrollBars();
 }
 
-KIVQScrollBar* KIVQContainer::getBindScrollBar(bool horizontal) const
+QScrollBar* KIVQContainer::getBindScrollBar(bool horizontal) const
 {
     return horizontal ? impl()->horizontalScrollBar.data() : impl()->verticalScrollBar.data();
 }
@@ -423,14 +410,10 @@ void KIVQContainer::wheelEvent(QWheelEvent* event)
     QWidget::wheelEvent(event);
 }
 
+// The release is the container's click and goes no further up.
 void KIVQContainer::mouseReleaseEvent(QMouseEvent*)
 {
     Q_EMIT mouseClickEvent();
-}
-
-void KIVQContainer::paintEvent(QPaintEvent*)
-{
-    m_impl->paintEvent();
 }
 
 } // namespace KIVQtLib

@@ -1,11 +1,10 @@
 #include "KIVQChildLayout.h"
 
-#include "IKIVQWidgetBase.h"
 #include "KIVQContainer.h"
 #include "KIVQContainerImpl.h"
-#include "KIVQWidgetBase.h"
-#include "controls/KIVQScrollBar.h"
-#include "controls/KIVQSpacer.h"
+#include <QScrollBar>
+#include "core/IKIVQWidgetBase.h"
+#include "core/KIVQWidgetBase.h"
 
 #include <QVariant>
 #include <QWidget>
@@ -134,10 +133,12 @@ QVector<KIVQChildLayout::Item> KIVQChildLayout::ratioChildren(const Axis& axis) 
         item.c = c;
         item.ratio = c ? qMax(c->getLayoutRatio(), 1) : 1;
         item.fixed = axis.mainPolicy(c) == PolicyFixed;
-        if (auto* spacer = qobject_cast<KIVQSpacer*>(w)) {
-            const int dir = spacer->getDirection();
-            item.spacer = dir == KIVQSpacer::Auto || dir == (axis.hor ? KIVQSpacer::Horizontal : KIVQSpacer::Vertical);
-            item.thickness = spacer->getThickness();
+        // A spacer publishes its direction and thickness; nothing else has these properties.
+        const QVariant direction = w->property(kSpacerDirectionProperty);
+        if (direction.isValid()) {
+            const int dir = direction.toInt();
+            item.spacer = dir == SpacerAuto || dir == (axis.hor ? SpacerHorizontal : SpacerVertical);
+            item.thickness = w->property(kSpacerThicknessProperty).toInt();
         }
         items << item;
     }
@@ -146,7 +147,7 @@ QVector<KIVQChildLayout::Item> KIVQChildLayout::ratioChildren(const Axis& axis) 
 
 int KIVQChildLayout::barRoom(bool horizontalBar) const
 {
-    const KIVQScrollBar* bar = horizontalBar ? d.horizontalScrollBar.data() : d.verticalScrollBar.data();
+    const QScrollBar* bar = horizontalBar ? d.horizontalScrollBar.data() : d.verticalScrollBar.data();
     if (!bar || bar->isHidden())
         return 0;
     const QSize hint = bar->sizeHint();
@@ -532,8 +533,8 @@ void KIVQChildLayout::updateScrollBars(bool mayRerun)
 {
     if (d.applyingScroll || !m_owner)
         return;
-    KIVQScrollBar* hbar = d.horizontalScrollBar.data();
-    KIVQScrollBar* vbar = d.verticalScrollBar.data();
+    QScrollBar* hbar = d.horizontalScrollBar.data();
+    QScrollBar* vbar = d.verticalScrollBar.data();
     if (!hbar && !vbar)
         return;
     const bool hWasShown = hbar && !hbar->isHidden();
@@ -576,7 +577,7 @@ void KIVQChildLayout::updateScrollBars(bool mayRerun)
     const qint64 viewW = qMax<qint64>(W - (vNeed ? vRoom : 0), 0);
     const qint64 viewH = qMax<qint64>(H - (hNeed ? hRoom : 0), 0);
 
-    auto updateBar = [](KIVQScrollBar* bar, bool needed, qint64 extentEnd, qint64 view, const QRect& geometry,
+    auto updateBar = [](QScrollBar* bar, bool needed, qint64 extentEnd, qint64 view, const QRect& geometry,
                         int& offset) {
         if (!bar) {
             offset = 0;
@@ -592,8 +593,10 @@ void KIVQChildLayout::updateScrollBars(bool mayRerun)
         const int maximum = int(qBound<qint64>(0, extentEnd + 1 - view, INT_MAX));
         bar->setRange(0, maximum);
         bar->setPageStep(int(qMin<qint64>(view, INT_MAX)));
-        static_cast<IKIVQWidgetBase*>(bar)->setGeometry(geometry.x(), geometry.y(), geometry.width(),
-                                                        geometry.height());
+        if (auto* control = dynamic_cast<IKIVQWidgetBase*>(bar))
+            control->setGeometry(geometry.x(), geometry.y(), geometry.width(), geometry.height());
+        else
+            bar->setGeometry(geometry);
         bar->show();
         offset = qBound(0, bar->value(), maximum);
         if (bar->value() != offset)

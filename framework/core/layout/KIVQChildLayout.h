@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KIVQtLibGlobal.h"
+#include "core/KIVQtLibGlobal.h"
 
 #include <QRect>
 #include <QSize>
@@ -17,6 +17,15 @@ class KIVQContainerImpl;
 inline constexpr char kBoundScrollBarProperty[] = "_kiv_container_bound_scrollbar";
 // A child's unscrolled geometry in content coordinates.
 inline constexpr char kBaseGeometryProperty[] = "_kiv_container_base_geometry";
+// Published by a spacer, which the layout knows only by them: the axes it stretches in and its cross size.
+inline constexpr char kSpacerDirectionProperty[] = "spacerDirection";
+inline constexpr char kSpacerThicknessProperty[] = "spacerThickness";
+enum SpacerDirection
+{
+    SpacerAuto = 0,
+    SpacerHorizontal = 1,
+    SpacerVertical = 2
+};
 
 // The arithmetic that places a container's children: ratio rows and columns with fixed children and
 // elastic spacers, flowing rows and columns, absolute docking, and the bound scroll bars with the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KIVQtLibGlobal.h"
+#include "core/KIVQtLibGlobal.h"
 
 #include <QWidget>
 

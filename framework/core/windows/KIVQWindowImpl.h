@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KIVQWidgetBaseImpl.h"
-#include "StyleTypes.h"
+#include "core/KIVQWidgetBaseImpl.h"
+#include "core/StyleTypes.h"
 
 #include <QPoint>
 #include <QPointer>

@@ -1,11 +1,10 @@
 #include "KIVQContainerImpl.h"
 
-#include "JsonAttr.h"
-#include "JsonRead.h"
 #include "KIVQChildLayout.h"
 #include "KIVQContainer.h"
-#include "StateStyles.h"
-#include "controls/KIVQScrollBar.h"
+#include "core/ControlJson.h"
+#include "core/JsonRead.h"
+#include "core/StateStyles.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -63,11 +62,10 @@ void KIVQContainerImpl::paint(QPainter* painter, const QRect& rect)
     paintFillStyle(painter, m_owner->isEnabled() ? background : disableBackground, rect);
 }
 
-bool KIVQContainerImpl::serializeJsonValue(Json::Value** json, bool read)
+void KIVQContainerImpl::serializeJson(ControlJson& io)
 {
-    if (!KIVQWidgetBaseImpl::serializeJsonValue(json, read))
-        return false;
-    Json::Value& e = **json;
+    Json::Value& e = io.element();
+    const bool read = io.isReading();
 
     if (read) {
         for (const StyleEntry& entry : readStyleEntries(e)) {
@@ -78,8 +76,8 @@ bool KIVQContainerImpl::serializeJsonValue(Json::Value** json, bool read)
                 background = fill;
             disableBackground = fill;
         }
-        if (!jsonHasMember(e, "attr"))
-            return true;
+        if (!io.hasAttr())
+            return;
     } else {
         StyleWriter styles;
         styles.slot(background, 0);
@@ -89,23 +87,21 @@ bool KIVQContainerImpl::serializeJsonValue(Json::Value** json, bool read)
     }
 
     // A key "attr" does not name keeps its value, except the mode: a page that names none arranges nothing.
-    AttrIO attr(e, read, AttrIO::AbsentKeys::Keep);
+    io.keepAbsentKeys();
     if (read) {
         int mode = KIVQContainer::NoUse;
-        if (!attr.io("childLayout", mode, KIVQContainer::NoUse) &&
-            KIVQResourceManager::getInstance()->isLoadFromThemeRes())
+        if (!io.attr("childLayout", mode, KIVQContainer::NoUse) && io.fromTheme())
             mode = childLayout;
         childLayout = (mode >= 0 && mode <= KIVQContainer::VerFloat) ? mode : int(KIVQContainer::NoUse);
     } else {
-        attr.writable()["childLayout"] = childLayout;
+        io.attrs().writable()["childLayout"] = childLayout;
     }
-    attr.io("space", space, 0);
-    attr.io("paddingLeft", paddingLeft, 0);
-    attr.io("paddingTop", paddingTop, 0);
-    attr.io("paddingRight", paddingRight, 0);
-    attr.io("paddingBottom", paddingBottom, 0);
-    attr.io("absoluteDockAutoSize", absoluteDockAutoSize, false);
-    return true;
+    io.attr("space", space, 0);
+    io.attr("paddingLeft", paddingLeft, 0);
+    io.attr("paddingTop", paddingTop, 0);
+    io.attr("paddingRight", paddingRight, 0);
+    io.attr("paddingBottom", paddingBottom, 0);
+    io.attr("absoluteDockAutoSize", absoluteDockAutoSize, false);
 }
 
 void KIVQContainerImpl::relayout()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KIVQControl.h"
+#include "core/KIVQControl.h"
 
 #include <QColor>
 #include <QSize>
@@ -8,21 +8,20 @@
 
 class QDesignerFormEditorInterface;
 class QIcon;
+class QScrollBar;
 
 namespace KIVQtLib {
 
 class KIVQContainerImpl;
-class KIVQScrollBar;
 
 // The general-purpose container: lays out its children (ratio rows or columns, flowing rows or
 // columns, or not at all; absolute-layout children are docked), paints a background, scrolls its
 // content with up to two bound scroll bars, keeps the handle of a native window bound to it, and
 // animates its size.
-class KIVQTLIB_EXPORT KIVQContainer : public QWidget, public IKIVQWidgetBase
+class KIVQTLIB_EXPORT KIVQContainer : public KIVQControlBase<KIVQContainer, QWidget, KIVQContainerImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     enum AutoChildLayout
     {
@@ -72,9 +71,9 @@ public:
     void setDelegateItemVisible(bool visible);
     bool getDelegateItemVisible() const;
 
-    // A bound bar scrolls the content along its axis; null unbinds.
-    void bindScrollBar(KIVQScrollBar* bar, bool horizontal);
-    KIVQScrollBar* getBindScrollBar(bool horizontal) const;
+    // A bound bar (usually a KIVQScrollBar) scrolls the content along its axis; null unbinds.
+    void bindScrollBar(QScrollBar* bar, bool horizontal);
+    QScrollBar* getBindScrollBar(bool horizontal) const;
     void setScrollPos(bool horizontal, int pos);
     int getScrollPos(bool horizontal) const;
 
@@ -87,8 +86,6 @@ public:
     // Animates the container's size; the reached size stays fixed afterwards. False while one runs.
     bool startResizeAnimation(const QSize& from, const QSize& to, int durationMs);
     bool isResizeAnimationRunning() const;
-
-    KIVQContainerImpl* impl() const;
 
     // Designer plug-in interface.
     QWidget* createWidget(QWidget* parent);
@@ -113,11 +110,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
-    void construct();
-
     bool m_initialized = false;
 };
 

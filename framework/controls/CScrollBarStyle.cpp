@@ -1,6 +1,9 @@
 #include "CScrollBarStyle.h"
 
+#include "core/KIVQtLib.h"
+
 #include <QCommonStyle>
+#include <QPointer>
 #include <QSlider>
 #include <QStyleOptionSlider>
 
@@ -49,6 +52,16 @@ QRect CScrollBarStyle::subControlRect(ComplexControl control, const QStyleOption
 QRect CScrollBarStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
 {
     return QCommonStyle::subElementRect(element, option, widget);
+}
+
+QStyle* kivGetStyle()
+{
+    // QApplication takes ownership of the style it is given and deletes it when it is replaced or
+    // when the application ends; a guarded pointer notices that and a new one is made.
+    static QPointer<CScrollBarStyle> style;
+    if (!style)
+        style = new CScrollBarStyle;
+    return style;
 }
 
 } // namespace KIVQtLib

@@ -1,8 +1,9 @@
 #include "KIVQWindowImpl.h"
 
-#include "IKIVQWidgetBase.h"
 #include "KIVQMDIArea.h"
-#include "KIVQWidgetBase.h"
+#include "core/IKIVQWidgetBase.h"
+#include "core/KIVQWidgetBase.h"
+#include "core/layout/KIVQContainer.h"
 #include "platform/KIVWindowPlatform.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,17 @@ QPointer<KIVQWindowImpl>& pressHolder()
 {
     static QPointer<KIVQWindowImpl> holder;
     return holder;
+}
+
+// A framework control keeps its presses for itself, except a container or a label: a window is
+// dragged by its empty areas and its captions.
+bool isPressKeepingControl(QWidget* widget)
+{
+    auto* control = dynamic_cast<IKIVQWidgetBase*>(widget);
+    if (!control)
+        return false;
+    const QString type = control->getTypeName();
+    return type != QLatin1String(KIVQContainer::typeName()) && type != QLatin1String("qtlabel");
 }
 
 } // namespace
@@ -239,7 +251,7 @@ void KIVQWindowImpl::mousePress(QMouseEvent* event)
     }
     if (m_canDrag && !maximised && event->button() == Qt::LeftButton) {
         QWidget* under = hitTest(m_owner, p.x(), p.y());
-        const bool onControl = under != m_owner && platform::isPressKeepingControl(under);
+        const bool onControl = under != m_owner && isPressKeepingControl(under);
         const bool inCaption = !m_onlyDragCaption || p.y() <= m_captionHeight;
         if (!onControl && inCaption)
             m_dragging = true;

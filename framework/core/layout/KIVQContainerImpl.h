@@ -1,8 +1,9 @@
 #pragma once
 
-#include "KIVQWidgetBaseImpl.h"
+#include "core/KIVQWidgetBaseImpl.h"
 
 #include <QPointer>
+#include <QScrollBar>
 #include <QSize>
 
 class QVariantAnimation;
@@ -10,7 +11,6 @@ class QVariantAnimation;
 namespace KIVQtLib {
 
 class KIVQContainer;
-class KIVQScrollBar;
 
 // The container's state. The child layout engine (KIVQChildLayout) reads and writes it directly.
 class KIVQTLIB_EXPORT KIVQContainerImpl : public KIVQWidgetBaseImpl
@@ -21,7 +21,7 @@ public:
     ~KIVQContainerImpl() override;
 
     void paint(QPainter* painter, const QRect& rect) override;
-    bool serializeJsonValue(Json::Value** json, bool read) override;
+    void serializeJson(ControlJson& io) override;
 
     KIVQContainer* container() const;
 
@@ -49,8 +49,8 @@ public:
     void* windowHandle = nullptr;
     bool drawBackground = true;
     bool absoluteDockAutoSize = false;
-    QPointer<KIVQScrollBar> horizontalScrollBar;
-    QPointer<KIVQScrollBar> verticalScrollBar;
+    QPointer<QScrollBar> horizontalScrollBar;
+    QPointer<QScrollBar> verticalScrollBar;
     int scrollX = 0;
     int scrollY = 0;
     bool applyingScroll = false;

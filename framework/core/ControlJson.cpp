@@ -1,0 +1,76 @@
+#include "ControlJson.h"
+
+#include "JsonRead.h"
+
+#include <json/json.h>
+
+namespace KIVQtLib {
+
+bool StyleSlot::apply(const StyleEntry& entry) const
+{
+    return std::visit(
+        [&](auto* target) {
+            using T = std::remove_pointer_t<decltype(target)>;
+            if constexpr (std::is_same_v<T, FillStyle> || std::is_same_v<T, TextStyleDesc>)
+                return applySlotEntry(*target, m_code, entry);
+            else
+                return applyStateEntry(*target, m_code, entry);
+        },
+        m_target);
+}
+
+void StyleSlot::write(StyleWriter& writer) const
+{
+    std::visit(
+        [&](auto* target) {
+            using T = std::remove_pointer_t<decltype(target)>;
+            if constexpr (std::is_same_v<T, FillStyle> || std::is_same_v<T, TextStyleDesc>)
+                writer.slot(*target, m_code);
+            else
+                writer.states(*target, m_code);
+        },
+        m_target);
+}
+
+ControlJson::ControlJson(Json::Value& element, bool read, bool fromTheme)
+    : m_element(element), m_read(read), m_fromTheme(fromTheme)
+{
+}
+
+ControlJson::~ControlJson() = default;
+
+bool ControlJson::hasAttr() const
+{
+    return jsonHasMember(m_element, "attr");
+}
+
+const Json::Value& ControlJson::attrObject() const
+{
+    return json::member(m_element, "attr");
+}
+
+AttrIO& ControlJson::attrs()
+{
+    if (!m_attr)
+        m_attr.emplace(m_element, m_read, m_absent, m_fromTheme);
+    return *m_attr;
+}
+
+void ControlJson::styles(std::initializer_list<StyleSlot> slots, EmptyStyles empty)
+{
+    if (m_read) {
+        for (const StyleEntry& entry : readStyleEntries(m_element)) {
+            for (const StyleSlot& slot : slots) {
+                if (slot.apply(entry))
+                    break;
+            }
+        }
+        return;
+    }
+    StyleWriter writer;
+    for (const StyleSlot& slot : slots)
+        slot.write(writer);
+    writer.store(m_element, empty == EmptyStyles::WriteNull);
+}
+
+} // namespace KIVQtLib
