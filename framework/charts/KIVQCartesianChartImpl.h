@@ -58,4 +58,20 @@ private:
     QStringList m_valueLabels; // formatted once per range
 };
 
+// The series accessors over a vector of the kind's series; ownColor(series) names its colour field.
+template <class Series> class KIVQSeriesChartImpl : public KIVQCartesianChartImpl
+{
+public:
+    using KIVQCartesianChartImpl::KIVQCartesianChartImpl;
+
+    QVector<Series> series;
+
+    int seriesCount() const override { return series.size(); }
+    const QVector<double>& seriesValues(int i) const override { return series[i].values; }
+    bool seriesVisible(int i) const override { return series[i].visible; }
+    QString seriesName(int i) const override { return series[i].name; }
+    QColor seriesOwnColor(int i) const override { return ownColor(series[i]); }
+    void setSeriesVisible(int i, bool visible) override { series[i].visible = visible; }
+};
+
 } // namespace KIVQtLib

@@ -11,32 +11,23 @@
 
 namespace KIVQtLib {
 
-KIVQLineChartImpl::KIVQLineChartImpl(KIVQLineChart* chart)
-    : KIVQCartesianChartImpl(chart, QString::fromLatin1(KIVQLineChart::typeName()))
+KIVQLineChartImpl::KIVQLineChartImpl(KIVQLineChart* chart, const QString& typeName)
+    : KIVQSeriesChartImpl(chart, typeName)
 {
     title = QStringLiteral("Basic Line Chart");
 }
 
 chart::ValueRange KIVQLineChartImpl::valueRange(const QVector<KIVQLineSeries>& series, int start, int end)
 {
-    bool any = false;
-    double lo = 0, hi = 0;
+    chart::Extent e;
     for (const KIVQLineSeries& s : series) {
-        if (!s.visible)
-            continue;
         const int last = qMin(end, s.values.size() - 1);
-        for (int i = qMax(start, 0); i <= last; ++i) {
-            const double v = s.values[i];
-            if (!chart::isValue(v))
-                continue;
-            lo = any ? qMin(lo, v) : v;
-            hi = any ? qMax(hi, v) : v;
-            any = true;
-        }
+        for (int i = qMax(start, 0); s.visible && i <= last; ++i)
+            e.add(s.values[i]);
     }
-    if (!any)
+    if (!e.any)
         return {0.0, 1.0};
-    chart::ValueRange r{lo, hi};
+    chart::ValueRange r{e.lo, e.hi};
     if (chart::fuzzyEqual(r.min, r.max)) {
         r.min -= 1;
         r.max += 1;

@@ -19,8 +19,8 @@ double degreesIn360(double a)
 
 } // namespace
 
-KIVQOpenGLPieChartImpl::KIVQOpenGLPieChartImpl(KIVQOpenGLPieChart* chart)
-    : KIVQChartImpl(chart, QString::fromLatin1(KIVQOpenGLPieChart::typeName()))
+KIVQOpenGLPieChartImpl::KIVQOpenGLPieChartImpl(KIVQOpenGLPieChart* chart, const QString& typeName)
+    : KIVQChartImpl(chart, typeName)
 {
     title = QStringLiteral("Basic Pie Chart");
 }
