@@ -110,8 +110,8 @@ void KIVQBarChartImpl::paintChart(QPainter& p, const QSize& size)
         if (bar.rect.width() <= 0 || bar.rect.height() <= 0)
             continue;
         const bool itemHovered =
-            hovering && tooltipMode == 1 && bar.series == hoveredSeries && bar.category == hoveredCategory;
-        const bool categoryHovered = hovering && tooltipMode == 2 && bar.category == hoveredCategory;
+            hovering && tooltipMode == TooltipItem && bar.series == hoveredSeries && bar.category == hoveredCategory;
+        const bool categoryHovered = hovering && tooltipMode == TooltipCategory && bar.category == hoveredCategory;
         const QColor& border = series[bar.series].borderColor;
         p.setPen(QPen(border.isValid() ? border : bar.color.darker(120), itemHovered ? 2.0 : 1.0));
         p.setBrush(itemHovered || categoryHovered ? bar.color.lighter(115) : bar.color);
@@ -126,7 +126,7 @@ void KIVQBarChartImpl::paintChart(QPainter& p, const QSize& size)
 
 bool KIVQBarChartImpl::findHover(const QPoint& pos, const QRectF& plot, int& category, int& seriesIndex, QPointF&)
 {
-    if (tooltipMode == 2) {
+    if (tooltipMode == TooltipCategory) {
         const int n = categoryCount();
         category = 0;
         if (n > 1) {

@@ -18,7 +18,7 @@ public:
 
     QStringList categories;
     bool hoverEnabled = true;
-    int tooltipMode = 0; // 0 off, 1 one item, 2 one category
+    int tooltipMode = TooltipOff; // a KIVQChartTooltipMode
     bool hoverActive = false;
     int hoveredCategory = -1;
     int hoveredSeries = -1;

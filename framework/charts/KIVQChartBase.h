@@ -83,7 +83,7 @@ private:
 
     int m_themeIndex = 0;
     KIVQChartTheme m_theme;
-    int m_legendPosition = 2;
+    int m_legendPosition = LegendBottom;
     QColor m_ownBackground;
     bool m_animationEnabled = true;
     int m_animationDuration = 700;

@@ -139,7 +139,7 @@ void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
         p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         for (int s = 0; s < series.size(); ++s) {
             QPointF point;
-            if (!series[s].visible || (tooltipMode == 1 && s != hoveredSeries) ||
+            if (!series[s].visible || (tooltipMode == TooltipItem && s != hoveredSeries) ||
                 !pointAt(s, hoveredCategory, plot, range, progress, &point))
                 continue;
             const QColor color = seriesColor(s);
@@ -176,8 +176,8 @@ void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
             continue;
         const QPixmap& plain = marker(color, 1.8, theme.plotBackground, theme.markerRadius, p);
         for (int k = 0; k < m_points.size(); ++k) {
-            const bool hovered =
-                hoverActive && m_pointCategories[k] == hoveredCategory && (tooltipMode == 2 || s == hoveredSeries);
+            const bool hovered = hoverActive && m_pointCategories[k] == hoveredCategory &&
+                                 (tooltipMode == TooltipCategory || s == hoveredSeries);
             drawSprite(p, m_points[k], hovered ? marker(color, 2.4, color, theme.hoveredMarkerRadius, p) : plain);
         }
     }
@@ -193,7 +193,7 @@ bool KIVQLineChartImpl::findHover(const QPoint& pos, const QRectF& plot, int& ca
                                   QPointF& point)
 {
     const int end = categoryCount() - 1;
-    if (tooltipMode == 2) {
+    if (tooltipMode == TooltipCategory) {
         category = 0;
         if (end > 0)
             category = qBound(0, qRound(end * (pos.x() - plot.left()) / qMax(plot.width(), 1.0)), end);
