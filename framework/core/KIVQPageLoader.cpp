@@ -4,6 +4,7 @@
 #include "JsonRead.h"
 #include "KIVQElementBuilder.h"
 #include "KIVQWidgetBase.h"
+#include "core/designer/KIVQCanvasWindow.h"
 #include "core/layout/KIVQContainer.h"
 #include "core/windows/KIVQSubWin.h"
 #include "core/windows/KIVQWindow.h"
@@ -104,6 +105,8 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
         applyWindowKeys(window, root);
     else if (auto* subWindow = qobject_cast<KIVQSubWin*>(parent))
         applyWindowKeys(subWindow, root);
+    else if (auto* page = qobject_cast<KIVQCanvasWindow*>(parent))
+        applyWindowKeys(page, root);
 
     QWidget* last = nullptr;
     if (const Json::Value* elements = json::array(root, "elements", 1)) {
