@@ -149,17 +149,23 @@ Json::Value ownPart(Json::Value element)
     return element;
 }
 
-void addTypeRows()
+QList<QByteArray> describedControlTypes()
 {
-    QTest::addColumn<QByteArray>("type");
+    QList<QByteArray> types;
     for (ControlInfo* info : kivGetAllControlInfo()) {
         // The designer's page window is described as "window" for palettes and made as "Window": a
         // plain widget, not a control.
-        if (info->typeName == "window")
-            continue;
-        const QByteArray type = QByteArray::fromStdString(info->typeName);
-        QTest::newRow(info->typeName.c_str()) << type;
+        if (info->typeName != "window")
+            types << QByteArray::fromStdString(info->typeName);
     }
+    return types;
+}
+
+void addTypeRows()
+{
+    QTest::addColumn<QByteArray>("type");
+    for (const QByteArray& type : describedControlTypes())
+        QTest::newRow(type.constData()) << type;
 }
 
 // Deletes the control from inside the handler of the signal it is connected to.
@@ -355,8 +361,7 @@ void tst_ControlContract::deletedInsideItsOwnHandler_data()
 {
     QTest::addColumn<QByteArray>("type");
     QTest::addColumn<QByteArray>("signal");
-    for (ControlInfo* info : kivGetAllControlInfo()) {
-        const QByteArray type = QByteArray::fromStdString(info->typeName);
+    for (const QByteArray& type : describedControlTypes()) {
         const Kind* kind = kindOf(type);
         const QList<QByteArray> names = kind ? QByteArray(kind->handlerSignals).split(' ') : QList<QByteArray>{""};
         for (const QByteArray& signal : names)
