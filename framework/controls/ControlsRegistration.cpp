@@ -1,14 +1,19 @@
-#include "KIVQLabel.h"
-#include "KIVQPushButton.h"
-#include "KIVQScrollBar.h"
-#include "KIVQSpacer.h"
 #include "KIVQGroupBox.h"
 #include "KIVQLCDNumber.h"
+#include "KIVQLabel.h"
 #include "KIVQLabelEx.h"
+#include "KIVQLineEdit.h"
 #include "KIVQProgressBar.h"
+#include "KIVQPushButton.h"
+#include "KIVQScrollBar.h"
+#include "KIVQScrollView.h"
 #include "KIVQSlider.h"
+#include "KIVQSpacer.h"
+#include "KIVQSpinBox.h"
 #include "KIVQSplitter.h"
+#include "KIVQStackContainer.h"
 #include "KIVQTabWidget.h"
+#include "KIVQTextEdit.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -29,6 +34,13 @@ void registerBasicControls()
     kivRegisterDefaultControl(KIVQLabelEx::typeName(), &KIVQLabelEx::createControl);
     kivRegisterDefaultControl(KIVQSplitter::typeName(), &KIVQSplitter::createControl);
     kivRegisterDefaultControl("splitter", &KIVQSplitter::createControl);
+    kivRegisterControl<KIVQStackContainer>({"stackcontainer"}, true);
+    kivRegisterControl<KIVQLineEdit>({"dedit"}, true);
+    kivRegisterControl<KIVQScrollView>({"scrollview"}, true);
+    kivRegisterControl<KIVQTextEdit>({}, true);
+    // No designer description: the property list and the ribbon build it in code.
+    for (const char* name : {"qtspinbox", "spinbox", "dnumedit"})
+        kivRegisterDefaultControl(name, &KIVQSpinBox::createControl);
 }
 
 } // namespace KIVQtLib

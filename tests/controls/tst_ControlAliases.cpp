@@ -5,7 +5,8 @@
 using namespace KIVQtLib;
 using namespace ControlTest;
 
-// The registry names of the slider, tab strip, progress bar, group box, LCD number, label-ex and splitter.
+// The registry names of the slider, tab strip, progress bar, group box, LCD number, label-ex, splitter,
+// stack container, line edit, scroll view, text edit and spin box.
 class tst_ControlAliases : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,16 @@ void tst_ControlAliases::typesAndAliasesCreateTheirClass_data()
     row("qtlabelex", "KIVQtLib::KIVQLabelEx", false);
     row("qtsplitter", "KIVQtLib::KIVQSplitter", false);
     row("splitter", "KIVQtLib::KIVQSplitter", false);
+    row("qtstackcontainer", "KIVQtLib::KIVQStackContainer", true);
+    row("stackcontainer", "KIVQtLib::KIVQStackContainer", false);
+    row("qtdedit", "KIVQtLib::KIVQLineEdit", true);
+    row("dedit", "KIVQtLib::KIVQLineEdit", false);
+    row("qtscrollview", "KIVQtLib::KIVQScrollView", true);
+    row("scrollview", "KIVQtLib::KIVQScrollView", false);
+    row("qttext", "KIVQtLib::KIVQTextEdit", true);
+    row("qtspinbox", "KIVQtLib::KIVQSpinBox", false);
+    row("spinbox", "KIVQtLib::KIVQSpinBox", false);
+    row("dnumedit", "KIVQtLib::KIVQSpinBox", false);
 }
 
 void tst_ControlAliases::typesAndAliasesCreateTheirClass()
