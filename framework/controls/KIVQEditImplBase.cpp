@@ -30,8 +30,7 @@ void KIVQEditImplBase::paint(QPainter* painter, const QRect& rect)
     if (placeholderText.isEmpty() || !isEmpty())
         return;
     const QMargins m = placeholderMargins();
-    paintText(painter, placeholderText, placeholderStyle,
-              rect.adjusted(m.left(), m.top(), -m.right(), -m.bottom()));
+    paintText(painter, placeholderText, placeholderStyle, rect.adjusted(m.left(), m.top(), -m.right(), -m.bottom()));
 }
 
 void KIVQEditImplBase::onCreateComplete()

@@ -68,9 +68,8 @@ void KIVQLineEdit::getEditMargin(int& top, int& bottom, int& left, int& right) c
 
 void KIVQLineEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (echoMode() != QLineEdit::Normal &&
-        (event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Paste) ||
-         event->matches(QKeySequence::Copy)))
+    if (echoMode() != QLineEdit::Normal && (event->matches(QKeySequence::SelectAll) ||
+                                            event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Copy)))
         return;
     if (!impl()->shortcutMode) {
         QLineEdit::keyPressEvent(event);
@@ -115,18 +114,19 @@ ControlInfo KIVQLineEdit::getProps()
         fill<KIVQLineEdit>(QStringLiteral("Background"), &KIVQLineEdit::setBackground, &KIVQLineEdit::getBackground));
     rows.push_back(
         textStyle<KIVQLineEdit>(QStringLiteral("TextStyle"), &KIVQLineEdit::setTextStyle, &KIVQLineEdit::getTextStyle));
-    PropertyDef placeholder = textStyle<KIVQLineEdit>(QStringLiteral("PlaceholderStyle"),
-                                                      &KIVQLineEdit::setPlaceholderTextStyle,
-                                                      &KIVQLineEdit::getPlaceholderTextStyle, 0);
+    PropertyDef placeholder =
+        textStyle<KIVQLineEdit>(QStringLiteral("PlaceholderStyle"), &KIVQLineEdit::setPlaceholderTextStyle,
+                                &KIVQLineEdit::getPlaceholderTextStyle, 0);
     placeholder.options = QStringList{QStringLiteral("Normal")};
     placeholder.optionValues = {CtrlNormal};
     rows.push_back(placeholder);
-    rows.push_back(props::text<KIVQLineEdit>(QStringLiteral("Text"), PropertyDef::Text,
-                                      [](KIVQLineEdit* e, const QString& t) { e->setText(t); }, &QLineEdit::text));
+    rows.push_back(props::text<KIVQLineEdit>(
+        QStringLiteral("Text"), PropertyDef::Text, [](KIVQLineEdit* e, const QString& t) { e->setText(t); },
+        &QLineEdit::text));
     rows.push_back(
         onOff<KIVQLineEdit>(QStringLiteral("IsPassword"), &KIVQLineEdit::setIsPassword, &KIVQLineEdit::getIsPassword));
     rows.push_back(props::text<KIVQLineEdit>(QStringLiteral("PlaceholderText"), PropertyDef::Text,
-                                      &KIVQLineEdit::setPlaceholderText, &KIVQLineEdit::getPlaceholderText));
+                                             &KIVQLineEdit::setPlaceholderText, &KIVQLineEdit::getPlaceholderText));
     rows.push_back(
         onOff<KIVQLineEdit>(QStringLiteral("IsShortcut"), &KIVQLineEdit::setHotkeyMode, &KIVQLineEdit::getHotkeyMode));
     rows.push_back(

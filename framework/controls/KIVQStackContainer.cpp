@@ -267,8 +267,9 @@ ControlInfo KIVQStackContainer::getProps()
     info.properties.push_back(fill<KIVQStackContainer>(QStringLiteral("Background"),
                                                        &KIVQStackContainer::setBackgroundState,
                                                        &KIVQStackContainer::getBackgroundState, 2));
-    info.properties.push_back(onOff<KIVQStackContainer>(
-        QStringLiteral("DrawBackground"), &KIVQStackContainer::setDrawBackground, &KIVQStackContainer::getDrawBackground));
+    info.properties.push_back(onOff<KIVQStackContainer>(QStringLiteral("DrawBackground"),
+                                                        &KIVQStackContainer::setDrawBackground,
+                                                        &KIVQStackContainer::getDrawBackground));
     return info;
 }
 

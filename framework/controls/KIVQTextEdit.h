@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ScrollBarStyling.h"
 #include "KIVQEditStyling.h"
+#include "ScrollBarStyling.h"
 #include "core/KIVQControl.h"
 
 #include <QPointer>

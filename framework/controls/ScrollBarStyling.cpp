@@ -166,8 +166,8 @@ void ScrollBarStyling::readBlock(const Json::Value& block)
             setScrollbarBackgroundStyle(hor, fill);
             continue;
         }
-        const int base = entry.code >= kThumbCode ? kThumbCode : (entry.code >= kDownButtonCode ? kDownButtonCode
-                                                                                                 : kUpButtonCode);
+        const int base =
+            entry.code >= kThumbCode ? kThumbCode : (entry.code >= kDownButtonCode ? kDownButtonCode : kUpButtonCode);
         const CtrlState state = CtrlState(entry.code == base ? kAllStates : entry.code - base);
         if (base == kThumbCode)
             setScrollbarThumbStyle(hor, state, fill);

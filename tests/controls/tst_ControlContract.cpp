@@ -101,8 +101,7 @@ const std::map<std::string, Kind>& kinds()
           ""}},
         {"qtstackcontainer",
          {R"({"heightPolicy":0,"layout":{"ratio":1,"type":0},"style":null,"widthPolicy":0})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]], "attr": {"drawBackground": 0}})",
-          ""}},
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]], "attr": {"drawBackground": 0}})", ""}},
         {"qtdedit",
          {R"({"style":null})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4],
@@ -254,6 +253,8 @@ private Q_SLOTS:
     void defaultWritesOnlyItsKeys();
     void writeReadWriteIsStable_data() { addTypeRows(); }
     void writeReadWriteIsStable();
+    void elementThatIsNoObject_data() { addTypeRows(); }
+    void elementThatIsNoObject();
     void hostileValueLeavesOtherKeys_data();
     void hostileValueLeavesOtherKeys();
     void themeEntryKeepsCaptionValueAndIdentity_data() { addTypeRows(); }
@@ -323,6 +324,24 @@ void tst_ControlContract::writeReadWriteIsStable()
     for (const std::string& key : sampleAttr.getMemberNames())
         QVERIFY2(sample["attr"].isMember(key), key.c_str());
     QCOMPARE(compactJson(written(readInto(type, sample).get())), compactJson(sample));
+}
+
+// An element of another JSON type is read as one without members and never written into; the
+// Impl's own entry refuses it too, so no worker sees it.
+void tst_ControlContract::elementThatIsNoObject()
+{
+    QFETCH(QByteArray, type);
+    std::unique_ptr<QWidget> w(create(type));
+    IKIVQWidgetBase* c = control(w.get());
+    const Json::Value before = written(w.get());
+    for (const QByteArray& text : {"[1, 2]", "\"x\"", "7", "true", "[{\"attr\": {}}]"}) {
+        Json::Value element = parseJson(text);
+        c->readJsonValue(&element);
+        QVERIFY2(!c->serializeJsonValue(&element, false), text.constData());
+        QVERIFY2(!c->getControlImpl()->serialize(&element, false), text.constData());
+        QCOMPARE(compactJson(element), compactJson(parseJson(text)));
+    }
+    QCOMPARE(compactJson(ownPart(written(w.get()))), compactJson(ownPart(before)));
 }
 
 void tst_ControlContract::hostileValueLeavesOtherKeys_data()

@@ -1,8 +1,8 @@
 #include "ControlTestHelpers.h"
 
 #include "controls/KIVQStackContainer.h"
-#include "core/layout/KIVQContainer.h"
 #include "core/KIVQtLib.h"
+#include "core/layout/KIVQContainer.h"
 
 #include <QPointer>
 #include <QtTest>
@@ -49,7 +49,6 @@ private Q_SLOTS:
     void initTestCase() { init(); }
     void pageOperations_data();
     void pageOperations();
-    void pagesFollowContainerSize();
     void refreshSettles();
     void backgroundJson();
 };
@@ -61,27 +60,31 @@ void tst_KIVQStackContainer::pageOperations_data()
     QTest::addColumn<QString>("current");
     QTest::addColumn<int>("lastResult");
 
+    const auto row = [](const char* name, const char* script, const char* pages, const char* current, int last) {
+        QTest::newRow(name) << QString::fromLatin1(script) << QString::fromLatin1(pages) << QString::fromLatin1(current)
+                            << last;
+    };
     // +p add, iNp insert at N, -p remove, sN set current index, cp set current page, xp delete the page;
     // lastResult is what the last add or insert returned.
-    QTest::newRow("first page added becomes current") << "+a +b" << "a b" << "a" << 1;
-    QTest::newRow("null page is refused") << "+a +-" << "a" << "a" << -1;
-    QTest::newRow("insert before the current page keeps it current") << "+a i0c" << "c a" << "a" << 0;
-    QTest::newRow("insert past the end appends") << "+a i9c" << "a c" << "a" << 1;
-    QTest::newRow("moving a held page past the end appends it") << "+a +b +c i5a" << "b c a" << "a" << 2;
-    QTest::newRow("moving a page to its own index changes nothing") << "+a +b i1b" << "a b" << "a" << 1;
-    QTest::newRow("moving a page behind the current shifts it") << "+a +b +c s1 i0c" << "c a b" << "b" << 0;
-    QTest::newRow("current index out of range is ignored") << "+a +b s2 s-1" << "a b" << "a" << 1;
-    QTest::newRow("current page by widget") << "+a +b cb" << "a b" << "b" << 1;
-    QTest::newRow("unknown page cannot become current") << "+a cb" << "a" << "a" << 0;
-    QTest::newRow("removing the current page shows the next") << "+a +b +c s1 -b" << "a c" << "c" << 2;
-    QTest::newRow("removing the current last page shows the new last") << "+a +b s1 -b" << "a" << "a" << 1;
-    QTest::newRow("removing a page before the current shifts it") << "+a +b s1 -a" << "b" << "b" << 1;
-    QTest::newRow("removing a page after the current changes nothing") << "+a +b -b" << "a" << "a" << 1;
-    QTest::newRow("removing the only page leaves none") << "+a -a" << "" << "" << 0;
-    QTest::newRow("removing an unknown page changes nothing") << "+a -b" << "a" << "a" << 0;
-    QTest::newRow("a deleted current page gives way to the next") << "+a +b +c s1 xb" << "a c" << "c" << 2;
-    QTest::newRow("a deleted page before the current shifts it") << "+a +b +c s2 xa" << "b c" << "c" << 2;
-    QTest::newRow("a deleted last page leaves none") << "+a xa" << "" << "" << 0;
+    row("first page added becomes current", "+a +b", "a b", "a", 1);
+    row("null page is refused", "+a +-", "a", "a", -1);
+    row("insert before the current page keeps it current", "+a i0c", "c a", "a", 0);
+    row("insert past the end appends", "+a i9c", "a c", "a", 1);
+    row("moving a held page past the end appends it", "+a +b +c i5a", "b c a", "a", 2);
+    row("moving a page to its own index changes nothing", "+a +b i1b", "a b", "a", 1);
+    row("moving a page behind the current shifts it", "+a +b +c s1 i0c", "c a b", "b", 0);
+    row("current index out of range is ignored", "+a +b s2 s-1", "a b", "a", 1);
+    row("current page by widget", "+a +b cb", "a b", "b", 1);
+    row("unknown page cannot become current", "+a cb", "a", "a", 0);
+    row("removing the current page shows the next", "+a +b +c s1 -b", "a c", "c", 2);
+    row("removing the current last page shows the new last", "+a +b s1 -b", "a", "a", 1);
+    row("removing a page before the current shifts it", "+a +b s1 -a", "b", "b", 1);
+    row("removing a page after the current changes nothing", "+a +b -b", "a", "a", 1);
+    row("removing the only page leaves none", "+a -a", "", "", 0);
+    row("removing an unknown page changes nothing", "+a -b", "a", "a", 0);
+    row("a deleted current page gives way to the next", "+a +b +c s1 xb", "a c", "c", 2);
+    row("a deleted page before the current shifts it", "+a +b +c s2 xa", "b c", "c", 2);
+    row("a deleted last page leaves none", "+a xa", "", "", 0);
 }
 
 void tst_KIVQStackContainer::pageOperations()
@@ -140,37 +143,6 @@ void tst_KIVQStackContainer::pageOperations()
         QCOMPARE(page->isVisible(), i == stack.currentIndex());
         QCOMPARE(page->geometry(), QRect(0, 0, 260, 90));
     }
-}
-
-void tst_KIVQStackContainer::pagesFollowContainerSize()
-{
-    KIVQStackContainer stack;
-    stack.resize(200, 100);
-    auto* shown = new QWidget;
-    auto* hidden = new KIVQContainer;
-    stack.addWidget(shown);
-    stack.addWidget(hidden);
-    stack.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&stack));
-    QCOMPARE(hidden->geometry(), stack.rect());
-
-    // A hidden page hears of its resize only when shown, so the snap back shows there.
-    hidden->resize(50, 50);
-    stack.setCurrentIndex(1);
-    QCOMPARE(hidden->geometry(), stack.rect());
-    shown->resize(50, 50);
-    QCOMPARE(shown->size(), QSize(50, 50));
-    stack.setCurrentIndex(0);
-    QCOMPARE(shown->geometry(), stack.rect());
-
-    // A framework page is fitted through its own geometry, which its parent layout keeps.
-    stack.setCurrentIndex(1);
-    QCOMPARE(hidden->getLayoutType(), LayoutAbsolute);
-    void* data = nullptr;
-    hidden->getLayoutData(data);
-    QCOMPARE(QRect(static_cast<int*>(data)[0], static_cast<int*>(data)[1], static_cast<int*>(data)[2],
-                   static_cast<int*>(data)[3]),
-             stack.rect());
 }
 
 void tst_KIVQStackContainer::refreshSettles()
