@@ -333,7 +333,8 @@ void tst_ControlContract::elementThatIsNoObject()
     QFETCH(QByteArray, type);
     std::unique_ptr<QWidget> w(create(type));
     IKIVQWidgetBase* c = control(w.get());
-    const Json::Value before = written(w.get());
+    // Read as an empty object: a control laid out by ratio by default turns absolute, like any other.
+    const Json::Value before = written(readInto(type, Json::Value(Json::objectValue)).get());
     for (const QByteArray& text : {"[1, 2]", "\"x\"", "7", "true", "[{\"attr\": {}}]"}) {
         Json::Value element = parseJson(text);
         c->readJsonValue(&element);
