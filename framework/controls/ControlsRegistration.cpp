@@ -1,11 +1,18 @@
 #include "KIVQCheckBox.h"
+#include "KIVQGroupBox.h"
 #include "KIVQImage.h"
+#include "KIVQLCDNumber.h"
 #include "KIVQLabel.h"
+#include "KIVQLabelEx.h"
+#include "KIVQProgressBar.h"
 #include "KIVQPushButton.h"
 #include "KIVQRadioButton.h"
 #include "KIVQScrollBar.h"
+#include "KIVQSlider.h"
 #include "KIVQSpacer.h"
+#include "KIVQSplitter.h"
 #include "KIVQSwitch.h"
+#include "KIVQTabWidget.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -21,6 +28,15 @@ void registerBasicControls()
     kivRegisterControl<KIVQCheckBox>({"checkbox"}, true);
     kivRegisterControl<KIVQRadioButton>({"radio", "radiobox"}, true);
     kivRegisterControl<KIVQSwitch>({"switch"}, true);
+    kivRegisterControl<KIVQSlider>({"slider"}, true);
+    kivRegisterControl<KIVQTabWidget>({"tab"}, true);
+    kivRegisterControl<KIVQProgressBar>({"progressbar"}, true);
+    kivRegisterControl<KIVQGroupBox>({"groupbox"}, true);
+    kivRegisterControl<KIVQLCDNumber>({}, true);
+    // Created by name only: designers do not place these.
+    kivRegisterDefaultControl(KIVQLabelEx::typeName(), &KIVQLabelEx::createControl);
+    kivRegisterDefaultControl(KIVQSplitter::typeName(), &KIVQSplitter::createControl);
+    kivRegisterDefaultControl("splitter", &KIVQSplitter::createControl);
 }
 
 } // namespace KIVQtLib

@@ -4,6 +4,7 @@
 #include "JsonRead.h"
 #include "KIVQElementBuilder.h"
 #include "KIVQWidgetBase.h"
+#include "core/designer/KIVQCanvasWindow.h"
 #include "core/layout/KIVQContainer.h"
 #include "core/windows/KIVQSubWin.h"
 #include "core/windows/KIVQWindow.h"
@@ -97,18 +98,21 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
 {
     CreatedByFileGuard guard;
     Json::Value root;
-    if (!json::parse(documentBytes(fileName), root) || !root.isObject())
+    if (!json::parse(documentBytes(fileName), root, fileName) || !root.isObject())
         return nullptr;
 
     if (auto* window = qobject_cast<KIVQWindow*>(parent))
         applyWindowKeys(window, root);
     else if (auto* subWindow = qobject_cast<KIVQSubWin*>(parent))
         applyWindowKeys(subWindow, root);
+    else if (auto* page = qobject_cast<KIVQCanvasWindow*>(parent))
+        applyWindowKeys(page, root);
 
     QWidget* last = nullptr;
     if (const Json::Value* elements = json::array(root, "elements", 1)) {
-        for (const Json::Value& element : *elements) {
-            last = buildControlTree(element, parent);
+        for (Json::ArrayIndex i = 0; i < elements->size(); ++i) {
+            const Json::Value& element = (*elements)[i];
+            last = buildControlTree(element, parent, QStringLiteral("%1: elements[%2]").arg(fileName).arg(i));
             if (last)
                 applyStoredGeometry(last);
         }
@@ -120,7 +124,7 @@ bool kivReadMenuDocument(const QString& fileName, Json::Value& root)
 {
     CreatedByFileGuard guard;
     root = Json::Value();
-    return json::parse(documentBytes(fileName), root);
+    return json::parse(documentBytes(fileName), root, fileName);
 }
 
 } // namespace KIVQtLib

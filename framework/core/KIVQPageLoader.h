@@ -10,8 +10,8 @@ namespace KIVQtLib {
 
 class KIVQContainer;
 
-// Builds a page document (a ".json" file) under parent: the root keys go to a KIVQWindow or KIVQSubWin
-// parent, each element of "elements" becomes a control tree. The result is the last element when it is a
+// Builds a page document (a ".json" file) under parent: the root keys go to a KIVQWindow, KIVQSubWin or
+// designer page parent, each element of "elements" becomes a control tree. The result is the last element when it is a
 // container (the page's root), else null; a document that cannot be found or parsed gives null.
 KIVQTLIB_EXPORT KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName);
 

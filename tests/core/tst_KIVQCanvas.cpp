@@ -1,0 +1,456 @@
+#include "TestControl.h"
+#include "TestSupport.h"
+
+#include "controls/KIVQScrollBar.h"
+#include "core/KIVQtLib.h"
+#include "core/designer/KIVQCanvas.h"
+#include "core/designer/KIVQCanvasWindow.h"
+
+#include <QMimeData>
+#include <QtTest>
+
+using namespace KIVQtLib;
+using TestSupport::writeFile;
+
+namespace {
+
+// The page most cases edit: a root container holding two absolute controls, a holder whose child is laid
+// out relatively, and room to drop into.
+const QByteArray kPage = R"({"w": 400, "h": 300, "elements": [{"type": "qtcontainer", "name": "root", "w": 400,
+    "h": 300, "child": [
+        {"type": "qttestcontrol", "name": "a", "x": 20, "y": 30, "w": 100, "h": 50},
+        {"type": "qttestcontrol", "name": "b", "x": 200, "y": 100, "w": 80, "h": 40},
+        {"type": "qttestcontrol", "name": "holder", "x": 20, "y": 150, "w": 150, "h": 100,
+         "child": [{"type": "qttestcontrol", "name": "rel", "layout": {"type": 0, "ratio": 1}}]}]}]})";
+
+QByteArray sizedPage(int w, int h)
+{
+    return QByteArray(R"({"w": )") + QByteArray::number(w) + R"(, "h": )" + QByteArray::number(h) +
+           R"(, "elements": []})";
+}
+
+// The protected parts a designer subclass sees.
+class Canvas : public KIVQCanvas
+{
+public:
+    using KIVQCanvas::HitInSelected;
+    QWidget* find(const QString& name) const { return GetCurWindow()->findChild<QWidget*>(name); }
+    void mouse(QEvent::Type type, const QPoint& pos, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QMouseEvent event(type, pos, mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, mods);
+        QApplication::sendEvent(this, &event);
+    }
+    void click(const QPoint& pos, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        mouse(QEvent::MouseButtonPress, pos, mods);
+        mouse(QEvent::MouseButtonRelease, pos, mods);
+    }
+    void drag(const QPoint& from, const QPoint& delta, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        mouse(QEvent::MouseButtonPress, from, mods);
+        mouse(QEvent::MouseMove, from + delta, mods);
+        mouse(QEvent::MouseButtonRelease, from + delta, mods);
+    }
+    void drop(const QString& type, const QPoint& pos)
+    {
+        QMimeData mime;
+        mime.setProperty("TypeName", type);
+        QDropEvent event(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        dropEvent(&event); // the application delivers drops only during a drag of its own
+    }
+};
+
+QRect layoutRect(QWidget* w)
+{
+    void* data = nullptr;
+    dynamic_cast<IKIVQWidgetBase*>(w)->getLayoutData(data);
+    const int* d = static_cast<const int*>(data);
+    return QRect(d[0], d[1], d[2], d[3]);
+}
+
+QString readText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+// The designer canvas: picking, dragging, dropping, painting, and the pages it keeps.
+class tst_KIVQCanvas : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void hitInSelected_data();
+    void hitInSelected();
+    void clicksAndShiftClicks();
+    void drags_data();
+    void drags();
+    void dropNamesAfterExistingControls();
+    void handlePixels();
+    void openingAPathTwiceReadsItOnce();
+    void openFailuresAddNoPage_data();
+    void openFailuresAddNoPage();
+    void smallPageCentredAndScrollRestored();
+    void saveReopenSaveIsStable();
+    void captionHeightWritten_data();
+    void captionHeightWritten();
+    void saveFailures();
+    void removedPageLeavesNoSelection();
+    void renameOntoAnotherPageRefused();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_pagePath;
+    std::unique_ptr<Canvas> m_canvas;
+};
+
+void tst_KIVQCanvas::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    KIVQtLib::init();
+    kivRegisterQtControl("qttestcontrol", &TestControl::createTestControl, TestControl::getProps(), true);
+    m_pagePath = m_dir.filePath("page.json");
+    QVERIFY(writeFile(m_pagePath, kPage));
+}
+
+void tst_KIVQCanvas::init()
+{
+    m_canvas = std::make_unique<Canvas>();
+    m_canvas->resize(600, 500);
+    QVERIFY(m_canvas->OpenJsonFile(m_pagePath));
+}
+
+void tst_KIVQCanvas::hitInSelected_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<int>("kind");
+    // "a" covers (20, 30, 100, 50) of the canvas: bands are x 20..24 and 116..119, y 30..34 and 76..79.
+    QTest::newRow("body") << "a" << QPoint(70, 55) << 0;
+    QTest::newRow("body just inside the left band") << "a" << QPoint(25, 55) << 0;
+    QTest::newRow("body just inside the right band") << "a" << QPoint(115, 55) << 0;
+    QTest::newRow("left edge") << "a" << QPoint(21, 55) << 1;
+    QTest::newRow("right edge") << "a" << QPoint(116, 55) << 2;
+    QTest::newRow("top edge") << "a" << QPoint(70, 31) << 3;
+    QTest::newRow("bottom edge") << "a" << QPoint(70, 78) << 4;
+    QTest::newRow("top-left corner before the edges") << "a" << QPoint(21, 31) << 5;
+    QTest::newRow("bottom-left corner") << "a" << QPoint(21, 78) << 6;
+    QTest::newRow("top-right corner") << "a" << QPoint(118, 31) << 7;
+    QTest::newRow("bottom-right corner") << "a" << QPoint(118, 78) << 8;
+    QTest::newRow("outside") << "a" << QPoint(150, 55) << 9;
+    QTest::newRow("a page root is never hit") << "root" << QPoint(200, 150) << 9;
+    QTest::newRow("nothing selected") << "" << QPoint(70, 55) << 9;
+}
+
+void tst_KIVQCanvas::hitInSelected()
+{
+    QFETCH(QString, selected);
+    QFETCH(QPoint, point);
+    QFETCH(int, kind);
+    if (!selected.isEmpty())
+        m_canvas->AddSelectedControl(m_canvas->find(selected));
+    QCOMPARE(m_canvas->HitInSelected(point.x(), point.y()), kind);
+}
+
+void tst_KIVQCanvas::clicksAndShiftClicks()
+{
+    Canvas& c = *m_canvas;
+    QWidget* a = c.find("a");
+    QWidget* b = c.find("b");
+    QSignalSpy selected(&c, &KIVQCanvas::widgetSelected);
+    c.click({70, 55});
+    QCOMPARE(c.selectedControls(), QList<QWidget*>{a});
+    c.click({240, 120});
+    QCOMPARE(c.selectedControls(), QList<QWidget*>{b});
+    c.click({70, 55}, Qt::ShiftModifier);
+    QCOMPARE(c.selectedControls(), (QList<QWidget*>{b, a}));
+    c.click({240, 120}, Qt::ShiftModifier);
+    QCOMPARE(c.selectedControls(), QList<QWidget*>{a});
+    QCOMPARE(selected.count(), 3);
+    QCOMPARE(selected.last().first().value<QWidget*>(), a);
+    // The deepest logically visible widget wins, within its parent: the holder's child (as large as a
+    // new widget, far wider than the holder), then the root around everything.
+    c.click({30, 160});
+    QCOMPARE(c.selectedControls(), QList<QWidget*>{c.find("rel")});
+    c.click({350, 200});
+    QCOMPARE(c.selectedControls(), QList<QWidget*>{c.find("root")});
+    c.click({550, 450}); // off the page: nothing there, nothing changes
+    QCOMPARE(c.selectedControls(), QList<QWidget*>{c.find("root")});
+}
+
+void tst_KIVQCanvas::drags_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("delta");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QRect>("expected"); // empty: unchanged
+    const QRect a(20, 30, 100, 50);
+    QTest::newRow("right band +20 widens an absolute control")
+        << "a" << QPoint(118, 55) << QPoint(20, 0) << false << QRect(20, 30, 120, 50);
+    QTest::newRow("shift keeps (30, 10) horizontal")
+        << "a" << QPoint(70, 55) << QPoint(30, 10) << true << a.translated(30, 0);
+    QTest::newRow("shift keeps (10, 30) vertical")
+        << "a" << QPoint(70, 55) << QPoint(10, 30) << true << a.translated(0, 30);
+    QTest::newRow("left edge 4 from a sibling snaps")
+        << "a" << QPoint(70, 55) << QPoint(176, 0) << false << QRect(200, 30, 100, 50);
+    QTest::newRow("left edge 5 from a sibling stays")
+        << "a" << QPoint(70, 55) << QPoint(175, 0) << false << QRect(195, 30, 100, 50);
+    QTest::newRow("top edge 4 from a sibling snaps")
+        << "a" << QPoint(70, 55) << QPoint(0, 66) << false << QRect(20, 100, 100, 50);
+    QTest::newRow("width held at 10") << "a" << QPoint(118, 55) << QPoint(-150, 0) << false << QRect(20, 30, 10, 50);
+    QTest::newRow("left band past the right edge")
+        << "a" << QPoint(21, 55) << QPoint(120, 0) << false << QRect(140, 30, 10, 50);
+    QTest::newRow("top-left corner, height held")
+        << "a" << QPoint(21, 31) << QPoint(10, 60) << false << QRect(30, 90, 90, 10);
+    QTest::newRow("a relative control stays") << "rel" << QPoint(70, 165) << QPoint(10, 10) << false << QRect();
+    QTest::newRow("a plain widget widens")
+        << "plain" << QPoint(348, 225) << QPoint(20, 0) << false << QRect(300, 200, 70, 50);
+    QTest::newRow("a page root stays") << "root" << QPoint(200, 200) << QPoint(10, 10) << false
+                                       << QRect(0, 0, 400, 300);
+}
+
+void tst_KIVQCanvas::drags()
+{
+    QFETCH(QString, target);
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, delta);
+    QFETCH(bool, shift);
+    QFETCH(QRect, expected);
+    auto* plain = new QWidget(m_canvas->find("root"));
+    plain->setObjectName("plain");
+    plain->setProperty("visibility", true);
+    plain->setGeometry(300, 200, 50, 50);
+    QWidget* w = m_canvas->find(target);
+    if (expected.isNull())
+        expected = w->geometry();
+    m_canvas->AddSelectedControl(w);
+    m_canvas->drag(press, delta, shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(w->geometry(), expected);
+    auto* control = dynamic_cast<IKIVQWidgetBase*>(w);
+    if (control && control->getLayoutType() == LayoutAbsolute && target != "root")
+        QCOMPARE(layoutRect(w), expected);
+}
+
+void tst_KIVQCanvas::dropNamesAfterExistingControls()
+{
+    Canvas& c = *m_canvas;
+    QWidget* root = c.find("root");
+    (new QWidget(root))->setObjectName("qtbutton1");
+    c.drop("qtbutton", {300, 250});
+    QWidget* second = root->findChild<QWidget*>("qtbutton2");
+    QVERIFY(second);
+    QCOMPARE(dynamic_cast<IKIVQWidgetBase*>(second)->getTypeName(), QStringLiteral("qtbutton"));
+    QCOMPARE(second->geometry(), QRect(300, 250, 100, 100));
+    QVERIFY(second->property("visibility").toBool());
+    QVERIFY(second->isHidden());
+    c.drop("qtbutton", {10, 10}); // into the root's corner, away from "a"
+    QVERIFY(root->findChild<QWidget*>("qtbutton3"));
+    c.drop("nosuchtype", {300, 250});
+    c.drop("qtbutton", {590, 490}); // off the page
+    QCOMPARE(root->findChildren<QWidget*>(QRegularExpression("^qtbutton")).size(), 3);
+
+    QVERIFY(!c.createControl("qtbutton")); // nothing selected
+    c.AddSelectedControl(c.find("b"));
+    QVERIFY(!c.createControl("nosuchtype"));
+    QVERIFY(c.createControl("qtbutton"));
+    QCOMPARE(c.find("qtbutton4")->parentWidget(), c.find("b"));
+    QCOMPARE(c.find("qtbutton4")->geometry(), QRect(0, 0, 100, 100));
+}
+
+void tst_KIVQCanvas::handlePixels()
+{
+    Canvas& c = *m_canvas;
+    c.AddSelectedControl(c.find("a"));
+    c.AddSelectedControl(c.find("b"));
+    const QImage image = c.grab().toImage();
+    const auto expectHandles = [&image](const QRect& r, QRgb fill) {
+        const int l = r.x(), t = r.y(), w = r.width(), h = r.height();
+        for (const QPoint& p :
+             {QPoint(l, t), QPoint(l + w / 2, t), QPoint(l + w, t), QPoint(l, t + h), QPoint(l + w / 2, t + h),
+              QPoint(l + w, t + h), QPoint(l, t + h / 2), QPoint(l + w, t + h / 2)}) {
+            QCOMPARE(image.pixel(p + QPoint(-1, -1)), fill);
+            QCOMPARE(image.pixel(p + QPoint(-2, -2)), fill);
+            QCOMPARE(image.pixel(p + QPoint(-3, -1)), qRgb(0, 0, 0));
+            QCOMPARE(image.pixel(p + QPoint(1, 1)), qRgb(0, 0, 0));
+        }
+    };
+    expectHandles(QRect(20, 30, 100, 50), qRgb(255, 255, 255));
+    expectHandles(QRect(200, 100, 80, 40), 0xFFC5E6FF);
+    QCOMPARE(QColor(image.pixel(590, 490)), QColor(Qt::gray));
+}
+
+void tst_KIVQCanvas::openingAPathTwiceReadsItOnce()
+{
+    KIVQCanvasWindow* first = m_canvas->GetCurWindow();
+    const QString other = m_dir.filePath("other.json");
+    QVERIFY(writeFile(other, sizedPage(100, 100)));
+    QVERIFY(m_canvas->OpenJsonFile(other));
+    QVERIFY(m_canvas->GetCurWindow() != first);
+    const QString moved = m_dir.filePath("moved.json");
+    QVERIFY(QFile::rename(m_pagePath, moved));
+    const bool reopened = m_canvas->OpenJsonFile(m_pagePath);
+    QFile::rename(moved, m_pagePath);
+    QVERIFY(reopened);
+    QCOMPARE(m_canvas->GetCurWindow(), first);
+    QCOMPARE(first->objectName(), QStringLiteral("page"));
+    QCOMPARE(first->pageName(), QStringLiteral("page.json"));
+}
+
+void tst_KIVQCanvas::openFailuresAddNoPage_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("missing file") << QByteArray();
+    QTest::newRow("not JSON") << QByteArray("{\"elements\": [");
+    QTest::newRow("no elements") << QByteArray(R"({"w": 100, "h": 100})");
+}
+
+void tst_KIVQCanvas::openFailuresAddNoPage()
+{
+    QFETCH(QByteArray, content);
+    const QString path = m_dir.filePath("bad.json");
+    QFile::remove(path);
+    if (!content.isNull())
+        QVERIFY(writeFile(path, content));
+    KIVQCanvasWindow* current = m_canvas->GetCurWindow();
+    QVERIFY(!m_canvas->OpenJsonFile(path));
+    QCOMPARE(m_canvas->GetCurWindow(), current);
+    QCOMPARE(m_canvas->findChildren<KIVQCanvasWindow*>().size(), 1);
+}
+
+void tst_KIVQCanvas::smallPageCentredAndScrollRestored()
+{
+    QWidget host; // the bars show inside it, not as windows of their own
+    KIVQScrollBar horizontal(Qt::Horizontal, &host);
+    KIVQScrollBar vertical(Qt::Vertical, &host);
+    Canvas& c = *m_canvas;
+    c.SetScrollbar(&horizontal, true);
+    c.SetScrollbar(&vertical, false);
+    const QString big = m_dir.filePath("big.json");
+    QVERIFY(writeFile(big, sizedPage(1000, 800)));
+    QVERIFY(c.OpenJsonFile(big));
+    QVERIFY(!horizontal.isHidden() && !vertical.isHidden());
+    QCOMPARE(horizontal.maximum(), 400);
+    QCOMPARE(vertical.maximum(), 300);
+    QCOMPARE(vertical.pageStep(), 500);
+    horizontal.setValue(150);
+    vertical.setValue(60);
+    QCOMPARE(c.GetCurWindow()->pos(), QPoint(-150, -60));
+
+    QVERIFY(c.OpenJsonFile(m_pagePath));
+    QCOMPARE(c.GetCurWindow()->pos(), QPoint(100, 100));
+    QVERIFY(horizontal.isHidden() && vertical.isHidden());
+
+    QVERIFY(c.OpenJsonFile(big));
+    QCOMPARE(horizontal.value(), 150);
+    QCOMPARE(vertical.value(), 60);
+    QCOMPARE(c.GetCurWindow()->pos(), QPoint(-150, -60));
+}
+
+void tst_KIVQCanvas::saveReopenSaveIsStable()
+{
+    const QString copy = m_dir.filePath("copy.json");
+    QVERIFY(QFile::copy(m_pagePath, copy) || QFile::exists(copy));
+    QVERIFY(m_canvas->OpenJsonFile(copy));
+    m_canvas->AddSelectedControl(m_canvas->find("a"));
+    m_canvas->drag({70, 55}, {5, 5}); // an edit, so the text is the canvas's own
+    QVERIFY(m_canvas->SavePage(copy));
+    const QString first = readText(copy);
+    QVERIFY(first.contains("\"x\" : 25"));
+    m_canvas->closeAllWindows();
+    QVERIFY(!m_canvas->GetCurWindow());
+    QVERIFY(m_canvas->OpenJsonFile(copy));
+    QVERIFY(m_canvas->SavePage(copy));
+    QCOMPARE(readText(copy), first);
+}
+
+void tst_KIVQCanvas::captionHeightWritten_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<int>("written"); // -1: no key
+    QTest::newRow("the initial 40") << QByteArray(R"({"elements": []})") << 40;
+    QTest::newRow("35 is left out") << QByteArray(R"({"dbheight": 35, "elements": []})") << -1;
+    QTest::newRow("any other kept") << QByteArray(R"({"dbheight": 68, "elements": []})") << 68;
+}
+
+void tst_KIVQCanvas::captionHeightWritten()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(int, written);
+    const QString path = m_dir.filePath("caption.json");
+    QVERIFY(writeFile(path, document));
+    m_canvas->closeAllWindows();
+    QVERIFY(m_canvas->OpenJsonFile(path));
+    QString text;
+    m_canvas->GetCurWindow()->toJsonString(text);
+    const Json::Value root = TestSupport::parseJson(text.toUtf8());
+    QCOMPARE(root.isMember("dbheight"), written >= 0);
+    if (written >= 0)
+        QCOMPARE(root["dbheight"].asInt(), written);
+    QCOMPARE(root["elements"], Json::Value(Json::arrayValue));
+    // Saved without controls, the page still opens again.
+    QVERIFY(m_canvas->SavePage(path));
+    m_canvas->closeAllWindows();
+    QVERIFY(m_canvas->OpenJsonFile(path));
+}
+
+void tst_KIVQCanvas::saveFailures()
+{
+    QVERIFY(!m_canvas->SavePage(m_dir.filePath("notopen.json")));
+    QVERIFY(!QFile::exists(m_dir.filePath("notopen.json")));
+    const QString path = m_dir.filePath("blocked.json");
+    QVERIFY(writeFile(path, kPage));
+    QVERIFY(m_canvas->OpenJsonFile(path));
+    QVERIFY(QFile::remove(path) && QDir().mkdir(path)); // a folder where the file was
+    QVERIFY(!m_canvas->SavePage(path));
+}
+
+void tst_KIVQCanvas::removedPageLeavesNoSelection()
+{
+    Canvas& c = *m_canvas;
+    c.AddSelectedControl(c.find("a"));
+    c.AddSelectedControl(c.find("b"));
+    c.mouse(QEvent::MouseButtonPress, {70, 55}); // a drag has begun on the page's controls
+    QVERIFY(c.removePage(c.GetCurWindow()));
+    QVERIFY(!c.GetCurWindow());
+    QVERIFY(c.selectedControls().isEmpty());
+    c.mouse(QEvent::MouseMove, {90, 70});
+    c.mouse(QEvent::MouseButtonRelease, {90, 70});
+    c.grab();
+    QVERIFY(!c.removePage(nullptr));
+    // Reopened, the page is built afresh.
+    QVERIFY(c.OpenJsonFile(m_pagePath));
+    QCOMPARE(c.find("a")->geometry(), QRect(20, 30, 100, 50));
+}
+
+void tst_KIVQCanvas::renameOntoAnotherPageRefused()
+{
+    Canvas& c = *m_canvas;
+    const QString one = m_dir.filePath("one.json");
+    const QString two = m_dir.filePath("two.json");
+    QVERIFY(writeFile(one, sizedPage(100, 100)) && writeFile(two, sizedPage(100, 100)));
+    QVERIFY(c.OpenJsonFile(two));
+    QVERIFY(c.OpenJsonFile(one));
+    QCOMPARE(c.UpdatePagePath(one), one); // the name still fits the path
+    c.GetCurWindow()->setObjectName("two");
+    QCOMPARE(c.UpdatePagePath(one), one);
+    QVERIFY(c.SavePage(one) && c.SavePage(two));
+    c.GetCurWindow()->setObjectName("three");
+    QCOMPARE(c.UpdatePagePath(one), m_dir.filePath("three.json"));
+    QVERIFY(c.SavePage(m_dir.filePath("three.json")));
+    QVERIFY(!c.SavePage(one));
+    QCOMPARE(c.UpdatePagePath(one), QString());
+
+    // A path without a folder names its page the same way.
+    QDir::setCurrent(m_dir.path());
+    QVERIFY(c.OpenJsonFile("two.json"));
+    QCOMPARE(c.GetCurWindow()->objectName(), QStringLiteral("two"));
+    QCOMPARE(c.UpdatePagePath("two.json"), QStringLiteral("two.json"));
+}
+
+QTEST_MAIN(tst_KIVQCanvas)
+#include "tst_KIVQCanvas.moc"
