@@ -1,8 +1,8 @@
 #include "KIVQCellControls.h"
 
 #include "core/IKIVQWidgetBase.h"
-#include "core/layout/KIVQContainer.h"
 #include "core/KIVQWidgetBaseImpl.h"
+#include "core/layout/KIVQContainer.h"
 
 #include <QPainter>
 #include <QWidget>
