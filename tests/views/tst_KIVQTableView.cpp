@@ -65,7 +65,6 @@ class tst_KIVQTableView : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void defaults();
     void styleCodes_data();
     void styleCodes();
     void styleWriting_data();
@@ -97,23 +96,6 @@ void tst_KIVQTableView::initTestCase()
         kivSetFillStyle(QLatin1String(name), namedFill(QLatin1String(name), 0xff808080));
     kivSetFillStyle(QStringLiteral("Other"), namedFill(QStringLiteral("Other"), 0xff123456));
     kivSetTextStyle(QStringLiteral("Text"), namedText(QStringLiteral("Text"), kInk));
-}
-
-void tst_KIVQTableView::defaults()
-{
-    KIVQTableView t;
-    QCOMPARE(t.getItemHeight(), 20);
-    QVERIFY(!t.getCheckstyle());
-    QCOMPARE(t.getCheckedImage(), QStringLiteral("IDB_CHECKED"));
-    QCOMPARE(t.getUncheckedImage(), QStringLiteral("IDB_UNCHECK"));
-    QVERIFY(!t.isHeaderChecked());
-    QCOMPARE(t.impl()->hoveredRow, -1);
-    QCOMPARE(t.selectionMode(), QAbstractItemView::SingleSelection);
-    QCOMPARE(t.selectionBehavior(), QAbstractItemView::SelectRows);
-    QVERIFY(!t.getItemBackground(CtrlNormal).draw);
-    QVERIFY(t.verticalHeader()->isHidden());
-    QCOMPARE(t.getTypeName(), QStringLiteral("qtdatagrid"));
-    QVERIFY(!writeControl(&t).isMember("child")); // the scroll bars are internal
 }
 
 void tst_KIVQTableView::styleCodes_data()
