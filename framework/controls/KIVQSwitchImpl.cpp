@@ -3,6 +3,8 @@
 #include "KIVQSwitch.h"
 #include "core/ControlJson.h"
 
+#include <json/json.h>
+
 #include <QVariantAnimation>
 
 #include <algorithm>
@@ -99,8 +101,11 @@ void KIVQSwitchImpl::serializeJson(ControlJson& io)
                {kRightTextCode, &rightTextStyle}},
               ControlJson::EmptyStyles::WriteNull);
 
-    // Outside a theme entry an absent caption is empty, an absent thumb side 25 and an absent "on"
-    // means the left end; speed and margin change only when present.
+    // Within an "attr" read outside a theme entry an absent caption is empty, an absent thumb side 25
+    // and an absent "on" means the left end; speed and margin change only when present. An element
+    // without "attr" changes none of them.
+    if (read && !io.attrObject().isObject())
+        return;
     io.attr("leftText", leftText, QString());
     io.attr("rightText", rightText, QString());
     int w = thumbSize.width();

@@ -181,6 +181,8 @@ void tst_KIVQSwitch::attrJson_data()
                           "speed": 120, "margin": 4})")
         << QByteArray(
                R"({"leftText":"Yes","margin":4,"on":true,"rightText":"No","speed":120,"thumbH":20,"thumbW":30})");
+    QTest::newRow("an element without attr changes nothing")
+        << QByteArray("null") << QByteArray(R"({"leftText":"On","on":true,"rightText":"Off","thumbH":25,"thumbW":25})");
     QTest::newRow("a negative speed reads as 0")
         << QByteArray(R"({"speed": -40})") << QByteArray(R"({"speed":0,"thumbH":25,"thumbW":25})");
     QTest::newRow("wrong types are absent")
