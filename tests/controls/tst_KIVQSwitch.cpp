@@ -90,6 +90,7 @@ void tst_KIVQSwitch::restingThumb_data()
     QTest::newRow("left end: at the margin") << 100 << 2 << true << 2;
     QTest::newRow("margin 5 at width 100") << 100 << 5 << false << 5 + 65;
     QTest::newRow("left end with margin 5") << 100 << 5 << true << 5;
+    QTest::newRow("a huge margin is bounded: the thumb lies outside") << 100 << 2000000000 << false << -1;
 }
 
 void tst_KIVQSwitch::restingThumb()
