@@ -1,7 +1,10 @@
 #include "KIVQLabel.h"
+#include "KIVQLineEdit.h"
 #include "KIVQPushButton.h"
 #include "KIVQScrollBar.h"
+#include "KIVQScrollView.h"
 #include "KIVQSpacer.h"
+#include "KIVQStackContainer.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -16,6 +19,13 @@ void registerBasicControls()
     kivRegisterQtControl("qtscrollbar", &KIVQScrollBar::createKIVQScrollBar, KIVQScrollBar::getProps(), true);
     kivRegisterDefaultControl("scrollbar", &KIVQScrollBar::createKIVQScrollBar);
     kivRegisterQtControl("qtspacer", &KIVQSpacer::createKIVQSpacer, KIVQSpacer::getProps(), true);
+    kivRegisterQtControl("qtstackcontainer", &KIVQStackContainer::createKIVQStackContainer,
+                         KIVQStackContainer::getProps(), true);
+    kivRegisterDefaultControl("stackcontainer", &KIVQStackContainer::createKIVQStackContainer);
+    kivRegisterQtControl("qtdedit", &KIVQLineEdit::createKIVQLineEdit, KIVQLineEdit::getProps(), true);
+    kivRegisterDefaultControl("dedit", &KIVQLineEdit::createKIVQLineEdit);
+    kivRegisterQtControl("qtscrollview", &KIVQScrollView::createKIVQScrollView, KIVQScrollView::getProps(), true);
+    kivRegisterDefaultControl("scrollview", &KIVQScrollView::createKIVQScrollView);
 }
 
 } // namespace KIVQtLib
