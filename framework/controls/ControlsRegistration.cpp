@@ -1,3 +1,5 @@
+#include "KIVQCheckBox.h"
+#include "KIVQImage.h"
 #include "KIVQLabel.h"
 #include "KIVQLineEdit.h"
 #include "KIVQPushButton.h"
@@ -26,6 +28,11 @@ void registerBasicControls()
     kivRegisterDefaultControl("dedit", &KIVQLineEdit::createKIVQLineEdit);
     kivRegisterQtControl("qtscrollview", &KIVQScrollView::createKIVQScrollView, KIVQScrollView::getProps(), true);
     kivRegisterDefaultControl("scrollview", &KIVQScrollView::createKIVQScrollView);
+    kivRegisterQtControl("qtpicture", &KIVQImage::createKIVQImage, KIVQImage::getProps(), true);
+    kivRegisterDefaultControl("picture", &KIVQImage::createKIVQImage);
+    kivRegisterDefaultControl("image", &KIVQImage::createKIVQImage);
+    kivRegisterQtControl("qtcheckbox", &KIVQCheckBox::createKIVQCheckBox, KIVQCheckBox::getProps(), true);
+    kivRegisterDefaultControl("checkbox", &KIVQCheckBox::createKIVQCheckBox);
 }
 
 } // namespace KIVQtLib
