@@ -2,8 +2,10 @@
 
 #include "PatientDataSimulator.h"
 
+#include "controls/KIVQImage.h"
 #include "controls/KIVQLabel.h"
 #include "controls/KIVQPushButton.h"
+#include "controls/KIVQStackContainer.h"
 #include "core/KIVQContainer.h"
 
 #include <QResizeEvent>
@@ -166,28 +168,30 @@ void HealthWindow::setButtonIconLeft(KIVQPushButton* button, int iconX, int text
     button->setTextOffsetY(0);
 }
 
-HealthWindow::SvgIcon* HealthWindow::makeSvgIcon(QWidget* parent, const QString& svgPath, int width, int height,
-                                                 const QColor& colour)
+KIVQImage* HealthWindow::makeSvgIcon(QWidget* parent, const QString& svgPath, int width, int height,
+                                     const QColor& colour)
 {
-    auto* icon = new SvgIcon(parent);
+    auto* icon = new KIVQImage(parent);
     icon->setSvgPath(svgPath);
+    icon->setStretchDraw(true);
+    icon->setAlignType(DockCenter, DockCenter);
+    icon->setUseSvgColor(true);
     icon->setSvgColor(colour);
     fixWidth(icon, width);
     fixHeight(icon, height);
-    icon->resize(width, height);
     addToContainer(parent, icon, 0);
     return icon;
 }
 
-HealthWindow::SvgIcon* HealthWindow::makeIconTile(QWidget* parent, const QString& svgPath, int tileWidth,
-                                                  int iconWidth, int iconHeight, const QColor& colour, int tileHeight)
+KIVQImage* HealthWindow::makeIconTile(QWidget* parent, const QString& svgPath, int tileWidth, int iconWidth,
+                                      int iconHeight, const QColor& colour, int tileHeight)
 {
     KIVQContainer* tile = makeContainer(parent, QStringLiteral("HealthClear"), KIVQContainer::NoUse, 0, 0, 0, 0, 0, 0);
     fixWidth(tile, tileWidth);
     if (tileHeight > 0)
         fixHeight(tile, tileHeight);
-    SvgIcon* icon = makeSvgIcon(tile, svgPath, iconWidth, iconHeight, colour);
-    icon->setCentredInParent(true);
+    KIVQImage* icon = makeSvgIcon(tile, svgPath, iconWidth, iconHeight, colour);
+    icon->setAbsoluteDock(DockCenter, DockCenter, 0, 0);
     return icon;
 }
 
@@ -220,7 +224,7 @@ void HealthWindow::buildRootLayout()
     m_sidebar->setObjectName(QStringLiteral("healthSidebar"));
     fixWidth(m_sidebar, kSidebarWidth);
 
-    m_pageStack = new PageStack(m_body);
+    m_pageStack = new KIVQStackContainer(m_body);
     m_pageStack->setObjectName(QStringLiteral("healthPageStack"));
     m_pageStack->setThemeName(QStringLiteral("HealthPage"));
     m_pageStack->setWidthPolicy(PolicyStretch);

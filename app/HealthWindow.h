@@ -1,7 +1,6 @@
 #pragma once
 
 #include "HealthSnapshot.h"
-#include "StandInControls.h"
 
 #include "core/KIVQWindow.h"
 
@@ -15,8 +14,10 @@ class QResizeEvent;
 
 namespace KIVQtLib {
 class KIVQContainer;
+class KIVQImage;
 class KIVQLabel;
 class KIVQPushButton;
+class KIVQStackContainer;
 } // namespace KIVQtLib
 
 // The ward dashboard: a frameless window with a header, a sidebar of five page buttons, a stack of
@@ -25,10 +26,6 @@ class HealthWindow : public KIVQtLib::KIVQWindow
 {
     Q_OBJECT
 public:
-    // Until the framework's stack container and image control land.
-    using PageStack = StandInPageStack;
-    using SvgIcon = StandInSvgIcon;
-
     static constexpr int kPageCount = 5;
     static constexpr int kCaptionHeight = 68;
     static constexpr int kSidebarWidth = 196;
@@ -72,8 +69,8 @@ private:
                                          int height, const QString& iconPath, const QColor& iconColour);
     KIVQtLib::KIVQLabel* makeLabel(QWidget* parent, const QString& themeName, int height, int ratio);
     static void setButtonIconLeft(KIVQtLib::KIVQPushButton* button, int iconX, int textX);
-    SvgIcon* makeSvgIcon(QWidget* parent, const QString& svgPath, int width, int height, const QColor& colour);
-    SvgIcon* makeIconTile(QWidget* parent, const QString& svgPath, int tileWidth, int iconWidth, int iconHeight,
+    KIVQtLib::KIVQImage* makeSvgIcon(QWidget* parent, const QString& svgPath, int width, int height, const QColor& colour);
+    KIVQtLib::KIVQImage* makeIconTile(QWidget* parent, const QString& svgPath, int tileWidth, int iconWidth, int iconHeight,
                           const QColor& colour, int tileHeight);
     KIVQtLib::KIVQContainer* addDivider(QWidget* parent);
 
@@ -110,7 +107,7 @@ private:
     KIVQtLib::KIVQContainer* m_header = nullptr;
     KIVQtLib::KIVQContainer* m_body = nullptr;
     KIVQtLib::KIVQContainer* m_sidebar = nullptr;
-    PageStack* m_pageStack = nullptr;
+    KIVQtLib::KIVQStackContainer* m_pageStack = nullptr;
     QList<KIVQtLib::KIVQContainer*> m_pages;
     QList<KIVQtLib::KIVQPushButton*> m_navButtons;
     KIVQtLib::KIVQLabel* m_brandLabel = nullptr;

@@ -4,6 +4,7 @@
 
 #include "controls/KIVQLabel.h"
 #include "controls/KIVQPushButton.h"
+#include "controls/KIVQStackContainer.h"
 #include "core/KIVQContainer.h"
 #include "core/KIVQWidgetBaseImpl.h"
 #include "core/KIVQtLib.h"
@@ -180,7 +181,7 @@ void tst_HealthWindow::navigation()
         QTest::mouseClick(buttons.at(clicked), Qt::LeftButton);
 
     QCOMPARE(window()->currentPage(), expected);
-    auto* stack = window()->findChild<HealthWindow::PageStack*>(QStringLiteral("healthPageStack"));
+    auto* stack = window()->findChild<KIVQStackContainer*>(QStringLiteral("healthPageStack"));
     QCOMPARE(stack->currentIndex(), expected);
     for (int i = 0; i < HealthWindow::kPageCount; ++i) {
         QCOMPARE(stack->widget(i)->isVisible(), i == expected);
