@@ -1,5 +1,7 @@
 #include "AppStartup.h"
 
+#include "core/KIVQtLib.h"
+
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -10,6 +12,8 @@ QString appFontFamily()
 {
     return QStringLiteral("Microsoft YaHei UI");
 }
+
+namespace {
 
 void substituteAppFontFamily()
 {
@@ -22,6 +26,18 @@ void substituteAppFontFamily()
             return;
         }
     }
+}
+
+} // namespace
+
+void applyAppGlobalConfig()
+{
+    substituteAppFontFamily();
+    KIVQtLib::KIVGlobalConfig config;
+    config.fontFamily = appFontFamily();
+    config.buttonFadeEnabled = false;
+    config.buttonFadeDuration = 140;
+    KIVQtLib::kivSetGlobalConfig(config);
 }
 
 QString themeDirectory()

@@ -5,9 +5,9 @@
 // The font family the dashboard asks for by name.
 QString appFontFamily();
 
-// Where the family is not installed, maps it to the first installed font that holds the dashboard's
-// Chinese, so that no text is drawn as boxes. Call before the family is applied.
-void substituteAppFontFamily();
+// The framework's global configuration of the dashboard. Where its font family is not installed, the
+// family is first mapped to an installed one that holds the dashboard's Chinese, so no text shows as boxes.
+void applyAppGlobalConfig();
 
 // The theme folder beside the executable.
 QString themeDirectory();

@@ -22,12 +22,7 @@ int main(int argc, char* argv[])
     init();
     kivRegisterChartControls();
 
-    substituteAppFontFamily();
-    KIVGlobalConfig config;
-    config.fontFamily = appFontFamily();
-    config.buttonFadeEnabled = false;
-    config.buttonFadeDuration = 140;
-    kivSetGlobalConfig(config);
+    applyAppGlobalConfig();
 
     const AppOptions options = parseOptions(QCoreApplication::arguments());
 

@@ -23,11 +23,7 @@ void bench_dashboard::initTestCase()
 {
     Q_INIT_RESOURCE(carevix);
     init();
-    substituteAppFontFamily();
-    KIVGlobalConfig config;
-    config.fontFamily = appFontFamily();
-    config.buttonFadeDuration = 140;
-    kivSetGlobalConfig(config);
+    applyAppGlobalConfig();
     QVERIFY(kivLoadThemeDir(QFile::encodeName(QStringLiteral(CAREVIX_THEME_DIR)).constData()));
 }
 
