@@ -1,0 +1,54 @@
+#pragma once
+
+#include "KIVQCartesianChartImpl.h"
+#include "KIVQLineChart.h"
+
+class QPainterPath;
+
+namespace KIVQtLib {
+
+class KIVQLineChartImpl : public KIVQCartesianChartImpl
+{
+public:
+    explicit KIVQLineChartImpl(KIVQLineChart* chart);
+
+    QVector<KIVQLineSeries> series;
+    bool showSymbols = true;
+    bool smooth = false;
+    bool areaFill = false;
+
+    // Over the visible series' values in categories start..end; a range that is all above zero starts at 0.
+    static chart::ValueRange valueRange(const QVector<KIVQLineSeries>& series, int start, int end);
+    // How far point i of n has risen at the intro progress: 0 at the plot bottom, 1 at its value. Point i
+    // starts at progress i / (n + 1) and arrives at (i + 2) / (n + 1).
+    static double introShare(int i, int n, double progress);
+    // Cubic segments through three or more points when smooth, else straight ones.
+    static QPainterPath linePath(const QVector<QPointF>& points, bool smooth);
+    // The categories that get a label under a plot of that width: every step-th and the last.
+    static QVector<int> labelledCategories(int start, int end, double plotWidth);
+
+    // Where series s draws its value at category i; false when it has none there.
+    bool pointAt(int s, int i, const QRectF& plot, const chart::ValueRange& range, double progress,
+                 QPointF* point) const;
+
+    int seriesCount() const override { return series.size(); }
+    const QVector<double>& seriesValues(int i) const override { return series[i].values; }
+    bool seriesVisible(int i) const override { return series[i].visible; }
+    QString seriesName(int i) const override { return series[i].name; }
+    QColor seriesOwnColor(int i) const override { return series[i].lineColor; }
+    void setSeriesVisible(int i, bool visible) override { series[i].visible = visible; }
+
+protected:
+    void paintChart(QPainter& p, const QSize& size) override;
+    bool findHover(const QPoint& pos, const QRectF& plot, int& category, int& series, QPointF& point) override;
+    void drawLegendMarker(QPainter& p, const KIVQChartLegendItem& item, const QColor& color) override;
+
+private:
+    // The series' points in the visible window, into the reused buffers.
+    void collectPoints(int s, const QRectF& plot, const chart::ValueRange& range, double progress) const;
+
+    mutable QVector<QPointF> m_points;
+    mutable QVector<int> m_pointCategories;
+};
+
+} // namespace KIVQtLib
