@@ -5,6 +5,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 #include <cmath>
 
@@ -145,16 +146,13 @@ void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
         const double x = plot.left() + plot.width() * hoveredCategory / qMax(end, 1);
         p.setPen(QPen(theme.hoverGuideColor, 1.0, Qt::DashLine));
         p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        const double r = theme.hoveredMarkerRadius;
         for (int s = 0; s < series.size(); ++s) {
             QPointF point;
             if (!series[s].visible || (tooltipMode == 1 && s != hoveredSeries) ||
                 !pointAt(s, hoveredCategory, plot, range, progress, &point))
                 continue;
             const QColor color = seriesColor(s);
-            p.setPen(QPen(color, 2.4));
-            p.setBrush(color);
-            p.drawEllipse(point, r, r);
+            drawSprite(p, point, marker(color, 2.4, color, theme.hoveredMarkerRadius, p));
         }
     }
 
@@ -185,15 +183,11 @@ void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
 
         if (!showSymbols || !line.showSymbols)
             continue;
-        const QPen plainPen(color, 1.8);
-        const QPen hoveredPen(color, 2.4);
+        const QPixmap& plain = marker(color, 1.8, theme.plotBackground, theme.markerRadius, p);
         for (int k = 0; k < m_points.size(); ++k) {
             const bool hovered =
                 hoverActive && m_pointCategories[k] == hoveredCategory && (tooltipMode == 2 || s == hoveredSeries);
-            const double r = hovered ? theme.hoveredMarkerRadius : theme.markerRadius;
-            p.setPen(hovered ? hoveredPen : plainPen);
-            p.setBrush(hovered ? color : theme.plotBackground);
-            p.drawEllipse(m_points[k], r, r);
+            drawSprite(p, m_points[k], hovered ? marker(color, 2.4, color, theme.hoveredMarkerRadius, p) : plain);
         }
     }
 
@@ -235,6 +229,37 @@ bool KIVQLineChartImpl::findHover(const QPoint& pos, const QRectF& plot, int& ca
         }
     }
     return found;
+}
+
+const QPixmap& KIVQLineChartImpl::marker(const QColor& pen, double penWidth, const QColor& fill, double radius,
+                                         const QPainter& p)
+{
+    const qreal ratio = p.device()->devicePixelRatioF();
+    for (const MarkerSprite& m : m_markers) {
+        if (m.pen == pen && m.fill == fill && m.penWidth == penWidth && m.radius == radius && m.ratio == ratio)
+            return m.pixmap;
+    }
+    // Themes and series colours are few; a cache that outgrows them starts again.
+    if (m_markers.size() >= 32)
+        m_markers.clear();
+    const int side = qCeil(2 * (qMax(radius, 0.0) + penWidth / 2 + 1));
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(pen, penWidth));
+    painter.setBrush(fill);
+    painter.drawEllipse(QPointF(side / 2.0, side / 2.0), radius, radius);
+    painter.end();
+    m_markers.append({pen, fill, penWidth, radius, ratio, pixmap});
+    return m_markers.last().pixmap;
+}
+
+void KIVQLineChartImpl::drawSprite(QPainter& p, const QPointF& centre, const QPixmap& sprite)
+{
+    const double half = sprite.width() / sprite.devicePixelRatioF() / 2;
+    p.drawPixmap(centre - QPointF(half, half), sprite);
 }
 
 void KIVQLineChartImpl::drawLegendMarker(QPainter& p, const KIVQChartLegendItem& item, const QColor& color)

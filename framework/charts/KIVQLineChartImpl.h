@@ -3,6 +3,8 @@
 #include "KIVQCartesianChartImpl.h"
 #include "KIVQLineChart.h"
 
+#include <QPixmap>
+
 class QPainterPath;
 
 namespace KIVQtLib {
@@ -47,6 +49,20 @@ private:
     // The series' points in the visible window, into the reused buffers.
     void collectPoints(int s, const QRectF& plot, const chart::ValueRange& range, double progress) const;
 
+    // Point markers are the same circle at every point: stroked once into a pixmap, then placed.
+    const QPixmap& marker(const QColor& pen, double penWidth, const QColor& fill, double radius, const QPainter& p);
+    static void drawSprite(QPainter& p, const QPointF& centre, const QPixmap& sprite);
+
+    struct MarkerSprite
+    {
+        QColor pen;
+        QColor fill;
+        double penWidth;
+        double radius;
+        qreal ratio;
+        QPixmap pixmap;
+    };
+    QVector<MarkerSprite> m_markers;
     mutable QVector<QPointF> m_points;
     mutable QVector<int> m_pointCategories;
 };
