@@ -31,6 +31,8 @@ public:
     ~KIVQBarChart() override;
 
     static const char* typeName() { return "qtbarchart"; }
+    static QWidget* createKIVQBarChart();
+    static ControlInfo getProps();
 
     void setSeries(const QVector<KIVQBarSeries>& series);
     const QVector<KIVQBarSeries>& series() const;

@@ -36,6 +36,8 @@ public:
     ~KIVQLineChart() override;
 
     static const char* typeName() { return "qtlinechart"; }
+    static QWidget* createKIVQLineChart();
+    static ControlInfo getProps();
 
     void setSeries(const QVector<KIVQLineSeries>& series);
     const QVector<KIVQLineSeries>& series() const;

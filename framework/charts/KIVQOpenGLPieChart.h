@@ -30,6 +30,8 @@ public:
     ~KIVQOpenGLPieChart() override;
 
     static const char* typeName() { return "qtopenglpiechart"; }
+    static QWidget* createKIVQOpenGLPieChart();
+    static ControlInfo getProps();
 
     void setSlices(const QVector<KIVQPieSlice>& slices);
     const QVector<KIVQPieSlice>& slices() const;

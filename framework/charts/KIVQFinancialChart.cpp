@@ -1,0 +1,132 @@
+#include "KIVQFinancialChart.h"
+
+#include "KIVQFinancialChartImpl.h"
+
+#include <QMouseEvent>
+
+namespace KIVQtLib {
+
+KIVQFinancialChart::KIVQFinancialChart(QWidget* parent) : KIVQChartBase(parent)
+{
+    m_impl.reset(new KIVQFinancialChartImpl(this));
+    m_impl->applyTheme();
+    setMinimumSize(480, 300);
+    setMouseTracking(true);
+
+    const QVector<KIVQCandle> candles = chart::parseCandles(chart::demoDailyText());
+    const QVector<KIVQTick> ticks = chart::parseTicks(chart::demoIntradayText());
+    impl()->view = 0;
+    impl()->tooltipEnabled = true;
+    impl()->hoverMode = 1;
+    setThemeIndex(0);
+    setBackgroundColor(QColor());
+    setCandles(candles);
+    setTicks(ticks);
+    setZoomEnabled(true);
+    setZoomRange(0.55, 1.0);
+}
+
+KIVQFinancialChart::~KIVQFinancialChart()
+{
+    releaseImpl(m_impl);
+}
+
+KIVQ_CONTROL_DEFINE(KIVQFinancialChart)
+
+KIVQFinancialChartImpl* KIVQFinancialChart::impl() const
+{
+    return static_cast<KIVQFinancialChartImpl*>(m_impl.get());
+}
+
+KIVQChartImpl* KIVQFinancialChart::chartImpl() const
+{
+    return impl();
+}
+
+void KIVQFinancialChart::setCandles(const QVector<KIVQCandle>& candles)
+{
+    impl()->candles = candles;
+    impl()->candlesChanged();
+    impl()->clearHoverState();
+    restartAnimation();
+}
+
+const QVector<KIVQCandle>& KIVQFinancialChart::candles() const
+{
+    return impl()->candles;
+}
+
+void KIVQFinancialChart::setTicks(const QVector<KIVQTick>& ticks)
+{
+    impl()->ticks = ticks;
+    impl()->clearHoverState();
+    restartAnimation();
+}
+
+const QVector<KIVQTick>& KIVQFinancialChart::ticks() const
+{
+    return impl()->ticks;
+}
+
+void KIVQFinancialChart::setView(int view)
+{
+    impl()->view = view;
+    impl()->clearHoverState();
+    restartAnimation();
+}
+
+int KIVQFinancialChart::view() const
+{
+    return impl()->view;
+}
+
+void KIVQFinancialChart::setZoomEnabled(bool enabled)
+{
+    impl()->slider.setEnabled(enabled);
+    impl()->clearHoverState();
+    update();
+}
+
+void KIVQFinancialChart::setZoomRange(double start, double end)
+{
+    impl()->slider.setRange(start, end);
+    impl()->clearHoverState();
+    update();
+}
+
+const KIVQChartZoomSlider& KIVQFinancialChart::zoomSlider() const
+{
+    return impl()->slider;
+}
+
+// The slider takes the mouse first; a drag moves the window and never replays the intro.
+void KIVQFinancialChart::mouseMoveEvent(QMouseEvent* event)
+{
+    KIVQChartZoomSlider& slider = impl()->slider;
+    if (slider.isDragging() && slider.mouseMove(event->pos(), impl()->sliderTrack(size()))) {
+        update();
+        event->accept();
+        return;
+    }
+    KIVQChartBase::mouseMoveEvent(event);
+}
+
+void KIVQFinancialChart::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && impl()->slider.mousePress(event->pos(), impl()->sliderTrack(size()))) {
+        impl()->clearHoverState();
+        update();
+        event->accept();
+        return;
+    }
+    KIVQChartBase::mousePressEvent(event);
+}
+
+void KIVQFinancialChart::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        impl()->slider.mouseRelease();
+    KIVQChartBase::mouseReleaseEvent(event);
+}
+
+} // namespace KIVQtLib
