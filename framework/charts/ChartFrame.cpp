@@ -13,13 +13,13 @@ QRectF plotRect(const QSize& size, bool hasSeries, int legendPosition, int right
     double left = MarginLeft, top = MarginTop, right = rightMargin, bottom = MarginBottom;
     if (hasSeries) {
         switch (legendPosition) {
-        case 0:
+        case LegendTop:
             top += 40;
             break;
-        case 1:
+        case LegendRight:
             right += 176;
             break;
-        case 3:
+        case LegendLeft:
             left += 176;
             break;
         default:
@@ -33,11 +33,11 @@ QRectF plotRect(const QSize& size, bool hasSeries, int legendPosition, int right
 QRectF legendArea(const QSize& size, const QRectF& plot, int legendPosition)
 {
     switch (legendPosition) {
-    case 0:
+    case LegendTop:
         return QRectF(plot.left(), 44, plot.width(), 28);
-    case 1:
+    case LegendRight:
         return QRectF(plot.right() + 20, plot.top(), qMax(size.width() - plot.right() - 28, 96.0), plot.height());
-    case 3:
+    case LegendLeft:
         return QRectF(14, plot.top(), qMax(plot.left() - 24, 96.0), plot.height());
     default:
         return QRectF(plot.left(), plot.bottom() + 34, plot.width(), 36);

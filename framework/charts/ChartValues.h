@@ -30,6 +30,22 @@ QColor seriesColor(const QColor& own, const KIVQChartTheme& theme, int index);
 // The i-th category, or "Item i+1" past the list.
 QString categoryLabel(const QStringList& categories, int i);
 
+// The smallest and largest value seen, values that are none left out.
+struct Extent
+{
+    bool any = false;
+    double lo = 0;
+    double hi = 0;
+    void add(double v)
+    {
+        if (!isValue(v))
+            return;
+        lo = any ? qMin(lo, v) : v;
+        hi = any ? qMax(hi, v) : v;
+        any = true;
+    }
+};
+
 struct ValueRange
 {
     double min = 0.0;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KIVQCartesianChart.h"
-#include "core/KIVQControl.h"
+#include "KIVQChartControl.h"
 
 #include <QColor>
 #include <QString>
@@ -21,14 +21,12 @@ struct KIVQBarSeries
 };
 
 // Grouped vertical bars from a zero line, one group per category and one bar per visible series.
-class KIVQBarChart : public KIVQCartesianChart, public IKIVQWidgetBase
+class KIVQBarChart : public KIVQChartControl<KIVQBarChart, KIVQCartesianChart, KIVQBarChartImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQBarChart(QWidget* parent = nullptr);
-    ~KIVQBarChart() override;
 
     static const char* typeName() { return "qtbarchart"; }
     static QWidget* createKIVQBarChart();
@@ -38,11 +36,6 @@ public:
     const QVector<KIVQBarSeries>& series() const;
     // One series of that name, values and fill colour in place of all.
     void setData(const QString& name, const QVector<double>& values, const QColor& color);
-
-    KIVQBarChartImpl* impl() const;
-
-protected:
-    KIVQChartImpl* chartImpl() const override;
 };
 
 } // namespace KIVQtLib

@@ -17,32 +17,23 @@ double yOf(double v, const QRectF& plot, const chart::ValueRange& range)
 
 } // namespace
 
-KIVQBarChartImpl::KIVQBarChartImpl(KIVQBarChart* chart)
-    : KIVQCartesianChartImpl(chart, QString::fromLatin1(KIVQBarChart::typeName()))
+KIVQBarChartImpl::KIVQBarChartImpl(KIVQBarChart* chart, const QString& typeName) : KIVQSeriesChartImpl(chart, typeName)
 {
     title = QStringLiteral("Basic Bar Chart");
 }
 
 chart::ValueRange KIVQBarChartImpl::valueRange(const QVector<KIVQBarSeries>& series)
 {
-    bool any = false;
-    double lo = 0, hi = 0;
+    chart::Extent e;
     for (const KIVQBarSeries& s : series) {
-        if (!s.visible)
-            continue;
-        for (double v : s.values) {
-            if (!chart::isValue(v))
-                continue;
-            lo = any ? qMin(lo, v) : v;
-            hi = any ? qMax(hi, v) : v;
-            any = true;
-        }
+        for (int i = 0; s.visible && i < s.values.size(); ++i)
+            e.add(s.values[i]);
     }
-    if (!any)
+    if (!e.any)
         return {0.0, 1.0};
     // Bars grow from zero: with only negative values the top must still reach it, or the bars would
     // hang from above the plot across the title.
-    chart::ValueRange r{qMin(0.0, lo), qMax(0.0, hi)};
+    chart::ValueRange r{qMin(0.0, e.lo), qMax(0.0, e.hi)};
     if (chart::fuzzyEqual(r.min, r.max))
         r.max += 1;
     const double span = qMax(r.max - r.min, 1.0);
@@ -119,8 +110,8 @@ void KIVQBarChartImpl::paintChart(QPainter& p, const QSize& size)
         if (bar.rect.width() <= 0 || bar.rect.height() <= 0)
             continue;
         const bool itemHovered =
-            hovering && tooltipMode == 1 && bar.series == hoveredSeries && bar.category == hoveredCategory;
-        const bool categoryHovered = hovering && tooltipMode == 2 && bar.category == hoveredCategory;
+            hovering && tooltipMode == TooltipItem && bar.series == hoveredSeries && bar.category == hoveredCategory;
+        const bool categoryHovered = hovering && tooltipMode == TooltipCategory && bar.category == hoveredCategory;
         const QColor& border = series[bar.series].borderColor;
         p.setPen(QPen(border.isValid() ? border : bar.color.darker(120), itemHovered ? 2.0 : 1.0));
         p.setBrush(itemHovered || categoryHovered ? bar.color.lighter(115) : bar.color);
@@ -135,7 +126,7 @@ void KIVQBarChartImpl::paintChart(QPainter& p, const QSize& size)
 
 bool KIVQBarChartImpl::findHover(const QPoint& pos, const QRectF& plot, int& category, int& seriesIndex, QPointF&)
 {
-    if (tooltipMode == 2) {
+    if (tooltipMode == TooltipCategory) {
         const int n = categoryCount();
         category = 0;
         if (n > 1) {

@@ -23,25 +23,21 @@ struct KIVQBarColumns
     double bar = 0;
 };
 
-class KIVQBarChartImpl : public KIVQCartesianChartImpl
+inline const QColor& ownColor(const KIVQBarSeries& s)
+{
+    return s.color;
+}
+
+class KIVQBarChartImpl : public KIVQSeriesChartImpl<KIVQBarSeries>
 {
 public:
-    explicit KIVQBarChartImpl(KIVQBarChart* chart);
-
-    QVector<KIVQBarSeries> series;
+    KIVQBarChartImpl(KIVQBarChart* chart, const QString& typeName);
 
     // Always holds zero, so every bar stands on a visible zero line.
     static chart::ValueRange valueRange(const QVector<KIVQBarSeries>& series);
     static KIVQBarColumns columns(double plotWidth, int categories, int visibleSeries);
     // The bars at the given intro progress, category by category, each group packed from the left.
     QVector<KIVQLaidOutBar> layoutBars(const QRectF& plot, const chart::ValueRange& range, double progress) const;
-
-    int seriesCount() const override { return series.size(); }
-    const QVector<double>& seriesValues(int i) const override { return series[i].values; }
-    bool seriesVisible(int i) const override { return series[i].visible; }
-    QString seriesName(int i) const override { return series[i].name; }
-    QColor seriesOwnColor(int i) const override { return series[i].color; }
-    void setSeriesVisible(int i, bool visible) override { series[i].visible = visible; }
 
 protected:
     void paintChart(QPainter& p, const QSize& size) override;

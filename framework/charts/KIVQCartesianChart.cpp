@@ -9,6 +9,14 @@ KIVQCartesianChartImpl* KIVQCartesianChart::cartesian() const
     return static_cast<KIVQCartesianChartImpl*>(chartImpl());
 }
 
+void KIVQCartesianChart::setUpCartesian()
+{
+    setUpChart();
+    setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
+                   QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun")});
+    setTooltipMode(0);
+}
+
 void KIVQCartesianChart::setCategories(const QStringList& categories)
 {
     cartesian()->categories = categories;

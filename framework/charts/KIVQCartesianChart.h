@@ -21,6 +21,10 @@ public:
     void setTooltipMode(int mode);
     int tooltipMode() const;
 
+protected:
+    // The chart's set-up with the week's days as categories and the hover off.
+    void setUpCartesian();
+
 private:
     KIVQCartesianChartImpl* cartesian() const;
 };

@@ -10,7 +10,7 @@ namespace KIVQtLib {
 void KIVQCartesianChartImpl::setTooltipMode(int mode)
 {
     tooltipMode = mode;
-    if (mode == 0)
+    if (mode == TooltipOff)
         clearHoverState();
 }
 
@@ -78,7 +78,7 @@ QVector<KIVQChartLegendItem> KIVQCartesianChartImpl::legendItems(const QSize& si
     m.entryHeight = qMax(chart()->theme().labelPixelSize + 7, 18);
     m.columnStep = m.entryHeight + 8;
     m.rowStep = m.entryHeight + 6;
-    chart::layoutLegend(items, area, position == 1 || position == 3, m, QFontMetrics(fonts().label));
+    chart::layoutLegend(items, area, position == LegendRight || position == LegendLeft, m, QFontMetrics(fonts().label));
     return items;
 }
 
@@ -87,7 +87,7 @@ bool KIVQCartesianChartImpl::updateHover(const QPoint& pos, const QSize& size)
     const QRectF plot = plotRect(size);
     int category = -1, series = -1;
     QPointF point;
-    if (!hoverEnabled || tooltipMode == 0 || !hasVisibleValue() || !plot.contains(pos) ||
+    if (!hoverEnabled || tooltipMode == TooltipOff || !hasVisibleValue() || !plot.contains(pos) ||
         !findHover(pos, plot, category, series, point))
         return clearHoverState();
     const bool changed = !hoverActive || category != hoveredCategory || series != hoveredSeries || pos != lastMouse;

@@ -18,7 +18,7 @@ public:
 
     QStringList categories;
     bool hoverEnabled = true;
-    int tooltipMode = 0; // 0 off, 1 one item, 2 one category
+    int tooltipMode = TooltipOff; // a KIVQChartTooltipMode
     bool hoverActive = false;
     int hoveredCategory = -1;
     int hoveredSeries = -1;
@@ -56,6 +56,22 @@ protected:
 private:
     chart::ValueRange m_labelRange{0, 0};
     QStringList m_valueLabels; // formatted once per range
+};
+
+// The series accessors over a vector of the kind's series; ownColor(series) names its colour field.
+template <class Series> class KIVQSeriesChartImpl : public KIVQCartesianChartImpl
+{
+public:
+    using KIVQCartesianChartImpl::KIVQCartesianChartImpl;
+
+    QVector<Series> series;
+
+    int seriesCount() const override { return series.size(); }
+    const QVector<double>& seriesValues(int i) const override { return series[i].values; }
+    bool seriesVisible(int i) const override { return series[i].visible; }
+    QString seriesName(int i) const override { return series[i].name; }
+    QColor seriesOwnColor(int i) const override { return ownColor(series[i]); }
+    void setSeriesVisible(int i, bool visible) override { series[i].visible = visible; }
 };
 
 } // namespace KIVQtLib

@@ -201,12 +201,17 @@ void KIVQChartBase::leaveEvent(QEvent* event)
     QOpenGLWidget::leaveEvent(event);
 }
 
-void KIVQChartBase::releaseImpl(std::unique_ptr<KIVQWidgetBaseImpl>& impl)
+void KIVQChartBase::releasePaintDevice()
 {
-    makeCurrent();
     m_device.reset();
-    impl.reset();
-    doneCurrent();
+}
+
+void KIVQChartBase::setUpChart()
+{
+    setMinimumSize(420, 260);
+    setMouseTracking(true);
+    setThemeIndex(0);
+    setBackgroundColor(QColor());
 }
 
 } // namespace KIVQtLib

@@ -14,7 +14,6 @@ class QVariantAnimation;
 namespace KIVQtLib {
 
 class KIVQChartImpl;
-class KIVQWidgetBaseImpl;
 
 // The OpenGL widget every chart kind is: theme, legend position, background, the intro animation and the
 // tooltip. The drawing itself is the Impl's: paintGL hands it a painter on a QOpenGLPaintDevice, so that
@@ -74,16 +73,17 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-    // The chart kind's destructor: the Impl holds this widget's GL function table, so it goes with the
-    // context current.
-    void releaseImpl(std::unique_ptr<KIVQWidgetBaseImpl>& impl);
+    // With the context current, from the chart kind's destructor.
+    void releasePaintDevice();
+    // What every chart kind starts with: its minimum size, hover tracking, "Default", no own background.
+    void setUpChart();
 
 private:
     void setProgress(double progress);
 
     int m_themeIndex = 0;
     KIVQChartTheme m_theme;
-    int m_legendPosition = 2;
+    int m_legendPosition = LegendBottom;
     QColor m_ownBackground;
     bool m_animationEnabled = true;
     int m_animationDuration = 700;

@@ -31,6 +31,23 @@ struct KIVQChartTheme
     bool operator!=(const KIVQChartTheme& other) const { return !(*this == other); }
 };
 
+// Where a chart lays out its legend; any other value counts as bottom.
+enum KIVQChartLegendPosition
+{
+    LegendTop = 0,
+    LegendRight = 1,
+    LegendBottom = 2,
+    LegendLeft = 3
+};
+
+// What the mouse hovers in a bar or line chart.
+enum KIVQChartTooltipMode
+{
+    TooltipOff = 0,
+    TooltipItem = 1,
+    TooltipCategory = 2
+};
+
 // 0 "Default", 1 "Macarons", 2 "Shine", 3 "Dark"; any other index gives "Default".
 KIVQChartTheme makeChartTheme(int index);
 

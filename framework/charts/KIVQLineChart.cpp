@@ -4,38 +4,11 @@
 
 namespace KIVQtLib {
 
-KIVQLineChart::KIVQLineChart(QWidget* parent) : KIVQCartesianChart(parent)
+KIVQLineChart::KIVQLineChart(QWidget* parent) : KIVQChartControl(parent)
 {
-    m_impl.reset(new KIVQLineChartImpl(this));
-    m_impl->applyTheme();
-    setMinimumSize(420, 260);
-    setMouseTracking(true);
-
-    setCategories({QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
-                   QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun")});
-    setSmooth(false);
-    setAreaFill(false);
-    setTooltipMode(0);
-    setThemeIndex(0);
-    setBackgroundColor(QColor());
+    attachImpl();
+    setUpCartesian();
     setData(QStringLiteral("Data"), {150, 230, 224, 218, 135, 147, 260}, QColor());
-}
-
-KIVQLineChart::~KIVQLineChart()
-{
-    releaseImpl(m_impl);
-}
-
-KIVQ_CONTROL_DEFINE(KIVQLineChart)
-
-KIVQLineChartImpl* KIVQLineChart::impl() const
-{
-    return static_cast<KIVQLineChartImpl*>(m_impl.get());
-}
-
-KIVQChartImpl* KIVQLineChart::chartImpl() const
-{
-    return impl();
 }
 
 void KIVQLineChart::setSeries(const QVector<KIVQLineSeries>& series)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KIVQCartesianChart.h"
-#include "core/KIVQControl.h"
+#include "KIVQChartControl.h"
 
 #include <QColor>
 #include <QString>
@@ -26,14 +26,12 @@ struct KIVQLineSeries
 };
 
 // Value series over categories as straight or smoothed lines, with optional areas and point markers.
-class KIVQLineChart : public KIVQCartesianChart, public IKIVQWidgetBase
+class KIVQLineChart : public KIVQChartControl<KIVQLineChart, KIVQCartesianChart, KIVQLineChartImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQLineChart(QWidget* parent = nullptr);
-    ~KIVQLineChart() override;
 
     static const char* typeName() { return "qtlinechart"; }
     static QWidget* createKIVQLineChart();
@@ -48,11 +46,6 @@ public:
     bool smooth() const;
     void setAreaFill(bool area);
     bool areaFill() const;
-
-    KIVQLineChartImpl* impl() const;
-
-protected:
-    KIVQChartImpl* chartImpl() const override;
 };
 
 } // namespace KIVQtLib

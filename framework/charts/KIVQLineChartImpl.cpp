@@ -11,32 +11,23 @@
 
 namespace KIVQtLib {
 
-KIVQLineChartImpl::KIVQLineChartImpl(KIVQLineChart* chart)
-    : KIVQCartesianChartImpl(chart, QString::fromLatin1(KIVQLineChart::typeName()))
+KIVQLineChartImpl::KIVQLineChartImpl(KIVQLineChart* chart, const QString& typeName)
+    : KIVQSeriesChartImpl(chart, typeName)
 {
     title = QStringLiteral("Basic Line Chart");
 }
 
 chart::ValueRange KIVQLineChartImpl::valueRange(const QVector<KIVQLineSeries>& series, int start, int end)
 {
-    bool any = false;
-    double lo = 0, hi = 0;
+    chart::Extent e;
     for (const KIVQLineSeries& s : series) {
-        if (!s.visible)
-            continue;
         const int last = qMin(end, s.values.size() - 1);
-        for (int i = qMax(start, 0); i <= last; ++i) {
-            const double v = s.values[i];
-            if (!chart::isValue(v))
-                continue;
-            lo = any ? qMin(lo, v) : v;
-            hi = any ? qMax(hi, v) : v;
-            any = true;
-        }
+        for (int i = qMax(start, 0); s.visible && i <= last; ++i)
+            e.add(s.values[i]);
     }
-    if (!any)
+    if (!e.any)
         return {0.0, 1.0};
-    chart::ValueRange r{lo, hi};
+    chart::ValueRange r{e.lo, e.hi};
     if (chart::fuzzyEqual(r.min, r.max)) {
         r.min -= 1;
         r.max += 1;
@@ -148,7 +139,7 @@ void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
         p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         for (int s = 0; s < series.size(); ++s) {
             QPointF point;
-            if (!series[s].visible || (tooltipMode == 1 && s != hoveredSeries) ||
+            if (!series[s].visible || (tooltipMode == TooltipItem && s != hoveredSeries) ||
                 !pointAt(s, hoveredCategory, plot, range, progress, &point))
                 continue;
             const QColor color = seriesColor(s);
@@ -185,8 +176,8 @@ void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
             continue;
         const QPixmap& plain = marker(color, 1.8, theme.plotBackground, theme.markerRadius, p);
         for (int k = 0; k < m_points.size(); ++k) {
-            const bool hovered =
-                hoverActive && m_pointCategories[k] == hoveredCategory && (tooltipMode == 2 || s == hoveredSeries);
+            const bool hovered = hoverActive && m_pointCategories[k] == hoveredCategory &&
+                                 (tooltipMode == TooltipCategory || s == hoveredSeries);
             drawSprite(p, m_points[k], hovered ? marker(color, 2.4, color, theme.hoveredMarkerRadius, p) : plain);
         }
     }
@@ -202,7 +193,7 @@ bool KIVQLineChartImpl::findHover(const QPoint& pos, const QRectF& plot, int& ca
                                   QPointF& point)
 {
     const int end = categoryCount() - 1;
-    if (tooltipMode == 2) {
+    if (tooltipMode == TooltipCategory) {
         category = 0;
         if (end > 0)
             category = qBound(0, qRound(end * (pos.x() - plot.left()) / qMax(plot.width(), 1.0)), end);

@@ -9,12 +9,16 @@ class QPainterPath;
 
 namespace KIVQtLib {
 
-class KIVQLineChartImpl : public KIVQCartesianChartImpl
+inline const QColor& ownColor(const KIVQLineSeries& s)
+{
+    return s.lineColor;
+}
+
+class KIVQLineChartImpl : public KIVQSeriesChartImpl<KIVQLineSeries>
 {
 public:
-    explicit KIVQLineChartImpl(KIVQLineChart* chart);
+    KIVQLineChartImpl(KIVQLineChart* chart, const QString& typeName);
 
-    QVector<KIVQLineSeries> series;
     bool showSymbols = true;
     bool smooth = false;
     bool areaFill = false;
@@ -32,13 +36,6 @@ public:
     // Where series s draws its value at category i; false when it has none there.
     bool pointAt(int s, int i, const QRectF& plot, const chart::ValueRange& range, double progress,
                  QPointF* point) const;
-
-    int seriesCount() const override { return series.size(); }
-    const QVector<double>& seriesValues(int i) const override { return series[i].values; }
-    bool seriesVisible(int i) const override { return series[i].visible; }
-    QString seriesName(int i) const override { return series[i].name; }
-    QColor seriesOwnColor(int i) const override { return series[i].lineColor; }
-    void setSeriesVisible(int i, bool visible) override { series[i].visible = visible; }
 
 protected:
     void paintChart(QPainter& p, const QSize& size) override;

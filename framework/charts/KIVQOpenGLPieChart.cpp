@@ -6,15 +6,10 @@
 
 namespace KIVQtLib {
 
-KIVQOpenGLPieChart::KIVQOpenGLPieChart(QWidget* parent) : KIVQChartBase(parent)
+KIVQOpenGLPieChart::KIVQOpenGLPieChart(QWidget* parent) : KIVQChartControl(parent)
 {
-    m_impl.reset(new KIVQOpenGLPieChartImpl(this));
-    m_impl->applyTheme();
-    setMinimumSize(420, 260);
-    setMouseTracking(true);
-
-    setThemeIndex(0);
-    setBackgroundColor(QColor());
+    attachImpl();
+    setUpChart();
     const std::pair<const char*, double> demo[] = {
         {"Search Engine", 1048}, {"Direct", 735}, {"Email", 580}, {"Union Ads", 484}, {"Video Ads", 300}};
     QVector<KIVQPieSlice> slices;
@@ -25,23 +20,6 @@ KIVQOpenGLPieChart::KIVQOpenGLPieChart(QWidget* parent) : KIVQChartBase(parent)
         slices << s;
     }
     setSlices(slices);
-}
-
-KIVQOpenGLPieChart::~KIVQOpenGLPieChart()
-{
-    releaseImpl(m_impl);
-}
-
-KIVQ_CONTROL_DEFINE(KIVQOpenGLPieChart)
-
-KIVQOpenGLPieChartImpl* KIVQOpenGLPieChart::impl() const
-{
-    return static_cast<KIVQOpenGLPieChartImpl*>(m_impl.get());
-}
-
-KIVQChartImpl* KIVQOpenGLPieChart::chartImpl() const
-{
-    return impl();
 }
 
 void KIVQOpenGLPieChart::setSlices(const QVector<KIVQPieSlice>& slices)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KIVQChartBase.h"
-#include "core/KIVQControl.h"
+#include "KIVQChartControl.h"
 
 #include <QColor>
 #include <QString>
@@ -20,14 +20,12 @@ struct KIVQPieSlice
 };
 
 // A pie, or a ring with a hole, of named slices; its legend hides and shows slices.
-class KIVQOpenGLPieChart : public KIVQChartBase, public IKIVQWidgetBase
+class KIVQOpenGLPieChart : public KIVQChartControl<KIVQOpenGLPieChart, KIVQChartBase, KIVQOpenGLPieChartImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQOpenGLPieChart(QWidget* parent = nullptr);
-    ~KIVQOpenGLPieChart() override;
 
     static const char* typeName() { return "qtopenglpiechart"; }
     static QWidget* createKIVQOpenGLPieChart();
@@ -40,11 +38,6 @@ public:
     double holeRatio() const;
     void setLabelsVisible(bool visible);
     bool labelsVisible() const;
-
-    KIVQOpenGLPieChartImpl* impl() const;
-
-protected:
-    KIVQChartImpl* chartImpl() const override;
 };
 
 } // namespace KIVQtLib

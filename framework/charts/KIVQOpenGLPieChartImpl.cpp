@@ -19,8 +19,8 @@ double degreesIn360(double a)
 
 } // namespace
 
-KIVQOpenGLPieChartImpl::KIVQOpenGLPieChartImpl(KIVQOpenGLPieChart* chart)
-    : KIVQChartImpl(chart, QString::fromLatin1(KIVQOpenGLPieChart::typeName()))
+KIVQOpenGLPieChartImpl::KIVQOpenGLPieChartImpl(KIVQOpenGLPieChart* chart, const QString& typeName)
+    : KIVQChartImpl(chart, typeName)
 {
     title = QStringLiteral("Basic Pie Chart");
 }
@@ -30,18 +30,18 @@ QRectF KIVQOpenGLPieChartImpl::pieRect(const QSize& size, int legendPosition)
     const int w = size.width(), h = size.height();
     int availW, availH, x = 0, y = 68;
     switch (legendPosition) {
-    case 3: {
+    case LegendLeft: {
         const int band = qMin(w / 3, 220) + 40;
         availH = h - 92 - 24;
         availW = w - band - 28;
         const int side = qMax(0, qMin(420, qMin(availH, availW)));
         return QRectF(qMax(w - band - side - 28, 0) / 2 + band, y, side, side);
     }
-    case 1:
+    case LegendRight:
         availW = w - 236 - 48;
         availH = h - 92 - 24;
         break;
-    case 0:
+    case LegendTop:
         availW = w - 96;
         availH = h - 170;
         y = 132;
@@ -53,7 +53,7 @@ QRectF KIVQOpenGLPieChartImpl::pieRect(const QSize& size, int legendPosition)
     }
     // A widget smaller than the legend's room would give a negative side: a mirrored pie that no point hits.
     const int side = qMax(0, qMin(420, qMin(availH, availW)));
-    x = legendPosition == 1 ? qMax(availW - side, 0) / 2 + 24 : (w - side) / 2;
+    x = legendPosition == LegendRight ? qMax(availW - side, 0) / 2 + 24 : (w - side) / 2;
     return QRectF(x, y, side, side);
 }
 
@@ -61,11 +61,11 @@ QRectF KIVQOpenGLPieChartImpl::legendRect(const QSize& size, int legendPosition,
 {
     const int w = size.width(), h = size.height();
     switch (legendPosition) {
-    case 0:
+    case LegendTop:
         return QRectF(48, 48, w - 96, 62);
-    case 1:
+    case LegendRight:
         return QRectF(pie.right() + 20, 72, w - pie.right() - 36, h - 120);
-    case 3:
+    case LegendLeft:
         return QRectF(24, 72, qMin(w / 3, 220), h - 120);
     default:
         return QRectF(48, pie.bottom() + 24, w - 96, 88);
@@ -171,7 +171,7 @@ QVector<KIVQChartLegendItem> KIVQOpenGLPieChartImpl::legendItems(const QSize& si
     m.columnStep = 24;
     m.rowStep = 22;
     m.wrapAhead = 140;
-    chart::layoutLegend(items, area, position == 1 || position == 3, m, QFontMetrics(fonts().label));
+    chart::layoutLegend(items, area, position == LegendRight || position == LegendLeft, m, QFontMetrics(fonts().label));
     return items;
 }
 

@@ -20,7 +20,7 @@ struct KIVQPieSliceAngle
 class KIVQOpenGLPieChartImpl : public KIVQChartImpl
 {
 public:
-    explicit KIVQOpenGLPieChartImpl(KIVQOpenGLPieChart* chart);
+    KIVQOpenGLPieChartImpl(KIVQOpenGLPieChart* chart, const QString& typeName);
 
     QVector<KIVQPieSlice> slices;
     bool tooltipEnabled = true;

@@ -36,12 +36,9 @@ void tst_ChartsGl::grabShowsPaint_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QList<QPoint>>("points");
-    QTest::newRow("bar") << 0
-                         << QList<QPoint>{{10, 10}, {92, 300}, {164, 250}, {330, 90}, {520, 290}};
-    QTest::newRow("line with area") << 1
-                                    << QList<QPoint>{{10, 10}, {182, 250}, {300, 300}, {300, 70}, {500, 380}};
-    QTest::newRow("pie") << 2
-                         << QList<QPoint>{{10, 10}, {346, 148}, {325, 217}, {248, 204}, {248, 144}};
+    QTest::newRow("bar") << 0 << QList<QPoint>{{10, 10}, {92, 300}, {164, 250}, {330, 90}, {520, 290}};
+    QTest::newRow("line with area") << 1 << QList<QPoint>{{10, 10}, {182, 250}, {300, 300}, {300, 70}, {500, 380}};
+    QTest::newRow("pie") << 2 << QList<QPoint>{{10, 10}, {346, 148}, {325, 217}, {248, 204}, {248, 144}};
 }
 
 void tst_ChartsGl::grabShowsPaint()

@@ -54,16 +54,16 @@ void tst_KIVQBarChart::range_data()
     QTest::addColumn<QVector<double>>("hidden");
     QTest::addColumn<double>("min");
     QTest::addColumn<double>("max");
-    QTest::newRow("positive: from zero, 8% above") << QVector<double>{120, 200, 150} << QVector<double>{} << 0.0
-                                                   << 216.0;
+    QTest::newRow("positive: from zero, 8% above")
+        << QVector<double>{120, 200, 150} << QVector<double>{} << 0.0 << 216.0;
     QTest::newRow("negative: 5% below") << QVector<double>{-10, 30} << QVector<double>{} << -12.0 << 33.2;
     QTest::newRow("no values") << QVector<double>{} << QVector<double>{} << 0.0 << 1.0;
     QTest::newRow("all zero") << QVector<double>{0, 0} << QVector<double>{} << 0.0 << 1.08;
     QTest::newRow("NaN and infinity are no values")
         << QVector<double>{kNaN, 10, kInf, -kInf} << QVector<double>{} << 0.0 << 10.8;
     QTest::newRow("only NaN") << QVector<double>{kNaN} << QVector<double>{} << 0.0 << 1.0;
-    QTest::newRow("only negative values still reach zero") << QVector<double>{-10, -5} << QVector<double>{} << -10.5
-                                                           << 0.8;
+    QTest::newRow("only negative values still reach zero")
+        << QVector<double>{-10, -5} << QVector<double>{} << -10.5 << 0.8;
     QTest::newRow("hidden series ignored") << QVector<double>{10} << QVector<double>{1000, -1000} << 0.0 << 10.8;
 }
 
@@ -158,8 +158,7 @@ void tst_KIVQBarChart::hiddenSeriesGivesUpItsPlace()
     chart.setSeries({bars({500, 500}), bars({10, 20})});
     chart.resize(kWide);
     const QRectF plot = chart.impl()->plotRect(kWide);
-    QCOMPARE(chart.impl()->layoutBars(plot, KIVQBarChartImpl::valueRange(chart.series()), 1).at(1).rect.width(),
-             30.0);
+    QCOMPARE(chart.impl()->layoutBars(plot, KIVQBarChartImpl::valueRange(chart.series()), 1).at(1).rect.width(), 30.0);
 
     const QVector<KIVQChartLegendItem> legend = chart.impl()->legendItems(kWide, plot);
     click(&chart, legend[0].rect.center().toPoint());

@@ -249,8 +249,7 @@ void tst_KIVQChartBase::tooltipPosition_data()
     QTest::newRow("top right: moved left") << QPoint(590, 5) << box << QPointF(492, 25);
     QTest::newRow("bottom left: above") << QPoint(5, 390) << box << QPointF(21, 334);
     QTest::newRow("bottom right: above, moved left") << QPoint(595, 395) << box << QPointF(492, 339);
-    QTest::newRow("taller than the widget: kept at the inset") << QPoint(10, 10) << QSizeF(100, 500)
-                                                              << QPointF(26, 8);
+    QTest::newRow("taller than the widget: kept at the inset") << QPoint(10, 10) << QSizeF(100, 500) << QPointF(26, 8);
 }
 
 void tst_KIVQChartBase::tooltipPosition()
@@ -279,7 +278,7 @@ void tst_KIVQChartBase::tooltipLookFollowsThemeLightness()
     chart.setHover(QPoint(20, 100), QStringLiteral("Line one\nLine two"));
     const QImage image = render(chart);
     QFETCH(QColor, box);
-    CHART_COMPARE_PIXEL(image, 40, 158, box);   // below the text, inside the box
+    CHART_COMPARE_PIXEL(image, 40, 158, box); // below the text, inside the box
     CHART_COMPARE_PIXEL(image, 20, 100, QColor(Qt::black));
     chart.clearHover();
     CHART_COMPARE_PIXEL(render(chart), 40, 158, QColor(Qt::black));
