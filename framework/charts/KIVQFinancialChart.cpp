@@ -6,41 +6,20 @@
 
 namespace KIVQtLib {
 
-KIVQFinancialChart::KIVQFinancialChart(QWidget* parent) : KIVQChartBase(parent)
+KIVQFinancialChart::KIVQFinancialChart(QWidget* parent) : KIVQChartControl(parent)
 {
-    m_impl.reset(new KIVQFinancialChartImpl(this));
-    m_impl->applyTheme();
-    setMinimumSize(480, 300);
-    setMouseTracking(true);
-
+    attachImpl();
     const QVector<KIVQCandle> candles = chart::parseCandles(chart::demoDailyText());
     const QVector<KIVQTick> ticks = chart::parseTicks(chart::demoIntradayText());
     impl()->view = 0;
     impl()->tooltipEnabled = true;
     impl()->hoverMode = 1;
-    setThemeIndex(0);
-    setBackgroundColor(QColor());
+    setUpChart();
+    setMinimumSize(480, 300);
     setCandles(candles);
     setTicks(ticks);
     setZoomEnabled(true);
     setZoomRange(0.55, 1.0);
-}
-
-KIVQFinancialChart::~KIVQFinancialChart()
-{
-    releaseImpl(m_impl);
-}
-
-KIVQ_CONTROL_DEFINE(KIVQFinancialChart)
-
-KIVQFinancialChartImpl* KIVQFinancialChart::impl() const
-{
-    return static_cast<KIVQFinancialChartImpl*>(m_impl.get());
-}
-
-KIVQChartImpl* KIVQFinancialChart::chartImpl() const
-{
-    return impl();
 }
 
 void KIVQFinancialChart::setCandles(const QVector<KIVQCandle>& candles)
@@ -108,7 +87,7 @@ void KIVQFinancialChart::mouseMoveEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    KIVQChartBase::mouseMoveEvent(event);
+    KIVQChartControl::mouseMoveEvent(event);
 }
 
 void KIVQFinancialChart::mousePressEvent(QMouseEvent* event)
@@ -119,14 +98,14 @@ void KIVQFinancialChart::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    KIVQChartBase::mousePressEvent(event);
+    KIVQChartControl::mousePressEvent(event);
 }
 
 void KIVQFinancialChart::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         impl()->slider.mouseRelease();
-    KIVQChartBase::mouseReleaseEvent(event);
+    KIVQChartControl::mouseReleaseEvent(event);
 }
 
 } // namespace KIVQtLib

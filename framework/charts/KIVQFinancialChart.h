@@ -2,7 +2,7 @@
 
 #include "FinancialData.h"
 #include "KIVQChartBase.h"
-#include "core/KIVQControl.h"
+#include "KIVQChartControl.h"
 
 namespace KIVQtLib {
 
@@ -12,14 +12,12 @@ class KIVQFinancialChartImpl;
 // Trading data as daily candles with moving averages (view 0), an intraday price line with its running
 // average (view 1) or volume bars (any other view). A zoom slider under the plot picks the window shown;
 // hovering snaps to the nearest item with a crosshair and a tooltip.
-class KIVQFinancialChart : public KIVQChartBase, public IKIVQWidgetBase
+class KIVQFinancialChart : public KIVQChartControl<KIVQFinancialChart, KIVQChartBase, KIVQFinancialChartImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQFinancialChart(QWidget* parent = nullptr);
-    ~KIVQFinancialChart() override;
 
     static const char* typeName() { return "qtfinancialchart"; }
     static QWidget* createKIVQFinancialChart();
@@ -38,10 +36,7 @@ public:
     void setZoomRange(double start, double end);
     const KIVQChartZoomSlider& zoomSlider() const;
 
-    KIVQFinancialChartImpl* impl() const;
-
 protected:
-    KIVQChartImpl* chartImpl() const override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -24,8 +24,8 @@ bool isDrawable(const KIVQTick& t)
 
 } // namespace
 
-KIVQFinancialChartImpl::KIVQFinancialChartImpl(KIVQFinancialChart* chart)
-    : KIVQChartImpl(chart, QString::fromLatin1(KIVQFinancialChart::typeName()))
+KIVQFinancialChartImpl::KIVQFinancialChartImpl(KIVQFinancialChart* chart, const QString& typeName)
+    : KIVQChartImpl(chart, typeName)
 {
     title = QStringLiteral("Financial Chart");
     slider.setLabelProvider([this](int i) { return itemLabel(i); });
@@ -90,35 +90,28 @@ QColor KIVQFinancialChartImpl::averageColor(int k) const
 
 chart::ValueRange KIVQFinancialChartImpl::valueRange(int first, int last) const
 {
-    chart::ValueRange r;
-    bool any = false;
-    auto take = [&](double v) {
-        if (!chart::isValue(v))
-            return;
-        r.min = any ? qMin(r.min, v) : v;
-        r.max = any ? qMax(r.max, v) : v;
-        any = true;
-    };
+    chart::Extent e;
     for (int i = qMax(first, 0); i <= last && i < itemCount(); ++i) {
         if (intraday()) {
-            take(ticks[i].price);
-            take(ticks[i].average);
+            e.add(ticks[i].price);
+            e.add(ticks[i].average);
             continue;
         }
         if (isDrawable(candles[i])) {
-            take(candles[i].low);
-            take(candles[i].high);
+            e.add(candles[i].low);
+            e.add(candles[i].high);
         }
         if (view == 0 && movingAveragesOn) {
             double v;
             for (int k = 0; k < m_averages.size(); ++k) {
                 if (averageAt(k, i, &v))
-                    take(v);
+                    e.add(v);
             }
         }
     }
-    if (!any)
+    if (!e.any)
         return chart::ValueRange{0, 1};
+    chart::ValueRange r{e.lo, e.hi};
     if (chart::fuzzyEqual(r.min, r.max)) {
         r.min -= 1;
         r.max += 1;

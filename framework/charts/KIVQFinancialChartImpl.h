@@ -12,7 +12,7 @@ class KIVQFinancialChart;
 class KIVQFinancialChartImpl : public KIVQChartImpl
 {
 public:
-    explicit KIVQFinancialChartImpl(KIVQFinancialChart* chart);
+    KIVQFinancialChartImpl(KIVQFinancialChart* chart, const QString& typeName);
 
     int view = 0;
     QVector<KIVQCandle> candles;

@@ -10,15 +10,10 @@ bool KIVQScatterSeries::operator==(const KIVQScatterSeries& other) const
            pointSize == other.pointSize;
 }
 
-KIVQScatterChart::KIVQScatterChart(QWidget* parent) : KIVQChartBase(parent)
+KIVQScatterChart::KIVQScatterChart(QWidget* parent) : KIVQChartControl(parent)
 {
-    m_impl.reset(new KIVQScatterChartImpl(this));
-    m_impl->applyTheme();
-    setMinimumSize(420, 260);
-    setMouseTracking(true);
-
-    setThemeIndex(0);
-    setBackgroundColor(QColor());
+    attachImpl();
+    setUpChart();
     KIVQScatterSeries a;
     a.name = QStringLiteral("Series A");
     a.pointSize = 8;
@@ -28,23 +23,6 @@ KIVQScatterChart::KIVQScatterChart(QWidget* parent) : KIVQChartBase(parent)
     b.pointSize = 10;
     b.points = {{10, 8}, {16, 14}, {22, 19}, {30, 26}, {36, 21}};
     setSeries({a, b});
-}
-
-KIVQScatterChart::~KIVQScatterChart()
-{
-    releaseImpl(m_impl);
-}
-
-KIVQ_CONTROL_DEFINE(KIVQScatterChart)
-
-KIVQScatterChartImpl* KIVQScatterChart::impl() const
-{
-    return static_cast<KIVQScatterChartImpl*>(m_impl.get());
-}
-
-KIVQChartImpl* KIVQScatterChart::chartImpl() const
-{
-    return impl();
 }
 
 void KIVQScatterChart::setSeries(const QVector<KIVQScatterSeries>& series)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KIVQChartBase.h"
-#include "core/KIVQControl.h"
+#include "KIVQChartControl.h"
 
 #include <QColor>
 #include <QPointF>
@@ -26,14 +26,12 @@ struct KIVQScatterSeries
 
 // Named series of (x, y) points as hollow circles; the nearest point under the mouse is filled and
 // described in a tooltip, and the legend hides and shows series.
-class KIVQScatterChart : public KIVQChartBase, public IKIVQWidgetBase
+class KIVQScatterChart : public KIVQChartControl<KIVQScatterChart, KIVQChartBase, KIVQScatterChartImpl>
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
-    KIVQ_CONTROL
 public:
     explicit KIVQScatterChart(QWidget* parent = nullptr);
-    ~KIVQScatterChart() override;
 
     static const char* typeName() { return "qtscatterchart"; }
     static QWidget* createKIVQScatterChart();
@@ -42,11 +40,6 @@ public:
     // Replaces the series when they differ, clears the hover and replays the intro.
     void setSeries(const QVector<KIVQScatterSeries>& series);
     const QVector<KIVQScatterSeries>& series() const;
-
-    KIVQScatterChartImpl* impl() const;
-
-protected:
-    KIVQChartImpl* chartImpl() const override;
 };
 
 } // namespace KIVQtLib

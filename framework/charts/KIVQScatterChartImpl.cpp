@@ -29,8 +29,8 @@ void widen(chart::ValueRange& r)
 
 } // namespace
 
-KIVQScatterChartImpl::KIVQScatterChartImpl(KIVQScatterChart* chart)
-    : KIVQChartImpl(chart, QString::fromLatin1(KIVQScatterChart::typeName()))
+KIVQScatterChartImpl::KIVQScatterChartImpl(KIVQScatterChart* chart, const QString& typeName)
+    : KIVQChartImpl(chart, typeName)
 {
     title = QStringLiteral("Basic Scatter Chart");
 }
@@ -51,28 +51,20 @@ bool KIVQScatterChartImpl::hasVisiblePoint() const
 
 KIVQScatterChartImpl::Bounds KIVQScatterChartImpl::bounds() const
 {
-    Bounds b;
-    bool any = false;
+    chart::Extent x, y;
     for (const KIVQScatterSeries& s : series) {
         if (!s.visible)
             continue;
         for (const QPointF& point : s.points) {
             if (!isDrawable(point))
                 continue;
-            if (!any) {
-                b.x = {point.x(), point.x()};
-                b.y = {point.y(), point.y()};
-                any = true;
-                continue;
-            }
-            b.x.min = qMin(b.x.min, point.x());
-            b.x.max = qMax(b.x.max, point.x());
-            b.y.min = qMin(b.y.min, point.y());
-            b.y.max = qMax(b.y.max, point.y());
+            x.add(point.x());
+            y.add(point.y());
         }
     }
-    if (!any)
+    if (!x.any)
         return Bounds{{0, 1}, {0, 1}};
+    Bounds b{{x.lo, x.hi}, {y.lo, y.hi}};
     widen(b.x);
     widen(b.y);
     return b;

@@ -10,7 +10,7 @@ namespace KIVQtLib {
 class KIVQScatterChartImpl : public KIVQChartImpl
 {
 public:
-    explicit KIVQScatterChartImpl(KIVQScatterChart* chart);
+    KIVQScatterChartImpl(KIVQScatterChart* chart, const QString& typeName);
 
     struct Bounds
     {
