@@ -22,6 +22,16 @@ bool isDrawable(const KIVQTick& t)
     return chart::isValue(t.price) && chart::isValue(t.average);
 }
 
+// A wide antialiased polyline is stroked as one outline at a cost that grows much faster than its
+// length: four averages over 1,000 candles took 38 ms raster and 20 ms in software GL. Pieces of 16
+// points that share their ends draw the same line in about a sixth of that.
+void drawPolylineInPieces(QPainter& p, const QVector<QPointF>& line)
+{
+    const int piece = 16;
+    for (int from = 0; from + 1 < line.size(); from += piece)
+        p.drawPolyline(line.constData() + from, qMin(piece + 1, int(line.size()) - from));
+}
+
 } // namespace
 
 KIVQFinancialChartImpl::KIVQFinancialChartImpl(KIVQFinancialChart* chart, const QString& typeName)
@@ -294,23 +304,17 @@ void KIVQFinancialChartImpl::drawAverages(QPainter& p, const Frame& f)
     for (int k = 0; k < periods.size(); ++k) {
         if (periods[k] < 1)
             continue;
-        QPainterPath path;
-        bool open = false;
+        p.setPen(QPen(averageColor(k), 1.5));
+        QVector<QPointF> run;
         double v;
-        for (int i = f.first; i <= f.last; ++i) {
-            if (!averageAt(k, i, &v)) {
-                open = false;
+        for (int i = f.first; i <= f.last + 1; ++i) {
+            if (i <= f.last && averageAt(k, i, &v)) {
+                run << QPointF(f.x(i), f.y(v));
                 continue;
             }
-            const QPointF at(f.x(i), f.y(v));
-            if (open)
-                path.lineTo(at);
-            else
-                path.moveTo(at);
-            open = true;
+            drawPolylineInPieces(p, run);
+            run.clear();
         }
-        p.setPen(QPen(averageColor(k), 1.5));
-        p.drawPath(path);
     }
     if (periods.isEmpty())
         return;
