@@ -16,13 +16,7 @@ namespace {
 ControlInfo chartInfo(const char* typeName, const char* className, const char* name, const char* description,
                       const char* icon)
 {
-    ControlInfo info;
-    info.typeName = typeName;
-    info.className = className;
-    info.group = name;
-    info.description = description;
-    info.icon = icon;
-    return info;
+    return ControlInfo{true, typeName, className, name, description, icon, {}};
 }
 
 } // namespace

@@ -8,29 +8,20 @@
 namespace KIVQtLib {
 
 KIVQECGChartImpl::KIVQECGChartImpl(KIVQECGChart* owner, const QString& typeName)
-    : KIVQTraceChartImpl(owner, typeName, 3.0f)
+    : KIVQTraceChartImpl(owner, typeName, 3.0f, true)
 {
 }
 
-void KIVQECGChartImpl::paint(QPainter* painter, const QRect& rect)
+void KIVQECGChartImpl::drawContent(QPainter& p, const QRect& rect) const
 {
-    QPainter& p = *painter;
-    p.save();
-    p.translate(rect.topLeft());
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRect area(QPoint(0, 0), rect.size());
-    p.setPen(tracePen(area));
-    p.setBrush(Qt::NoBrush);
     drawTrace(p);
     // Over the trace, as the fills are meant to be translucent.
     if (points.size() >= 3) {
         if (fillBelow)
-            drawFill(p, area, area.height(), belowTop, belowBottom);
+            drawFill(p, rect, rect.height(), belowTop, belowBottom);
         if (fillAbove)
-            drawFill(p, area, 0, aboveTop, aboveBottom);
+            drawFill(p, rect, 0, aboveTop, aboveBottom);
     }
-    drawSweep(p, area);
-    p.restore();
 }
 
 void KIVQECGChartImpl::drawFill(QPainter& p, const QRect& rect, double edgeY, const QColor& top,

@@ -12,12 +12,13 @@ class KIVQTLIB_EXPORT KIVQECGChartImpl : public KIVQTraceChartImpl
 public:
     KIVQECGChartImpl(KIVQECGChart* owner, const QString& typeName);
 
-    void paint(QPainter* painter, const QRect& rect) override;
-
     bool fillBelow = false;
     bool fillAbove = false;
     QColor belowTop, belowBottom;
     QColor aboveTop, aboveBottom;
+
+protected:
+    void drawContent(QPainter& p, const QRect& rect) const override;
 
 private:
     // The area between the trace and the horizontal edge at edgeY.

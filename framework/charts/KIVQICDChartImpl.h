@@ -11,9 +11,10 @@ class KIVQTLIB_EXPORT KIVQICDChartImpl : public KIVQTraceChartImpl
 public:
     KIVQICDChartImpl(KIVQICDChart* owner, const QString& typeName);
 
-    void paint(QPainter* painter, const QRect& rect) override;
-
     KIVQtICDType type = KIVQtICDTrace;
+
+protected:
+    void drawContent(QPainter& p, const QRect& rect) const override;
 };
 
 } // namespace KIVQtLib

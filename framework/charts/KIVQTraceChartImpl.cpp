@@ -6,9 +6,24 @@
 
 namespace KIVQtLib {
 
-KIVQTraceChartImpl::KIVQTraceChartImpl(QWidget* owner, const QString& typeName, float weight)
-    : KIVQWidgetBaseImpl(owner, typeName), lineWeight(weight)
+KIVQTraceChartImpl::KIVQTraceChartImpl(QWidget* owner, const QString& typeName, float weight, bool antialiased)
+    : KIVQWidgetBaseImpl(owner, typeName), lineWeight(weight), m_antialiased(antialiased)
 {
+}
+
+void KIVQTraceChartImpl::paint(QPainter* painter, const QRect& rect)
+{
+    QPainter& p = *painter;
+    p.save();
+    p.translate(rect.topLeft());
+    p.setRenderHint(QPainter::Antialiasing, m_antialiased);
+    const QRect area(QPoint(0, 0), rect.size());
+    p.setPen(QPen(QBrush(verticalGradient(area, lineTop, lineBottom)), lineWeight, Qt::SolidLine, Qt::SquareCap,
+                  Qt::BevelJoin));
+    p.setBrush(Qt::NoBrush);
+    drawContent(p, area);
+    drawSweep(p, area);
+    p.restore();
 }
 
 QLinearGradient KIVQTraceChartImpl::verticalGradient(const QRectF& rect, const QColor& top, const QColor& bottom)
@@ -34,13 +49,6 @@ int KIVQTraceChartImpl::sweepClipLeft(int width) const
         return qBound(0, int(x), qMax(width, 0));
     }
     return -1;
-}
-
-QPen KIVQTraceChartImpl::tracePen(const QRect& rect) const
-{
-    QPen pen(QBrush(verticalGradient(rect, lineTop, lineBottom)), lineWeight, Qt::SolidLine, Qt::SquareCap,
-             Qt::BevelJoin);
-    return pen;
 }
 
 void KIVQTraceChartImpl::drawTrace(QPainter& p) const

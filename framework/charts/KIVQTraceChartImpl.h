@@ -18,7 +18,10 @@ class KIVQTLIB_EXPORT KIVQTraceChartImpl : public KIVQWidgetBaseImpl
 {
     Q_OBJECT
 public:
-    KIVQTraceChartImpl(QWidget* owner, const QString& typeName, float lineWeight);
+    KIVQTraceChartImpl(QWidget* owner, const QString& typeName, float lineWeight, bool antialiased);
+
+    // The kind's drawing with the gradient pen set, then the previous sweep over it.
+    void paint(QPainter* painter, const QRect& rect) final;
 
     QColor lineTop{0, 255, 0};
     QColor lineBottom{0, 255, 0};
@@ -35,10 +38,14 @@ public:
     int sweepClipLeft(int width) const;
 
 protected:
-    QPen tracePen(const QRect& rect) const;
+    virtual void drawContent(QPainter& p, const QRect& rect) const = 0;
     // Through the drawable points; a NaN or infinite coordinate breaks the line there.
     void drawTrace(QPainter& p) const;
+
+private:
     void drawSweep(QPainter& p, const QRect& rect) const;
+
+    bool m_antialiased;
 };
 
 } // namespace KIVQtLib
