@@ -8,8 +8,6 @@
 #include <QPointF>
 #include <QVector>
 
-class QPen;
-
 namespace KIVQtLib {
 
 // The data of a sweeping trace and the drawing the ECG and ICD traces share: the gradient pen, the
