@@ -36,8 +36,8 @@ void fillCandles(KIVQFinancialChart& chart)
     for (int i = 0; i < 1000; ++i) {
         const double open = close;
         close = open + 0.8 * std::sin(i * 0.37) + 0.3 * std::cos(i * 1.9);
-        candles << KIVQCandle{QStringLiteral("D%1").arg(i), open, qMax(open, close) + 0.4, qMin(open, close) - 0.4,
-                              close, 1000.0 + i};
+        const double high = qMax(open, close) + 0.4, low = qMin(open, close) - 0.4;
+        candles << KIVQCandle{QStringLiteral("D%1").arg(i), open, high, low, close, 1000.0 + i};
     }
     chart.setAnimationEnabled(false);
     chart.setCandles(candles);

@@ -40,8 +40,8 @@ void drawCartesianFrame(QPainter& p, const QRectF& plot, double axisY, const KIV
                         bool verticalGrid = false);
 // Values from max down to min beside the grid lines, one per division boundary, right-aligned against
 // the left margin. The labels are formatted once per range by the caller.
-void drawValueLabels(QPainter& p, const QRectF& plot, const QStringList& labels, const QColor& color,
-                     const QFont& font, int leftMargin = MarginLeft);
+void drawValueLabels(QPainter& p, const QRectF& plot, const QStringList& labels, const QColor& color, const QFont& font,
+                     int leftMargin = MarginLeft);
 QStringList valueLabels(const ValueRange& range, int divisions = 5);
 void drawCategoryLabel(QPainter& p, const QRectF& plot, double x, const QString& text);
 

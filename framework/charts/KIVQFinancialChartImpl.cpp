@@ -373,8 +373,8 @@ void KIVQFinancialChartImpl::drawVolumes(QPainter& p, const Frame& f)
         color.setAlpha(190);
         const double h = f.plot.height() * c.volume / top;
         p.setBrush(color);
-        p.drawRect(QRectF(f.plot.left() + (i - f.first + 0.5) * slot - width / 2, f.plot.bottom() - h, width,
-                          qMax(h, 1.0)));
+        p.drawRect(
+            QRectF(f.plot.left() + (i - f.first + 0.5) * slot - width / 2, f.plot.bottom() - h, width, qMax(h, 1.0)));
     }
 }
 

@@ -40,8 +40,8 @@ void tst_ChartRegistration::registered_data()
                          << QByteArray("columnChart");
     QTest::newRow("line") << QByteArray("qtlinechart") << QByteArray("KIVQLineChart") << QByteArray("LineChart")
                           << QByteArray("columnChart");
-    QTest::newRow("pie") << QByteArray("qtopenglpiechart") << QByteArray("KIVQOpenGLPieChart")
-                         << QByteArray("PieChart") << QByteArray("pieChart");
+    QTest::newRow("pie") << QByteArray("qtopenglpiechart") << QByteArray("KIVQOpenGLPieChart") << QByteArray("PieChart")
+                         << QByteArray("pieChart");
     QTest::newRow("scatter") << QByteArray("qtscatterchart") << QByteArray("KIVQScatterChart")
                              << QByteArray("ScatterChart") << QByteArray("columnChart");
     QTest::newRow("financial") << QByteArray("qtfinancialchart") << QByteArray("KIVQFinancialChart")

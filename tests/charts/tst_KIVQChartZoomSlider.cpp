@@ -79,14 +79,13 @@ void tst_KIVQChartZoomSlider::drag_data()
         << 0.4 << 0.6 << QPoint(250, 351) << 500 << true << 0.58 << 0.6;
     QTest::newRow("end handle past the start stops short of it")
         << 0.4 << 0.6 << QPoint(350, 351) << 60 << true << 0.4 << 0.42;
-    QTest::newRow("start handle hit 7 px left of the edge") << 0.4 << 0.6 << QPoint(243, 351) << 100 << true << 0.1
-                                                            << 0.6;
+    QTest::newRow("start handle hit 7 px left of the edge")
+        << 0.4 << 0.6 << QPoint(243, 351) << 100 << true << 0.1 << 0.6;
     QTest::newRow("pan keeps the width") << 0.4 << 0.6 << QPoint(300, 351) << 350 << true << 0.5 << 0.7;
     QTest::newRow("pan past the right edge stops at 1") << 0.4 << 0.6 << QPoint(300, 351) << 900 << true << 0.8 << 1.0;
     QTest::newRow("pan past the left edge stops at 0") << 0.4 << 0.6 << QPoint(300, 351) << -100 << true << 0.0 << 0.2;
     QTest::newRow("5 px above the window pans") << 0.4 << 0.6 << QPoint(300, 337) << 325 << true << 0.45 << 0.65;
-    QTest::newRow("7 px above the window is not taken") << 0.4 << 0.6 << QPoint(300, 335) << 325 << false << 0.4
-                                                        << 0.6;
+    QTest::newRow("7 px above the window is not taken") << 0.4 << 0.6 << QPoint(300, 335) << 325 << false << 0.4 << 0.6;
     QTest::newRow("on the track beside the window is not taken")
         << 0.4 << 0.6 << QPoint(450, 351) << 500 << false << 0.4 << 0.6;
 }

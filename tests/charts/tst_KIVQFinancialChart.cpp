@@ -102,16 +102,16 @@ void tst_KIVQFinancialChart::csvRows_data()
     QTest::addColumn<QVector<double>>("values"); // open, high, low, close, volume of the first candle
     QTest::newRow("demo: open, close, high, low in the text")
         << chart::demoDailyText() << 62 << "03-02" << QVector<double>{24.8, 24.99, 24.63, 24.87, 182000};
-    QTest::newRow("a short line is skipped") << QByteArray("\n2026-01-05,1,2,3,4\n2026-01-06,1,2,3,4,5\n") << 1
-                                             << "01-06" << QVector<double>{1, 3, 4, 2, 5};
+    QTest::newRow("a short line is skipped")
+        << QByteArray("\n2026-01-05,1,2,3,4\n2026-01-06,1,2,3,4,5\n") << 1 << "01-06" << QVector<double>{1, 3, 4, 2, 5};
     QTest::newRow("abc reads 0") << QByteArray("2026-01-06,abc,2,3,4,5") << 1 << "01-06"
                                  << QVector<double>{0, 3, 4, 2, 5};
-    QTest::newRow("NaN and infinities read 0") << QByteArray("2026-01-06,nan,inf,3,-inf,5") << 1 << "01-06"
-                                               << QVector<double>{0, 3, 0, 0, 5};
+    QTest::newRow("NaN and infinities read 0")
+        << QByteArray("2026-01-06,nan,inf,3,-inf,5") << 1 << "01-06" << QVector<double>{0, 3, 0, 0, 5};
     QTest::newRow("empty field reads 0, extra fields ignored")
         << QByteArray("2026-01-06,,2,3,4,5,x,y") << 1 << "01-06" << QVector<double>{0, 3, 4, 2, 5};
-    QTest::newRow("blanks and carriage returns trimmed") << QByteArray("  2026-01-06,1,2,3,4,5  \r\n\r\n") << 1
-                                                         << "01-06" << QVector<double>{1, 3, 4, 2, 5};
+    QTest::newRow("blanks and carriage returns trimmed")
+        << QByteArray("  2026-01-06,1,2,3,4,5  \r\n\r\n") << 1 << "01-06" << QVector<double>{1, 3, 4, 2, 5};
     QTest::newRow("a blank line is a short line") << QByteArray(" \n\t\n") << 0 << "" << QVector<double>{};
 }
 

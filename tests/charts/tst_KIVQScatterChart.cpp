@@ -65,8 +65,8 @@ void tst_KIVQScatterChart::bounds_data()
     QTest::newRow("single point: 1 each way, then 8 % of 2")
         << QVector<QPointF>{{3, 7}} << QRectF(1.84, 5.84, 2.32, 2.32);
     QTest::newRow("one x value") << QVector<QPointF>{{5, 1}, {5, 3}} << QRectF(3.84, 0.84, 2.32, 2.32);
-    QTest::newRow("span below 1 gets 8 % of 1") << QVector<QPointF>{{0, 0}, {0.5, 0.5}}
-                                                << QRectF(-0.08, -0.08, 0.66, 0.66);
+    QTest::newRow("span below 1 gets 8 % of 1")
+        << QVector<QPointF>{{0, 0}, {0.5, 0.5}} << QRectF(-0.08, -0.08, 0.66, 0.66);
     QTest::newRow("NaN and infinite points are left out")
         << QVector<QPointF>{{kNaN, 1}, {kInf, 2}, {0, 0}, {10, -kInf}, {10, 10}} << QRectF(-0.8, -0.8, 11.6, 11.6);
     QTest::newRow("only NaN: the unit range") << QVector<QPointF>{{kNaN, kNaN}} << QRectF(0, 0, 1, 1);
@@ -114,11 +114,11 @@ void tst_KIVQScatterChart::hover_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QPoint>("filled");
     QTest::newRow("on (8, 15)") << false << QPoint(92, 253) << "Series A\nx: 8\ny: 15" << QPoint(92, 253);
-    QTest::newRow("13 px away: within size + 6") << false << QPoint(105, 253) << "Series A\nx: 8\ny: 15"
-                                                 << QPoint(92, 253);
+    QTest::newRow("13 px away: within size + 6")
+        << false << QPoint(105, 253) << "Series A\nx: 8\ny: 15" << QPoint(92, 253);
     QTest::newRow("15 px away: nothing") << false << QPoint(107, 253) << "" << QPoint();
-    QTest::newRow("larger point, larger reach") << false << QPoint(124, 320) << "Series B\nx: 10\ny: 8"
-                                                << QPoint(124, 305);
+    QTest::newRow("larger point, larger reach")
+        << false << QPoint(124, 320) << "Series B\nx: 10\ny: 8" << QPoint(124, 305);
     QTest::newRow("inside the plot, on the big point's rim")
         << true << QPoint(60, 305) << "Series\nx: 0\ny: 0" << QPoint(92, 305);
     QTest::newRow("left of the plot over the big point") << true << QPoint(50, 305) << "" << QPoint();

@@ -91,12 +91,14 @@ void tst_KIVQTraceCharts::pointStore_data()
     QTest::addColumn<QVector<QPointF>>("points");
     for (int kind : {0, 1}) {
         const QByteArray name = kind == 0 ? "ECG: " : "ICD: ";
-        QTest::newRow((name + "added in order").constData()) << kind << QStringList{"a1,2", "a3,4"} << QVector<QPointF>{{1, 2}, {3, 4}};
+        QTest::newRow((name + "added in order").constData())
+            << kind << QStringList{"a1,2", "a3,4"} << QVector<QPointF>{{1, 2}, {3, 4}};
         QTest::newRow((name + "pops from both ends").constData())
             << kind << QStringList{"a1,1", "a2,2", "a3,3", "f", "b"} << QVector<QPointF>{{2, 2}};
         QTest::newRow((name + "pop on an empty trace does nothing").constData())
             << kind << QStringList{"f", "b", "a5,5", "b", "b", "f"} << QVector<QPointF>{};
-        QTest::newRow((name + "clear").constData()) << kind << QStringList{"a1,1", "c", "a2,2"} << QVector<QPointF>{{2, 2}};
+        QTest::newRow((name + "clear").constData())
+            << kind << QStringList{"a1,1", "c", "a2,2"} << QVector<QPointF>{{2, 2}};
     }
 }
 
