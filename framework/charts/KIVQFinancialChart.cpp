@@ -11,9 +11,8 @@ KIVQFinancialChart::KIVQFinancialChart(QWidget* parent) : KIVQChartControl(paren
     attachImpl();
     const QVector<KIVQCandle> candles = chart::parseCandles(chart::demoDailyText());
     const QVector<KIVQTick> ticks = chart::parseTicks(chart::demoIntradayText());
-    impl()->view = 0;
+    // The chart itself starts without a tooltip; its demo shows one.
     impl()->tooltipEnabled = true;
-    impl()->hoverMode = 1;
     setUpChart();
     setMinimumSize(480, 300);
     setCandles(candles);
