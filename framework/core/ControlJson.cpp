@@ -56,11 +56,11 @@ AttrIO& ControlJson::attrs()
     return *m_attr;
 }
 
-void ControlJson::styles(std::initializer_list<StyleSlot> slots, EmptyStyles empty)
+void ControlJson::styles(std::initializer_list<StyleSlot> styleSlots, EmptyStyles empty)
 {
     if (m_read) {
         for (const StyleEntry& entry : readStyleEntries(m_element)) {
-            for (const StyleSlot& slot : slots) {
+            for (const StyleSlot& slot : styleSlots) {
                 if (slot.apply(entry))
                     break;
             }
@@ -68,7 +68,7 @@ void ControlJson::styles(std::initializer_list<StyleSlot> slots, EmptyStyles emp
         return;
     }
     StyleWriter writer;
-    for (const StyleSlot& slot : slots)
+    for (const StyleSlot& slot : styleSlots)
         slot.write(writer);
     writer.store(m_element, empty == EmptyStyles::WriteNull);
 }

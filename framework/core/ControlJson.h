@@ -55,7 +55,7 @@ public:
 
     // Reading applies each entry to the first slot that takes its code; writing emits the named
     // styles in slot order.
-    void styles(std::initializer_list<StyleSlot> slots, EmptyStyles empty = EmptyStyles::Omit);
+    void styles(std::initializer_list<StyleSlot> styleSlots, EmptyStyles empty = EmptyStyles::Omit);
 
     // Before the first attr call: absent keys keep their values rather than resetting to defaults.
     void keepAbsentKeys() { m_absent = AttrIO::AbsentKeys::Keep; }

@@ -4,6 +4,8 @@
 
 #include <json/json.h>
 
+#include <cctype>
+
 namespace KIVQtLib {
 
 AttrIO::AttrIO(Json::Value& element, bool read, AbsentKeys absent, bool fromTheme)
@@ -99,11 +101,25 @@ bool AttrIO::io(const char* key, QStringList& value, const QStringList& def)
 
 bool AttrIO::ioColor(const char* key, QColor& value, const QColor& def)
 {
+    // Eight digits carry an alpha; a shorter text such as "FF0000" means an opaque colour, not a
+    // transparent one. A number is a QRgb, opaque as well.
     const auto readHex = [](const Json::Value& attr, const char* k, QColor& out) {
+        const Json::Value& v = json::member(attr, k);
+        if (v.isIntegral()) {
+            unsigned rgb = 0;
+            if (!json::toUInt(v, rgb))
+                return false;
+            out = QColor(QRgb(rgb));
+            return true;
+        }
         std::string hex;
         if (!json::read(attr, k, hex))
             return false;
-        out = json::hexToColor(hex, true);
+        size_t i = hex.find_first_not_of(" \t\n\v\f\r");
+        size_t digits = 0;
+        for (; i != std::string::npos && i < hex.size() && std::isxdigit(static_cast<unsigned char>(hex[i])); ++i)
+            ++digits;
+        out = json::hexToColor(hex, digits >= 8);
         return true;
     };
     return exchange(key, value, def, readHex, [](const QColor& v) { return Json::Value(json::colorToHex(v)); });

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <memory>
 
+Q_LOGGING_CATEGORY(lcKivJson, "kiv.json", QtWarningMsg)
+
 namespace KIVQtLib {
 
 bool jsonHasMember(const Json::Value& value, const char* key)
@@ -237,27 +239,51 @@ QColor hexToColor(const std::string& hex, bool keepAlpha)
     return c;
 }
 
-bool parse(const QByteArray& bytes, Json::Value& root)
+namespace {
+
+bool parseText(const QByteArray& bytes, Json::Value& root, std::string* error)
 {
     root = Json::Value();
     const char* begin = bytes.constData();
     const void* nul = std::memchr(begin, 0, size_t(bytes.size()));
     const char* end = nul ? static_cast<const char*>(nul) : begin + bytes.size();
-    if (begin == end)
+    if (begin == end) {
+        if (error)
+            *error = "empty or missing";
         return false;
+    }
     Json::CharReaderBuilder builder;
     builder["collectComments"] = true;
     builder["allowComments"] = true;
     std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     Json::Value parsed;
     try {
-        if (!reader->parse(begin, end, &parsed, nullptr))
+        if (!reader->parse(begin, end, &parsed, error))
             return false;
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        if (error)
+            *error = e.what();
         return false;
     }
     root.swap(parsed);
     return true;
+}
+
+} // namespace
+
+bool parse(const QByteArray& bytes, Json::Value& root)
+{
+    return parseText(bytes, root, nullptr);
+}
+
+bool parse(const QByteArray& bytes, Json::Value& root, const QString& document)
+{
+    std::string error;
+    if (parseText(bytes, root, &error))
+        return true;
+    qCWarning(lcKivJson, "Document %s does not parse: %s", qUtf8Printable(document),
+              qUtf8Printable(QString::fromStdString(error).simplified()));
+    return false;
 }
 
 std::string toUtf8(const QString& s)

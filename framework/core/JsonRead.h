@@ -4,10 +4,15 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 
 #include <string>
+
+// "kiv.json", warnings on: what a reader ignored (a document that does not parse, an unknown type, a
+// style name the store lacks, a type registered twice). Reading goes on as if the thing were absent.
+Q_DECLARE_LOGGING_CATEGORY(lcKivJson)
 
 namespace KIVQtLib {
 
@@ -77,6 +82,8 @@ KIVQTLIB_EXPORT std::string toUtf8(const QString& s);
 // Parses the text up to its first NUL byte, comments allowed. False for empty text and for any parse
 // failure, including documents nested too deeply, for which the JSON library throws; root is then null.
 KIVQTLIB_EXPORT bool parse(const QByteArray& bytes, Json::Value& root);
+// The same, with a warning that names the document and gives the parser's message when it fails.
+KIVQTLIB_EXPORT bool parse(const QByteArray& bytes, Json::Value& root, const QString& document);
 
 } // namespace json
 } // namespace KIVQtLib

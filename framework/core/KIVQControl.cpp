@@ -22,7 +22,7 @@ void kivApplyJsonData(IKIVQWidgetBase* control, QString& stored, const QString& 
         return;
     if (stored.isEmpty() && !text.isEmpty()) {
         Json::Value root;
-        if (json::parse(text.toUtf8(), root))
+        if (json::parse(text.toUtf8(), root, QStringLiteral("jsonData of ") + control->getTypeName()))
             control->readJsonValue(&root);
     }
     stored = text;

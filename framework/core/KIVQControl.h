@@ -17,8 +17,9 @@
 //       static ControlInfo getProps();                   // kivMakeControlInfo(...) plus its rows
 //   };
 //
-//   class KIVQDialImpl : public KIVQWidgetBaseImpl   // KIVQDialImpl.h: state, painting, JSON
-//   {
+//   class KIVQDialImpl : public KIVQWidgetBaseImpl   // KIVQDialImpl.h (includes KIVQDial.h): state,
+//   {                                                  // painting, JSON (a control without state names
+//                                                      // KIVQWidgetBaseImpl itself as its Impl)
 //       Q_OBJECT
 //   public:
 //       KIVQDialImpl(KIVQDial* owner, const QString& typeName) : KIVQWidgetBaseImpl(owner, typeName) {}
@@ -36,7 +37,8 @@
 //
 // The template forwards paint to the Impl and each mouse event to the Impl's hook, then to the Qt
 // base handler, unless the hook deleted the control. A control overrides a handler only for what is
-// its own, and calls the template's version for the rest.
+// its own, and calls the template's version for the rest. Add a row for the type to the contract
+// test in tests/controls/tst_ControlContract.cpp.
 
 #include "ControlInfo.h"
 #include "ControlJson.h"

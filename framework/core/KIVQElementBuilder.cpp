@@ -7,29 +7,30 @@
 
 #include <json/json.h>
 
-#include <QDebug>
 #include <QWidget>
 
 namespace KIVQtLib {
 
-QWidget* buildControlTree(const Json::Value& element, QWidget* parent)
+QWidget* buildControlTree(const Json::Value& element, QWidget* parent, const QString& where)
 {
     const Json::Value& type = json::member(element, "type");
     if (!type.isString())
         return nullptr;
-    QWidget* control = createControlByType(type.asCString(), &element, parent);
+    QWidget* control = createControlByType(type.asCString(), &element, parent, where);
     if (!control)
         return nullptr;
     if (const Json::Value* children = json::array(element, "child", 1)) {
-        for (const Json::Value& child : *children)
-            buildControlTree(child, control);
+        for (Json::ArrayIndex i = 0; i < children->size(); ++i)
+            buildControlTree((*children)[i], control,
+                             (where.isEmpty() ? QString() : where + QLatin1Char('/')) +
+                                 QStringLiteral("child[%1]").arg(i));
     }
     if (auto* base = dynamic_cast<IKIVQWidgetBase*>(control))
         base->createComplete();
     return control;
 }
 
-QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent)
+QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent, const QString& where)
 {
     if (!type)
         return nullptr;
@@ -41,7 +42,8 @@ QWidget* createControlByType(const char* type, const Json::Value* element, QWidg
     if (!control) {
         ControlCreateFunction create = kivFindCreateFunction(type);
         if (!create) {
-            qWarning() << "Unknown control type" << type;
+            qCWarning(lcKivJson, "Unknown control type %s at %s", type,
+                      where.isEmpty() ? "an element built in code" : qUtf8Printable(where));
             return nullptr;
         }
         control = create();

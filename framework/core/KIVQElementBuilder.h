@@ -2,15 +2,20 @@
 
 #include "KIVQtLibGlobal.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace KIVQtLib {
 
 // A control and its "child" elements, then createComplete(); null when element has no string "type"
-// or the type is unknown. Failed children are skipped.
-KIVQTLIB_EXPORT QWidget* buildControlTree(const Json::Value& element, QWidget* parent);
+// or the type is unknown. Failed children are skipped. where names the document and the element's
+// path in it for the warning about an unknown type.
+KIVQTLIB_EXPORT QWidget* buildControlTree(const Json::Value& element, QWidget* parent,
+                                          const QString& where = QString());
 // One control: the application's create hook first, else the registry; then the parent, then its JSON.
-KIVQTLIB_EXPORT QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent);
+KIVQTLIB_EXPORT QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent,
+                                             const QString& where = QString());
 // The registry only; no JSON is read and createComplete is not called.
 KIVQTLIB_EXPORT QWidget* createControlByTypeName(const char* type, QWidget* parent);
 

@@ -98,7 +98,7 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
 {
     CreatedByFileGuard guard;
     Json::Value root;
-    if (!json::parse(documentBytes(fileName), root) || !root.isObject())
+    if (!json::parse(documentBytes(fileName), root, fileName) || !root.isObject())
         return nullptr;
 
     if (auto* window = qobject_cast<KIVQWindow*>(parent))
@@ -110,8 +110,9 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
 
     QWidget* last = nullptr;
     if (const Json::Value* elements = json::array(root, "elements", 1)) {
-        for (const Json::Value& element : *elements) {
-            last = buildControlTree(element, parent);
+        for (Json::ArrayIndex i = 0; i < elements->size(); ++i) {
+            const Json::Value& element = (*elements)[i];
+            last = buildControlTree(element, parent, QStringLiteral("%1: elements[%2]").arg(fileName).arg(i));
             if (last)
                 applyStoredGeometry(last);
         }
@@ -123,7 +124,7 @@ bool kivReadMenuDocument(const QString& fileName, Json::Value& root)
 {
     CreatedByFileGuard guard;
     root = Json::Value();
-    return json::parse(documentBytes(fileName), root);
+    return json::parse(documentBytes(fileName), root, fileName);
 }
 
 } // namespace KIVQtLib

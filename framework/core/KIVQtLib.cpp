@@ -1,5 +1,7 @@
 #include "KIVQtLib.h"
 
+#include "JsonRead.h"
+
 #include "platform/KIVPlatform.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/LanguageManager.h"
@@ -51,6 +53,13 @@ private:
     bool m_saved;
 };
 
+// A later registration replaces an earlier one; a page built before and after differs, so say so.
+void warnIfRegistered(const char* name)
+{
+    if (registry().create.count(name))
+        qCWarning(lcKivJson, "Control type %s registered again; the later registration replaces it", name);
+}
+
 } // namespace
 
 void init()
@@ -83,6 +92,7 @@ void kivRegisterQtControl(const char* name, ControlCreateFunction create, Contro
     if (!name || !create)
         return;
     Registry& r = registry();
+    warnIfRegistered(name);
     r.create[name] = create;
     r.descriptors[name] = std::move(info);
     if (listed)
@@ -91,8 +101,10 @@ void kivRegisterQtControl(const char* name, ControlCreateFunction create, Contro
 
 void kivRegisterDefaultControl(const char* name, ControlCreateFunction create)
 {
-    if (name && create)
-        registry().create[name] = create;
+    if (!name || !create)
+        return;
+    warnIfRegistered(name);
+    registry().create[name] = create;
 }
 
 void kivBindControlCreateFunction(ControlCreateHook hook)

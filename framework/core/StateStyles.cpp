@@ -5,6 +5,8 @@
 
 #include <json/json.h>
 
+#include <QSet>
+
 namespace KIVQtLib {
 
 QVector<StyleEntry> readStyleEntries(const Json::Value& element)
@@ -24,14 +26,29 @@ QVector<StyleEntry> readStyleEntries(const Json::Value& element)
     return entries;
 }
 
+namespace {
+
+// Once per name: a page names the same style on many controls.
+bool reportMissing(bool found, const QString& name)
+{
+    static QSet<QString> reported;
+    if (!found && !reported.contains(name)) {
+        reported.insert(name);
+        qCWarning(lcKivJson, "Style %s is not in the style store", qUtf8Printable(name));
+    }
+    return found;
+}
+
+} // namespace
+
 bool lookupStyle(const QString& name, FillStyle& style)
 {
-    return KIVQResourceManager::getInstance()->getFillStyle(name, style);
+    return reportMissing(KIVQResourceManager::getInstance()->getFillStyle(name, style), name);
 }
 
 bool lookupStyle(const QString& name, TextStyleDesc& style)
 {
-    return KIVQResourceManager::getInstance()->getTextStyle(name, style);
+    return reportMissing(KIVQResourceManager::getInstance()->getTextStyle(name, style), name);
 }
 
 StyleWriter::StyleWriter() : m_entries(new Json::Value(Json::arrayValue)) {}

@@ -5,9 +5,9 @@
 #include "LanguageManager.h"
 #include "ThemeDocuments.h"
 #include "ThemeReader.h"
+#include "core/ControlWalk.h"
 #include "core/IKIVQWidgetBase.h"
 #include "core/JsonRead.h"
-#include "core/ControlWalk.h"
 
 #include <json/json.h>
 
@@ -34,7 +34,7 @@ namespace {
 // The style list of a style document; false when the bytes are empty, do not parse or hold no list.
 bool styleListOf(const QByteArray& body, Json::Value& root, const Json::Value*& styles)
 {
-    return json::parse(body, root) && themedoc::styleList(root, styles);
+    return json::parse(body, root, QStringLiteral("style.json")) && themedoc::styleList(root, styles);
 }
 
 // Reads a style document's list into the store; false, store untouched, when there is none.
@@ -86,7 +86,7 @@ KIVQResourceManager* KIVQResourceManager::getInstance()
     return &manager;
 }
 
-KIVQResourceManager::KIVQResourceManager() : m_skinStore(new KIVQResourceManagerImpl)
+KIVQResourceManager::KIVQResourceManager() : m_skinStore(std::make_unique<KIVQResourceManagerImpl>())
 {
     QObject::connect(LanguageManager::instance(), &LanguageManager::languageChanged,
                      [this](const QString&) { notifyLanguageToWindows(); });
@@ -95,9 +95,6 @@ KIVQResourceManager::KIVQResourceManager() : m_skinStore(new KIVQResourceManager
 KIVQResourceManager::~KIVQResourceManager()
 {
     releaseRes();
-    delete m_skinStore;
-    delete m_themeStore;
-    delete m_projectStore;
 }
 
 // ---- styles ----
@@ -105,10 +102,10 @@ KIVQResourceManager::~KIVQResourceManager()
 KIVQResourceManagerImpl* KIVQResourceManager::styleStore() const
 {
     if (m_loadFromThemeRes)
-        return m_themeStore;
+        return m_themeStore.get();
     if (m_projectRes)
-        return m_projectStore;
-    return m_skinStore;
+        return m_projectStore.get();
+    return m_skinStore.get();
 }
 
 bool KIVQResourceManager::getFillStyle(const QString& name, FillStyle& style)
@@ -143,7 +140,7 @@ const QVector<TextStyleDesc>& KIVQResourceManager::getTextStyles() const
 
 void KIVQResourceManager::setFillStyle(const QString& name, const FillStyle& style)
 {
-    setFillStyle(m_projectRes ? m_projectStore : m_skinStore, name, style);
+    setFillStyle(m_projectRes ? m_projectStore.get() : m_skinStore.get(), name, style);
 }
 
 void KIVQResourceManager::setFillStyle(KIVQResourceManagerImpl* store, const QString& name, const FillStyle& style)
@@ -323,7 +320,7 @@ const QByteArray* KIVQResourceManager::findResource(const QString& name, ResSour
 {
     const std::string key = KIVQResourceManagerImpl::resourceKey(name);
     const std::pair<KIVQResourceManagerImpl*, ResSourceType> order[] = {
-        {m_projectStore, ResProject}, {m_skinStore, ResSkin}, {m_themeStore, ResTheme}};
+        {m_projectStore.get(), ResProject}, {m_skinStore.get(), ResSkin}, {m_themeStore.get(), ResTheme}};
     for (const auto& [store, type] : order) {
         if (const QByteArray* found = store ? store->findFile(key) : nullptr) {
             source = type;
@@ -354,10 +351,10 @@ QByteArray KIVQResourceManager::getResourceBytes(const QString& name, ResSourceT
 
 KIVQResourceManagerImpl* KIVQResourceManager::cacheStore(ResSourceType source) const
 {
-    KIVQResourceManagerImpl* store = source == ResProject ? m_projectStore
-                                     : source == ResTheme ? m_themeStore
-                                                          : m_skinStore;
-    return store ? store : m_skinStore;
+    KIVQResourceManagerImpl* store = source == ResProject ? m_projectStore.get()
+                                     : source == ResTheme ? m_themeStore.get()
+                                                          : m_skinStore.get();
+    return store ? store : m_skinStore.get();
 }
 
 QString KIVQResourceManager::fallbackFile(const QString& name) const
@@ -379,8 +376,8 @@ void KIVQResourceManager::forgetMisses()
 QImage* KIVQResourceManager::getImage(const QString& name, bool gray)
 {
     const QString key = gray ? name + QLatin1String("_gray") : name;
-    if (QImage* cached =
-            findCached({m_skinStore, m_projectStore, m_themeStore}, key, &KIVQResourceManagerImpl::cachedImage))
+    if (QImage* cached = findCached({m_skinStore.get(), m_projectStore.get(), m_themeStore.get()}, key,
+                                    &KIVQResourceManagerImpl::cachedImage))
         return cached;
     if (m_imageMisses.contains(key))
         return nullptr;
@@ -413,8 +410,8 @@ QImage* KIVQResourceManager::getImage(const QString& name, bool gray)
 
 QSvgRenderer* KIVQResourceManager::getSvgRenderer(const QString& name)
 {
-    if (QSvgRenderer* cached =
-            findCached({m_skinStore, m_projectStore, m_themeStore}, name, &KIVQResourceManagerImpl::cachedSvg))
+    if (QSvgRenderer* cached = findCached({m_skinStore.get(), m_projectStore.get(), m_themeStore.get()}, name,
+                                          &KIVQResourceManagerImpl::cachedSvg))
         return cached;
     if (m_svgMisses.contains(name))
         return nullptr;
@@ -477,7 +474,7 @@ void KIVQResourceManager::initDefaultStyleRes()
 {
     QFile file(QStringLiteral(":/style/resources/style/defaultStyle.json"));
     if (file.size() > 0 && file.open(QIODevice::ReadOnly))
-        applyStyleDocument(*this, m_skinStore, file.readAll());
+        applyStyleDocument(*this, m_skinStore.get(), file.readAll());
 }
 
 void KIVQResourceManager::releaseRes()
@@ -513,7 +510,7 @@ bool KIVQResourceManager::writeStyle(KIVQResourceManagerImpl* store, Json::Value
 QString KIVQResourceManager::toProjectStyleString()
 {
     Json::Value styles;
-    writeStyle(m_projectStore, styles);
+    writeStyle(m_projectStore.get(), styles);
     Json::Value root(Json::objectValue);
     root["style"] = styles;
     const std::string text = Json::StyledWriter().write(root);
@@ -557,15 +554,15 @@ bool KIVQResourceManager::loadThemeDir(const QString& path)
     fresh = finishStore(*this, std::move(fresh), true);
     if (!fresh)
         return false;
-    installStore(m_themeStore, fresh.release());
+    installStore(m_themeStore, std::move(fresh));
     themeChange();
     return true;
 }
 
-void KIVQResourceManager::installStore(KIVQResourceManagerImpl*& slot, KIVQResourceManagerImpl* fresh)
+void KIVQResourceManager::installStore(std::unique_ptr<KIVQResourceManagerImpl>& slot,
+                                       std::unique_ptr<KIVQResourceManagerImpl> fresh)
 {
-    delete slot;
-    slot = fresh;
+    slot = std::move(fresh);
     forgetMisses();
 }
 
@@ -579,7 +576,7 @@ bool KIVQResourceManager::setProjectDirPath(const QString& path)
     fresh = finishStore(*this, std::move(fresh), false);
     if (!fresh)
         return false;
-    installStore(m_projectStore, fresh.release());
+    installStore(m_projectStore, std::move(fresh));
     return true;
 }
 
@@ -594,7 +591,7 @@ bool KIVQResourceManager::setSkinDirPath(const QString& path)
     QFile style(dir + QLatin1String("style.json"));
     if (!style.exists() || style.size() <= 0 || !style.open(QIODevice::ReadOnly))
         return false;
-    if (!applyStyleDocument(*this, m_skinStore, style.readAll()))
+    if (!applyStyleDocument(*this, m_skinStore.get(), style.readAll()))
         return false;
 
     QFile language(dir + QLatin1String("language.txt"));
@@ -640,7 +637,7 @@ bool KIVQResourceManager::loadThemeFile(const QString& path)
     if (!fresh)
         return false;
     // No theme change here: the caller refreshes its windows when it wants to.
-    installStore(m_themeStore, fresh.release());
+    installStore(m_themeStore, std::move(fresh));
     return true;
 }
 
@@ -661,7 +658,7 @@ bool KIVQResourceManager::mergeSkin(KIVQResourceManagerImpl& incoming, bool with
     forgetMisses();
     m_skinStore->styleFiles += incoming.styleFiles;
     initFontRes(false);
-    readStyle(m_skinStore, *styles);
+    readStyle(m_skinStore.get(), *styles);
     if (withLanguageTable) {
         if (const QByteArray* table = m_skinStore->findFile("language.txt"))
             readLanguage(*table);

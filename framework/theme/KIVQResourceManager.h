@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <memory>
+
 class QImage;
 class QSvgRenderer;
 class QWidget;
@@ -81,9 +83,9 @@ public:
     void setIsDesigner(bool on) { m_designer = on; }
 
     // Stores
-    KIVQResourceManagerImpl* getSkinManagerImpl() const { return m_skinStore; }
-    KIVQResourceManagerImpl* getProjectManagerImpl() const { return m_projectStore; }
-    KIVQResourceManagerImpl* getThemeManagerIml() const { return m_themeStore; }
+    KIVQResourceManagerImpl* getSkinManagerImpl() const { return m_skinStore.get(); }
+    KIVQResourceManagerImpl* getProjectManagerImpl() const { return m_projectStore.get(); }
+    KIVQResourceManagerImpl* getThemeManagerIml() const { return m_themeStore.get(); }
     QString getSkinDirPath() const;
     QString getFileSkinPath() const;
     QString getThemePath() const;
@@ -137,7 +139,7 @@ private:
     // The first existing file tried for a name that is not a decodable resource; empty when none.
     QString fallbackFile(const QString& name) const;
     // Replaces a whole store by fresh (taking it over); pointers handed out from the old one die with it.
-    void installStore(KIVQResourceManagerImpl*& slot, KIVQResourceManagerImpl* fresh);
+    void installStore(std::unique_ptr<KIVQResourceManagerImpl>& slot, std::unique_ptr<KIVQResourceManagerImpl> fresh);
     void forgetMisses();
     // Adds a skin read aside into the skin store when its style document is sound.
     bool mergeSkin(KIVQResourceManagerImpl& incoming, bool withLanguageTable);
@@ -153,9 +155,9 @@ private:
     QMap<QString, QMap<QString, QString>> m_languageTables;
     QSet<QWidget*> m_windows;
     QSet<QWidget*> m_designerWindows;
-    KIVQResourceManagerImpl* m_skinStore = nullptr;
-    KIVQResourceManagerImpl* m_projectStore = nullptr;
-    KIVQResourceManagerImpl* m_themeStore = nullptr;
+    std::unique_ptr<KIVQResourceManagerImpl> m_skinStore;
+    std::unique_ptr<KIVQResourceManagerImpl> m_projectStore;
+    std::unique_ptr<KIVQResourceManagerImpl> m_themeStore;
     // Names that decoded to nothing, so that paint does not retry the decode (and its file look-ups)
     // on every frame. Forgotten whenever a store, the skin folder or the scale factor changes.
     QSet<QString> m_imageMisses;

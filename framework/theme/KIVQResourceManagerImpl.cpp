@@ -9,11 +9,7 @@ namespace KIVQtLib {
 
 KIVQResourceManagerImpl::KIVQResourceManagerImpl() = default;
 
-KIVQResourceManagerImpl::~KIVQResourceManagerImpl()
-{
-    qDeleteAll(imageCache);
-    qDeleteAll(svgCache);
-}
+KIVQResourceManagerImpl::~KIVQResourceManagerImpl() = default;
 
 std::string KIVQResourceManagerImpl::resourceKey(const QString& name)
 {
@@ -80,47 +76,56 @@ void KIVQResourceManagerImpl::clearStyles()
     textStyleIndex.clear();
 }
 
+namespace {
+
+template <class T> T* cached(const std::map<QString, std::unique_ptr<T>>& cache, const QString& key)
+{
+    const auto it = cache.find(key);
+    return it == cache.end() ? nullptr : it->second.get();
+}
+
+// Caching the object already cached under the key keeps it; anything else replaces it.
+template <class T> void cache(std::map<QString, std::unique_ptr<T>>& cache, const QString& key, T* item)
+{
+    std::unique_ptr<T>& slot = cache[key];
+    if (slot.get() != item)
+        slot.reset(item);
+}
+
+} // namespace
+
 QImage* KIVQResourceManagerImpl::cachedImage(const QString& key) const
 {
-    return imageCache.value(key, nullptr);
+    return cached(imageCache, key);
 }
 
 void KIVQResourceManagerImpl::cacheImage(const QString& key, QImage* image)
 {
-    QImage*& slot = imageCache[key];
-    if (slot != image)
-        delete slot;
-    slot = image;
+    cache(imageCache, key, image);
 }
 
 QSvgRenderer* KIVQResourceManagerImpl::cachedSvg(const QString& key) const
 {
-    return svgCache.value(key, nullptr);
+    return cached(svgCache, key);
 }
 
 void KIVQResourceManagerImpl::cacheSvg(const QString& key, QSvgRenderer* renderer)
 {
-    QSvgRenderer*& slot = svgCache[key];
-    if (slot != renderer)
-        delete slot;
-    slot = renderer;
+    cache(svgCache, key, renderer);
 }
 
 void KIVQResourceManagerImpl::clearImagesExcept(const QString& keepMarker)
 {
     for (auto it = imageCache.begin(); it != imageCache.end();) {
-        if (it.key().contains(keepMarker)) {
+        if (it->first.contains(keepMarker))
             ++it;
-            continue;
-        }
-        delete it.value();
-        it = imageCache.erase(it);
+        else
+            it = imageCache.erase(it);
     }
 }
 
 void KIVQResourceManagerImpl::clearSvgs()
 {
-    qDeleteAll(svgCache);
     svgCache.clear();
 }
 

@@ -3,17 +3,16 @@
 #include "core/StyleTypes.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QMap>
 #include <QString>
+#include <QSvgRenderer>
 #include <QVector>
 
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
-
-class QImage;
-class QSvgRenderer;
 
 namespace KIVQtLib {
 
@@ -54,8 +53,8 @@ public:
     QVector<QByteArray> styleFiles;                       // every "style.json" read, in reading order
     QString dirPath;
     QString filePath;
-    QMap<QString, QImage*> imageCache;
-    QMap<QString, QSvgRenderer*> svgCache;
+    std::map<QString, std::unique_ptr<QImage>> imageCache;
+    std::map<QString, std::unique_ptr<QSvgRenderer>> svgCache;
     QVector<FillStyle> fillStyles;
     QVector<TextStyleDesc> textStyles;
     QMap<QString, int> fontFamilies;

@@ -218,7 +218,7 @@ bool readThemeDocument(KIVQResourceManagerImpl& store, bool buildIndex)
     if (!body)
         return true;
     auto doc = std::make_unique<Json::Value>();
-    if (!json::parse(*body, *doc))
+    if (!json::parse(*body, *doc, QStringLiteral("theme.json")))
         return false;
     const Json::Value& root = *doc;
     std::map<std::string, const Json::Value*> index;

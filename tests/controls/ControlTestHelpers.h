@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QMouseEvent>
 #include <QString>
 #include <QTemporaryDir>
@@ -28,6 +29,28 @@ inline KIVQtLib::FillStyle namedFill(const QString& name, QRgb colour)
     f.name = name;
     f.res.colour = QColor::fromRgba(colour);
     return f;
+}
+
+// A text style in a font every test machine has.
+inline KIVQtLib::TextStyleDesc pinnedTextStyle(const QString& name, QRgb colour, int size)
+{
+    KIVQtLib::TextStyleDesc style;
+    style.name = name;
+    style.family = QStringLiteral("DejaVu Sans");
+    style.size = size;
+    style.colour = QColor::fromRgba(colour);
+    return style;
+}
+
+// The bounding box of the pixels that differ from the background colour.
+inline QRect inkBox(const QImage& image, QRgb background)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background)
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 inline void sendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButtons buttons = Qt::NoButton)

@@ -6,7 +6,6 @@
 #include "theme/KIVQResourceManager.h"
 #include "theme/LanguageManager.h"
 
-#include <QPointer>
 #include <QTimer>
 #include <QtTest>
 
@@ -53,7 +52,6 @@ private Q_SLOTS:
     void styleJson();
     void attrRoundTrip();
     void languageCaptionsFollowLanguage();
-    void clickSlotMayDeleteButton();
     void themeRefreshKeepsCaptionAndIcon();
 };
 
@@ -309,23 +307,6 @@ void tst_KIVQPushButton::languageCaptionsFollowLanguage()
 
     languages->setLanguage(QStringLiteral("en"));
     KIVQResourceManager::getInstance()->unregisterWindow(&window);
-}
-
-void tst_KIVQPushButton::clickSlotMayDeleteButton()
-{
-    QWidget window;
-    QPointer<KIVQPushButton> button = new KIVQPushButton(&window);
-    button->resize(80, 30);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    int clicks = 0;
-    connect(button.data(), &QAbstractButton::clicked, &window, [&] {
-        ++clicks;
-        delete button.data();
-    });
-    QTest::mouseClick(button.data(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 15));
-    QCOMPARE(clicks, 1);
-    QVERIFY(button.isNull());
 }
 
 void tst_KIVQPushButton::themeRefreshKeepsCaptionAndIcon()

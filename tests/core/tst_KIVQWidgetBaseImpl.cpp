@@ -22,7 +22,8 @@ private Q_SLOTS:
     void foreignAttributesSurvive();
     void ownKeySetBackToDefaultStaysGone();
     void absentOwnKeyResetsOutsideTheme();
-    void attrColoursKeepAlpha();
+    void attrColours_data();
+    void attrColours();
     void themeNameWritten();
     void childrenWritten();
     void stateMachine();
@@ -111,18 +112,33 @@ void tst_KIVQWidgetBaseImpl::absentOwnKeyResetsOutsideTheme()
     QCOMPARE(c.d()->count, 5);
 }
 
-void tst_KIVQWidgetBaseImpl::attrColoursKeepAlpha()
+void tst_KIVQWidgetBaseImpl::attrColours_data()
 {
-    Json::Value e = parseJson(R"({"attr": {"c": "80FF0000", "d": [1]}})");
-    QColor c;
-    QColor d = Qt::blue;
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("used");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("eight digits keep their alpha") << QByteArray(R"("80FF0000")") << true << QColor(255, 0, 0, 128);
+    QTest::newRow("eight digits, alpha 0") << QByteArray(R"("00FF0000")") << true << QColor(255, 0, 0, 0);
+    QTest::newRow("six digits are opaque") << QByteArray(R"("FF0000")") << true << QColor(255, 0, 0);
+    QTest::newRow("six digits after blanks, junk after") << QByteArray(R"("  00ff00zz")") << true << QColor(0, 255, 0);
+    QTest::newRow("nine digits saturate") << QByteArray(R"("123456789")") << true << QColor(255, 255, 255, 255);
+    QTest::newRow("an integer is an opaque QRgb") << QByteArray("2164195328") << true << QColor(255, 0, 0);
+    QTest::newRow("a negative integer is refused") << QByteArray("-1") << false << QColor(Qt::blue);
+    QTest::newRow("an array is refused") << QByteArray("[1]") << false << QColor(Qt::blue);
+}
+
+void tst_KIVQWidgetBaseImpl::attrColours()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(bool, used);
+    QFETCH(QColor, colour);
+    Json::Value e = parseJson("{\"attr\": {\"c\": " + value + "}}");
+    QColor c = Qt::blue;
     {
         AttrIO attr(e, true);
-        QVERIFY(attr.ioColor("c", c, Qt::white));
-        QVERIFY(!attr.ioColor("d", d, Qt::white)); // wrong type: left as it was
+        QCOMPARE(attr.ioColor("c", c, Qt::white), used);
     }
-    QCOMPARE(c, QColor(255, 0, 0, 128));
-    QCOMPARE(d, QColor(Qt::blue));
+    QCOMPARE(c, colour);
 
     Json::Value out(Json::objectValue);
     {
@@ -131,7 +147,14 @@ void tst_KIVQWidgetBaseImpl::attrColoursKeepAlpha()
         QColor unchanged = Qt::white;
         attr.ioColor("w", unchanged, Qt::white);
     }
-    QCOMPARE(compactJson(out), QByteArray(R"({"attr":{"c":"80FF0000"}})"));
+    Json::Value back = out;
+    QColor again;
+    {
+        AttrIO attr(back, true);
+        attr.ioColor("c", again, Qt::white);
+    }
+    QCOMPARE(again, colour);
+    QVERIFY(!out["attr"].isMember("w"));
 }
 
 void tst_KIVQWidgetBaseImpl::themeNameWritten()

@@ -137,7 +137,7 @@ void tst_KIVQtLib::buildsTreeAndCompletesAfterChildren()
         {"name": "no type"},
         {"type": "unknown"},
         {"type": "qttestcontrol", "name": "b", "child": [{"type": "testalias", "name": "c"}]}]})");
-    QTest::ignoreMessage(QtWarningMsg, "Unknown control type unknown");
+    QTest::ignoreMessage(QtWarningMsg, "Unknown control type unknown at child[2]");
     auto* root = qobject_cast<TestControl*>(buildControlTree(e, &parent));
     QVERIFY(root);
     QCOMPARE(root->d()->createCompletes, 1);

@@ -430,7 +430,7 @@ void tst_KIVQResourceManager::undecodableImageIsNullNotLeaked()
     QVERIFY(empty.open(QIODevice::WriteOnly));
     empty.close();
 
-    const int cached = skin->imageCache.size();
+    const size_t cached = skin->imageCache.size();
     for (int i = 0; i < 3; ++i) {
         QVERIFY(!rm()->getImage(QStringLiteral("images/broken.png")));
         QVERIFY(!rm()->getImage(QStringLiteral("images/broken.png"), true));

@@ -2,9 +2,9 @@
 
 #include "KIVQContainer.h"
 #include "KIVQContainerImpl.h"
-#include <QScrollBar>
 #include "core/IKIVQWidgetBase.h"
 #include "core/KIVQWidgetBase.h"
+#include <QScrollBar>
 
 #include <QVariant>
 #include <QWidget>

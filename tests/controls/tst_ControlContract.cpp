@@ -1,0 +1,442 @@
+// What every registered control owes, checked for each type the registry knows. A new control is
+// covered once it is registered and has its row in kinds().
+
+#include "ControlTestHelpers.h"
+#include "TestControl.h"
+
+#include "core/IKIVQWidgetBase.h"
+#include "core/KIVQElementBuilder.h"
+#include "core/KIVQWidgetBase.h"
+#include "core/KIVQtLib.h"
+
+#include <QPointer>
+#include <QtTest>
+
+#include <map>
+#include <string>
+
+using namespace KIVQtLib;
+using namespace ControlTest;
+
+namespace {
+
+struct Kind
+{
+    // What a default control writes besides the common keys and "theme", as compact JSON.
+    QByteArray defaults;
+    // A "style" and "attr" that set every key the control writes to something other than its default.
+    QByteArray sample;
+    // The signals the control's own event handlers emit (its click among them), space-separated.
+    const char* handlerSignals;
+};
+
+// One row per registered type name.
+const std::map<std::string, Kind>& kinds()
+{
+    static const std::map<std::string, Kind> table = {
+        {"qtbutton",
+         {"{}",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4]],
+              "attr": {"hasIcon": 0, "iconPath": "a.svg", "hotIconPath": "b.svg", "isExtBtn": 1, "extWidth": 12,
+                       "extIconPath": "c.svg", "extHotIconPath": "d.svg", "text": "Admit", "showText": 0,
+                       "drawBackground": 0, "fadeEnabled": 1, "fadeDuration": 300, "iconHor": 2, "iconVer": 0,
+                       "iconX": 3, "iconY": 4, "iconUseColor": 1, "iconColor": "FF112233", "txtX": 5, "txtY": 6}})",
+          "clicked() pressed() released() enterSignal() leaveSignal()"}},
+        {"qtcontainer",
+         {R"({"attr":{"childLayout":4}})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]],
+              "attr": {"childLayout": 1, "space": 3, "paddingLeft": 1, "paddingTop": 2, "paddingRight": 3,
+                       "paddingBottom": 4, "absoluteDockAutoSize": 1}})",
+          "mouseClickEvent()"}},
+        {"qtlabel", {R"({"style":null})", R"({"style": [["contractText", 2, 0]], "attr": {"text": "Ward 7"}})", ""}},
+        {"qtscrollbar",
+         {R"({"style":null})",
+          R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 2], ["contractFillDown", 1, 8],
+                        ["contractFill", 1, 10]],
+              "attr": {"upicon": "up.svg", "downicon": "down.svg", "thumbicon": "thumb.svg", "hor": true}})",
+          ""}},
+        {"qtspacer", {R"({"attr":null})", R"({"attr": {"direction": 2, "thickness": 7}})", ""}},
+        {"qtslider",
+         {R"({"style":null})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractFill", 1, 4]],
+              "attr": {"isHor": false, "thumbW": 12, "thumbH": 14, "channelSize": 4, "min": -5, "val": 20}})",
+          ""}},
+        {"qttab",
+         {R"({"style":null})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1], ["contractText", 2, 5]],
+              "attr": {"itemSize": 80, "isHor": false, "itemSpace": 4, "showText": 0, "hasIcon": 0}})",
+          ""}},
+        {"qtprogressbar",
+         {R"({"style":null})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4]],
+              "attr": {"showText": 1, "val": 42}})",
+          ""}},
+        {"qtgroupbox",
+         {R"({"attr":{"color":"FF000000","size":1}})",
+          R"({"style": [["contractFill", 1, 0], ["contractText", 2, 2]],
+              "attr": {"text": "Beds", "size": 3, "color": "80112233", "showText": 0}})",
+          ""}},
+        {"qtlcdnumber",
+         {R"({"attr":{"color":"FF000000","digitCount":5,"text":"0"},"style":null})",
+          R"({"style": [["contractFill", 1, 0]], "attr": {"digitCount": 8, "color": "FF112233", "text": "12:30"}})",
+          ""}},
+        {"qtstackcontainer",
+         {R"({"heightPolicy":0,"layout":{"ratio":1,"type":0},"style":null,"widthPolicy":0})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]], "attr": {"drawBackground": 0}})", ""}},
+        {"qtdedit",
+         {R"({"style":null})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4],
+                        ["contractText", 2, 9]],
+              "attr": {"text": "bed 4", "ispassord": 1, "tip": "Search", "shortcut": 1, "leftMargin": 1,
+                       "rightMargin": 2, "topMargin": 3, "bottomMargin": 4}})",
+          ""}},
+        {"qtscrollview", {R"({"attr":null,"style":null})", R"({"style": [["contractFill", 1, 0]]})", ""}},
+        {"qttext",
+         {R"({"style":null})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4]],
+              "attr": {"text": "notes", "tip": "Type here", "leftMargin": 1, "rightMargin": 2, "topMargin": 3,
+                       "bottomMargin": 4}})",
+          ""}},
+        {"qttestcontrol",
+         {"{}", R"({"style": [["contractFill", 1, 0], ["contractText", 2, 1]],
+                    "attr": {"text": "x", "count": 4, "flag": 0}})",
+          ""}},
+    };
+    return table;
+}
+
+const Kind* kindOf(const QByteArray& type)
+{
+    const auto it = kinds().find(type.toStdString());
+    return it == kinds().end() ? nullptr : &it->second;
+}
+
+// Values of the wrong type or out of every range, tried in place of each key a control writes.
+const QList<QByteArray>& hostileValues()
+{
+    static const QList<QByteArray> values = {
+        "null",        "true", "-1",         "2147483648", "-1e300",      "1.5",      "\"text\"",
+        "\"\\u0000\"", "[]",   "[1, \"a\"]", "{}",         "{\"x\": {}}", "[[1, 2]]", "[[\"\", \"1\", \"0\"]]"};
+    return values;
+}
+
+QWidget* create(const QByteArray& type, QWidget* parent = nullptr)
+{
+    return createControlByTypeName(type.constData(), parent);
+}
+
+IKIVQWidgetBase* control(QWidget* w)
+{
+    return dynamic_cast<IKIVQWidgetBase*>(w);
+}
+
+Json::Value written(QWidget* w)
+{
+    return writeControl(control(w));
+}
+
+// A fresh control of the type after reading element; null when it could not be made.
+std::unique_ptr<QWidget> readInto(const QByteArray& type, const Json::Value& element)
+{
+    std::unique_ptr<QWidget> w(create(type));
+    Json::Value copy = element;
+    if (w)
+        control(w.get())->readJsonValue(&copy);
+    return w;
+}
+
+// The element a control of the type writes after reading its sample.
+Json::Value sampleWritten(const QByteArray& type)
+{
+    std::unique_ptr<QWidget> w = readInto(type, parseJson(kindOf(type)->sample));
+    return w ? written(w.get()) : Json::Value();
+}
+
+// The keys every control writes through the common base, and the shared part's "theme".
+Json::Value ownPart(Json::Value element)
+{
+    QWidget plain;
+    KIVQWidgetBase base(&plain);
+    Json::Value common(Json::objectValue);
+    base.serializeJsonValue(&common, false);
+    for (const std::string& key : common.getMemberNames())
+        element.removeMember(key);
+    element.removeMember("type");
+    element.removeMember("theme");
+    return element;
+}
+
+QList<QByteArray> describedControlTypes()
+{
+    QList<QByteArray> types;
+    for (ControlInfo* info : kivGetAllControlInfo()) {
+        // The designer's page window is described as "window" for palettes and made as "Window": a
+        // plain widget, not a control.
+        if (info->typeName != "window")
+            types << QByteArray::fromStdString(info->typeName);
+    }
+    return types;
+}
+
+void addTypeRows()
+{
+    QTest::addColumn<QByteArray>("type");
+    for (const QByteArray& type : describedControlTypes())
+        QTest::newRow(type.constData()) << type;
+}
+
+// Deletes the control from inside the handler of the signal it is connected to.
+class Killer : public QObject
+{
+    Q_OBJECT
+public:
+    QPointer<QWidget> victim;
+    int kills = 0;
+
+public Q_SLOTS:
+    void kill()
+    {
+        ++kills;
+        delete victim.data();
+    }
+};
+
+} // namespace
+
+class tst_ControlContract : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void createdByType_data() { addTypeRows(); }
+    void createdByType();
+    void defaultWritesOnlyItsKeys_data() { addTypeRows(); }
+    void defaultWritesOnlyItsKeys();
+    void writeReadWriteIsStable_data() { addTypeRows(); }
+    void writeReadWriteIsStable();
+    void elementThatIsNoObject_data() { addTypeRows(); }
+    void elementThatIsNoObject();
+    void hostileValueLeavesOtherKeys_data();
+    void hostileValueLeavesOtherKeys();
+    void themeEntryKeepsCaptionValueAndIdentity_data() { addTypeRows(); }
+    void themeEntryKeepsCaptionValueAndIdentity();
+    void deletedInsideItsOwnHandler_data();
+    void deletedInsideItsOwnHandler();
+};
+
+void tst_ControlContract::initTestCase()
+{
+    init();
+    kivRegisterControl<TestControl>({}, true);
+    kivSetFillStyle(QStringLiteral("contractFill"), namedFill(QStringLiteral("contractFill"), 0xff336699));
+    kivSetFillStyle(QStringLiteral("contractFillDown"), namedFill(QStringLiteral("contractFillDown"), 0xff112233));
+    TextStyleDesc text;
+    text.name = QStringLiteral("contractText");
+    text.colour = Qt::darkGreen;
+    kivSetTextStyle(text.name, text);
+}
+
+void tst_ControlContract::createdByType()
+{
+    QFETCH(QByteArray, type);
+    QVERIFY2(kindOf(type), "the registered type has no row in the contract table");
+    std::unique_ptr<QWidget> w(create(type));
+    QVERIFY(w);
+    IKIVQWidgetBase* c = control(w.get());
+    QVERIFY(c);
+    QCOMPARE(c->getTypeName(), QString::fromLatin1(type));
+    QVERIFY(c->getControlImpl());
+    QCOMPARE(c->getControlBase()->getOwner(), w.get());
+    QCOMPARE(kivGetControlInfo(QString::fromLatin1(type))->typeName, type.toStdString());
+
+    // Through the element builder, with the type's own JSON.
+    QWidget parent;
+    Json::Value element = parseJson(kindOf(type)->sample);
+    element["type"] = type.toStdString();
+    QWidget* built = buildControlTree(element, &parent);
+    QVERIFY(built);
+    QCOMPARE(built->parentWidget(), &parent);
+    QCOMPARE(control(built)->getTypeName(), QString::fromLatin1(type));
+}
+
+void tst_ControlContract::defaultWritesOnlyItsKeys()
+{
+    QFETCH(QByteArray, type);
+    const Kind* kind = kindOf(type);
+    QVERIFY(kind);
+    std::unique_ptr<QWidget> w(create(type));
+    const Json::Value element = written(w.get());
+    QCOMPARE(QString::fromStdString(element["type"].asString()), QString::fromLatin1(type));
+    QCOMPARE(QString::fromStdString(element["theme"].asString()), QString::fromLatin1(type));
+    QCOMPARE(compactJson(ownPart(element)), kind->defaults);
+}
+
+void tst_ControlContract::writeReadWriteIsStable()
+{
+    QFETCH(QByteArray, type);
+    QVERIFY(kindOf(type));
+    std::unique_ptr<QWidget> w(create(type));
+    const Json::Value defaults = written(w.get());
+    QCOMPARE(compactJson(written(readInto(type, defaults).get())), compactJson(defaults));
+
+    const Json::Value sample = sampleWritten(type);
+    // Every key of the sample is the control's own, so each one is written back.
+    const Json::Value sampleAttr = parseJson(kindOf(type)->sample)["attr"];
+    for (const std::string& key : sampleAttr.getMemberNames())
+        QVERIFY2(sample["attr"].isMember(key), key.c_str());
+    QCOMPARE(compactJson(written(readInto(type, sample).get())), compactJson(sample));
+}
+
+// An element of another JSON type is read as one without members and never written into; the
+// Impl's own entry refuses it too, so no worker sees it.
+void tst_ControlContract::elementThatIsNoObject()
+{
+    QFETCH(QByteArray, type);
+    std::unique_ptr<QWidget> w(create(type));
+    IKIVQWidgetBase* c = control(w.get());
+    // Read as an empty object: a control laid out by ratio by default turns absolute, like any other.
+    const Json::Value before = written(readInto(type, Json::Value(Json::objectValue)).get());
+    for (const QByteArray& text : {"[1, 2]", "\"x\"", "7", "true", "[{\"attr\": {}}]"}) {
+        Json::Value element = parseJson(text);
+        c->readJsonValue(&element);
+        QVERIFY2(!c->serializeJsonValue(&element, false), text.constData());
+        QVERIFY2(!c->getControlImpl()->serialize(&element, false), text.constData());
+        QCOMPARE(compactJson(element), compactJson(parseJson(text)));
+    }
+    QCOMPARE(compactJson(ownPart(written(w.get()))), compactJson(ownPart(before)));
+}
+
+void tst_ControlContract::hostileValueLeavesOtherKeys_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QByteArray>("key"); // "attr.x" for a member of "attr"
+    for (ControlInfo* info : kivGetAllControlInfo()) {
+        const QByteArray type = QByteArray::fromStdString(info->typeName);
+        if (!kindOf(type))
+            continue;
+        const Json::Value sample = sampleWritten(type);
+        for (const std::string& key : sample.getMemberNames()) {
+            QTest::addRow("%s %s", type.constData(), key.c_str()) << type << QByteArray::fromStdString(key);
+            if (key == "attr" && sample[key].isObject()) {
+                for (const std::string& member : sample[key].getMemberNames())
+                    QTest::addRow("%s attr.%s", type.constData(), member.c_str())
+                        << type << QByteArray::fromStdString("attr." + member);
+            }
+        }
+    }
+}
+
+void tst_ControlContract::hostileValueLeavesOtherKeys()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(QByteArray, key);
+    const Json::Value sample = sampleWritten(type);
+    const bool inAttr = key.startsWith("attr.");
+    const std::string name = (inAttr ? key.mid(5) : key).toStdString();
+
+    for (const QByteArray& hostile : hostileValues()) {
+        Json::Value element = sample;
+        (inAttr ? element["attr"] : element)[name] = parseJson(hostile);
+        std::unique_ptr<QWidget> w = readInto(type, element);
+        const Json::Value out = written(w.get());
+
+        const Json::Value& before = inAttr ? sample["attr"] : sample;
+        const Json::Value& after = inAttr ? out["attr"] : out;
+        for (const std::string& other : before.getMemberNames()) {
+            if (other == name || (!inAttr && other == "attr" && name == "attr"))
+                continue;
+            const QByteArray what = type + " " + key + "=" + hostile + " disturbed " + QByteArray::fromStdString(other);
+            QVERIFY2(after.isObject() && after.isMember(other), what.constData());
+            QVERIFY2(after[other] == before[other], (what + ": " + compactJson(after[other])).constData());
+        }
+    }
+}
+
+void tst_ControlContract::themeEntryKeepsCaptionValueAndIdentity()
+{
+    QFETCH(QByteArray, type);
+    QVERIFY(kindOf(type));
+    QWidget window;
+    QWidget* w = create(type, &window);
+    w->setObjectName(QStringLiteral("bed12"));
+    // A caption is a text the program sets; a progress bar's "text" is read-only, made from its value.
+    const int captionIndex = w->metaObject()->indexOfProperty("text");
+    const bool hasCaption = captionIndex >= 0 && w->metaObject()->property(captionIndex).isWritable();
+    const bool hasValue = w->property("value").isValid();
+    if (hasCaption)
+        w->setProperty("text", QStringLiteral("Bed 12"));
+    if (hasValue) {
+        w->setProperty("maximum", 50);
+        w->setProperty("value", 7);
+    }
+    IKIVQWidgetBase* c = control(w);
+    c->setLayoutRatio(3);
+
+    // The theme entry carries the type's own sample plus identity, caption and value of its own.
+    Json::Value entry = parseJson(kindOf(type)->sample);
+    entry["name"] = type.toStdString();
+    Json::Value& attr = entry["attr"];
+    if (!attr.isObject())
+        attr = Json::Value(Json::objectValue);
+    attr["text"] = "from the theme";
+    attr["value"] = 40;
+    entry["ratio"] = 9;
+    Json::Value entries(Json::objectValue);
+    entries["elements"][0]["child"][0] = entry;
+    QVERIFY(loadThemeFor(window, R"({"style": []})", compactJson(entries)));
+
+    QCOMPARE(w->objectName(), QStringLiteral("bed12"));
+    QCOMPARE(c->getTypeName(), QString::fromLatin1(type));
+    QCOMPARE(c->getControlBase()->getThemeName(), QString::fromLatin1(type));
+    QCOMPARE(c->getLayoutRatio(), 3);
+    if (hasCaption)
+        QCOMPARE(w->property("text").toString(), QStringLiteral("Bed 12"));
+    if (hasValue)
+        QCOMPARE(w->property("value").toInt(), 7);
+}
+
+void tst_ControlContract::deletedInsideItsOwnHandler_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QByteArray>("signal");
+    for (const QByteArray& type : describedControlTypes()) {
+        const Kind* kind = kindOf(type);
+        const QList<QByteArray> names = kind ? QByteArray(kind->handlerSignals).split(' ') : QList<QByteArray>{""};
+        for (const QByteArray& signal : names)
+            QTest::addRow("%s %s", type.constData(), signal.constData()) << type << signal;
+    }
+}
+
+// Enter, press, release and leave, with the control deleted by a slot of one signal on the way.
+void tst_ControlContract::deletedInsideItsOwnHandler()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(QByteArray, signal);
+    QWidget window;
+    window.resize(200, 200);
+    Killer killer;
+    killer.victim = create(type, &window);
+    killer.victim->setGeometry(10, 10, 120, 40);
+    window.show();
+    killer.victim->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (!signal.isEmpty())
+        QVERIFY(QObject::connect(killer.victim.data(), QByteArray("2" + signal).constData(), &killer, SLOT(kill())));
+
+    const QPoint centre(60, 20);
+    for (const QEvent::Type step :
+         {QEvent::Enter, QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::Leave}) {
+        if (!killer.victim)
+            break;
+        if (step == QEvent::Enter || step == QEvent::Leave)
+            sendEvent(killer.victim.data(), step);
+        else
+            sendMouse(killer.victim.data(), step, centre,
+                      step == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton);
+    }
+    QCOMPARE(killer.kills, signal.isEmpty() ? 0 : 1);
+    QCOMPARE(killer.victim.isNull(), !signal.isEmpty());
+}
+
+QTEST_MAIN(tst_ControlContract)
+#include "tst_ControlContract.moc"
