@@ -327,8 +327,6 @@ void HealthWindow::buildPatientsPage() {}
 void HealthWindow::buildMonitoringPage() {}
 void HealthWindow::buildReportsPage() {}
 void HealthWindow::buildAppointmentsPage() {}
-void HealthWindow::buildPatientDrawer() {}
-void HealthWindow::buildAppointmentEditorDrawer() {}
 
 // ---- navigation and language ----
 
@@ -389,6 +387,8 @@ void HealthWindow::retranslateUi()
     for (const auto& row : sidebarTexts)
         setLabelText<KIVQLabel>(m_sidebar, row[0], tr(row[1], row[2]));
 
+    retranslateDrawers();
+
     // Showing text on a button does not repaint it.
     update();
 }
@@ -398,6 +398,8 @@ void HealthWindow::retranslateUi()
 void HealthWindow::refreshSnapshot(const HealthSnapshot& snapshot)
 {
     m_snapshot = snapshot;
+    fillEditorPatientCombo();
+    refreshPatientDrawer();
     m_updateStampLabel->setText((m_english ? QStringLiteral("Updated ") : QStringLiteral("数据更新 ")) +
                                 m_snapshot.updatedAt);
 }
@@ -461,6 +463,9 @@ void HealthWindow::layoutDrawers()
             drawer->resize(expanded ? kDrawerWidth : drawer->width(), drawerHeight);
         drawer->resizeWidget();
         drawer->raise();
+        // The page docked the drawer at its old height; dock it again at the new one.
+        if (auto* page = qobject_cast<KIVQContainer*>(drawer->parentWidget()))
+            page->forceResize();
     }
 }
 
@@ -473,48 +478,3 @@ void HealthWindow::setAppointmentDrawerExpanded(bool expanded)
 {
     animateDrawer(m_appointmentDrawer, expanded, m_appointmentDrawerExpanded);
 }
-
-void HealthWindow::animateDrawer(KIVQContainer* drawer, bool expanded, bool& flag)
-{
-    if (!drawer || flag == expanded)
-        return;
-    flag = expanded;
-    const int h = drawer->height();
-    drawer->setChildLayout(KIVQContainer::NoUse);
-    QPointer<KIVQContainer> guard(drawer);
-    if (expanded) {
-        drawer->setMinimumWidth(0);
-        drawer->setMaximumWidth(0);
-        drawer->resize(0, h);
-        drawer->show();
-        drawer->raise();
-        drawer->startResizeAnimation(QSize(0, h), QSize(kDrawerWidth, h), 220);
-        QTimer::singleShot(230, this, [guard, &flag] {
-            if (!guard || !flag)
-                return;
-            guard->setChildLayout(KIVQContainer::Vertical);
-            guard->forceResize();
-        });
-    } else {
-        drawer->startResizeAnimation(QSize(kDrawerWidth, h), QSize(0, h), 220);
-        QTimer::singleShot(235, this, [guard, &flag] {
-            if (!guard || flag)
-                return;
-            guard->hide();
-            guard->setMinimumWidth(kDrawerWidth);
-            guard->setMaximumWidth(kDrawerWidth);
-            guard->resize(kDrawerWidth, guard->height());
-            guard->setChildLayout(KIVQContainer::Vertical);
-            guard->forceResize();
-        });
-    }
-}
-
-void HealthWindow::openNewAppointment()
-{
-    setAppointmentDrawerExpanded(true);
-}
-
-void HealthWindow::saveAppointment() {}
-
-void HealthWindow::cancelSelectedAppointment() {}
