@@ -216,29 +216,15 @@ void HealthWindow::fillEditorDates()
     }
 }
 
-void HealthWindow::fillEditorPatientCombo()
+QString HealthWindow::editorPatientPick() const
 {
-    if (!m_editorPatientCombo || m_snapshot.patients.isEmpty())
-        return;
     // The user's pick survives the refills while its patient is listed; only a new editor resets it.
-    QString wanted = m_editorPatientCombo->currentData().toString();
-    const auto listed = [this](const QString& id) {
-        for (const PatientRecord& patient : m_snapshot.patients) {
-            if (patient.id == id)
-                return true;
-        }
-        return false;
-    };
-    if (wanted.isEmpty() || !listed(wanted))
-        wanted = m_snapshot.selectedPatientId;
-
-    const QSignalBlocker blocker(m_editorPatientCombo);
-    m_editorPatientCombo->clear();
-    for (const PatientRecord& patient : m_snapshot.patients)
-        m_editorPatientCombo->addItem((m_english ? patient.nameEnglish : patient.nameChinese) +
-                                          QStringLiteral(" · ") + patient.id,
-                                      patient.id);
-    m_editorPatientCombo->setCurrentIndex(qMax(m_editorPatientCombo->findData(wanted), 0));
+    const QString picked = m_editorPatientCombo->currentData().toString();
+    for (const PatientRecord& patient : m_snapshot.patients) {
+        if (!picked.isEmpty() && patient.id == picked)
+            return picked;
+    }
+    return m_snapshot.selectedPatientId;
 }
 
 // ---- opening and closing ----
@@ -303,7 +289,7 @@ void HealthWindow::openNewAppointment()
         return;
     // The days are counted from today as the editor opens, so a window left open overnight offers no past day.
     fillEditorDates();
-    fillEditorPatientCombo();
+    refreshPatientCombos();
     const int selected = m_editorPatientCombo->findData(m_snapshot.selectedPatientId);
     if (selected >= 0)
         m_editorPatientCombo->setCurrentIndex(selected);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QImage>
 #include <QLinearGradient>
@@ -336,8 +337,10 @@ void KIVQPaintHelpers::paintText(QPainter* painter, const QString& text, const T
 
 QSize KIVQPaintHelpers::measureText(const TextStyleDesc& style, const QString& text)
 {
-    const QFontMetrics fm(styleFont(style));
-    return QSize(fm.horizontalAdvance(text), fm.height());
+    // Rounded up from the fractional advance: the rounded integer one can fall short of the text, which
+    // then elides in a rectangle of the measured width.
+    const QFontMetricsF fm(styleFont(style));
+    return QSize(int(std::ceil(fm.horizontalAdvance(text))), int(std::ceil(fm.height())));
 }
 
 QFont KIVQPaintHelpers::styleFont(const TextStyleDesc& style)
