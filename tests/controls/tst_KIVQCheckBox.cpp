@@ -1,10 +1,6 @@
 #include "ControlTestHelpers.h"
 
 #include "controls/KIVQCheckBox.h"
-#include "controls/KIVQImage.h"
-#include "controls/KIVQRadioButton.h"
-#include "controls/KIVQSwitch.h"
-#include "core/KIVQElementBuilder.h"
 #include "theme/KIVQResourceManagerImpl.h"
 
 #include <QtTest>
@@ -64,8 +60,6 @@ private Q_SLOTS:
     void styleWrittenOnceWhenOnlyStateZeroIsNamed();
     void attrDefaultsAndCaption();
     void themeReapplyKeepsCaption();
-    void everyTypeAndAliasCreatesItsClass_data();
-    void everyTypeAndAliasCreatesItsClass();
 };
 
 void tst_KIVQCheckBox::initTestCase()
@@ -276,45 +270,6 @@ void tst_KIVQCheckBox::themeReapplyKeepsCaption()
     QCOMPARE(box->getIconOffsetX(), 6);
     QCOMPARE(box->getIconOffsetY(), 2);
     QCOMPARE(box->getCheckedBackground(CtrlPressed).name, QStringLiteral("themeBox"));
-}
-
-void tst_KIVQCheckBox::everyTypeAndAliasCreatesItsClass_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<bool>("described");
-
-    const QString image = QStringLiteral("KIVQtLib::KIVQImage");
-    const QString box = QStringLiteral("KIVQtLib::KIVQCheckBox");
-    const QString radio = QStringLiteral("KIVQtLib::KIVQRadioButton");
-    const QString toggle = QStringLiteral("KIVQtLib::KIVQSwitch");
-    QTest::newRow("qtpicture") << "qtpicture" << image << true;
-    QTest::newRow("picture") << "picture" << image << false;
-    QTest::newRow("image") << "image" << image << false;
-    QTest::newRow("qtcheckbox") << "qtcheckbox" << box << true;
-    QTest::newRow("checkbox") << "checkbox" << box << false;
-    QTest::newRow("qtradiobox") << "qtradiobox" << radio << true;
-    QTest::newRow("radio") << "radio" << radio << false;
-    QTest::newRow("radiobox") << "radiobox" << radio << false;
-    QTest::newRow("qtswitch") << "qtswitch" << toggle << true;
-    QTest::newRow("switch") << "switch" << toggle << false;
-}
-
-void tst_KIVQCheckBox::everyTypeAndAliasCreatesItsClass()
-{
-    QFETCH(QString, type);
-    QFETCH(QString, className);
-    QFETCH(bool, described);
-
-    Json::Value element;
-    element["type"] = type.toStdString();
-    std::unique_ptr<QWidget> control(buildControlTree(element, nullptr));
-    QVERIFY(control);
-    QCOMPARE(QString::fromLatin1(control->metaObject()->className()), className);
-    ControlInfo* info = kivGetControlInfo(type);
-    QCOMPARE(info != nullptr, described);
-    if (info)
-        QCOMPARE(QString::fromStdString(info->typeName), dynamic_cast<IKIVQWidgetBase*>(control.get())->getTypeName());
 }
 
 QTEST_MAIN(tst_KIVQCheckBox)
