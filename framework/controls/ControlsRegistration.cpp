@@ -1,19 +1,34 @@
+#include "KIVQCheckBox.h"
 #include "KIVQGroupBox.h"
+#include "KIVQImage.h"
 #include "KIVQLCDNumber.h"
 #include "KIVQLabel.h"
 #include "KIVQLabelEx.h"
+<<<<<<< HEAD
 #include "KIVQLineEdit.h"
+=======
+>>>>>>> issue12
 #include "KIVQProgressBar.h"
 #include "KIVQPushButton.h"
+#include "KIVQRadioButton.h"
 #include "KIVQScrollBar.h"
+<<<<<<< HEAD
 #include "KIVQScrollView.h"
 #include "KIVQSlider.h"
 #include "KIVQSpacer.h"
 #include "KIVQSpinBox.h"
 #include "KIVQSplitter.h"
 #include "KIVQStackContainer.h"
+#include "KIVQSwitch.h"
 #include "KIVQTabWidget.h"
 #include "KIVQTextEdit.h"
+=======
+#include "KIVQSlider.h"
+#include "KIVQSpacer.h"
+#include "KIVQSplitter.h"
+#include "KIVQSwitch.h"
+#include "KIVQTabWidget.h"
+>>>>>>> issue12
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -25,6 +40,10 @@ void registerBasicControls()
     kivRegisterControl<KIVQLabel>({"label"}, true);
     kivRegisterControl<KIVQScrollBar>({"scrollbar"}, true);
     kivRegisterControl<KIVQSpacer>({}, true);
+    kivRegisterControl<KIVQImage>({"picture", "image"}, true);
+    kivRegisterControl<KIVQCheckBox>({"checkbox"}, true);
+    kivRegisterControl<KIVQRadioButton>({"radio", "radiobox"}, true);
+    kivRegisterControl<KIVQSwitch>({"switch"}, true);
     kivRegisterControl<KIVQSlider>({"slider"}, true);
     kivRegisterControl<KIVQTabWidget>({"tab"}, true);
     kivRegisterControl<KIVQProgressBar>({"progressbar"}, true);
@@ -34,6 +53,7 @@ void registerBasicControls()
     kivRegisterDefaultControl(KIVQLabelEx::typeName(), &KIVQLabelEx::createControl);
     kivRegisterDefaultControl(KIVQSplitter::typeName(), &KIVQSplitter::createControl);
     kivRegisterDefaultControl("splitter", &KIVQSplitter::createControl);
+<<<<<<< HEAD
     kivRegisterControl<KIVQStackContainer>({"stackcontainer"}, true);
     kivRegisterControl<KIVQLineEdit>({"dedit"}, true);
     kivRegisterControl<KIVQScrollView>({"scrollview"}, true);
@@ -41,6 +61,8 @@ void registerBasicControls()
     // No designer description: the property list and the ribbon build it in code.
     for (const char* name : {"qtspinbox", "spinbox", "dnumedit"})
         kivRegisterDefaultControl(name, &KIVQSpinBox::createControl);
+=======
+>>>>>>> issue12
 }
 
 } // namespace KIVQtLib

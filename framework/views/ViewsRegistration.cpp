@@ -1,4 +1,6 @@
+#include "KIVQComboBox.h"
 #include "KIVQMenuBar.h"
+#include "KIVQTableView.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -6,6 +8,8 @@ namespace KIVQtLib {
 // Item views, menus and the property list register here as they land.
 void registerViewControls()
 {
+    kivRegisterControl<KIVQTableView>({"datagrid"}, true);
+    kivRegisterControl<KIVQComboBox>({"combobox"}, true);
     kivRegisterControl<KIVQMenuBar>({"menubar"}, true);
 }
 

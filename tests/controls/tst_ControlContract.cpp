@@ -42,6 +42,19 @@ const std::map<std::string, Kind>& kinds()
                        "drawBackground": 0, "fadeEnabled": 1, "fadeDuration": 300, "iconHor": 2, "iconVer": 0,
                        "iconX": 3, "iconY": 4, "iconUseColor": 1, "iconColor": "FF112233", "txtX": 5, "txtY": 6}})",
           "clicked() pressed() released() enterSignal() leaveSignal()"}},
+        {"qtcheckbox",
+         {R"({"attr":{"hotIconPath":"IDB_UNCHECK","iconHor":0,"iconPath":"IDB_UNCHECK","sHotIconPath":"IDB_CHECKED",)"
+          R"("siconPath":"IDB_CHECKED"}})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 4], ["contractText", 2, 8],
+                        ["contractText", 2, 9], ["contractText", 2, 10]],
+              "attr": {"iconHor": 2, "iconVer": 0, "iconX": 3, "iconY": 4, "showIcon": 0, "showText": 0,
+                       "text": "Fall risk", "iconPath": "u.png", "hotIconPath": "uh.png", "siconPath": "c.png",
+                       "sHotIconPath": "ch.png", "disableIconPath": "du.png", "disableSIconPath": "dc.png"}})",
+<<<<<<< HEAD
+          "clicked()"}},
+=======
+          "clicked() pressed() released() stateChanged(int)"}},
+>>>>>>> issue12
         {"qtcontainer",
          {R"({"attr":{"childLayout":4}})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]],
@@ -49,6 +62,20 @@ const std::map<std::string, Kind>& kinds()
                        "paddingBottom": 4, "absoluteDockAutoSize": 1}})",
           "mouseClickEvent()"}},
         {"qtlabel", {R"({"style":null})", R"({"style": [["contractText", 2, 0]], "attr": {"text": "Ward 7"}})", ""}},
+        {"qtpicture",
+         {"{}", R"({"attr": {"path": "a.png", "fill": 0, "svgUseColor": 1, "svgColor": "80112233"}})", "clicked()"}},
+        {"qtradiobox",
+         {R"({"attr":{"iconX":10}})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 4], ["contractText", 2, 8],
+                        ["contractText", 2, 9], ["contractText", 2, 10]],
+              "attr": {"pushlike": 1, "showIcon": 0, "showText": 0, "iconPath": "u.png", "hotIconPath": "uh.png",
+                       "siconPath": "c.png", "sHotIconPath": "ch.png", "iconHor": 2, "iconVer": 0,
+                       "text": "Night", "iconX": 3, "iconY": 4}})",
+<<<<<<< HEAD
+          "clicked()"}},
+=======
+          "clicked() pressed() released() pressedEvent()"}},
+>>>>>>> issue12
         {"qtscrollbar",
          {R"({"style":null})",
           R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 2], ["contractFillDown", 1, 8],
@@ -80,6 +107,7 @@ const std::map<std::string, Kind>& kinds()
          {R"({"attr":{"color":"FF000000","digitCount":5,"text":"0"},"style":null})",
           R"({"style": [["contractFill", 1, 0]], "attr": {"digitCount": 8, "color": "FF112233", "text": "12:30"}})",
           ""}},
+<<<<<<< HEAD
         {"qtstackcontainer",
          {R"({"heightPolicy":0,"layout":{"ratio":1,"type":0},"style":null,"widthPolicy":0})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]], "attr": {"drawBackground": 0}})", ""}},
@@ -96,6 +124,28 @@ const std::map<std::string, Kind>& kinds()
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4]],
               "attr": {"text": "notes", "tip": "Type here", "leftMargin": 1, "rightMargin": 2, "topMargin": 3,
                        "bottomMargin": 4}})",
+          ""}},
+        {"qtdatagrid",
+         {R"({"attr":{"checkedImg":"IDB_CHECKED","itemHeight":20,"uncheckImg":"IDB_UNCHECK"}})",
+          R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 2], ["contractFillDown", 1, 3],
+                        ["contractText", 2, 6], ["contractFill", 1, 10], ["contractText", 2, 14]],
+              "attr": {"multiselect": true, "itemHeight": 33, "checkstyle": true, "checkedImg": "c.png",
+                       "uncheckImg": "u.png"}})",
+          ""}},
+        {"qtcombobox",
+         {"{}",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 5], ["contractText", 2, 8],
+                        ["contractFill", 1, 12], ["contractFill", 1, 13], ["contractText", 2, 17]],
+              "attr": {"text": "Ward 3", "btnIcon": "down.svg", "btnHotIcon": "downHot.svg"}})",
+          ""}},
+=======
+>>>>>>> issue12
+        {"qtswitch",
+         {R"({"attr":{"leftText":"On","on":true,"rightText":"Off","thumbH":25,"thumbW":25},"style":null})",
+          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 6],
+                        ["contractText", 2, 7]],
+              "attr": {"leftText": "Yes", "rightText": "No", "thumbW": 30, "thumbH": 20, "speed": 120,
+                       "margin": 4}})",
           ""}},
         {"qttestcontrol",
          {"{}", R"({"style": [["contractFill", 1, 0], ["contractText", 2, 1]],
@@ -294,7 +344,8 @@ void tst_ControlContract::elementThatIsNoObject()
     QFETCH(QByteArray, type);
     std::unique_ptr<QWidget> w(create(type));
     IKIVQWidgetBase* c = control(w.get());
-    const Json::Value before = written(w.get());
+    // Read as an empty object: a control laid out by ratio by default turns absolute, like any other.
+    const Json::Value before = written(readInto(type, Json::Value(Json::objectValue)).get());
     for (const QByteArray& text : {"[1, 2]", "\"x\"", "7", "true", "[{\"attr\": {}}]"}) {
         Json::Value element = parseJson(text);
         c->readJsonValue(&element);
@@ -398,7 +449,14 @@ void tst_ControlContract::deletedInsideItsOwnHandler_data()
 {
     QTest::addColumn<QByteArray>("type");
     QTest::addColumn<QByteArray>("signal");
+<<<<<<< HEAD
     for (const QByteArray& type : describedControlTypes()) {
+=======
+    for (ControlInfo* info : kivGetAllControlInfo()) {
+        if (info->typeName == "window") // described for palettes, made as "Window": no control
+            continue;
+        const QByteArray type = QByteArray::fromStdString(info->typeName);
+>>>>>>> issue12
         const Kind* kind = kindOf(type);
         const QList<QByteArray> names = kind ? QByteArray(kind->handlerSignals).split(' ') : QList<QByteArray>{""};
         for (const QByteArray& signal : names)
