@@ -4,15 +4,11 @@
 #include "KIVQLCDNumber.h"
 #include "KIVQLabel.h"
 #include "KIVQLabelEx.h"
-<<<<<<< HEAD
 #include "KIVQLineEdit.h"
-=======
->>>>>>> issue12
 #include "KIVQProgressBar.h"
 #include "KIVQPushButton.h"
 #include "KIVQRadioButton.h"
 #include "KIVQScrollBar.h"
-<<<<<<< HEAD
 #include "KIVQScrollView.h"
 #include "KIVQSlider.h"
 #include "KIVQSpacer.h"
@@ -22,13 +18,6 @@
 #include "KIVQSwitch.h"
 #include "KIVQTabWidget.h"
 #include "KIVQTextEdit.h"
-=======
-#include "KIVQSlider.h"
-#include "KIVQSpacer.h"
-#include "KIVQSplitter.h"
-#include "KIVQSwitch.h"
-#include "KIVQTabWidget.h"
->>>>>>> issue12
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -53,7 +42,6 @@ void registerBasicControls()
     kivRegisterDefaultControl(KIVQLabelEx::typeName(), &KIVQLabelEx::createControl);
     kivRegisterDefaultControl(KIVQSplitter::typeName(), &KIVQSplitter::createControl);
     kivRegisterDefaultControl("splitter", &KIVQSplitter::createControl);
-<<<<<<< HEAD
     kivRegisterControl<KIVQStackContainer>({"stackcontainer"}, true);
     kivRegisterControl<KIVQLineEdit>({"dedit"}, true);
     kivRegisterControl<KIVQScrollView>({"scrollview"}, true);
@@ -61,8 +49,6 @@ void registerBasicControls()
     // No designer description: the property list and the ribbon build it in code.
     for (const char* name : {"qtspinbox", "spinbox", "dnumedit"})
         kivRegisterDefaultControl(name, &KIVQSpinBox::createControl);
-=======
->>>>>>> issue12
 }
 
 } // namespace KIVQtLib

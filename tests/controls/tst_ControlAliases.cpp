@@ -5,12 +5,7 @@
 using namespace KIVQtLib;
 using namespace ControlTest;
 
-<<<<<<< HEAD
-// The registry names of the slider, tab strip, progress bar, group box, LCD number, label-ex, splitter,
-// stack container, line edit, scroll view, text edit and spin box.
-=======
 // The registry names of the basic and input controls that have aliases or no descriptor.
->>>>>>> issue12
 class tst_ControlAliases : public QObject
 {
     Q_OBJECT
@@ -41,7 +36,6 @@ void tst_ControlAliases::typesAndAliasesCreateTheirClass_data()
     row("qtlabelex", "KIVQtLib::KIVQLabelEx", false);
     row("qtsplitter", "KIVQtLib::KIVQSplitter", false);
     row("splitter", "KIVQtLib::KIVQSplitter", false);
-<<<<<<< HEAD
     row("qtstackcontainer", "KIVQtLib::KIVQStackContainer", true);
     row("stackcontainer", "KIVQtLib::KIVQStackContainer", false);
     row("qtdedit", "KIVQtLib::KIVQLineEdit", true);
@@ -52,7 +46,6 @@ void tst_ControlAliases::typesAndAliasesCreateTheirClass_data()
     row("qtspinbox", "KIVQtLib::KIVQSpinBox", false);
     row("spinbox", "KIVQtLib::KIVQSpinBox", false);
     row("dnumedit", "KIVQtLib::KIVQSpinBox", false);
-=======
     row("qtpicture", "KIVQtLib::KIVQImage", true);
     row("picture", "KIVQtLib::KIVQImage", false);
     row("image", "KIVQtLib::KIVQImage", false);
@@ -63,7 +56,6 @@ void tst_ControlAliases::typesAndAliasesCreateTheirClass_data()
     row("radiobox", "KIVQtLib::KIVQRadioButton", false);
     row("qtswitch", "KIVQtLib::KIVQSwitch", true);
     row("switch", "KIVQtLib::KIVQSwitch", false);
->>>>>>> issue12
 }
 
 void tst_ControlAliases::typesAndAliasesCreateTheirClass()

@@ -50,11 +50,7 @@ const std::map<std::string, Kind>& kinds()
               "attr": {"iconHor": 2, "iconVer": 0, "iconX": 3, "iconY": 4, "showIcon": 0, "showText": 0,
                        "text": "Fall risk", "iconPath": "u.png", "hotIconPath": "uh.png", "siconPath": "c.png",
                        "sHotIconPath": "ch.png", "disableIconPath": "du.png", "disableSIconPath": "dc.png"}})",
-<<<<<<< HEAD
-          "clicked()"}},
-=======
           "clicked() pressed() released() stateChanged(int)"}},
->>>>>>> issue12
         {"qtcontainer",
          {R"({"attr":{"childLayout":4}})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]],
@@ -71,11 +67,7 @@ const std::map<std::string, Kind>& kinds()
               "attr": {"pushlike": 1, "showIcon": 0, "showText": 0, "iconPath": "u.png", "hotIconPath": "uh.png",
                        "siconPath": "c.png", "sHotIconPath": "ch.png", "iconHor": 2, "iconVer": 0,
                        "text": "Night", "iconX": 3, "iconY": 4}})",
-<<<<<<< HEAD
-          "clicked()"}},
-=======
           "clicked() pressed() released() pressedEvent()"}},
->>>>>>> issue12
         {"qtscrollbar",
          {R"({"style":null})",
           R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 2], ["contractFillDown", 1, 8],
@@ -107,7 +99,6 @@ const std::map<std::string, Kind>& kinds()
          {R"({"attr":{"color":"FF000000","digitCount":5,"text":"0"},"style":null})",
           R"({"style": [["contractFill", 1, 0]], "attr": {"digitCount": 8, "color": "FF112233", "text": "12:30"}})",
           ""}},
-<<<<<<< HEAD
         {"qtstackcontainer",
          {R"({"heightPolicy":0,"layout":{"ratio":1,"type":0},"style":null,"widthPolicy":0})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]], "attr": {"drawBackground": 0}})", ""}},
@@ -138,8 +129,6 @@ const std::map<std::string, Kind>& kinds()
                         ["contractFill", 1, 12], ["contractFill", 1, 13], ["contractText", 2, 17]],
               "attr": {"text": "Ward 3", "btnIcon": "down.svg", "btnHotIcon": "downHot.svg"}})",
           ""}},
-=======
->>>>>>> issue12
         {"qtswitch",
          {R"({"attr":{"leftText":"On","on":true,"rightText":"Off","thumbH":25,"thumbW":25},"style":null})",
           R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 6],
@@ -449,14 +438,7 @@ void tst_ControlContract::deletedInsideItsOwnHandler_data()
 {
     QTest::addColumn<QByteArray>("type");
     QTest::addColumn<QByteArray>("signal");
-<<<<<<< HEAD
     for (const QByteArray& type : describedControlTypes()) {
-=======
-    for (ControlInfo* info : kivGetAllControlInfo()) {
-        if (info->typeName == "window") // described for palettes, made as "Window": no control
-            continue;
-        const QByteArray type = QByteArray::fromStdString(info->typeName);
->>>>>>> issue12
         const Kind* kind = kindOf(type);
         const QList<QByteArray> names = kind ? QByteArray(kind->handlerSignals).split(' ') : QList<QByteArray>{""};
         for (const QByteArray& signal : names)
