@@ -3,7 +3,6 @@
 #include "KIVQComboBoxImpl.h"
 #include "KIVQComboList.h"
 
-
 namespace KIVQtLib {
 
 KIVQComboBox::KIVQComboBox(QWidget* parent) : KIVQControlBase(parent)

@@ -3,6 +3,7 @@
 #include "core/KIVQControl.h"
 
 #include <QComboBox>
+#include <QPointer>
 
 namespace KIVQtLib {
 
@@ -60,7 +61,7 @@ public:
     KIVQComboList* comboList() const;
 
 private:
-    KIVQComboList* m_list;
+    QPointer<KIVQComboList> m_list; // Qt's popup container owns it, and deletes it when the view is replaced
 };
 
 } // namespace KIVQtLib

@@ -12,8 +12,8 @@ class KIVQTLIB_EXPORT KIVQComboBoxImpl : public KIVQWidgetBaseImpl
 {
     Q_OBJECT
 public:
-    static constexpr int kTextInset = 10;   // left-aligned texts start at least this far in
-    static constexpr int kIconColumn = 20;  // an item icon's column
+    static constexpr int kTextInset = 10;  // left-aligned texts start at least this far in
+    static constexpr int kIconColumn = 20; // an item icon's column
     static constexpr int kIconSize = 16;
     static constexpr int kFaceIconLeft = 5; // the face's icon column starts here
 

@@ -9,8 +9,7 @@ namespace KIVQtLib {
 
 KIVQComboItemDelegate::KIVQComboItemDelegate(KIVQComboBoxImpl* impl) : m_impl(impl) {}
 
-void KIVQComboItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                  const QModelIndex& index) const
+void KIVQComboItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     if (!m_impl || !index.isValid())
         return;
@@ -23,8 +22,7 @@ void KIVQComboItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     const QIcon icon = d->combo()->itemIcon(index.row());
     if (!icon.isNull()) {
         KIVQPaintHelpers::paintIcon(painter, icon, QSize(KIVQComboBoxImpl::kIconSize, KIVQComboBoxImpl::kIconSize),
-                                    IconStyleDesc(),
-                                    QRect(r.x(), r.y(), KIVQComboBoxImpl::kIconColumn, r.height()));
+                                    IconStyleDesc(), QRect(r.x(), r.y(), KIVQComboBoxImpl::kIconColumn, r.height()));
         offset = KIVQComboBoxImpl::kIconColumn;
     }
     painter->save();

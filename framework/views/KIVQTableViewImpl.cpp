@@ -3,8 +3,8 @@
 #include "KIVQTableView.h"
 #include "core/ControlJson.h"
 #include "core/JsonRead.h"
-#include "core/layout/KIVQContainer.h"
 #include "core/KIVQtLib.h"
+#include "core/layout/KIVQContainer.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>

@@ -39,8 +39,7 @@ void KIVQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
     const bool checkColumn = index.column() == 0 && d->checkStyle;
     QRect t = inner;
     if (checkColumn)
-        t = KIVQTableViewImpl::fromLeft(inner,
-                                        inner.left() + KIVQTableViewImpl::kCheckGap + d->checkImageSize.width());
+        t = KIVQTableViewImpl::fromLeft(inner, inner.left() + KIVQTableViewImpl::kCheckGap + d->checkImageSize.width());
 
     const QString icon = index.data(IconRole).toString();
     const QSize iconSize = icon.isEmpty() ? QSize() : KIVQPaintHelpers::imageOrSvgSize(icon);
@@ -52,8 +51,8 @@ void KIVQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
     else if ((option.state & QStyle::State_MouseOver) || index.row() == d->hoveredRow)
         state = CtrlHover;
     KIVQPaintHelpers::paintFillStyle(painter, d->itemBackgrounds.get(state), cell);
-    const TextStyleDesc style = KIVQTableViewImpl::alignedStyle(d->itemTextStyles.get(state),
-                                                                index.data(Qt::TextAlignmentRole));
+    const TextStyleDesc style =
+        KIVQTableViewImpl::alignedStyle(d->itemTextStyles.get(state), index.data(Qt::TextAlignmentRole));
 
     QRect iconRect;
     if (hasIcon) {

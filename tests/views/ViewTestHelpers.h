@@ -51,20 +51,6 @@ inline QRect inkOf(const QImage& image, QRgb colour, const QRect& area)
     return ink;
 }
 
-// The bounding box of pixels that differ from a background colour.
-inline QRect inkBesides(const QImage& image, QRgb background, const QRect& area)
-{
-    QRect ink;
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.left(); x <= r.right(); ++x) {
-            if ((image.pixel(x, y) & 0xffffff) != (background & 0xffffff))
-                ink |= QRect(x, y, 1, 1);
-        }
-    }
-    return ink;
-}
-
 inline void cacheImage(const QString& name, const QSize& size, QRgb colour)
 {
     QImage image(size, QImage::Format_ARGB32);

@@ -121,14 +121,12 @@ void tst_KIVQComboBox::styleWriting_data()
     QTest::newRow("agreeing faces: code 0")
         << QStringList{"Fill", "Fill", "Fill", "Fill"} << "" << QByteArray(R"([["Fill",1,0]])");
     QTest::newRow("differing faces: one entry each")
-        << QStringList{"Fill", "Other", "", "Fill"} << ""
-        << QByteArray(R"([["Fill",1,0],["Other",1,1],["Fill",1,3]])");
+        << QStringList{"Fill", "Other", "", "Fill"} << "" << QByteArray(R"([["Fill",1,0],["Other",1,1],["Fill",1,3]])");
     // Style names must survive a save, so equal fills under different names are kept apart.
     QTest::newRow("same fill, different names")
         << QStringList{"Fill", "Same", "Same", "Same"} << ""
         << QByteArray(R"([["Fill",1,0],["Same",1,1],["Same",1,2],["Same",1,3]])");
-    QTest::newRow("popup code 12")
-        << QStringList{"", "", "", ""} << "Grey" << QByteArray(R"([["Grey",1,12]])");
+    QTest::newRow("popup code 12") << QStringList{"", "", "", ""} << "Grey" << QByteArray(R"([["Grey",1,12]])");
 }
 
 void tst_KIVQComboBox::styleWriting()
@@ -193,8 +191,8 @@ void tst_KIVQComboBox::attrText()
 
 void tst_KIVQComboBox::missingAttrChangesNothing()
 {
-    for (const QByteArray& text : {QByteArray("{}"), QByteArray(R"({"attr":null})"),
-                                   QByteArray(R"({"attr":{"text":[],"btnIcon":{}}})")}) {
+    for (const QByteArray& text :
+         {QByteArray("{}"), QByteArray(R"({"attr":null})"), QByteArray(R"({"attr":{"text":[],"btnIcon":{}}})")}) {
         KIVQComboBox c;
         c.setNormalBtnIcon(QStringLiteral("down"));
         c.setHotBtnIcon(QStringLiteral("downHot"));

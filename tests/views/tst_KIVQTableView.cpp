@@ -65,7 +65,6 @@ class tst_KIVQTableView : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void defaults();
     void styleCodes_data();
     void styleCodes();
     void styleWriting_data();
@@ -97,23 +96,6 @@ void tst_KIVQTableView::initTestCase()
         kivSetFillStyle(QLatin1String(name), namedFill(QLatin1String(name), 0xff808080));
     kivSetFillStyle(QStringLiteral("Other"), namedFill(QStringLiteral("Other"), 0xff123456));
     kivSetTextStyle(QStringLiteral("Text"), namedText(QStringLiteral("Text"), kInk));
-}
-
-void tst_KIVQTableView::defaults()
-{
-    KIVQTableView t;
-    QCOMPARE(t.getItemHeight(), 20);
-    QVERIFY(!t.getCheckstyle());
-    QCOMPARE(t.getCheckedImage(), QStringLiteral("IDB_CHECKED"));
-    QCOMPARE(t.getUncheckedImage(), QStringLiteral("IDB_UNCHECK"));
-    QVERIFY(!t.isHeaderChecked());
-    QCOMPARE(t.impl()->hoveredRow, -1);
-    QCOMPARE(t.selectionMode(), QAbstractItemView::SingleSelection);
-    QCOMPARE(t.selectionBehavior(), QAbstractItemView::SelectRows);
-    QVERIFY(!t.getItemBackground(CtrlNormal).draw);
-    QVERIFY(t.verticalHeader()->isHidden());
-    QCOMPARE(t.getTypeName(), QStringLiteral("qtdatagrid"));
-    QVERIFY(!writeControl(&t).isMember("child")); // the scroll bars are internal
 }
 
 void tst_KIVQTableView::styleCodes_data()
@@ -158,8 +140,7 @@ void tst_KIVQTableView::styleWriting_data()
     QTest::newRow("new table writes nothing") << QStringList{"", "", "", ""} << QByteArray();
     QTest::newRow("agreeing states: one entry")
         << QStringList{"Fill", "Fill", "Fill", "Fill"} << QByteArray(R"([["Fill",1,2]])");
-    QTest::newRow("unnamed states agree")
-        << QStringList{"Fill", "", "", ""} << QByteArray(R"([["Fill",1,2]])");
+    QTest::newRow("unnamed states agree") << QStringList{"Fill", "", "", ""} << QByteArray(R"([["Fill",1,2]])");
     QTest::newRow("differing states: one entry each")
         << QStringList{"Fill", "Other", "Fill", "Fill"}
         << QByteArray(R"([["Fill",1,2],["Other",1,3],["Fill",1,4],["Fill",1,5]])");
@@ -220,7 +201,8 @@ void tst_KIVQTableView::missingAttrChangesNothing()
                                    R"({"attr":{"itemHeight":"x","multiselect":"yes","uncheckImg":{}}})"};
     for (const QByteArray& text : elements) {
         KIVQTableView t;
-        Json::Value set = parseJson(R"({"attr":{"multiselect":true,"itemHeight":26,"checkedImg":"c","uncheckImg":"u"}})");
+        Json::Value set =
+            parseJson(R"({"attr":{"multiselect":true,"itemHeight":26,"checkedImg":"c","uncheckImg":"u"}})");
         QVERIFY(t.readJsonValue(&set));
         Json::Value e = parseJson(text);
         QVERIFY(t.readJsonValue(&e));
@@ -265,12 +247,12 @@ void tst_KIVQTableView::scrollBarBlocks_data()
         << QByteArray(R"({"type":"qtscrollbar","attr":{"hor":true,"upicon":"h.svg"},"h":14,"w":3,)"
                       R"("style":[["Fill",1,0]]})")
         << sheet(14, 23) << "kept - | h.svg F";
-    QTest::newRow("the word anywhere counts") << QByteArray(R"({"type":"myscrollbar2","w":8})") << sheet(8, 23)
-                                              << "kept - | kept -";
+    QTest::newRow("the word anywhere counts")
+        << QByteArray(R"({"type":"myscrollbar2","w":8})") << sheet(8, 23) << "kept - | kept -";
     QTest::newRow("a block without attr keeps the icons")
         << QByteArray(R"({"type":"scrollbar","w":5})") << sheet(5, 23) << "kept - | kept -";
-    QTest::newRow("other types are skipped") << QByteArray(R"({"type":"scroll","w":8})") << QString()
-                                             << "kept - | kept -";
+    QTest::newRow("other types are skipped")
+        << QByteArray(R"({"type":"scroll","w":8})") << QString() << "kept - | kept -";
 }
 
 void tst_KIVQTableView::scrollBarBlocks()
@@ -287,8 +269,8 @@ void tst_KIVQTableView::scrollBarBlocks()
     QString seen;
     for (bool hor : {false, true}) {
         const KIVQScrollBar* bar = t.scrollBar(hor);
-        seen += QStringLiteral("%1 %2%3").arg(bar->getScrollbarBtnIcon(true), letter(bar->getScrollbarBackground().name),
-                                              hor ? "" : " | ");
+        seen += QStringLiteral("%1 %2%3").arg(bar->getScrollbarBtnIcon(true),
+                                              letter(bar->getScrollbarBackground().name), hor ? "" : " | ");
     }
     QCOMPARE(seen, bars);
     QVERIFY(!writeControl(&t).isMember("child"));
