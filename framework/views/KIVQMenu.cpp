@@ -92,16 +92,18 @@ void KIVQMenu::readMenuItems(const Json::Value& items)
     for (const Json::Value& item : items) {
         if (!item.isObject())
             continue;
-        const QString text = json::stringOr(item, "text");
+        QString text;
+        QString icon;
+        KIVQMenuImpl::readString(item, "text", text);
+        const bool hasIcon = KIVQMenuImpl::readString(item, "icon", icon);
         const Json::Value* subItems = json::array(item, "items");
         if (!subItems) {
-            addIconAction(json::stringOr(item, "icon"), text);
+            addIconAction(icon, text);
             continue;
         }
         KIVQMenu* subMenu = createSubMenu(text);
         QAction* action = addMenu(subMenu);
-        QString icon;
-        if (json::read(item, "icon", icon))
+        if (hasIcon)
             action->setProperty(iconPathProperty(), icon);
         subMenu->readMenuItems(*subItems);
     }

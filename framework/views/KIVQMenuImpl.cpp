@@ -22,7 +22,7 @@ const QColor kArrowColour(204, 204, 204);
 template <class Style> bool readNamed(const Json::Value& root, const char* key, Style& style)
 {
     QString name;
-    if (!json::read(root, key, name) || name.isEmpty())
+    if (!KIVQMenuImpl::readString(root, key, name) || name.isEmpty())
         return false;
     return lookupStyle(name, style);
 }
@@ -43,6 +43,12 @@ void readStates(const Json::Value& root, const char* const (&keys)[kStateCount],
 KIVQMenuImpl::KIVQMenuImpl(KIVQMenu* owner, const QString& typeName)
     : KIVQWidgetBaseImpl(owner, typeName), m_menu(owner)
 {
+}
+
+bool KIVQMenuImpl::readString(const Json::Value& object, const char* key, QString& out)
+{
+    const Json::Value& value = json::member(object, key);
+    return value.isString() && json::toString(value, out);
 }
 
 void KIVQMenuImpl::readStyles(const Json::Value& root)

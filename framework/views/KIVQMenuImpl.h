@@ -21,6 +21,8 @@ public:
     void onMouseEnter() override {}
     void onMouseLeave() override {}
 
+    // A member of a menu document that must be a string; anything else counts as missing.
+    static bool readString(const Json::Value& object, const char* key, QString& out);
     // The style keys of a menu document: only when "background" is there.
     void readStyles(const Json::Value& root);
     // What a sub-menu takes from its parent: everything but the icon column.
