@@ -3,6 +3,8 @@
 #include "KIVQSwitch.h"
 #include "core/ControlJson.h"
 
+#include <json/json.h>
+
 #include <QVariantAnimation>
 
 #include <algorithm>
@@ -31,9 +33,20 @@ KIVQSwitchImpl::KIVQSwitchImpl(KIVQSwitch* owner, const QString& typeName)
     connect(m_animation, &QVariantAnimation::finished, this, &KIVQSwitchImpl::finished);
 }
 
+// Margins and thumb sides from a page document may be anything; bounded, no position can overflow.
+int KIVQSwitchImpl::boundedMargin() const
+{
+    return qBound(0, margin, kWidgetMaxSize);
+}
+
+QSize KIVQSwitchImpl::boundedThumb() const
+{
+    return QSize(qBound(0, thumbSize.width(), kWidgetMaxSize), qBound(0, thumbSize.height(), kWidgetMaxSize));
+}
+
 int KIVQSwitchImpl::travel() const
 {
-    return m_switch->width() - 2 * margin - thumbSize.width();
+    return m_switch->width() - 2 * boundedMargin() - boundedThumb().width();
 }
 
 void KIVQSwitchImpl::toggle()
@@ -68,12 +81,13 @@ void KIVQSwitchImpl::paint(QPainter* painter, const QRect& rect)
     if (!m_animating)
         m_thumbOffset = switchToLeft ? 0 : travel();
     paintFillStyle(painter, background, rect);
-    const int w = thumbSize.width();
-    const int h = thumbSize.height();
-    paintFillStyle(painter, thumbStyles.get(m_state), QRect(margin + m_thumbOffset, margin, w, h));
+    const int inset = boundedMargin();
+    const int w = boundedThumb().width();
+    const int h = boundedThumb().height();
+    paintFillStyle(painter, thumbStyles.get(m_state), QRect(inset + m_thumbOffset, inset, w, h));
 
-    const QRect leftRect(margin, margin, w, h);
-    const QRect rightRect(rect.width() - w, margin, w, h);
+    const QRect leftRect(inset, inset, w, h);
+    const QRect rightRect(rect.width() - w, inset, w, h);
     if (showAllText) {
         paintText(painter, leftText, switchToLeft ? leftTextStyle : rightTextStyle, leftRect);
         paintText(painter, rightText, switchToLeft ? rightTextStyle : leftTextStyle, rightRect);
@@ -99,8 +113,11 @@ void KIVQSwitchImpl::serializeJson(ControlJson& io)
                {kRightTextCode, &rightTextStyle}},
               ControlJson::EmptyStyles::WriteNull);
 
-    // Outside a theme entry an absent caption is empty, an absent thumb side 25 and an absent "on"
-    // means the left end; speed and margin change only when present.
+    // Within an "attr" read outside a theme entry an absent caption is empty, an absent thumb side 25
+    // and an absent "on" means the left end; speed and margin change only when present. An element
+    // without "attr" changes none of them.
+    if (read && !io.attrObject().isObject())
+        return;
     io.attr("leftText", leftText, QString());
     io.attr("rightText", rightText, QString());
     int w = thumbSize.width();

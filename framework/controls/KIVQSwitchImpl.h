@@ -27,6 +27,8 @@ public:
     void toggle();
     // Distance of the thumb's resting place at the right end from the left margin.
     int travel() const;
+    int boundedMargin() const;
+    QSize boundedThumb() const;
     bool isAnimating() const { return m_animating; }
     QVariantAnimation* animation() const { return m_animation; }
 

@@ -4,6 +4,7 @@
 #include "ControlTestHelpers.h"
 #include "TestControl.h"
 
+#include "charts/ChartRegistration.h"
 #include "core/IKIVQWidgetBase.h"
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQWidgetBase.h"
@@ -148,6 +149,12 @@ const std::map<std::string, Kind>& kinds()
               "attr": {"leftText": "Yes", "rightText": "No", "thumbW": 30, "thumbH": 20, "speed": 120,
                        "margin": 4}})",
           ""}},
+        // The charts are fed in code: no keys of their own, only the minimum size they are made with.
+        {"qtbarchart", {R"({"minHeight":260,"minWidth":420})", "{}", ""}},
+        {"qtlinechart", {R"({"minHeight":260,"minWidth":420})", "{}", ""}},
+        {"qtopenglpiechart", {R"({"minHeight":260,"minWidth":420})", "{}", ""}},
+        {"qtscatterchart", {R"({"minHeight":260,"minWidth":420})", "{}", ""}},
+        {"qtfinancialchart", {R"({"minHeight":300,"minWidth":480})", "{}", ""}},
         {"qttestcontrol",
          {"{}", R"({"style": [["contractFill", 1, 0], ["contractText", 2, 1]],
                     "attr": {"text": "x", "count": 4, "flag": 0}})",
@@ -278,6 +285,7 @@ private Q_SLOTS:
 void tst_ControlContract::initTestCase()
 {
     init();
+    kivRegisterChartControls();
     kivRegisterControl<TestControl>({}, true);
     kivSetFillStyle(QStringLiteral("contractFill"), namedFill(QStringLiteral("contractFill"), 0xff336699));
     kivSetFillStyle(QStringLiteral("contractFillDown"), namedFill(QStringLiteral("contractFillDown"), 0xff112233));

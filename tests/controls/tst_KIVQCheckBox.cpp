@@ -1,9 +1,12 @@
 #include "ControlTestHelpers.h"
 
 #include "controls/KIVQCheckBox.h"
+#include "controls/KIVQRadioButton.h"
 #include "theme/KIVQResourceManagerImpl.h"
 
 #include <QtTest>
+
+#include <climits>
 
 using namespace KIVQtLib;
 using namespace ControlTest;
@@ -60,6 +63,7 @@ private Q_SLOTS:
     void styleWrittenOnceWhenOnlyStateZeroIsNamed();
     void attrDefaultsAndCaption();
     void themeReapplyKeepsCaption();
+    void hugeIconOffsetsPaintSafely();
 };
 
 void tst_KIVQCheckBox::initTestCase()
@@ -270,6 +274,25 @@ void tst_KIVQCheckBox::themeReapplyKeepsCaption()
     QCOMPARE(box->getIconOffsetX(), 6);
     QCOMPARE(box->getIconOffsetY(), 2);
     QCOMPARE(box->getCheckedBackground(CtrlPressed).name, QStringLiteral("themeBox"));
+}
+
+void tst_KIVQCheckBox::hugeIconOffsetsPaintSafely()
+{
+    // Offsets straight from a page document; the sanitizers catch an overflowing sum.
+    KIVQCheckBox box;
+    dressUp(box);
+    KIVQRadioButton radio;
+    radio.resize(140, 30);
+    radio.setText(QStringLiteral("WWW"));
+    radio.setIcon(QStringLiteral("u"));
+    for (int offset : {INT_MAX, INT_MIN}) {
+        box.setIconOffsetX(offset);
+        radio.setIconOffsetX(offset);
+        radio.setIconOffsetY(offset);
+        QVERIFY(!box.grab().isNull());
+        QVERIFY(!radio.grab().isNull());
+    }
+    QVERIFY(!holds(box.grab().toImage(), qRgb(10, 10, 10)));
 }
 
 QTEST_MAIN(tst_KIVQCheckBox)

@@ -90,6 +90,7 @@ void tst_KIVQSwitch::restingThumb_data()
     QTest::newRow("left end: at the margin") << 100 << 2 << true << 2;
     QTest::newRow("margin 5 at width 100") << 100 << 5 << false << 5 + 65;
     QTest::newRow("left end with margin 5") << 100 << 5 << true << 5;
+    QTest::newRow("a huge margin is bounded: the thumb lies outside") << 100 << 2000000000 << false << -1;
 }
 
 void tst_KIVQSwitch::restingThumb()
@@ -181,6 +182,8 @@ void tst_KIVQSwitch::attrJson_data()
                           "speed": 120, "margin": 4})")
         << QByteArray(
                R"({"leftText":"Yes","margin":4,"on":true,"rightText":"No","speed":120,"thumbH":20,"thumbW":30})");
+    QTest::newRow("an element without attr changes nothing")
+        << QByteArray("null") << QByteArray(R"({"leftText":"On","on":true,"rightText":"Off","thumbH":25,"thumbW":25})");
     QTest::newRow("a negative speed reads as 0")
         << QByteArray(R"({"speed": -40})") << QByteArray(R"({"speed":0,"thumbH":25,"thumbW":25})");
     QTest::newRow("wrong types are absent")

@@ -58,6 +58,23 @@ inline void cacheImage(const QString& name, const QSize& size, QRgb colour)
     KIVQtLib::KIVQResourceManager::getInstance()->getSkinManagerImpl()->cacheImage(name, new QImage(image));
 }
 
+// The named styles the view tests read: "Fill", "Grey" and "Same" look alike, "Other" does not, and the
+// text style "Text" draws in the ink colour.
+inline void registerTestStyles(QRgb ink)
+{
+    for (const char* name : {"Fill", "Grey", "Same"})
+        KIVQtLib::kivSetFillStyle(QLatin1String(name), namedFill(QLatin1String(name), 0xff808080));
+    KIVQtLib::kivSetFillStyle(QStringLiteral("Other"), namedFill(QStringLiteral("Other"), 0xff123456));
+    KIVQtLib::kivSetTextStyle(QStringLiteral("Text"), namedText(QStringLiteral("Text"), ink));
+}
+
+// Reads an element holding only the given "style" array.
+inline bool readStyle(KIVQtLib::IKIVQWidgetBase* control, const QByteArray& style)
+{
+    Json::Value e = parseJson("{\"style\":" + style + "}");
+    return control->readJsonValue(&e);
+}
+
 // The "style" member of what a control writes, as one line; empty when there is none.
 inline QByteArray writtenStyle(KIVQtLib::IKIVQWidgetBase* control)
 {

@@ -74,10 +74,7 @@ private Q_SLOTS:
 void tst_KIVQComboBox::initTestCase()
 {
     init();
-    for (const char* name : {"Fill", "Grey", "Same"})
-        kivSetFillStyle(QLatin1String(name), namedFill(QLatin1String(name), 0xff808080));
-    kivSetFillStyle(QStringLiteral("Other"), namedFill(QStringLiteral("Other"), 0xff123456));
-    kivSetTextStyle(QStringLiteral("Text"), namedText(QStringLiteral("Text"), kInk));
+    registerTestStyles(kInk);
 }
 
 void tst_KIVQComboBox::styleCodes_data()
@@ -107,8 +104,7 @@ void tst_KIVQComboBox::styleCodes()
     QFETCH(QByteArray, style);
     QFETCH(QString, expected);
     KIVQComboBox c;
-    Json::Value e = parseJson("{\"style\":" + style + "}");
-    QVERIFY(c.readJsonValue(&e));
+    QVERIFY(readStyle(&c, style));
     QCOMPARE(slotLetters(c), expected);
 }
 

@@ -92,10 +92,7 @@ private Q_SLOTS:
 void tst_KIVQTableView::initTestCase()
 {
     init();
-    for (const char* name : {"Fill", "Grey", "Same"})
-        kivSetFillStyle(QLatin1String(name), namedFill(QLatin1String(name), 0xff808080));
-    kivSetFillStyle(QStringLiteral("Other"), namedFill(QStringLiteral("Other"), 0xff123456));
-    kivSetTextStyle(QStringLiteral("Text"), namedText(QStringLiteral("Text"), kInk));
+    registerTestStyles(kInk);
 }
 
 void tst_KIVQTableView::styleCodes_data()
@@ -128,8 +125,7 @@ void tst_KIVQTableView::styleCodes()
     QFETCH(QByteArray, style);
     QFETCH(QString, expected);
     KIVQTableView t;
-    Json::Value e = parseJson("{\"style\":" + style + "}");
-    QVERIFY(t.readJsonValue(&e));
+    QVERIFY(readStyle(&t, style));
     QCOMPARE(slotLetters(t), expected);
 }
 
