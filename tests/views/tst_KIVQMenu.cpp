@@ -93,7 +93,6 @@ private Q_SLOTS:
     void textStartsAfterIconColumn();
     void iconShowsOverOpaqueItemFill();
     void subMenuArrow();
-    void writingLeavesElementAlone();
 
 private:
     KIVQMenu* fromDocument(const QByteArray& text, QWidget* parent = nullptr);
@@ -366,19 +365,6 @@ void tst_KIVQMenu::subMenuArrow()
     QCOMPARE(image.pixel(sub.right() - 4, sub.top() + sub.height() / 2), arrow);
     QCOMPARE(inkOf(image, arrow, sub), QRect(sub.right() - 7, sub.top() + sub.height() / 2 - 5, 5, 10));
     QVERIFY(inkOf(image, arrow, plain).isEmpty());
-}
-
-void tst_KIVQMenu::writingLeavesElementAlone()
-{
-    KIVQMenu menu;
-    styleMenu(menu);
-    menu.addAction(QStringLiteral("Admit"));
-    Json::Value element = parseJson(R"({"keep": 1})");
-    QVERIFY(menu.serializeJsonValue(&element, false));
-    QCOMPARE(compactJson(element), QByteArray(R"({"keep":1})"));
-    Json::Value array = parseJson("[1]");
-    QVERIFY(!menu.serializeJsonValue(&array, false));
-    QCOMPARE(menu.getTypeName(), QStringLiteral("qtmenu"));
 }
 
 QTEST_MAIN(tst_KIVQMenu)

@@ -50,7 +50,6 @@ private Q_SLOTS:
     void styleRoundTrip_data();
     void styleRoundTrip();
     void hotItemFollowsMouse();
-    void barWithoutActionsPaintsBackground();
 };
 
 void tst_KIVQMenuBar::initTestCase()
@@ -203,18 +202,6 @@ void tst_KIVQMenuBar::hotItemFollowsMouse()
     const int afterLeave = counter.paints;
     sendEvent(bar, QEvent::Leave);
     QCOMPARE(counter.paints, afterLeave);
-}
-
-void tst_KIVQMenuBar::barWithoutActionsPaintsBackground()
-{
-    KIVQMenuBar bar;
-    bar.resize(200, 24);
-    bar.setBackground(CommonNormal, namedFill(QStringLiteral("Back"), kBack));
-    bar.setItemBackground(CtrlState(kAllStates), namedFill(QStringLiteral("Normal"), kNormal));
-    const QImage image = bar.grab().toImage();
-    QCOMPARE(inkOf(image, kBack, image.rect()), image.rect());
-    QVERIFY(!bar.isNativeMenuBar());
-    QVERIFY(bar.testAttribute(Qt::WA_MouseTracking));
 }
 
 QTEST_MAIN(tst_KIVQMenuBar)
