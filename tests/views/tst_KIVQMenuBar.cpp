@@ -24,18 +24,6 @@ QString slotLetters(const KIVQMenuBar& bar)
              letter(d->popupBackground.name), letters(d->popupItemBackgrounds), letters(d->popupTextStyles));
 }
 
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
 } // namespace
 
 class tst_KIVQMenuBar : public QObject
