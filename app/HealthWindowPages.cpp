@@ -230,6 +230,10 @@ void HealthWindow::buildOverviewPage()
     m_focusDetail = makeLabel(focusCard, QStringLiteral("HealthLabelSm"), 24, 0);
     m_focusNote = makeLabel(focusCard, kMuted, 48, 1);
     m_focusNote->setWordWrap(true);
+    // At the smallest window the card is lower than its fixed rows; the note gives way, not the button.
+    m_focusNote->setMinimumHeight(24);
+    m_focusNote->setMaximumHeight(QWIDGETSIZE_MAX);
+    m_focusNote->setHeightPolicy(PolicyStretch);
     m_focusValue->setObjectName(QStringLiteral("focusValueLabel"));
     m_focusNote->setObjectName(QStringLiteral("focusNoteLabel"));
     KIVQPushButton* monitor = makeButton(focusCard, QStringLiteral("HealthPrimaryButton"), QString(), 0, 34,

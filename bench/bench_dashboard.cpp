@@ -2,9 +2,12 @@
 #include "HealthWindow.h"
 #include "PatientDataSimulator.h"
 
+#include "charts/KIVQChartBase.h"
 #include "core/KIVQtLib.h"
 
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace KIVQtLib;
 
@@ -45,6 +48,11 @@ void bench_dashboard::tickAndPaint()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QWidget* shown = window.findChild<QWidget*>(QStringLiteral("healthPage%1").arg(page));
     QVERIFY(shown);
+    // A steady second is measured: the charts' intros have played and been switched off.
+    const QList<KIVQChartBase*> charts = window.findChildren<KIVQChartBase*>();
+    QTRY_VERIFY(std::all_of(charts.begin(), charts.end(), [](KIVQChartBase* chart) {
+        return !chart->animationEnabled() && chart->animationProgress() >= 1.0;
+    }));
     QBENCHMARK
     {
         window.simulator()->advance();

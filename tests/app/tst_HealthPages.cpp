@@ -56,8 +56,8 @@ private Q_SLOTS:
     void chosenAppointmentSurvivesTicks();
     void ticksLeaveComboItemsAlone();
     void lowerCasePatientIdListsThePatient();
-    void chartsFitTheirCards_data();
-    void chartsFitTheirCards();
+    void cardContentsFit_data();
+    void cardContentsFit();
     void chartIntroPlaysOnce();
     void ringShowsStatusShares();
 
@@ -365,7 +365,7 @@ void tst_HealthPages::lowerCasePatientIdListsThePatient()
     QVERIFY(find<KIVQLabel>("focusValueLabel")->getText().endsWith(QLatin1String("HP-1002")));
 }
 
-void tst_HealthPages::chartsFitTheirCards_data()
+void tst_HealthPages::cardContentsFit_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("page");
@@ -378,7 +378,7 @@ void tst_HealthPages::chartsFitTheirCards_data()
     }
 }
 
-void tst_HealthPages::chartsFitTheirCards()
+void tst_HealthPages::cardContentsFit()
 {
     QFETCH(QSize, size);
     QFETCH(int, page);
@@ -387,10 +387,13 @@ void tst_HealthPages::chartsFitTheirCards()
     const QList<KIVQChartBase*> charts =
         window()->findChild<QWidget*>(QStringLiteral("healthPage%1").arg(page))->findChildren<KIVQChartBase*>();
     QCOMPARE(charts.size(), 2);
-    for (KIVQChartBase* chart : charts) {
-        const QRect card = chart->parentWidget()->rect();
-        QVERIFY2(card.contains(chart->geometry()) && !chart->geometry().isEmpty(),
-                 qPrintable(chart->objectName()));
+    QList<QWidget*> contents(charts.begin(), charts.end());
+    if (page == 0)
+        contents << find<QWidget>("focusMonitorButton");
+    for (QWidget* widget : contents) {
+        const QRect card = widget->parentWidget()->rect();
+        QVERIFY2(card.contains(widget->geometry()) && !widget->geometry().isEmpty(),
+                 qPrintable(widget->objectName()));
     }
 }
 
