@@ -16,6 +16,8 @@
 #include <QStandardItemModel>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace KIVQtLib;
 
 namespace {
@@ -50,6 +52,23 @@ int rowOfId(const QStandardItemModel* model, int role, const QString& id)
             return row;
     }
     return -1;
+}
+
+// The ring and the bars change only with the selection or the language; every repaint of a chart costs
+// a frame's worth of drawing, so the same data is not handed in again.
+bool sameSlices(const QVector<KIVQPieSlice>& a, const QVector<KIVQPieSlice>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const KIVQPieSlice& x, const KIVQPieSlice& y) {
+        return x.name == y.name && x.value == y.value && x.color == y.color && x.visible == y.visible;
+    });
+}
+
+bool sameBars(const QVector<KIVQBarSeries>& a, const QVector<KIVQBarSeries>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const KIVQBarSeries& x, const KIVQBarSeries& y) {
+        return x.name == y.name && x.values == y.values && x.color == y.color && x.borderColor == y.borderColor &&
+               x.visible == y.visible;
+    });
 }
 
 void selectRowOnce(QTableView* table, int row)
@@ -147,7 +166,8 @@ void HealthWindow::refreshOverview()
         appendPieSlice(slices, statusText(PatientObservation), counts[PatientObservation], kAmber);
         appendPieSlice(slices, statusText(PatientCritical), counts[PatientCritical], kRed);
         appendPieSlice(slices, statusText(PatientRecovering), counts[PatientRecovering], kBlue);
-        m_distributionChart->setSlices(slices);
+        if (!sameSlices(m_distributionChart->slices(), slices))
+            m_distributionChart->setSlices(slices);
     }
 
     if (!m_overviewChartsAnimated && (m_overviewTrendChart || m_distributionChart)) {
@@ -301,8 +321,11 @@ void HealthWindow::refreshMonitoring()
                              QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun")}
                : QStringList{QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"), QStringLiteral("四"),
                              QStringLiteral("五"), QStringLiteral("六"), QStringLiteral("日")};
-        m_activityChart->setCategories(days);
-        m_activityChart->setSeries({activity, adherence});
+        const QVector<KIVQBarSeries> series{activity, adherence};
+        if (m_activityChart->categories() != days || !sameBars(m_activityChart->series(), series)) {
+            m_activityChart->setCategories(days);
+            m_activityChart->setSeries(series);
+        }
     }
 
     if (!m_monitoringChartsAnimated && (m_monitoringTrendChart || m_activityChart)) {
