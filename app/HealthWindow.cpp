@@ -41,8 +41,7 @@ HealthWindow::HealthWindow(QWidget* parent) : KIVQWindow(parent), m_simulator(ne
 {
     setObjectName(QStringLiteral("healthWindow"));
     setWindowTitle(QStringLiteral("Qt-UI Carevix"));
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowMaximizeButtonHint);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     setMinimumSize(kMinWidth, kMinHeight);
     resize(1440, 900);
     setResizeable(true);
@@ -277,7 +276,8 @@ void HealthWindow::buildSidebar()
 
     KIVQContainer* section = makeContainer(m_sidebar, clear, KIVQContainer::Vertical, 0, 2, 0, 0, 0, 0);
     fixWidgetHeight(section, 48);
-    makeLabel(section, QStringLiteral("HealthLabelEyebrow"), 20, 0)->setObjectName(QStringLiteral("sidebarSectionLabel"));
+    makeLabel(section, QStringLiteral("HealthLabelEyebrow"), 20, 0)
+        ->setObjectName(QStringLiteral("sidebarSectionLabel"));
     makeLabel(section, QStringLiteral("HealthLabelSmBold"), 24, 0)->setObjectName(QStringLiteral("sidebarUnitLabel"));
 
     static const char* const icons[kPageCount] = {"layout-dashboard", "users", "activity", "file-heart",
@@ -387,7 +387,8 @@ void HealthWindow::retranslateUi()
 
     if (m_patientsTitle) {
         m_patientsTitle->setText(tr("Patient Records", "患者资料"));
-        m_patientsSubtitle->setText(tr("Search and inspect longitudinal clinical records", "查询患者并查看完整临床档案"));
+        m_patientsSubtitle->setText(
+            tr("Search and inspect longitudinal clinical records", "查询患者并查看完整临床档案"));
         m_searchEdit->setPlaceholderText(tr("Search name, ID, or diagnosis", "搜索姓名、编号或诊断"));
         m_searchEdit->update();
     }

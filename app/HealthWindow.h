@@ -106,15 +106,19 @@ private:
                                          int height, const QString& iconPath, const QColor& iconColour);
     KIVQtLib::KIVQLabel* makeLabel(QWidget* parent, const QString& themeName, int height, int ratio);
     static void setButtonIconLeft(KIVQtLib::KIVQPushButton* button, int iconX, int textX);
-    KIVQtLib::KIVQImage* makeSvgIcon(QWidget* parent, const QString& svgPath, int width, int height, const QColor& colour);
-    KIVQtLib::KIVQImage* makeIconTile(QWidget* parent, const QString& svgPath, int tileWidth, int iconWidth, int iconHeight,
-                          const QColor& colour, int tileHeight);
+    KIVQtLib::KIVQImage* makeSvgIcon(QWidget* parent, const QString& svgPath, int width, int height,
+                                     const QColor& colour);
+    KIVQtLib::KIVQImage* makeIconTile(QWidget* parent, const QString& svgPath, int tileWidth, int iconWidth,
+                                      int iconHeight, const QColor& colour, int tileHeight);
     KIVQtLib::KIVQContainer* addDivider(QWidget* parent);
     KIVQtLib::KIVQComboBox* makeComboBox(QWidget* parent, const QString& objectName, int width);
     void makeMetricCard(QWidget* row, std::array<KIVQtLib::KIVQLabel*, 3>& labels, const QString& iconPath,
                         const QString& accentStyle, const QString& name);
+    // A card of a chart row: a caption above the chart, which takes the rest.
+    KIVQtLib::KIVQContainer* makeChartCard(QWidget* row, int ratio, KIVQtLib::KIVQLabel*& caption);
+    KIVQtLib::KIVQLineChart* makeTrendChart(QWidget* card, const QString& name, bool area);
     // The set-up all four charts share; the chart is added to the card below its caption.
-    void setUpChart(KIVQtLib::KIVQChartBase* chart, QWidget* card);
+    void setUpChart(KIVQtLib::KIVQChartBase* chart, QWidget* card, const QString& name);
     static void setupTable(KIVQtLib::KIVQTableView* table, int rowHeight);
 
     void buildRootLayout();

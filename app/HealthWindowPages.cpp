@@ -130,8 +130,27 @@ KIVQComboBox* HealthWindow::makeComboBox(QWidget* parent, const QString& objectN
     return combo;
 }
 
-void HealthWindow::setUpChart(KIVQChartBase* chart, QWidget* card)
+KIVQContainer* HealthWindow::makeChartCard(QWidget* row, int ratio, KIVQLabel*& caption)
 {
+    KIVQContainer* card = makeContainer(row, kCard, KIVQContainer::Vertical, ratio, 4, 12, 9, 12, 10);
+    caption = makeLabel(card, kSection, 28, 0);
+    return card;
+}
+
+KIVQLineChart* HealthWindow::makeTrendChart(QWidget* card, const QString& name, bool area)
+{
+    auto* chart = new KIVQLineChart(card);
+    setUpChart(chart, card, name);
+    chart->setLegendPosition(LegendTop);
+    chart->setTooltipMode(TooltipCategory);
+    chart->setSmooth(true);
+    chart->setAreaFill(area);
+    return chart;
+}
+
+void HealthWindow::setUpChart(KIVQChartBase* chart, QWidget* card, const QString& name)
+{
+    chart->setObjectName(name);
     if (auto* control = dynamic_cast<IKIVQWidgetBase*>(chart)) {
         control->setWidthPolicy(PolicyStretch);
         control->setHeightPolicy(PolicyStretch);
@@ -195,21 +214,11 @@ void HealthWindow::buildOverviewPage()
 
     KIVQContainer* chartRow = makeContainer(page, kClear, KIVQContainer::Horizontal, 3, 10, 0, 0, 0, 0);
     chartRow->setMinimumHeight(230);
-    KIVQContainer* trendCard = makeContainer(chartRow, kCard, KIVQContainer::Vertical, 3, 4, 12, 9, 12, 10);
-    m_overviewTrendCaption = makeLabel(trendCard, kSection, 28, 0);
-    m_overviewTrendChart = new KIVQLineChart(trendCard);
-    m_overviewTrendChart->setObjectName(QStringLiteral("overviewVitalTrendChart"));
-    setUpChart(m_overviewTrendChart, trendCard);
-    m_overviewTrendChart->setLegendPosition(LegendTop);
-    m_overviewTrendChart->setTooltipMode(TooltipCategory);
-    m_overviewTrendChart->setSmooth(true);
-    m_overviewTrendChart->setAreaFill(true);
-
-    KIVQContainer* distributionCard = makeContainer(chartRow, kCard, KIVQContainer::Vertical, 1, 4, 12, 9, 12, 10);
-    m_distributionCaption = makeLabel(distributionCard, kSection, 28, 0);
+    m_overviewTrendChart = makeTrendChart(makeChartCard(chartRow, 3, m_overviewTrendCaption),
+                                          QStringLiteral("overviewVitalTrendChart"), true);
+    KIVQContainer* distributionCard = makeChartCard(chartRow, 1, m_distributionCaption);
     m_distributionChart = new KIVQOpenGLPieChart(distributionCard);
-    m_distributionChart->setObjectName(QStringLiteral("patientDistributionChart"));
-    setUpChart(m_distributionChart, distributionCard);
+    setUpChart(m_distributionChart, distributionCard, QStringLiteral("patientDistributionChart"));
     m_distributionChart->setHoleRatio(0.65);
     m_distributionChart->setLabelsVisible(false);
 
@@ -230,6 +239,10 @@ void HealthWindow::buildOverviewPage()
     m_focusDetail = makeLabel(focusCard, QStringLiteral("HealthLabelSm"), 24, 0);
     m_focusNote = makeLabel(focusCard, kMuted, 48, 1);
     m_focusNote->setWordWrap(true);
+    // At the smallest window the card is lower than its fixed rows; the note gives way, not the button.
+    m_focusNote->setMinimumHeight(24);
+    m_focusNote->setMaximumHeight(QWIDGETSIZE_MAX);
+    m_focusNote->setHeightPolicy(PolicyStretch);
     m_focusValue->setObjectName(QStringLiteral("focusValueLabel"));
     m_focusNote->setObjectName(QStringLiteral("focusNoteLabel"));
     KIVQPushButton* monitor = makeButton(focusCard, QStringLiteral("HealthPrimaryButton"), QString(), 0, 34,
@@ -338,21 +351,11 @@ void HealthWindow::buildMonitoringPage()
 
     KIVQContainer* chartRow = makeContainer(page, kClear, KIVQContainer::Horizontal, 1, 10, 0, 0, 0, 0);
     chartRow->setMinimumHeight(280);
-    KIVQContainer* trendCard = makeContainer(chartRow, kCard, KIVQContainer::Vertical, 3, 4, 12, 9, 12, 10);
-    m_monitoringTrendCaption = makeLabel(trendCard, kSection, 28, 0);
-    m_monitoringTrendChart = new KIVQLineChart(trendCard);
-    m_monitoringTrendChart->setObjectName(QStringLiteral("patientVitalTrendChart"));
-    setUpChart(m_monitoringTrendChart, trendCard);
-    m_monitoringTrendChart->setLegendPosition(LegendTop);
-    m_monitoringTrendChart->setTooltipMode(TooltipCategory);
-    m_monitoringTrendChart->setSmooth(true);
-    m_monitoringTrendChart->setAreaFill(false);
-
-    KIVQContainer* activityCard = makeContainer(chartRow, kCard, KIVQContainer::Vertical, 2, 4, 12, 9, 12, 10);
-    m_activityCaption = makeLabel(activityCard, kSection, 28, 0);
+    m_monitoringTrendChart = makeTrendChart(makeChartCard(chartRow, 3, m_monitoringTrendCaption),
+                                            QStringLiteral("patientVitalTrendChart"), false);
+    KIVQContainer* activityCard = makeChartCard(chartRow, 2, m_activityCaption);
     m_activityChart = new KIVQBarChart(activityCard);
-    m_activityChart->setObjectName(QStringLiteral("patientActivityChart"));
-    setUpChart(m_activityChart, activityCard);
+    setUpChart(m_activityChart, activityCard, QStringLiteral("patientActivityChart"));
     m_activityChart->setLegendPosition(LegendTop);
     m_activityChart->setTooltipMode(TooltipCategory);
 

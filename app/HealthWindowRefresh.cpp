@@ -16,6 +16,8 @@
 #include <QStandardItemModel>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace KIVQtLib;
 
 namespace {
@@ -52,6 +54,23 @@ int rowOfId(const QStandardItemModel* model, int role, const QString& id)
     return -1;
 }
 
+// The ring and the bars change only with the selection or the language; every repaint of a chart costs
+// a frame's worth of drawing, so the same data is not handed in again.
+bool sameSlices(const QVector<KIVQPieSlice>& a, const QVector<KIVQPieSlice>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const KIVQPieSlice& x, const KIVQPieSlice& y) {
+        return x.name == y.name && x.value == y.value && x.color == y.color && x.visible == y.visible;
+    });
+}
+
+bool sameBars(const QVector<KIVQBarSeries>& a, const QVector<KIVQBarSeries>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const KIVQBarSeries& x, const KIVQBarSeries& y) {
+        return x.name == y.name && x.values == y.values && x.color == y.color && x.borderColor == y.borderColor &&
+               x.visible == y.visible;
+    });
+}
+
 void selectRowOnce(QTableView* table, int row)
 {
     const QModelIndex current = table->currentIndex();
@@ -83,8 +102,8 @@ void HealthWindow::refreshPatientCombos()
     QVector<ComboEntry> entries;
     entries.reserve(m_snapshot.patients.size());
     for (const PatientRecord& patient : m_snapshot.patients)
-        entries.append({(m_english ? patient.nameEnglish : patient.nameChinese) + QStringLiteral(" · ") + patient.id,
-                        patient.id});
+        entries.append(
+            {(m_english ? patient.nameEnglish : patient.nameChinese) + QStringLiteral(" · ") + patient.id, patient.id});
     for (QComboBox* combo : {m_monitoringPatientCombo, m_reportPatientCombo, m_appointmentPatientCombo}) {
         if (combo)
             fillComboBox(combo, entries, m_snapshot.selectedPatientId);
@@ -149,7 +168,8 @@ void HealthWindow::refreshOverview()
         appendPieSlice(slices, statusText(PatientObservation), counts[PatientObservation], kAmber);
         appendPieSlice(slices, statusText(PatientCritical), counts[PatientCritical], kRed);
         appendPieSlice(slices, statusText(PatientRecovering), counts[PatientRecovering], kBlue);
-        m_distributionChart->setSlices(slices);
+        if (!sameSlices(m_distributionChart->slices(), slices))
+            m_distributionChart->setSlices(slices);
     }
 
     if (!m_overviewChartsAnimated && (m_overviewTrendChart || m_distributionChart)) {
@@ -201,9 +221,8 @@ void HealthWindow::refreshPatientTable()
         const QString department = en ? patient.departmentEnglish : patient.departmentChinese;
         rows.append({makeTableItem(patient.id, patient.id, kPatientIdRole),
                      makeTableItem(en ? patient.nameEnglish : patient.nameChinese, QString(), 0),
-                     makeTableItem(QStringLiteral("%1 / %2")
-                                       .arg(QString::number(patient.age),
-                                            en ? patient.genderEnglish : patient.genderChinese),
+                     makeTableItem(QStringLiteral("%1 / %2").arg(QString::number(patient.age),
+                                                                 en ? patient.genderEnglish : patient.genderChinese),
                                    QString(), 0),
                      makeTableItem(department + QStringLiteral(" · ") + patient.bed, QString(), 0),
                      makeTableItem(en ? patient.diagnosisEnglish : patient.diagnosisChinese, QString(), 0),
@@ -214,7 +233,7 @@ void HealthWindow::refreshPatientTable()
         en ? QStringList{QStringLiteral("Patient ID"), QStringLiteral("Name"),      QStringLiteral("Age / Gender"),
                          QStringLiteral("Ward / Bed"), QStringLiteral("Diagnosis"), QStringLiteral("Doctor"),
                          QStringLiteral("Condition")}
-           : QStringList{QStringLiteral("患者编号"), QStringLiteral("姓名"),     QStringLiteral("年龄/性别"),
+           : QStringList{QStringLiteral("患者编号"),  QStringLiteral("姓名"),     QStringLiteral("年龄/性别"),
                          QStringLiteral("病区/床位"), QStringLiteral("主要诊断"), QStringLiteral("责任医生"),
                          QStringLiteral("状态")};
     if (fillTableModel(m_patientModel, headers, rows, kPatientIdRole))
@@ -240,7 +259,8 @@ void HealthWindow::refreshMonitoring()
                              iconPath(QStringLiteral("heart-pulse"))),
             makeCenteredItem(QStringLiteral("%1/%2 mmHg").arg(patient->systolic).arg(patient->diastolic),
                              iconPath(QStringLiteral("gauge"))),
-            makeCenteredItem(QStringLiteral("%1 %").arg(oneDecimal(patient->spo2)), iconPath(QStringLiteral("droplets"))),
+            makeCenteredItem(QStringLiteral("%1 %").arg(oneDecimal(patient->spo2)),
+                             iconPath(QStringLiteral("droplets"))),
             makeCenteredItem(QStringLiteral("%1 °C").arg(oneDecimal(patient->temperature)),
                              iconPath(QStringLiteral("thermometer"))),
             makeCenteredItem(QStringLiteral("%1 %2").arg(QString::number(patient->respiration, 'f', 0),
@@ -248,7 +268,8 @@ void HealthWindow::refreshMonitoring()
                              iconPath(QStringLiteral("wind")))};
         const QStringList headers =
             en ? QStringList{QStringLiteral("Heart Rate"), QStringLiteral("Blood Pressure"),
-                             QStringLiteral("Blood Oxygen"), QStringLiteral("Temperature"), QStringLiteral("Respiration")}
+                             QStringLiteral("Blood Oxygen"), QStringLiteral("Temperature"),
+                             QStringLiteral("Respiration")}
                : QStringList{QStringLiteral("心率"), QStringLiteral("血压"), QStringLiteral("血氧"),
                              QStringLiteral("体温"), QStringLiteral("呼吸")};
         fillTableModel(m_vitalsModel, headers, {row}, -1);
@@ -297,14 +318,16 @@ void HealthWindow::refreshMonitoring()
             activity.values.append(((5 * p + 7 * d) % 34) + 62);
             adherence.values.append(((3 * p + 4 * d) % 21) + 78);
         }
-        const QStringList days = en ? QStringList{QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
-                                                  QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
-                                                  QStringLiteral("Sun")}
-                                    : QStringList{QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"),
-                                                  QStringLiteral("四"), QStringLiteral("五"), QStringLiteral("六"),
-                                                  QStringLiteral("日")};
-        m_activityChart->setCategories(days);
-        m_activityChart->setSeries({activity, adherence});
+        const QStringList days =
+            en ? QStringList{QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
+                             QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun")}
+               : QStringList{QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"), QStringLiteral("四"),
+                             QStringLiteral("五"), QStringLiteral("六"), QStringLiteral("日")};
+        const QVector<KIVQBarSeries> series{activity, adherence};
+        if (m_activityChart->categories() != days || !sameBars(m_activityChart->series(), series)) {
+            m_activityChart->setCategories(days);
+            m_activityChart->setSeries(series);
+        }
     }
 
     if (!m_monitoringChartsAnimated && (m_monitoringTrendChart || m_activityChart)) {
@@ -361,10 +384,11 @@ void HealthWindow::refreshReportTable()
                      makeTableItem(en ? report.statusEnglish : report.statusChinese, QString(), 0)});
         listed.append(&report);
     }
-    const QStringList headers = en ? QStringList{QStringLiteral("Report ID"), QStringLiteral("Patient"),
-                                                 QStringLiteral("Type"), QStringLiteral("Date"), QStringLiteral("Status")}
-                                   : QStringList{QStringLiteral("报告编号"), QStringLiteral("患者"), QStringLiteral("类型"),
-                                                 QStringLiteral("日期"), QStringLiteral("状态")};
+    const QStringList headers =
+        en ? QStringList{QStringLiteral("Report ID"), QStringLiteral("Patient"), QStringLiteral("Type"),
+                         QStringLiteral("Date"), QStringLiteral("Status")}
+           : QStringList{QStringLiteral("报告编号"), QStringLiteral("患者"), QStringLiteral("类型"),
+                         QStringLiteral("日期"), QStringLiteral("状态")};
     if (fillTableModel(m_reportModel, headers, rows, kReportIdRole))
         setColumnWidths(m_reportTable, {125, 150, 160, 120});
 
@@ -404,19 +428,21 @@ void HealthWindow::refreshAppointmentTable()
             continue;
         const PatientRecord* patient = findPatient(appointment.patientId);
         const QString name = patient ? (en ? patient->nameEnglish : patient->nameChinese) : appointment.patientId;
-        QStandardItem* status = makeTableItem(appointment.canceled ? (en ? QStringLiteral("Canceled") : QStringLiteral("已取消"))
-                                                                   : (en ? QStringLiteral("Upcoming") : QStringLiteral("待进行")),
-                                              QString(), 0);
+        QStandardItem* status =
+            makeTableItem(appointment.canceled ? (en ? QStringLiteral("Canceled") : QStringLiteral("已取消"))
+                                               : (en ? QStringLiteral("Upcoming") : QStringLiteral("待进行")),
+                          QString(), 0);
         status->setData(appointment.canceled, Qt::UserRole);
-        rows.append({makeTableItem(appointment.id, appointment.id, kAppointmentIdRole), makeTableItem(name, QString(), 0),
+        rows.append({makeTableItem(appointment.id, appointment.id, kAppointmentIdRole),
+                     makeTableItem(name, QString(), 0),
                      makeTableItem(en ? appointment.departmentEnglish : appointment.departmentChinese, QString(), 0),
                      makeTableItem(en ? appointment.doctorEnglish : appointment.doctorChinese, QString(), 0),
                      makeTableItem(appointment.date + QStringLiteral("  ") + appointment.time, QString(), 0), status});
     }
     const QStringList headers =
-        en ? QStringList{QStringLiteral("Appointment ID"), QStringLiteral("Patient"), QStringLiteral("Department"),
-                         QStringLiteral("Doctor"), QStringLiteral("Date & Time"), QStringLiteral("Status")}
-           : QStringList{QStringLiteral("预约编号"), QStringLiteral("患者"), QStringLiteral("科室"),
+        en ? QStringList{QStringLiteral("Appointment ID"), QStringLiteral("Patient"),     QStringLiteral("Department"),
+                         QStringLiteral("Doctor"),         QStringLiteral("Date & Time"), QStringLiteral("Status")}
+           : QStringList{QStringLiteral("预约编号"), QStringLiteral("患者"),     QStringLiteral("科室"),
                          QStringLiteral("接诊医生"), QStringLiteral("日期时间"), QStringLiteral("状态")};
     if (fillTableModel(m_appointmentModel, headers, rows, kAppointmentIdRole))
         setColumnWidths(m_appointmentTable, {135, 155, 170, 145, 190});
@@ -443,13 +469,13 @@ void HealthWindow::refreshFilterCombos()
 {
     const bool en = m_english != 0;
     if (m_departmentCombo) {
-        fillComboBox(m_departmentCombo,
-                     {{en ? QStringLiteral("All wards") : QStringLiteral("全部病区"), QStringLiteral("")},
-                      {en ? QStringLiteral("Cardiology") : QStringLiteral("心内科"), QStringLiteral("Cardiology")},
-                      {en ? QStringLiteral("General Medicine") : QStringLiteral("综合内科"),
-                       QStringLiteral("General Medicine")},
-                      {en ? QStringLiteral("Rehabilitation") : QStringLiteral("康复科"), QStringLiteral("Rehabilitation")}},
-                     m_departmentFilter);
+        fillComboBox(
+            m_departmentCombo,
+            {{en ? QStringLiteral("All wards") : QStringLiteral("全部病区"), QStringLiteral("")},
+             {en ? QStringLiteral("Cardiology") : QStringLiteral("心内科"), QStringLiteral("Cardiology")},
+             {en ? QStringLiteral("General Medicine") : QStringLiteral("综合内科"), QStringLiteral("General Medicine")},
+             {en ? QStringLiteral("Rehabilitation") : QStringLiteral("康复科"), QStringLiteral("Rehabilitation")}},
+            m_departmentFilter);
     }
     if (m_statusCombo) {
         QVector<ComboEntry> entries{{en ? QStringLiteral("All conditions") : QStringLiteral("全部状态"), -1}};
@@ -483,9 +509,9 @@ void HealthWindow::fillReportFilterCombo(KIVQComboBox* combo, bool isTypeCombo)
                                    QStringLiteral("Blood panel")},
                                   {en ? QStringLiteral("ECG analysis") : QStringLiteral("心电分析"),
                                    QStringLiteral("ECG analysis")}}
-            : QVector<ComboEntry>{{en ? QStringLiteral("All status") : QStringLiteral("全部状态"), QStringLiteral("")},
-                                  {en ? QStringLiteral("Reviewed") : QStringLiteral("已审核"), QStringLiteral("Reviewed")},
-                                  {en ? QStringLiteral("Attention") : QStringLiteral("需关注"),
-                                   QStringLiteral("Attention")}};
+            : QVector<ComboEntry>{
+                  {en ? QStringLiteral("All status") : QStringLiteral("全部状态"), QStringLiteral("")},
+                  {en ? QStringLiteral("Reviewed") : QStringLiteral("已审核"), QStringLiteral("Reviewed")},
+                  {en ? QStringLiteral("Attention") : QStringLiteral("需关注"), QStringLiteral("Attention")}};
     fillComboBox(combo, entries, remembered);
 }

@@ -7,7 +7,7 @@
 namespace {
 
 // Every role the dashboard's refills write into a cell.
-const int kCellRoles[] = {Qt::DisplayRole, Qt::TextAlignmentRole, Qt::UserRole,      Qt::UserRole + 41,
+const int kCellRoles[] = {Qt::DisplayRole,   Qt::TextAlignmentRole, Qt::UserRole,      Qt::UserRole + 41,
                           Qt::UserRole + 42, Qt::UserRole + 43,     Qt::UserRole + 100};
 
 bool sameRowIds(const QStandardItemModel* model, const QList<QList<QStandardItem*>>& rows, int idRole)

@@ -21,8 +21,8 @@ using namespace KIVQtLib;
 namespace {
 
 const char* const kPatientCombos[] = {"monitoringPatientCombo", "reportPatientCombo", "appointmentPatientCombo"};
-const char* const kCombos[] = {"monitoringPatientCombo", "reportPatientCombo", "appointmentPatientCombo",
-                               "departmentFilterCombo",  "statusFilterCombo",  "reportTypeCombo",
+const char* const kCombos[] = {"monitoringPatientCombo", "reportPatientCombo",    "appointmentPatientCombo",
+                               "departmentFilterCombo",  "statusFilterCombo",     "reportTypeCombo",
                                "reportStatusCombo",      "appointmentFilterCombo"};
 
 QStringList idsOf(const QTableView* table)
@@ -56,8 +56,8 @@ private Q_SLOTS:
     void chosenAppointmentSurvivesTicks();
     void ticksLeaveComboItemsAlone();
     void lowerCasePatientIdListsThePatient();
-    void chartsFitTheirCards_data();
-    void chartsFitTheirCards();
+    void cardContentsFit_data();
+    void cardContentsFit();
     void chartIntroPlaysOnce();
     void ringShowsStatusShares();
 
@@ -150,8 +150,8 @@ void tst_HealthPages::firstSnapshot_data()
                                    << "Vitals remain within the expected range. Continue the current care plan.";
     QTest::newRow("age and gender") << false << "patientTable" << 1 << 2 << display << "35 / 女";
     QTest::newRow("patient count") << true << "patientCountLabel" << -1 << 0 << display << "Showing 12 of 12 patients";
-    QTest::newRow("patient count in Chinese") << false << "patientCountLabel" << -1 << 0 << display
-                                              << "显示 12 / 12 名患者";
+    QTest::newRow("patient count in Chinese")
+        << false << "patientCountLabel" << -1 << 0 << display << "显示 12 / 12 名患者";
     QTest::newRow("first report") << true << "reportTable" << 0 << 0 << 298 << "RPT-01-1";
     QTest::newRow("report shown") << true << "reportDetailSubtitle" << -1 << 0 << display
                                   << "RPT-01-1 · 2026-07-20 · Reviewed";
@@ -190,11 +190,11 @@ void tst_HealthPages::firstSnapshot()
 
 void tst_HealthPages::filters_data()
 {
-    QTest::addColumn<QString>("search");       // typed into the search edit
-    QTest::addColumn<QString>("department");   // data of the chosen department item
-    QTest::addColumn<int>("status");           // data of the chosen status item
-    QTest::addColumn<QString>("patient");      // selected in the simulator
-    QTest::addColumn<QString>("reportType");   // data of the chosen report filters
+    QTest::addColumn<QString>("search");     // typed into the search edit
+    QTest::addColumn<QString>("department"); // data of the chosen department item
+    QTest::addColumn<int>("status");         // data of the chosen status item
+    QTest::addColumn<QString>("patient");    // selected in the simulator
+    QTest::addColumn<QString>("reportType"); // data of the chosen report filters
     QTest::addColumn<QString>("reportStatus");
     QTest::addColumn<QString>("table");
     QTest::addColumn<QStringList>("ids");
@@ -206,23 +206,31 @@ void tst_HealthPages::filters_data()
                                          << QStringList{"HP-1010", "HP-1011", "HP-1012"} << "patientCountLabel"
                                          << "Showing 3 of 12 patients";
     QTest::newRow("search is trimmed") << "  asthma " << all << -1 << "HP-1001" << all << all << "patientTable"
-                                       << QStringList{"HP-1009"} << "patientCountLabel" << "Showing 1 of 12 patients";
+                                       << QStringList{"HP-1009"} << "patientCountLabel"
+                                       << "Showing 1 of 12 patients";
     QTest::newRow("search in Chinese") << "骨折" << all << -1 << "HP-1001" << all << all << "patientTable"
-                                       << QStringList{"HP-1010"} << "patientCountLabel" << "Showing 1 of 12 patients";
-    QTest::newRow("department and status") << all << "Rehabilitation" << 1 << "HP-1001" << all << all
-                                           << "patientTable" << QStringList{"HP-1010"} << "patientCountLabel"
+                                       << QStringList{"HP-1010"} << "patientCountLabel"
+                                       << "Showing 1 of 12 patients";
+    QTest::newRow("department and status") << all << "Rehabilitation" << 1 << "HP-1001" << all << all << "patientTable"
+                                           << QStringList{"HP-1010"} << "patientCountLabel"
                                            << "Showing 1 of 12 patients";
     QTest::newRow("status alone") << all << all << 3 << "HP-1001" << all << all << "patientTable"
                                   << QStringList{"HP-1005", "HP-1011"} << "patientCountLabel"
                                   << "Showing 2 of 12 patients";
-    QTest::newRow("report needing attention") << all << all << -1 << "HP-1003" << "ECG analysis" << "Attention"
+    QTest::newRow("report needing attention") << all << all << -1 << "HP-1003"
+                                              << "ECG analysis"
+                                              << "Attention"
                                               << "reportTable" << QStringList{"RPT-03-2"} << "reportDetailSubtitle"
                                               << "RPT-03-2 · 2026-07-15 · Attention";
-    QTest::newRow("no report needing attention") << all << all << -1 << "HP-1001" << "ECG analysis" << "Attention"
+    QTest::newRow("no report needing attention") << all << all << -1 << "HP-1001"
+                                                 << "ECG analysis"
+                                                 << "Attention"
                                                  << "reportTable" << QStringList() << "reportDetailTitle"
                                                  << "No matching report";
-    QTest::newRow("report type alone") << all << all << -1 << "HP-1002" << "ECG analysis" << all << "reportTable"
-                                       << QStringList{"RPT-02-2"} << "reportDetailTitle" << "ECG analysis";
+    QTest::newRow("report type alone") << all << all << -1 << "HP-1002"
+                                       << "ECG analysis" << all << "reportTable" << QStringList{"RPT-02-2"}
+                                       << "reportDetailTitle"
+                                       << "ECG analysis";
 }
 
 void tst_HealthPages::filters()
@@ -365,7 +373,7 @@ void tst_HealthPages::lowerCasePatientIdListsThePatient()
     QVERIFY(find<KIVQLabel>("focusValueLabel")->getText().endsWith(QLatin1String("HP-1002")));
 }
 
-void tst_HealthPages::chartsFitTheirCards_data()
+void tst_HealthPages::cardContentsFit_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("page");
@@ -378,7 +386,7 @@ void tst_HealthPages::chartsFitTheirCards_data()
     }
 }
 
-void tst_HealthPages::chartsFitTheirCards()
+void tst_HealthPages::cardContentsFit()
 {
     QFETCH(QSize, size);
     QFETCH(int, page);
@@ -387,10 +395,12 @@ void tst_HealthPages::chartsFitTheirCards()
     const QList<KIVQChartBase*> charts =
         window()->findChild<QWidget*>(QStringLiteral("healthPage%1").arg(page))->findChildren<KIVQChartBase*>();
     QCOMPARE(charts.size(), 2);
-    for (KIVQChartBase* chart : charts) {
-        const QRect card = chart->parentWidget()->rect();
-        QVERIFY2(card.contains(chart->geometry()) && !chart->geometry().isEmpty(),
-                 qPrintable(chart->objectName()));
+    QList<QWidget*> contents(charts.begin(), charts.end());
+    if (page == 0)
+        contents << find<QWidget>("focusMonitorButton");
+    for (QWidget* widget : contents) {
+        const QRect card = widget->parentWidget()->rect();
+        QVERIFY2(card.contains(widget->geometry()) && !widget->geometry().isEmpty(), qPrintable(widget->objectName()));
     }
 }
 
