@@ -89,7 +89,8 @@ KIVQContainer* HealthWindow::makeDrawer(QWidget* page, const QString& objectName
 
 KIVQLabel* HealthWindow::addDetailField(const QString& prefix, KIVQLabel*& valueLabel)
 {
-    makeLabel(m_patientDrawer, QStringLiteral("HealthLabelXsBold"), 20, 0)->setObjectName(prefix + QStringLiteral("Title"));
+    makeLabel(m_patientDrawer, QStringLiteral("HealthLabelXsBold"), 20, 0)
+        ->setObjectName(prefix + QStringLiteral("Title"));
     valueLabel = makeLabel(m_patientDrawer, QStringLiteral("HealthLabelBody"), 40, 0);
     valueLabel->setObjectName(prefix + QStringLiteral("Value"));
     valueLabel->setWordWrap(true);
@@ -120,8 +121,8 @@ void HealthWindow::buildPatientDrawer()
     KIVQPushButton* close = makeButton(header, QStringLiteral("HealthIconButton"), QString(), 32, 32,
                                        iconPath(QStringLiteral("x")), kIconColour);
 
-    m_patientStatusBadge =
-        makeContainer(m_patientDrawer, QStringLiteral("HealthStatusStable"), KIVQContainer::Horizontal, 0, 0, 0, 0, 0, 0);
+    m_patientStatusBadge = makeContainer(m_patientDrawer, QStringLiteral("HealthStatusStable"),
+                                         KIVQContainer::Horizontal, 0, 0, 0, 0, 0, 0);
     fixWidgetHeight(m_patientStatusBadge, 30);
     m_patientStatusLabel = makeLabel(m_patientStatusBadge, QStringLiteral("HealthLabelWhiteCenter"), 30, 1);
 
@@ -175,9 +176,11 @@ void HealthWindow::buildAppointmentEditorDrawer()
     KIVQContainer* row = makeContainer(m_appointmentDrawer, kClear, KIVQContainer::Horizontal, 0, 8, 0, 0, 0, 0);
     fixWidgetHeight(row, 38);
     makeContainer(row, kClear, KIVQContainer::Horizontal, 1, 0, 0, 0, 0, 0);
-    m_editorCancel = makeButton(row, QStringLiteral("HealthSecondaryButton"), QString(), 96, 36, QString(), kIconColour);
+    m_editorCancel =
+        makeButton(row, QStringLiteral("HealthSecondaryButton"), QString(), 96, 36, QString(), kIconColour);
     m_editorCancel->setObjectName(QStringLiteral("appointmentEditorCancel"));
-    m_editorConfirm = makeButton(row, QStringLiteral("HealthPrimaryButton"), QString(), 130, 36, QString(), kIconColour);
+    m_editorConfirm =
+        makeButton(row, QStringLiteral("HealthPrimaryButton"), QString(), 130, 36, QString(), kIconColour);
     m_editorConfirm->setObjectName(QStringLiteral("appointmentEditorConfirm"));
 
     for (int i = 0; i < kWardDoctorCount; ++i)
@@ -305,9 +308,7 @@ void HealthWindow::openNewAppointment()
 void HealthWindow::retranslateDrawers()
 {
     const bool en = m_english != 0;
-    auto tr = [en](const char* english, const char* chinese) {
-        return QString::fromUtf8(en ? english : chinese);
-    };
+    auto tr = [en](const char* english, const char* chinese) { return QString::fromUtf8(en ? english : chinese); };
 
     if (m_appointmentDrawer) {
         m_editorTitle->setText(tr("Schedule Appointment", "新增预约"));
@@ -324,10 +325,8 @@ void HealthWindow::retranslateDrawers()
 
     if (m_patientDrawer) {
         static const char* const captions[][3] = {
-            {"patientIdentityTitle", "IDENTITY", "基本资料"},
-            {"patientDiagnosisTitle", "DIAGNOSIS", "当前诊断"},
-            {"patientAllergiesTitle", "ALLERGIES", "过敏史"},
-            {"patientMedicationsTitle", "MEDICATIONS", "当前用药"},
+            {"patientIdentityTitle", "IDENTITY", "基本资料"}, {"patientDiagnosisTitle", "DIAGNOSIS", "当前诊断"},
+            {"patientAllergiesTitle", "ALLERGIES", "过敏史"}, {"patientMedicationsTitle", "MEDICATIONS", "当前用药"},
             {"patientDoctorTitle", "CARE TEAM", "责任医生"},
         };
         for (const auto& row : captions) {
@@ -359,10 +358,10 @@ void HealthWindow::refreshPatientDrawer()
     if (m_patientStatusBadge->getControlImpl()->themeName() != badge)
         m_patientStatusBadge->setThemeName(badge);
     m_patientStatusLabel->setText(statusText(status));
-    m_patientIdentityValue->setText(QStringLiteral("%1 · %2 · %3 · %4")
-                                        .arg(patient->age)
-                                        .arg(en ? patient->genderEnglish : patient->genderChinese,
-                                             patient->bloodType, patient->bed));
+    m_patientIdentityValue->setText(
+        QStringLiteral("%1 · %2 · %3 · %4")
+            .arg(patient->age)
+            .arg(en ? patient->genderEnglish : patient->genderChinese, patient->bloodType, patient->bed));
     m_patientDiagnosisValue->setText(en ? patient->diagnosisEnglish : patient->diagnosisChinese);
     m_patientAllergiesValue->setText(en ? patient->allergiesEnglish : patient->allergiesChinese);
     m_patientMedicationsValue->setText(en ? patient->medicationsEnglish : patient->medicationsChinese);
@@ -383,9 +382,9 @@ bool HealthWindow::scheduleFromEditor(const QString& patientId, const QString& d
         return false;
     const WardDoctor& doctor = kWardDoctors[doctorIndex];
     const TextPair& department = kEditorDepartments[doctorIndex];
-    return m_simulator->scheduleAppointment(patientId, QString::fromUtf8(doctor.nameEnglish),
-                                            QString::fromUtf8(doctor.nameChinese), QString::fromUtf8(department.english),
-                                            QString::fromUtf8(department.chinese), date, time);
+    return m_simulator->scheduleAppointment(
+        patientId, QString::fromUtf8(doctor.nameEnglish), QString::fromUtf8(doctor.nameChinese),
+        QString::fromUtf8(department.english), QString::fromUtf8(department.chinese), date, time);
 }
 
 void HealthWindow::saveAppointment()
