@@ -241,7 +241,6 @@ void HealthWindow::buildOverviewPage()
     m_focusNote->setWordWrap(true);
     // At the smallest window the card is lower than its fixed rows; the note gives way, not the button.
     m_focusNote->setMinimumHeight(24);
-    m_focusNote->setMaximumHeight(QWIDGETSIZE_MAX);
     m_focusNote->setHeightPolicy(PolicyStretch);
     m_focusValue->setObjectName(QStringLiteral("focusValueLabel"));
     m_focusNote->setObjectName(QStringLiteral("focusNoteLabel"));
