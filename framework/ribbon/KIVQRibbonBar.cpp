@@ -17,7 +17,6 @@
 #include <QResizeEvent>
 
 #include <algorithm>
-#include <functional>
 
 namespace KIVQtLib {
 
@@ -31,11 +30,6 @@ constexpr int kTabScrollStep = 100;
 const char kContentLeft[] = "kivRibbonContentLeft";
 const char kContentRight[] = "kivRibbonContentRight";
 const char kContextColor[] = "kivRibbonContextColor";
-
-KIV_RIBBON_ITEM_SIZE smallItem()
-{
-    return static_cast<KIV_RIBBON_ITEM_SIZE>(2);
-}
 
 KIVQContainer* makeRow(QWidget* parent)
 {
@@ -94,14 +88,14 @@ KIVQRibbonBar::KIVQRibbonBar(QWidget* parent) : KIVQControlBase(parent)
     m_popup->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
     m_popup->installEventFilter(this);
 
-    m_appButton = new KIVQRibbonButton(m_topRow, smallItem());
+    m_appButton = new KIVQRibbonButton(m_topRow, KIV_RIBBON_SMALL);
     m_appButton->setObjectName(QStringLiteral("ribbonApplicationButton"));
     m_appButton->setText(QStringLiteral("File"));
     m_appButton->hide();
-    m_tabLeft = new KIVQRibbonButton(m_tabRow, smallItem());
+    m_tabLeft = new KIVQRibbonButton(m_tabRow, KIV_RIBBON_SMALL);
     m_tabLeft->setText(QStringLiteral("<"));
     m_tabLeft->hide();
-    m_tabRight = new KIVQRibbonButton(m_tabRow, smallItem());
+    m_tabRight = new KIVQRibbonButton(m_tabRow, KIV_RIBBON_SMALL);
     m_tabRight->setText(QStringLiteral(">"));
     m_tabRight->hide();
     connect(m_tabLeft, &QAbstractButton::clicked, this, [this] {
@@ -147,7 +141,7 @@ KIVQRibbonPage* KIVQRibbonBar::addPage(const QString& id, const QString& title)
 KIVQRibbonPage* KIVQRibbonBar::insertPage(int index, const QString& id, const QString& title)
 {
     auto* page = new KIVQRibbonPage(id, title.isEmpty() ? id : title, m_pageArea);
-    page->setRibbonBar(this);
+    page->setRibbonHost(this);
     page->hide();
     m_pages.insert(std::clamp(index, 0, int(m_pages.size())), page);
     if (!m_current)
@@ -164,7 +158,7 @@ void KIVQRibbonBar::detachPage(KIVQRibbonPage* page)
     m_visiblePages.removeAll(page);
     if (m_popupPage == page)
         m_popupPage = nullptr;
-    page->setRibbonBar(nullptr);
+    page->setRibbonHost(nullptr);
     page->setContextGroup(nullptr);
     retire(page);
 }
@@ -325,7 +319,7 @@ void KIVQRibbonBar::rebuildTabs()
         if (group && !group->isVisible())
             continue;
         m_visiblePages.append(page);
-        auto* tab = new KIVQRibbonButton(m_tabRow, smallItem());
+        auto* tab = new KIVQRibbonButton(m_tabRow, KIV_RIBBON_SMALL);
         tab->setObjectName(QStringLiteral("ribbonTab_%1").arg(page->pageId()));
         tab->setText(page->title());
         tab->setCheckable(true);
@@ -428,25 +422,14 @@ void KIVQRibbonBar::setApplicationMenu(const QString& text, KIVQRibbonMenu* menu
 {
     m_appButton->setText(text);
     m_appButton->setRibbonIcon(icon);
-    m_appButton->setPopupMode(static_cast<KIV_RIBBON_POPUP_MODE>(1));
+    m_appButton->setPopupMode(KIV_RIBBON_POPUP_INSTANT);
     if (menu && menu->parentWidget() != m_appButton)
         menu->setParent(m_appButton, menu->windowFlags());
     m_appButton->setPopupMenu(menu);
     m_appMenu = menu;
     m_appButton->setVisible(menu != nullptr);
-    if (menu) {
-        const std::function<void(QMenu*)> registerAll = [&](QMenu* m) {
-            for (QAction* action : m->actions()) {
-                if (action->isSeparator())
-                    continue;
-                if (QMenu* sub = action->menu())
-                    registerAll(sub);
-                else
-                    registerAction(action);
-            }
-        };
-        registerAll(menu);
-    }
+    for (QAction* action : KIVQRibbonMenu::commandActions(menu))
+        registerAction(action);
     updateLayout();
 }
 
@@ -460,7 +443,7 @@ KIVQRibbonButton* KIVQRibbonBar::addQuickAction(QAction* action)
     if (!action)
         return nullptr;
     registerAction(action);
-    auto* button = new KIVQRibbonButton(m_topRow, smallItem());
+    auto* button = new KIVQRibbonButton(m_topRow, KIV_RIBBON_SMALL);
     button->setRibbonAction(action);
     button->setShowText(false);
     button->setToolTip(action->text());
@@ -766,9 +749,14 @@ const TextStyleDesc& KIVQRibbonBar::groupTitleStyle() const
     return impl()->groupTitleText;
 }
 
-const FillStyle& KIVQRibbonBar::galleryBackground() const
+void KIVQRibbonBar::galleryItemTriggered(const QString& commandId)
 {
-    return impl()->galleryFill;
+    Q_EMIT commandTriggered(commandId, false);
+}
+
+void KIVQRibbonBar::pageTitleChanged()
+{
+    rebuildTabs();
 }
 
 void KIVQRibbonBar::styleButton(KIVQRibbonButton* button) const

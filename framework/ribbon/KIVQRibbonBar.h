@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KIVQRibbonHost.h"
+#include "KIVQRibbonTypes.h"
 #include "core/KIVQControl.h"
 
 #include <QColor>
@@ -18,17 +20,12 @@ class KIVQRibbonContextGroup;
 class KIVQRibbonMenu;
 class KIVQRibbonPage;
 
-enum KIV_RIBBON_LAYOUT_MODE
-{
-    KIV_RIBBON_LAYOUT_OFFICE = 0,
-    KIV_RIBBON_LAYOUT_COMPACT = 1
-};
-
 // The command bar: an application button, a quick-access row, page tabs (context tabs among them),
 // the current page's groups and widgets at the top right. Its commands are QActions named by their
 // command id; every trigger comes out of commandTriggered. The content comes from code or from a
 // JSON configuration, which a load replaces whole or, when it fails, not at all.
-class KIVQTLIB_EXPORT KIVQRibbonBar : public KIVQControlBase<KIVQRibbonBar, QWidget, KIVQRibbonBarImpl>
+class KIVQTLIB_EXPORT KIVQRibbonBar : public KIVQControlBase<KIVQRibbonBar, QWidget, KIVQRibbonBarImpl>,
+                                      public KIVQRibbonHost
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
@@ -68,7 +65,7 @@ public:
     QList<QWidget*> topRightWidgets() const;
 
     // Commands.
-    void registerAction(QAction* action);
+    void registerAction(QAction* action) override;
     QAction* findAction(const QString& id) const;
 
     void setLayoutMode(KIV_RIBBON_LAYOUT_MODE mode);
@@ -81,10 +78,10 @@ public:
     void setTabRowHeight(int height);
     int tabRowHeight() const;
     void setPageHeight(int height);
-    int pageHeight() const;
+    int pageHeight() const override;
     // 2 or 3; anything else is brought into that range.
     void setGroupRows(int rows);
-    int groupRows() const;
+    int groupRows() const override;
     void updateLayout();
     bool isTabOverflowing() const;
     int tabScrollOffset() const;
@@ -95,13 +92,8 @@ public:
     QWidget* topRow() const;
     QWidget* tabRow() const;
 
-    // Styles the ribbon's parts paint with: groups, group titles and galleries.
-    const FillStyle& groupBackground() const;
-    const TextStyleDesc& groupTitleStyle() const;
-    const FillStyle& galleryBackground() const;
-    // Gives a ribbon button (not a tab) the bar's button look; the group calls it for items added later.
-    void styleButton(KIVQRibbonButton* button) const;
-    // Runs the style rules over the bar's whole tree, as a load and a language change do.
+    // Runs the style rules over the bar's whole tree, as a load and a language change do. Buttons added
+    // in code keep the push button's look until then.
     void applyStyles();
 
     // Configuration.
@@ -129,6 +121,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // What pages, groups and galleries ask of their bar.
+    void galleryItemTriggered(const QString& commandId) override;
+    void pageTitleChanged() override;
+    const FillStyle& groupBackground() const override;
+    const TextStyleDesc& groupTitleStyle() const override;
+
 private:
     friend class KIVQRibbonBarImpl;
     friend class KIVQRibbonContextGroup;
@@ -142,6 +140,7 @@ private:
     void failLoad(const QString& source, const QString& message);
 
     void rebuildTabs();
+    void styleButton(KIVQRibbonButton* button) const;
     void layoutTabs();
     void updatePageVisibility();
     void onTabClicked(KIVQRibbonPage* page);

@@ -172,9 +172,7 @@ void KIVQRibbonBarImpl::readAttr(ControlJson& io)
 
     const Json::Value& mode = json::member(attr, "layoutMode");
     if (mode.isString()) {
-        const bool compact = QString::fromStdString(mode.asString()).compare(QLatin1String("compact"),
-                                                                             Qt::CaseInsensitive) == 0;
-        m_bar->setLayoutMode(compact ? KIV_RIBBON_LAYOUT_COMPACT : KIV_RIBBON_LAYOUT_OFFICE);
+        m_bar->setLayoutMode(kivParseRibbonLayoutMode(QString::fromStdString(mode.asString())));
     }
     const Json::Value& minimized = json::member(attr, "minimized");
     if (minimized.isBool())
@@ -185,7 +183,7 @@ void KIVQRibbonBarImpl::writeAttr(ControlJson& io)
 {
     Json::Value& attr = io.attrs().writable();
     attr["configFile"] = json::toUtf8(m_bar->m_configFile);
-    attr["layoutMode"] = m_bar->m_layoutMode == KIV_RIBBON_LAYOUT_COMPACT ? "compact" : "office";
+    attr["layoutMode"] = json::toUtf8(kivFormatRibbonLayoutMode(m_bar->m_layoutMode));
     attr["minimized"] = m_bar->m_minimized;
     attr["topRowHeight"] = m_bar->m_topRowHeight;
     attr["tabRowHeight"] = m_bar->m_tabRowHeight;

@@ -64,33 +64,15 @@ const Json::Value& list(const Json::Value& obj, const char* key)
     return v.isArray() ? v : empty;
 }
 
-bool sameWord(const QString& value, const char* word)
+// An absent or non-string member takes the fallback; any string, known or not, is parsed.
+KIV_RIBBON_ITEM_SIZE itemSizeOf(const QString& value, KIV_RIBBON_ITEM_SIZE fallback)
 {
-    return value.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+    return value.isNull() ? fallback : kivParseRibbonItemSize(value);
 }
 
-int itemSizeOf(const QString& value, int fallback)
+KIV_RIBBON_POPUP_MODE popupModeOf(const QString& value, KIV_RIBBON_POPUP_MODE fallback)
 {
-    if (value.isNull())
-        return fallback;
-    return sameWord(value, "medium") ? 1 : (sameWord(value, "small") ? 2 : 0);
-}
-
-int popupModeOf(const QString& value, int fallback)
-{
-    if (value.isNull())
-        return fallback;
-    return sameWord(value, "instant") ? 1 : (sameWord(value, "split") ? 2 : 0);
-}
-
-const char* itemSizeText(int size)
-{
-    return size == 1 ? "medium" : (size == 2 ? "small" : "large");
-}
-
-const char* popupModeText(int mode)
-{
-    return mode == 1 ? "instant" : (mode == 2 ? "split" : "none");
+    return value.isNull() ? fallback : kivParseRibbonPopupMode(value);
 }
 
 std::string utf8(const QString& s)
@@ -200,13 +182,12 @@ Json::Value writeGroup(const KIVQRibbonGroup* group)
     out["text"] = utf8(group->title());
     out["expanding"] = group->isExpanding();
     Json::Value items(Json::arrayValue);
-    for (int i = 0; i < group->itemCount(); ++i) {
-        const KIVQRibbonGroup::Item& record = group->itemAt(i);
+    for (const KIVQRibbonGroup::Item& record : group->items()) {
         Json::Value item(Json::objectValue);
         if (const QAction* action = record.action) {
             item = writeCommand(action);
             if (auto* button = qobject_cast<const KIVQRibbonButton*>(record.control.data())) {
-                item["popup"] = popupModeText(button->popupMode());
+                item["popup"] = utf8(kivFormatRibbonPopupMode(button->popupMode()));
                 if (button->popupMenu())
                     item["menu"] = writeMenu(button->popupMenu());
             }
@@ -214,7 +195,7 @@ Json::Value writeGroup(const KIVQRibbonGroup* group)
             item["columns"] = gallery->columnCount();
             item["rows"] = gallery->visibleRowCount();
             Json::Value cells(Json::arrayValue);
-            for (const QAction* cell : gallery->actions()) {
+            for (const QAction* cell : gallery->itemActions()) {
                 Json::Value c(Json::objectValue);
                 c["id"] = utf8(cell->objectName());
                 c["text"] = utf8(cell->text());
@@ -226,7 +207,7 @@ Json::Value writeGroup(const KIVQRibbonGroup* group)
             item = writeWidget(record.control);
         }
         item["type"] = utf8(record.type);
-        item["size"] = itemSizeText(record.size);
+        item["size"] = utf8(kivFormatRibbonItemSize(record.size));
         items.append(item);
     }
     out["items"] = items;
@@ -286,6 +267,16 @@ bool KIVQRibbonBar::loadConfigJson(const QString& jsonText)
     return loadConfigValue(root, QStringLiteral("inline"));
 }
 
+QString KIVQRibbonBar::configFile() const
+{
+    return m_configFile;
+}
+
+QString KIVQRibbonBar::lastError() const
+{
+    return m_lastError;
+}
+
 void KIVQRibbonBar::failLoad(const QString& source, const QString& message)
 {
     m_lastError = message;
@@ -309,7 +300,7 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     m_loading = true;
     clearContent();
 
-    m_layoutMode = sameWord(text(root, "layoutMode"), "compact") ? KIV_RIBBON_LAYOUT_COMPACT : KIV_RIBBON_LAYOUT_OFFICE;
+    m_layoutMode = kivParseRibbonLayoutMode(text(root, "layoutMode"));
     m_groupRows = m_layoutMode == KIV_RIBBON_LAYOUT_COMPACT ? 2 : 3;
     updateGeometry();
 
@@ -387,7 +378,7 @@ void KIVQRibbonBar::readPages(const Json::Value& pages, KIVQRibbonContextGroup* 
                     group->addSeparator();
                 } else if (type == QLatin1String("widget")) {
                     if (QWidget* widget = createWidgetItem(item, group))
-                        group->addWidget(widget, static_cast<KIV_RIBBON_ITEM_SIZE>(itemSizeOf(text(item, "size"), 2)));
+                        group->addWidget(widget, itemSizeOf(text(item, "size"), KIV_RIBBON_SMALL));
                 } else if (type == QLatin1String("gallery")) {
                     KIVQRibbonGallery* gallery = group->addGallery(std::max(number(item, "columns", 3), 1),
                                                                    std::max(number(item, "rows", 2), 1));
@@ -399,8 +390,8 @@ void KIVQRibbonBar::readPages(const Json::Value& pages, KIVQRibbonContextGroup* 
                     QAction* action = createActionItem(item);
                     const bool hasMenu = item.isMember("menu");
                     KIVQRibbonMenu* menu = hasMenu ? createMenu(item["menu"], group) : nullptr;
-                    group->addAction(action, static_cast<KIV_RIBBON_ITEM_SIZE>(itemSizeOf(text(item, "size"), 0)),
-                                     static_cast<KIV_RIBBON_POPUP_MODE>(popupModeOf(text(item, "popup"), hasMenu ? 1 : 0)),
+                    group->addAction(action, itemSizeOf(text(item, "size"), KIV_RIBBON_LARGE),
+                                     popupModeOf(text(item, "popup"), hasMenu ? KIV_RIBBON_POPUP_INSTANT : KIV_RIBBON_POPUP_NONE),
                                      menu);
                 }
             }
@@ -534,7 +525,7 @@ Json::Value KIVQRibbonBar::writeConfigValue() const
 {
     Json::Value root(Json::objectValue);
     root["schemaVersion"] = 1;
-    root["layoutMode"] = m_layoutMode == KIV_RIBBON_LAYOUT_COMPACT ? "compact" : "office";
+    root["layoutMode"] = utf8(kivFormatRibbonLayoutMode(m_layoutMode));
     root["minimized"] = m_minimized;
     if (m_current)
         root["currentPage"] = utf8(m_current->pageId());

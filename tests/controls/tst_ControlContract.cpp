@@ -130,6 +130,17 @@ const std::map<std::string, Kind>& kinds()
                         ["contractFill", 1, 12], ["contractFill", 1, 13], ["contractText", 2, 17]],
               "attr": {"text": "Ward 3", "btnIcon": "down.svg", "btnHotIcon": "downHot.svg"}})",
           ""}},
+        {"qtribbonbar",
+         {R"({"attr":{"configFile":"","groupRows":3,"layoutMode":"office","minimized":false,"pageHeight":96,)"
+          R"("ribbon":{"contextGroups":[],"layoutMode":"office","minimized":false,"pages":[],"quickAccess":[],)"
+          R"("schemaVersion":1,"topRight":[]},"tabRowHeight":31,"topRowHeight":30}})",
+          R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 1], ["contractFill", 1, 2], ["contractFillDown", 1, 4],
+                        ["contractFill", 1, 9], ["contractText", 2, 12], ["contractText", 2, 13], ["contractText", 2, 15],
+                        ["contractFill", 1, 16], ["contractFill", 1, 17], ["contractFill", 1, 18]],
+              "attr": {"configFile": "ward.json", "layoutMode": "office", "minimized": true, "topRowHeight": 28,
+                       "tabRowHeight": 33, "pageHeight": 90, "groupRows": 3,
+                       "ribbon": {"schemaVersion": 1, "minimized": true, "pages": [{"id": "home", "text": "Home"}]}}})",
+          ""}},
         {"qtmenubar",
          {R"({"style":[]})",
           R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 1], ["contractFillDown", 1, 2],

@@ -15,6 +15,7 @@
 #include "theme/KIVQResourceManager.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,8 +32,8 @@ namespace {
 // A bar with one of everything the writer knows.
 const char kFull[] = R"({
   "schemaVersion": 1, "layoutMode": "compact", "minimized": false, "currentPage": "view",
-  "application": {"text": "Ward", "icon": "app.svg", "menu": [
-      {"id": "open", "text": "Open", "icon": "open.svg"}, {"separator": true},
+  "application": {"text": "Ward", "icon": "app.png", "menu": [
+      {"id": "open", "text": "Open", "icon": "open.png"}, {"separator": true},
       {"id": "recent", "text": "Recent", "items": [{"id": "r1", "text": "Bed 3", "checkable": true, "checked": true}]}]},
   "quickAccess": [{"id": "pin", "text": "Pin", "tooltip": "Pin the page", "checkable": true, "checked": true,
                    "enabled": false, "icon": "pin.png"}],
@@ -69,7 +70,7 @@ KIVQRibbonGroup* firstGroup(KIVQRibbonBar& bar)
 KIVQRibbonButton* itemButton(KIVQRibbonBar& bar, int index)
 {
     KIVQRibbonGroup* group = firstGroup(bar);
-    return group && index < group->itemCount() ? qobject_cast<KIVQRibbonButton*>(group->itemAt(index).control)
+    return group && index < group->itemCount() ? qobject_cast<KIVQRibbonButton*>(group->items().at(index).control)
                                                : nullptr;
 }
 
@@ -185,7 +186,7 @@ void tst_KIVQRibbonConfig::reading_data()
         KIVQRibbonGroup* g = firstGroup(bar);
         if (!g || g->itemCount() == 0)
             return QStringLiteral("none");
-        return g->itemAt(0).type + QLatin1Char(' ') + (g->itemAt(0).action ? g->itemAt(0).action->text() : QString());
+        return g->items().at(0).type + QLatin1Char(' ') + (g->items().at(0).action ? g->items().at(0).action->text() : QString());
     };
 
     QTest::newRow("version 1.0 loads") << QStringLiteral(R"({"schemaVersion": 1.0, "pages": [{"id": "a"}]})")
@@ -229,7 +230,7 @@ void tst_KIVQRibbonConfig::reading_data()
                    .arg(a ? a->text() : QStringLiteral("-"))
                    .arg(a && a->isEnabled())
                    .arg(a && a->isCheckable())
-                   .arg(g->itemAt(0).size)
+                   .arg(g->items().at(0).size)
                    .arg(g->itemCount())
                    .arg(bar.quickAccessWidgets().size());
            })
@@ -307,11 +308,12 @@ void tst_KIVQRibbonConfig::controlJsonRoundTrip()
 {
     KIVQRibbonBar bar;
     QCOMPARE(load(bar, QString::fromUtf8(kFull)), QString());
+    // With children written, the bar's own rows must not come back as strays; "ribbon" carries the content.
+    kivEnableSerializeChild(true);
     Json::Value element = TestSupport::writeControl(&bar);
     QVERIFY(!element.isMember("child"));
     QCOMPARE(element["attr"]["layoutMode"].asString(), std::string("compact"));
 
-    kivEnableSerializeChild(true);
     KIVQRibbonBar copy;
     QVERIFY(copy.readJsonValue(&element));
     const Json::Value again = TestSupport::writeControl(&copy);
