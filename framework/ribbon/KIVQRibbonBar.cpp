@@ -120,6 +120,9 @@ KIVQRibbonBar::~KIVQRibbonBar()
         disconnect(action, nullptr, this, nullptr);
     m_registered.clear();
     m_owned.clear();
+    // The widget base deletes the pages after this object's members are gone.
+    for (KIVQRibbonPage* page : qAsConst(m_pages))
+        page->setRibbonHost(nullptr);
     m_popup->removeEventFilter(this);
     delete m_popup;
     m_popup = nullptr;

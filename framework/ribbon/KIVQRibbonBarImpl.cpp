@@ -98,15 +98,15 @@ void KIVQRibbonBarImpl::readStyles(const Json::Value& element)
             continue;
         style.name = QString::fromStdString(entry[0].asString());
         if (kind == 1) {
-            applySlotEntry(barFill, BarFill, style) || applySlotEntry(pageAreaFill, PageAreaFill, style)
-                || applySlotEntry(groupFill, GroupFill, style) || applySlotEntry(rowFill, RowFill, style)
-                || applySlotEntry(spareFill, SpareFill, style) || applySlotEntry(galleryFill, GalleryFill, style)
-                || applyStateEntry(tabFills, TabFills, style) || applyStateEntry(buttonFills, ButtonFills, style);
+            applySlotEntry(barFill, BarFill, style) || applySlotEntry(pageAreaFill, PageAreaFill, style) ||
+                applySlotEntry(groupFill, GroupFill, style) || applySlotEntry(rowFill, RowFill, style) ||
+                applySlotEntry(spareFill, SpareFill, style) || applySlotEntry(galleryFill, GalleryFill, style) ||
+                applyStateEntry(tabFills, TabFills, style) || applyStateEntry(buttonFills, ButtonFills, style);
         } else if (kind == 2) {
             if (style.code == ButtonTextAlias)
                 style.code = ButtonText;
-            applySlotEntry(tabText, TabText, style) || applySlotEntry(groupTitleText, GroupTitleText, style)
-                || applySlotEntry(buttonText, ButtonText, style);
+            applySlotEntry(tabText, TabText, style) || applySlotEntry(groupTitleText, GroupTitleText, style) ||
+                applySlotEntry(buttonText, ButtonText, style);
         }
     }
 }

@@ -236,8 +236,8 @@ bool KIVQRibbonBar::loadConfigFile(const QString& path)
     if (QFileInfo(path).isAbsolute()) {
         candidates << path;
     } else if (!path.isEmpty()) {
-        candidates << QDir(QCoreApplication::applicationDirPath()).filePath(path)
-                   << QFileInfo(path).absoluteFilePath() << path;
+        candidates << QDir(QCoreApplication::applicationDirPath()).filePath(path) << QFileInfo(path).absoluteFilePath()
+                   << path;
     }
     for (const QString& candidate : qAsConst(candidates)) {
         QFile file(candidate);
@@ -390,9 +390,10 @@ void KIVQRibbonBar::readPages(const Json::Value& pages, KIVQRibbonContextGroup* 
                     QAction* action = createActionItem(item);
                     const bool hasMenu = item.isMember("menu");
                     KIVQRibbonMenu* menu = hasMenu ? createMenu(item["menu"], group) : nullptr;
-                    group->addAction(action, itemSizeOf(text(item, "size"), KIV_RIBBON_LARGE),
-                                     popupModeOf(text(item, "popup"), hasMenu ? KIV_RIBBON_POPUP_INSTANT : KIV_RIBBON_POPUP_NONE),
-                                     menu);
+                    group->addAction(
+                        action, itemSizeOf(text(item, "size"), KIV_RIBBON_LARGE),
+                        popupModeOf(text(item, "popup"), hasMenu ? KIV_RIBBON_POPUP_INSTANT : KIV_RIBBON_POPUP_NONE),
+                        menu);
                 }
             }
         }

@@ -115,10 +115,8 @@ void tst_KIVQRibbonBar::groupRows_data()
     QTest::addColumn<int>("after");
 
     QTest::newRow("7 is 3, compact mode resets to 2") << QByteArray(R"({"groupRows": 7})") << 3 << "compact" << 2;
-    QTest::newRow("1 is 2, an office load resets to 3") << QByteArray(R"({"groupRows": 1})") << 2 << "load office"
-                                                          << 3;
-    QTest::newRow("a compact load resets to 2")
-        << QByteArray(R"({"groupRows": 3})") << 3 << "load compact" << 2;
+    QTest::newRow("1 is 2, an office load resets to 3") << QByteArray(R"({"groupRows": 1})") << 2 << "load office" << 3;
+    QTest::newRow("a compact load resets to 2") << QByteArray(R"({"groupRows": 3})") << 3 << "load compact" << 2;
     QTest::newRow("a string is no number") << QByteArray(R"({"groupRows": "2"})") << 3 << "none" << 3;
 }
 

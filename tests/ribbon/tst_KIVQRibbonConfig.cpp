@@ -113,18 +113,27 @@ void tst_KIVQRibbonConfig::failureLeavesBarAlone_data()
     QTest::addColumn<QString>("source");
 
     const QString version = QStringLiteral("Unsupported Ribbon schemaVersion; expected 1.");
-    QTest::newRow("text that is no JSON") << QString() << "{\"schemaVersion\": " << "Invalid Ribbon JSON: *"
+    QTest::newRow("text that is no JSON") << QString() << "{\"schemaVersion\": "
+                                          << "Invalid Ribbon JSON: *"
                                           << "inline";
-    QTest::newRow("root array") << QString() << "[1]" << "Ribbon config root must be an object." << "inline";
+    QTest::newRow("root array") << QString() << "[1]"
+                                << "Ribbon config root must be an object."
+                                << "inline";
     QTest::newRow("no version") << QString() << "{}" << version << "inline";
     QTest::newRow("version 1.5") << QString() << "{\"schemaVersion\": 1.5}" << version << "inline";
     QTest::newRow("version \"1\"") << QString() << "{\"schemaVersion\": \"1\"}" << version << "inline";
     QTest::newRow("version true") << QString() << "{\"schemaVersion\": true}" << version << "inline";
     QTest::newRow("version 2") << QString() << "{\"schemaVersion\": 2}" << version << "inline";
-    QTest::newRow("missing file") << "-" << "no/such/ribbon.json"
-                                  << "Ribbon config file was not found: no/such/ribbon.json" << "no/such/ribbon.json";
-    QTest::newRow("file that is no JSON") << "bad.json" << "{ nope" << "Invalid Ribbon JSON in @: *" << "@";
-    QTest::newRow("file with a wrong version") << "old.json" << "{\"schemaVersion\": 0}" << version << "@";
+    QTest::newRow("missing file") << "-"
+                                  << "no/such/ribbon.json"
+                                  << "Ribbon config file was not found: no/such/ribbon.json"
+                                  << "no/such/ribbon.json";
+    QTest::newRow("file that is no JSON") << "bad.json"
+                                          << "{ nope"
+                                          << "Invalid Ribbon JSON in @: *"
+                                          << "@";
+    QTest::newRow("file with a wrong version") << "old.json"
+                                               << "{\"schemaVersion\": 0}" << version << "@";
 }
 
 void tst_KIVQRibbonConfig::failureLeavesBarAlone()
@@ -186,26 +195,24 @@ void tst_KIVQRibbonConfig::reading_data()
         KIVQRibbonGroup* g = firstGroup(bar);
         if (!g || g->itemCount() == 0)
             return QStringLiteral("none");
-        return g->items().at(0).type + QLatin1Char(' ') + (g->items().at(0).action ? g->items().at(0).action->text() : QString());
+        return g->items().at(0).type + QLatin1Char(' ') +
+               (g->items().at(0).action ? g->items().at(0).action->text() : QString());
     };
 
     QTest::newRow("version 1.0 loads") << QStringLiteral(R"({"schemaVersion": 1.0, "pages": [{"id": "a"}]})")
                                        << Probe([](KIVQRibbonBar& bar) { return QString::number(bar.pageCount()); })
                                        << "1";
     QTest::newRow("SPLIT in capitals") << page(R"({"id": "a", "popup": "SPLIT", "menu": []})") << popupOfFirst << "2";
-    QTest::newRow("a menu without popup is instant") << page(R"({"id": "a", "menu": [{"id": "m"}]})") << popupOfFirst
-                                                     << "1";
+    QTest::newRow("a menu without popup is instant")
+        << page(R"({"id": "a", "menu": [{"id": "m"}]})") << popupOfFirst << "1";
     QTest::newRow("no menu, no popup") << page(R"({"id": "a"})") << popupOfFirst << "0";
     QTest::newRow("Separator is a button") << page(R"({"type": "Separator"})") << firstItem << "button Command";
     QTest::newRow("a widget of unknown control is skipped")
         << page(R"({"type": "widget", "control": "dial"})") << firstItem << "none";
-    QTest::newRow("a nameless command is not found as Command")
-        << page(R"({})")
-        << Probe([](KIVQRibbonBar& bar) {
-               return QStringLiteral("%1 %2").arg(bar.findAction(QStringLiteral("Command")) ? "found" : "null",
-                                                  itemButton(bar, 0)->text());
-           })
-        << "null Command";
+    QTest::newRow("a nameless command is not found as Command") << page(R"({})") << Probe([](KIVQRibbonBar& bar) {
+        return QStringLiteral("%1 %2").arg(bar.findAction(QStringLiteral("Command")) ? "found" : "null",
+                                           itemButton(bar, 0)->text());
+    }) << "null Command";
     QTest::newRow("an unknown currentPage keeps the first tab")
         << QStringLiteral(R"({"schemaVersion": 1, "currentPage": "nope", "pages": [{"id": "a"}, {"id": "b"}]})")
         << Probe([](KIVQRibbonBar& bar) { return QString::number(bar.currentPage()) + bar.lastError(); }) << "0";
@@ -334,8 +341,8 @@ void tst_KIVQRibbonConfig::styleEntries_data()
         << QByteArray(R"([["ribbonBlue", 1, 4]])") << QByteArray(R"([["ribbonBlue",1,4]])") << 1;
     QTest::newRow("slot 5 alone styles hover only")
         << QByteArray(R"([["ribbonBlue", 1, 5]])") << QByteArray(R"([["ribbonBlue",1,5]])") << 1;
-    QTest::newRow("a text kind for a fill slot is ignored") << QByteArray(R"([["ribbonText", 2, 4]])")
-                                                            << QByteArray("null") << 0;
+    QTest::newRow("a text kind for a fill slot is ignored")
+        << QByteArray(R"([["ribbonText", 2, 4]])") << QByteArray("null") << 0;
     QTest::newRow("slot 15 is slot 14") << QByteArray(R"([["ribbonText", 2, 15], ["ribbonBlue", 1, 3]])")
                                         << QByteArray(R"([["ribbonText",2,14]])") << 0;
     QTest::newRow("wrong member types are skipped")
