@@ -549,10 +549,16 @@ bool KIVQRibbonBar::isMinimized() const
     return m_minimized;
 }
 
+// Bounded so that the head and page heights add up without overflow.
+void KIVQRibbonBar::storeHeight(int& field, int height)
+{
+    field = std::clamp(height, 0, kMaxHeight);
+    updateGeometry();
+}
+
 void KIVQRibbonBar::setTopRowHeight(int height)
 {
-    m_topRowHeight = std::clamp(height, 0, kMaxHeight);
-    updateGeometry();
+    storeHeight(m_topRowHeight, height);
 }
 
 int KIVQRibbonBar::topRowHeight() const
@@ -562,8 +568,7 @@ int KIVQRibbonBar::topRowHeight() const
 
 void KIVQRibbonBar::setTabRowHeight(int height)
 {
-    m_tabRowHeight = std::clamp(height, 0, kMaxHeight);
-    updateGeometry();
+    storeHeight(m_tabRowHeight, height);
 }
 
 int KIVQRibbonBar::tabRowHeight() const
@@ -573,8 +578,7 @@ int KIVQRibbonBar::tabRowHeight() const
 
 void KIVQRibbonBar::setPageHeight(int height)
 {
-    m_pageHeight = std::clamp(height, 0, kMaxHeight);
-    updateGeometry();
+    storeHeight(m_pageHeight, height);
 }
 
 int KIVQRibbonBar::pageHeight() const

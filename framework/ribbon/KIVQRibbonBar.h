@@ -148,6 +148,7 @@ private:
     void closePopup();
     void reclaimPageArea();
     void storeMinimized(bool minimized);
+    void storeHeight(int& field, int height);
     int headHeight() const;
     void attachToPage(KIVQRibbonPage* page, KIVQRibbonContextGroup* group);
     void detachPage(KIVQRibbonPage* page);
