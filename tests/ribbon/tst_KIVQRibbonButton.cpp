@@ -301,31 +301,24 @@ void tst_KIVQRibbonButton::handlerDeletesButtonDuringTrigger()
 void tst_KIVQRibbonButton::contextStrip_data()
 {
     QTest::addColumn<QColor>("context");
-    QTest::addColumn<bool>("checked");
     QTest::addColumn<QRgb>("strip");
-    QTest::addColumn<QRgb>("body");
-    QTest::newRow("context tab") << QColor(200, 40, 90) << false << qRgb(200, 40, 90) << kNormalFill;
-    QTest::newRow("ordinary tab") << QColor() << false << kNormalFill << kNormalFill;
-    QTest::newRow("checked context tab") << QColor(20, 160, 90) << true << qRgb(20, 160, 90) << kCheckedFill;
+    QTest::newRow("context tab") << QColor(200, 40, 90) << qRgb(200, 40, 90);
+    QTest::newRow("ordinary tab") << QColor() << kNormalFill;
 }
 
 void tst_KIVQRibbonButton::contextStrip()
 {
     QFETCH(QColor, context);
-    QFETCH(bool, checked);
     QFETCH(QRgb, strip);
-    QFETCH(QRgb, body);
     KIVQRibbonButton tab(nullptr, KIV_RIBBON_SMALL);
     styleFlat(tab);
     tab.resize(90, 24);
-    tab.setCheckable(true);
-    tab.setChecked(checked);
     tab.setProperty("kivRibbonContextColor", context);
     const QImage image = paintedPixels(tab);
     for (int y = 0; y < 3; ++y)
         QCOMPARE(image.pixel(45, y), strip);
-    QCOMPARE(image.pixel(1, 1), body);
-    QCOMPARE(image.pixel(45, 3), body);
+    QCOMPARE(image.pixel(1, 1), kNormalFill);
+    QCOMPARE(image.pixel(45, 3), kNormalFill);
 }
 
 void tst_KIVQRibbonButton::captionPlace_data()
@@ -372,7 +365,6 @@ void tst_KIVQRibbonButton::iconSizes_data()
     QTest::addColumn<QSize>("drawn");
     QTest::newRow("large, icon path") << 0 << true << QSize(32, 32);
     QTest::newRow("medium, icon path") << 1 << true << QSize(16, 16);
-    QTest::newRow("small, icon path") << 2 << true << QSize(16, 16);
     QTest::newRow("large, the action's own icon stays within 24") << 0 << false << QSize(24, 24);
     QTest::newRow("medium, the action's own icon stays within 18") << 1 << false << QSize(18, 18);
 }
