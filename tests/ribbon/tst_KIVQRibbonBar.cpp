@@ -7,6 +7,7 @@
 #include "ribbon/KIVQRibbonBar.h"
 #include "ribbon/KIVQRibbonButton.h"
 #include "ribbon/KIVQRibbonContextGroup.h"
+#include "ribbon/KIVQRibbonGallery.h"
 #include "ribbon/KIVQRibbonGroup.h"
 #include "ribbon/KIVQRibbonMenu.h"
 #include "ribbon/KIVQRibbonPage.h"
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void contextGroups();
     void tabClicksMinimiseAndOpenPopup();
     void loadIntoHiddenMinimisedBarOpensNoPopup();
+    void commandsReachOneSignal();
     void tabDeletedInsideItsClick_data();
     void tabDeletedInsideItsClick();
 };
@@ -359,6 +361,37 @@ void tst_KIVQRibbonBar::loadIntoHiddenMinimisedBarOpensNoPopup()
     QVERIFY(bar.setCurrentPage(0));
     QVERIFY(!bar.popupContainer()->isVisible());
     QCOMPARE(bar.pageArea()->parentWidget(), &bar);
+}
+
+void tst_KIVQRibbonBar::commandsReachOneSignal()
+{
+    KIVQRibbonBar bar;
+    KIVQRibbonGroup* group = bar.addPage(QStringLiteral("home"), QString())->addGroup(QStringLiteral("g"), QString());
+    auto* pin = new QAction(QStringLiteral("Pin"));
+    pin->setObjectName(QStringLiteral("pin"));
+    pin->setCheckable(true);
+    group->addSmallAction(pin);
+    auto* menu = new KIVQRibbonMenu;
+    menu->addCommand(QStringLiteral("open"), QStringLiteral("Open"));
+    bar.setApplicationMenu(QStringLiteral("Ward"), menu);
+    QVERIFY(!bar.applicationButton()->isHidden());
+    QCOMPARE(menu->parentWidget(), bar.applicationButton());
+
+    QSignalSpy commands(&bar, &KIVQRibbonBar::commandTriggered);
+    pin->trigger();
+    bar.findAction(QStringLiteral("open"))->trigger();
+    QCOMPARE(commands.count(), 2);
+    QCOMPARE(commands.at(0), (QList<QVariant>{QStringLiteral("pin"), true}));
+    QCOMPARE(commands.at(1), (QList<QVariant>{QStringLiteral("open"), false}));
+    group->addGallery(1, 1)->addItem(QStringLiteral("cell2"), QString(), QString())->trigger();
+    QCOMPARE(commands.last(), (QList<QVariant>{QStringLiteral("cell2"), false}));
+
+    QCOMPARE(bar.findAction(QStringLiteral("pin")), pin);
+    delete pin;
+    QVERIFY(!bar.findAction(QStringLiteral("pin")));
+    bar.clearContent();
+    QVERIFY(!bar.findAction(QStringLiteral("open")));
+    QVERIFY(bar.applicationButton()->isHidden());
 }
 
 // A slot of the click deletes the very tab or button that was clicked; ASan reports any later touch.
