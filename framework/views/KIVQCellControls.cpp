@@ -64,6 +64,12 @@ void KIVQCellControls::fit(KIVQContainer* container, const QRect& cell)
 bool KIVQCellControls::paint(QPainter* painter, KIVQContainer* container, const QRect& cell, const QWidget* viewport,
                              const QPoint& globalCursor)
 {
+    return paint(painter, container, cell, viewport, globalCursor, Hooks());
+}
+
+bool KIVQCellControls::paint(QPainter* painter, KIVQContainer* container, const QRect& cell, const QWidget* viewport,
+                             const QPoint& globalCursor, const Hooks& hooks)
+{
     const QList<QWidget*> controls = collect(container);
     if (controls.isEmpty())
         return false;
@@ -73,10 +79,13 @@ bool KIVQCellControls::paint(QPainter* painter, KIVQContainer* container, const 
     if (KIVQWidgetBaseImpl* impl = controlImpl(container))
         impl->paint(painter, cell);
     for (int i = 1; i < controls.size(); ++i) {
-        KIVQWidgetBaseImpl* impl = controlImpl(controls.at(i));
-        if (!impl || !controls.at(i)->isVisibleTo(container))
+        QWidget* control = controls.at(i);
+        KIVQWidgetBaseImpl* impl = controlImpl(control);
+        if (!impl || !(hooks.paints ? hooks.paints(control) : control->isVisibleTo(container)))
             continue;
-        const QRect rect = controlRect(controls.at(i), container, cell);
+        const QRect rect = controlRect(control, container, cell);
+        if (hooks.before)
+            hooks.before(control, rect);
         if (globalRect(viewport, rect).contains(globalCursor)) {
             impl->setState(CtrlHover);
             impl->paint(painter, rect);
@@ -84,6 +93,8 @@ bool KIVQCellControls::paint(QPainter* painter, KIVQContainer* container, const 
         } else {
             impl->paint(painter, rect);
         }
+        if (hooks.after)
+            hooks.after(control, rect);
     }
     painter->restore();
     return true;

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QRect>
 
+#include <functional>
+
 class QPainter;
 class QPoint;
 class QWidget;
@@ -30,6 +32,18 @@ public:
     // position, mapped through the view's viewport, is painted hot. False when there was nothing to paint.
     static bool paint(QPainter* painter, KIVQContainer* container, const QRect& cell, const QWidget* viewport,
                       const QPoint& globalCursor);
+
+    // What a view may change in the painting. Unset members keep the plain routine.
+    struct Hooks
+    {
+        // Whether a collected control is painted; by default those shown in the container.
+        std::function<bool(QWidget* control)> paints;
+        // Around each painted control, with where it lands in the cell.
+        std::function<void(QWidget* control, const QRect& rect)> before;
+        std::function<void(QWidget* control, const QRect& rect)> after;
+    };
+    static bool paint(QPainter* painter, KIVQContainer* container, const QRect& cell, const QWidget* viewport,
+                      const QPoint& globalCursor, const Hooks& hooks);
 
     // The first control after the container whose cell rectangle holds the global position, or null.
     static QWidget* controlAt(KIVQContainer* container, const QRect& cell, const QWidget* viewport,

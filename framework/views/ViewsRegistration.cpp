@@ -1,4 +1,6 @@
 #include "KIVQComboBox.h"
+#include "KIVQListView.h"
+#include "KIVQMenuBar.h"
 #include "KIVQTableView.h"
 #include "core/KIVQtLib.h"
 
@@ -9,6 +11,9 @@ void registerViewControls()
 {
     kivRegisterControl<KIVQTableView>({"datagrid"}, true);
     kivRegisterControl<KIVQComboBox>({"combobox"}, true);
+    kivRegisterControl<KIVQMenuBar>({"menubar"}, true);
+    // Described for designers, but not offered in their palettes.
+    kivRegisterControl<KIVQListView>({"listview", "templateList"}, false);
 }
 
 } // namespace KIVQtLib
