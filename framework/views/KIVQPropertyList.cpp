@@ -7,7 +7,8 @@ namespace KIVQtLib {
 KIVQPropertyList::KIVQPropertyList(QWidget* parent) : KIVQScrollView(parent, DeferImpl{})
 {
     qRegisterMetaType<PropertyDef*>();
-    attachImpl(new KIVQPropertyListImpl(this, QString::fromLatin1(typeName())));
+    KIVQScrollViewImpl* d = new KIVQPropertyListImpl(this, QString::fromLatin1(typeName()));
+    attachImpl(d);
     m_content = new QWidget(this);
     // Scrolled from the start, so that rows below the list's height can be reached.
     setWidget(m_content);

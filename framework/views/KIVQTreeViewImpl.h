@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/KIVQWidgetBaseImpl.h"
+#include "core/StateStyles.h"
+
+namespace KIVQtLib {
+
+class KIVQTreeView;
+
+// The tree's look, row height, sample model and JSON; the delegate, corner and viewport paint from it.
+class KIVQTLIB_EXPORT KIVQTreeViewImpl : public KIVQWidgetBaseImpl
+{
+    Q_OBJECT
+public:
+    KIVQTreeViewImpl(KIVQTreeView* owner, const QString& typeName);
+
+    void paint(QPainter* painter, const QRect& rect) override;
+    void serializeJson(ControlJson& io) override;
+    void onCreateComplete() override;
+    int rowHeight() const { return itemHeight == 0 ? 20 : itemHeight; }
+
+    int scrollbarSize = 23;
+    int scrollbarBtnSize = 23;
+    int itemHeight = 0;
+    FillStyle background;
+    StateStyles<FillStyle> itemBackgrounds;
+    StateStyles<TextStyleDesc> itemTextStyles;
+    StateStyles<FillStyle> headerBackgrounds;
+    StateStyles<TextStyleDesc> headerTextStyles;
+
+private:
+    KIVQTreeView* m_tree;
+};
+
+} // namespace KIVQtLib
