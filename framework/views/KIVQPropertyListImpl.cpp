@@ -202,6 +202,8 @@ void KIVQPropertyListImpl::removeAll()
         }
     }
     m_displayed.clear();
+    // Nothing left to scroll over.
+    m_list->layout();
 }
 
 void KIVQPropertyListImpl::textChanged(const QString& text)
