@@ -2,8 +2,6 @@
 
 #include "KIVQListImpl.h"
 #include "KIVQListItemDelegate.h"
-#include "KIVQViewportFill.h"
-#include "controls/KIVQScrollBar.h"
 
 namespace KIVQtLib {
 
@@ -14,20 +12,9 @@ KIVQList::KIVQList(QWidget* parent) : KIVQControlBase(parent)
     m_delegate.reset(new KIVQListItemDelegate(d));
     setItemDelegate(m_delegate.get());
 
-    m_horizontalBar = new KIVQScrollBar(Qt::Horizontal, this);
-    m_verticalBar = new KIVQScrollBar(Qt::Vertical, this);
-    KIVQWidgetBaseImpl::markInternalChild(m_horizontalBar);
-    KIVQWidgetBaseImpl::markInternalChild(m_verticalBar);
-    setHorizontalScrollBar(m_horizontalBar);
-    setVerticalScrollBar(m_verticalBar);
-
+    setUpRows(this, d);
     setFrameStyle(QFrame::NoFrame);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-    QPointer<KIVQListImpl> guarded(d);
-    KIVQViewportFill::install(viewport(), [guarded]() { return guarded ? &guarded->background : nullptr; });
-    setMouseTracking(true);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     attachImpl(d);
 }
 
@@ -35,19 +22,6 @@ KIVQList::~KIVQList()
 {
     // The delegate goes with the list; the list must not keep pointing at it meanwhile.
     setItemDelegate(nullptr);
-}
-
-void KIVQList::setItemHeight(int height)
-{
-    if (impl()->itemHeight == height)
-        return;
-    impl()->itemHeight = height;
-    scheduleDelayedItemsLayout();
-}
-
-int KIVQList::getItemHeight() const
-{
-    return impl()->itemHeight;
 }
 
 void KIVQList::setIsMultiSelected(bool on)
@@ -60,60 +34,7 @@ bool KIVQList::getIsMultiSelected() const
     return selectionMode() != QAbstractItemView::SingleSelection;
 }
 
-void KIVQList::setBackground(CommonCtrlState, const FillStyle& fill)
-{
-    impl()->background = fill;
-    viewport()->update();
-}
-
-const FillStyle& KIVQList::getBackground(CommonCtrlState) const
-{
-    return impl()->background;
-}
-
-void KIVQList::setItemBackground(CtrlState state, const FillStyle& fill)
-{
-    if (impl()->itemBackgrounds.set(state, fill))
-        viewport()->update();
-}
-
-const FillStyle& KIVQList::getItemBackground(CtrlState state) const
-{
-    return impl()->itemBackgrounds.get(state);
-}
-
-void KIVQList::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
-{
-    if (impl()->itemTextStyles.set(state, style))
-        viewport()->update();
-}
-
-const TextStyleDesc& KIVQList::getItemTextStyle(CtrlState state) const
-{
-    return impl()->itemTextStyles.get(state);
-}
-
-void KIVQList::setDelegateItemVisible(bool visible)
-{
-    impl()->setDelegateItemVisible(visible);
-}
-
-bool KIVQList::getDelegateItemVisible() const
-{
-    return impl()->getDelegateItemVisible();
-}
-
 void KIVQList::setScrollbarBtnSize(bool, int) {}
-
-KIVQScrollBar* KIVQList::scrollBar(bool hor) const
-{
-    return hor ? m_horizontalBar : m_verticalBar;
-}
-
-KIVQScrollBar* KIVQList::styledScrollBar(bool hor) const
-{
-    return scrollBar(hor);
-}
 
 void KIVQList::paintEvent(QPaintEvent* event)
 {

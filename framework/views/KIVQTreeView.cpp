@@ -2,7 +2,6 @@
 
 #include "KIVQTreeViewImpl.h"
 #include "KIVQTreeViewItemDelegate.h"
-#include "KIVQViewportFill.h"
 #include "controls/KIVQScrollBar.h"
 
 #include <QHeaderView>
@@ -14,10 +13,6 @@ KIVQTreeView::KIVQTreeView(QWidget* parent) : KIVQControlBase(parent)
 {
     auto* d = new KIVQTreeViewImpl(this, QString::fromLatin1(typeName()));
     m_delegate.reset(new KIVQTreeViewItemDelegate(d));
-    m_horizontalBar = new KIVQScrollBar(Qt::Horizontal, this);
-    m_verticalBar = new KIVQScrollBar(Qt::Vertical, this);
-    KIVQWidgetBaseImpl::markInternalChild(m_horizontalBar);
-    KIVQWidgetBaseImpl::markInternalChild(m_verticalBar);
     setHeaderHidden(true);
 
     auto* corner = new KIVQTreeConerWidget(this);
@@ -30,16 +25,10 @@ KIVQTreeView::KIVQTreeView(QWidget* parent) : KIVQControlBase(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setVerticalScrollBar(m_verticalBar);
-    setHorizontalScrollBar(m_horizontalBar);
+    setUpRows(this, d);
     setItemDelegate(m_delegate.get());
     setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-    QPointer<KIVQTreeViewImpl> guarded(d);
-    KIVQViewportFill::install(viewport(), [guarded]() { return guarded ? &guarded->background : nullptr; });
     setExpandsOnDoubleClick(true);
-    setMouseTracking(true);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     attachImpl(d);
 }
 
@@ -47,54 +36,6 @@ KIVQTreeView::~KIVQTreeView()
 {
     // The delegate goes with the tree; the tree must not keep pointing at it meanwhile.
     setItemDelegate(nullptr);
-}
-
-void KIVQTreeView::setItemHeight(int height)
-{
-    if (impl()->itemHeight == height)
-        return;
-    impl()->itemHeight = height;
-    scheduleDelayedItemsLayout();
-}
-
-int KIVQTreeView::getItemHeight() const
-{
-    return impl()->itemHeight;
-}
-
-void KIVQTreeView::setBackground(CommonCtrlState, const FillStyle& fill)
-{
-    impl()->background = fill;
-    viewport()->update();
-    if (QWidget* corner = cornerWidget())
-        corner->update();
-}
-
-const FillStyle& KIVQTreeView::getBackground(CommonCtrlState) const
-{
-    return impl()->background;
-}
-
-void KIVQTreeView::setItemBackground(CtrlState state, const FillStyle& fill)
-{
-    if (impl()->itemBackgrounds.set(state, fill))
-        viewport()->update();
-}
-
-const FillStyle& KIVQTreeView::getItemBackground(CtrlState state) const
-{
-    return impl()->itemBackgrounds.get(state);
-}
-
-void KIVQTreeView::setItemTextStyle(CtrlState state, const TextStyleDesc& style)
-{
-    if (impl()->itemTextStyles.set(state, style))
-        viewport()->update();
-}
-
-const TextStyleDesc& KIVQTreeView::getItemTextStyle(CtrlState state) const
-{
-    return impl()->itemTextStyles.get(state);
 }
 
 void KIVQTreeView::setHeaderBgStyle(CtrlState state, const FillStyle& fill)
@@ -105,16 +46,6 @@ void KIVQTreeView::setHeaderBgStyle(CtrlState state, const FillStyle& fill)
 void KIVQTreeView::setHeaderTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     impl()->headerTextStyles.set(state, style);
-}
-
-void KIVQTreeView::setDelegateItemVisible(bool visible)
-{
-    impl()->setDelegateItemVisible(visible);
-}
-
-bool KIVQTreeView::getDelegateItemVisible() const
-{
-    return impl()->getDelegateItemVisible();
 }
 
 void KIVQTreeView::initDemoData()
@@ -132,18 +63,8 @@ void KIVQTreeView::setScrollbarSize(bool, int size)
     impl()->scrollbarSize = size;
     const QString sheet =
         QStringLiteral("QScrollBar::vertical{ width:%1; } QScrollBar::horizontal{ height:%2; } ").arg(size).arg(size);
-    m_verticalBar->setStyleSheet(sheet);
-    m_horizontalBar->setStyleSheet(sheet);
-}
-
-KIVQScrollBar* KIVQTreeView::scrollBar(bool hor) const
-{
-    return hor ? m_horizontalBar : m_verticalBar;
-}
-
-KIVQScrollBar* KIVQTreeView::styledScrollBar(bool hor) const
-{
-    return scrollBar(hor);
+    scrollBar(false)->setStyleSheet(sheet);
+    scrollBar(true)->setStyleSheet(sheet);
 }
 
 void KIVQTreeView::paintEvent(QPaintEvent* event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/ScrollBarStyling.h"
+#include "KIVQItemRows.h"
 #include "core/KIVQControl.h"
 
 #include <QPointer>
@@ -10,7 +10,6 @@
 
 namespace KIVQtLib {
 
-class KIVQScrollBar;
 class KIVQTreeViewImpl;
 class KIVQTreeViewItemDelegate;
 
@@ -18,7 +17,7 @@ class KIVQTreeViewItemDelegate;
 // cell fill and text style (selection wins over hover) and an optional icon at each cell's left. Whole
 // rows are selected one at a time; a double click expands a branch. The model is the application's.
 class KIVQTLIB_EXPORT KIVQTreeView : public KIVQControlBase<KIVQTreeView, QTreeView, KIVQTreeViewImpl>,
-                                     public ScrollBarStyling
+                                     public KIVQItemRows
 {
     Q_OBJECT
     Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
@@ -30,24 +29,10 @@ public:
     static QWidget* createKIVQTreeView() { return new KIVQTreeView; }
     static ControlInfo getProps();
 
-    // 0 means 20.
-    void setItemHeight(int height);
-    int getItemHeight() const;
-
-    // The state selects nothing: the tree has one background.
-    void setBackground(CommonCtrlState state, const FillStyle& fill);
-    const FillStyle& getBackground(CommonCtrlState state = CommonNormal) const;
-    // Per-state styles: 0..3, or 4 for all states; getters clamp.
-    void setItemBackground(CtrlState state, const FillStyle& fill);
-    const FillStyle& getItemBackground(CtrlState state) const;
-    void setItemTextStyle(CtrlState state, const TextStyleDesc& style);
-    const TextStyleDesc& getItemTextStyle(CtrlState state) const;
     // Kept for the header, which stays hidden.
     void setHeaderBgStyle(CtrlState state, const FillStyle& fill);
     void setHeaderTextStyle(CtrlState state, const TextStyleDesc& style);
 
-    void setDelegateItemVisible(bool visible);
-    bool getDelegateItemVisible() const;
     // The sample model, in emulator mode only.
     void initDemoData();
 
@@ -55,17 +40,13 @@ public:
     void setScrollbarBtnSize(bool hor, int size) override;
     // Both bars get the one thickness; the bool selects nothing.
     void setScrollbarSize(bool hor, int size) override;
-    KIVQScrollBar* scrollBar(bool hor) const;
 
 protected:
     // The rows, not the Impl: a scroll area's paint events are its viewport's, whose filter and own
     // painting give the background.
     void paintEvent(QPaintEvent* event) override;
-    KIVQScrollBar* styledScrollBar(bool hor) const override;
 
 private:
-    KIVQScrollBar* m_horizontalBar;
-    KIVQScrollBar* m_verticalBar;
     std::unique_ptr<KIVQTreeViewItemDelegate> m_delegate;
 };
 

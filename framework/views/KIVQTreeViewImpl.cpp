@@ -10,17 +10,12 @@ namespace KIVQtLib {
 
 namespace {
 
-// "style" codes as the list's; the header styles have none.
-constexpr int kBackgroundCode = 0;
-constexpr int kItemFillCode = 2;
-constexpr int kItemTextCode = 6;
-constexpr int kDefaultHeight = 20;
 constexpr int kSampleRows = 100;
 
 } // namespace
 
 KIVQTreeViewImpl::KIVQTreeViewImpl(KIVQTreeView* owner, const QString& typeName)
-    : KIVQWidgetBaseImpl(owner, typeName), m_tree(owner)
+    : KIVQItemRowsImpl(owner, owner, typeName, 0), m_tree(owner)
 {
 }
 
@@ -46,20 +41,10 @@ void KIVQTreeViewImpl::onCreateComplete()
         old->deleteLater();
 }
 
+// The header styles have no codes. A fresh tree writes its "itemHeight" of 0.
 void KIVQTreeViewImpl::serializeJson(ControlJson& io)
 {
-    io.styles({{kBackgroundCode, &background}, {kItemFillCode, &itemBackgrounds}, {kItemTextCode, &itemTextStyles}});
-    if (io.isReading())
-        m_tree->readScrollBarBlocks(io.element(), ScrollBarBlockMatch::Prefix);
-
-    // Only a key that is there: an element without "attr" leaves the row height. Any height but 20 is
-    // written, so a fresh tree writes its 0.
-    io.keepAbsentKeys();
-    int height = itemHeight;
-    if (io.attr("itemHeight", height, kDefaultHeight))
-        m_tree->setItemHeight(height);
-    if (io.isReading())
-        m_tree->viewport()->update();
+    serializeRows(io);
 }
 
 } // namespace KIVQtLib

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "core/KIVQWidgetBaseImpl.h"
-#include "core/StateStyles.h"
+#include "KIVQItemRows.h"
 
 namespace KIVQtLib {
 
 class KIVQTreeView;
 
 // The tree's look, row height, sample model and JSON; the delegate, corner and viewport paint from it.
-class KIVQTLIB_EXPORT KIVQTreeViewImpl : public KIVQWidgetBaseImpl
+class KIVQTLIB_EXPORT KIVQTreeViewImpl : public KIVQItemRowsImpl
 {
     Q_OBJECT
 public:
@@ -17,14 +16,9 @@ public:
     void paint(QPainter* painter, const QRect& rect) override;
     void serializeJson(ControlJson& io) override;
     void onCreateComplete() override;
-    int rowHeight() const { return itemHeight == 0 ? 20 : itemHeight; }
 
     int scrollbarSize = 23;
     int scrollbarBtnSize = 23;
-    int itemHeight = 0;
-    FillStyle background;
-    StateStyles<FillStyle> itemBackgrounds;
-    StateStyles<TextStyleDesc> itemTextStyles;
     StateStyles<FillStyle> headerBackgrounds;
     StateStyles<TextStyleDesc> headerTextStyles;
 
