@@ -122,9 +122,8 @@ const KIVQFlowNode* KIVQFlowView::node(const QString& id) const
 
 bool KIVQFlowView::hasConnection(const QString& fromId, const QString& toId) const
 {
-    return std::any_of(m_connections.cbegin(), m_connections.cend(), [&](const KIVQFlowConnection& c) {
-        return c.fromId == fromId && c.toId == toId;
-    });
+    return std::any_of(m_connections.cbegin(), m_connections.cend(),
+                       [&](const KIVQFlowConnection& c) { return c.fromId == fromId && c.toId == toId; });
 }
 
 QRectF KIVQFlowView::nodeRect(const KIVQFlowNode& n) const
@@ -362,8 +361,7 @@ void KIVQFlowView::drawNode(QPainter& painter, const KIVQFlowNode& n) const
     font.setWeight(QFont::Bold);
     painter.setFont(font);
     painter.setPen(kTitleColor);
-    painter.drawText(QRectF(r.left() + 24, r.top() + 5, r.width() - 31, 23), Qt::AlignLeft | Qt::AlignVCenter,
-                     n.title);
+    painter.drawText(QRectF(r.left() + 24, r.top() + 5, r.width() - 31, 23), Qt::AlignLeft | Qt::AlignVCenter, n.title);
 
     font.setWeight(QFont::Normal);
     painter.setFont(font);

@@ -18,8 +18,7 @@ constexpr int kDefaultHeight = 20;
 
 } // namespace
 
-KIVQItemRowsImpl::KIVQItemRowsImpl(QAbstractItemView* owner, KIVQItemRows* rows, const QString& typeName,
-                                   int height)
+KIVQItemRowsImpl::KIVQItemRowsImpl(QAbstractItemView* owner, KIVQItemRows* rows, const QString& typeName, int height)
     : KIVQWidgetBaseImpl(owner, typeName), itemHeight(height), m_view(owner), m_rows(rows)
 {
 }

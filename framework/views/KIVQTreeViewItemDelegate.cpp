@@ -48,8 +48,9 @@ QSize KIVQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem& option, con
         if (type == QMetaType::QIcon || (type == QMetaType::QString && it.key() == Qt::DecorationRole))
             width += icon;
         else if (type == QMetaType::QString)
-            width += KIVQItemIconCell::kPadding +
-                     KIVQPaintHelpers::measureText(m_impl->itemTextStyles.get(CtrlNormal), it.value().toString()).width();
+            width +=
+                KIVQItemIconCell::kPadding +
+                KIVQPaintHelpers::measureText(m_impl->itemTextStyles.get(CtrlNormal), it.value().toString()).width();
     }
     size.setWidth(width);
     return size;

@@ -30,7 +30,8 @@ KIVQFlowNode card(const QString& id, QPointF center, QSizeF size, QRgb fill = 0x
 void twoCards(KIVQFlowView& view)
 {
     view.resize(400, 300);
-    view.setNodes({card(QStringLiteral("a"), {0.2, 0.5}, {0.25, 0.2}), card(QStringLiteral("b"), {0.8, 0.5}, {0.25, 0.2})});
+    view.setNodes(
+        {card(QStringLiteral("a"), {0.2, 0.5}, {0.25, 0.2}), card(QStringLiteral("b"), {0.8, 0.5}, {0.25, 0.2})});
 }
 
 void press(QWidget* w, const QPointF& p)
@@ -72,14 +73,14 @@ void tst_KIVQFlowView::nodeHitArea_data()
     QTest::addColumn<QPointF>("center");
     QTest::addColumn<QSizeF>("size");
     QTest::addColumn<QRect>("expected");
-    QTest::newRow("tiny node grows to 86 x 66") << QSize(1000, 600) << QPointF(0.5, 0.5) << QSizeF(0.05, 0.05)
-                                               << QRect(457, 267, 86, 66);
+    QTest::newRow("tiny node grows to 86 x 66")
+        << QSize(1000, 600) << QPointF(0.5, 0.5) << QSizeF(0.05, 0.05) << QRect(457, 267, 86, 66);
     QTest::newRow("centre near the right pushed in to end at the edge")
         << QSize(400, 300) << QPointF(0.99, 0.5) << QSizeF(0.25, 0.2) << QRect(300, 117, 100, 66);
-    QTest::newRow("corner centre pushed in") << QSize(1000, 600) << QPointF(0, 0) << QSizeF(0.1, 0.2)
-                                             << QRect(0, 0, 100, 120);
-    QTest::newRow("view smaller than a node keeps it at the start") << QSize(60, 50) << QPointF(0.9, 0.9)
-                                                                    << QSizeF(0.5, 0.5) << QRect(0, 0, 86, 66);
+    QTest::newRow("corner centre pushed in")
+        << QSize(1000, 600) << QPointF(0, 0) << QSizeF(0.1, 0.2) << QRect(0, 0, 100, 120);
+    QTest::newRow("view smaller than a node keeps it at the start")
+        << QSize(60, 50) << QPointF(0.9, 0.9) << QSizeF(0.5, 0.5) << QRect(0, 0, 86, 66);
 }
 
 // Clicks just inside and just outside each edge: a click activates exactly inside the drawn rectangle.
@@ -95,10 +96,10 @@ void tst_KIVQFlowView::nodeHitArea()
     QSignalSpy activated(&v, &KIVQFlowView::nodeActivated);
     const QPoint mid = expected.center();
     const QList<QPair<QPoint, bool>> probes = {
-        {{expected.left() + 1, mid.y()}, true},    {{expected.left() - 2, mid.y()}, false},
-        {{expected.right() - 1, mid.y()}, true},   {{expected.right() + 2, mid.y()}, false},
-        {{mid.x(), expected.top() + 1}, true},     {{mid.x(), expected.top() - 2}, false},
-        {{mid.x(), expected.bottom() - 1}, true},  {{mid.x(), expected.bottom() + 2}, false}};
+        {{expected.left() + 1, mid.y()}, true},   {{expected.left() - 2, mid.y()}, false},
+        {{expected.right() - 1, mid.y()}, true},  {{expected.right() + 2, mid.y()}, false},
+        {{mid.x(), expected.top() + 1}, true},    {{mid.x(), expected.top() - 2}, false},
+        {{mid.x(), expected.bottom() - 1}, true}, {{mid.x(), expected.bottom() + 2}, false}};
     for (const auto& probe : probes) {
         activated.clear();
         press(&v, probe.first);
@@ -171,7 +172,7 @@ void tst_KIVQFlowView::readOnlyClickActivatesWithoutMoving()
     QSignalSpy activated(&v, &KIVQFlowView::nodeActivated);
     QSignalSpy moved(&v, &KIVQFlowView::nodeMoved);
     QSignalSpy created(&v, &KIVQFlowView::connectionCreated);
-    drag(&v, {80, 150}, {300, 40});  // from the card's middle
+    drag(&v, {80, 150}, {300, 40});   // from the card's middle
     drag(&v, {130, 150}, {320, 150}); // from its right port onto "b"
     QCOMPARE(activated.count(), 2);
     QCOMPARE(activated.at(0).at(0).toString(), QStringLiteral("a"));

@@ -245,8 +245,8 @@ void tst_KIVQListTree::attrWritten_data()
     QTest::newRow("list height 0") << "list" << -1 << 0 << QByteArray(R"({"itemHeight":0})");
     QTest::newRow("multiple selection") << "list" << int(QAbstractItemView::MultiSelection) << -1
                                         << QByteArray(R"({"multiselect":true})");
-    QTest::newRow("extended selection is not written") << "list" << int(QAbstractItemView::ExtendedSelection) << -1
-                                                        << none;
+    QTest::newRow("extended selection is not written")
+        << "list" << int(QAbstractItemView::ExtendedSelection) << -1 << none;
 }
 
 void tst_KIVQListTree::attrWritten()
@@ -307,7 +307,8 @@ void tst_KIVQListTree::scrollBarSheets_data()
                           << "QScrollBar::vertical{ width:8; } QScrollBar::horizontal{ height:8; } "
                              "QScrollBar::add-line:vertical{ width:8px;width:8px; subcontrol-origin: margin;} "
                              "QScrollBar::sub-line:vertical{ width:8px;width:8px;subcontrol-origin: margin; }";
-    QTest::newRow("tree") << "tree" << "QScrollBar::vertical{ width:8; } QScrollBar::horizontal{ height:8; } ";
+    QTest::newRow("tree") << "tree"
+                          << "QScrollBar::vertical{ width:8; } QScrollBar::horizontal{ height:8; } ";
 }
 
 // Either bool gives both bars the one sheet; the button size leaves it.

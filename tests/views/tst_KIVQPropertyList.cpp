@@ -144,8 +144,8 @@ void tst_KIVQPropertyList::rowsByKind_data()
     QTest::addColumn<QList<int>>("kinds");
     QTest::addColumn<QList<int>>("tops");
     QTest::addColumn<QList<int>>("editorCounts"); // line edits, check boxes, spin boxes, pickers
-    QTest::newRow("edit, check and spin rows") << QList<int>{0, 3, 10} << QList<int>{0, 30, 60}
-                                               << QList<int>{1, 1, 1, 0};
+    QTest::newRow("edit, check and spin rows")
+        << QList<int>{0, 3, 10} << QList<int>{0, 30, 60} << QList<int>{1, 1, 1, 0};
     QTest::newRow("an image row adds nothing") << QList<int>{0, 9, 3} << QList<int>{0, 30} << QList<int>{1, 1, 0, 0};
     QTest::newRow("text and text-style rows as edit and style rows")
         << QList<int>{1, 6, 5} << QList<int>{0, 30, 60} << QList<int>{1, 0, 0, 2};
