@@ -144,15 +144,13 @@ void KIVQMenu::mouseMoveEvent(QMouseEvent* event)
     QMenu::mouseMoveEvent(event);
     if (!alive || !impl())
         return;
-    const QList<QAction*> list = actions();
-    for (int i = 0; i < list.size(); ++i) {
-        if (!actionGeometry(list.at(i)).contains(event->pos()))
-            continue;
-        if (impl()->hoveredIndex != i)
-            update();
-        impl()->hoveredIndex = i;
+    // Where no item is, the highlight stays on the last one.
+    const int index = actions().indexOf(actionAt(event->pos()));
+    if (index < 0)
         return;
-    }
+    if (impl()->hoveredIndex != index)
+        update();
+    impl()->hoveredIndex = index;
 }
 
 void KIVQMenu::hideEvent(QHideEvent* event)

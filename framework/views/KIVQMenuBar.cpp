@@ -100,15 +100,10 @@ void KIVQMenuBar::mouseMoveEvent(QMouseEvent* event)
     QMenuBar::mouseMoveEvent(event);
     if (!alive || !impl())
         return;
-    const QList<QAction*> list = actions();
-    for (int i = 0; i < list.size(); ++i) {
-        if (!actionGeometry(list.at(i)).contains(event->pos()))
-            continue;
-        if (impl()->hotIndex != i) {
-            impl()->hotIndex = i;
-            repaint();
-        }
-        return;
+    const int index = actions().indexOf(actionAt(event->pos()));
+    if (index >= 0 && impl()->hotIndex != index) {
+        impl()->hotIndex = index;
+        repaint();
     }
 }
 

@@ -34,19 +34,6 @@ QIcon blueIcon()
     return QIcon(pixmap);
 }
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
 } // namespace
 
 class tst_KIVQComboBox : public QObject

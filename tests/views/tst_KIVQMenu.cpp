@@ -87,13 +87,11 @@ private Q_SLOTS:
     void documentStyles();
     void subMenuTakesParentStylesButNotIconColumn();
     void themeEntryGivesStylesOnly();
-    void titleConstructorIsPlainMenu();
     void hoverFollowsMouseAndEndsWithHide();
     void textStartsAfterIconColumn_data();
     void textStartsAfterIconColumn();
     void iconShowsOverOpaqueItemFill();
     void subMenuArrow();
-    void writingLeavesElementAlone();
 
 private:
     KIVQMenu* fromDocument(const QByteArray& text, QWidget* parent = nullptr);
@@ -230,6 +228,7 @@ void tst_KIVQMenu::subMenuTakesParentStylesButNotIconColumn()
     QVERIFY2(ink.left() >= item.left() && ink.left() <= item.left() + 2, qPrintable(QString::number(ink.left())));
 }
 
+// The parent-only constructor applies the theme entry, styles only; the title constructor applies none.
 void tst_KIVQMenu::themeEntryGivesStylesOnly()
 {
     QWidget window;
@@ -238,30 +237,19 @@ void tst_KIVQMenu::themeEntryGivesStylesOnly()
         "items": [{"text": "x", "items": [{"text": "y", "items": [{"text": "z"}]}]}]}]}]})";
     QVERIFY(loadThemeFor(window, style, entries));
     auto* menu = new KIVQMenu(&window);
+    KIVQMenu titled(QStringLiteral("Ward"), nullptr);
     QVERIFY(menu->actions().isEmpty());
     QCOMPARE(menu->impl()->background.name, QStringLiteral("themeBack"));
+    QVERIFY(menu->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(menu->testAttribute(Qt::WA_TranslucentBackground));
+    QCOMPARE(titled.title(), QStringLiteral("Ward"));
+    QVERIFY(titled.impl()->background.name.isEmpty());
+    QVERIFY(!(titled.windowFlags() & Qt::FramelessWindowHint));
+    QVERIFY(!titled.testAttribute(Qt::WA_TranslucentBackground));
     // A theme change applies the entry again; still no items.
     QVERIFY(loadThemeFor(window, style, entries));
     QVERIFY(menu->actions().isEmpty());
     QVERIFY(menu->findChildren<QMenu*>().isEmpty());
-    QVERIFY(loadThemeFor(window, R"({"style": []})", "{}"));
-}
-
-void tst_KIVQMenu::titleConstructorIsPlainMenu()
-{
-    QWidget window;
-    const QByteArray style = R"({"style": [{"type": 1, "name": "themeBack", "drawImg": false}]})";
-    QVERIFY(
-        loadThemeFor(window, style, R"({"elements": [{"child": [{"name": "qtmenu", "background": "themeBack"}]}]})"));
-    KIVQMenu titled(QStringLiteral("Ward"), &window);
-    KIVQMenu plain(&window);
-    QCOMPARE(titled.title(), QStringLiteral("Ward"));
-    QVERIFY(!(titled.windowFlags() & Qt::FramelessWindowHint));
-    QVERIFY(!titled.testAttribute(Qt::WA_TranslucentBackground));
-    QVERIFY(titled.impl()->background.name.isEmpty());
-    QVERIFY(plain.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(plain.testAttribute(Qt::WA_TranslucentBackground));
-    QCOMPARE(plain.impl()->background.name, QStringLiteral("themeBack"));
     QVERIFY(loadThemeFor(window, R"({"style": []})", "{}"));
 }
 
@@ -366,19 +354,6 @@ void tst_KIVQMenu::subMenuArrow()
     QCOMPARE(image.pixel(sub.right() - 4, sub.top() + sub.height() / 2), arrow);
     QCOMPARE(inkOf(image, arrow, sub), QRect(sub.right() - 7, sub.top() + sub.height() / 2 - 5, 5, 10));
     QVERIFY(inkOf(image, arrow, plain).isEmpty());
-}
-
-void tst_KIVQMenu::writingLeavesElementAlone()
-{
-    KIVQMenu menu;
-    styleMenu(menu);
-    menu.addAction(QStringLiteral("Admit"));
-    Json::Value element = parseJson(R"({"keep": 1})");
-    QVERIFY(menu.serializeJsonValue(&element, false));
-    QCOMPARE(compactJson(element), QByteArray(R"({"keep":1})"));
-    Json::Value array = parseJson("[1]");
-    QVERIFY(!menu.serializeJsonValue(&array, false));
-    QCOMPARE(menu.getTypeName(), QStringLiteral("qtmenu"));
 }
 
 QTEST_MAIN(tst_KIVQMenu)
