@@ -58,7 +58,6 @@ private Q_SLOTS:
     void nodeHitArea();
     void addConnectionRules_data();
     void addConnectionRules();
-    void connectionWidthFloor_data();
     void connectionWidthFloor();
     void readOnlyClickActivatesWithoutMoving();
     void editableDragMovesClampedCentre();
@@ -145,23 +144,14 @@ void tst_KIVQFlowView::addConnectionRules()
     QVERIFY(!v.removeConnection(QStringLiteral("b"), QStringLiteral("a")));
 }
 
-void tst_KIVQFlowView::connectionWidthFloor_data()
-{
-    QTest::addColumn<double>("given");
-    QTest::addColumn<double>("stored");
-    QTest::newRow("thin raised") << 0.3 << 1.0;
-    QTest::newRow("wide kept") << 3.5 << 3.5;
-    QTest::newRow("not a number") << std::nan("") << 1.0;
-    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 1.0;
-}
-
 void tst_KIVQFlowView::connectionWidthFloor()
 {
-    QFETCH(double, given);
-    QFETCH(double, stored);
     KIVQFlowView v;
-    v.setConnectionWidth(given);
-    QCOMPARE(v.connectionWidth(), stored);
+    for (const auto& [given, stored] :
+         {std::pair{0.3, 1.0}, {3.5, 3.5}, {std::nan(""), 1.0}, {std::numeric_limits<double>::infinity(), 1.0}}) {
+        v.setConnectionWidth(given);
+        QCOMPARE(v.connectionWidth(), stored);
+    }
 }
 
 void tst_KIVQFlowView::readOnlyClickActivatesWithoutMoving()
