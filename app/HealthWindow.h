@@ -114,12 +114,15 @@ private:
     KIVQtLib::KIVQComboBox* makeComboBox(QWidget* parent, const QString& objectName, int width);
     void makeMetricCard(QWidget* row, std::array<KIVQtLib::KIVQLabel*, 3>& labels, const QString& iconPath,
                         const QString& accentStyle, const QString& name);
+    KIVQtLib::KIVQContainer* makeToolRow(QWidget* page, int height);
     // A card of a chart row: a caption above the chart, which takes the rest.
     KIVQtLib::KIVQContainer* makeChartCard(QWidget* row, int ratio, KIVQtLib::KIVQLabel*& caption);
     KIVQtLib::KIVQLineChart* makeTrendChart(QWidget* card, const QString& name, bool area);
     // The set-up all four charts share; the chart is added to the card below its caption.
     void setUpChart(KIVQtLib::KIVQChartBase* chart, QWidget* card, const QString& name);
     static void setupTable(KIVQtLib::KIVQTableView* table, int rowHeight);
+    // A table set up for the dashboard with a model of its own, added to its card.
+    KIVQtLib::KIVQTableView* makeTable(QWidget* card, const QString& name, int rowHeight, QStandardItemModel*& model);
 
     void buildRootLayout();
     void buildHeaderBar();

@@ -117,6 +117,17 @@ void HealthWindow::setupTable(KIVQTableView* table, int rowHeight)
     table->scrollBar(true)->setThemeName(QStringLiteral("HealthScrollH"));
 }
 
+KIVQTableView* HealthWindow::makeTable(QWidget* card, const QString& name, int rowHeight, QStandardItemModel*& model)
+{
+    auto* table = new KIVQTableView(card);
+    table->setObjectName(name);
+    setupTable(table, rowHeight);
+    addToContainer(card, table, 1);
+    model = new QStandardItemModel(table);
+    table->setModel(model);
+    return table;
+}
+
 KIVQComboBox* HealthWindow::makeComboBox(QWidget* parent, const QString& objectName, int width)
 {
     auto* combo = new KIVQComboBox(parent);
@@ -128,6 +139,14 @@ KIVQComboBox* HealthWindow::makeComboBox(QWidget* parent, const QString& objectN
     fixWidgetHeight(combo, 36);
     addToContainer(parent, combo, 0);
     return combo;
+}
+
+// The row at the top of every page: title, choices and actions.
+KIVQContainer* HealthWindow::makeToolRow(QWidget* page, int height)
+{
+    KIVQContainer* row = makeContainer(page, kClear, KIVQContainer::Horizontal, 0, 8, 0, 0, 0, 0);
+    fixWidgetHeight(row, height);
+    return row;
 }
 
 KIVQContainer* HealthWindow::makeChartCard(QWidget* row, int ratio, KIVQLabel*& caption)
@@ -197,8 +216,7 @@ void HealthWindow::buildOverviewPage()
 {
     QWidget* page = m_pages.at(0);
 
-    KIVQContainer* titleRow = makeContainer(page, kClear, KIVQContainer::Horizontal, 0, 8, 0, 0, 0, 0);
-    fixWidgetHeight(titleRow, 42);
+    KIVQContainer* titleRow = makeToolRow(page, 42);
     m_overviewTitle = makeLabel(titleRow, kTitle, 42, 1);
 
     KIVQContainer* figures = makeContainer(page, kClear, KIVQContainer::Horizontal, 0, 10, 0, 0, 0, 0);
@@ -226,12 +244,7 @@ void HealthWindow::buildOverviewPage()
     bottomRow->setMinimumHeight(150);
     KIVQContainer* attentionCard = makeContainer(bottomRow, kCard, KIVQContainer::Vertical, 3, 4, 12, 8, 12, 8);
     m_attentionCaption = makeLabel(attentionCard, kSection, 26, 0);
-    m_attentionTable = new KIVQTableView(attentionCard);
-    m_attentionTable->setObjectName(QStringLiteral("healthAlertsTable"));
-    setupTable(m_attentionTable, 34);
-    addToContainer(attentionCard, m_attentionTable, 1);
-    m_attentionModel = new QStandardItemModel(m_attentionTable);
-    m_attentionTable->setModel(m_attentionModel);
+    m_attentionTable = makeTable(attentionCard, QStringLiteral("healthAlertsTable"), 34, m_attentionModel);
 
     KIVQContainer* focusCard = makeContainer(bottomRow, kCard, KIVQContainer::Vertical, 2, 4, 14, 9, 14, 9);
     m_focusCaption = makeLabel(focusCard, kSection, 26, 0);
@@ -241,7 +254,6 @@ void HealthWindow::buildOverviewPage()
     m_focusNote->setWordWrap(true);
     // At the smallest window the card is lower than its fixed rows; the note gives way, not the button.
     m_focusNote->setMinimumHeight(24);
-    m_focusNote->setMaximumHeight(QWIDGETSIZE_MAX);
     m_focusNote->setHeightPolicy(PolicyStretch);
     m_focusValue->setObjectName(QStringLiteral("focusValueLabel"));
     m_focusNote->setObjectName(QStringLiteral("focusNoteLabel"));
@@ -263,8 +275,7 @@ void HealthWindow::buildPatientsPage()
 {
     QWidget* page = m_pages.at(1);
 
-    KIVQContainer* toolRow = makeContainer(page, kClear, KIVQContainer::Horizontal, 0, 8, 0, 0, 0, 0);
-    fixWidgetHeight(toolRow, 48);
+    KIVQContainer* toolRow = makeToolRow(page, 48);
     KIVQContainer* texts = makeContainer(toolRow, kClear, KIVQContainer::Vertical, 1, 0, 0, 0, 0, 0);
     m_patientsTitle = makeLabel(texts, kTitle, 29, 0);
     m_patientsSubtitle = makeLabel(texts, kMuted, 18, 0);
@@ -279,12 +290,7 @@ void HealthWindow::buildPatientsPage()
     m_statusCombo = makeComboBox(toolRow, QStringLiteral("statusFilterCombo"), 140);
 
     KIVQContainer* card = makeContainer(page, kCard, KIVQContainer::Vertical, 1, 4, 10, 8, 10, 8);
-    m_patientTable = new KIVQTableView(card);
-    m_patientTable->setObjectName(QStringLiteral("patientTable"));
-    setupTable(m_patientTable, 42);
-    addToContainer(card, m_patientTable, 1);
-    m_patientModel = new QStandardItemModel(m_patientTable);
-    m_patientTable->setModel(m_patientModel);
+    m_patientTable = makeTable(card, QStringLiteral("patientTable"), 42, m_patientModel);
     m_patientCount = makeLabel(card, kMuted, 24, 0);
     m_patientCount->setObjectName(QStringLiteral("patientCountLabel"));
 
@@ -333,21 +339,15 @@ void HealthWindow::buildMonitoringPage()
 {
     QWidget* page = m_pages.at(2);
 
-    KIVQContainer* titleRow = makeContainer(page, kClear, KIVQContainer::Horizontal, 0, 8, 0, 0, 0, 0);
-    fixWidgetHeight(titleRow, 42);
+    KIVQContainer* titleRow = makeToolRow(page, 42);
     m_monitoringTitle = makeLabel(titleRow, kTitle, 42, 1);
     m_monitoringPatientCombo = makeComboBox(titleRow, QStringLiteral("monitoringPatientCombo"), 240);
 
     KIVQContainer* vitalsCard = makeContainer(page, kCard, KIVQContainer::Vertical, 0, 0, 10, 8, 10, 8);
     fixWidgetHeight(vitalsCard, 96);
-    m_vitalsTable = new KIVQTableView(vitalsCard);
-    m_vitalsTable->setObjectName(QStringLiteral("patientVitalsTable"));
-    setupTable(m_vitalsTable, 38);
+    m_vitalsTable = makeTable(vitalsCard, QStringLiteral("patientVitalsTable"), 38, m_vitalsModel);
     m_vitalsTable->setSelectionMode(QAbstractItemView::NoSelection);
     m_vitalsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    addToContainer(vitalsCard, m_vitalsTable, 1);
-    m_vitalsModel = new QStandardItemModel(m_vitalsTable);
-    m_vitalsTable->setModel(m_vitalsModel);
 
     KIVQContainer* chartRow = makeContainer(page, kClear, KIVQContainer::Horizontal, 1, 10, 0, 0, 0, 0);
     chartRow->setMinimumHeight(280);
@@ -376,8 +376,7 @@ void HealthWindow::buildReportsPage()
 {
     QWidget* page = m_pages.at(3);
 
-    KIVQContainer* toolRow = makeContainer(page, kClear, KIVQContainer::Horizontal, 0, 8, 0, 0, 0, 0);
-    fixWidgetHeight(toolRow, 44);
+    KIVQContainer* toolRow = makeToolRow(page, 44);
     m_reportsTitle = makeLabel(toolRow, kTitle, 42, 1);
     m_reportPatientCombo = makeComboBox(toolRow, QStringLiteral("reportPatientCombo"), 220);
     m_reportTypeFilter = makeComboBox(toolRow, QStringLiteral("reportTypeCombo"), 145);
@@ -385,12 +384,7 @@ void HealthWindow::buildReportsPage()
 
     KIVQContainer* content = makeContainer(page, kClear, KIVQContainer::Horizontal, 1, 10, 0, 0, 0, 0);
     KIVQContainer* tableCard = makeContainer(content, kCard, KIVQContainer::Vertical, 3, 4, 10, 8, 10, 8);
-    m_reportTable = new KIVQTableView(tableCard);
-    m_reportTable->setObjectName(QStringLiteral("reportTable"));
-    setupTable(m_reportTable, 42);
-    addToContainer(tableCard, m_reportTable, 1);
-    m_reportModel = new QStandardItemModel(m_reportTable);
-    m_reportTable->setModel(m_reportModel);
+    m_reportTable = makeTable(tableCard, QStringLiteral("reportTable"), 42, m_reportModel);
 
     KIVQContainer* detailCard = makeContainer(content, kCard, KIVQContainer::Vertical, 2, 8, 16, 15, 16, 15);
     makeIconTile(detailCard, iconPath(QStringLiteral("file-heart")), 42, 42, 42, kTeal, 42);
@@ -413,8 +407,7 @@ void HealthWindow::buildAppointmentsPage()
 {
     QWidget* page = m_pages.at(4);
 
-    KIVQContainer* toolRow = makeContainer(page, kClear, KIVQContainer::Horizontal, 0, 8, 0, 0, 0, 0);
-    fixWidgetHeight(toolRow, 46);
+    KIVQContainer* toolRow = makeToolRow(page, 46);
     m_appointmentsTitle = makeLabel(toolRow, kTitle, 42, 1);
     m_appointmentPatientCombo = makeComboBox(toolRow, QStringLiteral("appointmentPatientCombo"), 220);
     m_appointmentFilter = makeComboBox(toolRow, QStringLiteral("appointmentFilterCombo"), 130);
@@ -423,12 +416,7 @@ void HealthWindow::buildAppointmentsPage()
     setButtonIconLeft(m_newAppointmentButton, 12, 24);
 
     KIVQContainer* card = makeContainer(page, kCard, KIVQContainer::Vertical, 1, 5, 10, 8, 10, 8);
-    m_appointmentTable = new KIVQTableView(card);
-    m_appointmentTable->setObjectName(QStringLiteral("appointmentTable"));
-    setupTable(m_appointmentTable, 44);
-    addToContainer(card, m_appointmentTable, 1);
-    m_appointmentModel = new QStandardItemModel(m_appointmentTable);
-    m_appointmentTable->setModel(m_appointmentModel);
+    m_appointmentTable = makeTable(card, QStringLiteral("appointmentTable"), 44, m_appointmentModel);
     KIVQContainer* footer = makeContainer(card, kClear, KIVQContainer::Horizontal, 0, 8, 0, 0, 0, 0);
     fixWidgetHeight(footer, 34);
     m_appointmentFooter = makeLabel(footer, kMuted, 30, 1);

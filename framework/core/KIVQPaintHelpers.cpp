@@ -310,8 +310,9 @@ void KIVQPaintHelpers::paintText(QPainter* painter, const QString& text, const T
             rect.setHeight(h + style.y);
         painter->setPen(style.colour);
         painter->setFont(font);
+        // Elided to the width left after the offset: a wider text would wrap onto a second line.
         const QString shown =
-            style.elideMode == 3 ? text : painter->fontMetrics().elidedText(text, Qt::ElideRight, w - 2);
+            style.elideMode == 3 ? text : painter->fontMetrics().elidedText(text, Qt::ElideRight, rect.width() - 2);
         painter->drawText(QRectF(rect), shown, QTextOption(align));
         return;
     }

@@ -257,6 +257,8 @@ void tst_KIVQComboBox::longTextStopsBeforeTheButton()
     const QRect ink = inkOf(c.grab().toImage(), kInk, QRect(0, 0, 130, 30));
     QVERIFY(!ink.isEmpty());
     QVERIFY2(ink.right() < 130 - 30, qPrintable(QString::number(ink.right())));
+    // Elided to one line within the text's offset, not wrapped onto a second.
+    QVERIFY(ink.height() <= QFontMetrics(KIVQPaintHelpers::styleFont(c.getTextStyle(CtrlNormal))).height());
 }
 
 void tst_KIVQComboBox::popupItemState_data()
