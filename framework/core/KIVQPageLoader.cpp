@@ -47,15 +47,15 @@ QByteArray documentBytes(QString fileName)
     return bytes;
 }
 
-// A window side from a document, within what a backing store can sensibly hold.
-bool readWindowSide(const Json::Value& root, const char* key, int& value, const QString& document)
+// A window side from a document, within what a backing store can sensibly hold beside the other side.
+bool readWindowSide(const Json::Value& root, const char* key, int other, int& value, const QString& document)
 {
     if (!json::read(root, key, value))
         return false;
-    if (value > limits::kMaxWindowSide) {
-        qCWarning(lcKivJson, "Document %s: \"%s\" %d lowered to %d", qUtf8Printable(document), key, value,
-                  limits::kMaxWindowSide);
-        value = limits::kMaxWindowSide;
+    const int cap = int(qMin<qint64>(limits::kMaxWindowSide, limits::kMaxWindowPixels / qMax(other, 1)));
+    if (value > cap) {
+        qCWarning(lcKivJson, "Document %s: \"%s\" %d lowered to %d", qUtf8Printable(document), key, value, cap);
+        value = cap;
     }
     return true;
 }
@@ -64,13 +64,13 @@ template <class Window> void applyWindowKeys(Window* window, const Json::Value& 
 {
     int value = 0;
     bool flag = false;
-    if (readWindowSide(root, "w", value, document))
+    if (readWindowSide(root, "w", window->height(), value, document))
         window->resize(value, window->height());
-    if (readWindowSide(root, "h", value, document))
+    if (readWindowSide(root, "h", window->width(), value, document))
         window->resize(window->width(), value);
-    if (readWindowSide(root, "minW", value, document))
+    if (readWindowSide(root, "minW", window->minimumHeight(), value, document))
         window->setMinWidth(value);
-    if (readWindowSide(root, "minH", value, document))
+    if (readWindowSide(root, "minH", window->minimumWidth(), value, document))
         window->setMinHeight(value);
     if (json::read(root, "resize", flag))
         window->setResizeable(flag);

@@ -27,9 +27,11 @@ inline QRect boundedRect(qint64 x, qint64 y, qint64 w, qint64 h)
     return QRect(boundedCoord(x), boundedCoord(y), boundedCoord(w), boundedCoord(h));
 }
 
-// A window side set by a document: a larger window asks for gigabytes of backing store. The command
-// line's size option has the same cap.
+// A window set by a document: a larger window asks for gigabytes of backing store. The command line's
+// size option has the same cap a side; the area keeps the backing store within 256 MB, still above a
+// window spanning three 4K screens.
 constexpr int kMaxWindowSide = 16384;
+constexpr qint64 kMaxWindowPixels = qint64(64) * 1024 * 1024;
 
 // A decoded theme image: 64 Mpixel is 256 MB as ARGB32, and its grey variant as much again. Checked
 // against the size the image declares, before it is decoded.
