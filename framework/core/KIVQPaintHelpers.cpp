@@ -8,8 +8,8 @@
 #include <QIcon>
 #include <QImage>
 #include <QLinearGradient>
-#include <QPainter>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -339,7 +339,8 @@ void KIVQPaintHelpers::paintText(QPainter* painter, const QString& text, const T
             rect.setHeight(h + style.y);
         painter->setPen(style.colour);
         painter->setFont(font);
-        const QString shown = style.elideMode == 3 ? text : elidedText(painter->fontMetrics(), text, Qt::ElideRight, w - 2);
+        const QString shown =
+            style.elideMode == 3 ? text : elidedText(painter->fontMetrics(), text, Qt::ElideRight, w - 2);
         painter->drawText(QRectF(rect), shown, QTextOption(align));
         return;
     }

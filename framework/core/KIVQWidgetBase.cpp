@@ -44,8 +44,9 @@ bool storeGeometry(int* data, int x, int y, int w, int h)
 void readGeometry(const QWidget* owner, int* data, int x, int y, int w, int h)
 {
     if (storeGeometry(data, x, y, w, h) && owner)
-        qCWarning(lcKivJson, "%s \"%s\": geometry (%d, %d, %d, %d) clamped to within %lld", owner->metaObject()->className(),
-                  qUtf8Printable(owner->objectName()), x, y, w, h, limits::kCoordLimit);
+        qCWarning(lcKivJson, "%s \"%s\": geometry (%d, %d, %d, %d) clamped to within %lld",
+                  owner->metaObject()->className(), qUtf8Printable(owner->objectName()), x, y, w, h,
+                  limits::kCoordLimit);
 }
 
 QRect geometryOf(const int* data)

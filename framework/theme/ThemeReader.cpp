@@ -88,8 +88,8 @@ bool readDirectory(KIVQResourceManagerImpl& target, const QString& path)
     if (!dir.exists())
         return false;
     DirectoryReader reader(target, dir);
-    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::System,
-                                                    QDir::DirsFirst | QDir::Name);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::System, QDir::DirsFirst | QDir::Name);
     for (const QFileInfo& entry : entries) {
         const QString name = entry.fileName();
         if (name == QLatin1String(".") || name == QLatin1String(".."))
@@ -97,8 +97,7 @@ bool readDirectory(KIVQResourceManagerImpl& target, const QString& path)
         if (entry.isDir()) {
             if (name != QLatin1String("images"))
                 continue;
-            const QFileInfoList images =
-                QDir(entry.filePath()).entryInfoList(QDir::Dirs | QDir::Files | QDir::System);
+            const QFileInfoList images = QDir(entry.filePath()).entryInfoList(QDir::Dirs | QDir::Files | QDir::System);
             for (const QFileInfo& image : images) {
                 if (!image.isDir())
                     reader.read(image, QLatin1String("images/") + image.fileName());

@@ -43,8 +43,8 @@ qint64 statusKb(const char* field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     status.open(QIODevice::ReadOnly);
-    const QRegularExpressionMatch m =
-        QRegularExpression(QLatin1String(field) + QLatin1String(":\\s+(\\d+)")).match(QString::fromLatin1(status.readAll()));
+    const QRegularExpressionMatch m = QRegularExpression(QLatin1String(field) + QLatin1String(":\\s+(\\d+)"))
+                                          .match(QString::fromLatin1(status.readAll()));
     return m.hasMatch() ? m.captured(1).toLongLong() : 0;
 }
 
@@ -112,8 +112,8 @@ QString makeZip(const QString& path, const QVector<QPair<QByteArray, QByteArray>
     zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
     for (const auto& [name, data] : items) {
         zip_fileinfo info{};
-        zipOpenNewFileInZip64(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                              Z_BEST_SPEED, 0);
+        zipOpenNewFileInZip64(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, Z_BEST_SPEED,
+                              0);
         zipWriteInFileInZip(zip, data.constData(), unsigned(data.size()));
         zipCloseFileInZip(zip);
     }
@@ -220,11 +220,11 @@ void tst_HostileInput::hostileDocument_data()
     QTest::newRow("30,000 labels under one parent stop at the page's limit and still paint")
         << labelsUnderOneParent(30000) << limits::kMaxPageControls << unchanged << 1 << 1200;
     QTest::newRow("a child at the end of int is moved back into range")
-        << pageWith(R"({"type": "qtlabel", "x": 2147483642, "y": 2147483600, "w": 2147483647, "h": 2147483647})")
-        << 2 << unchanged << 1 << 64;
+        << pageWith(R"({"type": "qtlabel", "x": 2147483642, "y": 2147483600, "w": 2147483647, "h": 2147483647})") << 2
+        << unchanged << 1 << 64;
     QTest::newRow("the same through an absolute layout object")
-        << pageWith(R"({"type": "qtlabel", "layout": {"type": 1}, "x": -2147483648, "w": 2147483647, "h": 5})")
-        << 2 << unchanged << 1 << 64;
+        << pageWith(R"({"type": "qtlabel", "layout": {"type": 1}, "x": -2147483648, "w": 2147483647, "h": 5})") << 2
+        << unchanged << 1 << 64;
     QTest::newRow("a window of 30000 by 30000 is held to the side and area caps")
         << pageWith(QByteArray(), R"("w": 30000, "h": 30000,)") << 1 << capped << 2 << 400;
     QTest::newRow("a minimum of 100000 is lowered too")
@@ -274,7 +274,7 @@ void tst_HostileInput::hostileDocument()
         widget->repaint();
         break;
     }
-    qDebug() << "PEAK" << peakGrowthMb(startKb);
+    // Under the sanitizers the unbounded cases took from half a gigabyte to gigabytes.
     QVERIFY2(peakGrowthMb(startKb) < peakMb, qPrintable(QStringLiteral("%1 MB").arg(peakGrowthMb(startKb))));
     qDeleteAll(host.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
@@ -291,57 +291,53 @@ void tst_HostileInput::hostileTheme_data()
 
     const QByteArray bomb = pngBomb(30000, 30000);
     QTest::newRow("a PNG declaring 30000 by 30000 is refused once, plain and grey")
-        << ThemeBuilder([bomb](const QString& root) { return makeThemeDir(root, {{"images/bomb.png", bomb}}); })
-        << true << "images/bomb.png" << bomb << "images/bomb.png" << false << 1;
-    QTest::newRow("the same PNG in an archive")
         << ThemeBuilder([bomb](const QString& root) {
-               return makeZip(root + QStringLiteral(".zip"), {{"style.json", kStyle}, {"images/bomb.png", bomb}});
+               return makeThemeDir(root, {{"images/bomb.png", bomb}});
            })
         << true << "images/bomb.png" << bomb << "images/bomb.png" << false << 1;
-    QTest::newRow("an SVG declaring 30000 by 30000 paints only what shows")
-        << ThemeBuilder([](const QString& root) { return makeThemeDir(root, {{"images/big.svg", svgBomb(30000)}}); })
-        << true << "images/big.svg" << svgBomb(30000) << "images/big.svg" << true << 0;
-    QTest::newRow("an SVG declaring the end of int")
-        << ThemeBuilder(
-               [](const QString& root) { return makeThemeDir(root, {{"images/big.svg", svgBomb(INT_MAX)}}); })
-        << true << "images/big.svg" << svgBomb(INT_MAX) << "images/big.svg" << true << 0;
-    QTest::newRow("an image linked to /dev/zero is left out, the rest loads")
-        << ThemeBuilder([](const QString& root) {
-               makeThemeDir(root, {});
-               QDir(root).mkdir(QStringLiteral("images"));
-               QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/images/zero.png"));
-               return root;
-           })
-        << true << "images/zero.png" << QByteArray() << "images/zero.png" << false << 1;
-    QTest::newRow("a link out of the theme to a regular file is left out")
-        << ThemeBuilder([](const QString& root) {
-               writeFile(root + QStringLiteral("-outside/secret.txt"), "secret");
-               makeThemeDir(root, {});
-               QFile::link(root + QStringLiteral("-outside/secret.txt"), root + QStringLiteral("/secret.txt"));
-               return root;
-           })
-        << true << "secret.txt" << QByteArray() << QString() << false << 1;
-    QTest::newRow("a link inside the theme is followed")
-        << ThemeBuilder([](const QString& root) {
-               makeThemeDir(root, {{"real.txt", "real"}});
-               QFile::link(root + QStringLiteral("/real.txt"), root + QStringLiteral("/alias.txt"));
-               return root;
-           })
-        << true << "alias.txt" << QByteArray("real") << QString() << false << 0;
-    QTest::newRow("a pipe never blocks the load")
-        << ThemeBuilder([](const QString& root) {
-               makeThemeDir(root, {});
-               mkfifo(QFile::encodeName(root + QStringLiteral("/pipe.png")).constData(), 0600);
-               return root;
-           })
-        << true << "pipe.png" << QByteArray() << QString() << false << 1;
-    QTest::newRow("a file above 64 MiB is left out")
-        << ThemeBuilder([](const QString& root) {
-               makeThemeDir(root, {{"huge.bin", "x"}});
-               QFile(root + QStringLiteral("/huge.bin")).resize(limits::kMaxFileSize + 1); // sparse
-               return root;
-           })
-        << true << "huge.bin" << QByteArray() << QString() << false << 1;
+    QTest::newRow("the same PNG in an archive") << ThemeBuilder([bomb](const QString& root) {
+        return makeZip(root + QStringLiteral(".zip"), {{"style.json", kStyle}, {"images/bomb.png", bomb}});
+    }) << true << "images/bomb.png" << bomb << "images/bomb.png"
+                                                << false << 1;
+    QTest::newRow("an SVG declaring 30000 by 30000 paints only what shows") << ThemeBuilder([](const QString& root) {
+        return makeThemeDir(root, {{"images/big.svg", svgBomb(30000)}});
+    }) << true << "images/big.svg" << svgBomb(30000) << "images/big.svg" << true
+                                                                            << 0;
+    QTest::newRow("an SVG declaring the end of int") << ThemeBuilder([](const QString& root) {
+        return makeThemeDir(root, {{"images/big.svg", svgBomb(INT_MAX)}});
+    }) << true << "images/big.svg" << svgBomb(INT_MAX)
+                                                     << "images/big.svg" << true << 0;
+    QTest::newRow("an image linked to /dev/zero is left out, the rest loads") << ThemeBuilder([](const QString& root) {
+        makeThemeDir(root, {});
+        QDir(root).mkdir(QStringLiteral("images"));
+        QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/images/zero.png"));
+        return root;
+    }) << true << "images/zero.png" << QByteArray() << "images/zero.png" << false
+                                                                              << 1;
+    QTest::newRow("a link out of the theme to a regular file is left out") << ThemeBuilder([](const QString& root) {
+        writeFile(root + QStringLiteral("-outside/secret.txt"), "secret");
+        makeThemeDir(root, {});
+        QFile::link(root + QStringLiteral("-outside/secret.txt"), root + QStringLiteral("/secret.txt"));
+        return root;
+    }) << true << "secret.txt" << QByteArray() << QString() << false << 1;
+    QTest::newRow("a link inside the theme is followed") << ThemeBuilder([](const QString& root) {
+        makeThemeDir(root, {{"real.txt", "real"}});
+        QFile::link(root + QStringLiteral("/real.txt"), root + QStringLiteral("/alias.txt"));
+        return root;
+    }) << true << "alias.txt" << QByteArray("real") << QString()
+                                                         << false << 0;
+    QTest::newRow("a pipe never blocks the load") << ThemeBuilder([](const QString& root) {
+        makeThemeDir(root, {});
+        mkfifo(QFile::encodeName(root + QStringLiteral("/pipe.png")).constData(), 0600);
+        return root;
+    }) << true << "pipe.png" << QByteArray() << QString()
+                                                  << false << 1;
+    QTest::newRow("a file above 64 MiB is left out") << ThemeBuilder([](const QString& root) {
+        makeThemeDir(root, {{"huge.bin", "x"}});
+        QFile(root + QStringLiteral("/huge.bin")).resize(limits::kMaxFileSize + 1); // sparse
+        return root;
+    }) << true << "huge.bin" << QByteArray() << QString()
+                                                     << false << 1;
     QTest::newRow("a style document linked to /dev/zero refuses the theme, the old one stays")
         << ThemeBuilder([](const QString& root) {
                QDir().mkpath(root);
@@ -351,10 +347,9 @@ void tst_HostileInput::hostileTheme_data()
         << false << QString() << QByteArray() << QString() << false << 1;
     QTest::newRow("archive items of one name: the last counts, the style document's too")
         << ThemeBuilder([](const QString& root) {
-               return makeZip(root + QStringLiteral(".zip"), {{"style.json", kBaseStyle},
-                                                              {"note.txt", "first"},
-                                                              {"style.json", kStyle},
-                                                              {"note.txt", "last"}});
+               return makeZip(
+                   root + QStringLiteral(".zip"),
+                   {{"style.json", kBaseStyle}, {"note.txt", "first"}, {"style.json", kStyle}, {"note.txt", "last"}});
            })
         << true << "note.txt" << QByteArray("last") << QString() << false << 0;
 }
@@ -399,7 +394,6 @@ void tst_HostileInput::hostileTheme()
         QVERIFY(KIVQPaintHelpers::imageOrSvgSize(icon).width() <= limits::kCoordLimit);
     }
     QCOMPARE(jsonWarnings, warnings);
-    qDebug() << "PEAK" << peakGrowthMb(startKb);
     QVERIFY2(peakGrowthMb(startKb) < 64, qPrintable(QStringLiteral("%1 MB").arg(peakGrowthMb(startKb))));
 }
 
@@ -409,7 +403,8 @@ void tst_HostileInput::elisionOfAPieceMatchesTheWholeText_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("width");
 
-    const QString words = QStringLiteral("Ward 7 bed 12: blood pressure review due before the evening round. ").repeated(40);
+    const QString words =
+        QStringLiteral("Ward 7 bed 12: blood pressure review due before the evening round. ").repeated(40);
     const QString wide = QString::fromUtf8("病房血压复查 ").repeated(300);
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80").repeated(500); // surrogate pairs only
     for (const int mode : {Qt::ElideRight, Qt::ElideLeft, Qt::ElideMiddle}) {
