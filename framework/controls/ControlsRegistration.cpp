@@ -1,10 +1,13 @@
+#include "KIVQCheckBox.h"
 #include "KIVQGroupBox.h"
+#include "KIVQImage.h"
 #include "KIVQLCDNumber.h"
 #include "KIVQLabel.h"
 #include "KIVQLabelEx.h"
 #include "KIVQLineEdit.h"
 #include "KIVQProgressBar.h"
 #include "KIVQPushButton.h"
+#include "KIVQRadioButton.h"
 #include "KIVQScrollBar.h"
 #include "KIVQScrollView.h"
 #include "KIVQSlider.h"
@@ -12,6 +15,7 @@
 #include "KIVQSpinBox.h"
 #include "KIVQSplitter.h"
 #include "KIVQStackContainer.h"
+#include "KIVQSwitch.h"
 #include "KIVQTabWidget.h"
 #include "KIVQTextEdit.h"
 #include "core/KIVQtLib.h"
@@ -25,6 +29,10 @@ void registerBasicControls()
     kivRegisterControl<KIVQLabel>({"label"}, true);
     kivRegisterControl<KIVQScrollBar>({"scrollbar"}, true);
     kivRegisterControl<KIVQSpacer>({}, true);
+    kivRegisterControl<KIVQImage>({"picture", "image"}, true);
+    kivRegisterControl<KIVQCheckBox>({"checkbox"}, true);
+    kivRegisterControl<KIVQRadioButton>({"radio", "radiobox"}, true);
+    kivRegisterControl<KIVQSwitch>({"switch"}, true);
     kivRegisterControl<KIVQSlider>({"slider"}, true);
     kivRegisterControl<KIVQTabWidget>({"tab"}, true);
     kivRegisterControl<KIVQProgressBar>({"progressbar"}, true);

@@ -60,6 +60,54 @@ inline void sendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::Mous
     QApplication::sendEvent(w, &event);
 }
 
+// A caption style in a fixed font, bold so that its colour shows in whole pixels.
+inline KIVQtLib::TextStyleDesc pinnedCaption(const QString& name, QRgb colour, int size)
+{
+    KIVQtLib::TextStyleDesc style;
+    style.name = name;
+    style.family = QStringLiteral("DejaVu Sans");
+    style.size = size;
+    style.bold = true;
+    style.colour = QColor(colour);
+    return style;
+}
+
+// The smallest rectangle around every pixel that keep(QRgb) accepts; empty when none.
+template <class Keep> QRect pixelBounds(const QImage& image, Keep keep)
+{
+    QRect found;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (keep(image.pixel(x, y)))
+                found |= QRect(x, y, 1, 1);
+        }
+    }
+    return found;
+}
+
+inline QRect colourBounds(const QImage& image, QRgb colour)
+{
+    return pixelBounds(image, [colour](QRgb p) { return p == colour; });
+}
+
+// Reads {key: value} into the control, then gives what it writes under key, as compact JSON.
+inline QByteArray readThenWrite(KIVQtLib::IKIVQWidgetBase* control, const char* key, const QByteArray& value)
+{
+    Json::Value element = parseJson("{\"" + QByteArray(key) + "\": " + value + "}");
+    if (!control->readJsonValue(&element))
+        return "refused";
+    return compactJson(writeControl(control)[key]);
+}
+
+// What the widget and its children paint, on transparency: no window background.
+inline QImage paintedPixels(QWidget& w)
+{
+    QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    w.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
 inline void sendEvent(QWidget* w, QEvent::Type type)
 {
     QEvent event(type);

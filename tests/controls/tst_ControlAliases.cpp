@@ -5,8 +5,7 @@
 using namespace KIVQtLib;
 using namespace ControlTest;
 
-// The registry names of the slider, tab strip, progress bar, group box, LCD number, label-ex, splitter,
-// stack container, line edit, scroll view, text edit and spin box.
+// The registry names of the basic and input controls that have aliases or no descriptor.
 class tst_ControlAliases : public QObject
 {
     Q_OBJECT
@@ -47,6 +46,16 @@ void tst_ControlAliases::typesAndAliasesCreateTheirClass_data()
     row("qtspinbox", "KIVQtLib::KIVQSpinBox", false);
     row("spinbox", "KIVQtLib::KIVQSpinBox", false);
     row("dnumedit", "KIVQtLib::KIVQSpinBox", false);
+    row("qtpicture", "KIVQtLib::KIVQImage", true);
+    row("picture", "KIVQtLib::KIVQImage", false);
+    row("image", "KIVQtLib::KIVQImage", false);
+    row("qtcheckbox", "KIVQtLib::KIVQCheckBox", true);
+    row("checkbox", "KIVQtLib::KIVQCheckBox", false);
+    row("qtradiobox", "KIVQtLib::KIVQRadioButton", true);
+    row("radio", "KIVQtLib::KIVQRadioButton", false);
+    row("radiobox", "KIVQtLib::KIVQRadioButton", false);
+    row("qtswitch", "KIVQtLib::KIVQSwitch", true);
+    row("switch", "KIVQtLib::KIVQSwitch", false);
 }
 
 void tst_ControlAliases::typesAndAliasesCreateTheirClass()
