@@ -49,21 +49,6 @@ QImage scratchImage(const QPainter* painter, const QSize& s)
     return image;
 }
 
-// The part of the painter's coordinates that can reach the device: the exposed part of a widget, the
-// whole of an image, within any clip. Scratch images cover no more than this, whatever size a document
-// or an SVG declares.
-QRect reachableRect(const QPainter* painter)
-{
-    QRectF area = painter->combinedTransform().inverted().mapRect(QRectF(painter->viewport()));
-    const QPaintEngine* engine = painter->paintEngine();
-    const QRegion exposed = engine ? engine->systemClip() : QRegion();
-    if (!exposed.isEmpty())
-        area &= painter->deviceTransform().inverted().mapRect(QRectF(exposed.boundingRect()));
-    if (painter->hasClipping())
-        area &= painter->clipBoundingRect();
-    return area.toAlignedRect();
-}
-
 // Start of an item of length size aligned 0 (start), 1 (centre) or 2 (end) in a span; other values give 0.
 qint64 alignedStart(int align, qint64 spanStart, qint64 spanLength, qint64 size)
 {
@@ -465,6 +450,18 @@ QSize KIVQPaintHelpers::imageOrSvgSize(const QString& name, bool gray)
     }
     const QImage* image = resources()->getImage(name, gray);
     return hasPixels(image) ? image->size() : QSize();
+}
+
+QRect KIVQPaintHelpers::reachableRect(const QPainter* painter)
+{
+    QRectF area = painter->combinedTransform().inverted().mapRect(QRectF(painter->viewport()));
+    const QPaintEngine* engine = painter->paintEngine();
+    const QRegion exposed = engine ? engine->systemClip() : QRegion();
+    if (!exposed.isEmpty())
+        area &= painter->deviceTransform().inverted().mapRect(QRectF(exposed.boundingRect()));
+    if (painter->hasClipping())
+        area &= painter->clipBoundingRect();
+    return area.toAlignedRect();
 }
 
 QSize KIVQPaintHelpers::svgSize(const QSize& declared, int fallback)

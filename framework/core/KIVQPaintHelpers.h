@@ -44,6 +44,10 @@ public:
     static void paintImageOrSvg(QPainter* painter, const QString& name, const IconStyleDesc& desc, int x, int y, int w,
                                 int h, bool gray = false);
     static QSize imageOrSvgSize(const QString& name, bool gray = false);
+    // The part of the painter's coordinates that reaches its device: the exposed part of a widget, the
+    // whole of an image, within any clip. Scratch images cover no more, whatever size a document or an
+    // SVG declares.
+    static QRect reachableRect(const QPainter* painter);
     // An SVG's size as painted: its declared size scaled, or fallback by fallback when it has none.
     static QSize svgSize(const QSize& declared, int fallback);
     // QFontMetrics::elidedText, at a cost that grows with the width rather than with the text.

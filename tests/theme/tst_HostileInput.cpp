@@ -230,6 +230,12 @@ void tst_HostileInput::hostileDocument_data()
     QTest::newRow("a minimum of 100000 is lowered too")
         << pageWith(QByteArray(), R"("w": 100000, "h": 100000, "minW": 100000, "minH": 2147483647,)") << 1 << capped
         << 4 << 400;
+    const QString svg = m_dir.filePath(QStringLiteral("big.svg"));
+    writeFile(svg, svgBomb(30000));
+    QTest::newRow("an image control tinting an SVG of 30000 by 30000")
+        << pageWith(R"({"type": "qtpicture", "w": 64, "h": 64, "attr": {"fill": 0, "svgUseColor": 1, "svgPath": ")" +
+                    svg.toUtf8() + "\"}}")
+        << 2 << unchanged << 0 << 64;
     QTest::newRow("a 5 MB label caption") << pageWith(caption("qtlabel", 5)) << 2 << unchanged << 0 << 100;
     QTest::newRow("a 5 MB button caption") << pageWith(caption("qtbutton", 5)) << 2 << unchanged << 0 << 100;
 }
