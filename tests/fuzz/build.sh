@@ -4,7 +4,7 @@
 #   tests/fuzz/build.sh [OUT_DIR]                        # OUT_DIR defaults to build/fuzz
 #   build/fuzz/fuzz_zip_archive -max_total_time=240 -dict=tests/fuzz/zip.dict build/fuzz/corpus-zip
 #   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
-#   build/fuzz/fuzz_page_document -max_total_time=240 -rss_limit_mb=4096 build/fuzz/corpus-page
+#   build/fuzz/fuzz_page_document -max_total_time=240 -dict=tests/fuzz/page.dict build/fuzz/corpus-page
 #
 # The page target links the whole framework, built here with clang and the same instrumentation into
 # OUT_DIR/lib. Its seeds are the hostile documents of the tests; "labels-past-limit" takes seconds a run.
@@ -84,7 +84,8 @@ write("names.zip", [("../../evil.txt", b"x", zipfile.ZIP_STORED),
                     ("/abs.txt", b"z" * 100, zipfile.ZIP_DEFLATED)])
 write("zeros.zip", [("zeros.bin", bytes(200000), zipfile.ZIP_DEFLATED)])
 # The hostile archives of the tests: one name twice, and an image that declares 30000 by 30000.
-import struct, zlib
+import struct, warnings, zlib
+warnings.simplefilter("ignore")  # the repeated names are the point
 def chunk(kind, data):
     return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 bomb = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 30000, 30000, 8, 0, 0, 0, 0)) +
