@@ -3,7 +3,6 @@
 // "kiv.json" category, with the rest of the page or the previous theme kept.
 
 #include "TestSupport.h"
-#include "ThemeTestSupport.h"
 #include "core/KIVQPageLoader.h"
 #include "core/KIVQPaintHelpers.h"
 #include "core/KIVQtLib.h"
@@ -301,10 +300,6 @@ void tst_HostileInput::hostileTheme_data()
                return makeThemeDir(root, {{"images/bomb.png", bomb}});
            })
         << true << "images/bomb.png" << bomb << "images/bomb.png" << false << 1;
-    QTest::newRow("the same PNG in an archive") << ThemeBuilder([bomb](const QString& root) {
-        return makeZip(root + QStringLiteral(".zip"), {{"style.json", kStyle}, {"images/bomb.png", bomb}});
-    }) << true << "images/bomb.png" << bomb << "images/bomb.png"
-                                                << false << 1;
     QTest::newRow("an SVG declaring 30000 by 30000 paints only what shows") << ThemeBuilder([](const QString& root) {
         return makeThemeDir(root, {{"images/big.svg", svgBomb(30000)}});
     }) << true << "images/big.svg" << svgBomb(30000) << "images/big.svg" << true
@@ -409,16 +404,11 @@ void tst_HostileInput::elisionOfAPieceMatchesTheWholeText_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("width");
 
-    const QString words =
-        QStringLiteral("Ward 7 bed 12: blood pressure review due before the evening round. ").repeated(40);
-    const QString wide = QString::fromUtf8("病房血压复查 ").repeated(300);
-    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80").repeated(500); // surrogate pairs only
+    const QString words = QStringLiteral("Ward 7 bed 12: blood pressure review due before the evening round. ");
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // a surrogate pair
     for (const int mode : {Qt::ElideRight, Qt::ElideLeft, Qt::ElideMiddle}) {
-        QTest::addRow("words, mode %d", mode) << words << mode << 150;
-        QTest::addRow("words narrower than the width, mode %d", mode) << words << mode << 1000000;
-        QTest::addRow("CJK, mode %d", mode) << wide << mode << 300;
-        QTest::addRow("surrogate pairs cut nowhere, mode %d", mode) << emoji << mode << 70;
-        QTest::addRow("zero width, mode %d", mode) << words << mode << 0;
+        QTest::addRow("words, mode %d", mode) << words.repeated(40) << mode << 150;
+        QTest::addRow("surrogate pairs are never cut, mode %d", mode) << emoji.repeated(500) << mode << 70;
     }
 }
 
