@@ -68,9 +68,10 @@ template <class Window> void applyWindowKeys(Window* window, const Json::Value& 
         window->resize(value, window->height());
     if (readWindowSide(root, "h", window->width(), value, document))
         window->resize(window->width(), value);
-    if (readWindowSide(root, "minW", window->minimumHeight(), value, document))
+    // A minimum raises the window to it, so it is held beside the window's other side too.
+    if (readWindowSide(root, "minW", window->height(), value, document))
         window->setMinWidth(value);
-    if (readWindowSide(root, "minH", window->minimumWidth(), value, document))
+    if (readWindowSide(root, "minH", window->width(), value, document))
         window->setMinHeight(value);
     if (json::read(root, "resize", flag))
         window->setResizeable(flag);
