@@ -29,15 +29,18 @@ class DirectoryReader
 {
 public:
     DirectoryReader(KIVQResourceManagerImpl& target, const QDir& dir)
-        : m_target(target), m_root(dir.canonicalPath() + QLatin1Char('/'))
+        : m_target(target), m_root(dir.canonicalPath())
     {
+        if (!m_root.endsWith(QLatin1Char('/')))
+            m_root += QLatin1Char('/');
     }
 
     void read(const QFileInfo& entry, const QString& name)
     {
-        // A link may name anything on the machine; only what lies in the theme is the theme's.
-        if (entry.isSymLink() && !entry.canonicalFilePath().startsWith(m_root))
-            return refuse(entry, QStringLiteral("a link out of the theme"));
+        // A link (of the file or of its folder) may name anything on the machine; only what lies in the
+        // theme is the theme's.
+        if (!entry.canonicalFilePath().startsWith(m_root))
+            return refuse(entry, QStringLiteral("it lies outside the theme"));
         QByteArray body;
         if (readFileBounded(entry.filePath(), limits::kMaxFileSize, body) != FileOk)
             return refuse(entry, QStringLiteral("not a regular file of at most %1 bytes").arg(limits::kMaxFileSize));
