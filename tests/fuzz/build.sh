@@ -4,10 +4,13 @@
 #   tests/fuzz/build.sh [OUT_DIR]                        # OUT_DIR defaults to build/fuzz
 #   build/fuzz/fuzz_zip_archive -max_total_time=240 -dict=tests/fuzz/zip.dict build/fuzz/corpus-zip
 #   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
-#   build/fuzz/fuzz_page_document -max_total_time=240 -dict=tests/fuzz/page.dict build/fuzz/corpus-page
+#   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_page_document -max_total_time=240 -timeout=120 \
+#       -dict=tests/fuzz/page.dict build/fuzz/corpus-page
 #
 # The page target links the whole framework, built here with clang and the same instrumentation into
-# OUT_DIR/lib. Its seeds are the hostile documents of the tests; "labels-past-limit" takes seconds a run.
+# OUT_DIR/lib; fontconfig never frees its caches, hence no leak check. Its seeds are the hostile documents
+# of the tests; "labels-past-limit" (a page at the control limit) takes tens of seconds a run, so add
+# -max_len=4096 after the first pass to keep the runs fast.
 #
 # Needs clang-14 with libclang-rt-14-dev, Qt5's and jsoncpp's development files and libminizip-dev.
 # By default the system's minizip is linked uninstrumented, so the fuzzer is guided by the reader's own
