@@ -70,7 +70,7 @@ void ControlJson::styles(std::initializer_list<StyleSlot> styleSlots, EmptyStyle
     StyleWriter writer;
     for (const StyleSlot& slot : styleSlots)
         slot.write(writer);
-    writer.store(m_element, empty == EmptyStyles::WriteNull);
+    writer.store(m_element, empty);
 }
 
 } // namespace KIVQtLib
