@@ -234,6 +234,10 @@ void tst_HostileInput::hostileDocument_data()
         << pageWith(R"({"type": "qtpicture", "w": 64, "h": 64, "attr": {"fill": 0, "svgUseColor": 1, "svgPath": ")" +
                     svg.toUtf8() + "\"}}")
         << 2 << unchanged << 0 << 64;
+    QTest::newRow("a disabled radio button of 20000 by 20000 greying that SVG")
+        << pageWith(R"({"type": "qtradiobox", "enable": false, "w": 20000, "h": 20000, "attr": {"iconPath": ")" +
+                    svg.toUtf8() + "\"}}")
+        << 2 << unchanged << 0 << 64;
     QTest::newRow("a 5 MB label caption") << pageWith(caption("qtlabel", 5)) << 2 << unchanged << 0 << 100;
     QTest::newRow("a 5 MB button caption") << pageWith(caption("qtbutton", 5)) << 2 << unchanged << 0 << 100;
 }
