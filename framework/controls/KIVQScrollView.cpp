@@ -1,10 +1,10 @@
 #include "KIVQScrollView.h"
 
-#include "KIVQScrollBar.h"
 #include "KIVQScrollViewImpl.h"
 
 #include <QEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace KIVQtLib {
 
@@ -15,20 +15,10 @@ KIVQScrollView::KIVQScrollView(QWidget* parent) : KIVQScrollView(parent, DeferIm
 
 KIVQScrollView::KIVQScrollView(QWidget* parent, DeferImpl) : KIVQControlBase(parent)
 {
-    m_horizontal = new KIVQScrollBar(Qt::Horizontal, this);
-    m_vertical = new KIVQScrollBar(Qt::Vertical, this);
-    KIVQWidgetBaseImpl::markInternalChild(m_horizontal);
-    KIVQWidgetBaseImpl::markInternalChild(m_vertical);
-    setHorizontalScrollBar(m_horizontal);
-    setVerticalScrollBar(m_vertical);
+    installOwnScrollBars(this);
     setFrameStyle(0);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     viewport()->installEventFilter(this);
-}
-
-KIVQScrollBar* KIVQScrollView::styledScrollBar(bool hor) const
-{
-    return hor ? m_horizontal : m_vertical;
 }
 
 void KIVQScrollView::setBackground(CommonCtrlState, const FillStyle& fill)

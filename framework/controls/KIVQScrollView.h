@@ -3,7 +3,6 @@
 #include "ScrollBarStyling.h"
 #include "core/KIVQControl.h"
 
-#include <QPointer>
 #include <QScrollArea>
 
 namespace KIVQtLib {
@@ -51,11 +50,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
-    KIVQScrollBar* styledScrollBar(bool hor) const override;
 
-private:
-    QPointer<KIVQScrollBar> m_vertical;
-    QPointer<KIVQScrollBar> m_horizontal;
 };
 
 } // namespace KIVQtLib

@@ -1,10 +1,10 @@
 #include "KIVQTextEdit.h"
 
-#include "KIVQScrollBar.h"
 #include "KIVQTextEditImpl.h"
 
 #include <QEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace KIVQtLib {
 
@@ -13,12 +13,7 @@ KIVQTextEdit::KIVQTextEdit(QWidget* parent) : KIVQControlBase(parent)
     const QString transparent = QStringLiteral("background-color: rgba(0, 0, 0, 0);");
     viewport()->setStyleSheet(transparent);
     setStyleSheet(transparent);
-    m_horizontal = new KIVQScrollBar(Qt::Horizontal, this);
-    m_vertical = new KIVQScrollBar(Qt::Vertical, this);
-    KIVQWidgetBaseImpl::markInternalChild(m_horizontal);
-    KIVQWidgetBaseImpl::markInternalChild(m_vertical);
-    setVerticalScrollBar(m_vertical);
-    setHorizontalScrollBar(m_horizontal);
+    installOwnScrollBars(this);
     viewport()->installEventFilter(this);
     setFrameStyle(0);
     // Unlike other controls the edit takes no theme entry when made: only an element's "theme" key
@@ -28,11 +23,6 @@ KIVQTextEdit::KIVQTextEdit(QWidget* parent) : KIVQControlBase(parent)
     attachImpl(d);
     d->setThemeName(QString::fromLatin1(typeName()));
     d->applyTextStyle();
-}
-
-KIVQScrollBar* KIVQTextEdit::styledScrollBar(bool hor) const
-{
-    return hor ? m_horizontal : m_vertical;
 }
 
 KIVQEditImplBase* KIVQTextEdit::editImpl() const

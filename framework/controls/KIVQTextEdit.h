@@ -4,7 +4,6 @@
 #include "ScrollBarStyling.h"
 #include "core/KIVQControl.h"
 
-#include <QPointer>
 #include <QTextEdit>
 
 namespace KIVQtLib {
@@ -50,11 +49,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    KIVQScrollBar* styledScrollBar(bool hor) const override;
 
-private:
-    QPointer<KIVQScrollBar> m_horizontal;
-    QPointer<KIVQScrollBar> m_vertical;
 };
 
 } // namespace KIVQtLib

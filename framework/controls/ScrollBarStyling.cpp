@@ -2,7 +2,11 @@
 
 #include "KIVQScrollBar.h"
 #include "core/JsonRead.h"
+#include "core/KIVQWidgetBaseImpl.h"
 #include "core/StateStyles.h"
+
+#include <QAbstractScrollArea>
+#include <QScrollBar>
 
 #include <json/json.h>
 
@@ -50,6 +54,37 @@ bool isScrollBarBlockType(const QString& type, ScrollBarBlockMatch match)
 
 ScrollBarStyling::~ScrollBarStyling() = default;
 
+void ScrollBarStyling::installOwnScrollBars(QAbstractScrollArea* area)
+{
+    auto* horizontal = new KIVQScrollBar(Qt::Horizontal, area);
+    auto* vertical = new KIVQScrollBar(Qt::Vertical, area);
+    KIVQWidgetBaseImpl::markInternalChild(horizontal);
+    KIVQWidgetBaseImpl::markInternalChild(vertical);
+    area->setHorizontalScrollBar(horizontal);
+    area->setVerticalScrollBar(vertical);
+}
+
+QScrollBar* ScrollBarStyling::installedScrollBar(bool hor) const
+{
+    const auto* area = dynamic_cast<const QAbstractScrollArea*>(this);
+    if (!area)
+        return nullptr;
+    return hor ? area->horizontalScrollBar() : area->verticalScrollBar();
+}
+
+KIVQScrollBar* ScrollBarStyling::styledScrollBar(bool hor) const
+{
+    return qobject_cast<KIVQScrollBar*>(installedScrollBar(hor));
+}
+
+void ScrollBarStyling::setScrollBarSheets(const QString& sheet) const
+{
+    for (bool hor : {false, true}) {
+        if (QScrollBar* bar = installedScrollBar(hor))
+            bar->setStyleSheet(sheet);
+    }
+}
+
 void ScrollBarStyling::setScrollbarBackgroundStyle(bool hor, const FillStyle& fill)
 {
     if (KIVQScrollBar* bar = styledScrollBar(hor))
@@ -93,17 +128,14 @@ void ScrollBarStyling::setScrollbarThumb(bool hor, const QString& name)
 
 void ScrollBarStyling::setScrollbarBtnSize(bool hor, int size)
 {
-    if (KIVQScrollBar* bar = styledScrollBar(hor))
+    if (QScrollBar* bar = installedScrollBar(hor))
         bar->setStyleSheet(buttonSizeSheet(hor, size));
 }
 
 void ScrollBarStyling::setScrollbarSize(bool, int size)
 {
     const QString sheet = thicknessSheet(size);
-    for (bool hor : {false, true}) {
-        if (KIVQScrollBar* bar = styledScrollBar(hor))
-            bar->setStyleSheet(sheet);
-    }
+    setScrollBarSheets(sheet);
 }
 
 QString ScrollBarStyling::buttonSizeSheet(bool hor, int size)

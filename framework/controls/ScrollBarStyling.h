@@ -4,6 +4,9 @@
 
 #include <QString>
 
+class QAbstractScrollArea;
+class QScrollBar;
+
 namespace KIVQtLib {
 
 class KIVQScrollBar;
@@ -19,8 +22,7 @@ enum class ScrollBarBlockMatch
 KIVQTLIB_EXPORT bool isScrollBarBlockType(const QString& type, ScrollBarBlockMatch match);
 
 // The scroll-bar setters of a control that scrolls with two KIVQScrollBar bars, and the reader of the
-// child blocks that style them from JSON. A control derives from this beside its Qt class and says
-// which bar is which; "hor" true picks the horizontal bar, "up" the up (sub-line) button. No control
+// child blocks that style them from JSON. A control derives from this beside its Qt class; "hor" true picks the horizontal bar, "up" the up (sub-line) button. No control
 // writes the blocks back: the bars' looks come from the theme and the page that made the control.
 class KIVQTLIB_EXPORT ScrollBarStyling
 {
@@ -49,8 +51,16 @@ public:
     void readScrollBarBlocks(const Json::Value& element, ScrollBarBlockMatch match);
 
 protected:
-    // Null while the control has no such bar.
-    virtual KIVQScrollBar* styledScrollBar(bool hor) const = 0;
+    // Gives the area two KIVQScrollBar bars, kept out of its serialized children.
+    static void installOwnScrollBars(QAbstractScrollArea* area);
+    // The bar the control scrolls with now: a caller may have installed another in place of the one
+    // the control made (deleting that one). By default the bar of the scroll area this is part of.
+    virtual QScrollBar* installedScrollBar(bool hor) const;
+    // The installed bar where it is a KIVQScrollBar; null for a plain QScrollBar, which takes only the
+    // style sheets.
+    virtual KIVQScrollBar* styledScrollBar(bool hor) const;
+    // Both installed bars take the sheet.
+    void setScrollBarSheets(const QString& sheet) const;
 
 private:
     void readBlock(const Json::Value& block);

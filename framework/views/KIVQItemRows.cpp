@@ -1,7 +1,6 @@
 #include "KIVQItemRows.h"
 
 #include "KIVQViewportFill.h"
-#include "controls/KIVQScrollBar.h"
 #include "core/ControlJson.h"
 
 #include <QAbstractItemView>
@@ -49,12 +48,7 @@ void KIVQItemRows::setUpRows(QAbstractItemView* view, KIVQItemRowsImpl* d)
 {
     m_view = view;
     m_d = d;
-    m_horizontalBar = new KIVQScrollBar(Qt::Horizontal, view);
-    m_verticalBar = new KIVQScrollBar(Qt::Vertical, view);
-    KIVQWidgetBaseImpl::markInternalChild(m_horizontalBar);
-    KIVQWidgetBaseImpl::markInternalChild(m_verticalBar);
-    view->setHorizontalScrollBar(m_horizontalBar);
-    view->setVerticalScrollBar(m_verticalBar);
+    installOwnScrollBars(view);
     QPointer<KIVQItemRowsImpl> guarded(d);
     KIVQViewportFill::install(view->viewport(), [guarded]() { return guarded ? &guarded->background : nullptr; });
     view->setMouseTracking(true);
@@ -124,12 +118,12 @@ bool KIVQItemRows::getDelegateItemVisible() const
 
 KIVQScrollBar* KIVQItemRows::scrollBar(bool hor) const
 {
-    return hor ? m_horizontalBar : m_verticalBar;
+    return styledScrollBar(hor);
 }
 
-KIVQScrollBar* KIVQItemRows::styledScrollBar(bool hor) const
+QScrollBar* KIVQItemRows::installedScrollBar(bool hor) const
 {
-    return scrollBar(hor);
+    return hor ? m_view->horizontalScrollBar() : m_view->verticalScrollBar();
 }
 
 } // namespace KIVQtLib

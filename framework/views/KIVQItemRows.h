@@ -52,20 +52,19 @@ public:
     const TextStyleDesc& getItemTextStyle(CtrlState state) const;
     void setDelegateItemVisible(bool visible);
     bool getDelegateItemVisible() const;
+    // Null while a caller's plain QScrollBar is installed.
     KIVQScrollBar* scrollBar(bool hor) const;
 
 protected:
     // From the view's constructor, once its viewport stands.
     void setUpRows(QAbstractItemView* view, KIVQItemRowsImpl* d);
-    KIVQScrollBar* styledScrollBar(bool hor) const override;
+    QScrollBar* installedScrollBar(bool hor) const override;
 
 private:
     void repaintRows() const;
 
     QAbstractItemView* m_view = nullptr;
     KIVQItemRowsImpl* m_d = nullptr; // owned by the view, alive as long as it
-    KIVQScrollBar* m_horizontalBar = nullptr;
-    KIVQScrollBar* m_verticalBar = nullptr;
 };
 
 } // namespace KIVQtLib

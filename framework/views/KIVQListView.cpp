@@ -16,12 +16,7 @@ KIVQListView::KIVQListView(QWidget* parent) : KIVQControlBase(parent)
     m_delegate.reset(new KIVQListViewItemDelegate(d));
     setItemDelegate(m_delegate.get());
 
-    m_horizontalBar = new KIVQScrollBar(Qt::Horizontal, this);
-    m_verticalBar = new KIVQScrollBar(Qt::Vertical, this);
-    KIVQWidgetBaseImpl::markInternalChild(m_horizontalBar);
-    KIVQWidgetBaseImpl::markInternalChild(m_verticalBar);
-    setVerticalScrollBar(m_verticalBar);
-    setHorizontalScrollBar(m_horizontalBar);
+    installOwnScrollBars(this);
 
     setFrameStyle(QFrame::NoFrame);
     viewport()->setBackgroundRole(QPalette::NoRole);
@@ -197,18 +192,12 @@ void KIVQListView::setScrollbarSize(bool hor, int size)
         return;
     const QString sheet =
         QStringLiteral("QScrollBar::vertical{ width:%1; } QScrollBar::horizontal{ height:%2; }").arg(size).arg(size);
-    m_verticalBar->setStyleSheet(sheet);
-    m_horizontalBar->setStyleSheet(sheet);
+    setScrollBarSheets(sheet);
 }
 
 KIVQScrollBar* KIVQListView::scrollBar(bool hor) const
 {
-    return hor ? m_horizontalBar : m_verticalBar;
-}
-
-KIVQScrollBar* KIVQListView::styledScrollBar(bool hor) const
-{
-    return scrollBar(hor);
+    return styledScrollBar(hor);
 }
 
 void KIVQListView::paintEvent(QPaintEvent* event)

@@ -74,6 +74,7 @@ public:
 
     // Only the vertical bar's thickness counts; it styles both bars. With hor true nothing changes.
     void setScrollbarSize(bool hor, int size) override;
+    // Null while a caller's plain QScrollBar is installed.
     KIVQScrollBar* scrollBar(bool hor) const;
 
 Q_SIGNALS:
@@ -84,14 +85,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    KIVQScrollBar* styledScrollBar(bool hor) const override;
 
 private:
     friend class KIVQListViewImpl;
     void dropCapturedRows();
 
-    KIVQScrollBar* m_horizontalBar;
-    KIVQScrollBar* m_verticalBar;
     std::unique_ptr<KIVQListViewItemDelegate> m_delegate;
 };
 

@@ -36,14 +36,9 @@ KIVQTableView::KIVQTableView(QWidget* parent) : KIVQControlBase(parent)
     m_delegate.reset(new KIVQTableViewitemDelegate(d));
     setItemDelegate(m_delegate.get());
 
-    m_horizontalBar = new KIVQScrollBar(Qt::Horizontal, this);
-    m_verticalBar = new KIVQScrollBar(Qt::Vertical, this);
-    KIVQWidgetBaseImpl::markInternalChild(m_horizontalBar);
-    KIVQWidgetBaseImpl::markInternalChild(m_verticalBar);
+    installOwnScrollBars(this);
     m_horizontalHeader = new KIVQTableHeader(d, Qt::Horizontal, this);
     m_verticalHeader = new KIVQTableHeader(d, Qt::Vertical, this);
-    setVerticalScrollBar(m_verticalBar);
-    setHorizontalScrollBar(m_horizontalBar);
     setHorizontalHeader(m_horizontalHeader);
     setVerticalHeader(m_verticalHeader);
     m_verticalHeader->hide();
@@ -214,12 +209,7 @@ KIVQContainer* KIVQTableView::getColumnWidget(int column) const
 
 KIVQScrollBar* KIVQTableView::scrollBar(bool hor) const
 {
-    return hor ? m_horizontalBar : m_verticalBar;
-}
-
-KIVQScrollBar* KIVQTableView::styledScrollBar(bool hor) const
-{
-    return scrollBar(hor);
+    return styledScrollBar(hor);
 }
 
 void KIVQTableView::setScrollbarBtnSize(bool, int size)
@@ -231,8 +221,7 @@ void KIVQTableView::setScrollbarSize(bool, int size)
 {
     impl()->scrollbarSize = size;
     const QString sheet = tableThicknessSheet(size, impl()->scrollbarBtnSize);
-    m_verticalBar->setStyleSheet(sheet);
-    m_horizontalBar->setStyleSheet(sheet);
+    setScrollBarSheets(sheet);
 }
 
 void KIVQTableView::initDemoData()

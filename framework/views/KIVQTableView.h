@@ -75,6 +75,7 @@ public:
     // shows at the next setScrollbarSize, which writes the one style sheet of both bars.
     void setScrollbarBtnSize(bool hor, int size) override;
     void setScrollbarSize(bool hor, int size) override;
+    // Null while a caller's plain QScrollBar is installed.
     KIVQScrollBar* scrollBar(bool hor) const;
 
     void initDemoData();
@@ -92,15 +93,12 @@ protected:
     // The cells, not the Impl: a scroll area's paint events are its viewport's.
     void paintEvent(QPaintEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    KIVQScrollBar* styledScrollBar(bool hor) const override;
 
 private:
     friend class KIVQTableHeader;
 
     KIVQTableHeader* m_horizontalHeader;
     KIVQTableHeader* m_verticalHeader;
-    KIVQScrollBar* m_horizontalBar;
-    KIVQScrollBar* m_verticalBar;
     std::unique_ptr<KIVQTableViewitemDelegate> m_delegate;
     KIVQConerWidget* m_corner;
     KIVQViewport* m_viewport;

@@ -63,8 +63,7 @@ void KIVQTreeView::setScrollbarSize(bool, int size)
     impl()->scrollbarSize = size;
     const QString sheet =
         QStringLiteral("QScrollBar::vertical{ width:%1; } QScrollBar::horizontal{ height:%2; } ").arg(size).arg(size);
-    scrollBar(false)->setStyleSheet(sheet);
-    scrollBar(true)->setStyleSheet(sheet);
+    setScrollBarSheets(sheet);
 }
 
 void KIVQTreeView::paintEvent(QPaintEvent* event)
