@@ -111,10 +111,12 @@ void HealthWindow::setupTable(KIVQTableView* table, int rowHeight)
     table->horizontalHeader()->setSectionsClickable(true);
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setMinimumHeight(36);
-    // The table's own styled bars take the dashboard's looks. Installing new ones would delete these,
-    // which the table keeps pointers to.
-    table->scrollBar(false)->setThemeName(QStringLiteral("HealthScrollV"));
-    table->scrollBar(true)->setThemeName(QStringLiteral("HealthScrollH"));
+    auto* vertical = new KIVQScrollBar(Qt::Vertical, table);
+    vertical->setThemeName(QStringLiteral("HealthScrollV"));
+    table->setVerticalScrollBar(vertical);
+    auto* horizontal = new KIVQScrollBar(Qt::Horizontal, table);
+    horizontal->setThemeName(QStringLiteral("HealthScrollH"));
+    table->setHorizontalScrollBar(horizontal);
 }
 
 KIVQTableView* HealthWindow::makeTable(QWidget* card, const QString& name, int rowHeight, QStandardItemModel*& model)
