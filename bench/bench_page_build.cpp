@@ -1,14 +1,21 @@
-// Building and laying out a page of 1,000 controls from a page document, against building the same
-// widget tree from a Qt Designer form with QUiLoader and letting Qt's layouts place it.
+// Building and laying out a page of 1,000 controls from a page document, untouched and under a small
+// theme, against building the same widget tree from a Qt Designer form with QUiLoader and letting Qt's
+// layouts place it.
+#include "GeneratedPage.h"
+
 #include "core/KIVQPageLoader.h"
 #include "core/KIVQtLib.h"
 #include "core/layout/KIVQContainer.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
 
 #ifdef CAREVIX_HAVE_UITOOLS
 #include <QBuffer>
@@ -19,47 +26,10 @@ using namespace KIVQtLib;
 
 namespace {
 
-// 1 root + 27 rows + 27 x 36 leaves = 1,000 controls. Leaves cycle label, button, label, button,
-// label, spacer.
-constexpr int kRows = 27;
-constexpr int kLeaves = 36;
-constexpr int kControls = 1 + kRows + kRows * kLeaves;
+using GeneratedPage::kControls;
+using GeneratedPage::kLeaves;
+using GeneratedPage::kRows;
 constexpr int kRuns = 20;
-
-QByteArray pageDocument()
-{
-    QByteArray page = R"({"w": 1400, "h": 900, "elements": [{"type": "qtcontainer", "name": "root",
-        "attr": {"childLayout": 1, "space": 2}, "child": [)";
-    for (int r = 0; r < kRows; ++r) {
-        page += (r ? ",\n" : "\n");
-        page +=
-            R"({"type": "qtcontainer", "name": "row)" + QByteArray::number(r) +
-            R"(", "layout": {"type": 0, "ratio": 1}, "widthPolicy": 0, "attr": {"childLayout": 0, "space": 4}, "child": [)";
-        for (int i = 0; i < kLeaves; ++i) {
-            const QByteArray n = QByteArray::number(r * kLeaves + i);
-            page += i ? "," : "";
-            switch (i % 6) {
-            case 5:
-                page += R"({"type": "qtspacer", "name": "s)" + n + R"(", "layout": {"type": 0, "ratio": 1}})";
-                break;
-            case 1:
-            case 3:
-                page += R"({"type": "qtbutton", "name": "b)" + n + R"(", "w": 34, "h": 24, "widthPolicy": 1,
-                          "attr": {"text": "Go )" +
-                        n + R"("}})";
-                break;
-            default:
-                page += R"({"type": "qtlabel", "name": "l)" + n + R"(", "w": 30, "h": 20,
-                          "attr": {"text": "Item )" +
-                        n + R"("}})";
-                break;
-            }
-        }
-        page += "]}";
-    }
-    page += "]}]}";
-    return page;
-}
 
 #ifdef CAREVIX_HAVE_UITOOLS
 // The same tree as a Designer form: rows of labels, buttons and spacers in box layouts.
@@ -101,6 +71,9 @@ QByteArray designerForm()
 
 } // namespace
 
+// QT_QPA_PLATFORM=offscreen bench_page_build                       times, median of 20 rounds
+// CAREVIX_BENCH_ROUNDS=3 valgrind --tool=callgrind --toggle-collect='*Round*' bench_page_build pageFromJson
+//                                                                   instructions of 3 rounds, no QBENCHMARK loop
 class bench_page_build : public QObject
 {
     Q_OBJECT
@@ -111,10 +84,10 @@ private Q_SLOTS:
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
         init();
         QVERIFY(m_dir.isValid());
-        QFile file(m_dir.filePath(QStringLiteral("bench_page.json")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(pageDocument());
-        file.close();
+        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("bench_page.json")), GeneratedPage::document()));
+        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("theme/style.json")), GeneratedPage::themeStyles()));
+        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("theme/theme.json")), GeneratedPage::themeEntries()));
+        m_rounds = qEnvironmentVariableIntValue("CAREVIX_BENCH_ROUNDS");
         m_host.resize(1400, 900);
         m_host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_host));
@@ -122,17 +95,47 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
-        qInfo("Per control, mean of %d runs of %d controls: page document %.1f us", kRuns, kControls, m_pageUs);
+        if (m_rounds > 0)
+            return;
+        qInfo("Per control, median of %d rounds of %d controls:", kRuns, kControls);
+        qInfo("  page document          %.1f us", m_pageUs);
+        qInfo("  page document, themed  %.1f us", m_themedUs);
 #ifdef CAREVIX_HAVE_UITOOLS
-        qInfo("Per control, mean of %d runs of %d controls: Designer form %.1f us", kRuns, kControls, m_formUs);
+        qInfo("  Designer form          %.1f us", m_formUs);
+        qInfo("  ratio page / form: untouched %.2f, themed %.2f", m_pageUs / m_formUs, m_themedUs / m_formUs);
 #endif
     }
 
-    void pageFromJson()
+    void pageFromJson() { measurePage(m_pageUs); }
+
+    void formFromDesigner()
     {
-        const QString path = m_dir.filePath(QStringLiteral("bench_page"));
+#ifdef CAREVIX_HAVE_UITOOLS
+        m_form = designerForm();
         {
-            KIVQContainer* root = buildPage(path);
+            QWidget* root = buildForm();
+            QVERIFY(root);
+            QCOMPARE(root->findChildren<QWidget*>().size(), kRows + kRows * (kLeaves - kLeaves / 6));
+            delete root;
+        }
+        measure(m_formUs, [this] { formRound(); });
+#else
+        QSKIP("Built without Qt5UiTools");
+#endif
+    }
+
+    // The same page with a small theme loaded, whose entries every control applies when it is made.
+    void pageFromJsonThemed()
+    {
+        QVERIFY(kivLoadThemeDir(m_dir.filePath(QStringLiteral("theme")).toUtf8().constData()));
+        measurePage(m_themedUs);
+    }
+
+private:
+    void measurePage(double& us)
+    {
+        {
+            KIVQContainer* root = buildPage();
             QVERIFY(root);
             QCOMPARE(root->findChildren<QWidget*>().size(), kControls - 1);
             // Laid out: the rows fill the window, the last one down to its bottom edge.
@@ -141,48 +144,46 @@ private Q_SLOTS:
             QCOMPARE(root->findChild<QWidget*>(QStringLiteral("row26"))->width(), 1400);
             delete root;
         }
-        QBENCHMARK
-        {
-            delete buildPage(path);
-        }
-        m_pageUs = meanMicrosPerControl([this, path] { delete buildPage(path); });
+        measure(us, [this] { pageRound(); });
     }
 
-    void formFromDesigner()
+    template <class Round> void measure(double& us, Round round)
     {
-#ifdef CAREVIX_HAVE_UITOOLS
-        const QByteArray form = designerForm();
-        {
-            QWidget* root = buildForm(form);
-            QVERIFY(root);
-            QCOMPARE(root->findChildren<QWidget*>().size(), kRows + kRows * (kLeaves - kLeaves / 6));
-            delete root;
+        if (m_rounds > 0) {
+            for (int i = 0; i < m_rounds; ++i)
+                round();
+            return;
         }
         QBENCHMARK
         {
-            delete buildForm(form);
+            round();
         }
-        m_formUs = meanMicrosPerControl([this, &form] { delete buildForm(form); });
-#else
-        QSKIP("Built without Qt5UiTools");
-#endif
+        QVector<qint64> times;
+        QElapsedTimer timer;
+        for (int i = 0; i < kRuns; ++i) {
+            timer.start();
+            round();
+            times << timer.nsecsElapsed();
+        }
+        std::sort(times.begin(), times.end());
+        us = double(times[kRuns / 2]) / 1000.0 / kControls;
     }
 
-private:
     // Builds, shows and lays out; the deferred layouts after added children are part of the cost.
-    KIVQContainer* buildPage(const QString& path)
+    KIVQContainer* buildPage()
     {
-        KIVQContainer* root = kivCreatePageByFileName(&m_host, path);
+        KIVQContainer* root = kivCreatePageByFileName(&m_host, m_dir.filePath(QStringLiteral("bench_page")));
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
         return root;
     }
+    Q_NEVER_INLINE void pageRound() { delete buildPage(); }
 
 #ifdef CAREVIX_HAVE_UITOOLS
-    QWidget* buildForm(const QByteArray& form)
+    QWidget* buildForm()
     {
         QBuffer buffer;
-        buffer.setData(form);
+        buffer.setData(m_form);
         buffer.open(QIODevice::ReadOnly);
         QWidget* root = m_loader.load(&buffer, &m_host);
         root->setGeometry(0, 0, 1400, 900);
@@ -191,21 +192,23 @@ private:
         QCoreApplication::processEvents();
         return root;
     }
+    Q_NEVER_INLINE void formRound() { delete buildForm(); }
     QUiLoader m_loader;
+    QByteArray m_form;
 #endif
 
-    template <class Build> double meanMicrosPerControl(Build build)
+    static bool writeFile(const QString& path, const QByteArray& bytes)
     {
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < kRuns; ++i)
-            build();
-        return double(timer.nsecsElapsed()) / 1000.0 / kRuns / kControls;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
 
     QTemporaryDir m_dir;
     QWidget m_host;
+    int m_rounds = 0;
     double m_pageUs = 0;
+    double m_themedUs = 0;
     double m_formUs = 0;
 };
 

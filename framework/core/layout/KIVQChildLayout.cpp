@@ -172,6 +172,7 @@ void KIVQChildLayout::layoutChildren()
         return;
     const bool wasLayingOut = d.layingOut;
     d.layingOut = true;
+    ++d.layoutPasses;
     layoutAbsoluteChildren(d.paddingLeft, d.paddingTop, d.paddingRight, d.paddingBottom);
     switch (d.childLayout) {
     case KIVQContainer::Horizontal:

@@ -61,6 +61,8 @@ public:
     bool animateHeight = false;
     QSize targetSize;
     bool relayoutPending = false;
+    // Layout passes run so far; a page build should cost each container one.
+    int layoutPasses = 0;
 };
 
 } // namespace KIVQtLib
