@@ -35,10 +35,19 @@ void KIVQLabelImpl::onLanguageChanged()
 
 void KIVQLabelImpl::applyStyle()
 {
-    m_label->setFont(styleFont(normalStyle));
-    QPalette palette;
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(normalStyle.colour));
-    m_label->setPalette(palette);
+    // A font or palette set again, even an equal one, re-resolves the label and sends it change events.
+    const QFont font = styleFont(normalStyle);
+    if (m_label->font() != font)
+        m_label->setFont(font);
+    const QPalette& current = m_label->palette();
+    const QColor& colour = normalStyle.colour;
+    if (current.color(QPalette::Active, QPalette::WindowText) != colour ||
+        current.color(QPalette::Inactive, QPalette::WindowText) != colour ||
+        current.color(QPalette::Disabled, QPalette::WindowText) != colour) {
+        QPalette palette;
+        palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(colour));
+        m_label->setPalette(palette);
+    }
     m_label->setAlignment(textAlignment(normalStyle));
 }
 

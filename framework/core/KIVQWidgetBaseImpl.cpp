@@ -99,8 +99,9 @@ KIVQWidgetBaseImpl::KIVQWidgetBaseImpl(QWidget* owner, const QString& typeName)
 
 KIVQWidgetBaseImpl::~KIVQWidgetBaseImpl()
 {
-    // The control outlives this object by its QWidget destructor; leave no dangling "impl" behind.
-    if (m_owner)
+    // An Impl deleted on its own leaves no dangling "impl" behind; one deleted by its control need not
+    // clear it, as the control no longer answers to the interface that would hand it out.
+    if (m_owner && !m_ownerDestroyed)
         m_owner->setProperty("impl", QVariant());
 }
 
@@ -155,9 +156,10 @@ bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
     KIVQResourceManager* rm = KIVQResourceManager::getInstance();
 
     if (read) {
-        if (!jsonHasMember(e, "attr"))
+        const Json::Value* found = json::find(e, "attr");
+        if (!found)
             return true;
-        const Json::Value& attr = json::member(e, "attr");
+        const Json::Value& attr = *found;
         if (attr.isObject()) {
             for (auto it = attr.begin(); it != attr.end(); ++it)
                 m_attributes[it.name()] = attrFromJson(*it);

@@ -1,8 +1,13 @@
 #include "GeneratedPage.h"
 #include "TestSupport.h"
 
+#include "controls/KIVQLabel.h"
+#include "controls/KIVQPushButton.h"
+#include "controls/KIVQPushButtonImpl.h"
+#include "controls/KIVQScrollBar.h"
 #include "core/KIVQPageLoader.h"
 #include "core/KIVQtLib.h"
+#include "core/layout/KIVQChildLayout.h"
 #include "core/layout/KIVQContainer.h"
 #include "core/layout/KIVQContainerImpl.h"
 #include "theme/KIVQResourceManager.h"
@@ -51,6 +56,29 @@ QByteArray digest(const QByteArray& text)
     return QCryptographicHash::hash(text, QCryptographicHash::Sha1).toHex().left(16);
 }
 
+// Counts events of the given types per object name, and where each widget stood when it was shown.
+class EventCount : public QObject
+{
+public:
+    explicit EventCount(QSet<QEvent::Type> types) : m_types(std::move(types)) { qApp->installEventFilter(this); }
+    ~EventCount() override { qApp->removeEventFilter(this); }
+    int of(const QString& name, QEvent::Type type) const { return m_counts.value(name + QString::number(type)); }
+    QRect shownAt(const QString& name) const { return m_shownAt.value(name); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (m_types.contains(event->type()))
+            ++m_counts[watched->objectName() + QString::number(event->type())];
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            m_shownAt.insert(watched->objectName(), static_cast<QWidget*>(watched)->geometry());
+        return false;
+    }
+
+private:
+    QSet<QEvent::Type> m_types;
+    QHash<QString, int> m_counts;
+    QHash<QString, QRect> m_shownAt;
+};
+
 } // namespace
 
 // What a page build produces (geometry, visibility, texts, fonts) is pinned against values recorded from
@@ -64,6 +92,15 @@ private Q_SLOTS:
     void pageLooksAsRecorded();
     void oneLayoutPassPerContainer_data();
     void oneLayoutPassPerContainer();
+    void pageShowsEachControlOnce_data();
+    void pageShowsEachControlOnce();
+    void queuedLayoutRunsOnlyWhenPending_data();
+    void queuedLayoutRunsOnlyWhenPending();
+    void barBoundLaterTracksExistingChildren();
+    void labelRestylesOnlyOnChange_data();
+    void labelRestylesOnlyOnChange();
+    void fadeTimerMadeOnFirstHover();
+    void themeReloadDropsDecodedEntries();
 
 private:
     KIVQContainer* build();
@@ -159,6 +196,181 @@ void tst_PageBuild::oneLayoutPassPerContainer()
         if (it.value() != 1)
             QFAIL(qPrintable(QStringLiteral("%1 laid out %2 times").arg(it.key()).arg(it.value())));
     }
+}
+
+void tst_PageBuild::pageShowsEachControlOnce_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("hidden");
+    const QByteArray rows = R"({"elements": [{"type": "qtcontainer", "name": "top", "w": 200, "h": 100,
+        "attr": {"childLayout": 0}, "child": [{"type": "qtlabel", "name": "a", "w": 40, "h": 20},
+        {"type": "qtlabel", "name": "b", "w": 40, "h": 20, "visibility": false},
+        {"type": "qtcontainer", "name": "inner", "w": 80, "h": 40, "child": [
+            {"type": "qtbutton", "name": "c", "w": 30, "h": 20}]}]}]})";
+    QTest::newRow("nested controls show with their top-level element")
+        << rows << QStringList{"top", "a", "inner", "c"} << QStringList{"b"};
+    QTest::newRow("a hidden top-level element shows nothing")
+        << QByteArray(R"({"elements": [{"type": "qtcontainer", "name": "top", "visibility": false, "child": [
+               {"type": "qtlabel", "name": "a"}]}]})")
+        << QStringList() << QStringList{"top", "a"};
+    QTest::newRow("each of several top-level elements")
+        << QByteArray(R"({"elements": [{"type": "qtlabel", "name": "a", "w": 40, "h": 20},
+               {"type": "qtlabel", "name": "b", "w": 40, "h": 20}, {"type": "qtlabel", "name": "c", "visibility": false}]})")
+        << QStringList{"a", "b"} << QStringList{"c"};
+}
+
+// Reading leaves showing to the loader: a control is shown once, after it was placed.
+void tst_PageBuild::pageShowsEachControlOnce()
+{
+    QFETCH(QByteArray, page);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, hidden);
+    QVERIFY(TestSupport::writeFile(m_dir.filePath(QStringLiteral("small.json")), page));
+    QWidget host;
+    host.resize(300, 200);
+    host.show();
+    EventCount events({QEvent::Show});
+    kivCreatePageByFileName(&host, m_dir.filePath(QStringLiteral("small")));
+    QCoreApplication::processEvents();
+    for (const QString& name : shown) {
+        QWidget* w = host.findChild<QWidget*>(name);
+        QVERIFY2(w && w->isVisible(), qPrintable(name));
+        QCOMPARE(events.of(name, QEvent::Show), 1);
+        // Placed before it was shown, so it never lays out at a size it does not keep.
+        QCOMPARE(events.shownAt(name), w->geometry());
+    }
+    for (const QString& name : hidden) {
+        QWidget* w = host.findChild<QWidget*>(name);
+        QVERIFY2(w && !w->isVisible(), qPrintable(name));
+        QCOMPARE(events.of(name, QEvent::Show), 0);
+    }
+    // Outside a page build, reading shows the control as it always did.
+    KIVQLabel direct(&host);
+    Json::Value e = TestSupport::parseJson(R"({"name": "direct"})");
+    direct.readJsonValue(&e);
+    QVERIFY(direct.isVisible());
+}
+
+void tst_PageBuild::queuedLayoutRunsOnlyWhenPending_data()
+{
+    QTest::addColumn<bool>("forceFirst");
+    QTest::addColumn<int>("passes");
+    QTest::newRow("a full pass answers the queued one") << true << 1;
+    QTest::newRow("the queued pass runs when nothing else did") << false << 1;
+}
+
+void tst_PageBuild::queuedLayoutRunsOnlyWhenPending()
+{
+    QFETCH(bool, forceFirst);
+    QFETCH(int, passes);
+    KIVQContainer c;
+    c.resize(300, 40);
+    c.setChildLayout(KIVQContainer::Horizontal);
+    c.show();
+    QCoreApplication::processEvents();
+    const int before = c.impl()->layoutPasses;
+    for (int i = 0; i < 3; ++i)
+        new QWidget(&c); // each addition asks for a deferred pass
+    if (forceFirst)
+        c.forceResize();
+    QCoreApplication::processEvents();
+    QCOMPARE(c.impl()->layoutPasses - before, passes);
+    QCOMPARE(c.findChildren<QWidget*>().last()->geometry(), QRect(200, 0, 100, 30));
+}
+
+// Children are watched only once a bar is bound; binding one later still follows them.
+void tst_PageBuild::barBoundLaterTracksExistingChildren()
+{
+    KIVQContainer c;
+    c.resize(100, 100);
+    c.show();
+    auto* child = new QWidget(&c);
+    child->setGeometry(0, 0, 50, 50);
+    child->show();
+    c.setChildLayout(KIVQContainer::NoUse);
+    QVERIFY(!child->dynamicPropertyNames().contains(kBaseGeometryProperty));
+    QCOMPARE(c.childBaseGeometry(child), QRect(0, 0, 50, 50));
+
+    auto* bar = new KIVQScrollBar;
+    bar->setWidthHeight(12);
+    c.bindScrollBar(bar, false);
+    QVERIFY(bar->isHidden());
+    child->move(0, 150);
+    QVERIFY(!bar->isHidden());
+    QCOMPARE(bar->maximum(), 100);
+    bar->setValue(30);
+    QCOMPARE(child->pos(), QPoint(0, 120));
+    QCOMPARE(c.childBaseGeometry(child), QRect(0, 150, 50, 50));
+}
+
+void tst_PageBuild::labelRestylesOnlyOnChange_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("fontChanges");
+    QTest::addColumn<int>("paletteChanges");
+    QTest::newRow("same style again") << 14 << QColor(Qt::darkGreen) << 0 << 0;
+    QTest::newRow("new colour") << 14 << QColor(Qt::red) << 0 << 1;
+    QTest::newRow("new size") << 16 << QColor(Qt::darkGreen) << 1 << 0;
+}
+
+void tst_PageBuild::labelRestylesOnlyOnChange()
+{
+    QFETCH(int, size);
+    QFETCH(QColor, colour);
+    QFETCH(int, fontChanges);
+    QFETCH(int, paletteChanges);
+    TextStyleDesc style;
+    style.size = 14;
+    style.colour = Qt::darkGreen;
+    KIVQLabel label;
+    label.setObjectName(QStringLiteral("styled"));
+    label.setTextStyle(CtrlNormal, style);
+    style.size = size;
+    style.colour = colour;
+    EventCount events({QEvent::FontChange, QEvent::PaletteChange});
+    label.setTextStyle(CtrlNormal, style);
+    QCOMPARE(events.of(label.objectName(), QEvent::FontChange), fontChanges);
+    QCOMPARE(events.of(label.objectName(), QEvent::PaletteChange), paletteChanges);
+    QCOMPARE(label.font().pixelSize(), size);
+    // Every colour group, the disabled one too, shows the style's colour.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        QCOMPARE(label.palette().color(group, QPalette::WindowText), colour);
+}
+
+void tst_PageBuild::fadeTimerMadeOnFirstHover()
+{
+    KIVQPushButton button;
+    button.setFadeEnabled(true);
+    QVERIFY(button.impl()->findChildren<QTimer*>().isEmpty());
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(&button, &enter);
+    QCOMPARE(button.impl()->findChildren<QTimer*>().size(), 1);
+    QVERIFY(button.impl()->fadeTimer()->isActive());
+}
+
+// Entries are decoded once per loaded theme: a theme loaded in its place is read afresh.
+void tst_PageBuild::themeReloadDropsDecodedEntries()
+{
+    const QString dir = m_dir.filePath(QStringLiteral("theme2"));
+    QVERIFY(TestSupport::writeFile(dir + QStringLiteral("/style.json"), R"({"style": [
+        {"type": 2, "name": "pageText", "clr": "ff804020", "size": 17, "family": "DejaVu Sans"}]})"));
+    QVERIFY(TestSupport::writeFile(dir + QStringLiteral("/theme.json"), GeneratedPage::themeEntries()));
+    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+    QVERIFY(!rm->themeStyleCache(nullptr));
+    Json::Value element = TestSupport::parseJson(R"({"style": [["pageText", 2, 0]]})");
+    QVERIFY(!rm->themeStyleCache(&element));
+
+    KIVQLabel before; // the page theme of initTestCase
+    QCOMPARE(before.font().pixelSize(), 11);
+    QVERIFY(kivLoadThemeDir(dir.toUtf8().constData()));
+    KIVQLabel after;
+    QCOMPARE(after.font().pixelSize(), 17);
+    QCOMPARE(after.palette().color(QPalette::WindowText), QColor(0x80, 0x40, 0x20));
+    const ThemeStyleCache* cache = rm->themeStyleCache(rm->getThemeJsonValue("qtlabel"));
+    QVERIFY(cache && cache->decoded);
+    QCOMPARE(cache->entries.size(), 1);
 }
 
 QTEST_MAIN(tst_PageBuild)
