@@ -376,7 +376,7 @@ bool PatientDataSimulator::scheduleAppointment(const QString& patientId, const Q
     const QString& id = m_snapshot.patients.at(index).id;
     // A second confirm of the same editor must not book the slot twice.
     for (const AppointmentRecord& a : qAsConst(m_snapshot.appointments)) {
-        if (!a.canceled && a.patientId == id && a.date.trimmed() == trimmedDate && a.time.trimmed() == trimmedTime)
+        if (!a.canceled && a.patientId == id && a.date == trimmedDate && a.time == trimmedTime)
             return false;
     }
 
@@ -387,8 +387,9 @@ bool PatientDataSimulator::scheduleAppointment(const QString& patientId, const Q
     a.doctorChinese = doctorChinese;
     a.departmentEnglish = departmentEnglish;
     a.departmentChinese = departmentChinese;
-    a.date = date;
-    a.time = time;
+    // Stored as checked, so a later booking of the same slot matches it.
+    a.date = trimmedDate;
+    a.time = trimmedTime;
     m_snapshot.appointments.append(a);
     Q_EMIT appointmentChanged(m_snapshot);
     Q_EMIT snapshotChanged(m_snapshot);

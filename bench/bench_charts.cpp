@@ -1,6 +1,8 @@
 // One repaint of the dashboard's vital-sign trend chart: two series of 24 values, smooth, with areas,
-// markers and a top legend, at 800 by 450. Raster through the chart's paint, and through OpenGL the way
-// the widget repaints (run that one under Xvfb; without a GL context it is skipped).
+// markers and a top legend, at 800 by 450; and of a financial chart with 1,000 candles, all of them in
+// the window, at 960 by 540. Raster through the chart's paint, and through OpenGL the way the widget
+// repaints (run those under Xvfb; without a GL context they are skipped).
+#include "charts/KIVQFinancialChart.h"
 #include "charts/KIVQLineChart.h"
 
 #include <QOpenGLContext>
@@ -20,6 +22,47 @@ class TrendChart : public KIVQLineChart
 public:
     using KIVQLineChart::paintGL;
 };
+
+class CandleChart : public KIVQFinancialChart
+{
+public:
+    using KIVQFinancialChart::paintGL;
+};
+
+void fillCandles(KIVQFinancialChart& chart)
+{
+    QVector<KIVQCandle> candles;
+    double close = 40;
+    for (int i = 0; i < 1000; ++i) {
+        const double open = close;
+        close = open + 0.8 * std::sin(i * 0.37) + 0.3 * std::cos(i * 1.9);
+        const double high = qMax(open, close) + 0.4, low = qMin(open, close) - 0.4;
+        candles << KIVQCandle{QStringLiteral("D%1").arg(i), open, high, low, close, 1000.0 + i};
+    }
+    chart.setAnimationEnabled(false);
+    chart.setCandles(candles);
+    chart.setZoomRange(0, 1);
+    chart.resize(960, 540);
+}
+
+// Times one repaint through OpenGL as the widget does it, with the GPU's work finished.
+template <class Chart, class Fill> void benchOpenGL(Fill fill)
+{
+    if (!QOpenGLContext().create())
+        QSKIP("No OpenGL context; run under Xvfb.");
+    Chart chart;
+    fill(chart);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    chart.makeCurrent();
+    QOpenGLFunctions* gl = QOpenGLContext::currentContext()->functions();
+    QBENCHMARK
+    {
+        chart.paintGL();
+        gl->glFinish();
+    }
+    chart.doneCurrent();
+}
 
 void fillTrend(KIVQLineChart& chart)
 {
@@ -69,23 +112,21 @@ private Q_SLOTS:
         }
     }
 
-    void trendOpenGL()
+    void trendOpenGL() { benchOpenGL<TrendChart>(fillTrend); }
+
+    void candlesRaster()
     {
-        if (!QOpenGLContext().create())
-            QSKIP("No OpenGL context; run under Xvfb.");
-        TrendChart chart;
-        fillTrend(chart);
-        chart.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&chart));
-        chart.makeCurrent();
-        QOpenGLFunctions* gl = QOpenGLContext::currentContext()->functions();
+        KIVQFinancialChart chart;
+        fillCandles(chart);
+        QImage target(960, 540, QImage::Format_ARGB32_Premultiplied);
+        QPainter p(&target);
         QBENCHMARK
         {
-            chart.paintGL();
-            gl->glFinish();
+            chart.getControlImpl()->paint(&p, QRect(0, 0, 960, 540));
         }
-        chart.doneCurrent();
     }
+
+    void candlesOpenGL() { benchOpenGL<CandleChart>(fillCandles); }
 };
 
 QTEST_MAIN(bench_charts)

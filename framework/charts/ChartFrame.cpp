@@ -8,9 +8,9 @@
 namespace KIVQtLib {
 namespace chart {
 
-QRectF plotRect(const QSize& size, bool hasSeries, int legendPosition)
+QRectF plotRect(const QSize& size, bool hasSeries, int legendPosition, int rightMargin)
 {
-    double left = MarginLeft, top = MarginTop, right = MarginRight, bottom = MarginBottom;
+    double left = MarginLeft, top = MarginTop, right = rightMargin, bottom = MarginBottom;
     if (hasSeries) {
         switch (legendPosition) {
         case LegendTop:
@@ -53,7 +53,7 @@ void drawTitle(QPainter& p, const QString& title, const QColor& color, const QFo
     p.drawText(QRectF(0, 10, width, 24), Qt::AlignHCenter | Qt::AlignTop, title);
 }
 
-void drawCartesianFrame(QPainter& p, const QRectF& plot, double axisY, const KIVQChartTheme& theme)
+void drawCartesianFrame(QPainter& p, const QRectF& plot, double axisY, const KIVQChartTheme& theme, bool verticalGrid)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(theme.plotBackground);
@@ -63,28 +63,35 @@ void drawCartesianFrame(QPainter& p, const QRectF& plot, double axisY, const KIV
     for (int i = 0; i <= 5; ++i) {
         const double y = plot.top() + plot.height() * i / 5;
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        if (verticalGrid) {
+            const double x = plot.left() + plot.width() * i / 5;
+            p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        }
     }
     p.setPen(QPen(theme.axisColor, 1.0));
     p.drawLine(plot.topLeft(), plot.bottomLeft());
     p.drawLine(QPointF(plot.left(), axisY), QPointF(plot.right(), axisY));
 }
 
-QStringList valueLabels(const ValueRange& range)
+QStringList valueLabels(const ValueRange& range, int divisions)
 {
     QStringList labels;
-    labels.reserve(6);
-    for (int i = 0; i <= 5; ++i)
-        labels << formatChartValue(range.max - i * (range.max - range.min) / 5);
+    divisions = qMax(divisions, 1);
+    labels.reserve(divisions + 1);
+    for (int i = 0; i <= divisions; ++i)
+        labels << formatChartValue(range.max - i * (range.max - range.min) / divisions);
     return labels;
 }
 
-void drawValueLabels(QPainter& p, const QRectF& plot, const QStringList& labels, const QColor& color, const QFont& font)
+void drawValueLabels(QPainter& p, const QRectF& plot, const QStringList& labels, const QColor& color, const QFont& font,
+                     int leftMargin)
 {
     p.setFont(font);
     p.setPen(color);
+    const int divisions = qMax(int(labels.size()) - 1, 1);
     // Against the chart's own left margin, so a left legend does not carry the labels with the plot.
     for (int i = 0; i < labels.size(); ++i) {
-        const QRectF box(4, plot.top() + plot.height() * i / 5 - 8, MarginLeft - 10, 16);
+        const QRectF box(4, plot.top() + plot.height() * i / divisions - 8, leftMargin - 10, 16);
         p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, labels[i]);
     }
 }

@@ -27,20 +27,22 @@ enum : int
 
 // The plot of a bar or line chart in a widget of the given size. The legend takes room only when there is
 // a series to list; a position other than 0 top, 1 right or 3 left counts as bottom.
-QRectF plotRect(const QSize& size, bool hasSeries, int legendPosition);
+QRectF plotRect(const QSize& size, bool hasSeries, int legendPosition, int rightMargin = MarginRight);
 // Where the series legend of a bar or line chart goes around that plot.
 QRectF legendArea(const QSize& size, const QRectF& plot, int legendPosition);
 
 // Centred in the band at the top; nothing for an empty title.
 void drawTitle(QPainter& p, const QString& title, const QColor& color, const QFont& font, int width);
 
-// Plot background, the six grid lines, the left axis and the horizontal axis at axisY.
-void drawCartesianFrame(QPainter& p, const QRectF& plot, double axisY, const KIVQChartTheme& theme);
-// Six values from max down to min beside the grid lines, right-aligned against the left margin.
-// The labels are formatted once per range by the caller.
-void drawValueLabels(QPainter& p, const QRectF& plot, const QStringList& labels, const QColor& color,
-                     const QFont& font);
-QStringList valueLabels(const ValueRange& range);
+// Plot background, the six grid lines (and as many vertical ones when asked), the left axis and the
+// horizontal axis at axisY.
+void drawCartesianFrame(QPainter& p, const QRectF& plot, double axisY, const KIVQChartTheme& theme,
+                        bool verticalGrid = false);
+// Values from max down to min beside the grid lines, one per division boundary, right-aligned against
+// the left margin. The labels are formatted once per range by the caller.
+void drawValueLabels(QPainter& p, const QRectF& plot, const QStringList& labels, const QColor& color, const QFont& font,
+                     int leftMargin = MarginLeft);
+QStringList valueLabels(const ValueRange& range, int divisions = 5);
 void drawCategoryLabel(QPainter& p, const QRectF& plot, double x, const QString& text);
 
 // The tooltip box of the given size near the hover point, kept inside bounds shrunk by 8: right of and

@@ -29,6 +29,8 @@ public:
     explicit KIVQBarChart(QWidget* parent = nullptr);
 
     static const char* typeName() { return "qtbarchart"; }
+    static QWidget* createKIVQBarChart();
+    static ControlInfo getProps();
 
     void setSeries(const QVector<KIVQBarSeries>& series);
     const QVector<KIVQBarSeries>& series() const;

@@ -34,6 +34,8 @@ public:
     explicit KIVQLineChart(QWidget* parent = nullptr);
 
     static const char* typeName() { return "qtlinechart"; }
+    static QWidget* createKIVQLineChart();
+    static ControlInfo getProps();
 
     void setSeries(const QVector<KIVQLineSeries>& series);
     const QVector<KIVQLineSeries>& series() const;

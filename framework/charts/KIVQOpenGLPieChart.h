@@ -28,6 +28,8 @@ public:
     explicit KIVQOpenGLPieChart(QWidget* parent = nullptr);
 
     static const char* typeName() { return "qtopenglpiechart"; }
+    static QWidget* createKIVQOpenGLPieChart();
+    static ControlInfo getProps();
 
     void setSlices(const QVector<KIVQPieSlice>& slices);
     const QVector<KIVQPieSlice>& slices() const;

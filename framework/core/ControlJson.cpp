@@ -78,7 +78,7 @@ void ControlJson::styles(std::initializer_list<StyleSlot> styleSlots, EmptyStyle
     StyleWriter writer;
     for (const StyleSlot& slot : styleSlots)
         slot.write(writer);
-    writer.store(m_element, empty == EmptyStyles::WriteNull);
+    writer.store(m_element, empty);
 }
 
 } // namespace KIVQtLib

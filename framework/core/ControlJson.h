@@ -34,12 +34,7 @@ private:
 class KIVQTLIB_EXPORT ControlJson
 {
 public:
-    // How a "style" array without entries is written.
-    enum class EmptyStyles
-    {
-        Omit,
-        WriteNull
-    };
+    using EmptyStyles = KIVQtLib::EmptyStyles;
 
     ControlJson(Json::Value& element, bool read, bool fromTheme);
     ~ControlJson();

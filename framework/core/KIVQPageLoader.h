@@ -9,6 +9,7 @@ class QWidget;
 namespace KIVQtLib {
 
 class KIVQContainer;
+class KIVQMenu;
 
 // Builds a page document (a ".json" file) under parent: the root keys go to a KIVQWindow, KIVQSubWin or
 // designer page parent, each element of "elements" becomes a control tree. The result is the last element when it is a
@@ -16,10 +17,10 @@ class KIVQContainer;
 KIVQTLIB_EXPORT KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName);
 
 // The menu document of fileName, found and parsed as a page is; false when it cannot be.
-//
-// Not here yet: kivCreateMenuByFileName(QWidget* parent, QString fileName) -> KIVQMenu*. It lands with
-// the menu control: it reads the document with this function (null when that fails), constructs a
-// KIVQMenu with parent, hands it the whole root through readJsonValue and returns the menu.
 KIVQTLIB_EXPORT bool kivReadMenuDocument(const QString& fileName, Json::Value& root);
+
+// A menu under parent built from the menu document of fileName; null when the document cannot be found
+// or parsed. Defined beside the menu control, in views/.
+KIVQTLIB_EXPORT KIVQMenu* kivCreateMenuByFileName(QWidget* parent, QString fileName);
 
 } // namespace KIVQtLib

@@ -7,6 +7,7 @@
 #include "theme/LanguageManager.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPointer>
 
 #include <map>
@@ -179,14 +180,16 @@ void kivEnableHighDpi(bool on)
 
 // ---- forwards ----
 
+// Paths come in the file system's 8-bit encoding (QFile::encodeName), so they are decoded the same way;
+// UTF-8 would garble them wherever that encoding is another.
 bool kivLoadThemeDir(const char* path)
 {
-    return kivIsInitialized() && path && rm()->loadThemeDir(QString::fromUtf8(path));
+    return kivIsInitialized() && path && rm()->loadThemeDir(QFile::decodeName(path));
 }
 
 bool kivLoadThemeFile(const char* path)
 {
-    return kivIsInitialized() && path && rm()->loadThemeFile(QString::fromUtf8(path));
+    return kivIsInitialized() && path && rm()->loadThemeFile(QFile::decodeName(path));
 }
 
 bool kivLoadSkinFile(const QString& path, float scale)

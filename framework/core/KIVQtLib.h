@@ -56,7 +56,7 @@ KIVQTLIB_EXPORT void kivEnableHighDpi(bool on);
 // The application style init() installs; defined beside the style, in controls/.
 KIVQTLIB_EXPORT QStyle* kivGetStyle();
 
-// Loads and change notification; false until init() has run.
+// Loads and change notification; false until init() has run. Paths are 8-bit as QFile::encodeName gives them.
 KIVQTLIB_EXPORT bool kivLoadThemeDir(const char* path);
 KIVQTLIB_EXPORT bool kivLoadThemeFile(const char* path);
 KIVQTLIB_EXPORT bool kivLoadSkinFile(const QString& path, float scale);

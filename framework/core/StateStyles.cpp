@@ -93,13 +93,13 @@ bool StyleWriter::isEmpty() const
     return m_entries->empty();
 }
 
-void StyleWriter::store(Json::Value& element, bool evenWhenEmpty) const
+void StyleWriter::store(Json::Value& element, EmptyStyles empty) const
 {
     if (!json::canHoldMembers(element))
         return;
-    if (!m_entries->empty())
+    if (!m_entries->empty() || empty == EmptyStyles::WriteEmptyArray)
         element["style"] = *m_entries;
-    else if (evenWhenEmpty)
+    else if (empty == EmptyStyles::WriteNull)
         element["style"] = Json::Value();
     else if (element.isObject())
         element.removeMember("style");

@@ -82,6 +82,14 @@ template <class Style> bool applyStateEntry(StateStyles<Style>& styles, int base
     return true;
 }
 
+// How a "style" array without entries is stored: left out, as null, or as an empty array.
+enum class EmptyStyles
+{
+    Omit,
+    WriteNull,
+    WriteEmptyArray
+};
+
 // Collects the entries of a "style" array. Only named styles are written; the kind is 2 for a text
 // style and 1 for a fill.
 class KIVQTLIB_EXPORT StyleWriter
@@ -111,8 +119,13 @@ public:
     }
 
     bool isEmpty() const;
-    // Stores the array as element["style"]: always, as null when it is empty, or only when it has entries.
-    void store(Json::Value& element, bool evenWhenEmpty) const;
+    // Stores the array as element["style"]; an empty one as the mode says.
+    void store(Json::Value& element, EmptyStyles empty) const;
+    // Always, as null when it is empty, or only when it has entries.
+    void store(Json::Value& element, bool evenWhenEmpty) const
+    {
+        store(element, evenWhenEmpty ? EmptyStyles::WriteNull : EmptyStyles::Omit);
+    }
 
 private:
     void append(const QString& name, bool isText, int code);

@@ -532,10 +532,11 @@ void tst_PatientDataSimulator::scheduleRefused()
 void tst_PatientDataSimulator::scheduleKeepsCallerTexts()
 {
     PatientDataSimulator sim;
-    // Chinese texts are optional; the texts are stored as given, and the patient under its record id.
+    // Chinese texts are optional; the names are stored as given, date and time as checked, and the
+    // patient under its record id.
     QVERIFY(sim.scheduleAppointment(QStringLiteral("hp-1006"), QStringLiteral(" Ming Zhou "), QString(),
-                                    QStringLiteral("General Medicine"), QString(), QStringLiteral("2026-08-05"),
-                                    QStringLiteral("08:15")));
+                                    QStringLiteral("General Medicine"), QString(), QStringLiteral(" 2026-08-05 "),
+                                    QStringLiteral("08:15\t")));
     const AppointmentRecord& a = sim.snapshot().appointments.last();
     QCOMPARE(a.patientId, QStringLiteral("HP-1006"));
     QCOMPARE(a.doctorEnglish, QStringLiteral(" Ming Zhou "));
@@ -543,6 +544,9 @@ void tst_PatientDataSimulator::scheduleKeepsCallerTexts()
     QCOMPARE(a.departmentEnglish, QStringLiteral("General Medicine"));
     QCOMPARE(a.date, QStringLiteral("2026-08-05"));
     QCOMPARE(a.time, QStringLiteral("08:15"));
+    QVERIFY(!sim.scheduleAppointment(QStringLiteral("HP-1006"), QStringLiteral("Ming Zhou"), QString(),
+                                     QStringLiteral("General Medicine"), QString(), QStringLiteral("2026-08-05"),
+                                     QStringLiteral("08:15")));
 }
 
 void tst_PatientDataSimulator::doubleConfirmBooksSlotOnce()

@@ -1,8 +1,10 @@
 #include "ChartTestHelpers.h"
 
 #include "charts/KIVQBarChart.h"
+#include "charts/KIVQFinancialChart.h"
 #include "charts/KIVQLineChart.h"
 #include "charts/KIVQOpenGLPieChart.h"
+#include "charts/KIVQScatterChart.h"
 
 #include <QOpenGLContext>
 #include <QtTest>
@@ -39,6 +41,8 @@ void tst_ChartsGl::grabShowsPaint_data()
     QTest::newRow("bar") << 0 << QList<QPoint>{{10, 10}, {92, 300}, {164, 250}, {330, 90}, {520, 290}};
     QTest::newRow("line with area") << 1 << QList<QPoint>{{10, 10}, {182, 250}, {300, 300}, {300, 70}, {500, 380}};
     QTest::newRow("pie") << 2 << QList<QPoint>{{10, 10}, {346, 148}, {325, 217}, {248, 204}, {248, 144}};
+    QTest::newRow("scatter") << 3 << QList<QPoint>{{10, 10}, {62, 367}, {300, 80}, {92, 253}, {5, 395}};
+    QTest::newRow("financial") << 4 << QList<QPoint>{{10, 10}, {100, 325}, {450, 325}, {344, 325}, {585, 200}};
 }
 
 void tst_ChartsGl::grabShowsPaint()
@@ -60,8 +64,12 @@ void tst_ChartsGl::grabShowsPaint()
         auto* chart = new KIVQLineChart(&window);
         chart->setAreaFill(true);
         show(chart);
-    } else {
+    } else if (kind == 2) {
         show(new KIVQOpenGLPieChart(&window));
+    } else if (kind == 3) {
+        show(new KIVQScatterChart(&window));
+    } else {
+        show(new KIVQFinancialChart(&window));
     }
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

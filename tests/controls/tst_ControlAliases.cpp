@@ -5,7 +5,7 @@
 using namespace KIVQtLib;
 using namespace ControlTest;
 
-// The registry names of the slider, tab strip, progress bar, group box, LCD number, label-ex and splitter.
+// The registry names of the basic and input controls that have aliases or no descriptor.
 class tst_ControlAliases : public QObject
 {
     Q_OBJECT
@@ -36,6 +36,26 @@ void tst_ControlAliases::typesAndAliasesCreateTheirClass_data()
     row("qtlabelex", "KIVQtLib::KIVQLabelEx", false);
     row("qtsplitter", "KIVQtLib::KIVQSplitter", false);
     row("splitter", "KIVQtLib::KIVQSplitter", false);
+    row("qtstackcontainer", "KIVQtLib::KIVQStackContainer", true);
+    row("stackcontainer", "KIVQtLib::KIVQStackContainer", false);
+    row("qtdedit", "KIVQtLib::KIVQLineEdit", true);
+    row("dedit", "KIVQtLib::KIVQLineEdit", false);
+    row("qtscrollview", "KIVQtLib::KIVQScrollView", true);
+    row("scrollview", "KIVQtLib::KIVQScrollView", false);
+    row("qttext", "KIVQtLib::KIVQTextEdit", true);
+    row("qtspinbox", "KIVQtLib::KIVQSpinBox", false);
+    row("spinbox", "KIVQtLib::KIVQSpinBox", false);
+    row("dnumedit", "KIVQtLib::KIVQSpinBox", false);
+    row("qtpicture", "KIVQtLib::KIVQImage", true);
+    row("picture", "KIVQtLib::KIVQImage", false);
+    row("image", "KIVQtLib::KIVQImage", false);
+    row("qtcheckbox", "KIVQtLib::KIVQCheckBox", true);
+    row("checkbox", "KIVQtLib::KIVQCheckBox", false);
+    row("qtradiobox", "KIVQtLib::KIVQRadioButton", true);
+    row("radio", "KIVQtLib::KIVQRadioButton", false);
+    row("radiobox", "KIVQtLib::KIVQRadioButton", false);
+    row("qtswitch", "KIVQtLib::KIVQSwitch", true);
+    row("switch", "KIVQtLib::KIVQSwitch", false);
 }
 
 void tst_ControlAliases::typesAndAliasesCreateTheirClass()

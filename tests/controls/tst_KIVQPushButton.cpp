@@ -304,6 +304,11 @@ void tst_KIVQPushButton::languageCaptionsFollowLanguage()
     Json::Value out(Json::objectValue);
     button->serializeJsonValue(&out, false);
     QCOMPARE(out["attr"]["text"].asString(), std::string("|->admit"));
+    // A caption the program set in code is no longer the translation, so it is saved as itself.
+    alias->setText(QStringLiteral("Literal"));
+    out = Json::Value(Json::objectValue);
+    alias->serializeJsonValue(&out, false);
+    QCOMPARE(out["attr"]["text"].asString(), std::string("Literal"));
 
     languages->setLanguage(QStringLiteral("en"));
     KIVQResourceManager::getInstance()->unregisterWindow(&window);

@@ -35,8 +35,11 @@ private Q_SLOTS:
     void stateRule();
     void readRun_data();
     void readRun();
+    void twoItemEntryIsSkipped();
     void writeRun_data();
     void writeRun();
+    void emptyWriterReplacesStaleStyle_data();
+    void emptyWriterReplacesStaleStyle();
 };
 
 void tst_StateStyles::initTestCase()
@@ -94,6 +97,14 @@ void tst_StateStyles::readRun()
         QCOMPARE(styles.get(1).res.colour, QColor(Qt::red));
 }
 
+// Read as code 0 it would restyle the first slot of most controls.
+void tst_StateStyles::twoItemEntryIsSkipped()
+{
+    const QVector<StyleEntry> entries = readStyleEntries(parseJson(R"({"style": [["blue", 1, 0], ["red", 1]]})"));
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries.first().name, QStringLiteral("blue"));
+}
+
 void tst_StateStyles::writeRun_data()
 {
     QTest::addColumn<QStringList>("stateNames");
@@ -139,6 +150,23 @@ void tst_StateStyles::writeRun()
         if (!stateNames.at(s).isEmpty())
             QCOMPARE(back.get(s).name, stateNames.at(s));
     }
+}
+
+void tst_StateStyles::emptyWriterReplacesStaleStyle_data()
+{
+    QTest::addColumn<bool>("evenWhenEmpty");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("removed") << false << QByteArray(R"({"x":1})");
+    QTest::newRow("written as null") << true << QByteArray(R"({"style":null,"x":1})");
+}
+
+void tst_StateStyles::emptyWriterReplacesStaleStyle()
+{
+    QFETCH(bool, evenWhenEmpty);
+    QFETCH(QByteArray, expected);
+    Json::Value element = parseJson(R"({"style": [["red", 1, 2]], "x": 1})");
+    StyleWriter().store(element, evenWhenEmpty);
+    QCOMPARE(compactJson(element), expected);
 }
 
 QTEST_MAIN(tst_StateStyles)

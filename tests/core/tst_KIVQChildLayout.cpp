@@ -200,6 +200,10 @@ void tst_KIVQChildLayout::arrangement_data()
         << QSize(200, 200) << 2 << 0 << QMargins(5, 5, 5, 5)
         << QStringList{"plain s=300x20", "plain s=50x20", "plain s=50x10"}
         << rects({{5, 5, 300, 20}, {5, 25, 50, 20}, {55, 25, 50, 10}});
+    QTest::newRow("row flow with a gap keeps a too wide first child on the first line")
+        << QSize(200, 200) << 2 << 10 << QMargins(5, 5, 5, 5)
+        << QStringList{"plain s=300x20", "plain s=50x20", "plain s=50x10"}
+        << rects({{5, 5, 300, 20}, {5, 35, 50, 20}, {65, 35, 50, 10}});
     QTest::newRow("column flow wraps") << QSize(200, 100) << 3 << 10 << none
                                        << QStringList{"plain s=40x60", "plain s=30x60", "plain s=20x20"}
                                        << rects({{0, 0, 40, 60}, {50, 0, 30, 60}, {50, 70, 20, 20}});

@@ -65,6 +65,8 @@ private Q_SLOTS:
     void noUseModeSkipsDockingButUpdatesBars();
     void verticalBarRangeAndScrolling();
     void horizontalScrollPos();
+    void barShowsOnlyPastTheView_data();
+    void barShowsOnlyPastTheView();
     void scrollPosWithoutBars();
     void wheelStep_data();
     void wheelStep();
@@ -216,6 +218,30 @@ void tst_KIVQContainer::horizontalScrollPos()
     c.forceResize();
     QCOMPARE(c.getScrollPos(false), 0);
     QCOMPARE(w->pos(), QPoint(-200, 0));
+}
+
+void tst_KIVQContainer::barShowsOnlyPastTheView_data()
+{
+    QTest::addColumn<int>("contentWidth");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("maximum");
+    QTest::newRow("content exactly the view's width") << 300 << false << 0;
+    QTest::newRow("one pixel wider") << 301 << true << 1;
+}
+
+void tst_KIVQContainer::barShowsOnlyPastTheView()
+{
+    QFETCH(int, contentWidth);
+    QFETCH(bool, shown);
+    QFETCH(int, maximum);
+    KIVQContainer c;
+    c.resize(300, 100);
+    auto* w = new QWidget(&c);
+    w->setGeometry(0, 0, contentWidth, 20);
+    KIVQScrollBar* bar = bar12();
+    c.bindScrollBar(bar, true);
+    QCOMPARE(!bar->isHidden(), shown);
+    QCOMPARE(bar->maximum(), maximum);
 }
 
 void tst_KIVQContainer::scrollPosWithoutBars()
@@ -404,7 +430,11 @@ void tst_KIVQContainer::jsonChildLayoutValues_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<int>("mode");
+    QTest::newRow("horizontal") << QByteArray(R"({"attr": {"childLayout": 0}})") << 0;
     QTest::newRow("vertical") << QByteArray(R"({"attr": {"childLayout": 1}})") << 1;
+    QTest::newRow("horizontal float") << QByteArray(R"({"attr": {"childLayout": 2}})") << 2;
+    QTest::newRow("vertical float") << QByteArray(R"({"attr": {"childLayout": 3}})") << 3;
+    QTest::newRow("no use") << QByteArray(R"({"attr": {"childLayout": 4}})") << 4;
     QTest::newRow("5 reads as 4") << QByteArray(R"({"attr": {"childLayout": 5}})") << 4;
     QTest::newRow("-1 reads as 4") << QByteArray(R"({"attr": {"childLayout": -1}})") << 4;
     QTest::newRow("absent key inside attr") << QByteArray(R"({"attr": {"space": 3}})") << 4;

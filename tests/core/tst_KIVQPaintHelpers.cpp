@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
+#include <QtMath>
 #include <QtTest>
 
 using namespace KIVQtLib;
@@ -15,6 +16,7 @@ using namespace KIVQtLib;
 namespace {
 
 const QString kFamily = QStringLiteral("DejaVu Sans");
+const QString kElided = QStringLiteral("Ward overview with attention queue");
 
 QImage canvas(int w, int h)
 {
@@ -353,29 +355,36 @@ private Q_SLOTS:
     void elision_data()
     {
         QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("width");
         QTest::addColumn<bool>("elides");
-        QTest::newRow("right") << 1 << true;
-        QTest::newRow("mode 0 elides too") << 0 << true;
-        QTest::newRow("mode 2 elides too") << 2 << true;
-        QTest::newRow("never") << 3 << false;
+        // The text keeps two pixels clear of the right edge.
+        const int fits = qCeil(QFontMetricsF(pinnedFont()).horizontalAdvance(kElided)) + 2;
+        QTest::newRow("right") << 1 << 90 << true;
+        QTest::newRow("mode 0 elides too") << 0 << 90 << true;
+        QTest::newRow("mode 2 elides too") << 2 << 90 << true;
+        QTest::newRow("never") << 3 << 90 << false;
+        QTest::newRow("one pixel short of the two spare") << 1 << fits - 1 << true;
+        QTest::newRow("two pixels spare") << 1 << fits << false;
     }
     void elision()
     {
         QFETCH(int, mode);
+        QFETCH(int, width);
         QFETCH(bool, elides);
-        const QString text = QStringLiteral("Ward overview with attention queue");
-        const QRect rect(4, 2, 90, 24);
+        const QString text = kElided;
+        const QRect rect(4, 2, width, 24);
         TextStyleDesc style = pinnedStyle();
         style.elideMode = mode;
-        QImage image = canvas(200, 60);
+        QImage image = canvas(300, 60);
         {
             QPainter p(&image);
             KIVQPaintHelpers::paintText(&p, text, style, rect);
         }
         const QFontMetrics fm(pinnedFont());
         const QString elided = fm.elidedText(text, Qt::ElideRight, rect.width() - 2);
-        QVERIFY(elided != text);
-        QImage expected = canvas(200, 60);
+        if (mode != 3)
+            QCOMPARE(elided != text, elides);
+        QImage expected = canvas(300, 60);
         {
             QPainter p(&expected);
             p.setRenderHint(QPainter::TextAntialiasing);
@@ -386,6 +395,27 @@ private Q_SLOTS:
         QCOMPARE(image, expected);
         if (elides)
             QVERIFY(inkBounds(image).right() <= rect.right());
+    }
+
+    void textAlignmentFlags_data()
+    {
+        QTest::addColumn<int>("horAlign");
+        QTest::addColumn<int>("verAlign");
+        QTest::addColumn<int>("flags");
+        QTest::newRow("left top") << 0 << 0 << int(Qt::AlignLeft | Qt::AlignTop);
+        QTest::newRow("centre") << 1 << 1 << int(Qt::AlignHCenter | Qt::AlignVCenter);
+        QTest::newRow("right bottom") << 2 << 2 << int(Qt::AlignRight | Qt::AlignBottom);
+        QTest::newRow("unknown values add none") << 3 << -1 << 0;
+    }
+    void textAlignmentFlags()
+    {
+        QFETCH(int, horAlign);
+        QFETCH(int, verAlign);
+        QFETCH(int, flags);
+        TextStyleDesc style;
+        style.horAlign = horAlign;
+        style.verAlign = verAlign;
+        QCOMPARE(int(KIVQPaintHelpers::textAlignment(style)), flags);
     }
 
     void bottomAlignedTextWithOffset()

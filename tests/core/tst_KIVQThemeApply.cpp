@@ -27,6 +27,8 @@ private Q_SLOTS:
     void styleLookupUsesOneStore();
     void themeChangeReappliesEntries();
     void themeNameSwitchesEntry();
+    void designerDoesNotFollowThemeRedirect();
+    void themeScopeWinsOverProjectMode();
 
 private:
     QTemporaryDir m_dir;
@@ -152,6 +154,36 @@ void tst_KIVQThemeApply::themeNameSwitchesEntry()
     QCOMPARE(c.getThemeName(), QStringLiteral("alt"));
     QCOMPARE(c.d()->background.name, QStringLiteral("altBg"));
     QCOMPARE(c.d()->count, 8);
+}
+
+void tst_KIVQThemeApply::designerDoesNotFollowThemeRedirect()
+{
+    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+    TestControl c;
+    rm->setIsDesigner(true);
+    const auto reset = qScopeGuard([rm] { rm->setIsDesigner(false); });
+    Json::Value e = parseJson(R"({"theme": "alt", "attr": {"count": 1}})");
+    c.readJsonValue(&e);
+    QCOMPARE(c.d()->count, 1);
+    QCOMPARE(c.d()->text, QString());
+}
+
+// Last: the project store it installs stays for the rest of the run.
+void tst_KIVQThemeApply::themeScopeWinsOverProjectMode()
+{
+    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+    QTemporaryDir project;
+    writeFile(project.filePath(QStringLiteral("style.json")),
+              R"({"style": [{"type": 1, "name": "themeBg", "drawImg": false, "clr": "ff0000ff"}]})");
+    QVERIFY(kivSetProjectFilePath(project.path()));
+    rm->setSwitchToProjectRes(true);
+    const auto reset = qScopeGuard([rm] { rm->setSwitchToProjectRes(false); });
+    FillStyle f;
+    QVERIFY(rm->getFillStyle(QStringLiteral("themeBg"), f));
+    QCOMPARE(f.res.colour, QColor(Qt::blue));
+    ThemeResScope scope(true);
+    QVERIFY(rm->getFillStyle(QStringLiteral("themeBg"), f));
+    QCOMPARE(f.res.colour, QColor(0x10, 0x20, 0x30));
 }
 
 QTEST_MAIN(tst_KIVQThemeApply)

@@ -65,16 +65,24 @@ void tst_KIVQWidgetBase::readsCommonKeys_data()
     QTest::addColumn<bool>("absolute");
     QTest::addColumn<int>("dockHor");
     QTest::addColumn<int>("maxWidth");
+    QTest::addColumn<int>("dockOffsetX");
 
-    QTest::newRow("policy 2 reads as -1") << QByteArray(R"({"widthPolicy": 2})") << -1 << false << 0 << kWidgetMaxSize;
-    QTest::newRow("policy -1 kept") << QByteArray(R"({"widthPolicy": -1})") << -1 << false << 0 << kWidgetMaxSize;
-    QTest::newRow("policy 1 kept") << QByteArray(R"({"widthPolicy": 1})") << 1 << false << 0 << kWidgetMaxSize;
+    QTest::newRow("policy 2 reads as -1")
+        << QByteArray(R"({"widthPolicy": 2})") << -1 << false << 0 << kWidgetMaxSize << 0;
+    QTest::newRow("policy -1 kept") << QByteArray(R"({"widthPolicy": -1})") << -1 << false << 0 << kWidgetMaxSize << 0;
+    QTest::newRow("policy 1 kept") << QByteArray(R"({"widthPolicy": 1})") << 1 << false << 0 << kWidgetMaxSize << 0;
     QTest::newRow("dock 5 clamps and docks")
-        << QByteArray(R"({"absoluteDockHor": 5})") << -1 << true << 2 << kWidgetMaxSize;
+        << QByteArray(R"({"absoluteDockHor": 5})") << -1 << true << 2 << kWidgetMaxSize << 0;
     QTest::newRow("absoluteLayout false wins")
-        << QByteArray(R"({"absoluteDockHor": 5, "absoluteLayout": false})") << -1 << false << 2 << kWidgetMaxSize;
-    QTest::newRow("maxWidth 0") << QByteArray(R"({"maxWidth": 0})") << -1 << false << 0 << 0;
-    QTest::newRow("negative maxWidth is 0") << QByteArray(R"({"maxWidth": -4})") << -1 << false << 0 << 0;
+        << QByteArray(R"({"absoluteDockHor": 5, "absoluteLayout": false})") << -1 << false << 2 << kWidgetMaxSize << 0;
+    QTest::newRow("maxWidth 0") << QByteArray(R"({"maxWidth": 0})") << -1 << false << 0 << 0 << 0;
+    QTest::newRow("negative maxWidth is 0") << QByteArray(R"({"maxWidth": -4})") << -1 << false << 0 << 0 << 0;
+    QTest::newRow("INT_MAX read") << QByteArray(R"({"absoluteDockOffsetX": 2147483647})") << -1 << true << 0
+                                  << kWidgetMaxSize << INT_MAX;
+    QTest::newRow("INT_MIN read") << QByteArray(R"({"absoluteDockOffsetX": -2147483648})") << -1 << true << 0
+                                  << kWidgetMaxSize << INT_MIN;
+    QTest::newRow("INT_MAX + 1 rejected")
+        << QByteArray(R"({"absoluteDockOffsetX": 2147483648})") << -1 << true << 0 << kWidgetMaxSize << 0;
 }
 
 void tst_KIVQWidgetBase::readsCommonKeys()
@@ -84,6 +92,7 @@ void tst_KIVQWidgetBase::readsCommonKeys()
     QFETCH(bool, absolute);
     QFETCH(int, dockHor);
     QFETCH(int, maxWidth);
+    QFETCH(int, dockOffsetX);
 
     QWidget parent;
     TestControl c(&parent);
@@ -92,8 +101,10 @@ void tst_KIVQWidgetBase::readsCommonKeys()
     QCOMPARE(int(c.getWidthPolicy()), widthPolicy);
     QCOMPARE(c.getAbsoluteLayout(), absolute);
     DockLayoutType hor, ver;
-    c.getAbsoluteDock(hor, ver);
+    int offsetX = 0, offsetY = 0;
+    c.getAbsoluteDock(hor, ver, offsetX, offsetY);
     QCOMPARE(int(hor), dockHor);
+    QCOMPARE(offsetX, dockOffsetX);
     QCOMPARE(c.maximumWidth(), maxWidth);
 }
 

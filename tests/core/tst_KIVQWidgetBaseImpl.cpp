@@ -122,6 +122,8 @@ void tst_KIVQWidgetBaseImpl::attrColours_data()
     QTest::newRow("six digits are opaque") << QByteArray(R"("FF0000")") << true << QColor(255, 0, 0);
     QTest::newRow("six digits after blanks, junk after") << QByteArray(R"("  00ff00zz")") << true << QColor(0, 255, 0);
     QTest::newRow("nine digits saturate") << QByteArray(R"("123456789")") << true << QColor(255, 255, 255, 255);
+    QTest::newRow("seventeen digits saturate")
+        << QByteArray(R"("10000000000000000")") << true << QColor(255, 255, 255, 255);
     QTest::newRow("an integer is an opaque QRgb") << QByteArray("2164195328") << true << QColor(255, 0, 0);
     QTest::newRow("a negative integer is refused") << QByteArray("-1") << false << QColor(Qt::blue);
     QTest::newRow("an array is refused") << QByteArray("[1]") << false << QColor(Qt::blue);
@@ -260,6 +262,7 @@ void tst_KIVQWidgetBaseImpl::colorFromHexDropsAlpha_data()
     QTest::newRow("a sign is no digit") << "-1" << QColor(0, 0, 0);
     QTest::newRow("no 0x prefix") << "0xFF00FF00" << QColor(0, 0, 0);
     QTest::newRow("more than eight digits saturate") << "123456789" << QColor(255, 255, 255);
+    QTest::newRow("seventeen digits saturate") << "10000000000000000" << QColor(255, 255, 255);
 }
 
 void tst_KIVQWidgetBaseImpl::colorFromHexDropsAlpha()

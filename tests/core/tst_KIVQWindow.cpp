@@ -259,6 +259,7 @@ void tst_KIVQWindow::edgeDragResizes_data()
     // A 420 by 300 window at (100, 100) whose minimum is 400 by 200.
     QTest::newRow("left edge past the minimum stays put")
         << QPoint(1, 150) << QPoint(50, 0) << QRect(100, 100, 400, 300);
+    QTest::newRow("left edge onto the minimum moves") << QPoint(1, 150) << QPoint(20, 0) << QRect(120, 100, 400, 300);
     QTest::newRow("left edge outwards") << QPoint(1, 150) << QPoint(-30, 0) << QRect(70, 100, 450, 300);
     QTest::newRow("right edge outwards") << QPoint(419, 150) << QPoint(25, 0) << QRect(100, 100, 445, 300);
     QTest::newRow("right edge past the minimum") << QPoint(419, 150) << QPoint(-50, 0) << QRect(100, 100, 400, 300);

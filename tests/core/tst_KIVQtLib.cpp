@@ -14,6 +14,8 @@
 #include <QCommonStyle>
 #include <QSlider>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtTest>
 
 using namespace KIVQtLib;
@@ -53,6 +55,7 @@ private Q_SLOTS:
     void windowRegistration();
     void commonDescriptorRows();
     void cloneMakesSameType();
+    void themePathInFileSystemEncoding();
 };
 
 void tst_KIVQtLib::loadsRefusedBeforeInit()
@@ -288,4 +291,23 @@ void tst_KIVQtLib::cloneMakesSameType()
 }
 
 QTEST_MAIN(tst_KIVQtLib)
+// The program hands the theme folder over as QFile::encodeName gives it; under a file-system
+// encoding other than UTF-8 a non-ASCII folder must still be found.
+void tst_KIVQtLib::themePathInFileSystemEncoding()
+{
+    init();
+    QTextCodec* previous = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromUtf8(u8"th\u00e8me \u00e9t\u00e9"));
+    const bool written = writeFile(path + QStringLiteral("/style.json"), QByteArrayLiteral(R"({"style": []})"));
+    const bool loaded = kivLoadThemeDir(QFile::encodeName(path).constData());
+    const QString themePath = KIVQResourceManager::getInstance()->getThemePath();
+    dir.remove(); // while the folder's name still encodes as it was made
+    QTextCodec::setCodecForLocale(previous);
+    QVERIFY(written);
+    QVERIFY(loaded);
+    QCOMPARE(themePath, path);
+}
+
 #include "tst_KIVQtLib.moc"

@@ -514,8 +514,9 @@ void tst_KIVQResourceManager::languageTable()
     QVERIFY(!rm()->setCurrentLanguage(QStringLiteral("fr")));
     QCOMPARE(rm()->getCurrentLanguage(), QStringLiteral("zh"));
 
-    // A second table replaces a language it names as a whole, keeps the others and the current one.
-    QByteArray second = utf16le(QStringLiteral("Language\tzh\tfr\r\nnew\tX\tY"));
+    // A second table replaces a language it names as a whole, keeps the others and the current one,
+    // even where its first column is another language.
+    QByteArray second = utf16le(QStringLiteral("Language\tfr\tzh\r\nnew\tY\tX"));
     second.prepend("\xff\xfe"); // a byte-order mark is tolerated
     QVERIFY(rm()->readLanguage(second));
     QCOMPARE(rm()->getLanguageList(), QStringList({"en", "fr", "zh"}));

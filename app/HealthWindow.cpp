@@ -1,0 +1,520 @@
+#include "HealthWindow.h"
+
+#include "PatientDataSimulator.h"
+
+#include "controls/KIVQImage.h"
+#include "controls/KIVQLabel.h"
+#include "controls/KIVQPushButton.h"
+#include "controls/KIVQStackContainer.h"
+#include "core/layout/KIVQContainer.h"
+
+#include <QResizeEvent>
+#include <QTimer>
+
+using namespace KIVQtLib;
+
+namespace {
+
+constexpr int kMinWidth = 1280;
+constexpr int kMinHeight = 720;
+constexpr int kDrawerMinHeight = 500;
+constexpr int kDrawerGap = 30;
+
+const QString kNavButton = QStringLiteral("HealthNavButton");
+const QString kNavButtonActive = QStringLiteral("HealthNavButtonActive");
+const QString kHeaderButton = QStringLiteral("HealthHeaderButton");
+const QString kHeaderButtonActive = QStringLiteral("HealthHeaderButtonActive");
+
+void fixWidth(QWidget* widget, int width)
+{
+    widget->setMinimumWidth(width);
+    widget->setMaximumWidth(width);
+    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(widget))
+        control->setWidthPolicy(PolicyFixed);
+}
+
+void fixHeight(QWidget* widget, int height)
+{
+    widget->setMinimumHeight(height);
+    widget->setMaximumHeight(height);
+    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(widget))
+        control->setHeightPolicy(PolicyFixed);
+}
+
+void addToContainer(QWidget* parent, QWidget* child, int ratio)
+{
+    if (auto* container = qobject_cast<KIVQContainer*>(parent))
+        container->addChildWidget(child, ratio);
+}
+
+template <class Label> void setLabelText(QWidget* root, const char* name, const QString& text)
+{
+    if (!root)
+        return;
+    if (auto* label = root->findChild<Label*>(QLatin1String(name), Qt::FindChildrenRecursively))
+        label->setText(text);
+}
+
+} // namespace
+
+HealthWindow::HealthWindow(QWidget* parent) : KIVQWindow(parent), m_simulator(new PatientDataSimulator(this))
+{
+    setObjectName(QStringLiteral("healthWindow"));
+    setWindowTitle(QStringLiteral("Qt-UI Carevix"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowMaximizeButtonHint);
+    setMinimumSize(kMinWidth, kMinHeight);
+    resize(1440, 900);
+    setResizeable(true);
+    setCanDrag(true);
+    setOnlyDragCaption(true);
+    setCaptionHeight(kCaptionHeight);
+
+    buildRootLayout();
+    connect(m_simulator, &PatientDataSimulator::snapshotChanged, this, &HealthWindow::refreshSnapshot);
+
+    m_snapshot = m_simulator->snapshot();
+    m_english = 0;
+    retranslateUi();
+    refreshSnapshot(m_snapshot);
+    m_currentPage = 0;
+    m_pageStack->setCurrentIndex(0);
+    updateNavButtons();
+    refreshSnapshot(m_snapshot);
+
+    m_simulator->start(1000);
+    // Only once the window has its real size can the root be laid over it and the window centred.
+    QTimer::singleShot(0, this, [this] {
+        layoutDrawers();
+        centerWindow();
+    });
+}
+
+HealthWindow::~HealthWindow()
+{
+    m_simulator->stop();
+}
+
+// ---- builders ----
+
+KIVQContainer* HealthWindow::makeContainer(QWidget* parent, const QString& themeName, int childLayout, int ratio,
+                                           int space, int left, int top, int right, int bottom)
+{
+    auto* container = new KIVQContainer(parent);
+    container->setThemeName(themeName);
+    container->setGeometry(0, 0, parent->width(), parent->height());
+    container->setWidthPolicy(PolicyStretch);
+    container->setHeightPolicy(PolicyStretch);
+    container->setChildLayout(KIVQContainer::AutoChildLayout(childLayout));
+    container->setChildSpace(space);
+    container->setChildPadding(left, top, right, bottom);
+    addToContainer(parent, container, ratio);
+    return container;
+}
+
+KIVQPushButton* HealthWindow::makeButton(QWidget* parent, const QString& themeName, const QString& text, int width,
+                                         int height, const QString& iconPath, const QColor& iconColour)
+{
+    auto* button = new KIVQPushButton(parent);
+    button->setThemeName(themeName);
+    button->setText(text);
+    button->setFadeEnabled(false);
+    if (!iconPath.isEmpty()) {
+        button->setIcon(iconPath);
+        button->setUseIcon(true);
+        button->setShowText(!text.isEmpty());
+        IconStyleDesc style = button->getIconStyle();
+        style.offsetX = 0;
+        style.offsetY = 0;
+        style.recolour = true;
+        style.colour = iconColour;
+        style.horAlign = text.isEmpty() ? DockCenter : DockLeftTop;
+        style.verAlign = DockCenter;
+        button->setIconStyle(style);
+    }
+    if (width < 1) {
+        button->setWidthPolicy(PolicyStretch);
+        addToContainer(parent, button, 1);
+    } else {
+        fixWidth(button, width);
+        addToContainer(parent, button, 0);
+    }
+    if (height > 0)
+        fixHeight(button, height);
+    return button;
+}
+
+KIVQLabel* HealthWindow::makeLabel(QWidget* parent, const QString& themeName, int height, int ratio)
+{
+    auto* label = new KIVQLabel(parent);
+    label->setThemeName(themeName);
+    label->setText(QString());
+    label->setWidthPolicy(PolicyStretch);
+    label->setHeightPolicy(PolicyStretch);
+    fixHeight(label, height);
+    addToContainer(parent, label, ratio);
+    return label;
+}
+
+void HealthWindow::setButtonIconLeft(KIVQPushButton* button, int iconX, int textX)
+{
+    IconStyleDesc style = button->getIconStyle();
+    style.offsetX = iconX;
+    style.offsetY = 0;
+    style.horAlign = DockLeftTop;
+    style.verAlign = DockCenter;
+    button->setIconStyle(style);
+    button->setTextOffsetX(textX);
+    button->setTextOffsetY(0);
+}
+
+KIVQImage* HealthWindow::makeSvgIcon(QWidget* parent, const QString& svgPath, int width, int height,
+                                     const QColor& colour)
+{
+    auto* icon = new KIVQImage(parent);
+    icon->setSvgPath(svgPath);
+    icon->setStretchDraw(true);
+    icon->setAlignType(DockCenter, DockCenter);
+    icon->setUseSvgColor(true);
+    icon->setSvgColor(colour);
+    fixWidth(icon, width);
+    fixHeight(icon, height);
+    addToContainer(parent, icon, 0);
+    return icon;
+}
+
+KIVQImage* HealthWindow::makeIconTile(QWidget* parent, const QString& svgPath, int tileWidth, int iconWidth,
+                                      int iconHeight, const QColor& colour, int tileHeight)
+{
+    KIVQContainer* tile = makeContainer(parent, QStringLiteral("HealthClear"), KIVQContainer::NoUse, 0, 0, 0, 0, 0, 0);
+    fixWidth(tile, tileWidth);
+    if (tileHeight > 0)
+        fixHeight(tile, tileHeight);
+    KIVQImage* icon = makeSvgIcon(tile, svgPath, iconWidth, iconHeight, colour);
+    icon->setAbsoluteDock(DockCenter, DockCenter, 0, 0);
+    return icon;
+}
+
+KIVQContainer* HealthWindow::addDivider(QWidget* parent)
+{
+    KIVQContainer* divider =
+        makeContainer(parent, QStringLiteral("HealthDivider"), KIVQContainer::NoUse, 0, 0, 0, 0, 0, 0);
+    fixHeight(divider, 1);
+    return divider;
+}
+
+// ---- frame ----
+
+void HealthWindow::buildRootLayout()
+{
+    m_root = new KIVQContainer(this);
+    m_root->setObjectName(QStringLiteral("healthRoot"));
+    m_root->setThemeName(QStringLiteral("HealthWindow"));
+    m_root->setChildLayout(KIVQContainer::Vertical);
+    m_root->setChildSpace(0);
+    m_root->setChildPadding(0);
+
+    m_header = makeContainer(m_root, QStringLiteral("HealthHeader"), KIVQContainer::Horizontal, 0, 8, 18, 8, 12, 8);
+    m_header->setObjectName(QStringLiteral("healthHeader"));
+    fixHeight(m_header, kCaptionHeight);
+
+    m_body = makeContainer(m_root, QStringLiteral("HealthPage"), KIVQContainer::Horizontal, 1, 0, 0, 0, 0, 0);
+
+    m_sidebar = makeContainer(m_body, QStringLiteral("HealthSidebar"), KIVQContainer::Vertical, 0, 7, 12, 14, 12, 14);
+    m_sidebar->setObjectName(QStringLiteral("healthSidebar"));
+    fixWidth(m_sidebar, kSidebarWidth);
+
+    m_pageStack = new KIVQStackContainer(m_body);
+    m_pageStack->setObjectName(QStringLiteral("healthPageStack"));
+    m_pageStack->setThemeName(QStringLiteral("HealthPage"));
+    m_pageStack->setWidthPolicy(PolicyStretch);
+    m_pageStack->setHeightPolicy(PolicyStretch);
+    m_body->addChildWidget(m_pageStack, 1);
+
+    for (int i = 0; i < kPageCount; ++i) {
+        auto* page = new KIVQContainer(m_pageStack);
+        page->setThemeName(QStringLiteral("HealthPage"));
+        page->setChildLayout(KIVQContainer::Vertical);
+        page->setChildSpace(10);
+        page->setChildPadding(18, 14, 18, 16);
+        page->setWidthPolicy(PolicyStretch);
+        page->setHeightPolicy(PolicyStretch);
+        page->setObjectName(QStringLiteral("healthPage%1").arg(i));
+        m_pageStack->addWidget(page);
+        m_pages.append(page);
+    }
+
+    buildHeaderBar();
+    buildSidebar();
+    buildOverviewPage();
+    buildPatientsPage();
+    buildMonitoringPage();
+    buildReportsPage();
+    buildAppointmentsPage();
+    buildPatientDrawer();
+    buildAppointmentEditorDrawer();
+}
+
+void HealthWindow::buildHeaderBar()
+{
+    const QString clear = QStringLiteral("HealthClear");
+    const QString muted = QStringLiteral("HealthLabelMuted");
+    const QColor buttonIcon(38, 80, 84);
+
+    KIVQContainer* brand = makeContainer(m_header, clear, KIVQContainer::Horizontal, 0, 9, 0, 0, 0, 0);
+    fixWidth(brand, 224);
+    makeIconTile(brand, iconPath(QStringLiteral("heart-pulse")), 34, 34, 34, QColor(0, 180, 196), 0);
+    m_brandLabel = makeLabel(brand, QStringLiteral("HealthLabelBrand"), 38, 1);
+
+    m_pageCaptionLabel = makeLabel(m_header, muted, 34, 0);
+    fixWidth(m_pageCaptionLabel, 150);
+    makeContainer(m_header, clear, KIVQContainer::Horizontal, 1, 0, 0, 0, 0, 0);
+    m_updateStampLabel = makeLabel(m_header, muted, 32, 0);
+    fixWidth(m_updateStampLabel, 190);
+    makeIconTile(m_header, iconPath(QStringLiteral("user-round")), 25, 25, 25, QColor(77, 112, 115), 0);
+    m_userLabel = makeLabel(m_header, QStringLiteral("HealthLabelSmBold"), 32, 0);
+    fixWidth(m_userLabel, 92);
+
+    m_chineseButton = makeButton(m_header, kHeaderButtonActive, QStringLiteral("中文"), 48, 30, QString(), buttonIcon);
+    m_englishButton = makeButton(m_header, kHeaderButton, QStringLiteral("EN"), 42, 30, QString(), buttonIcon);
+    KIVQPushButton* minimise = makeButton(m_header, QStringLiteral("HealthIconButton"), QString(), 30, 30,
+                                          iconPath(QStringLiteral("minus")), buttonIcon);
+    m_maximizeButton = makeButton(m_header, QStringLiteral("HealthIconButton"), QString(), 30, 30,
+                                  iconPath(QStringLiteral("maximize")), buttonIcon);
+    KIVQPushButton* close = makeButton(m_header, QStringLiteral("HealthCloseButton"), QString(), 30, 30,
+                                       iconPath(QStringLiteral("x")), QColor(77, 112, 115));
+
+    connect(m_chineseButton, &QPushButton::clicked, this, [this] { setEnglish(false); });
+    connect(m_englishButton, &QPushButton::clicked, this, [this] { setEnglish(true); });
+    connect(minimise, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(m_maximizeButton, &QPushButton::clicked, this, &HealthWindow::toggleMaximized);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void HealthWindow::buildSidebar()
+{
+    const QString clear = QStringLiteral("HealthClear");
+
+    KIVQContainer* section = makeContainer(m_sidebar, clear, KIVQContainer::Vertical, 0, 2, 0, 0, 0, 0);
+    fixHeight(section, 48);
+    makeLabel(section, QStringLiteral("HealthLabelEyebrow"), 20, 0)->setObjectName(QStringLiteral("sidebarSectionLabel"));
+    makeLabel(section, QStringLiteral("HealthLabelSmBold"), 24, 0)->setObjectName(QStringLiteral("sidebarUnitLabel"));
+
+    static const char* const icons[kPageCount] = {"layout-dashboard", "users", "activity", "file-heart",
+                                                  "calendar-days"};
+    for (int i = 0; i < kPageCount; ++i) {
+        KIVQPushButton* button = makeButton(m_sidebar, i == 0 ? kNavButtonActive : kNavButton, QString(), 0, 42,
+                                            iconPath(QLatin1String(icons[i])), QColor(67, 102, 105));
+        setButtonIconLeft(button, 13, 38);
+        m_navButtons.append(button);
+        connect(button, &QPushButton::clicked, this, [this, i] { setPage(i); });
+    }
+
+    makeContainer(m_sidebar, clear, KIVQContainer::Vertical, 1, 0, 0, 0, 0, 0);
+
+    KIVQContainer* shift =
+        makeContainer(m_sidebar, QStringLiteral("HealthSidebarPanel"), KIVQContainer::Vertical, 0, 3, 10, 9, 10, 9);
+    fixHeight(shift, 92);
+    makeLabel(shift, QStringLiteral("HealthLabelXsBold"), 20, 0)->setObjectName(QStringLiteral("sidebarShiftTitle"));
+    makeLabel(shift, QStringLiteral("HealthLabelSm"), 22, 0)->setObjectName(QStringLiteral("sidebarShiftValue"));
+    makeLabel(shift, QStringLiteral("HealthLabelMuted"), 20, 0)->setObjectName(QStringLiteral("sidebarShiftNote"));
+}
+
+// The pages and drawers are built by their own builders as they come; until then each page stays empty
+// and the drawers stay absent, which every user of them tolerates.
+void HealthWindow::buildOverviewPage() {}
+void HealthWindow::buildPatientsPage() {}
+void HealthWindow::buildMonitoringPage() {}
+void HealthWindow::buildReportsPage() {}
+void HealthWindow::buildAppointmentsPage() {}
+void HealthWindow::buildPatientDrawer() {}
+void HealthWindow::buildAppointmentEditorDrawer() {}
+
+// ---- navigation and language ----
+
+void HealthWindow::setPage(int index)
+{
+    if (index < 0 || index >= kPageCount)
+        return;
+    m_currentPage = index;
+    m_pageStack->setCurrentIndex(index);
+    updateNavButtons();
+}
+
+void HealthWindow::updateNavButtons()
+{
+    for (int i = 0; i < m_navButtons.size(); ++i)
+        m_navButtons.at(i)->setThemeName(i == m_currentPage ? kNavButtonActive : kNavButton);
+}
+
+void HealthWindow::setEnglish(bool english)
+{
+    m_english = english ? 1 : 0;
+    retranslateUi();
+    refreshSnapshot(m_snapshot);
+}
+
+void HealthWindow::retranslateUi()
+{
+    const bool en = m_english != 0;
+    auto tr = [en](const char* english, const char* chinese) {
+        return en ? QString::fromUtf8(english) : QString::fromUtf8(chinese);
+    };
+
+    setWindowTitle(tr("Qt-UI Carevix Patient Records", "Qt-UI Carevix 病人资料系统"));
+
+    m_brandLabel->setText(QStringLiteral("Carevix"));
+    m_pageCaptionLabel->setText(tr("Smart Ward · Zone A", "智慧病区 · A 区"));
+    m_userLabel->setText(tr("Nurse 01", "护士站 01"));
+    m_chineseButton->setThemeName(en ? kHeaderButton : kHeaderButtonActive);
+    m_englishButton->setThemeName(en ? kHeaderButtonActive : kHeaderButton);
+
+    static const char* const navTexts[kPageCount][2] = {{"Overview", "总览"},
+                                                        {"Patients", "患者资料"},
+                                                        {"Monitoring", "实时监测"},
+                                                        {"Reports", "检查报告"},
+                                                        {"Appointments", "预约管理"}};
+    for (int i = 0; i < m_navButtons.size() && i < kPageCount; ++i) {
+        m_navButtons.at(i)->setText(tr(navTexts[i][0], navTexts[i][1]));
+        m_navButtons.at(i)->setShowText(true);
+    }
+
+    static const char* const sidebarTexts[][3] = {
+        {"sidebarSectionLabel", "CLINICAL WORKSPACE", "临床工作台"},
+        {"sidebarUnitLabel", "Care Command Center", "综合监护中心"},
+        {"sidebarShiftTitle", "CURRENT SHIFT", "当前班次"},
+        {"sidebarShiftValue", "Day · 08:00-16:00", "白班 · 08:00-16:00"},
+        {"sidebarShiftNote", "12 patients · 3 tasks", "12 名患者 · 3 项待办"},
+    };
+    for (const auto& row : sidebarTexts)
+        setLabelText<KIVQLabel>(m_sidebar, row[0], tr(row[1], row[2]));
+
+    // Showing text on a button does not repaint it.
+    update();
+}
+
+// ---- snapshot ----
+
+void HealthWindow::refreshSnapshot(const HealthSnapshot& snapshot)
+{
+    m_snapshot = snapshot;
+    m_updateStampLabel->setText((m_english ? QStringLiteral("Updated ") : QStringLiteral("数据更新 ")) +
+                                m_snapshot.updatedAt);
+}
+
+QString HealthWindow::iconPath(const QString& name)
+{
+    return QStringLiteral(":/carevix/icons/") + name + QStringLiteral(".svg");
+}
+
+QString HealthWindow::statusText(int status) const
+{
+    static const char* const texts[][2] = {
+        {"Stable", "稳定"}, {"Observation", "观察"}, {"Critical", "危急"}, {"Recovering", "康复"}};
+    if (status < 0 || status > 3)
+        return QString();
+    return QString::fromUtf8(texts[status][m_english ? 0 : 1]);
+}
+
+const PatientRecord* HealthWindow::findPatient(const QString& id) const
+{
+    for (const PatientRecord& patient : m_snapshot.patients) {
+        if (patient.id.compare(id, Qt::CaseInsensitive) == 0)
+            return &patient;
+    }
+    return nullptr;
+}
+
+// ---- window and drawers ----
+
+void HealthWindow::toggleMaximized()
+{
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+}
+
+void HealthWindow::resizeEvent(QResizeEvent* event)
+{
+    KIVQWindow::resizeEvent(event);
+    layoutDrawers();
+}
+
+void HealthWindow::layoutDrawers()
+{
+    if (!m_root)
+        return;
+    static_cast<IKIVQWidgetBase*>(m_root)->setGeometry(0, 0, width(), height());
+    m_root->forceResize();
+
+    const int drawerHeight = qMax(m_pageStack->height() - kDrawerGap, kDrawerMinHeight);
+    const std::pair<KIVQContainer*, bool> drawers[] = {{m_patientDrawer, m_patientDrawerExpanded},
+                                                       {m_appointmentDrawer, m_appointmentDrawerExpanded}};
+    for (const auto& [drawer, expanded] : drawers) {
+        if (!drawer)
+            continue;
+        drawer->setMinimumHeight(drawerHeight);
+        drawer->setMaximumHeight(drawerHeight);
+        // A running animation owns the width; only the height follows the window.
+        if (!drawer->isResizeAnimationRunning())
+            drawer->resize(expanded ? kDrawerWidth : drawer->width(), drawerHeight);
+        drawer->resizeWidget();
+        drawer->raise();
+    }
+}
+
+void HealthWindow::setPatientDrawerExpanded(bool expanded)
+{
+    animateDrawer(m_patientDrawer, expanded, m_patientDrawerExpanded);
+}
+
+void HealthWindow::setAppointmentDrawerExpanded(bool expanded)
+{
+    animateDrawer(m_appointmentDrawer, expanded, m_appointmentDrawerExpanded);
+}
+
+void HealthWindow::animateDrawer(KIVQContainer* drawer, bool expanded, bool& flag)
+{
+    if (!drawer || flag == expanded)
+        return;
+    flag = expanded;
+    const int h = drawer->height();
+    drawer->setChildLayout(KIVQContainer::NoUse);
+    QPointer<KIVQContainer> guard(drawer);
+    if (expanded) {
+        drawer->setMinimumWidth(0);
+        drawer->setMaximumWidth(0);
+        drawer->resize(0, h);
+        drawer->show();
+        drawer->raise();
+        drawer->startResizeAnimation(QSize(0, h), QSize(kDrawerWidth, h), 220);
+        QTimer::singleShot(230, this, [guard, &flag] {
+            if (!guard || !flag)
+                return;
+            guard->setChildLayout(KIVQContainer::Vertical);
+            guard->forceResize();
+        });
+    } else {
+        drawer->startResizeAnimation(QSize(kDrawerWidth, h), QSize(0, h), 220);
+        QTimer::singleShot(235, this, [guard, &flag] {
+            if (!guard || flag)
+                return;
+            guard->hide();
+            guard->setMinimumWidth(kDrawerWidth);
+            guard->setMaximumWidth(kDrawerWidth);
+            guard->resize(kDrawerWidth, guard->height());
+            guard->setChildLayout(KIVQContainer::Vertical);
+            guard->forceResize();
+        });
+    }
+}
+
+void HealthWindow::openNewAppointment()
+{
+    setAppointmentDrawerExpanded(true);
+}
+
+void HealthWindow::saveAppointment() {}
+
+void HealthWindow::cancelSelectedAppointment() {}

@@ -1,0 +1,375 @@
+#include "AppStartup.h"
+#include "HealthWindow.h"
+#include "PatientDataSimulator.h"
+
+#include "controls/KIVQLabel.h"
+#include "controls/KIVQPushButton.h"
+#include "controls/KIVQStackContainer.h"
+#include "core/layout/KIVQContainer.h"
+#include "core/KIVQWidgetBaseImpl.h"
+#include "core/KIVQtLib.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <json/json.h>
+
+#include <QRawFont>
+#include <QSvgRenderer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace KIVQtLib;
+
+namespace {
+
+QString themeNameOf(QWidget* widget)
+{
+    auto* control = dynamic_cast<IKIVQWidgetBase*>(widget);
+    return control && control->getControlImpl() ? control->getControlImpl()->themeName() : QString();
+}
+
+QStringList labelTexts(QWidget* root)
+{
+    QStringList texts;
+    for (KIVQLabel* label : root->findChildren<KIVQLabel*>())
+        texts << label->getText();
+    return texts;
+}
+
+// Every style name the window and its pages ask the theme for, built or not yet.
+const char* const kHealthNames[] = {
+    "HealthWindow", "HealthHeader", "HealthSidebar", "HealthSidebarPanel", "HealthPage", "HealthClear",
+    "HealthDivider", "HealthNavButton", "HealthNavButtonActive", "HealthHeaderButton", "HealthHeaderButtonActive",
+    "HealthIconButton", "HealthCloseButton", "HealthLabelBrand", "HealthLabelEyebrow", "HealthLabelSmBold",
+    "HealthLabelSm", "HealthLabelXsBold", "HealthLabelMuted", "HealthCard", "HealthInfoBand", "HealthAccentBlue",
+    "HealthAccentRed", "HealthAccentAmber", "HealthAccentGreen", "HealthLabelTitle", "HealthLabelSection",
+    "HealthLabelMetric", "HealthLabelMetricSm", "HealthCombo", "HealthPrimaryButton", "HealthTable",
+    "HealthLineEdit", "HealthScrollV", "HealthScrollH", "HealthLabelBody", "HealthDrawer", "HealthStatusStable",
+    "HealthStatusObservation", "HealthStatusCritical", "HealthStatusRecovering", "HealthLabelWhiteCenter",
+    "HealthLabelDanger", "HealthSecondaryButton", "HealthDangerButton"};
+
+const char* const kIcons[] = {"heart-pulse",   "user-round", "minus",          "maximize",   "x",
+                              "layout-dashboard", "users",   "activity",       "file-heart", "calendar-days",
+                              "chevron-down",  "triangle-alert", "eye",        "bed",        "stethoscope",
+                              "calendar-plus", "calendar-x", "gauge",          "droplets",   "thermometer",
+                              "wind"};
+
+} // namespace
+
+// The dashboard's frame: its window, header, sidebar navigation, language switch and theme.
+class tst_HealthWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void frame();
+    void frameGeometry();
+    void navigation_data();
+    void navigation();
+    void languages_data();
+    void languages();
+    void themeHoldsEveryHealthName();
+    void everyEntryStylesOnly();
+    void icons_data();
+    void icons();
+    void appFontCoversChinese();
+    void survivesManyTicks();
+
+private:
+    HealthWindow* window() const { return m_window.get(); }
+    QList<KIVQPushButton*> navButtons() const;
+
+    std::unique_ptr<HealthWindow> m_window;
+};
+
+void tst_HealthWindow::initTestCase()
+{
+    Q_INIT_RESOURCE(carevix);
+    KIVQtLib::init();
+    applyAppGlobalConfig();
+    QVERIFY(kivLoadThemeDir(QFile::encodeName(QStringLiteral(CAREVIX_THEME_DIR)).constData()));
+}
+
+void tst_HealthWindow::init()
+{
+    m_window = std::make_unique<HealthWindow>();
+    // Ticks would change the stamp under the tests; they call advance() themselves.
+    m_window->simulator()->stop();
+}
+
+void tst_HealthWindow::cleanup()
+{
+    m_window.reset();
+}
+
+QList<KIVQPushButton*> tst_HealthWindow::navButtons() const
+{
+    QList<KIVQPushButton*> buttons;
+    auto* sidebar = window()->findChild<QWidget*>(QStringLiteral("healthSidebar"));
+    for (auto* button : sidebar->findChildren<KIVQPushButton*>())
+        buttons << button;
+    return buttons;
+}
+
+void tst_HealthWindow::frame()
+{
+    QCOMPARE(window()->objectName(), QStringLiteral("healthWindow"));
+    QCOMPARE(int(window()->windowFlags()), 0xC801);
+    QCOMPARE(window()->minimumSize(), QSize(1280, 720));
+    QCOMPARE(window()->size(), QSize(1440, 900));
+    QCOMPARE(window()->windowTitle(), QString::fromUtf8(u8"Qt-UI Carevix \u75c5\u4eba\u8d44\u6599\u7cfb\u7edf"));
+    const QStringList names{"healthRoot", "healthHeader", "healthSidebar", "healthPageStack", "healthPage0",
+                            "healthPage1", "healthPage2", "healthPage3", "healthPage4"};
+    for (const QString& name : names)
+        QVERIFY2(window()->findChild<QWidget*>(name), qPrintable(name));
+    QCOMPARE(navButtons().size(), 5);
+    QVERIFY(window()->simulator()->parent() == window());
+}
+
+void tst_HealthWindow::frameGeometry()
+{
+    window()->show();
+    auto* root = window()->findChild<QWidget*>(QStringLiteral("healthRoot"));
+    QTRY_COMPARE(root->geometry(), window()->rect());
+    auto* header = window()->findChild<QWidget*>(QStringLiteral("healthHeader"));
+    auto* sidebar = window()->findChild<QWidget*>(QStringLiteral("healthSidebar"));
+    auto* stack = window()->findChild<QWidget*>(QStringLiteral("healthPageStack"));
+    QCOMPARE(header->geometry(), QRect(0, 0, 1440, 68));
+    QCOMPARE(sidebar->geometry(), QRect(0, 0, 196, 900 - 68));
+    QCOMPARE(stack->geometry(), QRect(196, 0, 1440 - 196, 900 - 68));
+    QCOMPARE(window()->findChild<QWidget*>(QStringLiteral("healthPage0"))->size(), stack->size());
+
+    // The body follows the window; the header and sidebar keep their sizes.
+    window()->resize(1600, 1000);
+    QTRY_COMPARE(stack->size(), QSize(1600 - 196, 1000 - 68));
+    QCOMPARE(header->height(), 68);
+    QCOMPARE(sidebar->width(), 196);
+}
+
+void tst_HealthWindow::navigation_data()
+{
+    QTest::addColumn<QList<int>>("pages");
+    QTest::addColumn<int>("clicked"); // a navigation button clicked afterwards, or -1
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("starts on the overview") << QList<int>() << -1 << 0;
+    QTest::newRow("reports then back to the overview") << QList<int>{3, 0} << -1 << 0;
+    QTest::newRow("reports") << QList<int>{3} << -1 << 3;
+    QTest::newRow("pages outside 0..4 ignored") << QList<int>{2, 5, -1, 1000} << -1 << 2;
+    QTest::newRow("navigation button") << QList<int>{1} << 4 << 4;
+    QTest::newRow("active button clicked again") << QList<int>{2} << 2 << 2;
+}
+
+void tst_HealthWindow::navigation()
+{
+    QFETCH(QList<int>, pages);
+    QFETCH(int, clicked);
+    QFETCH(int, expected);
+
+    window()->show();
+    for (int page : pages)
+        window()->setPage(page);
+    const QList<KIVQPushButton*> buttons = navButtons();
+    if (clicked >= 0)
+        QTest::mouseClick(buttons.at(clicked), Qt::LeftButton);
+
+    QCOMPARE(window()->currentPage(), expected);
+    auto* stack = window()->findChild<KIVQStackContainer*>(QStringLiteral("healthPageStack"));
+    QCOMPARE(stack->currentIndex(), expected);
+    for (int i = 0; i < HealthWindow::kPageCount; ++i) {
+        QCOMPARE(stack->widget(i)->isVisible(), i == expected);
+        QCOMPARE(themeNameOf(buttons.at(i)),
+                 QLatin1String(i == expected ? "HealthNavButtonActive" : "HealthNavButton"));
+        // Re-applying a theme entry must leave what the program placed alone.
+        const IconStyleDesc icon = buttons.at(i)->getIconStyle();
+        QCOMPARE(QPoint(icon.offsetX, icon.offsetY), QPoint(13, 0));
+        QCOMPARE(icon.horAlign, 0);
+        QVERIFY(icon.recolour);
+        QCOMPARE(icon.colour, QColor(67, 102, 105));
+        QCOMPARE(buttons.at(i)->getTextOffsetX(), 38);
+        QVERIFY(buttons.at(i)->getShowText());
+        QCOMPARE(buttons.at(i)->height(), 42);
+    }
+}
+
+void tst_HealthWindow::languages_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QStringList>("header");  // brand, caption, stamp prefix, user
+    QTest::addColumn<QStringList>("sidebar"); // section, unit, shift title, value, note
+    QTest::addColumn<QStringList>("nav");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("English by its button")
+        << true << QStringList{"Carevix", "Smart Ward · Zone A", "Updated ", "Nurse 01"}
+        << QStringList{"CLINICAL WORKSPACE", "Care Command Center", "CURRENT SHIFT", "Day · 08:00-16:00",
+                       "12 patients · 3 tasks"}
+        << QStringList{"Overview", "Patients", "Monitoring", "Reports", "Appointments"}
+        << QStringLiteral("Qt-UI Carevix Patient Records");
+    QTest::newRow("back to Chinese by its button")
+        << false
+        << QStringList{"Carevix", QString::fromUtf8(u8"智慧病区 · A 区"), QString::fromUtf8(u8"数据更新 "),
+                       QString::fromUtf8(u8"护士站 01")}
+        << QStringList{QString::fromUtf8(u8"临床工作台"), QString::fromUtf8(u8"综合监护中心"),
+                       QString::fromUtf8(u8"当前班次"), QString::fromUtf8(u8"白班 · 08:00-16:00"),
+                       QString::fromUtf8(u8"12 名患者 · 3 项待办")}
+        << QStringList{QString::fromUtf8(u8"总览"), QString::fromUtf8(u8"患者资料"), QString::fromUtf8(u8"实时监测"),
+                       QString::fromUtf8(u8"检查报告"), QString::fromUtf8(u8"预约管理")}
+        << QString::fromUtf8(u8"Qt-UI Carevix 病人资料系统");
+}
+
+void tst_HealthWindow::languages()
+{
+    QFETCH(bool, english);
+    QFETCH(QStringList, header);
+    QFETCH(QStringList, sidebar);
+    QFETCH(QStringList, nav);
+    QFETCH(QString, title);
+
+    window()->show();
+    window()->setPage(3);
+    auto* headerRow = window()->findChild<QWidget*>(QStringLiteral("healthHeader"));
+    QList<KIVQPushButton*> languageButtons;
+    for (auto* button : headerRow->findChildren<KIVQPushButton*>()) {
+        if (!button->text().isEmpty())
+            languageButtons << button;
+    }
+    QCOMPARE(languageButtons.size(), 2);
+    // Start from the other language, so that the click really switches.
+    window()->setEnglish(!english);
+    window()->simulator()->advance();
+    QTest::mouseClick(languageButtons.at(english ? 1 : 0), Qt::LeftButton);
+
+    QCOMPARE(window()->isEnglish(), english);
+    QCOMPARE(window()->windowTitle(), title);
+    QStringList shown = labelTexts(headerRow);
+    QCOMPARE(shown.size(), 4);
+    QVERIFY2(shown.at(2).startsWith(header.at(2)), qPrintable(shown.at(2)));
+    QCOMPARE(shown.at(2).mid(header.at(2).size()), window()->currentSnapshot().updatedAt);
+    shown[2] = header.at(2);
+    QCOMPARE(shown, header);
+    QCOMPARE(labelTexts(window()->findChild<QWidget*>(QStringLiteral("healthSidebar"))), sidebar);
+    QStringList navTexts;
+    for (KIVQPushButton* button : navButtons())
+        navTexts << button->text();
+    QCOMPARE(navTexts, nav);
+
+    QCOMPARE(themeNameOf(languageButtons.at(0)),
+             QLatin1String(english ? "HealthHeaderButton" : "HealthHeaderButtonActive"));
+    QCOMPARE(themeNameOf(languageButtons.at(1)),
+             QLatin1String(english ? "HealthHeaderButtonActive" : "HealthHeaderButton"));
+    QCOMPARE(window()->currentPage(), 3); // a switch keeps the page
+    QCOMPARE(themeNameOf(navButtons().at(3)), QStringLiteral("HealthNavButtonActive"));
+}
+
+void tst_HealthWindow::themeHoldsEveryHealthName()
+{
+    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+    QStringList names;
+    for (const char* name : kHealthNames)
+        names << QLatin1String(name);
+    for (QWidget* widget : window()->findChildren<QWidget*>()) {
+        const QString name = themeNameOf(widget);
+        if (name.startsWith(QLatin1String("Health")) && !names.contains(name))
+            names << name;
+    }
+    QStringList missing;
+    // Theme styles are looked up as a theme entry is applied.
+    rm->setSwitchToThemeRes(true);
+    for (const QString& name : names) {
+        Json::Value* entry = rm->getThemeJsonValue(name.toUtf8().constData());
+        if (!entry) {
+            missing << name;
+            continue;
+        }
+        for (const Json::Value& style : (*entry)["style"]) {
+            const QString styleName = QString::fromStdString(style[0].asString());
+            FillStyle fill;
+            TextStyleDesc text;
+            if (!rm->getFillStyle(styleName, fill) && !rm->getTextStyle(styleName, text))
+                missing << name + QLatin1Char('/') + styleName;
+        }
+    }
+    rm->setSwitchToThemeRes(false);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1String(", "))));
+}
+
+void tst_HealthWindow::everyEntryStylesOnly()
+{
+    QFile file(QStringLiteral(CAREVIX_THEME_DIR "/theme.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    Json::Value root;
+    Json::Reader reader;
+    QVERIFY(reader.parse(file.readAll().toStdString(), root));
+    const Json::Value& entries = root["elements"][0]["child"];
+    QVERIFY(entries.size() >= std::size(kHealthNames));
+    for (const Json::Value& entry : entries) {
+        const QString name = QString::fromStdString(entry["name"].asString());
+        // Entries are applied again at run time, and an "attr" would undo what the program set.
+        QVERIFY2(!entry.isMember("attr"), qPrintable(name));
+        QVERIFY2(entry["style"].isArray() && !entry["style"].empty(), qPrintable(name));
+    }
+}
+
+void tst_HealthWindow::icons_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : kIcons)
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void tst_HealthWindow::icons()
+{
+    QFETCH(QString, name);
+    QSvgRenderer renderer(HealthWindow::iconPath(name));
+    QVERIFY(renderer.isValid());
+    QCOMPARE(renderer.defaultSize(), QSize(24, 24));
+    QCOMPARE(QDir(QStringLiteral(":/carevix/icons")).entryList().size(), int(std::size(kIcons)));
+}
+
+void tst_HealthWindow::appFontCoversChinese()
+{
+    QString chinese;
+    for (QWidget* widget : window()->findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<KIVQLabel*>(widget))
+            chinese += label->getText();
+        else if (auto* button = qobject_cast<KIVQPushButton*>(widget))
+            chinese += button->text();
+    }
+    chinese += window()->windowTitle();
+    QFont font(kivGetGlobalFontFamily());
+    font.setPixelSize(14);
+    // The font itself, not the fallback Qt finds for Chinese: the frame draws with this one.
+    const QRawFont raw = QRawFont::fromFont(font);
+    QVERIFY(raw.isValid());
+    int checked = 0;
+    for (const QChar ch : chinese) {
+        if (ch.unicode() < 0x2E80)
+            continue;
+        ++checked;
+        QVERIFY2(raw.supportsCharacter(ch), qPrintable(QStringLiteral("%1 in %2").arg(ch).arg(raw.familyName())));
+    }
+    QVERIFY(checked > 40);
+}
+
+void tst_HealthWindow::survivesManyTicks()
+{
+    window()->show();
+    for (int i = 0; i < 200; ++i) {
+        window()->simulator()->advance();
+        if (i % 7 == 0)
+            window()->setPage(i % HealthWindow::kPageCount);
+        if (i % 13 == 0)
+            window()->setEnglish(!window()->isEnglish());
+    }
+    QCOMPARE(window()->currentSnapshot().tick, 200);
+    const QStringList header = labelTexts(window()->findChild<QWidget*>(QStringLiteral("healthHeader")));
+    QVERIFY(header.at(2).endsWith(window()->currentSnapshot().updatedAt));
+    QVERIFY(!window()->grab().isNull());
+}
+
+QTEST_MAIN(tst_HealthWindow)
+#include "tst_HealthWindow.moc"

@@ -1,0 +1,101 @@
+#include "ChartTestHelpers.h"
+
+#include "charts/ChartRegistration.h"
+#include "charts/KIVQECGChart.h"
+#include "charts/KIVQICDChart.h"
+#include "core/KIVQtLib.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using namespace KIVQtLib;
+
+class tst_ChartRegistration : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void registered_data();
+    void registered();
+    void secondCallChangesNothing();
+    void tracesAreMadeInCodeOnly();
+};
+
+void tst_ChartRegistration::initTestCase()
+{
+    init();
+    QVERIFY(!kivFindCreateFunction("qtbarchart"));
+    QVERIFY(!kivGetControlInfo(QStringLiteral("qtbarchart")));
+    kivRegisterChartControls();
+}
+
+void tst_ChartRegistration::registered_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QByteArray>("className");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("icon");
+    QTest::newRow("bar") << QByteArray("qtbarchart") << QByteArray("KIVQBarChart") << QByteArray("BarChart")
+                         << QByteArray("columnChart");
+    QTest::newRow("line") << QByteArray("qtlinechart") << QByteArray("KIVQLineChart") << QByteArray("LineChart")
+                          << QByteArray("columnChart");
+    QTest::newRow("pie") << QByteArray("qtopenglpiechart") << QByteArray("KIVQOpenGLPieChart") << QByteArray("PieChart")
+                         << QByteArray("pieChart");
+    QTest::newRow("scatter") << QByteArray("qtscatterchart") << QByteArray("KIVQScatterChart")
+                             << QByteArray("ScatterChart") << QByteArray("columnChart");
+    QTest::newRow("financial") << QByteArray("qtfinancialchart") << QByteArray("KIVQFinancialChart")
+                               << QByteArray("FinancialChart") << QByteArray("columnChart");
+}
+
+void tst_ChartRegistration::registered()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(QByteArray, className);
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, icon);
+    ControlCreateFunction create = kivFindCreateFunction(type.constData());
+    QVERIFY(create);
+    std::unique_ptr<QWidget> chart(create());
+    QVERIFY(chart);
+    QVERIFY(!chart->parent());
+    QCOMPARE(QByteArray(chart->metaObject()->className()), "KIVQtLib::" + className);
+    auto* control = dynamic_cast<IKIVQWidgetBase*>(chart.get());
+    QVERIFY(control);
+    QCOMPARE(control->getTypeName(), QString::fromLatin1(type));
+
+    const ControlInfo* info = kivGetControlInfo(QString::fromLatin1(type));
+    QVERIFY(info);
+    QCOMPARE(QByteArray(info->typeName.c_str()), type);
+    QCOMPARE(QByteArray(info->className.c_str()), className);
+    QCOMPARE(QByteArray(info->group.c_str()), name);
+    QCOMPARE(QByteArray(info->description.c_str()), "OpenGL " + name.left(name.size() - 5) + " Chart");
+    QCOMPARE(QByteArray(info->icon.c_str()), icon);
+    QVERIFY(info->properties.empty());
+    QVERIFY(kivIsListedControl(type.constData()));
+}
+
+void tst_ChartRegistration::secondCallChangesNothing()
+{
+    const int before = kivGetAllControlInfo().size();
+    kivRegisterChartControls();
+    QCOMPARE(kivGetAllControlInfo().size(), before);
+    const ControlInfo* info = kivGetControlInfo(QStringLiteral("qtopenglpiechart"));
+    QVERIFY(info);
+    QCOMPARE(QByteArray(info->icon.c_str()), QByteArray("pieChart"));
+    QVERIFY(info->properties.empty());
+}
+
+void tst_ChartRegistration::tracesAreMadeInCodeOnly()
+{
+    QVERIFY(!kivFindCreateFunction("qtecgchart"));
+    QVERIFY(!kivGetControlInfo(QStringLiteral("qtecgchart")));
+    std::unique_ptr<QWidget> ecg(KIVQECGChart::createKIVQECGChart());
+    std::unique_ptr<QWidget> icd(KIVQICDChart::createKIVQICDChart());
+    QVERIFY(qobject_cast<KIVQECGChart*>(ecg.get()));
+    QVERIFY(qobject_cast<KIVQICDChart*>(icd.get()));
+    QVERIFY(!ecg->parent() && !icd->parent());
+}
+
+QTEST_MAIN(tst_ChartRegistration)
+#include "tst_ChartRegistration.moc"
