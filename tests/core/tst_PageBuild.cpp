@@ -282,26 +282,31 @@ void tst_PageBuild::queuedLayoutRunsOnlyWhenPending()
 // Children are watched only once a bar is bound; binding one later still follows them.
 void tst_PageBuild::barBoundLaterTracksExistingChildren()
 {
-    KIVQContainer c;
-    c.resize(100, 100);
-    c.show();
-    auto* child = new QWidget(&c);
-    child->setGeometry(0, 0, 50, 50);
-    child->show();
-    c.setChildLayout(KIVQContainer::NoUse);
-    QVERIFY(!child->dynamicPropertyNames().contains(kBaseGeometryProperty));
-    QCOMPARE(c.childBaseGeometry(child), QRect(0, 0, 50, 50));
+    KIVQContainer page;
+    page.setChildLayout(KIVQContainer::HorFloat);
+    page.setChildSpace(0);
+    page.resize(120, 90);
+    QList<QWidget*> rows;
+    for (int i = 0; i < 3; ++i)
+        rows << new QWidget(&page);
+    page.show();
+    page.forceResize();
+    QWidget* last = rows.last();
+    QCOMPARE(last->geometry(), QRect(0, 60, 100, 30));
+    QVERIFY(!last->dynamicPropertyNames().contains(kBaseGeometryProperty));
+    QCOMPARE(page.childBaseGeometry(last), last->geometry());
 
     auto* bar = new KIVQScrollBar;
-    bar->setWidthHeight(12);
-    c.bindScrollBar(bar, false);
+    bar->setWidthHeight(10);
+    page.bindScrollBar(bar, false);
     QVERIFY(bar->isHidden());
-    child->move(0, 150);
+    // A child that grows by itself now makes the content scroll.
+    last->resize(100, 150);
     QVERIFY(!bar->isHidden());
-    QCOMPARE(bar->maximum(), 100);
-    bar->setValue(30);
-    QCOMPARE(child->pos(), QPoint(0, 120));
-    QCOMPARE(c.childBaseGeometry(child), QRect(0, 150, 50, 50));
+    QCOMPARE(bar->maximum(), 120);
+    bar->setValue(20);
+    QCOMPARE(last->y(), 40);
+    QCOMPARE(page.childBaseGeometry(last).y(), 60);
 }
 
 void tst_PageBuild::labelRestylesOnlyOnChange_data()
