@@ -30,6 +30,36 @@ QWidget* buildControlTree(const Json::Value& element, QWidget* parent, const QSt
     return control;
 }
 
+namespace {
+
+QWidget* s_constructionParent = nullptr;
+
+// A widget made without a parent and moved under one resolves its font and palette twice and is sent
+// the events of a move; the registry's factories take the parent from here instead.
+class ConstructionParentScope
+{
+public:
+    explicit ConstructionParentScope(QWidget* parent) : m_previous(s_constructionParent)
+    {
+        s_constructionParent = parent;
+    }
+    ~ConstructionParentScope() { s_constructionParent = m_previous; }
+    Q_DISABLE_COPY(ConstructionParentScope)
+
+private:
+    QWidget* m_previous;
+};
+
+} // namespace
+
+QWidget* kivTakeConstructionParent()
+{
+    // Taken once: whatever the control makes in its own constructor has a parent of its own choosing.
+    QWidget* parent = s_constructionParent;
+    s_constructionParent = nullptr;
+    return parent;
+}
+
 QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent, const QString& where)
 {
     if (!type)
@@ -46,11 +76,14 @@ QWidget* createControlByType(const char* type, const Json::Value* element, QWidg
                       where.isEmpty() ? "an element built in code" : qUtf8Printable(where));
             return nullptr;
         }
+        const ConstructionParentScope scope(parent);
         control = create();
         if (!control)
             return nullptr;
     }
-    control->setParent(parent);
+    // A window drops its window flags under a parent, as it always did.
+    if (control->parentWidget() != parent || control->isWindow())
+        control->setParent(parent);
     if (auto* base = dynamic_cast<IKIVQWidgetBase*>(control); base && element) {
         // Each element starts outside any theme entry; a control applying its own theme entry may be
         // building this one, and its remaining reads must still see the flag it set.

@@ -13,7 +13,6 @@
 #include "theme/KIVQResourceManager.h"
 
 #include <QCryptographicHash>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
