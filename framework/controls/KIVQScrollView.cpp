@@ -8,7 +8,12 @@
 
 namespace KIVQtLib {
 
-KIVQScrollView::KIVQScrollView(QWidget* parent) : KIVQControlBase(parent)
+KIVQScrollView::KIVQScrollView(QWidget* parent) : KIVQScrollView(parent, DeferImpl{})
+{
+    attachImpl();
+}
+
+KIVQScrollView::KIVQScrollView(QWidget* parent, DeferImpl) : KIVQControlBase(parent)
 {
     m_horizontal = new KIVQScrollBar(Qt::Horizontal, this);
     m_vertical = new KIVQScrollBar(Qt::Vertical, this);
@@ -19,7 +24,6 @@ KIVQScrollView::KIVQScrollView(QWidget* parent) : KIVQControlBase(parent)
     setFrameStyle(0);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     viewport()->installEventFilter(this);
-    attachImpl();
 }
 
 KIVQScrollBar* KIVQScrollView::styledScrollBar(bool hor) const

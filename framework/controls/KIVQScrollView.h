@@ -41,6 +41,13 @@ Q_SIGNALS:
     void scrollPosChanged(int dx, int dy);
 
 protected:
+    // For a class that brings an Impl of its own: it attaches it in its constructor body, so only that
+    // Impl's theme entry applies.
+    struct DeferImpl
+    {
+    };
+    KIVQScrollView(QWidget* parent, DeferImpl);
+
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

@@ -318,6 +318,15 @@ bool parse(const QByteArray& bytes, Json::Value& root, const QString& document)
     return false;
 }
 
+bool parse(const QByteArray& bytes, Json::Value& root, QString* messages)
+{
+    std::string error;
+    const bool ok = parseText(bytes, root, &error);
+    if (messages)
+        *messages = ok ? QString() : QString::fromStdString(error).trimmed();
+    return ok;
+}
+
 std::string toUtf8(const QString& s)
 {
     const QByteArray bytes = s.toUtf8();

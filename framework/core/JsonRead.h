@@ -91,6 +91,8 @@ KIVQTLIB_EXPORT std::string toUtf8(const QString& s);
 KIVQTLIB_EXPORT bool parse(const QByteArray& bytes, Json::Value& root);
 // The same, with a warning that names the document and gives the parser's message when it fails.
 KIVQTLIB_EXPORT bool parse(const QByteArray& bytes, Json::Value& root, const QString& document);
+// The same, silent, handing the parser's formatted messages to the caller (emptied on success).
+KIVQTLIB_EXPORT bool parse(const QByteArray& bytes, Json::Value& root, QString* messages);
 
 } // namespace json
 } // namespace KIVQtLib

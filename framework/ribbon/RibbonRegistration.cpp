@@ -1,8 +1,11 @@
+#include "KIVQRibbonBar.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
 
-// The ribbon bar registers here when it lands.
-void registerRibbonControls() {}
+void registerRibbonControls()
+{
+    kivRegisterControl<KIVQRibbonBar>({}, true);
+}
 
 } // namespace KIVQtLib

@@ -1,7 +1,10 @@
 #include "KIVQComboBox.h"
+#include "KIVQList.h"
 #include "KIVQListView.h"
 #include "KIVQMenuBar.h"
+#include "KIVQPropertyList.h"
 #include "KIVQTableView.h"
+#include "KIVQTreeView.h"
 #include "core/KIVQtLib.h"
 
 namespace KIVQtLib {
@@ -14,6 +17,9 @@ void registerViewControls()
     kivRegisterControl<KIVQMenuBar>({"menubar"}, true);
     // Described for designers, but not offered in their palettes.
     kivRegisterControl<KIVQListView>({"listview", "templateList"}, false);
+    kivRegisterControl<KIVQList>({"list"}, true);
+    kivRegisterControl<KIVQTreeView>({"tree"}, true);
+    kivRegisterControl<KIVQPropertyList>({"property"}, true);
 }
 
 } // namespace KIVQtLib

@@ -1,7 +1,9 @@
 #include "ViewTestHelpers.h"
 
 #include "views/KIVQComboBox.h"
+#include "views/KIVQList.h"
 #include "views/KIVQTableView.h"
+#include "views/KIVQTreeView.h"
 
 #include <QHeaderView>
 #include <QtTest>
@@ -41,6 +43,32 @@ private Q_SLOTS:
         QCOMPARE(c->itemText(2), QStringLiteral("Item3"));
         QCOMPARE(c->currentIndex(), 0);
         delete c;
+    }
+
+    void listSample()
+    {
+        KIVQList list;
+        list.createComplete();
+        QCOMPARE(list.count(), 20);
+        QCOMPARE(list.item(19)->text(), QStringLiteral("item 19"));
+    }
+
+    void treeSample()
+    {
+        KIVQTreeView tree;
+        tree.createComplete();
+        QAbstractItemModel* m = tree.model();
+        QVERIFY(m);
+        QCOMPARE(m->parent(), &tree);
+        QCOMPARE(m->rowCount(), 100);
+        const QModelIndex top = m->index(99, 0);
+        QCOMPARE(top.data().toString(), QStringLiteral("item1"));
+        QVERIFY(m->flags(top) & Qt::ItemIsUserCheckable);
+        QCOMPARE(m->rowCount(top), 1);
+        QCOMPARE(m->index(0, 1, top).data().toString(), QStringLiteral("item3"));
+        tree.initDemoData(); // a second sample replaces the first
+        QCOMPARE(tree.findChildren<QAbstractItemModel*>().size(), 2);
+        QTRY_COMPARE(tree.findChildren<QAbstractItemModel*>().size(), 1);
     }
 };
 

@@ -22,6 +22,13 @@ KIVQContainer::KIVQContainer(QWidget* parent, KIVQContainerImpl* impl) : KIVQCon
     attachImpl(impl);
 }
 
+KIVQContainer::KIVQContainer(QWidget* parent, const QString& typeName) : KIVQControlBase(parent)
+{
+    setMouseTracking(true);
+    // Made here rather than by the caller: the implementation needs a constructed widget.
+    attachImpl(new KIVQContainerImpl(this, typeName));
+}
+
 KIVQContainer::~KIVQContainer()
 {
     // Here rather than in the template: events sent while the Impl goes away still reach event() below.

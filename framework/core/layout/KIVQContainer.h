@@ -106,6 +106,9 @@ Q_SIGNALS:
 protected:
     // For classes that derive from the container and bring their own implementation object.
     KIVQContainer(QWidget* parent, KIVQContainerImpl* impl);
+    // For classes that derive from the container and keep its implementation object under their own type
+    // name, which also names their theme entry.
+    KIVQContainer(QWidget* parent, const QString& typeName);
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

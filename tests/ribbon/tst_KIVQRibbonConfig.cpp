@@ -1,0 +1,373 @@
+// The ribbon configuration: failures that leave the bar alone, how a document's members are read,
+// and round trips through configJson and through the control JSON.
+
+#include "TestSupport.h"
+
+#include "core/KIVQtLib.h"
+#include "core/StateStyles.h"
+#include "ribbon/KIVQRibbonBar.h"
+#include "ribbon/KIVQRibbonBarImpl.h"
+#include "ribbon/KIVQRibbonButton.h"
+#include "ribbon/KIVQRibbonContextGroup.h"
+#include "ribbon/KIVQRibbonGroup.h"
+#include "ribbon/KIVQRibbonMenu.h"
+#include "ribbon/KIVQRibbonPage.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+using namespace KIVQtLib;
+
+using Probe = std::function<QString(KIVQRibbonBar&)>;
+Q_DECLARE_METATYPE(Probe)
+
+namespace {
+
+// A bar with one of everything the writer knows.
+const char kFull[] = R"({
+  "schemaVersion": 1, "layoutMode": "compact", "minimized": false, "currentPage": "view",
+  "application": {"text": "Ward", "icon": "app.png", "menu": [
+      {"id": "open", "text": "Open", "icon": "open.png"}, {"separator": true},
+      {"id": "recent", "text": "Recent", "items": [{"id": "r1", "text": "Bed 3", "checkable": true, "checked": true}]}]},
+  "quickAccess": [{"id": "pin", "text": "Pin", "tooltip": "Pin the page", "checkable": true, "checked": true,
+                   "enabled": false, "icon": "pin.png"}],
+  "topRight": [{"control": "comboBox", "id": "ward", "items": ["A", "B"], "currentIndex": 1, "width": 90},
+               {"control": "switch", "leftText": "Day", "rightText": "Night", "checked": true}],
+  "pages": [
+    {"id": "home", "text": "Home", "groups": [
+      {"id": "g1", "text": "Admit", "expanding": true, "items": [
+        {"id": "new", "text": "New", "size": "large", "tooltip": "New patient"},
+        {"type": "separator"},
+        {"id": "more", "text": "More", "size": "medium", "popup": "SPLIT", "menu": [{"id": "m1", "text": "One"}]},
+        {"type": "gallery", "columns": 2, "rows": 1, "items": [{"id": "c1", "text": "Cell", "icon": "c.png"}]},
+        {"type": "widget", "control": "spinBox", "min": 1, "max": 9, "value": 4, "size": "small"},
+        {"type": "widget", "control": "lineEdit", "text": "x", "placeholder": "Search"},
+        {"type": "widget", "control": "checkBox", "text": "Fall", "checked": true},
+        {"type": "widget", "control": "radioButton", "text": "Bed"},
+        {"type": "widget", "control": "progressBar", "min": 0, "max": 10, "value": 3, "showText": false},
+        {"type": "widget", "control": "label", "text": "Ward 3"}]}]},
+    {"id": "view", "text": "View", "groups": []}],
+  "contextGroups": [{"id": "tools", "text": "Tools", "color": "#80ff0000", "visible": true,
+                     "pages": [{"id": "format", "text": "Format"}]}]
+})";
+
+QString load(KIVQRibbonBar& bar, const QString& config)
+{
+    return bar.loadConfigJson(config) ? QString() : bar.lastError();
+}
+
+KIVQRibbonGroup* firstGroup(KIVQRibbonBar& bar)
+{
+    return bar.pageAt(0) ? bar.pageAt(0)->groupAt(0) : nullptr;
+}
+
+KIVQRibbonButton* itemButton(KIVQRibbonBar& bar, int index)
+{
+    KIVQRibbonGroup* group = firstGroup(bar);
+    return group && index < group->itemCount() ? qobject_cast<KIVQRibbonButton*>(group->items().at(index).control)
+                                               : nullptr;
+}
+
+} // namespace
+
+class tst_KIVQRibbonConfig : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void failureLeavesBarAlone_data();
+    void failureLeavesBarAlone();
+    void reading_data();
+    void reading();
+    void configJsonRoundTrip();
+    void secondLoadLeavesNothingOfTheFirst();
+    void controlJsonRoundTrip();
+    void styleEntries_data();
+    void styleEntries();
+};
+
+void tst_KIVQRibbonConfig::initTestCase()
+{
+    init();
+    FillStyle fill;
+    fill.name = QStringLiteral("ribbonBlue");
+    fill.res.colour = QColor(10, 20, 200);
+    kivSetFillStyle(fill.name, fill);
+    TextStyleDesc text;
+    text.name = QStringLiteral("ribbonText");
+    text.colour = QColor(200, 0, 0);
+    kivSetTextStyle(text.name, text);
+}
+
+void tst_KIVQRibbonConfig::failureLeavesBarAlone_data()
+{
+    QTest::addColumn<QString>("file");   // written to a temporary folder and loaded by name when set
+    QTest::addColumn<QString>("config"); // else loaded as text
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("source");
+
+    const QString version = QStringLiteral("Unsupported Ribbon schemaVersion; expected 1.");
+    QTest::newRow("text that is no JSON") << QString() << "{\"schemaVersion\": "
+                                          << "Invalid Ribbon JSON: *"
+                                          << "inline";
+    QTest::newRow("root array") << QString() << "[1]"
+                                << "Ribbon config root must be an object."
+                                << "inline";
+    QTest::newRow("no version") << QString() << "{}" << version << "inline";
+    QTest::newRow("version 1.5") << QString() << "{\"schemaVersion\": 1.5}" << version << "inline";
+    QTest::newRow("version \"1\"") << QString() << "{\"schemaVersion\": \"1\"}" << version << "inline";
+    QTest::newRow("version true") << QString() << "{\"schemaVersion\": true}" << version << "inline";
+    QTest::newRow("version 2") << QString() << "{\"schemaVersion\": 2}" << version << "inline";
+    QTest::newRow("missing file") << "-"
+                                  << "no/such/ribbon.json"
+                                  << "Ribbon config file was not found: no/such/ribbon.json"
+                                  << "no/such/ribbon.json";
+    QTest::newRow("file that is no JSON") << "bad.json"
+                                          << "{ nope"
+                                          << "Invalid Ribbon JSON in @: *"
+                                          << "@";
+    QTest::newRow("file with a wrong version") << "old.json"
+                                               << "{\"schemaVersion\": 0}" << version << "@";
+}
+
+void tst_KIVQRibbonConfig::failureLeavesBarAlone()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, config);
+    QFETCH(QString, message);
+    QFETCH(QString, source);
+
+    KIVQRibbonBar bar;
+    QVERIFY(bar.loadConfigJson(QString::fromUtf8(kFull)));
+    const QString before = bar.configJson();
+    QSignalSpy failed(&bar, &KIVQRibbonBar::configLoadFailed);
+
+    QTemporaryDir dir;
+    bool loaded = true;
+    if (file.isEmpty()) {
+        loaded = bar.loadConfigJson(config);
+    } else if (file == QLatin1String("-")) {
+        loaded = bar.loadConfigFile(config);
+    } else {
+        const QString path = dir.filePath(file);
+        QVERIFY(TestSupport::writeFile(path, config.toUtf8()));
+        message.replace(QLatin1Char('@'), path);
+        source.replace(QLatin1Char('@'), path);
+        loaded = bar.loadConfigFile(path);
+    }
+    QVERIFY(!loaded);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.first().at(0).toString(), source);
+    QCOMPARE(failed.first().at(1).toString(), bar.lastError());
+    if (message.endsWith(QLatin1Char('*'))) {
+        QVERIFY2(bar.lastError().startsWith(message.chopped(1)), qPrintable(bar.lastError()));
+        QVERIFY(bar.lastError().size() > message.size());
+    } else {
+        QCOMPARE(bar.lastError(), message);
+    }
+    QCOMPARE(bar.configJson(), before);
+
+    QVERIFY(bar.loadConfigJson(QStringLiteral("{\"schemaVersion\": 1.0}")));
+    QVERIFY(bar.lastError().isEmpty());
+}
+
+void tst_KIVQRibbonConfig::reading_data()
+{
+    QTest::addColumn<QString>("config");
+    QTest::addColumn<Probe>("probe");
+    QTest::addColumn<QString>("expected");
+
+    const auto page = [](const QString& items) {
+        return QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "p", "groups": [{"id": "g", "items": [%1]}]}]})")
+            .arg(items);
+    };
+    const Probe popupOfFirst = [](KIVQRibbonBar& bar) {
+        KIVQRibbonButton* b = itemButton(bar, 0);
+        return b ? QString::number(b->popupMode()) : QStringLiteral("none");
+    };
+    const Probe firstItem = [](KIVQRibbonBar& bar) {
+        KIVQRibbonGroup* g = firstGroup(bar);
+        if (!g || g->itemCount() == 0)
+            return QStringLiteral("none");
+        return g->items().at(0).type + QLatin1Char(' ') +
+               (g->items().at(0).action ? g->items().at(0).action->text() : QString());
+    };
+
+    QTest::newRow("version 1.0 loads") << QStringLiteral(R"({"schemaVersion": 1.0, "pages": [{"id": "a"}]})")
+                                       << Probe([](KIVQRibbonBar& bar) { return QString::number(bar.pageCount()); })
+                                       << "1";
+    QTest::newRow("SPLIT in capitals") << page(R"({"id": "a", "popup": "SPLIT", "menu": []})") << popupOfFirst << "2";
+    QTest::newRow("a menu without popup is instant")
+        << page(R"({"id": "a", "menu": [{"id": "m"}]})") << popupOfFirst << "1";
+    QTest::newRow("no menu, no popup") << page(R"({"id": "a"})") << popupOfFirst << "0";
+    QTest::newRow("Separator is a button") << page(R"({"type": "Separator"})") << firstItem << "button Command";
+    QTest::newRow("a widget of unknown control is skipped")
+        << page(R"({"type": "widget", "control": "dial"})") << firstItem << "none";
+    QTest::newRow("a nameless command is not found as Command") << page(R"({})") << Probe([](KIVQRibbonBar& bar) {
+        return QStringLiteral("%1 %2").arg(bar.findAction(QStringLiteral("Command")) ? "found" : "null",
+                                           itemButton(bar, 0)->text());
+    }) << "null Command";
+    QTest::newRow("an unknown currentPage keeps the first tab")
+        << QStringLiteral(R"({"schemaVersion": 1, "currentPage": "nope", "pages": [{"id": "a"}, {"id": "b"}]})")
+        << Probe([](KIVQRibbonBar& bar) { return QString::number(bar.currentPage()) + bar.lastError(); }) << "0";
+    QTest::newRow("a context group without visible is hidden")
+        << QStringLiteral(R"({"schemaVersion": 1, "contextGroups": [{"id": "t", "pages": [{"id": "x"}]}]})")
+        << Probe([](KIVQRibbonBar& bar) {
+               return QStringLiteral("%1 tabs, current %2").arg(bar.tabButtons().size()).arg(bar.currentPage());
+           })
+        << "0 tabs, current -1";
+    QTest::newRow("members of the wrong type take their defaults")
+        << QStringLiteral(R"({"schemaVersion": 1, "layoutMode": 1, "minimized": "yes", "quickAccess": {"id": "q"},
+              "pages": [{"id": 7, "text": ["x"], "groups": [{"items": [{"id": "a", "text": 5, "size": 1,
+              "enabled": "no", "checkable": 1}, 3, "x", {"type": "gallery", "columns": "4", "rows": -2,
+              "items": [{"id": "c"}, 1]}]}]}]})")
+        << Probe([](KIVQRibbonBar& bar) {
+               QAction* a = bar.findAction(QStringLiteral("a"));
+               KIVQRibbonGroup* g = firstGroup(bar);
+               return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 items %8 q%9")
+                   .arg(bar.layoutMode())
+                   .arg(bar.isMinimized())
+                   .arg(bar.pageAt(0)->pageId().isEmpty() ? "noid" : "id")
+                   .arg(a ? a->text() : QStringLiteral("-"))
+                   .arg(a && a->isEnabled())
+                   .arg(a && a->isCheckable())
+                   .arg(g->items().at(0).size)
+                   .arg(g->itemCount())
+                   .arg(bar.quickAccessWidgets().size());
+           })
+        << "0 0 noid a 1 0 0 items 2 q0";
+    QTest::newRow("combo items: numbers and bools give text, arrays are left out")
+        << QStringLiteral(R"({"schemaVersion": 1, "topRight": [{"control": "comboBox", "items": ["a", 2, true, [1], {}],
+              "currentIndex": 9}, {"control": "nothing"}, 4]})")
+        << Probe([](KIVQRibbonBar& bar) {
+               auto* combo = qobject_cast<QComboBox*>(bar.topRightWidgets().value(0));
+               QStringList texts;
+               for (int i = 0; combo && i < combo->count(); ++i)
+                   texts << combo->itemText(i);
+               return texts.join(QLatin1Char(',')) + QStringLiteral(" of %1").arg(bar.topRightWidgets().size());
+           })
+        << "a,2,true of 1";
+}
+
+void tst_KIVQRibbonConfig::reading()
+{
+    QFETCH(QString, config);
+    QFETCH(Probe, probe);
+    QFETCH(QString, expected);
+    KIVQRibbonBar bar;
+    QCOMPARE(load(bar, config), QString());
+    QCOMPARE(probe(bar), expected);
+}
+
+void tst_KIVQRibbonConfig::configJsonRoundTrip()
+{
+    KIVQRibbonBar bar;
+    QCOMPARE(load(bar, QString::fromUtf8(kFull)), QString());
+    const QString first = bar.configJson();
+    KIVQRibbonBar again;
+    QCOMPARE(load(again, first), QString());
+    QCOMPARE(again.configJson(), first);
+
+    const Json::Value written = TestSupport::parseJson(first.toUtf8());
+    const Json::Value& quick = written["quickAccess"][0];
+    QCOMPARE(quick["tooltip"].asString(), std::string("Pin the page"));
+    QVERIFY(quick["checkable"].asBool() && quick["checked"].asBool() && !quick["enabled"].asBool());
+    QCOMPARE(written["contextGroups"][0]["color"].asString(), std::string("#80ff0000"));
+    const Json::Value& recent = written["application"]["menu"][2];
+    QCOMPARE(recent["text"].asString(), std::string("Recent"));
+    QCOMPARE(recent["id"].asString(), std::string());
+    QCOMPARE(recent["items"][0]["checked"].asBool(), true);
+    QCOMPARE(written["pages"][0]["groups"][0]["items"].size(), 10u);
+    QCOMPARE(written["pages"][0]["groups"][0]["items"][2]["popup"].asString(), std::string("split"));
+    QCOMPARE(written["topRight"][1]["checked"].asBool(), true);
+    QCOMPARE(written["currentPage"].asString(), std::string("view"));
+}
+
+void tst_KIVQRibbonConfig::secondLoadLeavesNothingOfTheFirst()
+{
+    QWidget window;
+    auto* bar = new KIVQRibbonBar(&window);
+    QCOMPARE(load(*bar, QString::fromUtf8(kFull)), QString());
+    const QPointer<QAction> pin = bar->findAction(QStringLiteral("pin"));
+    const QPointer<QWidget> combo = bar->topRightWidgets().value(0);
+    const QPointer<KIVQRibbonPage> home = bar->pageAt(0);
+    QVERIFY(pin && combo && home);
+
+    QCOMPARE(load(*bar, QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "only"}]})")), QString());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!pin && !combo && !home);
+    QCOMPARE(bar->findChildren<KIVQRibbonPage*>().size(), 1);
+    QCOMPARE(bar->findChildren<KIVQRibbonContextGroup*>().size(), 0);
+    QCOMPARE(bar->findChildren<QAction*>().size(), 0);
+    QVERIFY(bar->quickAccessWidgets().isEmpty() && bar->topRightWidgets().isEmpty());
+    QVERIFY(!bar->findAction(QStringLiteral("open")));
+    QVERIFY(bar->applicationButton()->isHidden());
+    QVERIFY(!bar->applicationButton()->popupMenu());
+}
+
+void tst_KIVQRibbonConfig::controlJsonRoundTrip()
+{
+    KIVQRibbonBar bar;
+    QCOMPARE(load(bar, QString::fromUtf8(kFull)), QString());
+    // With children written, the bar's own rows must not come back as strays; "ribbon" carries the content.
+    kivEnableSerializeChild(true);
+    Json::Value element = TestSupport::writeControl(&bar);
+    QVERIFY(!element.isMember("child"));
+    QCOMPARE(element["attr"]["layoutMode"].asString(), std::string("compact"));
+
+    KIVQRibbonBar copy;
+    QVERIFY(copy.readJsonValue(&element));
+    const Json::Value again = TestSupport::writeControl(&copy);
+    kivEnableSerializeChild(false);
+    QVERIFY(!again.isMember("child"));
+    QCOMPARE(TestSupport::compactJson(again), TestSupport::compactJson(element));
+    QCOMPARE(copy.configJson(), bar.configJson());
+    QCOMPARE(copy.pageCount(), 3);
+}
+
+void tst_KIVQRibbonConfig::styleEntries_data()
+{
+    QTest::addColumn<QByteArray>("style");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<int>("hoverTabBlue"); // 1 when the tabs' hover state took ribbonBlue
+
+    QTest::newRow("slot 4 alone styles all four tab states")
+        << QByteArray(R"([["ribbonBlue", 1, 4]])") << QByteArray(R"([["ribbonBlue",1,4]])") << 1;
+    QTest::newRow("slot 5 alone styles hover only")
+        << QByteArray(R"([["ribbonBlue", 1, 5]])") << QByteArray(R"([["ribbonBlue",1,5]])") << 1;
+    QTest::newRow("a text kind for a fill slot is ignored")
+        << QByteArray(R"([["ribbonText", 2, 4]])") << QByteArray("null") << 0;
+    QTest::newRow("slot 15 is slot 14") << QByteArray(R"([["ribbonText", 2, 15], ["ribbonBlue", 1, 3]])")
+                                        << QByteArray(R"([["ribbonText",2,14]])") << 0;
+    QTest::newRow("wrong member types are skipped")
+        << QByteArray(R"([["ribbonBlue", "1", 0], ["ribbonBlue", 1, "0"], [["x"], 1, 0], ["ribbonBlue", 1], 7])")
+        << QByteArray("null") << 0;
+    QTest::newRow("single slots in order") << QByteArray(R"([["ribbonBlue", 1, 18], ["ribbonBlue", 1, 0]])")
+                                           << QByteArray(R"([["ribbonBlue",1,0],["ribbonBlue",1,18]])") << 0;
+}
+
+void tst_KIVQRibbonConfig::styleEntries()
+{
+    QFETCH(QByteArray, style);
+    QFETCH(QByteArray, written);
+    QFETCH(int, hoverTabBlue);
+
+    KIVQRibbonBar bar;
+    bar.addPage(QStringLiteral("home"), QStringLiteral("Home"));
+    Json::Value element = TestSupport::parseJson("{\"style\": " + style + "}");
+    QVERIFY(bar.readJsonValue(&element));
+    QCOMPARE(TestSupport::compactJson(TestSupport::writeControl(&bar)["style"]), written);
+    const FillStyle& hover = bar.tabButtons().first()->getBackground(CtrlHover);
+    QCOMPARE(hover.res.colour == QColor(10, 20, 200), bool(hoverTabBlue));
+    if (style.contains(",4]"))
+        QCOMPARE(bar.tabButtons().first()->getBackground(CtrlDisabled).name, QStringLiteral("ribbonBlue"));
+}
+
+QTEST_MAIN(tst_KIVQRibbonConfig)
+#include "tst_KIVQRibbonConfig.moc"
