@@ -1,9 +1,11 @@
 #include "HealthWindow.h"
 
 #include "PatientDataSimulator.h"
+#include "WidgetSizing.h"
 
 #include "controls/KIVQImage.h"
 #include "controls/KIVQLabel.h"
+#include "controls/KIVQLineEdit.h"
 #include "controls/KIVQPushButton.h"
 #include "controls/KIVQStackContainer.h"
 #include "core/layout/KIVQContainer.h"
@@ -25,28 +27,6 @@ const QString kNavButtonActive = QStringLiteral("HealthNavButtonActive");
 const QString kHeaderButton = QStringLiteral("HealthHeaderButton");
 const QString kHeaderButtonActive = QStringLiteral("HealthHeaderButtonActive");
 
-void fixWidth(QWidget* widget, int width)
-{
-    widget->setMinimumWidth(width);
-    widget->setMaximumWidth(width);
-    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(widget))
-        control->setWidthPolicy(PolicyFixed);
-}
-
-void fixHeight(QWidget* widget, int height)
-{
-    widget->setMinimumHeight(height);
-    widget->setMaximumHeight(height);
-    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(widget))
-        control->setHeightPolicy(PolicyFixed);
-}
-
-void addToContainer(QWidget* parent, QWidget* child, int ratio)
-{
-    if (auto* container = qobject_cast<KIVQContainer*>(parent))
-        container->addChildWidget(child, ratio);
-}
-
 template <class Label> void setLabelText(QWidget* root, const char* name, const QString& text)
 {
     if (!root)
@@ -61,8 +41,7 @@ HealthWindow::HealthWindow(QWidget* parent) : KIVQWindow(parent), m_simulator(ne
 {
     setObjectName(QStringLiteral("healthWindow"));
     setWindowTitle(QStringLiteral("Qt-UI Carevix"));
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowMaximizeButtonHint);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     setMinimumSize(kMinWidth, kMinHeight);
     resize(1440, 900);
     setResizeable(true);
@@ -136,11 +115,11 @@ KIVQPushButton* HealthWindow::makeButton(QWidget* parent, const QString& themeNa
         button->setWidthPolicy(PolicyStretch);
         addToContainer(parent, button, 1);
     } else {
-        fixWidth(button, width);
+        fixWidgetWidth(button, width);
         addToContainer(parent, button, 0);
     }
     if (height > 0)
-        fixHeight(button, height);
+        fixWidgetHeight(button, height);
     return button;
 }
 
@@ -151,7 +130,7 @@ KIVQLabel* HealthWindow::makeLabel(QWidget* parent, const QString& themeName, in
     label->setText(QString());
     label->setWidthPolicy(PolicyStretch);
     label->setHeightPolicy(PolicyStretch);
-    fixHeight(label, height);
+    fixWidgetHeight(label, height);
     addToContainer(parent, label, ratio);
     return label;
 }
@@ -177,8 +156,8 @@ KIVQImage* HealthWindow::makeSvgIcon(QWidget* parent, const QString& svgPath, in
     icon->setAlignType(DockCenter, DockCenter);
     icon->setUseSvgColor(true);
     icon->setSvgColor(colour);
-    fixWidth(icon, width);
-    fixHeight(icon, height);
+    fixWidgetWidth(icon, width);
+    fixWidgetHeight(icon, height);
     addToContainer(parent, icon, 0);
     return icon;
 }
@@ -187,9 +166,9 @@ KIVQImage* HealthWindow::makeIconTile(QWidget* parent, const QString& svgPath, i
                                       int iconHeight, const QColor& colour, int tileHeight)
 {
     KIVQContainer* tile = makeContainer(parent, QStringLiteral("HealthClear"), KIVQContainer::NoUse, 0, 0, 0, 0, 0, 0);
-    fixWidth(tile, tileWidth);
+    fixWidgetWidth(tile, tileWidth);
     if (tileHeight > 0)
-        fixHeight(tile, tileHeight);
+        fixWidgetHeight(tile, tileHeight);
     KIVQImage* icon = makeSvgIcon(tile, svgPath, iconWidth, iconHeight, colour);
     icon->setAbsoluteDock(DockCenter, DockCenter, 0, 0);
     return icon;
@@ -199,7 +178,7 @@ KIVQContainer* HealthWindow::addDivider(QWidget* parent)
 {
     KIVQContainer* divider =
         makeContainer(parent, QStringLiteral("HealthDivider"), KIVQContainer::NoUse, 0, 0, 0, 0, 0, 0);
-    fixHeight(divider, 1);
+    fixWidgetHeight(divider, 1);
     return divider;
 }
 
@@ -216,13 +195,13 @@ void HealthWindow::buildRootLayout()
 
     m_header = makeContainer(m_root, QStringLiteral("HealthHeader"), KIVQContainer::Horizontal, 0, 8, 18, 8, 12, 8);
     m_header->setObjectName(QStringLiteral("healthHeader"));
-    fixHeight(m_header, kCaptionHeight);
+    fixWidgetHeight(m_header, kCaptionHeight);
 
     m_body = makeContainer(m_root, QStringLiteral("HealthPage"), KIVQContainer::Horizontal, 1, 0, 0, 0, 0, 0);
 
     m_sidebar = makeContainer(m_body, QStringLiteral("HealthSidebar"), KIVQContainer::Vertical, 0, 7, 12, 14, 12, 14);
     m_sidebar->setObjectName(QStringLiteral("healthSidebar"));
-    fixWidth(m_sidebar, kSidebarWidth);
+    fixWidgetWidth(m_sidebar, kSidebarWidth);
 
     m_pageStack = new KIVQStackContainer(m_body);
     m_pageStack->setObjectName(QStringLiteral("healthPageStack"));
@@ -262,18 +241,18 @@ void HealthWindow::buildHeaderBar()
     const QColor buttonIcon(38, 80, 84);
 
     KIVQContainer* brand = makeContainer(m_header, clear, KIVQContainer::Horizontal, 0, 9, 0, 0, 0, 0);
-    fixWidth(brand, 224);
+    fixWidgetWidth(brand, 224);
     makeIconTile(brand, iconPath(QStringLiteral("heart-pulse")), 34, 34, 34, QColor(0, 180, 196), 0);
     m_brandLabel = makeLabel(brand, QStringLiteral("HealthLabelBrand"), 38, 1);
 
     m_pageCaptionLabel = makeLabel(m_header, muted, 34, 0);
-    fixWidth(m_pageCaptionLabel, 150);
+    fixWidgetWidth(m_pageCaptionLabel, 150);
     makeContainer(m_header, clear, KIVQContainer::Horizontal, 1, 0, 0, 0, 0, 0);
     m_updateStampLabel = makeLabel(m_header, muted, 32, 0);
-    fixWidth(m_updateStampLabel, 190);
+    fixWidgetWidth(m_updateStampLabel, 190);
     makeIconTile(m_header, iconPath(QStringLiteral("user-round")), 25, 25, 25, QColor(77, 112, 115), 0);
     m_userLabel = makeLabel(m_header, QStringLiteral("HealthLabelSmBold"), 32, 0);
-    fixWidth(m_userLabel, 92);
+    fixWidgetWidth(m_userLabel, 92);
 
     m_chineseButton = makeButton(m_header, kHeaderButtonActive, QStringLiteral("中文"), 48, 30, QString(), buttonIcon);
     m_englishButton = makeButton(m_header, kHeaderButton, QStringLiteral("EN"), 42, 30, QString(), buttonIcon);
@@ -296,8 +275,9 @@ void HealthWindow::buildSidebar()
     const QString clear = QStringLiteral("HealthClear");
 
     KIVQContainer* section = makeContainer(m_sidebar, clear, KIVQContainer::Vertical, 0, 2, 0, 0, 0, 0);
-    fixHeight(section, 48);
-    makeLabel(section, QStringLiteral("HealthLabelEyebrow"), 20, 0)->setObjectName(QStringLiteral("sidebarSectionLabel"));
+    fixWidgetHeight(section, 48);
+    makeLabel(section, QStringLiteral("HealthLabelEyebrow"), 20, 0)
+        ->setObjectName(QStringLiteral("sidebarSectionLabel"));
     makeLabel(section, QStringLiteral("HealthLabelSmBold"), 24, 0)->setObjectName(QStringLiteral("sidebarUnitLabel"));
 
     static const char* const icons[kPageCount] = {"layout-dashboard", "users", "activity", "file-heart",
@@ -314,20 +294,16 @@ void HealthWindow::buildSidebar()
 
     KIVQContainer* shift =
         makeContainer(m_sidebar, QStringLiteral("HealthSidebarPanel"), KIVQContainer::Vertical, 0, 3, 10, 9, 10, 9);
-    fixHeight(shift, 92);
+    fixWidgetHeight(shift, 92);
     makeLabel(shift, QStringLiteral("HealthLabelXsBold"), 20, 0)->setObjectName(QStringLiteral("sidebarShiftTitle"));
     makeLabel(shift, QStringLiteral("HealthLabelSm"), 22, 0)->setObjectName(QStringLiteral("sidebarShiftValue"));
     makeLabel(shift, QStringLiteral("HealthLabelMuted"), 20, 0)->setObjectName(QStringLiteral("sidebarShiftNote"));
 }
 
-// The pages and drawers are built by their own builders as they come; until then each page stays empty
-// and the drawers stay absent, which every user of them tolerates.
-void HealthWindow::buildOverviewPage() {}
-void HealthWindow::buildPatientsPage() {}
-void HealthWindow::buildMonitoringPage() {}
-void HealthWindow::buildReportsPage() {}
-void HealthWindow::buildAppointmentsPage() {}
+// The drawers are built by their own builders as they come; until then they stay absent, which every
+// user of them tolerates.
 void HealthWindow::buildPatientDrawer() {}
+void HealthWindow::refreshPatientDrawer() {}
 void HealthWindow::buildAppointmentEditorDrawer() {}
 
 // ---- navigation and language ----
@@ -389,18 +365,66 @@ void HealthWindow::retranslateUi()
     for (const auto& row : sidebarTexts)
         setLabelText<KIVQLabel>(m_sidebar, row[0], tr(row[1], row[2]));
 
+    if (m_overviewTitle) {
+        m_overviewTitle->setText(tr("Ward Overview", "病区总览"));
+        const struct
+        {
+            std::array<KIVQLabel*, 3>& card;
+            const char* caption[2];
+            const char* note[2];
+        } cards[] = {{m_patientsCard, {"Patients", "在院患者"}, {"Across three wards", "综合三个病区"}},
+                     {m_criticalCard, {"Critical", "危急患者"}, {"Immediate review", "需要立即处理"}},
+                     {m_observationCard, {"Observation", "重点观察"}, {"Under monitoring", "连续监测中"}},
+                     {m_occupancyCard, {"Bed Occupancy", "床位使用率"}, {"18 available beds", "18 张开放床位"}}};
+        for (const auto& card : cards) {
+            card.card[0]->setText(tr(card.caption[0], card.caption[1]));
+            card.card[2]->setText(tr(card.note[0], card.note[1]));
+        }
+        m_overviewTrendCaption->setText(tr("Selected Patient · 24h Trend", "当前患者 24 小时趋势"));
+        m_distributionCaption->setText(tr("Patient Distribution", "患者状态分布"));
+        m_attentionCaption->setText(tr("Clinical Attention Queue", "临床关注队列"));
+        m_focusCaption->setText(tr("Selected Patient", "当前患者"));
+        if (auto* button = m_pages.at(0)->findChild<KIVQPushButton*>(QStringLiteral("focusMonitorButton"))) {
+            button->setText(tr("Open Monitoring", "查看实时监测"));
+            button->setShowText(true);
+        }
+    }
+
+    if (m_patientsTitle) {
+        m_patientsTitle->setText(tr("Patient Records", "患者资料"));
+        m_patientsSubtitle->setText(
+            tr("Search and inspect longitudinal clinical records", "查询患者并查看完整临床档案"));
+        m_searchEdit->setPlaceholderText(tr("Search name, ID, or diagnosis", "搜索姓名、编号或诊断"));
+        m_searchEdit->update();
+    }
+    refreshFilterCombos();
+
+    if (m_monitoringTitle) {
+        m_monitoringTitle->setText(tr("Live Vital Monitoring", "实时生命体征"));
+        m_monitoringTrendCaption->setText(tr("24-Hour Vital Trends", "24 小时生命体征"));
+        m_activityCaption->setText(tr("Recovery & Adherence", "康复与依从性"));
+        m_infoTitle->setText(tr("Clinical Note", "临床提示"));
+    }
+
+    if (m_reportsTitle)
+        m_reportsTitle->setText(tr("Medical Reports", "检查报告"));
+
+    if (m_appointmentsTitle) {
+        m_appointmentsTitle->setText(tr("Appointment Management", "预约管理"));
+        m_newAppointmentButton->setText(tr("New Appointment", "新增预约"));
+        m_newAppointmentButton->setShowText(true);
+        m_cancelAppointmentButton->setText(tr("Cancel", "取消预约"));
+        m_cancelAppointmentButton->setShowText(true);
+    }
+
+    refreshPatientCombos();
+    updateNavButtons();
+
     // Showing text on a button does not repaint it.
     update();
 }
 
-// ---- snapshot ----
-
-void HealthWindow::refreshSnapshot(const HealthSnapshot& snapshot)
-{
-    m_snapshot = snapshot;
-    m_updateStampLabel->setText((m_english ? QStringLiteral("Updated ") : QStringLiteral("数据更新 ")) +
-                                m_snapshot.updatedAt);
-}
+// ---- records ----
 
 QString HealthWindow::iconPath(const QString& name)
 {

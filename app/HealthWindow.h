@@ -8,16 +8,31 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QVector>
+
+#include <array>
 
 class PatientDataSimulator;
+class QComboBox;
 class QResizeEvent;
+class QStandardItem;
+class QStandardItemModel;
 
 namespace KIVQtLib {
+class KIVQBarChart;
+class KIVQChartBase;
+class KIVQComboBox;
 class KIVQContainer;
 class KIVQImage;
 class KIVQLabel;
+class KIVQLineChart;
+class KIVQLineEdit;
+class KIVQOpenGLPieChart;
 class KIVQPushButton;
 class KIVQStackContainer;
+class KIVQTableView;
+struct KIVQChartTheme;
+struct KIVQPieSlice;
 } // namespace KIVQtLib
 
 // The ward dashboard: a frameless window with a header, a sidebar of five page buttons, a stack of
@@ -30,6 +45,12 @@ public:
     static constexpr int kCaptionHeight = 68;
     static constexpr int kSidebarWidth = 196;
     static constexpr int kDrawerWidth = 390;
+
+    // Item data roles of the dashboard's tables.
+    static constexpr int kPatientIdRole = Qt::UserRole + 41;
+    static constexpr int kReportIdRole = Qt::UserRole + 42;
+    static constexpr int kAppointmentIdRole = Qt::UserRole + 43;
+    static constexpr int kIconRole = Qt::UserRole + 100;
 
     explicit HealthWindow(QWidget* parent = nullptr);
     ~HealthWindow() override;
@@ -46,9 +67,18 @@ public:
     // Opens the appointment editor for the selected patient.
     void openNewAppointment();
 
+    // Filters the patient table by the trimmed text; the search edit keeps the text as typed.
+    void setPatientSearchText(const QString& text);
+
     static QString iconPath(const QString& name);
     QString statusText(int status) const;
     const PatientRecord* findPatient(const QString& id) const;
+
+    static KIVQtLib::KIVQChartTheme appChartTheme();
+    static void appendPieSlice(QVector<KIVQtLib::KIVQPieSlice>& slices, const QString& name, int value,
+                               const QColor& colour);
+    static QStandardItem* makeTableItem(const QString& text, const QString& value, int role);
+    static QStandardItem* makeCenteredItem(const QString& text, const QString& icon);
 
 public Q_SLOTS:
     void setPatientDrawerExpanded(bool expanded);
@@ -69,10 +99,23 @@ private:
                                          int height, const QString& iconPath, const QColor& iconColour);
     KIVQtLib::KIVQLabel* makeLabel(QWidget* parent, const QString& themeName, int height, int ratio);
     static void setButtonIconLeft(KIVQtLib::KIVQPushButton* button, int iconX, int textX);
-    KIVQtLib::KIVQImage* makeSvgIcon(QWidget* parent, const QString& svgPath, int width, int height, const QColor& colour);
-    KIVQtLib::KIVQImage* makeIconTile(QWidget* parent, const QString& svgPath, int tileWidth, int iconWidth, int iconHeight,
-                          const QColor& colour, int tileHeight);
+    KIVQtLib::KIVQImage* makeSvgIcon(QWidget* parent, const QString& svgPath, int width, int height,
+                                     const QColor& colour);
+    KIVQtLib::KIVQImage* makeIconTile(QWidget* parent, const QString& svgPath, int tileWidth, int iconWidth,
+                                      int iconHeight, const QColor& colour, int tileHeight);
     KIVQtLib::KIVQContainer* addDivider(QWidget* parent);
+    KIVQtLib::KIVQComboBox* makeComboBox(QWidget* parent, const QString& objectName, int width);
+    void makeMetricCard(QWidget* row, std::array<KIVQtLib::KIVQLabel*, 3>& labels, const QString& iconPath,
+                        const QString& accentStyle, const QString& name);
+    KIVQtLib::KIVQContainer* makeToolRow(QWidget* page, int height);
+    // A card of a chart row: a caption above the chart, which takes the rest.
+    KIVQtLib::KIVQContainer* makeChartCard(QWidget* row, int ratio, KIVQtLib::KIVQLabel*& caption);
+    KIVQtLib::KIVQLineChart* makeTrendChart(QWidget* card, const QString& name, bool area);
+    // The set-up all four charts share; the chart is added to the card below its caption.
+    void setUpChart(KIVQtLib::KIVQChartBase* chart, QWidget* card, const QString& name);
+    static void setupTable(KIVQtLib::KIVQTableView* table, int rowHeight);
+    // A table set up for the dashboard with a model of its own, added to its card.
+    KIVQtLib::KIVQTableView* makeTable(QWidget* card, const QString& name, int rowHeight, QStandardItemModel*& model);
 
     void buildRootLayout();
     void buildHeaderBar();
@@ -86,6 +129,23 @@ private:
     void buildAppointmentEditorDrawer();
 
     void retranslateUi();
+    void refreshFilterCombos();
+    void fillReportFilterCombo(KIVQtLib::KIVQComboBox* combo, bool isTypeCombo);
+    void disableOverviewChartAnimation();
+    void disableMonitoringChartAnimation();
+
+    void refreshPatientCombos();
+    void refreshOverview();
+    void refreshPatientTable();
+    void refreshPatientDrawer();
+    void refreshMonitoring();
+    void refreshReportTable();
+    void refreshAppointmentTable();
+    // The patient id of a combo box's item, when the item names one.
+    void selectPatientFromCombo(QComboBox* combo, int index);
+    // Re-selects the filter item holding data after a user's choice, with signals blocked.
+    static void keepFilterItem(QComboBox* combo, const QVariant& data);
+    bool isAppointmentRowCanceled(int row) const;
     void updateNavButtons();
     void layoutDrawers();
     void animateDrawer(KIVQtLib::KIVQContainer* drawer, bool expanded, bool& flag);
@@ -117,6 +177,67 @@ private:
     KIVQtLib::KIVQPushButton* m_chineseButton = nullptr;
     KIVQtLib::KIVQPushButton* m_englishButton = nullptr;
     KIVQtLib::KIVQPushButton* m_maximizeButton = nullptr;
+
+    // Overview.
+    KIVQtLib::KIVQLabel* m_overviewTitle = nullptr;
+    std::array<KIVQtLib::KIVQLabel*, 3> m_patientsCard{};
+    std::array<KIVQtLib::KIVQLabel*, 3> m_criticalCard{};
+    std::array<KIVQtLib::KIVQLabel*, 3> m_observationCard{};
+    std::array<KIVQtLib::KIVQLabel*, 3> m_occupancyCard{};
+    KIVQtLib::KIVQLabel* m_overviewTrendCaption = nullptr;
+    KIVQtLib::KIVQLineChart* m_overviewTrendChart = nullptr;
+    KIVQtLib::KIVQLabel* m_distributionCaption = nullptr;
+    KIVQtLib::KIVQOpenGLPieChart* m_distributionChart = nullptr;
+    KIVQtLib::KIVQLabel* m_attentionCaption = nullptr;
+    KIVQtLib::KIVQTableView* m_attentionTable = nullptr;
+    QStandardItemModel* m_attentionModel = nullptr;
+    KIVQtLib::KIVQLabel* m_focusCaption = nullptr;
+    KIVQtLib::KIVQLabel* m_focusValue = nullptr;
+    KIVQtLib::KIVQLabel* m_focusDetail = nullptr;
+    KIVQtLib::KIVQLabel* m_focusNote = nullptr;
+
+    // Patients.
+    KIVQtLib::KIVQLabel* m_patientsTitle = nullptr;
+    KIVQtLib::KIVQLabel* m_patientsSubtitle = nullptr;
+    KIVQtLib::KIVQLineEdit* m_searchEdit = nullptr;
+    KIVQtLib::KIVQComboBox* m_departmentCombo = nullptr;
+    KIVQtLib::KIVQComboBox* m_statusCombo = nullptr;
+    KIVQtLib::KIVQTableView* m_patientTable = nullptr;
+    QStandardItemModel* m_patientModel = nullptr;
+    KIVQtLib::KIVQLabel* m_patientCount = nullptr;
+
+    // Monitoring.
+    KIVQtLib::KIVQLabel* m_monitoringTitle = nullptr;
+    KIVQtLib::KIVQComboBox* m_monitoringPatientCombo = nullptr;
+    KIVQtLib::KIVQTableView* m_vitalsTable = nullptr;
+    QStandardItemModel* m_vitalsModel = nullptr;
+    KIVQtLib::KIVQLabel* m_monitoringTrendCaption = nullptr;
+    KIVQtLib::KIVQLineChart* m_monitoringTrendChart = nullptr;
+    KIVQtLib::KIVQLabel* m_activityCaption = nullptr;
+    KIVQtLib::KIVQBarChart* m_activityChart = nullptr;
+    KIVQtLib::KIVQLabel* m_infoTitle = nullptr;
+    KIVQtLib::KIVQLabel* m_infoText = nullptr;
+
+    // Reports.
+    KIVQtLib::KIVQLabel* m_reportsTitle = nullptr;
+    KIVQtLib::KIVQComboBox* m_reportPatientCombo = nullptr;
+    KIVQtLib::KIVQComboBox* m_reportTypeFilter = nullptr;
+    KIVQtLib::KIVQComboBox* m_reportStatusFilter = nullptr;
+    KIVQtLib::KIVQTableView* m_reportTable = nullptr;
+    QStandardItemModel* m_reportModel = nullptr;
+    KIVQtLib::KIVQLabel* m_reportDetailTitle = nullptr;
+    KIVQtLib::KIVQLabel* m_reportDetailSubtitle = nullptr;
+    KIVQtLib::KIVQLabel* m_reportDetailText = nullptr;
+
+    // Appointments.
+    KIVQtLib::KIVQLabel* m_appointmentsTitle = nullptr;
+    KIVQtLib::KIVQComboBox* m_appointmentPatientCombo = nullptr;
+    KIVQtLib::KIVQComboBox* m_appointmentFilter = nullptr;
+    KIVQtLib::KIVQPushButton* m_newAppointmentButton = nullptr;
+    KIVQtLib::KIVQTableView* m_appointmentTable = nullptr;
+    QStandardItemModel* m_appointmentModel = nullptr;
+    KIVQtLib::KIVQLabel* m_appointmentFooter = nullptr;
+    KIVQtLib::KIVQPushButton* m_cancelAppointmentButton = nullptr;
 
     // Built by the drawer builders; null while absent.
     KIVQtLib::KIVQContainer* m_patientDrawer = nullptr;

@@ -2,21 +2,34 @@
 #include "HealthWindow.h"
 #include "PatientDataSimulator.h"
 
+#include "charts/KIVQChartBase.h"
 #include "core/KIVQtLib.h"
 
 #include <QtTest>
 
+#include <algorithm>
+#include <memory>
+
 using namespace KIVQtLib;
 
-// One second of the dashboard: a simulator tick with the window's refill, then the visible page
-// rendered, as the next frame would paint it.
+// One second of the dashboard, per page: a simulator tick with the window's refill, then the visible
+// page rendered, as the next frame would paint it. The refill alone is measured beside it.
 class bench_dashboard : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void tickAndPaint_data();
+    void tick_data() { pages(); }
+    void tick();
+    void tickAndRepaint_data() { pages(); }
+    void tickAndRepaint();
+    void tickAndPaint_data() { pages(); }
     void tickAndPaint();
+
+private:
+    static void pages();
+    // The window on that page, shown, with the charts' intros played and switched off.
+    std::unique_ptr<HealthWindow> steadyWindow(int page);
 };
 
 void bench_dashboard::initTestCase()
@@ -27,7 +40,7 @@ void bench_dashboard::initTestCase()
     QVERIFY(kivLoadThemeDir(QFile::encodeName(QStringLiteral(CAREVIX_THEME_DIR)).constData()));
 }
 
-void bench_dashboard::tickAndPaint_data()
+void bench_dashboard::pages()
 {
     QTest::addColumn<int>("page");
     const char* const names[] = {"overview", "patients", "monitoring", "reports", "appointments"};
@@ -35,19 +48,59 @@ void bench_dashboard::tickAndPaint_data()
         QTest::newRow(names[i]) << i;
 }
 
+std::unique_ptr<HealthWindow> bench_dashboard::steadyWindow(int page)
+{
+    auto window = std::make_unique<HealthWindow>();
+    window->simulator()->stop();
+    window->setPage(page);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    const QList<KIVQChartBase*> charts = window->findChildren<KIVQChartBase*>();
+    const auto steady = [&charts] {
+        return std::all_of(charts.begin(), charts.end(), [](KIVQChartBase* chart) {
+            return !chart->animationEnabled() && chart->animationProgress() >= 1.0;
+        });
+    };
+    if (!QTest::qWaitFor(steady))
+        return nullptr;
+    return window;
+}
+
+void bench_dashboard::tick()
+{
+    QFETCH(int, page);
+    const std::unique_ptr<HealthWindow> window = steadyWindow(page);
+    QVERIFY(window);
+    QBENCHMARK
+    {
+        window->simulator()->advance();
+    }
+}
+
+void bench_dashboard::tickAndRepaint()
+{
+    QFETCH(int, page);
+    const std::unique_ptr<HealthWindow> window = steadyWindow(page);
+    QVERIFY(window);
+    QBENCHMARK
+    {
+        window->simulator()->advance();
+        // The window repaints what the refill changed, as the next frame would.
+        QCoreApplication::processEvents();
+    }
+}
+
 void bench_dashboard::tickAndPaint()
 {
     QFETCH(int, page);
-    HealthWindow window;
-    window.simulator()->stop();
-    window.setPage(page);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget* shown = window.findChild<QWidget*>(QStringLiteral("healthPage%1").arg(page));
+    const std::unique_ptr<HealthWindow> window = steadyWindow(page);
+    QVERIFY(window);
+    QWidget* shown = window->findChild<QWidget*>(QStringLiteral("healthPage%1").arg(page));
     QVERIFY(shown);
     QBENCHMARK
     {
-        window.simulator()->advance();
+        window->simulator()->advance();
         const QPixmap pixmap = shown->grab();
         QVERIFY(!pixmap.isNull());
     }

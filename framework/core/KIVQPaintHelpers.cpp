@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QImage>
 #include <QLinearGradient>
@@ -309,8 +310,9 @@ void KIVQPaintHelpers::paintText(QPainter* painter, const QString& text, const T
             rect.setHeight(h + style.y);
         painter->setPen(style.colour);
         painter->setFont(font);
+        // Elided to the width left after the offset: a wider text would wrap onto a second line.
         const QString shown =
-            style.elideMode == 3 ? text : painter->fontMetrics().elidedText(text, Qt::ElideRight, w - 2);
+            style.elideMode == 3 ? text : painter->fontMetrics().elidedText(text, Qt::ElideRight, rect.width() - 2);
         painter->drawText(QRectF(rect), shown, QTextOption(align));
         return;
     }
@@ -336,8 +338,10 @@ void KIVQPaintHelpers::paintText(QPainter* painter, const QString& text, const T
 
 QSize KIVQPaintHelpers::measureText(const TextStyleDesc& style, const QString& text)
 {
-    const QFontMetrics fm(styleFont(style));
-    return QSize(fm.horizontalAdvance(text), fm.height());
+    // Rounded up from the fractional advance: the rounded integer one can fall short of the text, which
+    // then elides in a rectangle of the measured width.
+    const QFontMetricsF fm(styleFont(style));
+    return QSize(int(std::ceil(fm.horizontalAdvance(text))), int(std::ceil(fm.height())));
 }
 
 QFont KIVQPaintHelpers::styleFont(const TextStyleDesc& style)

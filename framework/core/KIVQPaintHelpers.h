@@ -32,6 +32,7 @@ public:
     static void paintText(QPainter* painter, const QString& text, const TextStyleDesc& style, const QRect& rect);
     static void paintText(QPainter* painter, const QString& text, const TextStyleDesc& style, int x, int y, int w,
                           int h, bool horizontal);
+    // Wide enough that the text drawn into a rectangle of this width (plus paintText's 2) never elides.
     static QSize measureText(const TextStyleDesc& style, const QString& text);
     // The style's font: its pixel size, the global family when one is set, else its own.
     static QFont styleFont(const TextStyleDesc& style);

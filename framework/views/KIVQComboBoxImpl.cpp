@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace KIVQtLib {
 
 namespace {
@@ -62,6 +64,8 @@ void KIVQComboBoxImpl::paint(QPainter* painter, const QRect& rect)
         textRect.setLeft(kIconColumn);
     }
     const QRect button(rect.right() - rect.height(), rect.top(), rect.height(), rect.height());
+    // A long text elides before the drop-down button instead of running under its icon.
+    textRect.setRight(std::min(textRect.right(), button.left() - 1));
 
     if (m_state >= CtrlNormal && m_state <= CtrlDisabled) {
         paintFillStyle(painter, backgrounds.get(m_state), rect);

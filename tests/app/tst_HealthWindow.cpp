@@ -12,7 +12,9 @@
 
 #include <json/json.h>
 
+#include <QComboBox>
 #include <QRawFont>
+#include <QTableView>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -358,14 +360,30 @@ void tst_HealthWindow::appFontCoversChinese()
 void tst_HealthWindow::survivesManyTicks()
 {
     window()->show();
-    for (int i = 0; i < 200; ++i) {
+    const QStringList patients{"HP-1003", "hp-1007", "HP-9999", "HP-1012", "HP-1001"};
+    const QStringList searches{"", "hp-10", "  骨折 ", "no such patient"};
+    QList<QComboBox*> filters;
+    for (const char* name : {"departmentFilterCombo", "statusFilterCombo", "reportTypeCombo", "reportStatusCombo",
+                             "appointmentFilterCombo", "monitoringPatientCombo"})
+        filters << window()->findChild<QComboBox*>(QLatin1String(name));
+    QVERIFY(!filters.contains(nullptr));
+    auto* appointments = window()->findChild<QTableView*>(QStringLiteral("appointmentTable"));
+    for (int i = 0; i < 300; ++i) {
         window()->simulator()->advance();
         if (i % 7 == 0)
             window()->setPage(i % HealthWindow::kPageCount);
         if (i % 13 == 0)
             window()->setEnglish(!window()->isEnglish());
+        if (i % 5 == 0)
+            window()->simulator()->selectPatient(patients.at(i / 5 % patients.size()));
+        if (i % 11 == 0)
+            window()->setPatientSearchText(searches.at(i / 11 % searches.size()));
+        QComboBox* filter = filters.at(i % filters.size());
+        filter->setCurrentIndex(i % qMax(filter->count(), 1));
+        if (i % 3 == 0 && appointments->model()->rowCount() > 0)
+            emit appointments->clicked(appointments->model()->index(0, 0));
     }
-    QCOMPARE(window()->currentSnapshot().tick, 200);
+    QCOMPARE(window()->currentSnapshot().tick, 300);
     const QStringList header = labelTexts(window()->findChild<QWidget*>(QStringLiteral("healthHeader")));
     QVERIFY(header.at(2).endsWith(window()->currentSnapshot().updatedAt));
     QVERIFY(!window()->grab().isNull());

@@ -500,7 +500,23 @@ private Q_SLOTS:
 
         const QString text = QStringLiteral("Ward 7");
         const QFontMetrics fm(KIVQPaintHelpers::styleFont(style));
-        QCOMPARE(KIVQPaintHelpers::measureText(style, text), QSize(fm.horizontalAdvance(text), fm.height()));
+        QCOMPARE(KIVQPaintHelpers::measureText(style, text).height(), fm.height());
+    }
+
+    // Cells and captions are sized by the measured width; the rounded integer advance cut "mmHg" to "mm…".
+    void measuredTextNeverElides()
+    {
+        TextStyleDesc style = pinnedStyle();
+        for (int size = 9; size <= 29; ++size) {
+            style.size = size;
+            const QFontMetrics fm(KIVQPaintHelpers::styleFont(style));
+            for (const char* text : {"119/77 mmHg", "98.1 %", "16 rpm", "Hello world", "Wj Wq fff"}) {
+                const QString shown = QString::fromUtf8(text);
+                const int width = KIVQPaintHelpers::measureText(style, shown).width();
+                QVERIFY2(fm.elidedText(shown, Qt::ElideRight, width) == shown,
+                         qPrintable(QStringLiteral("%1 at %2 px").arg(shown).arg(size)));
+            }
+        }
     }
 
     void recolouredSvgKeepsAlpha()

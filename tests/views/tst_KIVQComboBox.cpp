@@ -50,6 +50,7 @@ private Q_SLOTS:
     void missingAttrChangesNothing();
     void facePlacement_data();
     void facePlacement();
+    void longTextStopsBeforeTheButton();
     void popupItemState_data();
     void popupItemState();
     void editableComboSettles();
@@ -244,6 +245,20 @@ void tst_KIVQComboBox::facePlacement()
     } else {
         QVERIFY(icon.isEmpty());
     }
+}
+
+void tst_KIVQComboBox::longTextStopsBeforeTheButton()
+{
+    KIVQComboBox c;
+    c.setBackground(CtrlState(kAllStates), namedFill(QString(), kFace));
+    c.setTextStyle(CtrlState(kAllStates), namedText(QString(), kInk));
+    c.resize(130, 30);
+    c.addItem(QStringLiteral("All appointments of the ward"));
+    const QRect ink = inkOf(c.grab().toImage(), kInk, QRect(0, 0, 130, 30));
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(ink.right() < 130 - 30, qPrintable(QString::number(ink.right())));
+    // Elided to one line within the text's offset, not wrapped onto a second.
+    QVERIFY(ink.height() <= QFontMetrics(KIVQPaintHelpers::styleFont(c.getTextStyle(CtrlNormal))).height());
 }
 
 void tst_KIVQComboBox::popupItemState_data()

@@ -1,0 +1,460 @@
+#include "AppStartup.h"
+#include "HealthWindow.h"
+#include "PatientDataSimulator.h"
+
+#include "charts/KIVQChartBase.h"
+#include "controls/KIVQLabel.h"
+#include "controls/KIVQLineEdit.h"
+#include "controls/KIVQPushButton.h"
+#include "core/KIVQtLib.h"
+#include "views/KIVQComboBox.h"
+#include "views/KIVQTableView.h"
+
+#include <QOpenGLContext>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <memory>
+
+using namespace KIVQtLib;
+
+namespace {
+
+const char* const kPatientCombos[] = {"monitoringPatientCombo", "reportPatientCombo", "appointmentPatientCombo"};
+const char* const kCombos[] = {"monitoringPatientCombo", "reportPatientCombo",    "appointmentPatientCombo",
+                               "departmentFilterCombo",  "statusFilterCombo",     "reportTypeCombo",
+                               "reportStatusCombo",      "appointmentFilterCombo"};
+
+QStringList idsOf(const QTableView* table)
+{
+    QStringList ids;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        ids << table->model()->index(row, 0).data(Qt::DisplayRole).toString();
+    return ids;
+}
+
+} // namespace
+
+// The five pages as each snapshot fills them, their filters, and what a tick must leave alone: a press
+// on a row, a scroll position, a chosen appointment, the combo boxes' items.
+class tst_HealthPages : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstSnapshot_data();
+    void firstSnapshot();
+    void filters_data();
+    void filters();
+    void clickStraddlingTickCounts_data();
+    void clickStraddlingTickCounts();
+    void scrolledTableKeepsPosition();
+    void chosenAppointmentSurvivesTicks_data();
+    void chosenAppointmentSurvivesTicks();
+    void ticksLeaveComboItemsAlone();
+    void lowerCasePatientIdListsThePatient();
+    void cardContentsFit_data();
+    void cardContentsFit();
+    void chartIntroPlaysOnce();
+    void ringShowsStatusShares();
+
+private:
+    HealthWindow* window() const { return m_window.get(); }
+    template <class T> T* find(const char* name) const
+    {
+        T* widget = m_window->findChild<T*>(QLatin1String(name));
+        Q_ASSERT(widget);
+        return widget;
+    }
+    void showPage(int page, const QSize& size = QSize(1440, 900));
+    void choose(const char* combo, const QVariant& data);
+
+    std::unique_ptr<HealthWindow> m_window;
+};
+
+void tst_HealthPages::initTestCase()
+{
+    Q_INIT_RESOURCE(carevix);
+    KIVQtLib::init();
+    applyAppGlobalConfig();
+    QVERIFY(kivLoadThemeDir(QFile::encodeName(QStringLiteral(CAREVIX_THEME_DIR)).constData()));
+}
+
+void tst_HealthPages::init()
+{
+    m_window = std::make_unique<HealthWindow>();
+    // The tests tick by hand, from tick 0.
+    m_window->simulator()->stop();
+}
+
+void tst_HealthPages::cleanup()
+{
+    m_window.reset();
+}
+
+void tst_HealthPages::showPage(int page, const QSize& size)
+{
+    window()->resize(size);
+    window()->setPage(page);
+    window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window()));
+    QWidget* root = find<QWidget>("healthRoot");
+    QTRY_COMPARE(root->geometry(), window()->rect());
+}
+
+void tst_HealthPages::choose(const char* combo, const QVariant& data)
+{
+    auto* box = find<KIVQComboBox>(combo);
+    const int index = box->findData(data);
+    QVERIFY2(index >= 0, combo);
+    box->setCurrentIndex(index);
+}
+
+void tst_HealthPages::firstSnapshot_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<int>("row"); // a table's cell row; -1 for a label's text, -2 for a table's row count
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("expected");
+
+    const int display = Qt::DisplayRole;
+    QTest::newRow("occupancy") << true << "occupancyCardValue" << -1 << 0 << display << "67%";
+    QTest::newRow("critical count") << true << "criticalCardValue" << -1 << 0 << display << "1";
+    QTest::newRow("observation count") << false << "observationCardValue" << -1 << 0 << display << "2";
+    QTest::newRow("attention rows") << true << "healthAlertsTable" << -2 << 0 << display << "3";
+    QTest::newRow("attention critical first") << true << "healthAlertsTable" << 0 << 0 << 297 << "HP-1003";
+    QTest::newRow("attention observation") << true << "healthAlertsTable" << 1 << 0 << 297 << "HP-1007";
+    QTest::newRow("attention last") << true << "healthAlertsTable" << 2 << 0 << 297 << "HP-1010";
+    QTest::newRow("attention ward") << true << "healthAlertsTable" << 0 << 1 << display << "Cardiology · 3-03";
+    QTest::newRow("attention ward in Chinese") << false << "healthAlertsTable" << 0 << 1 << display << "心内科 · 3-03";
+    QTest::newRow("attention condition") << false << "healthAlertsTable" << 0 << 2 << display << "危急";
+    QTest::newRow("attention vitals") << true << "healthAlertsTable" << 0 << 3 << display << "HR 93  SpO₂ 95.5%";
+    QTest::newRow("focus") << true << "focusValueLabel" << -1 << 0 << display << "Jianguo Wang · HP-1001";
+    QTest::newRow("focus note") << true << "focusNoteLabel" << -1 << 0 << display
+                                << "HR 70 BPM   BP 118/76   SpO₂ 98.0%   T 36.5°C";
+    QTest::newRow("heart rate") << true << "patientVitalsTable" << 0 << 0 << display << "70 BPM";
+    QTest::newRow("heart icon") << true << "patientVitalsTable" << 0 << 0 << 356 << ":/carevix/icons/heart-pulse.svg";
+    QTest::newRow("pressure") << true << "patientVitalsTable" << 0 << 1 << display << "118/76 mmHg";
+    QTest::newRow("oxygen") << true << "patientVitalsTable" << 0 << 2 << display << "98.0 %";
+    QTest::newRow("oxygen centred") << true << "patientVitalsTable" << 0 << 2 << int(Qt::TextAlignmentRole) << "132";
+    QTest::newRow("temperature") << true << "patientVitalsTable" << 0 << 3 << display << "36.5 °C";
+    QTest::newRow("respiration") << true << "patientVitalsTable" << 0 << 4 << display << "16 rpm";
+    QTest::newRow("respiration in Chinese") << false << "patientVitalsTable" << 0 << 4 << display << "16 次/分";
+    QTest::newRow("respiration icon") << true << "patientVitalsTable" << 0 << 4 << 356 << ":/carevix/icons/wind.svg";
+    QTest::newRow("clinical note") << true << "clinicalNoteLabel" << -1 << 0 << display
+                                   << "Vitals remain within the expected range. Continue the current care plan.";
+    QTest::newRow("age and gender") << false << "patientTable" << 1 << 2 << display << "35 / 女";
+    QTest::newRow("patient count") << true << "patientCountLabel" << -1 << 0 << display << "Showing 12 of 12 patients";
+    QTest::newRow("patient count in Chinese")
+        << false << "patientCountLabel" << -1 << 0 << display << "显示 12 / 12 名患者";
+    QTest::newRow("first report") << true << "reportTable" << 0 << 0 << 298 << "RPT-01-1";
+    QTest::newRow("report shown") << true << "reportDetailSubtitle" << -1 << 0 << display
+                                  << "RPT-01-1 · 2026-07-20 · Reviewed";
+    QTest::newRow("findings in Chinese") << false << "reportDetailText" << -1 << 0 << display
+                                         << "检查结果与当前治疗方案一致。";
+    QTest::newRow("appointment time") << true << "appointmentTable" << 0 << 4 << display << "2026-07-22  10:30";
+    QTest::newRow("canceled appointment") << false << "appointmentTable" << 1 << 5 << display << "已取消";
+    QTest::newRow("canceled flag") << true << "appointmentTable" << 1 << 5 << int(Qt::UserRole) << "true";
+    QTest::newRow("appointment count") << true << "appointmentFooterLabel" << -1 << 0 << display
+                                       << "2 appointment records for this patient";
+}
+
+void tst_HealthPages::firstSnapshot()
+{
+    QFETCH(bool, english);
+    QFETCH(QString, widget);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, role);
+    QFETCH(QString, expected);
+
+    window()->setEnglish(english);
+    QCOMPARE(window()->currentSnapshot().tick, 0);
+    QWidget* target = window()->findChild<QWidget*>(widget);
+    QVERIFY(target);
+    if (row == -1) {
+        QCOMPARE(qobject_cast<KIVQLabel*>(target)->getText(), expected);
+        return;
+    }
+    const QAbstractItemModel* model = qobject_cast<QTableView*>(target)->model();
+    if (row == -2)
+        QCOMPARE(QString::number(model->rowCount()), expected);
+    else
+        QCOMPARE(model->index(row, column).data(role).toString(), expected);
+}
+
+void tst_HealthPages::filters_data()
+{
+    QTest::addColumn<QString>("search");     // typed into the search edit
+    QTest::addColumn<QString>("department"); // data of the chosen department item
+    QTest::addColumn<int>("status");         // data of the chosen status item
+    QTest::addColumn<QString>("patient");    // selected in the simulator
+    QTest::addColumn<QString>("reportType"); // data of the chosen report filters
+    QTest::addColumn<QString>("reportStatus");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QStringList>("ids");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+
+    const QString all;
+    QTest::newRow("search ignores case") << "hp-101" << all << -1 << "HP-1001" << all << all << "patientTable"
+                                         << QStringList{"HP-1010", "HP-1011", "HP-1012"} << "patientCountLabel"
+                                         << "Showing 3 of 12 patients";
+    QTest::newRow("search is trimmed") << "  asthma " << all << -1 << "HP-1001" << all << all << "patientTable"
+                                       << QStringList{"HP-1009"} << "patientCountLabel"
+                                       << "Showing 1 of 12 patients";
+    QTest::newRow("search in Chinese") << "骨折" << all << -1 << "HP-1001" << all << all << "patientTable"
+                                       << QStringList{"HP-1010"} << "patientCountLabel"
+                                       << "Showing 1 of 12 patients";
+    QTest::newRow("department and status") << all << "Rehabilitation" << 1 << "HP-1001" << all << all << "patientTable"
+                                           << QStringList{"HP-1010"} << "patientCountLabel"
+                                           << "Showing 1 of 12 patients";
+    QTest::newRow("status alone") << all << all << 3 << "HP-1001" << all << all << "patientTable"
+                                  << QStringList{"HP-1005", "HP-1011"} << "patientCountLabel"
+                                  << "Showing 2 of 12 patients";
+    QTest::newRow("report needing attention") << all << all << -1 << "HP-1003"
+                                              << "ECG analysis"
+                                              << "Attention"
+                                              << "reportTable" << QStringList{"RPT-03-2"} << "reportDetailSubtitle"
+                                              << "RPT-03-2 · 2026-07-15 · Attention";
+    QTest::newRow("no report needing attention") << all << all << -1 << "HP-1001"
+                                                 << "ECG analysis"
+                                                 << "Attention"
+                                                 << "reportTable" << QStringList() << "reportDetailTitle"
+                                                 << "No matching report";
+    QTest::newRow("report type alone") << all << all << -1 << "HP-1002"
+                                       << "ECG analysis" << all << "reportTable" << QStringList{"RPT-02-2"}
+                                       << "reportDetailTitle"
+                                       << "ECG analysis";
+}
+
+void tst_HealthPages::filters()
+{
+    QFETCH(QString, search);
+    QFETCH(QString, department);
+    QFETCH(int, status);
+    QFETCH(QString, patient);
+    QFETCH(QString, reportType);
+    QFETCH(QString, reportStatus);
+    QFETCH(QString, table);
+    QFETCH(QStringList, ids);
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+
+    window()->setEnglish(true);
+    auto* edit = find<KIVQLineEdit>("patientSearchEdit");
+    edit->insert(search); // as typed or pasted
+    choose("departmentFilterCombo", department);
+    choose("statusFilterCombo", status);
+    QVERIFY(window()->simulator()->selectPatient(patient));
+    choose("reportTypeCombo", reportType);
+    choose("reportStatusCombo", reportStatus);
+
+    auto* view = window()->findChild<QTableView*>(table);
+    QCOMPARE(idsOf(view), ids);
+    QCOMPARE(window()->findChild<KIVQLabel*>(label)->getText(), text);
+    QCOMPARE(edit->text(), search);
+
+    // Filters are keyed by language-free data: a tick and a switch keep them and their rows.
+    window()->simulator()->advance();
+    window()->setEnglish(false);
+    QCOMPARE(idsOf(view), ids);
+    QCOMPARE(find<QComboBox>("departmentFilterCombo")->currentData().toString(), department);
+    QCOMPARE(find<QComboBox>("statusFilterCombo")->currentData().toInt(), status);
+    QCOMPARE(find<QComboBox>("reportTypeCombo")->currentData().toString(), reportType);
+    QCOMPARE(find<QComboBox>("reportStatusCombo")->currentData().toString(), reportStatus);
+    QCOMPARE(edit->text(), search);
+}
+
+void tst_HealthPages::clickStraddlingTickCounts_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("row");
+    QTest::newRow("attention queue") << "healthAlertsTable" << 0 << 1;
+    QTest::newRow("patients") << "patientTable" << 1 << 2;
+    QTest::newRow("reports") << "reportTable" << 3 << 1;
+    QTest::newRow("appointments") << "appointmentTable" << 4 << 0;
+}
+
+void tst_HealthPages::clickStraddlingTickCounts()
+{
+    QFETCH(QString, table);
+    QFETCH(int, page);
+    QFETCH(int, row);
+
+    showPage(page);
+    auto* view = window()->findChild<QTableView*>(table);
+    const QPoint pos = view->visualRect(view->model()->index(row, 0)).center();
+    QVERIFY(view->viewport()->rect().contains(pos));
+    QSignalSpy clicked(view, &QAbstractItemView::clicked);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
+    window()->simulator()->advance();
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.at(0).at(0).toModelIndex().row(), row);
+}
+
+void tst_HealthPages::scrolledTableKeepsPosition()
+{
+    showPage(1, QSize(1280, 720));
+    QScrollBar* bar = find<QTableView>("patientTable")->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum());
+    const int position = bar->value();
+    QVERIFY(position > 0);
+    window()->simulator()->advance();
+    QCOMPARE(bar->value(), position);
+    window()->setEnglish(true);
+    QCOMPARE(bar->value(), position);
+}
+
+void tst_HealthPages::chosenAppointmentSurvivesTicks_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("cancelable");
+    QTest::newRow("upcoming APT-001") << 0 << true;
+    QTest::newRow("canceled APT-002") << 1 << false;
+}
+
+void tst_HealthPages::chosenAppointmentSurvivesTicks()
+{
+    QFETCH(int, row);
+    QFETCH(bool, cancelable);
+
+    showPage(4);
+    auto* view = find<QTableView>("appointmentTable");
+    auto* cancel = find<KIVQPushButton>("cancelAppointmentButton");
+    QVERIFY(!cancel->isEnabled());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->visualRect(view->model()->index(row, 0)).center());
+    QCOMPARE(cancel->isEnabled(), cancelable);
+    for (int tick = 0; tick < 2; ++tick) {
+        window()->simulator()->advance();
+        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList{view->model()->index(row, 0)});
+        QCOMPARE(cancel->isEnabled(), cancelable);
+    }
+    // Another patient's list no longer holds the choice.
+    QVERIFY(window()->simulator()->selectPatient(QStringLiteral("HP-1004")));
+    QVERIFY(!cancel->isEnabled());
+    QVERIFY(view->selectionModel()->selectedRows().isEmpty());
+}
+
+void tst_HealthPages::ticksLeaveComboItemsAlone()
+{
+    choose("departmentFilterCombo", QStringLiteral("Cardiology"));
+    choose("monitoringPatientCombo", QStringLiteral("HP-1004"));
+    QCOMPARE(window()->currentSnapshot().selectedPatientId, QStringLiteral("HP-1004"));
+    QList<std::shared_ptr<QSignalSpy>> removals;
+    for (const char* name : kCombos)
+        removals << std::make_shared<QSignalSpy>(find<QComboBox>(name)->model(), &QAbstractItemModel::rowsRemoved);
+    for (int tick = 0; tick < 3; ++tick)
+        window()->simulator()->advance();
+    for (int i = 0; i < removals.size(); ++i)
+        QVERIFY2(removals.at(i)->isEmpty(), kCombos[i]);
+    for (const char* name : kPatientCombos)
+        QCOMPARE(find<QComboBox>(name)->currentData().toString(), QStringLiteral("HP-1004"));
+    QCOMPARE(find<QComboBox>("departmentFilterCombo")->currentData().toString(), QStringLiteral("Cardiology"));
+}
+
+void tst_HealthPages::lowerCasePatientIdListsThePatient()
+{
+    // As "--patient hp-1002" asks for it.
+    QVERIFY(window()->simulator()->selectPatient(QStringLiteral("hp-1002")));
+    QCOMPARE(idsOf(find<QTableView>("reportTable")), (QStringList{"RPT-02-1", "RPT-02-2"}));
+    QCOMPARE(idsOf(find<QTableView>("appointmentTable")), (QStringList{"APT-003", "APT-004"}));
+    for (const char* name : kPatientCombos)
+        QCOMPARE(find<QComboBox>(name)->currentData().toString(), QStringLiteral("HP-1002"));
+    QVERIFY(find<KIVQLabel>("focusValueLabel")->getText().endsWith(QLatin1String("HP-1002")));
+}
+
+void tst_HealthPages::cardContentsFit_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("page");
+    for (const QSize& size : {QSize(1440, 900), QSize(1280, 720)}) {
+        for (int page : {0, 2}) {
+            const QByteArray name = QByteArray::number(size.width()) + "x" + QByteArray::number(size.height()) +
+                                    (page == 0 ? " overview" : " monitoring");
+            QTest::newRow(name.constData()) << size << page;
+        }
+    }
+}
+
+void tst_HealthPages::cardContentsFit()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, page);
+
+    showPage(page, size);
+    const QList<KIVQChartBase*> charts =
+        window()->findChild<QWidget*>(QStringLiteral("healthPage%1").arg(page))->findChildren<KIVQChartBase*>();
+    QCOMPARE(charts.size(), 2);
+    QList<QWidget*> contents(charts.begin(), charts.end());
+    if (page == 0)
+        contents << find<QWidget>("focusMonitorButton");
+    for (QWidget* widget : contents) {
+        const QRect card = widget->parentWidget()->rect();
+        QVERIFY2(card.contains(widget->geometry()) && !widget->geometry().isEmpty(), qPrintable(widget->objectName()));
+    }
+}
+
+void tst_HealthPages::chartIntroPlaysOnce()
+{
+    const QList<KIVQChartBase*> charts = window()->findChildren<KIVQChartBase*>();
+    QCOMPARE(charts.size(), 4);
+    for (KIVQChartBase* chart : charts)
+        QVERIFY2(chart->animationEnabled(), qPrintable(chart->objectName()));
+    for (KIVQChartBase* chart : charts)
+        QTRY_VERIFY2(!chart->animationEnabled(), qPrintable(chart->objectName()));
+    window()->setEnglish(true);
+    window()->simulator()->advance();
+    for (KIVQChartBase* chart : charts) {
+        QVERIFY(!chart->animationEnabled());
+        QCOMPARE(chart->animationProgress(), 1.0);
+    }
+}
+
+void tst_HealthPages::ringShowsStatusShares()
+{
+    QOpenGLContext context;
+    if (!context.create()) {
+        if (qEnvironmentVariableIsSet("CAREVIX_REQUIRE_GL"))
+            QFAIL("No OpenGL context where one is required (CAREVIX_REQUIRE_GL).");
+        QSKIP("No OpenGL context; run under Xvfb.");
+    }
+    showPage(0);
+    auto* ring = find<KIVQChartBase>("patientDistributionChart");
+    QTRY_VERIFY(!ring->animationEnabled());
+    QTRY_COMPARE(ring->animationProgress(), 1.0);
+    const QImage image = window()->grab(QRect(ring->mapTo(window(), QPoint()), ring->size())).toImage();
+
+    // Stable 7, observation 2, critical 1, recovering 2 of 12, by the pixels of each colour.
+    const QColor colours[] = {QColor(58, 161, 116), QColor(231, 168, 54), QColor(239, 91, 98), QColor(43, 132, 214)};
+    const double shares[] = {7 / 12.0, 2 / 12.0, 1 / 12.0, 2 / 12.0};
+    int counts[4] = {0, 0, 0, 0};
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            for (int i = 0; i < 4; ++i) {
+                if (qAbs(pixel.red() - colours[i].red()) <= 3 && qAbs(pixel.green() - colours[i].green()) <= 3 &&
+                    qAbs(pixel.blue() - colours[i].blue()) <= 3)
+                    ++counts[i];
+            }
+        }
+    }
+    const int total = counts[0] + counts[1] + counts[2] + counts[3];
+    QVERIFY(total > 2000);
+    for (int i = 0; i < 4; ++i) {
+        const double share = double(counts[i]) / total;
+        QVERIFY2(qAbs(share - shares[i]) < 0.03, qPrintable(QStringLiteral("colour %1: %2").arg(i).arg(share)));
+    }
+}
+
+QTEST_MAIN(tst_HealthPages)
+#include "tst_HealthPages.moc"
