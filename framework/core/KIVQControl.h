@@ -152,13 +152,10 @@ protected:
         m_d = impl;
         m_impl->applyTheme();
     }
-    // From the destructor. The typed pointer goes first, so that events sent while the Impl is deleted
-    // find no Impl.
+    // The typed pointer goes first, so that events sent while the Impl is deleted find no Impl.
     void releaseImpl()
     {
         m_d = nullptr;
-        if (m_impl)
-            m_impl->ownerDestroyed();
         m_impl.reset();
     }
 

@@ -99,9 +99,8 @@ KIVQWidgetBaseImpl::KIVQWidgetBaseImpl(QWidget* owner, const QString& typeName)
 
 KIVQWidgetBaseImpl::~KIVQWidgetBaseImpl()
 {
-    // An Impl deleted on its own leaves no dangling "impl" behind; one deleted by its control need not
-    // clear it, as the control no longer answers to the interface that would hand it out.
-    if (m_owner && !m_ownerDestroyed)
+    // The control outlives this object by its QWidget destructor; leave no dangling "impl" behind.
+    if (m_owner)
         m_owner->setProperty("impl", QVariant());
 }
 

@@ -96,9 +96,6 @@ public:
     void setState(CtrlState state);
     QWidget* owner() const { return m_owner; }
 
-    // The control is being destroyed with this object: its "impl" property goes with it.
-    void ownerDestroyed() { m_ownerDestroyed = true; }
-
     const std::map<std::string, AttrValue>& attributes() const { return m_attributes; }
     void setAttribute(const std::string& key, const AttrValue& value) { m_attributes[key] = value; }
     void removeAttribute(const std::string& key) { m_attributes.erase(key); }
@@ -111,7 +108,6 @@ protected:
     int m_state = CtrlNormal;
     std::map<std::string, AttrValue> m_attributes;
     QWidget* m_owner = nullptr; // the control; it deletes this object in its destructor
-    bool m_ownerDestroyed = false;
 };
 
 } // namespace KIVQtLib
