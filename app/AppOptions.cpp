@@ -1,9 +1,11 @@
 #include "AppOptions.h"
 
+#include "core/Limits.h"
+
 namespace {
 
 // Larger windows would ask for gigabytes of backing store; such a size is treated as malformed.
-constexpr int kMaxDimension = 16384;
+constexpr int kMaxDimension = KIVQtLib::limits::kMaxWindowSide;
 
 bool parseSize(const QString& value, QSize& size)
 {

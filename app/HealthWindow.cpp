@@ -300,11 +300,6 @@ void HealthWindow::buildSidebar()
     makeLabel(shift, QStringLiteral("HealthLabelMuted"), 20, 0)->setObjectName(QStringLiteral("sidebarShiftNote"));
 }
 
-// The drawers are built by their own builders as they come; until then they stay absent, which every
-// user of them tolerates.
-void HealthWindow::buildPatientDrawer() {}
-void HealthWindow::refreshPatientDrawer() {}
-void HealthWindow::buildAppointmentEditorDrawer() {}
 
 // ---- navigation and language ----
 
@@ -417,6 +412,7 @@ void HealthWindow::retranslateUi()
         m_cancelAppointmentButton->setShowText(true);
     }
 
+    retranslateDrawers();
     refreshPatientCombos();
     updateNavButtons();
 
@@ -485,6 +481,9 @@ void HealthWindow::layoutDrawers()
             drawer->resize(expanded ? kDrawerWidth : drawer->width(), drawerHeight);
         drawer->resizeWidget();
         drawer->raise();
+        // The page docked the drawer at its old height; dock it again at the new one.
+        if (auto* page = qobject_cast<KIVQContainer*>(drawer->parentWidget()))
+            page->forceResize();
     }
 }
 
@@ -497,48 +496,3 @@ void HealthWindow::setAppointmentDrawerExpanded(bool expanded)
 {
     animateDrawer(m_appointmentDrawer, expanded, m_appointmentDrawerExpanded);
 }
-
-void HealthWindow::animateDrawer(KIVQContainer* drawer, bool expanded, bool& flag)
-{
-    if (!drawer || flag == expanded)
-        return;
-    flag = expanded;
-    const int h = drawer->height();
-    drawer->setChildLayout(KIVQContainer::NoUse);
-    QPointer<KIVQContainer> guard(drawer);
-    if (expanded) {
-        drawer->setMinimumWidth(0);
-        drawer->setMaximumWidth(0);
-        drawer->resize(0, h);
-        drawer->show();
-        drawer->raise();
-        drawer->startResizeAnimation(QSize(0, h), QSize(kDrawerWidth, h), 220);
-        QTimer::singleShot(230, this, [guard, &flag] {
-            if (!guard || !flag)
-                return;
-            guard->setChildLayout(KIVQContainer::Vertical);
-            guard->forceResize();
-        });
-    } else {
-        drawer->startResizeAnimation(QSize(kDrawerWidth, h), QSize(0, h), 220);
-        QTimer::singleShot(235, this, [guard, &flag] {
-            if (!guard || flag)
-                return;
-            guard->hide();
-            guard->setMinimumWidth(kDrawerWidth);
-            guard->setMaximumWidth(kDrawerWidth);
-            guard->resize(kDrawerWidth, guard->height());
-            guard->setChildLayout(KIVQContainer::Vertical);
-            guard->forceResize();
-        });
-    }
-}
-
-void HealthWindow::openNewAppointment()
-{
-    setAppointmentDrawerExpanded(true);
-}
-
-void HealthWindow::saveAppointment() {}
-
-void HealthWindow::cancelSelectedAppointment() {}

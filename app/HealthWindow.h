@@ -5,12 +5,15 @@
 #include "core/windows/KIVQWindow.h"
 
 #include <QColor>
+#include <QDate>
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <QVector>
 
 #include <array>
+
+#include <functional>
 
 class PatientDataSimulator;
 class QComboBox;
@@ -74,6 +77,10 @@ public:
     QString statusText(int status) const;
     const PatientRecord* findPatient(const QString& id) const;
 
+    // Asks the simulator to select the patient; the pages follow with its next snapshot, if any.
+    void selectPatient(const QString& patientId);
+    // Where the appointment editor takes today from; the editor offers the seven days after it.
+    void setDateSource(std::function<QDate()> today);
     static KIVQtLib::KIVQChartTheme appChartTheme();
     static void appendPieSlice(QVector<KIVQtLib::KIVQPieSlice>& slices, const QString& name, int value,
                                const QColor& colour);
@@ -149,6 +156,16 @@ private:
     void updateNavButtons();
     void layoutDrawers();
     void animateDrawer(KIVQtLib::KIVQContainer* drawer, bool expanded, bool& flag);
+
+    KIVQtLib::KIVQContainer* makeDrawer(QWidget* page, const QString& objectName);
+    KIVQtLib::KIVQLabel* addDetailField(const QString& prefix, KIVQtLib::KIVQLabel*& valueLabel);
+    void addEditorCombo(KIVQtLib::KIVQLabel*& captionLabel, KIVQtLib::KIVQComboBox*& combo);
+    void armDrawerSettle(KIVQtLib::KIVQContainer* drawer, bool& flag, int delayMs);
+    void settleDrawer(KIVQtLib::KIVQContainer* drawer, bool open);
+    void fillEditorDates();
+    QString editorPatientPick() const;
+    void retranslateDrawers();
+    bool scheduleFromEditor(const QString& patientId, const QString& date, const QString& time, int doctorIndex);
 
     int m_english = 0;
     int m_currentPage = 0;
@@ -242,4 +259,30 @@ private:
     // Built by the drawer builders; null while absent.
     KIVQtLib::KIVQContainer* m_patientDrawer = nullptr;
     KIVQtLib::KIVQContainer* m_appointmentDrawer = nullptr;
+
+    // Patient drawer.
+    KIVQtLib::KIVQLabel* m_patientDrawerTitle = nullptr;
+    KIVQtLib::KIVQLabel* m_patientDrawerSubtitle = nullptr;
+    KIVQtLib::KIVQContainer* m_patientStatusBadge = nullptr;
+    KIVQtLib::KIVQLabel* m_patientStatusLabel = nullptr;
+    KIVQtLib::KIVQLabel* m_patientIdentityValue = nullptr;
+    KIVQtLib::KIVQLabel* m_patientDiagnosisValue = nullptr;
+    KIVQtLib::KIVQLabel* m_patientAllergiesValue = nullptr;
+    KIVQtLib::KIVQLabel* m_patientMedicationsValue = nullptr;
+    KIVQtLib::KIVQLabel* m_patientDoctorValue = nullptr;
+
+    // Appointment editor drawer.
+    KIVQtLib::KIVQLabel* m_editorTitle = nullptr;
+    KIVQtLib::KIVQLabel* m_editorPatientCaption = nullptr;
+    KIVQtLib::KIVQComboBox* m_editorPatientCombo = nullptr;
+    KIVQtLib::KIVQLabel* m_editorDoctorCaption = nullptr;
+    KIVQtLib::KIVQComboBox* m_editorDoctorCombo = nullptr;
+    KIVQtLib::KIVQLabel* m_editorDateCaption = nullptr;
+    KIVQtLib::KIVQComboBox* m_editorDateCombo = nullptr;
+    KIVQtLib::KIVQLabel* m_editorTimeCaption = nullptr;
+    KIVQtLib::KIVQComboBox* m_editorTimeCombo = nullptr;
+    KIVQtLib::KIVQLabel* m_editorError = nullptr;
+    KIVQtLib::KIVQPushButton* m_editorConfirm = nullptr;
+    KIVQtLib::KIVQPushButton* m_editorCancel = nullptr;
+    std::function<QDate()> m_today = [] { return QDate::currentDate(); };
 };

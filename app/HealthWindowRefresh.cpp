@@ -108,6 +108,8 @@ void HealthWindow::refreshPatientCombos()
         if (combo)
             fillComboBox(combo, entries, m_snapshot.selectedPatientId);
     }
+    if (m_editorPatientCombo)
+        fillComboBox(m_editorPatientCombo, entries, editorPatientPick());
 }
 
 void HealthWindow::refreshOverview()

@@ -1,5 +1,7 @@
 #include "PatientDataSimulator.h"
 
+#include "WardDoctors.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
@@ -24,9 +26,6 @@ const NamePair kPatientNames[kPatientCount] = {
     {"Wei Chen", "陈伟"},       {"Li Yang", "杨丽"},      {"Haitao Huang", "黄海涛"},   {"Xuemei Xu", "徐雪梅"},
     {"Hao Sun", "孙浩"},        {"Xiaoyan Ma", "马晓燕"}, {"Guoping Zhu", "朱国平"},    {"Jingyi Hu", "胡静怡"},
 };
-
-// Must stay the same three, in the same order, as the appointment editor's doctor list.
-const NamePair kDoctors[3] = {{"Lin Zhao", "赵琳"}, {"Ming Zhou", "周明"}, {"Jing Wu", "吴静"}};
 
 const NamePair kDiagnoses[kPatientCount] = {
     {"Hypertension", "高血压"},
@@ -190,8 +189,8 @@ void PatientDataSimulator::seedDemoData()
             p.departmentChinese = QStringLiteral("康复科");
         }
         p.bed = QStringLiteral("%1-%2").arg(i / 4 + 3).arg(i % 4 + 1, 2, 10, QLatin1Char('0'));
-        p.doctorEnglish = fromUtf8(kDoctors[i % 3].english);
-        p.doctorChinese = fromUtf8(kDoctors[i % 3].chinese);
+        p.doctorEnglish = fromUtf8(kWardDoctors[i % kWardDoctorCount].nameEnglish);
+        p.doctorChinese = fromUtf8(kWardDoctors[i % kWardDoctorCount].nameChinese);
         p.diagnosisEnglish = fromUtf8(kDiagnoses[i].english);
         p.diagnosisChinese = fromUtf8(kDiagnoses[i].chinese);
         if (i % 4 == 0) {

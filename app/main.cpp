@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
         if (options.english)
             window.setEnglish(true);
         if (!options.patientId.isEmpty())
-            window.simulator()->selectPatient(options.patientId);
+            window.selectPatient(options.patientId);
         window.setPage(options.page);
         window.show();
 

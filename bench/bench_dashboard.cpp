@@ -4,6 +4,7 @@
 
 #include "charts/KIVQChartBase.h"
 #include "core/KIVQtLib.h"
+#include "core/layout/KIVQContainer.h"
 
 #include <QtTest>
 
@@ -13,7 +14,8 @@
 using namespace KIVQtLib;
 
 // One second of the dashboard, per page: a simulator tick with the window's refill, then the visible
-// page rendered, as the next frame would paint it. The refill alone is measured beside it.
+// page rendered, as the next frame would paint it. The refill alone is measured beside it. The
+// patients and appointments pages are measured again with their drawer open.
 class bench_dashboard : public QObject
 {
     Q_OBJECT
@@ -28,8 +30,9 @@ private Q_SLOTS:
 
 private:
     static void pages();
-    // The window on that page, shown, with the charts' intros played and switched off.
-    std::unique_ptr<HealthWindow> steadyWindow(int page);
+    // The window on that page, shown, with the charts' intros played and switched off, and the page's
+    // drawer opened when asked.
+    std::unique_ptr<HealthWindow> steadyWindow(int page, bool drawer);
 };
 
 void bench_dashboard::initTestCase()
@@ -43,12 +46,15 @@ void bench_dashboard::initTestCase()
 void bench_dashboard::pages()
 {
     QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("drawer");
     const char* const names[] = {"overview", "patients", "monitoring", "reports", "appointments"};
     for (int i = 0; i < HealthWindow::kPageCount; ++i)
-        QTest::newRow(names[i]) << i;
+        QTest::newRow(names[i]) << i << false;
+    QTest::newRow("patients with drawer") << 1 << true;
+    QTest::newRow("appointments with editor") << 4 << true;
 }
 
-std::unique_ptr<HealthWindow> bench_dashboard::steadyWindow(int page)
+std::unique_ptr<HealthWindow> bench_dashboard::steadyWindow(int page, bool drawer)
 {
     auto window = std::make_unique<HealthWindow>();
     window->simulator()->stop();
@@ -64,13 +70,26 @@ std::unique_ptr<HealthWindow> bench_dashboard::steadyWindow(int page)
     };
     if (!QTest::qWaitFor(steady))
         return nullptr;
+    if (drawer) {
+        if (page == 1)
+            window->setPatientDrawerExpanded(true);
+        else
+            window->openNewAppointment();
+        auto* box = window->findChild<KIVQContainer*>(
+            QLatin1String(page == 1 ? "patientDetailDrawer" : "appointmentEditorDrawer"));
+        if (!box || !QTest::qWaitFor([box] {
+                return !box->isResizeAnimationRunning() && box->getChildLayout() == KIVQContainer::Vertical;
+            }))
+            return nullptr;
+    }
     return window;
 }
 
 void bench_dashboard::tick()
 {
     QFETCH(int, page);
-    const std::unique_ptr<HealthWindow> window = steadyWindow(page);
+    QFETCH(bool, drawer);
+    const std::unique_ptr<HealthWindow> window = steadyWindow(page, drawer);
     QVERIFY(window);
     QBENCHMARK
     {
@@ -81,7 +100,8 @@ void bench_dashboard::tick()
 void bench_dashboard::tickAndRepaint()
 {
     QFETCH(int, page);
-    const std::unique_ptr<HealthWindow> window = steadyWindow(page);
+    QFETCH(bool, drawer);
+    const std::unique_ptr<HealthWindow> window = steadyWindow(page, drawer);
     QVERIFY(window);
     QBENCHMARK
     {
@@ -94,7 +114,8 @@ void bench_dashboard::tickAndRepaint()
 void bench_dashboard::tickAndPaint()
 {
     QFETCH(int, page);
-    const std::unique_ptr<HealthWindow> window = steadyWindow(page);
+    QFETCH(bool, drawer);
+    const std::unique_ptr<HealthWindow> window = steadyWindow(page, drawer);
     QVERIFY(window);
     QWidget* shown = window->findChild<QWidget*>(QStringLiteral("healthPage%1").arg(page));
     QVERIFY(shown);

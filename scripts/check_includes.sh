@@ -7,7 +7,7 @@
 set -euo pipefail
 
 FRAMEWORK="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../framework" && pwd)}"
-THEME_MAY_USE='core/(KIVQtLibGlobal|StyleTypes|IKIVQWidgetBase|JsonRead|ControlWalk)\.h'
+THEME_MAY_USE='core/(KIVQtLibGlobal|StyleTypes|IKIVQWidgetBase|JsonRead|ControlWalk|Limits)\.h'
 CONTROL_FOLDERS='(controls|views|charts|ribbon)/'
 
 failures=0

@@ -2,6 +2,7 @@
 
 #include "KIVQImage.h"
 #include "core/ControlJson.h"
+#include "core/Limits.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <QLabel>
@@ -79,7 +80,8 @@ void KIVQImageImpl::paintSvg(QPainter* painter, const QRect& rect)
     QSvgRenderer* renderer = KIVQResourceManager::getInstance()->getSvgRenderer(svgPath);
     if (!renderer || !renderer->isValid())
         return;
-    QSize s = renderer->defaultSize();
+    // A declared size may be anything; within the coordinate range, placing it cannot overflow.
+    QSize s = renderer->defaultSize().boundedTo(QSize(int(limits::kCoordLimit), int(limits::kCoordLimit)));
     if (!s.isValid() || s.isEmpty())
         s = QSize(std::max(m_control->width(), 1), std::max(m_control->height(), 1));
     const QRect target = targetRect(rect, s);
@@ -89,20 +91,23 @@ void KIVQImageImpl::paintSvg(QPainter* painter, const QRect& rect)
         renderer->render(painter, QRectF(target));
         return;
     }
-    // Every pixel the drawing covers takes the colour, with the drawing's own alpha.
+    // Every pixel the drawing covers takes the colour, with the drawing's own alpha. Only the part that
+    // shows is drawn, whatever size the SVG declares.
+    const QRect shown = target & reachableRect(painter);
+    if (shown.isEmpty())
+        return;
     const QPaintDevice* device = painter->device();
     const qreal dpr = device ? std::max<qreal>(device->devicePixelRatioF(), 1.0) : 1.0;
-    QImage tinted(QSize(qCeil(target.width() * dpr), qCeil(target.height() * dpr)),
-                  QImage::Format_ARGB32_Premultiplied);
+    QImage tinted(QSize(qCeil(shown.width() * dpr), qCeil(shown.height() * dpr)), QImage::Format_ARGB32_Premultiplied);
     tinted.setDevicePixelRatio(dpr);
     tinted.fill(Qt::transparent);
     {
         QPainter p(&tinted);
-        renderer->render(&p, QRectF(QPointF(0, 0), QSizeF(target.size())));
+        renderer->render(&p, QRectF(QPointF(target.topLeft() - shown.topLeft()), QSizeF(target.size())));
         p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(QRectF(QPointF(0, 0), QSizeF(target.size())), svgColor);
+        p.fillRect(QRectF(QPointF(0, 0), QSizeF(shown.size())), svgColor);
     }
-    painter->drawImage(target.topLeft(), tinted);
+    painter->drawImage(shown.topLeft(), tinted);
 }
 
 void KIVQImageImpl::playGif(const QString& path)

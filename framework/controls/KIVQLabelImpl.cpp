@@ -79,7 +79,7 @@ void KIVQLabelImpl::elide()
                                        ? Qt::TextElideMode(normalStyle.elideMode)
                                        : Qt::ElideRight;
     const QFontMetrics metrics(styleFont(normalStyle));
-    m_label->QLabel::setText(metrics.elidedText(fullText, mode, m_label->width(), 0));
+    m_label->QLabel::setText(elidedText(metrics, fullText, mode, m_label->width()));
 }
 
 void KIVQLabelImpl::serializeJson(ControlJson& io)

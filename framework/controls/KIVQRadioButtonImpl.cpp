@@ -81,14 +81,18 @@ void KIVQRadioButtonImpl::paintIcon(QPainter* painter, const QString& name, cons
         renderer->render(painter, QRectF(target));
         return;
     }
-    QImage image(target.size(), QImage::Format_ARGB32_Premultiplied);
+    // Only the part that shows gets a scratch image: a control may be as large as a page makes it.
+    const QRect shown = target & reachableRect(painter);
+    if (shown.isEmpty())
+        return;
+    QImage image(shown.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter p(&image);
-        renderer->render(&p, QRectF(image.rect()));
+        renderer->render(&p, QRectF(target.topLeft() - shown.topLeft(), QSizeF(target.size())));
     }
-    const QPixmap grey = QIcon(QPixmap::fromImage(image)).pixmap(target.size(), QIcon::Disabled, QIcon::Off);
-    painter->drawPixmap(target.topLeft(), grey);
+    const QPixmap grey = QIcon(QPixmap::fromImage(image)).pixmap(shown.size(), QIcon::Disabled, QIcon::Off);
+    painter->drawPixmap(shown.topLeft(), grey);
 }
 
 void KIVQRadioButtonImpl::paint(QPainter* painter, const QRect& rect)

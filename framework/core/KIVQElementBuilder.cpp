@@ -11,10 +11,44 @@
 
 namespace KIVQtLib {
 
+namespace {
+
+ControlBudget* currentBudget = nullptr;
+
+} // namespace
+
+ControlBudget::ControlBudget(int limit, const QString& document)
+    : m_outer(currentBudget), m_document(document), m_limit(limit), m_left(limit)
+{
+    currentBudget = this;
+}
+
+ControlBudget::~ControlBudget()
+{
+    currentBudget = m_outer;
+}
+
+bool ControlBudget::take(const QString& where)
+{
+    ControlBudget* budget = currentBudget;
+    if (!budget)
+        return true;
+    if (budget->m_left > 0) {
+        --budget->m_left;
+        return true;
+    }
+    if (!budget->m_reported) {
+        budget->m_reported = true;
+        qCWarning(lcKivJson, "Document %s: the controls from %s on are left out, past %d controls",
+                  qUtf8Printable(budget->m_document), qUtf8Printable(where), budget->m_limit);
+    }
+    return false;
+}
+
 QWidget* buildControlTree(const Json::Value& element, QWidget* parent, const QString& where)
 {
     const Json::Value& type = json::member(element, "type");
-    if (!type.isString())
+    if (!type.isString() || !ControlBudget::take(where))
         return nullptr;
     QWidget* control = createControlByType(type.asCString(), &element, parent, where);
     if (!control)

@@ -3,6 +3,7 @@
 #include "KIVQtLibGlobal.h"
 
 #include <QString>
+#include <QtGlobal>
 
 class QWidget;
 
@@ -21,5 +22,24 @@ KIVQTLIB_EXPORT QWidget* createControlByType(const char* type, const Json::Value
 KIVQTLIB_EXPORT QWidget* kivTakeConstructionParent();
 // The registry only; no JSON is read and createComplete is not called.
 KIVQTLIB_EXPORT QWidget* createControlByTypeName(const char* type, QWidget* parent);
+
+// While one lives, buildControlTree makes at most limit controls (the innermost budget counts); the
+// elements past it are left out, and the first of them is reported with the document's name.
+class KIVQTLIB_EXPORT ControlBudget
+{
+public:
+    ControlBudget(int limit, const QString& document);
+    ~ControlBudget();
+    Q_DISABLE_COPY(ControlBudget)
+
+    static bool take(const QString& where);
+
+private:
+    ControlBudget* m_outer;
+    QString m_document;
+    int m_limit;
+    int m_left;
+    bool m_reported = false;
+};
 
 } // namespace KIVQtLib

@@ -4,11 +4,13 @@
 #include "JsonRead.h"
 #include "KIVQElementBuilder.h"
 #include "KIVQWidgetBase.h"
+#include "Limits.h"
 #include "core/designer/KIVQCanvasWindow.h"
 #include "core/layout/KIVQContainer.h"
 #include "core/windows/KIVQSubWin.h"
 #include "core/windows/KIVQWindow.h"
 #include "theme/KIVQResourceManager.h"
+#include "theme/ThemeReader.h"
 
 #include <json/json.h>
 
@@ -23,10 +25,11 @@ namespace {
 
 QByteArray readWholeFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    QByteArray bytes;
+    if (themeio::readFileBounded(path, limits::kMaxFileSize, bytes) == themeio::FileRefused)
+        qCWarning(lcKivJson, "Document %s is not a regular file of at most %lld bytes", qUtf8Printable(path),
+                  limits::kMaxFileSize);
+    return bytes;
 }
 
 // A document name is a ".json" file: the resource store first, then the skin folder, then the name itself.
@@ -44,17 +47,31 @@ QByteArray documentBytes(QString fileName)
     return bytes;
 }
 
-template <class Window> void applyWindowKeys(Window* window, const Json::Value& root)
+// A window side from a document, within what a backing store can sensibly hold beside the other side.
+bool readWindowSide(const Json::Value& root, const char* key, int other, int& value, const QString& document)
+{
+    if (!json::read(root, key, value))
+        return false;
+    const int cap = int(qMin<qint64>(limits::kMaxWindowSide, limits::kMaxWindowPixels / qMax(other, 1)));
+    if (value > cap) {
+        qCWarning(lcKivJson, "Document %s: \"%s\" %d lowered to %d", qUtf8Printable(document), key, value, cap);
+        value = cap;
+    }
+    return true;
+}
+
+template <class Window> void applyWindowKeys(Window* window, const Json::Value& root, const QString& document)
 {
     int value = 0;
     bool flag = false;
-    if (json::read(root, "w", value))
+    if (readWindowSide(root, "w", window->height(), value, document))
         window->resize(value, window->height());
-    if (json::read(root, "h", value))
+    if (readWindowSide(root, "h", window->width(), value, document))
         window->resize(window->width(), value);
-    if (json::read(root, "minW", value))
+    // A minimum raises the window to it, so it is held beside the window's other side too.
+    if (readWindowSide(root, "minW", window->height(), value, document))
         window->setMinWidth(value);
-    if (json::read(root, "minH", value))
+    if (readWindowSide(root, "minH", window->width(), value, document))
         window->setMinHeight(value);
     if (json::read(root, "resize", flag))
         window->setResizeable(flag);
@@ -103,11 +120,13 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
         return nullptr;
 
     if (auto* window = qobject_cast<KIVQWindow*>(parent))
-        applyWindowKeys(window, root);
+        applyWindowKeys(window, root, fileName);
     else if (auto* subWindow = qobject_cast<KIVQSubWin*>(parent))
-        applyWindowKeys(subWindow, root);
+        applyWindowKeys(subWindow, root, fileName);
     else if (auto* page = qobject_cast<KIVQCanvasWindow*>(parent))
-        applyWindowKeys(page, root);
+        applyWindowKeys(page, root, fileName);
+
+    const ControlBudget budget(limits::kMaxPageControls, fileName);
 
     QWidget* last = nullptr;
     if (const Json::Value* elements = json::array(root, "elements", 1)) {

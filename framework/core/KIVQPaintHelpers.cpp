@@ -1,5 +1,6 @@
 #include "KIVQPaintHelpers.h"
 
+#include "Limits.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <QFont>
@@ -8,6 +9,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -49,7 +51,7 @@ QImage scratchImage(const QPainter* painter, const QSize& s)
 }
 
 // Start of an item of length size aligned 0 (start), 1 (centre) or 2 (end) in a span; other values give 0.
-int alignedStart(int align, int spanStart, int spanLength, int size)
+qint64 alignedStart(int align, qint64 spanStart, qint64 spanLength, qint64 size)
 {
     switch (align) {
     case 0:
@@ -65,8 +67,21 @@ int alignedStart(int align, int spanStart, int spanLength, int size)
 
 QPoint alignedPosition(const QRect& r, const QSize& s, const IconStyleDesc& d)
 {
-    return QPoint(alignedStart(d.horAlign, r.left(), r.width(), s.width()) + d.offsetX,
-                  alignedStart(d.verAlign, r.top(), r.height(), s.height()) + d.offsetY);
+    return QPoint(limits::boundedCoord(alignedStart(d.horAlign, r.left(), r.width(), s.width()) + d.offsetX),
+                  limits::boundedCoord(alignedStart(d.verAlign, r.top(), r.height(), s.height()) + d.offsetY));
+}
+
+// A prefix (or suffix) of text of at least n characters that does not end (or begin) inside a surrogate pair.
+QString textPiece(const QString& text, int n, bool fromEnd)
+{
+    if (!fromEnd) {
+        if (n < text.size() && text.at(n - 1).isHighSurrogate())
+            ++n;
+        return text.left(n);
+    }
+    if (n < text.size() && text.at(text.size() - n).isLowSurrogate())
+        ++n;
+    return text.right(n);
 }
 
 } // namespace
@@ -312,27 +327,32 @@ void KIVQPaintHelpers::paintText(QPainter* painter, const QString& text, const T
         painter->setFont(font);
         // Elided to the width left after the offset: a wider text would wrap onto a second line.
         const QString shown =
-            style.elideMode == 3 ? text : painter->fontMetrics().elidedText(text, Qt::ElideRight, rect.width() - 2);
+            style.elideMode == 3 ? text : elidedText(painter->fontMetrics(), text, Qt::ElideRight, rect.width() - 2);
         painter->drawText(QRectF(rect), shown, QTextOption(align));
         return;
     }
 
     if (w <= 0 || h <= 0)
         return;
-    // Laid out horizontally in an h-by-w image, then turned a quarter clockwise onto (x, y, w, h).
-    QImage image = scratchImage(painter, QSize(h, w));
+    // Laid out horizontally in an h-by-w image, then turned a quarter clockwise onto (x, y, w, h). The
+    // quarter turn maps (u, v) to (-v, u): image column i lands at y + i, image row j at x + w - j. Only
+    // the reachable part of (x, y, w, h) gets pixels.
+    const QRect shown = QRect(x, y, w, h) & reachableRect(painter);
+    if (shown.isEmpty())
+        return;
+    QImage image = scratchImage(painter, QSize(shown.height(), shown.width()));
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setPen(style.colour);
         p.setBrush(style.colour);
         p.setFont(font);
+        p.translate(y - shown.y(), shown.x() + shown.width() - (x + w));
         p.drawText(QRectF(0, 0, h, w), text, QTextOption(align));
     }
     painter->save();
     painter->rotate(90);
-    // The quarter turn maps (u, v) to (-v, u), so the image's top edge must sit at v = -(x + w).
-    painter->drawImage(QPointF(y, -(x + w)), image);
+    painter->drawImage(QPointF(shown.y(), -(shown.x() + shown.width())), image);
     painter->restore();
 }
 
@@ -389,31 +409,34 @@ void KIVQPaintHelpers::paintImageOrSvg(QPainter* painter, const QString& name, c
     QSvgRenderer* renderer = resources()->getSvgRenderer(name);
     if (!renderer || !renderer->isValid())
         return;
-    QSize s = scaledSize(renderer->defaultSize());
-    if (s.isEmpty()) {
-        const int m = std::max(std::min(w, h), 1);
-        s = QSize(m, m);
-    }
+    const QSize s = svgSize(renderer->defaultSize(), std::max(std::min(w, h), 1));
     const QRect target(alignedPosition(rect, s, desc), s);
 
-    if (desc.recolour) {
-        QImage image = scratchImage(painter, s);
-        QPainter p(&image);
-        renderer->render(&p, QRectF(QPointF(0, 0), s));
-        // Keeps the drawing's coverage, takes the colour.
-        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(QRectF(QPointF(0, 0), s), desc.colour);
-        p.end();
-        painter->drawImage(target.topLeft(), image);
-    } else if (gray) {
-        QImage image(s, QImage::Format_ARGB32_Premultiplied);
+    if (desc.recolour || gray) {
+        // The scratch image holds the reachable part of the drawing only, never the size the SVG declares.
+        const QRect shown = target & reachableRect(painter);
+        if (shown.isEmpty())
+            return;
+        const QPointF origin = target.topLeft() - shown.topLeft();
+        if (desc.recolour) {
+            QImage image = scratchImage(painter, shown.size());
+            QPainter p(&image);
+            renderer->render(&p, QRectF(origin, s));
+            // Keeps the drawing's coverage, takes the colour.
+            p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            p.fillRect(QRectF(QPointF(0, 0), shown.size()), desc.colour);
+            p.end();
+            painter->drawImage(shown.topLeft(), image);
+            return;
+        }
+        QImage image(shown.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         {
             QPainter p(&image);
-            renderer->render(&p, QRectF(image.rect()));
+            renderer->render(&p, QRectF(origin, s));
         }
-        const QPixmap grey = QIcon(QPixmap::fromImage(image)).pixmap(s, QIcon::Disabled, QIcon::Off);
-        painter->drawPixmap(target.topLeft(), grey);
+        const QPixmap grey = QIcon(QPixmap::fromImage(image)).pixmap(shown.size(), QIcon::Disabled, QIcon::Off);
+        painter->drawPixmap(shown.topLeft(), grey);
     } else {
         renderer->render(painter, QRectF(target));
     }
@@ -427,11 +450,57 @@ QSize KIVQPaintHelpers::imageOrSvgSize(const QString& name, bool gray)
         QSvgRenderer* renderer = resources()->getSvgRenderer(name);
         if (!renderer || !renderer->isValid())
             return QSize();
-        const QSize s = scaledSize(renderer->defaultSize());
-        return s.isEmpty() ? QSize(16, 16) : s;
+        return svgSize(renderer->defaultSize(), 16);
     }
     const QImage* image = resources()->getImage(name, gray);
     return hasPixels(image) ? image->size() : QSize();
+}
+
+QRect KIVQPaintHelpers::reachableRect(const QPainter* painter)
+{
+    QRectF area = painter->combinedTransform().inverted().mapRect(QRectF(painter->viewport()));
+    const QPaintEngine* engine = painter->paintEngine();
+    const QRegion exposed = engine ? engine->systemClip() : QRegion();
+    if (!exposed.isEmpty())
+        area &= painter->deviceTransform().inverted().mapRect(QRectF(exposed.boundingRect()));
+    if (painter->hasClipping())
+        area &= painter->clipBoundingRect();
+    return area.toAlignedRect();
+}
+
+QSize KIVQPaintHelpers::svgSize(const QSize& declared, int fallback)
+{
+    const QSize s = scaledSize(declared);
+    if (s.isEmpty())
+        return QSize(fallback, fallback);
+    // A declared size may be anything; within the coordinate range, placing it cannot overflow.
+    return QSize(int(std::min<qint64>(s.width(), limits::kCoordLimit)),
+                 int(std::min<qint64>(s.height(), limits::kCoordLimit)));
+}
+
+QString KIVQPaintHelpers::elidedText(const QFontMetrics& metrics, const QString& text, Qt::TextElideMode mode,
+                                     int width, int flags)
+{
+    // Qt lays out the whole text to elide it, megabytes of it on every resize. A piece that already
+    // overflows the width elides to the same result, so only such a piece is laid out.
+    if (mode != Qt::ElideNone) {
+        for (qint64 n = std::max(64, width); n < text.size(); n *= 4) {
+            const int count = int(n);
+            if (mode == Qt::ElideMiddle) {
+                const QString head = textPiece(text, count, false);
+                const QString tail = textPiece(text, count, true);
+                if (head.size() + tail.size() >= text.size())
+                    break;
+                if (metrics.horizontalAdvance(head) > width && metrics.horizontalAdvance(tail) > width)
+                    return metrics.elidedText(head + tail, mode, width, flags);
+                continue;
+            }
+            const QString piece = textPiece(text, count, mode == Qt::ElideLeft);
+            if (metrics.horizontalAdvance(piece) > width)
+                return metrics.elidedText(piece, mode, width, flags);
+        }
+    }
+    return metrics.elidedText(text, mode, width, flags);
 }
 
 bool KIVQPaintHelpers::isSvgPath(const QString& name)

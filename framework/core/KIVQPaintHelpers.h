@@ -6,6 +6,7 @@
 #include <QSize>
 
 class QFont;
+class QFontMetrics;
 class QIcon;
 class QImage;
 class QPainter;
@@ -44,6 +45,15 @@ public:
     static void paintImageOrSvg(QPainter* painter, const QString& name, const IconStyleDesc& desc, int x, int y, int w,
                                 int h, bool gray = false);
     static QSize imageOrSvgSize(const QString& name, bool gray = false);
+    // The part of the painter's coordinates that reaches its device: the exposed part of a widget, the
+    // whole of an image, within any clip. Scratch images cover no more, whatever size a document or an
+    // SVG declares.
+    static QRect reachableRect(const QPainter* painter);
+    // An SVG's size as painted: its declared size scaled, or fallback by fallback when it has none.
+    static QSize svgSize(const QSize& declared, int fallback);
+    // QFontMetrics::elidedText, at a cost that grows with the width rather than with the text.
+    static QString elidedText(const QFontMetrics& metrics, const QString& text, Qt::TextElideMode mode, int width,
+                              int flags = 0);
     // Sizes shrink with the resource manager's scale factor below 1.0 and never grow.
     static QSize scaledSize(const QSize& size);
 

@@ -5,6 +5,7 @@
 #include "KIVQElementBuilder.h"
 #include "KIVQWidgetBaseImpl.h"
 #include "KIVQtLib.h"
+#include "Limits.h"
 #include "core/layout/KIVQContainer.h"
 #include "theme/KIVQResourceManager.h"
 
@@ -30,6 +31,32 @@ bool s_deferShow = false;
 int clampDock(int v)
 {
     return qBound(0, v, 2);
+}
+
+// x, y, w, h kept where QRect's arithmetic cannot overflow; true when a value had to be moved.
+bool storeGeometry(int* data, int x, int y, int w, int h)
+{
+    const int given[4] = {x, y, w, h};
+    bool clamped = false;
+    for (int i = 0; i < 4; ++i) {
+        data[i] = limits::boundedCoord(given[i]);
+        clamped |= data[i] != given[i];
+    }
+    return clamped;
+}
+
+// A hand-edited or hostile document; the control still shows, inside the coordinate range.
+void readGeometry(const QWidget* owner, int* data, int x, int y, int w, int h)
+{
+    if (storeGeometry(data, x, y, w, h) && owner)
+        qCWarning(lcKivJson, "%s \"%s\": geometry (%d, %d, %d, %d) clamped to within %lld",
+                  owner->metaObject()->className(), qUtf8Printable(owner->objectName()), x, y, w, h,
+                  limits::kCoordLimit);
+}
+
+QRect geometryOf(const int* data)
+{
+    return limits::boundedRect(data[0], data[1], data[2], data[3]);
 }
 
 } // namespace
@@ -92,12 +119,9 @@ void KIVQWidgetBase::getLayoutData(void*& data)
 void KIVQWidgetBase::setGeometry(int x, int y, int w, int h)
 {
     m_layoutType = LayoutAbsolute;
-    m_layoutData[0] = x;
-    m_layoutData[1] = y;
-    m_layoutData[2] = w;
-    m_layoutData[3] = h;
+    storeGeometry(m_layoutData, x, y, w, h);
     if (m_owner)
-        m_owner->setGeometry(x, y, w, h);
+        m_owner->setGeometry(geometryOf(m_layoutData));
 }
 
 void KIVQWidgetBase::setOpacity(int opacity)
@@ -164,7 +188,7 @@ void KIVQWidgetBase::resizeWidget()
     // A control that never had a size stored (made in code, or read from an element without "w" and
     // "h") keeps the one it has, rather than vanishing at 0 by 0 on every window resize.
     if (m_layoutType == LayoutAbsolute && m_layoutData[2] > 0 && m_layoutData[3] > 0)
-        m_owner->setGeometry(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]);
+        m_owner->setGeometry(geometryOf(m_layoutData));
 }
 
 QWidget* KIVQWidgetBase::cloneWidget(const QString&)
@@ -307,10 +331,7 @@ void KIVQWidgetBase::serializeJsonValue(Json::Value* json, bool read)
 
     if (!k[Layout]) {
         m_layoutType = LayoutAbsolute;
-        m_layoutData[0] = intOr(X, 0);
-        m_layoutData[1] = intOr(Y, 0);
-        m_layoutData[2] = intOr(W, 0);
-        m_layoutData[3] = intOr(H, 0);
+        readGeometry(m_owner, m_layoutData, intOr(X, 0), intOr(Y, 0), intOr(W, 0), intOr(H, 0));
     } else {
         LoadLayout(e);
     }
@@ -372,12 +393,11 @@ void KIVQWidgetBase::LoadLayout(const Json::Value& json)
         m_layoutType = LayoutAbsolute;
         if (type != LayoutAbsolute)
             return;
-        m_layoutData[0] = json::intOr(json, "x", 0);
-        m_layoutData[1] = json::intOr(json, "y", 0);
-        m_layoutData[2] = json::intOr(json, "w", m_owner ? m_owner->width() : 0);
-        m_layoutData[3] = json::intOr(json, "h", m_owner ? m_owner->height() : 0);
+        readGeometry(m_owner, m_layoutData, json::intOr(json, "x", 0), json::intOr(json, "y", 0),
+                     json::intOr(json, "w", m_owner ? m_owner->width() : 0),
+                     json::intOr(json, "h", m_owner ? m_owner->height() : 0));
         if (m_owner)
-            m_owner->setGeometry(m_layoutData[0], m_layoutData[1], m_layoutData[2], m_layoutData[3]);
+            m_owner->setGeometry(geometryOf(m_layoutData));
         return;
     }
     m_layoutType = LayoutRelative;

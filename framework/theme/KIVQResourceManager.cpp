@@ -8,16 +8,19 @@
 #include "core/ControlWalk.h"
 #include "core/IKIVQWidgetBase.h"
 #include "core/JsonRead.h"
+#include "core/Limits.h"
 
 #include <json/json.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -52,6 +55,23 @@ bool applyStyleDocument(KIVQResourceManager& rm, KIVQResourceManagerImpl* store,
 QString withSlashes(QString path)
 {
     return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+// Decodes an image within the size caps, checked on the size it declares before a pixel is decoded (and
+// again after, for a format that cannot tell). tooLarge is set when that is why nothing was decoded.
+QImage decodeBounded(QImageReader& reader, bool& tooLarge)
+{
+    QImage image;
+    const QSize declared = reader.size();
+    if (declared.isValid() && !limits::imageSizeAllowed(declared.width(), declared.height())) {
+        tooLarge = true;
+        return image;
+    }
+    if (reader.read(&image) && !limits::imageSizeAllowed(image.width(), image.height())) {
+        tooLarge = true;
+        return QImage();
+    }
+    return image;
 }
 
 // Image and SVG caches are searched skin, project, theme.
@@ -376,7 +396,8 @@ QString KIVQResourceManager::fallbackFile(const QString& name) const
 {
     const QString dir = withSlashes(m_skinStore->dirPath);
     for (const QString& path : {dir + name, name, dir + QLatin1String("images/") + name}) {
-        if (QFileInfo(path).isFile())
+        const QFileInfo file(path);
+        if (file.isFile() && file.size() <= limits::kMaxFileSize)
             return path;
     }
     return QString();
@@ -394,17 +415,31 @@ QImage* KIVQResourceManager::getImage(const QString& name, bool gray)
     if (QImage* cached = findCached({m_skinStore.get(), m_projectStore.get(), m_themeStore.get()}, key,
                                     &KIVQResourceManagerImpl::cachedImage))
         return cached;
-    if (m_imageMisses.contains(key))
+    // A name with no image has no grey variant either; it is not decoded again to find that out.
+    if (m_imageMisses.contains(key) || (gray && m_imageMisses.contains(name)))
         return nullptr;
 
     ResSourceType source = ResSkin;
     const QByteArray* bytes = findResource(name, source);
     QImage image;
-    if (!bytes || bytes->isEmpty() || !image.loadFromData(*bytes)) {
-        const QString path = fallbackFile(name);
-        if (!path.isEmpty())
-            image.load(path);
+    bool tooLarge = false;
+    if (bytes && !bytes->isEmpty()) {
+        QBuffer buffer;
+        buffer.setData(*bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        image = decodeBounded(reader, tooLarge);
     }
+    if (image.isNull()) {
+        const QString path = fallbackFile(name);
+        if (!path.isEmpty()) {
+            QImageReader reader(path);
+            image = decodeBounded(reader, tooLarge);
+        }
+    }
+    if (image.isNull() && tooLarge)
+        qCWarning(lcKivJson, "Image %s left out: larger than %d pixels a side or %lld pixels", qUtf8Printable(name),
+                  limits::kMaxImageSide, limits::kMaxImagePixels);
     const float factor = m_scaleFactor;
     if (factor < 1.0f && !image.isNull())
         image = image.scaled(int(float(image.width()) * factor), int(float(image.height()) * factor),
@@ -603,15 +638,16 @@ bool KIVQResourceManager::setSkinDirPath(const QString& path)
     forgetMisses(); // the image fall-backs look in the skin folder
     const QString dir = withSlashes(m_skinStore->dirPath);
 
-    QFile style(dir + QLatin1String("style.json"));
-    if (!style.exists() || style.size() <= 0 || !style.open(QIODevice::ReadOnly))
-        return false;
-    if (!applyStyleDocument(*this, m_skinStore.get(), style.readAll()))
+    QByteArray style;
+    if (themeio::readFileBounded(dir + QLatin1String("style.json"), limits::kMaxFileSize, style) != themeio::FileOk ||
+        style.isEmpty() || !applyStyleDocument(*this, m_skinStore.get(), style))
         return false;
 
-    QFile language(dir + QLatin1String("language.txt"));
-    if (language.exists() && language.size() > 0 && language.open(QIODevice::ReadOnly))
-        readLanguage(language.readAll());
+    QByteArray language;
+    if (themeio::readFileBounded(dir + QLatin1String("language.txt"), limits::kMaxFileSize, language) ==
+            themeio::FileOk &&
+        !language.isEmpty())
+        readLanguage(language);
     return true;
 }
 

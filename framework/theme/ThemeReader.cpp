@@ -2,6 +2,7 @@
 
 #include "KIVQResourceManagerImpl.h"
 #include "KIVZipArchive.h"
+#include "core/JsonRead.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,22 +15,73 @@ namespace {
 
 const char kStyleFile[] = "style.json";
 
-// A file that cannot be opened is kept with an empty body, like an empty file.
-QByteArray readWhole(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
+// Of two files of one name the later counts, in a directory (names differing in case) as in an archive.
 void store(KIVQResourceManagerImpl& target, const std::string& key, const QByteArray& body)
 {
     if (key == kStyleFile)
         target.styleFiles.append(body);
     else
-        target.insertFile(key, body);
+        target.files[key] = body;
 }
 
+// The files of one theme directory, held to the caps an archive is held to.
+class DirectoryReader
+{
+public:
+    DirectoryReader(KIVQResourceManagerImpl& target, const QDir& dir)
+        : m_target(target), m_root(dir.canonicalPath())
+    {
+        if (!m_root.endsWith(QLatin1Char('/')))
+            m_root += QLatin1Char('/');
+    }
+
+    void read(const QFileInfo& entry, const QString& name)
+    {
+        // A link (of the file or of its folder) may name anything on the machine; only what lies in the
+        // theme is the theme's.
+        if (!entry.canonicalFilePath().startsWith(m_root))
+            return refuse(entry, QStringLiteral("it lies outside the theme"));
+        QByteArray body;
+        if (readFileBounded(entry.filePath(), limits::kMaxFileSize, body) != FileOk)
+            return refuse(entry, QStringLiteral("not a regular file of at most %1 bytes").arg(limits::kMaxFileSize));
+        if (m_total + body.size() > limits::kMaxThemeSize)
+            return refuse(entry, QStringLiteral("past %1 bytes in all").arg(limits::kMaxThemeSize));
+        m_total += body.size();
+        store(m_target, KIVQResourceManagerImpl::resourceKey(name), body);
+    }
+
+private:
+    void refuse(const QFileInfo& entry, const QString& why)
+    {
+        qCWarning(lcKivJson, "Theme file %s left out: %s", qUtf8Printable(entry.filePath()), qUtf8Printable(why));
+    }
+
+    KIVQResourceManagerImpl& m_target;
+    QString m_root;
+    qint64 m_total = 0;
+};
+
 } // namespace
+
+FileRead readFileBounded(const QString& path, qint64 limit, QByteArray& bytes)
+{
+    bytes.clear();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileMissing;
+    // Devices and pipes never end or block; their size says nothing.
+    if (!info.isFile() || info.size() > limit)
+        return FileRefused;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileOk;
+    bytes = file.read(limit + 1);
+    if (bytes.size() > limit) {
+        bytes.clear();
+        return FileRefused;
+    }
+    return FileOk;
+}
 
 bool readDirectory(KIVQResourceManagerImpl& target, const QString& path)
 {
@@ -38,7 +90,9 @@ bool readDirectory(KIVQResourceManagerImpl& target, const QString& path)
     const QDir dir(path);
     if (!dir.exists())
         return false;
-    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::Files, QDir::DirsFirst | QDir::Name);
+    DirectoryReader reader(target, dir);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::System, QDir::DirsFirst | QDir::Name);
     for (const QFileInfo& entry : entries) {
         const QString name = entry.fileName();
         if (name == QLatin1String(".") || name == QLatin1String(".."))
@@ -46,18 +100,16 @@ bool readDirectory(KIVQResourceManagerImpl& target, const QString& path)
         if (entry.isDir()) {
             if (name != QLatin1String("images"))
                 continue;
-            const QFileInfoList images = QDir(entry.filePath()).entryInfoList();
+            const QFileInfoList images = QDir(entry.filePath()).entryInfoList(QDir::Dirs | QDir::Files | QDir::System);
             for (const QFileInfo& image : images) {
-                if (image.isDir())
-                    continue;
-                target.insertFile(KIVQResourceManagerImpl::resourceKey(QLatin1String("images/") + image.fileName()),
-                                  readWhole(image.filePath()));
+                if (!image.isDir())
+                    reader.read(image, QLatin1String("images/") + image.fileName());
             }
             continue;
         }
         if (name == QLatin1String("tmpTheme.zip"))
             continue;
-        store(target, KIVQResourceManagerImpl::resourceKey(name), readWhole(entry.filePath()));
+        reader.read(entry, name);
     }
     return true;
 }

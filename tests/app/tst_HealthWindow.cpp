@@ -382,8 +382,22 @@ void tst_HealthWindow::survivesManyTicks()
         filter->setCurrentIndex(i % qMax(filter->count(), 1));
         if (i % 3 == 0 && appointments->model()->rowCount() > 0)
             emit appointments->clicked(appointments->model()->index(0, 0));
+        // Drawers opened and closed, bookings and cancellations, with their animations running between.
+        if (i % 4 == 0)
+            window()->setPatientDrawerExpanded(i % 8 == 0);
+        if (i % 9 == 0)
+            window()->openNewAppointment();
+        if (i % 9 == 4 || i % 9 == 5)
+            window()->saveAppointment();
+        if (i % 3 == 0)
+            window()->cancelSelectedAppointment();
+        QTest::qWait(i % 6 == 0 ? 60 : 0);
     }
     QCOMPARE(window()->currentSnapshot().tick, 300);
+    for (const char* name : {"patientDetailDrawer", "appointmentEditorDrawer"}) {
+        auto* drawer = window()->findChild<KIVQContainer*>(QLatin1String(name));
+        QTRY_VERIFY(drawer->isHidden() || (drawer->width() == 390 && !drawer->isResizeAnimationRunning()));
+    }
     const QStringList header = labelTexts(window()->findChild<QWidget*>(QStringLiteral("healthHeader")));
     QVERIFY(header.at(2).endsWith(window()->currentSnapshot().updatedAt));
     QVERIFY(!window()->grab().isNull());

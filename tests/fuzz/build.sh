@@ -4,6 +4,13 @@
 #   tests/fuzz/build.sh [OUT_DIR]                        # OUT_DIR defaults to build/fuzz
 #   build/fuzz/fuzz_zip_archive -max_total_time=240 -dict=tests/fuzz/zip.dict build/fuzz/corpus-zip
 #   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
+#   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_page_document -max_total_time=240 -timeout=120 \
+#       -dict=tests/fuzz/page.dict build/fuzz/corpus-page
+#
+# The page target links the whole framework, built here with clang and the same instrumentation into
+# OUT_DIR/lib; fontconfig never frees its caches, hence no leak check. Its seeds are the hostile documents
+# of the tests; "labels-past-limit" (a page at the control limit) takes tens of seconds a run, so add
+# -max_len=4096 after the first pass to keep the runs fast.
 #
 # Needs clang-14 with libclang-rt-14-dev, Qt5's and jsoncpp's development files and libminizip-dev.
 # By default the system's minizip is linked uninstrumented, so the fuzzer is guided by the reader's own
@@ -50,6 +57,13 @@ build_target fuzz_theme_documents "$ROOT/tests/fuzz/fuzz_theme_documents.cpp" \
     "$ROOT/framework/core/JsonRead.cpp" "$ROOT/framework/core/StyleTypes.cpp" \
     $(pkg-config --cflags --libs jsoncpp Qt5Gui Qt5Svg)
 
+# Page documents: the framework built as a static library with clang, then the target linked to it.
+cmake -S "$ROOT" -B "$OUT/lib" -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_COMPILER="$CXX" \
+    -DCMAKE_CXX_FLAGS="$SAN -fsanitize=fuzzer-no-link" -DCAREVIX_BUILD_TESTS=OFF -DCAREVIX_BUILD_BENCH=OFF >/dev/null
+cmake --build "$OUT/lib" --target kivqtlib --parallel "${CAREVIX_JOBS:-$(nproc)}"
+build_target fuzz_page_document "$ROOT/tests/fuzz/fuzz_page_document.cpp" -DQT_NO_CAST_FROM_BYTEARRAY \
+    "$OUT/lib/framework/libkivqtlib.a" $(pkg-config --cflags --libs jsoncpp Qt5Widgets Qt5Svg)
+
 # A small seed corpus, made fresh rather than shipped.
 if command -v python3 >/dev/null; then
     python3 - "$OUT/corpus-zip" <<'PY'
@@ -72,6 +86,46 @@ write("names.zip", [("../../evil.txt", b"x", zipfile.ZIP_STORED),
                     ("c:\\dir\\..\\x.png", b"y", zipfile.ZIP_DEFLATED),
                     ("/abs.txt", b"z" * 100, zipfile.ZIP_DEFLATED)])
 write("zeros.zip", [("zeros.bin", bytes(200000), zipfile.ZIP_DEFLATED)])
+# The hostile archives of the tests: one name twice, and an image that declares 30000 by 30000.
+import struct, warnings, zlib
+warnings.simplefilter("ignore")  # the repeated names are the point
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+bomb = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 30000, 30000, 8, 0, 0, 0, 0)) +
+        chunk(b"IDAT", zlib.compress(bytes(4 * 30001))) + chunk(b"IEND", b""))
+write("duplicates.zip", [("style.json", b'{"style": []}', zipfile.ZIP_DEFLATED), ("a.txt", b"first", zipfile.ZIP_STORED),
+                         ("style.json", b'{"style": [{"type": 1}]}', zipfile.ZIP_DEFLATED),
+                         ("a.txt", b"last", zipfile.ZIP_STORED)])
+write("bomb.zip", [("style.json", b'{"style": []}', zipfile.ZIP_DEFLATED), ("images/bomb.png", bomb, zipfile.ZIP_STORED)])
+PY
+fi
+
+# Seeds for the page target: the hostile documents of the tests, with a smaller caption.
+if command -v python3 >/dev/null; then
+    python3 - "$OUT/corpus-page" <<'PY'
+import json, os, sys
+out = sys.argv[1]
+os.makedirs(out, exist_ok=True)
+def page(children, **root):
+    root["elements"] = [{"type": "qtcontainer", "w": 200, "h": 100, "child": children}]
+    return root
+def write(name, doc):
+    with open(os.path.join(out, name), "w") as f:
+        json.dump(doc, f, separators=(",", ":"))
+label = {"type": "qtlabel", "x": 2, "y": 2, "w": 40, "h": 12}
+write("labels-past-limit", page([label] * 20010))
+write("overflow-child", page([{"type": "qtlabel", "x": 2147483642, "y": 2147483600, "w": 2147483647,
+                               "h": 2147483647}]))
+write("overflow-layout", page([{"type": "qtlabel", "layout": {"type": 1}, "x": -2147483648, "w": 2147483647,
+                                "h": 5}]))
+write("window-30000", page([], w=30000, h=30000))
+write("window-minimum", page([], w=100000, minW=100000, minH=2147483647))
+write("long-captions", page([dict(label, attr={"text": "W" * 65536}),
+                             {"type": "qtbutton", "w": 120, "h": 24, "attr": {"text": "W" * 65536}}]))
+write("nested", page([{"type": "qtcontainer", "childLayout": 0, "child": [
+    {"type": "qtbutton", "layout": {"type": 0, "ratio": 2}, "attr": {"text": "|->key"}},
+    {"type": "qtspacer", "widthPolicy": 1, "w": 30},
+    {"type": "qtlabel", "absoluteDockHor": 2, "absoluteDockOffsetX": -2147483648}]}], trans=True, resize=True))
 PY
 fi
 

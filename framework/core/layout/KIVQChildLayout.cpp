@@ -4,6 +4,7 @@
 #include "KIVQContainerImpl.h"
 #include "core/IKIVQWidgetBase.h"
 #include "core/KIVQWidgetBase.h"
+#include "core/Limits.h"
 #include <QScrollBar>
 
 #include <QVariant>
@@ -15,13 +16,12 @@ namespace KIVQtLib {
 
 namespace {
 
-// Positions are kept well inside int so that QRect's right = x + w - 1 cannot overflow.
-constexpr qint64 kCoordLimit = qint64(1) << 28;
 constexpr int kUnlimited = INT_MAX;
 
+// Positions are kept well inside int so that QRect's right = x + w - 1 cannot overflow.
 int coord(qint64 v)
 {
-    return int(qBound(-kCoordLimit, v, kCoordLimit));
+    return limits::boundedCoord(v);
 }
 int extent(qint64 v)
 {

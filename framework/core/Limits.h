@@ -1,0 +1,51 @@
+#pragma once
+
+// What a page document or a theme may make the program allocate. Both come from files a user may
+// not have written, and a few bytes of JSON or PNG can ask for gigabytes; every cap is far above what
+// a real page or theme needs.
+
+#include <QRect>
+#include <QtGlobal>
+
+namespace KIVQtLib {
+namespace limits {
+
+// Controls one page document may create. Qt paints siblings recursively, so tens of thousands under one
+// parent overflow the stack; no real screen holds more than a few thousand.
+constexpr int kMaxPageControls = 20000;
+
+// Stored positions and sizes are kept within this, so that QRect's x + w - 1 and y + h - 1 stay within int.
+constexpr qint64 kCoordLimit = qint64(1) << 28;
+
+inline int boundedCoord(qint64 v)
+{
+    return int(qBound(-kCoordLimit, v, kCoordLimit));
+}
+
+inline QRect boundedRect(qint64 x, qint64 y, qint64 w, qint64 h)
+{
+    return QRect(boundedCoord(x), boundedCoord(y), boundedCoord(w), boundedCoord(h));
+}
+
+// A window set by a document: a larger window asks for gigabytes of backing store. The command line's
+// size option has the same cap a side; the area keeps the backing store within 256 MB, still above a
+// window spanning three 4K screens.
+constexpr int kMaxWindowSide = 16384;
+constexpr qint64 kMaxWindowPixels = qint64(64) * 1024 * 1024;
+
+// A decoded theme image: 64 Mpixel is 256 MB as ARGB32, and its grey variant as much again. Checked
+// against the size the image declares, before it is decoded.
+constexpr int kMaxImageSide = 16384;
+constexpr qint64 kMaxImagePixels = qint64(64) * 1024 * 1024;
+
+inline bool imageSizeAllowed(qint64 width, qint64 height)
+{
+    return width <= kMaxImageSide && height <= kMaxImageSide && width * height <= kMaxImagePixels;
+}
+
+// A file of a theme (directory or archive item) or a page document, and a whole theme.
+constexpr qint64 kMaxFileSize = qint64(64) * 1024 * 1024;
+constexpr qint64 kMaxThemeSize = qint64(256) * 1024 * 1024;
+
+} // namespace limits
+} // namespace KIVQtLib

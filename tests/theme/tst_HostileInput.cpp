@@ -1,0 +1,430 @@
+// Page documents and themes written to hurt: each is built here, loaded, painted and resized, and must
+// end bounded (no crash, no sanitizer report, no more than a modest amount of memory), reported on the
+// "kiv.json" category, with the rest of the page or the previous theme kept.
+
+#include "TestSupport.h"
+#include "core/KIVQPageLoader.h"
+#include "core/KIVQPaintHelpers.h"
+#include "core/KIVQtLib.h"
+#include "core/Limits.h"
+#include "core/windows/KIVQWindow.h"
+#include "theme/KIVQResourceManager.h"
+
+#include <minizip/zip.h>
+#include <zlib.h>
+
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <climits>
+#include <functional>
+#include <sys/stat.h>
+
+using namespace KIVQtLib;
+using namespace TestSupport;
+
+namespace {
+
+KIVQResourceManager* rm()
+{
+    return KIVQResourceManager::getInstance();
+}
+
+// ---- memory and warnings ----
+
+qint64 statusKb(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    const QRegularExpressionMatch m = QRegularExpression(QLatin1String(field) + QLatin1String(":\\s+(\\d+)"))
+                                          .match(QString::fromLatin1(status.readAll()));
+    return m.hasMatch() ? m.captured(1).toLongLong() : 0;
+}
+
+// The peak resident size is reset so that each row's own peak is measured.
+void resetPeak()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+qint64 peakGrowthMb(qint64 startKb)
+{
+    return (statusKb("VmHWM") - startKb) / 1024;
+}
+
+int jsonWarnings = 0;
+QtMessageHandler previousHandler = nullptr;
+
+void countingHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (context.category && qstrcmp(context.category, "kiv.json") == 0)
+        ++jsonWarnings;
+    previousHandler(type, context, message);
+}
+
+// ---- hostile files ----
+
+QByteArray pngChunk(const char* type, const QByteArray& data)
+{
+    QByteArray chunk;
+    QDataStream out(&chunk, QIODevice::WriteOnly);
+    out << quint32(data.size());
+    const QByteArray body = QByteArray(type, 4) + data;
+    out.writeRawData(body.constData(), body.size());
+    out << quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size())));
+    return chunk;
+}
+
+// A grey PNG that declares width by height and holds a few zero rows: a few hundred bytes that ask for
+// width * height bytes once decoded.
+QByteArray pngBomb(quint32 width, quint32 height)
+{
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out << width << height << quint8(8) << quint8(0) << quint8(0) << quint8(0) << quint8(0);
+    const QByteArray rows(4 * (int(width) + 1), '\0');
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", qCompress(rows).mid(4)) +
+           pngChunk("IEND", QByteArray());
+}
+
+QByteArray svgBomb(int side)
+{
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" viewBox=\"0 0 10 10\">"
+                          "<rect width=\"10\" height=\"10\" fill=\"#ff0000\"/></svg>")
+        .arg(side)
+        .toLatin1();
+}
+
+const QByteArray kStyle = R"({"style": [{"type": 1, "name": "panel", "drawImg": false, "clr": "ff00ff00"}]})";
+const QByteArray kBaseStyle = R"({"style": [{"type": 1, "name": "base", "drawImg": false, "clr": "ff0000ff"}]})";
+
+QString makeZip(const QString& path, const QVector<QPair<QByteArray, QByteArray>>& items)
+{
+    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+    for (const auto& [name, data] : items) {
+        zip_fileinfo info{};
+        zipOpenNewFileInZip64(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, Z_BEST_SPEED,
+                              0);
+        zipWriteInFileInZip(zip, data.constData(), unsigned(data.size()));
+        zipCloseFileInZip(zip);
+    }
+    zipClose(zip, nullptr);
+    return path;
+}
+
+// A theme directory with a style document and the given files.
+QString makeThemeDir(const QString& dir, const QVector<QPair<QString, QByteArray>>& files)
+{
+    writeFile(dir + QStringLiteral("/style.json"), kStyle);
+    for (const auto& [name, bytes] : files)
+        writeFile(dir + QLatin1Char('/') + name, bytes);
+    return dir;
+}
+
+// Builds a theme under the given folder; returns the directory or archive to load.
+using ThemeBuilder = std::function<QString(const QString& root)>;
+
+// ---- hostile pages ----
+
+QByteArray labelsUnderOneParent(int count)
+{
+    QByteArray children;
+    children.reserve(count * 64);
+    for (int i = 0; i < count; ++i)
+        children += QByteArray(i ? "," : "") + R"({"type": "qtlabel", "x": 2, "y": 2, "w": 40, "h": 12})";
+    return R"({"elements": [{"type": "qtcontainer", "w": 200, "h": 100, "child": [)" + children + "]}]}";
+}
+
+QByteArray pageWith(const QByteArray& child, const QByteArray& rootKeys = QByteArray())
+{
+    return "{" + rootKeys + R"("elements": [{"type": "qtcontainer", "w": 200, "h": 100, "child": [)" + child + "]}]}";
+}
+
+QByteArray caption(const char* type, int megabytes)
+{
+    return QByteArray(R"({"type": ")") + type + R"(", "x": 4, "y": 4, "w": 120, "h": 24, "attr": {"text": ")" +
+           QByteArray(megabytes * 1024 * 1024, 'W') + "\"}}";
+}
+
+bool withinInt(const QRect& r)
+{
+    return qint64(r.x()) + r.width() <= INT_MAX && qint64(r.y()) + r.height() <= INT_MAX &&
+           qint64(r.x()) + r.width() >= INT_MIN && qint64(r.y()) + r.height() >= INT_MIN;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ThemeBuilder)
+
+class tst_HostileInput : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void hostileDocument_data();
+    void hostileDocument();
+    void hostileTheme_data();
+    void hostileTheme();
+    void elisionOfAPieceMatchesTheWholeText_data();
+    void elisionOfAPieceMatchesTheWholeText();
+
+private:
+    QTemporaryDir m_dir;
+    int m_row = 0;
+};
+
+void tst_HostileInput::initTestCase()
+{
+    KIVQtLib::init();
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    QVERIFY(m_dir.isValid());
+    previousHandler = qInstallMessageHandler(countingHandler);
+}
+
+void tst_HostileInput::cleanupTestCase()
+{
+    qInstallMessageHandler(previousHandler);
+}
+
+void tst_HostileInput::init()
+{
+    // A working theme first: a refused one must leave it in place.
+    const QString base = m_dir.filePath(QStringLiteral("base%1").arg(++m_row));
+    writeFile(base + QStringLiteral("/style.json"), kBaseStyle);
+    QVERIFY(rm()->loadThemeDir(base));
+    jsonWarnings = 0;
+}
+
+void tst_HostileInput::hostileDocument_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<int>("controls");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<int>("warnings");
+    QTest::addColumn<int>("peakMb"); // generous: sanitizers double what the page itself takes
+
+    const QSize unchanged(400, 300);
+    const QSize capped(limits::kMaxWindowSide, int(limits::kMaxWindowPixels / limits::kMaxWindowSide));
+    QTest::newRow("30,000 labels under one parent stop at the page's limit and still paint")
+        << labelsUnderOneParent(30000) << limits::kMaxPageControls << unchanged << 1 << 1200;
+    QTest::newRow("a child at the end of int is moved back into range")
+        << pageWith(R"({"type": "qtlabel", "x": 2147483642, "y": 2147483600, "w": 2147483647, "h": 2147483647})") << 2
+        << unchanged << 1 << 64;
+    QTest::newRow("the same through an absolute layout object")
+        << pageWith(R"({"type": "qtlabel", "layout": {"type": 1}, "x": -2147483648, "w": 2147483647, "h": 5})") << 2
+        << unchanged << 1 << 64;
+    QTest::newRow("a window of 30000 by 30000 is held to the side and area caps")
+        << pageWith(QByteArray(), R"("w": 30000, "h": 30000,)") << 1 << capped << 2 << 400;
+    QTest::newRow("a minimum beside a wide window is held to the area cap")
+        << pageWith(QByteArray(), R"("w": 100000, "minH": 2147483647,)") << 1 << capped << 2 << 400;
+    const QString svg = m_dir.filePath(QStringLiteral("big.svg"));
+    writeFile(svg, svgBomb(30000));
+    QTest::newRow("an image control tinting an SVG of 30000 by 30000")
+        << pageWith(R"({"type": "qtpicture", "w": 64, "h": 64, "attr": {"fill": 0, "svgUseColor": 1, "svgPath": ")" +
+                    svg.toUtf8() + "\"}}")
+        << 2 << unchanged << 0 << 64;
+    QTest::newRow("a disabled radio button of 20000 by 20000 greying that SVG")
+        << pageWith(R"({"type": "qtradiobox", "enable": false, "w": 20000, "h": 20000, "attr": {"iconPath": ")" +
+                    svg.toUtf8() + "\"}}")
+        << 2 << unchanged << 0 << 64;
+    QTest::newRow("a 5 MB label caption") << pageWith(caption("qtlabel", 5)) << 2 << unchanged << 0 << 100;
+    QTest::newRow("a 5 MB button caption") << pageWith(caption("qtbutton", 5)) << 2 << unchanged << 0 << 100;
+}
+
+void tst_HostileInput::hostileDocument()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(int, controls);
+    QFETCH(QSize, window);
+    QFETCH(int, warnings);
+    QFETCH(int, peakMb);
+
+    const QString path = m_dir.filePath(QStringLiteral("page%1.json").arg(m_row));
+    QVERIFY(writeFile(path, document));
+    document.clear();
+
+    KIVQWindow host;
+    host.resize(400, 300);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    resetPeak();
+    const qint64 startKb = statusKb("VmHWM");
+
+    QVERIFY(kivCreatePageByFileName(&host, path));
+    QCOMPARE(host.size(), window);
+    const QList<QWidget*> built = host.findChildren<QWidget*>();
+    int made = 0;
+    for (QWidget* widget : built) {
+        made += dynamic_cast<IKIVQWidgetBase*>(widget) ? 1 : 0;
+        QVERIFY(withinInt(widget->geometry()));
+    }
+    QCOMPARE(made, controls);
+    QCOMPARE(jsonWarnings, warnings);
+
+    // Painted, and a caption resized a few times, as a user dragging the window would.
+    host.repaint();
+    for (QWidget* widget : built) {
+        if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QAbstractButton*>(widget))
+            continue;
+        for (int width : {90, 300, 60, 120})
+            widget->resize(width, 24);
+        widget->repaint();
+        break;
+    }
+    // Under the sanitizers the unbounded cases took from half a gigabyte to gigabytes.
+    QVERIFY2(peakGrowthMb(startKb) < peakMb, qPrintable(QStringLiteral("%1 MB").arg(peakGrowthMb(startKb))));
+    qDeleteAll(host.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+void tst_HostileInput::hostileTheme_data()
+{
+    QTest::addColumn<ThemeBuilder>("build");
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QByteArray>("bytes"); // null: the resource is absent
+    QTest::addColumn<QString>("icon");     // painted plain, grey and recoloured
+    QTest::addColumn<bool>("iconShows");
+    QTest::addColumn<int>("warnings");
+
+    const QByteArray bomb = pngBomb(30000, 30000);
+    QTest::newRow("a PNG declaring 30000 by 30000 is refused once, plain and grey")
+        << ThemeBuilder([bomb](const QString& root) {
+               return makeThemeDir(root, {{"images/bomb.png", bomb}});
+           })
+        << true << "images/bomb.png" << bomb << "images/bomb.png" << false << 1;
+    QTest::newRow("an SVG declaring 30000 by 30000 paints only what shows") << ThemeBuilder([](const QString& root) {
+        return makeThemeDir(root, {{"images/big.svg", svgBomb(30000)}});
+    }) << true << "images/big.svg" << svgBomb(30000) << "images/big.svg" << true
+                                                                            << 0;
+    QTest::newRow("an SVG declaring the end of int") << ThemeBuilder([](const QString& root) {
+        return makeThemeDir(root, {{"images/big.svg", svgBomb(INT_MAX)}});
+    }) << true << "images/big.svg" << svgBomb(INT_MAX)
+                                                     << "images/big.svg" << true << 0;
+    QTest::newRow("an image linked to /dev/zero is left out, the rest loads") << ThemeBuilder([](const QString& root) {
+        makeThemeDir(root, {});
+        QDir(root).mkdir(QStringLiteral("images"));
+        QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/images/zero.png"));
+        return root;
+    }) << true << "images/zero.png" << QByteArray() << "images/zero.png" << false
+                                                                              << 1;
+    QTest::newRow("an images folder linked out of the theme is left out") << ThemeBuilder([](const QString& root) {
+        writeFile(root + QStringLiteral("-outside/secret.txt"), "secret");
+        makeThemeDir(root, {});
+        QFile::link(root + QStringLiteral("-outside"), root + QStringLiteral("/images"));
+        return root;
+    }) << true << "images/secret.txt" << QByteArray() << QString() << false
+                                                                          << 1;
+    QTest::newRow("a link inside the theme is followed") << ThemeBuilder([](const QString& root) {
+        makeThemeDir(root, {{"real.txt", "real"}});
+        QFile::link(root + QStringLiteral("/real.txt"), root + QStringLiteral("/alias.txt"));
+        return root;
+    }) << true << "alias.txt" << QByteArray("real") << QString()
+                                                         << false << 0;
+    QTest::newRow("a pipe never blocks the load") << ThemeBuilder([](const QString& root) {
+        makeThemeDir(root, {});
+        mkfifo(QFile::encodeName(root + QStringLiteral("/pipe.png")).constData(), 0600);
+        return root;
+    }) << true << "pipe.png" << QByteArray() << QString()
+                                                  << false << 1;
+    QTest::newRow("a file above 64 MiB is left out") << ThemeBuilder([](const QString& root) {
+        makeThemeDir(root, {{"huge.bin", "x"}});
+        QFile(root + QStringLiteral("/huge.bin")).resize(limits::kMaxFileSize + 1); // sparse
+        return root;
+    }) << true << "huge.bin" << QByteArray() << QString()
+                                                     << false << 1;
+    QTest::newRow("a style document linked to /dev/zero refuses the theme, the old one stays")
+        << ThemeBuilder([](const QString& root) {
+               QDir().mkpath(root);
+               QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/style.json"));
+               return root;
+           })
+        << false << QString() << QByteArray() << QString() << false << 1;
+    QTest::newRow("archive items of one name: the last counts, the style document's too")
+        << ThemeBuilder([](const QString& root) {
+               return makeZip(
+                   root + QStringLiteral(".zip"),
+                   {{"style.json", kBaseStyle}, {"note.txt", "first"}, {"style.json", kStyle}, {"note.txt", "last"}});
+           })
+        << true << "note.txt" << QByteArray("last") << QString() << false << 0;
+}
+
+void tst_HostileInput::hostileTheme()
+{
+    QFETCH(ThemeBuilder, build);
+    QFETCH(bool, loads);
+    QFETCH(QString, resource);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, icon);
+    QFETCH(bool, iconShows);
+    QFETCH(int, warnings);
+
+    const QString path = build(m_dir.filePath(QStringLiteral("theme%1").arg(m_row)));
+    resetPeak();
+    const qint64 startKb = statusKb("VmHWM");
+    const bool loaded = path.endsWith(QLatin1String(".zip")) ? rm()->loadThemeFile(path) : rm()->loadThemeDir(path);
+    QCOMPARE(loaded, loads);
+    {
+        ThemeResScope scope(true);
+        FillStyle style;
+        QVERIFY(rm()->getFillStyle(loads ? QStringLiteral("panel") : QStringLiteral("base"), style));
+    }
+    if (!resource.isEmpty())
+        QCOMPARE(rm()->getResourceBytes(resource), bytes);
+
+    if (!icon.isEmpty()) {
+        QImage canvas(64, 64, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::transparent);
+        IconStyleDesc desc;
+        QPainter painter(&canvas);
+        for (const bool grey : {false, true, false, true}) {
+            KIVQPaintHelpers::paintImageOrSvg(&painter, icon, desc, QRect(0, 0, 64, 64), grey);
+            QCOMPARE(qAlpha(canvas.pixel(32, 32)) != 0, iconShows);
+        }
+        desc.recolour = true;
+        desc.colour = QColor(0, 0, 255);
+        KIVQPaintHelpers::paintImageOrSvg(&painter, icon, desc, QRect(0, 0, 64, 64), false);
+        painter.end();
+        QCOMPARE(canvas.pixelColor(32, 32) == QColor(0, 0, 255), iconShows);
+        QVERIFY(KIVQPaintHelpers::imageOrSvgSize(icon).width() <= limits::kCoordLimit);
+    }
+    QCOMPARE(jsonWarnings, warnings);
+    QVERIFY2(peakGrowthMb(startKb) < 64, qPrintable(QStringLiteral("%1 MB").arg(peakGrowthMb(startKb))));
+}
+
+void tst_HostileInput::elisionOfAPieceMatchesTheWholeText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("width");
+
+    const QString words = QStringLiteral("Ward 7 bed 12: blood pressure review due before the evening round. ");
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // a surrogate pair
+    for (const int mode : {Qt::ElideRight, Qt::ElideLeft, Qt::ElideMiddle}) {
+        QTest::addRow("words, mode %d", mode) << words.repeated(40) << mode << 150;
+        QTest::addRow("surrogate pairs are never cut, mode %d", mode) << emoji.repeated(500) << mode << 70;
+    }
+}
+
+void tst_HostileInput::elisionOfAPieceMatchesTheWholeText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, mode);
+    QFETCH(int, width);
+    const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), 11));
+    QCOMPARE(KIVQPaintHelpers::elidedText(metrics, text, Qt::TextElideMode(mode), width),
+             metrics.elidedText(text, Qt::TextElideMode(mode), width));
+}
+
+QTEST_MAIN(tst_HostileInput)
+#include "tst_HostileInput.moc"
