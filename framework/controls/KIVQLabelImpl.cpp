@@ -7,6 +7,8 @@
 #include <json/json.h>
 
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHash>
 #include <QPalette>
 
 namespace KIVQtLib {
@@ -14,6 +16,26 @@ namespace KIVQtLib {
 namespace {
 
 constexpr int kTextStyleCode = 0;
+
+// One palette per text colour, shared by the labels of that colour: a palette of its own copies every
+// brush of the application's. Made again when the application's palette changes.
+const QPalette& textPalette(const QColor& colour)
+{
+    static qint64 applicationKey = -1;
+    static QHash<QRgb, QPalette> palettes;
+    const qint64 key = QGuiApplication::palette().cacheKey();
+    if (key != applicationKey || palettes.size() > 256) {
+        palettes.clear();
+        applicationKey = key;
+    }
+    auto it = palettes.find(colour.rgba());
+    if (it == palettes.end()) {
+        QPalette palette;
+        palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(colour));
+        it = palettes.insert(colour.rgba(), palette);
+    }
+    return *it;
+}
 
 } // namespace
 
@@ -35,10 +57,17 @@ void KIVQLabelImpl::onLanguageChanged()
 
 void KIVQLabelImpl::applyStyle()
 {
-    m_label->setFont(styleFont(normalStyle));
-    QPalette palette;
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(normalStyle.colour));
-    m_label->setPalette(palette);
+    // A font or palette set again, even an equal one, re-resolves the label and sends it change events.
+    const QFont font = styleFont(normalStyle);
+    if (m_label->font() != font)
+        m_label->setFont(font);
+    const QPalette& current = m_label->palette();
+    const QColor& colour = normalStyle.colour;
+    if (current.color(QPalette::Active, QPalette::WindowText) != colour ||
+        current.color(QPalette::Inactive, QPalette::WindowText) != colour ||
+        current.color(QPalette::Disabled, QPalette::WindowText) != colour) {
+        m_label->setPalette(textPalette(colour));
+    }
     m_label->setAlignment(textAlignment(normalStyle));
 }
 

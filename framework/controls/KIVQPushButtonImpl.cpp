@@ -41,7 +41,7 @@ QColor blend(const QColor& from, const QColor& to, double progress)
 } // namespace
 
 KIVQPushButtonImpl::KIVQPushButtonImpl(KIVQPushButton* owner, const QString& typeName)
-    : KIVQWidgetBaseImpl(owner, typeName), m_button(owner), m_fadeTimer(new QTimer(this))
+    : KIVQWidgetBaseImpl(owner, typeName), m_button(owner)
 {
     backgrounds.set(CtrlNormal, initialFill(0xFFF5F5F5));
     backgrounds.set(CtrlHover, initialFill(0xFFEDFBFF));
@@ -53,14 +53,28 @@ KIVQPushButtonImpl::KIVQPushButtonImpl(KIVQPushButton* owner, const QString& typ
     KIVQResourceManager* rm = KIVQResourceManager::getInstance();
     fadeEnabled = rm->getButtonFadeEnabled();
     fadeDuration = rm->getButtonFadeDuration();
-    m_fadeTimer->setInterval(kFadeInterval);
-    connect(m_fadeTimer, &QTimer::timeout, this, &KIVQPushButtonImpl::fadeTick);
 }
 
 KIVQPushButtonImpl::~KIVQPushButtonImpl()
 {
-    m_fadeTimer->stop();
+    stopFade();
     delete m_fadeTimer;
+}
+
+QTimer* KIVQPushButtonImpl::fadeTimer()
+{
+    if (!m_fadeTimer) {
+        m_fadeTimer = new QTimer(this);
+        m_fadeTimer->setInterval(kFadeInterval);
+        connect(m_fadeTimer, &QTimer::timeout, this, &KIVQPushButtonImpl::fadeTick);
+    }
+    return m_fadeTimer;
+}
+
+void KIVQPushButtonImpl::stopFade()
+{
+    if (m_fadeTimer)
+        m_fadeTimer->stop();
 }
 
 QString KIVQPushButtonImpl::translate(const QString& key)
@@ -110,9 +124,9 @@ void KIVQPushButtonImpl::fadeIn()
     m_fadeProgress = 0.0;
     // Re-entering during a fade-out finds the button still hot: nothing to fade in.
     if (m_reachedState != m_targetState)
-        m_fadeTimer->start(kFadeInterval);
+        fadeTimer()->start(kFadeInterval);
     else
-        m_fadeTimer->stop();
+        stopFade();
     m_button->repaint();
 }
 
@@ -129,13 +143,13 @@ void KIVQPushButtonImpl::fadeOut()
         // The button stays hot until the fade-out ends.
         m_state = CtrlHover;
         m_targetState = CtrlNormal;
-        m_fadeTimer->start(kFadeInterval);
+        fadeTimer()->start(kFadeInterval);
     } else {
         // A disabled button has no hover colours to fade from.
         m_state = CtrlDisabled;
         m_targetState = CtrlDisabled;
         m_reachedState = CtrlDisabled;
-        m_fadeTimer->stop();
+        stopFade();
     }
     m_button->repaint();
 }
@@ -143,16 +157,16 @@ void KIVQPushButtonImpl::fadeOut()
 void KIVQPushButtonImpl::fadeTick()
 {
     if (m_targetState == m_reachedState || (m_targetState != CtrlNormal && m_targetState != CtrlHover)) {
-        m_fadeTimer->stop();
+        stopFade();
         return;
     }
     const int duration = fadeDuration > 0 ? fadeDuration : kDefaultFadeDuration;
-    const double step = double(m_fadeTimer->interval()) / double(duration);
+    const double step = double(fadeTimer()->interval()) / double(duration);
     if (m_targetState == CtrlHover) {
         m_fadeProgress += step;
         if (m_fadeProgress >= 1.0) {
             m_fadeProgress = 1.0;
-            m_fadeTimer->stop();
+            stopFade();
             m_reachedState = CtrlHover;
             m_button->repaint();
             return;
@@ -161,7 +175,7 @@ void KIVQPushButtonImpl::fadeTick()
         m_fadeProgress -= step;
         if (m_fadeProgress <= 0.0) {
             m_fadeProgress = 0.0;
-            m_fadeTimer->stop();
+            stopFade();
             m_reachedState = CtrlNormal;
             m_state = CtrlNormal;
         }
@@ -172,9 +186,9 @@ void KIVQPushButtonImpl::fadeTick()
 void KIVQPushButtonImpl::setFadeEnabled(bool on)
 {
     fadeEnabled = on;
-    if (on || !m_fadeTimer->isActive())
+    if (on || !m_fadeTimer || !m_fadeTimer->isActive())
         return;
-    m_fadeTimer->stop();
+    stopFade();
     m_fadeProgress = 1.0;
     // A fade cut short ends where it was going: a button the pointer has left is not left hot.
     if (m_targetState == CtrlNormal && m_state == CtrlHover)

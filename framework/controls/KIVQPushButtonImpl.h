@@ -31,7 +31,8 @@ public:
     // One step of the hover fade; the fade timer runs it every kFadeInterval ms.
     void fadeTick();
     bool isFading() const;
-    QTimer* fadeTimer() const { return m_fadeTimer; }
+    // Made on first use: most buttons are never hovered.
+    QTimer* fadeTimer();
     double fadeProgress() const { return m_fadeProgress; }
     // What the background and caption are painted with now: blended while a fade runs.
     FillStyle shownBackground() const;
@@ -76,7 +77,9 @@ private:
     double m_fadeProgress = 0.0;
     int m_reachedState = CtrlNormal;
     int m_targetState = CtrlNormal;
-    QTimer* m_fadeTimer;
+    void stopFade();
+
+    QTimer* m_fadeTimer = nullptr;
 };
 
 } // namespace KIVQtLib

@@ -33,7 +33,8 @@ void StyleSlot::write(StyleWriter& writer) const
 }
 
 ControlJson::ControlJson(Json::Value& element, bool read, bool fromTheme)
-    : m_element(element), m_read(read), m_fromTheme(fromTheme)
+    : m_element(element), m_read(read), m_fromTheme(fromTheme),
+      m_attrValue(read ? json::find(element, "attr") : nullptr)
 {
 }
 
@@ -41,25 +42,32 @@ ControlJson::~ControlJson() = default;
 
 bool ControlJson::hasAttr() const
 {
-    return jsonHasMember(m_element, "attr");
+    return m_read ? m_attrValue != nullptr : jsonHasMember(m_element, "attr");
 }
 
 const Json::Value& ControlJson::attrObject() const
 {
-    return json::member(m_element, "attr");
+    if (!m_read)
+        return json::member(m_element, "attr");
+    static const Json::Value null;
+    return m_attrValue ? *m_attrValue : null;
 }
 
 AttrIO& ControlJson::attrs()
 {
-    if (!m_attr)
-        m_attr.emplace(m_element, m_read, m_absent, m_fromTheme);
+    if (!m_attr) {
+        if (m_read)
+            m_attr.emplace(m_element, m_attrValue, m_absent, m_fromTheme);
+        else
+            m_attr.emplace(m_element, false, m_absent, m_fromTheme);
+    }
     return *m_attr;
 }
 
 void ControlJson::styles(std::initializer_list<StyleSlot> styleSlots, EmptyStyles empty)
 {
     if (m_read) {
-        for (const StyleEntry& entry : readStyleEntries(m_element)) {
+        for (const StyleEntry& entry : readStyleEntries(m_element, m_fromTheme)) {
             for (const StyleSlot& slot : styleSlots) {
                 if (slot.apply(entry))
                     break;

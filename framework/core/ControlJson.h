@@ -68,6 +68,7 @@ private:
     bool m_read;
     bool m_fromTheme;
     AttrIO::AbsentKeys m_absent = AttrIO::AbsentKeys::Reset;
+    const Json::Value* m_attrValue = nullptr; // reading: the element's "attr", found once
     std::optional<AttrIO> m_attr;
 };
 

@@ -5,11 +5,18 @@
 #include <json/json.h>
 
 #include <cctype>
+#include <cstring>
 
 namespace KIVQtLib {
 
 AttrIO::AttrIO(Json::Value& element, bool read, AbsentKeys absent, bool fromTheme)
-    : m_element(element), m_read(read), m_resetAbsent(absent == AbsentKeys::Reset && !fromTheme)
+    : AttrIO(element, read ? json::find(element, "attr") : nullptr, absent, fromTheme)
+{
+    m_read = read;
+}
+
+AttrIO::AttrIO(Json::Value& element, const Json::Value* attr, AbsentKeys absent, bool fromTheme)
+    : m_element(element), m_attr(attr), m_read(true), m_resetAbsent(absent == AbsentKeys::Reset && !fromTheme)
 {
 }
 
@@ -24,6 +31,9 @@ AttrIO::~AttrIO()
 
 const Json::Value& AttrIO::readable() const
 {
+    static const Json::Value null;
+    if (m_read)
+        return m_attr ? *m_attr : null;
     return json::member(m_element, "attr");
 }
 
@@ -37,8 +47,15 @@ Json::Value& AttrIO::writable()
 
 namespace {
 
-// A present key of a usable type; the plain kinds convert as the JSON readers do.
-const auto readPlain = [](const Json::Value& attr, const char* key, auto& out) { return json::read(attr, key, out); };
+// The plain kinds convert as the JSON readers do.
+struct Convert
+{
+    bool operator()(const Json::Value& v, bool& out) const { return json::toBool(v, out); }
+    bool operator()(const Json::Value& v, int& out) const { return json::toInt(v, out); }
+    bool operator()(const Json::Value& v, double& out) const { return json::toDouble(v, out); }
+    bool operator()(const Json::Value& v, QString& out) const { return json::toString(v, out); }
+    bool operator()(const Json::Value& v, QStringList& out) const { return json::toStringList(v, out); }
+};
 
 } // namespace
 
@@ -46,12 +63,12 @@ template <class T, class Read, class Write>
 bool AttrIO::exchange(const char* key, T& value, const T& def, Read read, Write write)
 {
     if (m_read) {
-        const Json::Value& attr = readable();
-        const bool present = attr.isObject() && attr.isMember(key);
-        if (present && read(attr, key, value))
+        // One lookup per key; a key of the wrong type leaves the value, only a missing one resets it.
+        const Json::Value* found =
+            m_attr && m_attr->isObject() && key ? m_attr->find(key, key + std::strlen(key)) : nullptr;
+        if (found && read(*found, value))
             return true;
-        // A key of the wrong type leaves the value; only a missing one resets it.
-        if (m_resetAbsent && !present)
+        if (m_resetAbsent && !found)
             value = def;
         return false;
     }
@@ -66,32 +83,32 @@ bool AttrIO::exchange(const char* key, T& value, const T& def, Read read, Write 
 
 bool AttrIO::io(const char* key, bool& value, bool def)
 {
-    return exchange(key, value, def, readPlain, [](bool v) { return Json::Value(v ? 1 : 0); });
+    return exchange(key, value, def, Convert(), [](bool v) { return Json::Value(v ? 1 : 0); });
 }
 
 bool AttrIO::ioBool(const char* key, bool& value, bool def)
 {
-    return exchange(key, value, def, readPlain, [](bool v) { return Json::Value(v); });
+    return exchange(key, value, def, Convert(), [](bool v) { return Json::Value(v); });
 }
 
 bool AttrIO::io(const char* key, int& value, int def)
 {
-    return exchange(key, value, def, readPlain, [](int v) { return Json::Value(v); });
+    return exchange(key, value, def, Convert(), [](int v) { return Json::Value(v); });
 }
 
 bool AttrIO::io(const char* key, double& value, double def)
 {
-    return exchange(key, value, def, readPlain, [](double v) { return Json::Value(v); });
+    return exchange(key, value, def, Convert(), [](double v) { return Json::Value(v); });
 }
 
 bool AttrIO::io(const char* key, QString& value, const QString& def)
 {
-    return exchange(key, value, def, readPlain, [](const QString& v) { return Json::Value(json::toUtf8(v)); });
+    return exchange(key, value, def, Convert(), [](const QString& v) { return Json::Value(json::toUtf8(v)); });
 }
 
 bool AttrIO::io(const char* key, QStringList& value, const QStringList& def)
 {
-    return exchange(key, value, def, readPlain, [](const QStringList& v) {
+    return exchange(key, value, def, Convert(), [](const QStringList& v) {
         Json::Value arr(Json::arrayValue);
         for (const QString& s : v)
             arr.append(json::toUtf8(s));
@@ -103,8 +120,7 @@ bool AttrIO::ioColor(const char* key, QColor& value, const QColor& def)
 {
     // Eight digits carry an alpha; a shorter text such as "FF0000" means an opaque colour, not a
     // transparent one. A number is a QRgb, opaque as well.
-    const auto readHex = [](const Json::Value& attr, const char* k, QColor& out) {
-        const Json::Value& v = json::member(attr, k);
+    const auto readHex = [](const Json::Value& v, QColor& out) {
         if (v.isIntegral()) {
             unsigned rgb = 0;
             if (!json::toUInt(v, rgb))
@@ -113,7 +129,7 @@ bool AttrIO::ioColor(const char* key, QColor& value, const QColor& def)
             return true;
         }
         std::string hex;
-        if (!json::read(attr, k, hex))
+        if (!json::toStdString(v, hex))
             return false;
         size_t i = hex.find_first_not_of(" \t\n\v\f\r");
         size_t digits = 0;

@@ -25,6 +25,8 @@ public:
 
     // fromTheme: a theme entry is being applied, so absent keys leave the values the program set.
     AttrIO(Json::Value& element, bool read, AbsentKeys absent = AbsentKeys::Reset, bool fromTheme = false);
+    // The same, reading from the element's "attr" member the caller already found (null when absent).
+    AttrIO(Json::Value& element, const Json::Value* attr, AbsentKeys absent, bool fromTheme);
     ~AttrIO();
     Q_DISABLE_COPY(AttrIO)
 
@@ -51,6 +53,7 @@ private:
     bool exchange(const char* key, T& value, const T& def, Read read, Write write);
 
     Json::Value& m_element;
+    const Json::Value* m_attr = nullptr; // reading: the "attr" member, found once
     bool m_read;
     bool m_resetAbsent;
 };

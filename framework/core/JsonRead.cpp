@@ -40,6 +40,41 @@ const Json::Value& member(const Json::Value& obj, const char* key)
     return found ? *found : null;
 }
 
+const Json::Value* find(const Json::Value& obj, const char* key)
+{
+    static const Json::Value null;
+    if (obj.isNull())
+        return &null;
+    if (!key || !obj.isObject())
+        return nullptr;
+    return obj.find(key, key + std::strlen(key));
+}
+
+void findAll(const Json::Value& obj, const char* const* keys, int count, const Json::Value** found)
+{
+    static const Json::Value null;
+    count = qBound(0, count, 32);
+    const bool nullObject = obj.isNull();
+    for (int i = 0; i < count; ++i)
+        found[i] = nullObject ? &null : nullptr;
+    if (!obj.isObject())
+        return;
+    size_t lengths[32];
+    for (int i = 0; i < count; ++i)
+        lengths[i] = std::strlen(keys[i]);
+    for (auto it = obj.begin(); it != obj.end(); ++it) {
+        const char* end = nullptr;
+        const char* name = it.memberName(&end);
+        const size_t length = size_t(end - name);
+        for (int i = 0; i < count; ++i) {
+            if (!found[i] && lengths[i] == length && std::memcmp(keys[i], name, length) == 0) {
+                found[i] = &*it;
+                break;
+            }
+        }
+    }
+}
+
 bool toInt64(const Json::Value& v, qint64& out)
 {
     switch (v.type()) {
@@ -148,15 +183,26 @@ bool toString(const Json::Value& v, QString& out)
     return true;
 }
 
+bool toStringList(const Json::Value& v, QStringList& out)
+{
+    if (!v.isArray())
+        return false;
+    QStringList list;
+    list.reserve(int(v.size()));
+    for (const Json::Value& item : v) {
+        QString s;
+        if (!toString(item, s))
+            return false;
+        list << s;
+    }
+    out = list;
+    return true;
+}
+
 template <class T, class Conv> static bool readWith(const Json::Value& obj, const char* key, T& out, Conv conv)
 {
-    if (!jsonHasMember(obj, key))
-        return false;
-    T v;
-    if (!conv(member(obj, key), v))
-        return false;
-    out = v;
-    return true;
+    const Json::Value* v = find(obj, key);
+    return v && conv(*v, out);
 }
 
 bool read(const Json::Value& obj, const char* key, int& out)
@@ -183,23 +229,9 @@ bool read(const Json::Value& obj, const char* key, std::string& out)
 {
     return readWith(obj, key, out, toStdString);
 }
-
 bool read(const Json::Value& obj, const char* key, QStringList& out)
 {
-    if (!jsonHasMember(obj, key))
-        return false;
-    const Json::Value& v = member(obj, key);
-    if (!v.isArray())
-        return false;
-    QStringList list;
-    for (const Json::Value& item : v) {
-        QString s;
-        if (!toString(item, s))
-            return false;
-        list << s;
-    }
-    out = list;
-    return true;
+    return readWith(obj, key, out, toStringList);
 }
 
 const Json::Value* array(const Json::Value& obj, const char* key, unsigned minSize)

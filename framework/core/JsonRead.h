@@ -28,6 +28,11 @@ namespace json {
 
 // obj[key] for an object, else a null value; never throws.
 KIVQTLIB_EXPORT const Json::Value& member(const Json::Value& obj, const char* key);
+// The key's value in the jsonHasMember sense, found with one lookup: a null value for any key of a null
+// value, the member of an object, else null (absent).
+KIVQTLIB_EXPORT const Json::Value* find(const Json::Value& obj, const char* key);
+// find() for several keys in one pass over the object's members: found[i] for keys[i]. At most 32 keys.
+KIVQTLIB_EXPORT void findAll(const Json::Value& obj, const char* const* keys, int count, const Json::Value** found);
 
 // Conversions of one value, following the library's rules where it can convert; false where it would throw.
 KIVQTLIB_EXPORT bool toInt(const Json::Value& v, int& out);
@@ -37,6 +42,8 @@ KIVQTLIB_EXPORT bool toBool(const Json::Value& v, bool& out);
 KIVQTLIB_EXPORT bool toDouble(const Json::Value& v, double& out);
 KIVQTLIB_EXPORT bool toString(const Json::Value& v, QString& out);
 KIVQTLIB_EXPORT bool toStdString(const Json::Value& v, std::string& out);
+// An array whose every entry converts to a string.
+KIVQTLIB_EXPORT bool toStringList(const Json::Value& v, QStringList& out);
 
 // Key present in the jsonHasMember sense and convertible: out is set and the result is true.
 KIVQTLIB_EXPORT bool read(const Json::Value& obj, const char* key, int& out);

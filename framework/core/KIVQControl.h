@@ -43,6 +43,7 @@
 #include "ControlInfo.h"
 #include "ControlJson.h"
 #include "IKIVQWidgetBase.h"
+#include "KIVQElementBuilder.h"
 #include "KIVQWidgetBase.h"
 #include "KIVQWidgetBaseImpl.h"
 
@@ -75,8 +76,9 @@ public:
     using QtBase::QtBase;
     ~KIVQControlBase() override { releaseImpl(); }
 
-    // The factory the registry uses; each control also keeps its own createKIVQ<Kind>.
-    static QWidget* createControl() { return new Derived; }
+    // The factory the registry uses; each control also keeps its own createKIVQ<Kind>. Made by the element
+    // builder, a control is made under its parent rather than moved there.
+    static QWidget* createControl() { return new Derived(kivTakeConstructionParent()); }
 
     Impl* impl() const { return m_d; }
 

@@ -64,6 +64,38 @@ QWidget* buildControlTree(const Json::Value& element, QWidget* parent, const QSt
     return control;
 }
 
+namespace {
+
+QWidget* s_constructionParent = nullptr;
+// What QWidget gives a widget made without a parent.
+constexpr QSize kUnparentedSize(640, 480);
+
+// A widget made without a parent and moved under one resolves its font and palette twice and is sent
+// the events of a move; the registry's factories take the parent from here instead.
+class ConstructionParentScope
+{
+public:
+    explicit ConstructionParentScope(QWidget* parent) : m_previous(s_constructionParent)
+    {
+        s_constructionParent = parent;
+    }
+    ~ConstructionParentScope() { s_constructionParent = m_previous; }
+    Q_DISABLE_COPY(ConstructionParentScope)
+
+private:
+    QWidget* m_previous;
+};
+
+} // namespace
+
+QWidget* kivTakeConstructionParent()
+{
+    // Taken once: whatever the control makes in its own constructor has a parent of its own choosing.
+    QWidget* parent = s_constructionParent;
+    s_constructionParent = nullptr;
+    return parent;
+}
+
 QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent, const QString& where)
 {
     if (!type)
@@ -80,11 +112,20 @@ QWidget* createControlByType(const char* type, const Json::Value* element, QWidg
                       where.isEmpty() ? "an element built in code" : qUtf8Printable(where));
             return nullptr;
         }
+        const ConstructionParentScope scope(parent);
         control = create();
         if (!control)
             return nullptr;
     }
-    control->setParent(parent);
+    if (control->parentWidget() != parent || control->isWindow()) {
+        // A window drops its window flags under a parent, as it always did.
+        control->setParent(parent);
+    } else if (!control->testAttribute(Qt::WA_Resized)) {
+        // Made under the parent, a widget starts at a child's default size; it keeps the size of one made
+        // on its own and moved there, which a control saved without a size lays out with.
+        control->resize(kUnparentedSize);
+        control->setAttribute(Qt::WA_Resized, false);
+    }
     if (auto* base = dynamic_cast<IKIVQWidgetBase*>(control); base && element) {
         // Each element starts outside any theme entry; a control applying its own theme entry may be
         // building this one, and its remaining reads must still see the flag it set.

@@ -17,6 +17,9 @@ KIVQTLIB_EXPORT QWidget* buildControlTree(const Json::Value& element, QWidget* p
 // One control: the application's create hook first, else the registry; then the parent, then its JSON.
 KIVQTLIB_EXPORT QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent,
                                              const QString& where = QString());
+// The parent createControlByType is making a control under, handed out once to the registry's factory
+// (which makes the control under it); null at any other time.
+KIVQTLIB_EXPORT QWidget* kivTakeConstructionParent();
 // The registry only; no JSON is read and createComplete is not called.
 KIVQTLIB_EXPORT QWidget* createControlByTypeName(const char* type, QWidget* parent);
 

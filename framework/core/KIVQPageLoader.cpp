@@ -114,6 +114,7 @@ void applyStoredGeometry(QWidget* root)
 KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
 {
     CreatedByFileGuard guard;
+    DeferredShowScope deferShow;
     Json::Value root;
     if (!json::parse(documentBytes(fileName), root, fileName) || !root.isObject())
         return nullptr;
@@ -132,8 +133,13 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
         for (Json::ArrayIndex i = 0; i < elements->size(); ++i) {
             const Json::Value& element = (*elements)[i];
             last = buildControlTree(element, parent, QStringLiteral("%1: elements[%2]").arg(fileName).arg(i));
-            if (last)
-                applyStoredGeometry(last);
+            if (!last)
+                continue;
+            applyStoredGeometry(last);
+            // Shown once, placed: its children show with it and lay out once, at their final size.
+            KIVQWidgetBase* base = controlBase(last);
+            if (base && !last->isWindow() && base->getInnerVisible())
+                last->show();
         }
     }
     return qobject_cast<KIVQContainer*>(last);

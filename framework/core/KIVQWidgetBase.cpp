@@ -18,10 +18,15 @@ namespace KIVQtLib {
 
 namespace {
 
-KIVQWidgetBaseImpl* implOf(const QWidget* owner)
+// A control hands out its Impl; only a plain widget given an Impl of its own is asked by property.
+KIVQWidgetBaseImpl* implOf(QWidget* owner)
 {
+    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(owner))
+        return control->getControlImpl();
     return owner ? static_cast<KIVQWidgetBaseImpl*>(owner->property("impl").value<void*>()) : nullptr;
 }
+
+bool s_deferShow = false;
 
 int clampDock(int v)
 {
@@ -57,6 +62,16 @@ QRect geometryOf(const int* data)
 } // namespace
 
 KIVQWidgetBase::KIVQWidgetBase(QWidget* owner) : m_owner(owner) {}
+
+DeferredShowScope::DeferredShowScope() : m_previous(s_deferShow)
+{
+    s_deferShow = true;
+}
+
+DeferredShowScope::~DeferredShowScope()
+{
+    s_deferShow = m_previous;
+}
 
 void KIVQWidgetBase::setLayoutRatio(int ratio)
 {
@@ -237,52 +252,112 @@ void KIVQWidgetBase::serializeJsonValue(Json::Value* json, bool read)
     if (KIVQResourceManager::getInstance()->isLoadFromThemeRes())
         return;
 
+    enum Key
+    {
+        Name,
+        Tooltip,
+        Visibility,
+        Enable,
+        Layout,
+        X,
+        Y,
+        W,
+        H,
+        AbsoluteLayout,
+        DockHor,
+        DockVer,
+        DockOffsetX,
+        DockOffsetY,
+        WidthPolicy,
+        HeightPolicy,
+        MinWidth,
+        MinHeight,
+        MaxWidth,
+        MaxHeight,
+        KeyCount
+    };
+    static const char* const keys[KeyCount] = {"name",
+                                               "tooltip",
+                                               "visibility",
+                                               "enable",
+                                               "layout",
+                                               "x",
+                                               "y",
+                                               "w",
+                                               "h",
+                                               "absoluteLayout",
+                                               "absoluteDockHor",
+                                               "absoluteDockVer",
+                                               "absoluteDockOffsetX",
+                                               "absoluteDockOffsetY",
+                                               "widthPolicy",
+                                               "heightPolicy",
+                                               "minWidth",
+                                               "minHeight",
+                                               "maxWidth",
+                                               "maxHeight"};
+    // One pass over the element's few members rather than a lookup for each of the twenty keys.
+    const Json::Value* k[KeyCount];
+    json::findAll(e, keys, KeyCount, k);
+    const auto readInt = [&k](Key key, int& out) { return k[key] && json::toInt(*k[key], out); };
+    const auto intOr = [&readInt](Key key, int fallback) {
+        int v = fallback;
+        readInt(key, v);
+        return v;
+    };
+
     QString text;
-    if (json::read(e, "name", text))
+    if (k[Name] && json::toString(*k[Name], text))
         m_owner->setObjectName(text);
-    if (json::read(e, "tooltip", text))
+    if (k[Tooltip] && json::toString(*k[Tooltip], text))
         m_owner->setToolTip(text);
 
-    m_owner->setVisible(true);
     bool visible = true;
-    if (json::read(e, "visibility", visible))
-        m_owner->setVisible(visible);
+    const bool visibilityRead = k[Visibility] && json::toBool(*k[Visibility], visible);
+    if (s_deferShow && !m_owner->isWindow()) {
+        // Shown with its top-level element; only a control hidden before it was read is shown here.
+        if (!visible || (m_owner->isHidden() && m_owner->testAttribute(Qt::WA_WState_ExplicitShowHide)))
+            m_owner->setVisible(visible);
+    } else {
+        m_owner->setVisible(true);
+        if (visibilityRead)
+            m_owner->setVisible(visible);
+    }
     m_owner->setProperty("visibility", visible);
 
     bool enabled = true;
-    if (json::read(e, "enable", enabled))
+    if (k[Enable] && json::toBool(*k[Enable], enabled))
         m_owner->setEnabled(enabled);
 
-    if (!jsonHasMember(e, "layout")) {
+    if (!k[Layout]) {
         m_layoutType = LayoutAbsolute;
-        readGeometry(m_owner, m_layoutData, json::intOr(e, "x", 0), json::intOr(e, "y", 0), json::intOr(e, "w", 0),
-                     json::intOr(e, "h", 0));
+        readGeometry(m_owner, m_layoutData, intOr(X, 0), intOr(Y, 0), intOr(W, 0), intOr(H, 0));
     } else {
         LoadLayout(e);
     }
 
-    m_absoluteLayout = jsonHasMember(e, "absoluteDockHor") || jsonHasMember(e, "absoluteDockVer") ||
-                       jsonHasMember(e, "absoluteDockOffsetX") || jsonHasMember(e, "absoluteDockOffsetY");
-    json::read(e, "absoluteLayout", m_absoluteLayout);
-    m_dockHor = clampDock(json::intOr(e, "absoluteDockHor", 0));
-    m_dockVer = clampDock(json::intOr(e, "absoluteDockVer", 0));
-    m_dockOffsetX = json::intOr(e, "absoluteDockOffsetX", 0);
-    m_dockOffsetY = json::intOr(e, "absoluteDockOffsetY", 0);
+    m_absoluteLayout = k[DockHor] || k[DockVer] || k[DockOffsetX] || k[DockOffsetY];
+    if (k[AbsoluteLayout])
+        json::toBool(*k[AbsoluteLayout], m_absoluteLayout);
+    m_dockHor = clampDock(intOr(DockHor, 0));
+    m_dockVer = clampDock(intOr(DockVer, 0));
+    m_dockOffsetX = intOr(DockOffsetX, 0);
+    m_dockOffsetY = intOr(DockOffsetY, 0);
 
     auto policy = [](int v) { return (v >= -1 && v <= 1) ? v : int(PolicyInitial); };
     int value = 0;
-    if (json::read(e, "widthPolicy", value))
+    if (readInt(WidthPolicy, value))
         m_widthPolicy = policy(value);
-    if (json::read(e, "heightPolicy", value))
+    if (readInt(HeightPolicy, value))
         m_heightPolicy = policy(value);
 
-    if (json::read(e, "minWidth", value))
+    if (readInt(MinWidth, value))
         m_owner->setMinimumWidth(qMax(0, value));
-    if (json::read(e, "minHeight", value))
+    if (readInt(MinHeight, value))
         m_owner->setMinimumHeight(qMax(0, value));
-    if (json::read(e, "maxWidth", value))
+    if (readInt(MaxWidth, value))
         m_owner->setMaximumWidth(qMax(0, value));
-    if (json::read(e, "maxHeight", value))
+    if (readInt(MaxHeight, value))
         m_owner->setMaximumHeight(qMax(0, value));
 }
 

@@ -76,4 +76,19 @@ private:
     QWidget* m_owner = nullptr;
 };
 
+// While a page is built, reading an element hides a control saved as hidden and otherwise leaves showing
+// to the page loader, which shows each top-level element once its saved geometry is applied: a control
+// shown as it is read lays out its text at once and posts events for every later change. Windows are
+// shown as they are read, as everywhere else.
+class KIVQTLIB_EXPORT DeferredShowScope
+{
+public:
+    DeferredShowScope();
+    ~DeferredShowScope();
+    Q_DISABLE_COPY(DeferredShowScope)
+
+private:
+    bool m_previous;
+};
+
 } // namespace KIVQtLib

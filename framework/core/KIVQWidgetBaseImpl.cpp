@@ -155,9 +155,10 @@ bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
     KIVQResourceManager* rm = KIVQResourceManager::getInstance();
 
     if (read) {
-        if (!jsonHasMember(e, "attr"))
+        const Json::Value* found = json::find(e, "attr");
+        if (!found)
             return true;
-        const Json::Value& attr = json::member(e, "attr");
+        const Json::Value& attr = *found;
         if (attr.isObject()) {
             for (auto it = attr.begin(); it != attr.end(); ++it)
                 m_attributes[it.name()] = attrFromJson(*it);

@@ -26,6 +26,18 @@ QVector<StyleEntry> readStyleEntries(const Json::Value& element)
     return entries;
 }
 
+QVector<StyleEntry> readStyleEntries(const Json::Value& element, bool fromTheme)
+{
+    ThemeStyleCache* cache = fromTheme ? KIVQResourceManager::getInstance()->themeStyleCache(&element) : nullptr;
+    if (!cache)
+        return readStyleEntries(element);
+    if (!cache->decoded) {
+        cache->entries = readStyleEntries(element);
+        cache->decoded = true;
+    }
+    return cache->entries;
+}
+
 namespace {
 
 // Once per name: a page names the same style on many controls.

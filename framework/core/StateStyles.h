@@ -47,16 +47,11 @@ private:
     std::array<Style, kStateCount> m_styles{};
 };
 
-// One [name, kind, code] member of a control's "style" array. The kind is not needed to read:
-// the code alone says which slot, and so which kind of style, is meant.
-struct KIVQTLIB_EXPORT StyleEntry
-{
-    QString name;
-    int code = -1;
-};
-
 // The well-formed entries of element["style"] in array order; malformed ones are skipped.
 KIVQTLIB_EXPORT QVector<StyleEntry> readStyleEntries(const Json::Value& element);
+// The same for an element that may be a theme entry, which is read once per loaded theme: every control
+// of a type applies the entry named after it.
+KIVQTLIB_EXPORT QVector<StyleEntry> readStyleEntries(const Json::Value& element, bool fromTheme);
 
 // A named style from the store the resource manager uses now. On success the style is replaced
 // (for the fill names "empty" and "emptyRect" only its name and draw flag); a name the store lacks

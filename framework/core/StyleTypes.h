@@ -157,4 +157,12 @@ struct KIVQTLIB_EXPORT IconStyleDesc
     bool operator!=(const IconStyleDesc& o) const { return !(*this == o); }
 };
 
+// One [name, kind, code] member of a control's "style" array. The kind is not needed to read:
+// the code alone says which slot, and so which kind of style, is meant.
+struct KIVQTLIB_EXPORT StyleEntry
+{
+    QString name;
+    int code = -1;
+};
+
 } // namespace KIVQtLib

@@ -185,6 +185,21 @@ Json::Value* KIVQResourceManager::getThemeJsonValue(const char* name)
     return it == m_themeStore->themeIndex.end() ? nullptr : const_cast<Json::Value*>(it->second);
 }
 
+ThemeStyleCache* KIVQResourceManager::themeStyleCache(const Json::Value* entry)
+{
+    if (!m_themeStore || !entry)
+        return nullptr;
+    auto& cache = m_themeStore->themeStyleCache;
+    const auto found = cache.find(entry);
+    if (found != cache.end())
+        return &found->second;
+    for (const auto& indexed : m_themeStore->themeIndex) {
+        if (indexed.second == entry)
+            return &cache[entry];
+    }
+    return nullptr;
+}
+
 // ---- languages ----
 
 QString KIVQResourceManager::getString(const QString& key) const

@@ -20,6 +20,13 @@ namespace KIVQtLib {
 
 class KIVQResourceManagerImpl;
 
+// A theme entry's "style" array as its controls read it, kept with the theme store that holds the entry.
+struct ThemeStyleCache
+{
+    bool decoded = false;
+    QVector<StyleEntry> entries;
+};
+
 enum ResSourceType
 {
     ResSkin = 0,
@@ -54,6 +61,8 @@ public:
 
     // Theme entries of the theme store.
     Json::Value* getThemeJsonValue(const char* name);
+    // The decoded styles of one of those entries, dropped with the store; null for any other value.
+    ThemeStyleCache* themeStyleCache(const Json::Value* entry);
 
     // Languages
     QString getString(const QString& key) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KIVQResourceManager.h"
 #include "core/StyleTypes.h"
 
 #include <QByteArray>
@@ -47,10 +48,11 @@ public:
     void clearImagesExcept(const QString& keepMarker);
     void clearSvgs();
 
-    std::unique_ptr<Json::Value> themeDocument;           // parsed "theme.json", null when none
-    std::map<std::string, QByteArray> files;              // lower-cased name to bytes
-    std::map<std::string, const Json::Value*> themeIndex; // entry "name" to entry inside themeDocument
-    QVector<QByteArray> styleFiles;                       // every "style.json" read, in reading order
+    std::unique_ptr<Json::Value> themeDocument;                    // parsed "theme.json", null when none
+    std::map<std::string, QByteArray> files;                       // lower-cased name to bytes
+    std::map<std::string, const Json::Value*> themeIndex;          // entry "name" to entry inside themeDocument
+    std::map<const Json::Value*, ThemeStyleCache> themeStyleCache; // filled as controls read the entries
+    QVector<QByteArray> styleFiles;                                // every "style.json" read, in reading order
     QString dirPath;
     QString filePath;
     std::map<QString, std::unique_ptr<QImage>> imageCache;

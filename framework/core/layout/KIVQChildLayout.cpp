@@ -133,8 +133,9 @@ QVector<KIVQChildLayout::Item> KIVQChildLayout::ratioChildren(const Axis& axis) 
         item.c = c;
         item.ratio = c ? qMax(c->getLayoutRatio(), 1) : 1;
         item.fixed = axis.mainPolicy(c) == PolicyFixed;
-        // A spacer publishes its direction and thickness; nothing else has these properties.
-        const QVariant direction = w->property(kSpacerDirectionProperty);
+        // A spacer publishes its direction and thickness; the class is tested first, as a property lookup
+        // by name searches every property the class declares.
+        const QVariant direction = w->inherits(kSpacerClassName) ? w->property(kSpacerDirectionProperty) : QVariant();
         if (direction.isValid()) {
             const int dir = direction.toInt();
             item.spacer = dir == SpacerAuto || dir == (axis.hor ? SpacerHorizontal : SpacerVertical);
@@ -152,6 +153,13 @@ int KIVQChildLayout::barRoom(bool horizontalBar) const
         return 0;
     const QSize hint = bar->sizeHint();
     return qMax(horizontalBar ? hint.height() : hint.width(), 0);
+}
+
+// Without a bar nothing scrolls, so a child's geometry is its base geometry and nothing is kept.
+void KIVQChildLayout::recordBaseGeometry(QWidget* child) const
+{
+    if (d.hasBoundBar())
+        child->setProperty(kBaseGeometryProperty, child->geometry());
 }
 
 QRect KIVQChildLayout::baseGeometry(QWidget* child) const
@@ -172,6 +180,7 @@ void KIVQChildLayout::layoutChildren()
         return;
     const bool wasLayingOut = d.layingOut;
     d.layingOut = true;
+    ++d.layoutPasses;
     layoutAbsoluteChildren(d.paddingLeft, d.paddingTop, d.paddingRight, d.paddingBottom);
     switch (d.childLayout) {
     case KIVQContainer::Horizontal:
@@ -374,7 +383,7 @@ void KIVQChildLayout::place(const Axis& axis, const Item& item, qint64 mainPos, 
     crossLen = qMin(qMax(qMin<qint64>(qMax(axis.minCross(w), 0), cap), qMin(cap, crossLen)), crossSize);
     w->setGeometry(axis.rect(mainPos, crossPos, qMax<qint64>(mainLen, 0), crossLen));
     // Qt holds a widget to its own minimum and maximum; what it got is what the content is made of.
-    w->setProperty(kBaseGeometryProperty, w->geometry());
+    recordBaseGeometry(w);
 }
 
 // Children keep their size and flow along the main axis, wrapping at the far padding. A first child
@@ -398,7 +407,7 @@ void KIVQChildLayout::flow(const Axis& axis)
             lineCross = 0;
         }
         w->move(axis.rect(pos, crossPos, len, axis.cross(s)).topLeft());
-        w->setProperty(kBaseGeometryProperty, w->geometry());
+        recordBaseGeometry(w);
         pos += len + gap;
         lineCross = qMax<qint64>(lineCross, axis.cross(s));
     }
@@ -449,7 +458,7 @@ void KIVQChildLayout::layoutAbsoluteChildren(int left, int top, int right, int b
             base->setGeometry(placed);
         else
             c->setGeometry(placed.x(), placed.y(), placed.width(), placed.height());
-        w->setProperty(kBaseGeometryProperty, w->geometry());
+        recordBaseGeometry(w);
         if (autoSized)
             autoSized->forceResize();
     }

@@ -20,6 +20,7 @@ inline constexpr char kBaseGeometryProperty[] = "_kiv_container_base_geometry";
 // Published by a spacer, which the layout knows only by them: the axes it stretches in and its cross size.
 inline constexpr char kSpacerDirectionProperty[] = "spacerDirection";
 inline constexpr char kSpacerThicknessProperty[] = "spacerThickness";
+inline constexpr char kSpacerClassName[] = "KIVQtLib::KIVQSpacer";
 enum SpacerDirection
 {
     SpacerAuto = 0,
@@ -62,6 +63,7 @@ private:
     void flow(const Axis& axis);
     int barRoom(bool horizontalBar) const;
     QRect baseGeometry(QWidget* child) const;
+    void recordBaseGeometry(QWidget* child) const;
 
     KIVQContainerImpl& d;
     QWidget* m_owner;

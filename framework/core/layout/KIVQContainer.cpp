@@ -64,7 +64,7 @@ void KIVQContainer::addChildWidget(QWidget* child, int ratio)
         return;
     if (child->parentWidget() != this)
         child->setParent(this);
-    if (!impl()->isBoundBar(child))
+    if (impl()->hasBoundBar() && !impl()->isBoundBar(child))
         child->installEventFilter(this);
     if (auto* control = dynamic_cast<IKIVQWidgetBase*>(child))
         control->setLayoutRatio(ratio);
@@ -224,6 +224,7 @@ void KIVQContainer::bindScrollBar(QScrollBar* bar, bool horizontal)
     KIVQContainerImpl* d = impl();
     QPointer<QScrollBar>& slot = horizontal ? d->horizontalScrollBar : d->verticalScrollBar;
     if (bar != slot.data()) {
+        const bool firstBar = !d->hasBoundBar();
         if (QScrollBar* old = slot.data()) {
             old->setProperty(kBoundScrollBarProperty, false);
             old->hide();
@@ -253,6 +254,8 @@ void KIVQContainer::bindScrollBar(QScrollBar* bar, bool horizontal)
                 (horizontal ? d->scrollX : d->scrollY) = value;
                 d->applyScrollOffset();
             });
+            if (firstBar)
+                d->trackChildren();
         } else {
             (horizontal ? d->scrollX : d->scrollY) = 0;
         }
@@ -279,6 +282,19 @@ void KIVQContainer::setScrollPos(bool horizontal, int pos)
 int KIVQContainer::getScrollPos(bool horizontal) const
 {
     return horizontal ? impl()->scrollX : impl()->scrollY;
+}
+
+QRect KIVQContainer::childBaseGeometry(QWidget* child) const
+{
+    if (!child)
+        return QRect();
+    KIVQContainerImpl* d = impl();
+    if (d->hasBoundBar()) {
+        const QVariant v = child->property(kBaseGeometryProperty);
+        if (v.userType() == QMetaType::QRect)
+            return v.toRect();
+    }
+    return KIVQChildLayout::shifted(child->geometry(), d->scrollX, d->scrollY);
 }
 
 void KIVQContainer::bindWindowHandle(void* handle)
@@ -359,7 +375,7 @@ bool KIVQContainer::event(QEvent* event)
         if (event->type() == QEvent::ChildAdded) {
             QObject* child = static_cast<QChildEvent*>(event)->child();
             if (child && child->isWidgetType()) {
-                if (!d->isBoundBar(child))
+                if (d->hasBoundBar() && !d->isBoundBar(child))
                     child->installEventFilter(this);
                 d->scheduleRelayout();
             }
@@ -376,7 +392,7 @@ bool KIVQContainer::event(QEvent* event)
 bool KIVQContainer::eventFilter(QObject* watched, QEvent* event)
 {
     KIVQContainerImpl* d = impl();
-    if (!d || d->layingOut || d->applyingScroll)
+    if (!d || d->layingOut || d->applyingScroll || !d->hasBoundBar())
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Move:

@@ -76,6 +76,8 @@ public:
     QScrollBar* getBindScrollBar(bool horizontal) const;
     void setScrollPos(bool horizontal, int pos);
     int getScrollPos(bool horizontal) const;
+    // Where a child stands in the unscrolled content.
+    QRect childBaseGeometry(QWidget* child) const;
 
     // A native window bound to the container. On this platform the handle is kept and handed back;
     // the window itself is not moved.

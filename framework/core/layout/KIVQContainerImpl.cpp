@@ -68,7 +68,7 @@ void KIVQContainerImpl::serializeJson(ControlJson& io)
     const bool read = io.isReading();
 
     if (read) {
-        for (const StyleEntry& entry : readStyleEntries(e)) {
+        for (const StyleEntry& entry : readStyleEntries(e, io.fromTheme())) {
             FillStyle fill;
             if ((entry.code != 0 && entry.code != 1) || !lookupStyle(entry.name, fill))
                 continue;
@@ -111,6 +111,8 @@ void KIVQContainerImpl::relayout()
         scheduleRelayout();
         return;
     }
+    // This pass answers any queued request.
+    relayoutPending = false;
     if (childLayout != KIVQContainer::NoUse)
         layoutChildren();
     updateScrollBars();
@@ -133,12 +135,16 @@ void KIVQContainerImpl::applyScrollOffset()
 
 void KIVQContainerImpl::scheduleRelayout()
 {
-    if (relayoutPending || !m_owner)
+    if (!m_owner)
         return;
     relayoutPending = true;
+    if (relayoutQueued)
+        return;
+    relayoutQueued = true;
     QTimer::singleShot(0, m_owner, [this] {
-        relayoutPending = false;
-        relayout();
+        relayoutQueued = false;
+        if (relayoutPending)
+            relayout();
     });
 }
 
@@ -146,8 +152,23 @@ bool KIVQContainerImpl::isBoundBar(const QObject* child) const
 {
     if (!child)
         return false;
-    return child == horizontalScrollBar.data() || child == verticalScrollBar.data() ||
-           child->property(kBoundScrollBarProperty).toBool();
+    if (child == horizontalScrollBar.data() || child == verticalScrollBar.data())
+        return true;
+    // The class first: a property lookup by name searches every property the class declares.
+    return qobject_cast<const QScrollBar*>(child) && child->property(kBoundScrollBarProperty).toBool();
+}
+
+void KIVQContainerImpl::trackChildren()
+{
+    if (!m_owner)
+        return;
+    for (QObject* o : m_owner->children()) {
+        if (!o->isWidgetType() || isBoundBar(o))
+            continue;
+        auto* w = static_cast<QWidget*>(o);
+        o->installEventFilter(m_owner);
+        w->setProperty(kBaseGeometryProperty, KIVQChildLayout::shifted(w->geometry(), scrollX, scrollY));
+    }
 }
 
 bool KIVQContainerImpl::startResizeAnimation(const QSize& from, const QSize& to, int durationMs)

@@ -30,13 +30,18 @@ public:
     void layoutChildren();
     void updateScrollBars();
     void applyScrollOffset();
-    // Layout again after children were added, once per burst of additions.
+    // Layout again after children were added, once per burst of additions, unless a full pass runs first.
     void scheduleRelayout();
 
     bool startResizeAnimation(const QSize& from, const QSize& to, int durationMs);
     void applyAnimatedSize(const QSize& size);
 
     bool isBoundBar(const QObject* child) const;
+    // Children are watched, and their unscrolled geometry kept, only while a bar can scroll them.
+    // isNull(), not a conversion: a bar being destroyed is no QScrollBar any more.
+    bool hasBoundBar() const { return !horizontalScrollBar.isNull() || !verticalScrollBar.isNull(); }
+    // Watches the ordinary children and records where they are, once a first bar is bound.
+    void trackChildren();
 
     FillStyle background;
     FillStyle disableBackground;
@@ -61,6 +66,9 @@ public:
     bool animateHeight = false;
     QSize targetSize;
     bool relayoutPending = false;
+    bool relayoutQueued = false;
+    // Layout passes run so far; a page build should cost each container one.
+    int layoutPasses = 0;
 };
 
 } // namespace KIVQtLib
