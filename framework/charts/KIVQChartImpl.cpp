@@ -1,6 +1,9 @@
 #include "KIVQChartImpl.h"
 
 #include "KIVQChartBase.h"
+#include "core/ControlJson.h"
+
+#include <json/json.h>
 
 #include <QPainter>
 
@@ -9,6 +12,18 @@ namespace KIVQtLib {
 KIVQChartImpl::KIVQChartImpl(KIVQChartBase* chart, const QString& typeName)
     : KIVQWidgetBaseImpl(chart, typeName), m_chart(chart)
 {
+}
+
+void KIVQChartImpl::serializeJson(ControlJson& io)
+{
+    // The common keys leave out a minimum of 0, but a chart is made with a minimum of its own: without an
+    // explicit 0 a chart saved with no minimum would come back at the made one.
+    if (io.isReading())
+        return;
+    if (chart()->minimumWidth() == 0)
+        io.element()["minWidth"] = 0;
+    if (chart()->minimumHeight() == 0)
+        io.element()["minHeight"] = 0;
 }
 
 void KIVQChartImpl::paint(QPainter* painter, const QRect& rect)

@@ -17,6 +17,7 @@ public:
     KIVQChartImpl(KIVQChartBase* chart, const QString& typeName);
 
     void paint(QPainter* painter, const QRect& rect) final;
+    void serializeJson(ControlJson& io) override;
 
     // Viewport, clear, multisampling on and depth test off, before the painter takes over.
     void beginFrame(const QSize& pixels, const QColor& clear);

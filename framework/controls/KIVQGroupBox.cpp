@@ -62,6 +62,7 @@ const TextStyleDesc& KIVQGroupBox::getTextStyle(CommonCtrlState) const
 void KIVQGroupBox::setBackground(CommonCtrlState, const FillStyle& fill)
 {
     impl()->background = fill;
+    update();
 }
 
 const FillStyle& KIVQGroupBox::getBackground(CommonCtrlState) const

@@ -30,7 +30,7 @@ public:
     int getLineSize() const;
     void setLineColor(const QColor& colour);
     QColor getLineColor() const;
-    // One title style and one background (kept, not painted); the state selects nothing.
+    // One title style and one background, painted inside the frame; the state selects nothing.
     void setTextStyle(CommonCtrlState state, const TextStyleDesc& style);
     const TextStyleDesc& getTextStyle(CommonCtrlState state = CommonNormal) const;
     void setBackground(CommonCtrlState state, const FillStyle& fill);

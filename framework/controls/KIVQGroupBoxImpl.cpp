@@ -22,6 +22,8 @@ constexpr int kTextStyleCode = 2;
 KIVQGroupBoxImpl::KIVQGroupBoxImpl(KIVQGroupBox* owner, const QString& typeName)
     : KIVQWidgetBaseImpl(owner, typeName), m_box(owner)
 {
+    // Transparent until a style or the program gives it a fill: boxes saved without one stay see-through.
+    background.draw = false;
 }
 
 void KIVQGroupBoxImpl::paint(QPainter* painter, const QRect& rect)
@@ -34,6 +36,8 @@ void KIVQGroupBoxImpl::paint(QPainter* painter, const QRect& rect)
     const int hy = th / 2;
     const int bottom = h - qBound(0, lineSize, kWidgetMaxSize);
 
+    // Inside the frame only, so the box still reads as a titled line on whatever lies behind it.
+    paintFillStyle(painter, background, QRect(0, hy, w - 1, bottom - hy + 1));
     painter->save();
     painter->setPen(QPen(lineColour, 1));
     const QPoint points[] = {{5, hy}, {0, hy}, {0, bottom}, {w - 2, bottom}, {w - 2, hy}, {9 + tw, hy}};

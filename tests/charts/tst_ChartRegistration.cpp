@@ -5,6 +5,8 @@
 #include "charts/KIVQICDChart.h"
 #include "core/KIVQtLib.h"
 
+#include <json/json.h>
+
 #include <QtTest>
 
 #include <memory>
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void registered();
     void secondCallChangesNothing();
     void tracesAreMadeInCodeOnly();
+    void minimumSizeSurvivesReload_data();
+    void minimumSizeSurvivesReload();
 };
 
 void tst_ChartRegistration::initTestCase()
@@ -73,6 +77,34 @@ void tst_ChartRegistration::registered()
     QCOMPARE(QByteArray(info->icon.c_str()), icon);
     QVERIFY(info->properties.empty());
     QVERIFY(kivIsListedControl(type.constData()));
+}
+
+void tst_ChartRegistration::minimumSizeSurvivesReload_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QSize>("minimum");
+    QTest::newRow("bar with no minimum") << QByteArray("qtbarchart") << QSize(0, 0);
+    QTest::newRow("line with no minimum width") << QByteArray("qtlinechart") << QSize(0, 120);
+    QTest::newRow("pie with no minimum height") << QByteArray("qtopenglpiechart") << QSize(300, 0);
+    QTest::newRow("scatter at the made minimum") << QByteArray("qtscatterchart") << QSize(420, 260);
+    QTest::newRow("financial with no minimum") << QByteArray("qtfinancialchart") << QSize(0, 0);
+}
+
+// A chart is made with a minimum of its own, so a minimum of 0 must be saved to come back as 0.
+void tst_ChartRegistration::minimumSizeSurvivesReload()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(QSize, minimum);
+    ControlCreateFunction create = kivFindCreateFunction(type.constData());
+    QVERIFY(create);
+    std::unique_ptr<QWidget> chart(create());
+    chart->setMinimumSize(minimum);
+    Json::Value element(Json::objectValue);
+    QVERIFY(dynamic_cast<IKIVQWidgetBase*>(chart.get())->serializeJsonValue(&element, false));
+
+    std::unique_ptr<QWidget> reloaded(create());
+    QVERIFY(dynamic_cast<IKIVQWidgetBase*>(reloaded.get())->readJsonValue(&element));
+    QCOMPARE(reloaded->minimumSize(), minimum);
 }
 
 void tst_ChartRegistration::secondCallChangesNothing()

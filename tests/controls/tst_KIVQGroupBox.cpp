@@ -11,6 +11,7 @@ using namespace ControlTest;
 namespace {
 
 const QRgb kLine = 0xffff0000;
+const QRgb kFill = 0xff336699;
 
 } // namespace
 
@@ -23,11 +24,14 @@ private Q_SLOTS:
     void frameLines();
     void jsonAttr_data();
     void jsonAttr();
+    void backgroundFillShowsInsideTheFrame_data();
+    void backgroundFillShowsInsideTheFrame();
 };
 
 void tst_KIVQGroupBox::initTestCase()
 {
     init();
+    kivSetFillStyle(QStringLiteral("boxFill"), namedFill(QStringLiteral("boxFill"), kFill));
     kivSetGlobalFontFamily(QStringLiteral("DejaVu Sans"));
 }
 
@@ -119,6 +123,43 @@ void tst_KIVQGroupBox::jsonAttr()
     KIVQGroupBox copy;
     QVERIFY(copy.readJsonValue(&out));
     QCOMPARE(compactJson(writeControl(&copy)), compactJson(out));
+}
+
+void tst_KIVQGroupBox::backgroundFillShowsInsideTheFrame_data()
+{
+    QTest::addColumn<QByteArray>("element");
+    QTest::addColumn<bool>("filled");
+
+    QTest::newRow("no style leaves the box see-through") << QByteArray(R"({"attr": {"text": "Beds"}})") << false;
+    QTest::newRow("a theme fill is painted") << QByteArray(R"({"style": [["boxFill", 1, 0]]})") << true;
+    QTest::newRow("a fill missing from the theme stays see-through")
+        << QByteArray(R"({"style": [["noSuchFill", 1, 0]]})") << false;
+}
+
+// The fill is read, saved and offered in the designer, so it must show, and survive a reload.
+void tst_KIVQGroupBox::backgroundFillShowsInsideTheFrame()
+{
+    QFETCH(QByteArray, element);
+    QFETCH(bool, filled);
+
+    KIVQGroupBox box;
+    Json::Value in = parseJson(element);
+    QVERIFY(box.readJsonValue(&in));
+    Json::Value saved = writeControl(&box);
+    KIVQGroupBox reloaded;
+    QVERIFY(reloaded.readJsonValue(&saved));
+    for (KIVQGroupBox* b : {&box, &reloaded}) {
+        b->resize(120, 80);
+        b->setLineColor(QColor::fromRgba(kLine));
+        const QImage image = paintedPixels(*b);
+        const int hy = KIVQPaintHelpers::measureText(b->getTextStyle(), b->getText()).height() / 2;
+        QCOMPARE(image.pixel(60, 50) == kFill, filled);
+        QCOMPARE(image.pixel(110, hy + 3) == kFill, filled);
+        // Above the top line and right of the frame stay clear, and the frame is drawn over the fill.
+        QCOMPARE(qAlpha(image.pixel(110, hy - 2)), 0);
+        QCOMPARE(qAlpha(image.pixel(119, 50)), 0);
+        QCOMPARE(image.pixel(0, 50), kLine);
+    }
 }
 
 QTEST_MAIN(tst_KIVQGroupBox)
