@@ -6,7 +6,8 @@
 QString appFontFamily();
 
 // The framework's global configuration of the dashboard. Where its font family is not installed, the
-// family is first mapped to an installed one that holds the dashboard's Chinese, so no text shows as boxes.
+// configuration names an installed one that holds the dashboard's Chinese, so no text shows as boxes, and
+// the missing family is mapped to it for styles that name it.
 void applyAppGlobalConfig();
 
 // The theme folder beside the executable.

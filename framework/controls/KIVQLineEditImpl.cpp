@@ -78,7 +78,7 @@ void KIVQLineEditImpl::serializeJson(ControlJson& io)
         return;
     }
 
-    for (const StyleEntry& entry : readStyleEntries(e)) {
+    for (const StyleEntry& entry : readStyleEntries(e, io.fromTheme())) {
         applyStateEntry(backgrounds, kBackgroundCode, entry);
         applyStateEntry(textStyles, kTextStyleCode, entry);
         placeholderStyle = textStyles.get(CtrlHover);

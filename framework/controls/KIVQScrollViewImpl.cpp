@@ -43,7 +43,7 @@ void KIVQScrollViewImpl::serializeJson(ControlJson& io)
 
     if (io.isReading()) {
         // Any code of 0 or more names the background; the last one found wins.
-        for (const StyleEntry& entry : readStyleEntries(e)) {
+        for (const StyleEntry& entry : readStyleEntries(e, io.fromTheme())) {
             if (entry.code >= kBackgroundCode)
                 lookupStyle(entry.name, background);
         }

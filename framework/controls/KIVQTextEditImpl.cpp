@@ -46,7 +46,7 @@ void KIVQTextEditImpl::serializeJson(ControlJson& io)
         return;
     }
 
-    for (const StyleEntry& entry : readStyleEntries(e)) {
+    for (const StyleEntry& entry : readStyleEntries(e, io.fromTheme())) {
         applyStateEntry(backgrounds, kBackgroundCode, entry);
         if (entry.code == kTextStyleCode) {
             // The normal text style is also the placeholder's until a placeholder entry says otherwise.

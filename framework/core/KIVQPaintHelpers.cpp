@@ -18,6 +18,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace KIVQtLib {
@@ -84,6 +85,77 @@ QString textPiece(const QString& text, int n, bool fromEnd)
     return text.right(n);
 }
 
+// roundedRectPath, remembered: every control paints in its own coordinates, so a page's buttons of one size
+// ask for the same few paths on every paint. A path kept keeps the form the paint engine converts it to.
+QPainterPath sharedRoundedPath(const QRectF& r, double radius, bool tl, bool tr, bool br, bool bl)
+{
+    struct Entry
+    {
+        double x = 0, y = 0, w = -1, h = -1, radius = 0;
+        int corners = -1;
+        QPainterPath path;
+    };
+    thread_local std::array<Entry, 16> entries;
+    thread_local size_t next = 0;
+    const int corners = (tl ? 1 : 0) | (tr ? 2 : 0) | (br ? 4 : 0) | (bl ? 8 : 0);
+    // Exact comparison: QRectF's own is fuzzy, and a path for a nearly equal rectangle is another path.
+    for (const Entry& e : entries) {
+        if (e.corners == corners && e.radius == radius && e.x == r.x() && e.y == r.y() && e.w == r.width() &&
+            e.h == r.height())
+            return e.path;
+    }
+    Entry& slot = entries[next];
+    next = (next + 1) % entries.size();
+    slot = Entry{r.x(), r.y(), r.width(), r.height(), radius, corners,
+                 KIVQPaintHelpers::roundedRectPath(r, radius, tl, tr, br, bl)};
+    return slot.path;
+}
+
+// Puts back only what a colour fill changes. save() and restore() copy the painter's whole state, font,
+// clip and transform included, which costs more than the fill of a small rounded button.
+class FillStateGuard
+{
+public:
+    explicit FillStateGuard(QPainter* painter)
+        : m_painter(painter), m_antialiased(painter->testRenderHint(QPainter::Antialiasing))
+    {
+    }
+    ~FillStateGuard()
+    {
+        if (m_penChanged) {
+            m_painter->setPen(m_pen);
+            m_painter->setBrush(m_brush);
+        }
+        if (m_painter->testRenderHint(QPainter::Antialiasing) != m_antialiased)
+            m_painter->setRenderHint(QPainter::Antialiasing, m_antialiased);
+    }
+    FillStateGuard(const FillStateGuard&) = delete;
+    FillStateGuard& operator=(const FillStateGuard&) = delete;
+
+    void antialias()
+    {
+        if (!m_antialiased)
+            m_painter->setRenderHint(QPainter::Antialiasing, true);
+    }
+    void outline(const QPen& pen)
+    {
+        if (!m_penChanged) {
+            m_penChanged = true;
+            m_pen = m_painter->pen();
+            m_brush = m_painter->brush();
+        }
+        m_painter->setPen(pen);
+        m_painter->setBrush(Qt::NoBrush);
+    }
+
+private:
+    QPainter* m_painter;
+    const bool m_antialiased;
+    bool m_penChanged = false;
+    QPen m_pen;
+    QBrush m_brush;
+};
+
 } // namespace
 
 void KIVQPaintHelpers::paintFillStyle(QPainter* painter, const FillStyle& style, const QRect& rect)
@@ -113,7 +185,7 @@ void KIVQPaintHelpers::paintColorFill(QPainter* painter, const FillRes& res, int
     const double dx = x, dy = y, dw = w, dh = h;
     const QRectF inset(dx + half, dy + half, std::max(dw - b, 0.0), std::max(dh - b, 0.0));
 
-    painter->save();
+    FillStateGuard state(painter);
     QPen pen(QBrush(res.borderColour), b, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
 
     auto fillBrush = [&res](double left, double top, double right) -> QBrush {
@@ -126,19 +198,18 @@ void KIVQPaintHelpers::paintColorFill(QPainter* painter, const FillRes& res, int
     };
 
     if (res.round != 0) {
-        painter->setRenderHint(QPainter::Antialiasing, true);
+        state.antialias();
         const bool insetFill = res.border && b >= 1;
         const QRectF fillRect = insetFill ? inset : QRectF(dx, dy, dw, dh);
         const double radius = insetFill ? std::max(res.round - half, 0.0) : double(res.round);
-        painter->fillPath(roundedRectPath(fillRect, radius, res.roundTopLeft, res.roundTopRight, res.roundBottomRight,
+        painter->fillPath(sharedRoundedPath(fillRect, radius, res.roundTopLeft, res.roundTopRight, res.roundBottomRight,
                                           res.roundBottomLeft),
                           fillBrush(fillRect.left(), fillRect.top(), fillRect.right()));
         if (bordered) {
-            painter->setPen(pen);
-            painter->setBrush(Qt::NoBrush);
+            state.outline(pen);
             if (allSides) {
-                painter->drawPath(roundedRectPath(inset, res.round, res.roundTopLeft, res.roundTopRight,
-                                                  res.roundBottomRight, res.roundBottomLeft));
+                painter->drawPath(sharedRoundedPath(inset, res.round, res.roundTopLeft, res.roundTopRight,
+                                                    res.roundBottomRight, res.roundBottomLeft));
             } else {
                 const double crTL = res.roundTopLeft ? res.round : 0.0;
                 const double crTR = res.roundTopRight ? res.round : 0.0;
@@ -161,15 +232,14 @@ void KIVQPaintHelpers::paintColorFill(QPainter* painter, const FillRes& res, int
     } else {
         painter->fillRect(QRectF(dx, dy, dw, dh), fillBrush(dx, 0, dx + dw));
         if (bordered) {
-            painter->setBrush(Qt::NoBrush);
             if (allSides) {
                 // Centred on the inset rectangle with mitred corners, a frame of any width covers exactly the
                 // outer b pixels; on the rectangle's own edges it would spill b/2 outside and chip the corners.
                 pen.setJoinStyle(Qt::MiterJoin);
-                painter->setPen(pen);
+                state.outline(pen);
                 painter->drawRect(inset);
             } else {
-                painter->setPen(pen);
+                state.outline(pen);
                 if (res.bottomBorder)
                     painter->drawLine(QPointF(dx + half, dy + dh - half), QPointF(dx + dw - half, dy + dh - half));
                 if (res.topBorder)
@@ -181,7 +251,6 @@ void KIVQPaintHelpers::paintColorFill(QPainter* painter, const FillRes& res, int
             }
         }
     }
-    painter->restore();
 }
 
 void KIVQPaintHelpers::paintImageFill(QPainter* painter, const FillStyle& imagePart, int x, int y, int w, int h)

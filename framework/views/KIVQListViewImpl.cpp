@@ -50,9 +50,9 @@ KIVQContainer* KIVQListViewImpl::templateContainer() const
     return qobject_cast<KIVQContainer*>(itemTemplate.data());
 }
 
-void KIVQListViewImpl::readStyles(const Json::Value& element)
+void KIVQListViewImpl::readStyles(const Json::Value& element, bool fromTheme)
 {
-    for (const StyleEntry& entry : readStyleEntries(element)) {
+    for (const StyleEntry& entry : readStyleEntries(element, fromTheme)) {
         if (applySlotEntry(background, kBackgroundCode, entry))
             continue;
         const int state = entry.code - kItemCode;
@@ -88,7 +88,7 @@ void KIVQListViewImpl::writeStyles(Json::Value& element) const
 void KIVQListViewImpl::serializeJson(ControlJson& io)
 {
     if (io.isReading())
-        readStyles(io.element());
+        readStyles(io.element(), io.fromTheme());
     else
         writeStyles(io.element());
 

@@ -53,7 +53,7 @@ public:
     QMap<int, QString> rowHtml;
 
 private:
-    void readStyles(const Json::Value& element);
+    void readStyles(const Json::Value& element, bool fromTheme);
     void writeStyles(Json::Value& element) const;
 
     KIVQListView* m_view;

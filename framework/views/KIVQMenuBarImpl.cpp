@@ -40,10 +40,10 @@ void KIVQMenuBarImpl::paint(QPainter* painter, const QRect&)
     }
 }
 
-void KIVQMenuBarImpl::readStyles(const Json::Value& element)
+void KIVQMenuBarImpl::readStyles(const Json::Value& element, bool fromTheme)
 {
     bool popupBackgroundRead = false;
-    for (const StyleEntry& entry : readStyleEntries(element)) {
+    for (const StyleEntry& entry : readStyleEntries(element, fromTheme)) {
         if (applySlotEntry(background, kBackgroundCode, entry) ||
             applyStateEntry(itemBackgrounds, kItemBackgroundCode, entry) ||
             applyStateEntry(popupTextStyles, kPopupTextStyleCode, entry))
@@ -76,7 +76,7 @@ void KIVQMenuBarImpl::readStyles(const Json::Value& element)
 void KIVQMenuBarImpl::serializeJson(ControlJson& io)
 {
     if (io.isReading()) {
-        readStyles(io.element());
+        readStyles(io.element(), io.fromTheme());
         return;
     }
     // The popup background goes ahead of the popup item fills, so that reading tells them apart.

@@ -33,7 +33,7 @@ public:
     StateStyles<FillStyle> popupItemBackgrounds;
 
 private:
-    void readStyles(const Json::Value& element);
+    void readStyles(const Json::Value& element, bool fromTheme);
 
     KIVQMenuBar* m_bar;
 };

@@ -236,6 +236,66 @@ private Q_SLOTS:
         QCOMPARE(untouched, canvas(10, 10));
     }
 
+    void fillLeavesPainterAsFound_data()
+    {
+        QTest::addColumn<int>("round");
+        QTest::addColumn<int>("sides"); // border sides as in squareBorders; 0 for no border
+        QTest::addColumn<bool>("antialias");
+        QTest::newRow("rounded, no border") << 6 << 0 << false;
+        QTest::newRow("rounded, frame") << 6 << 15 << false;
+        QTest::newRow("rounded, two sides, antialiased") << 6 << 9 << true;
+        QTest::newRow("square, frame") << 0 << 15 << false;
+        QTest::newRow("square, bottom, antialiased") << 0 << 8 << true;
+    }
+    // The caller's pen, brush and hints survive a fill, and fills of other sizes in between (the same
+    // size in the same place draws the same path) paint what a fresh path paints.
+    void fillLeavesPainterAsFound()
+    {
+        QFETCH(int, round);
+        QFETCH(int, sides);
+        QFETCH(bool, antialias);
+        FillRes res;
+        res.round = round;
+        res.colour = Qt::red;
+        res.borderColour = Qt::blue;
+        res.border = sides != 0;
+        res.borderSize = 2;
+        res.leftBorder = sides & 1;
+        res.topBorder = sides & 2;
+        res.rightBorder = sides & 4;
+        res.bottomBorder = sides & 8;
+        const QPen pen(QColor(1, 2, 3), 5, Qt::DashLine);
+        const QBrush brush(QColor(4, 5, 6), Qt::Dense3Pattern);
+        const QList<QSize> sizes{{40, 20}, {41, 20}, {40, 21}, {40, 20}};
+        QList<QImage> images;
+        QImage image = canvas(44, 24);
+        QPainter p(&image);
+        for (const QSize& size : sizes) {
+            image.fill(Qt::transparent);
+            p.setPen(pen);
+            p.setBrush(brush);
+            p.setRenderHint(QPainter::Antialiasing, antialias);
+            KIVQPaintHelpers::paintColorFill(&p, res, 1, 2, size.width(), size.height());
+            QCOMPARE(p.pen(), pen);
+            QCOMPARE(p.brush(), brush);
+            QCOMPARE(p.testRenderHint(QPainter::Antialiasing), antialias);
+            images.append(image.copy());
+        }
+        p.end();
+        QCOMPARE(images.at(3), images.at(0));
+        QVERIFY(images.at(1) != images.at(0));
+        QVERIFY(images.at(2) != images.at(0));
+        if (round == 0 || sides != 0)
+            return;
+        // Against a path made afresh for the last size drawn before the first came back.
+        QImage reference = canvas(44, 24);
+        QPainter r(&reference);
+        r.setRenderHint(QPainter::Antialiasing);
+        r.fillPath(KIVQPaintHelpers::roundedRectPath(QRectF(1, 2, 40, 21), round, true, true, true, true), Qt::red);
+        r.end();
+        QCOMPARE(images.at(2), reference);
+    }
+
     void roundedRectPathShapes()
     {
         const QRectF r(0, 0, 40, 10);

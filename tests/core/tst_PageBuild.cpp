@@ -6,6 +6,7 @@
 #include "controls/KIVQPushButtonImpl.h"
 #include "controls/KIVQScrollBar.h"
 #include "core/KIVQPageLoader.h"
+#include "core/KIVQWidgetBaseImpl.h"
 #include "core/KIVQtLib.h"
 #include "core/layout/KIVQChildLayout.h"
 #include "core/layout/KIVQContainer.h"
@@ -100,6 +101,8 @@ private Q_SLOTS:
     void labelRestylesOnlyOnChange();
     void fadeTimerMadeOnFirstHover();
     void themeReloadDropsDecodedEntries();
+    void everyTypeDecodesItsEntryOnce_data();
+    void everyTypeDecodesItsEntryOnce();
 
 private:
     KIVQContainer* build();
@@ -375,6 +378,53 @@ void tst_PageBuild::themeReloadDropsDecodedEntries()
     const ThemeStyleCache* cache = rm->themeStyleCache(rm->getThemeJsonValue("qtlabel"));
     QVERIFY(cache && cache->decoded);
     QCOMPARE(cache->entries.size(), 1);
+}
+
+void tst_PageBuild::everyTypeDecodesItsEntryOnce_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<int>("entries");
+    QTest::newRow("menu bar") << QByteArray("qtmenubar") << 2;
+    QTest::newRow("list view") << QByteArray("qtlistview") << 1;
+    QTest::newRow("scroll view") << QByteArray("qtscrollview") << 1;
+    QTest::newRow("text edit") << QByteArray("qttext") << 2;
+    QTest::newRow("line edit") << QByteArray("qtdedit") << 2;
+}
+
+// Each type reads its theme entry through the store's cache, and a control made later still gets the styles.
+void tst_PageBuild::everyTypeDecodesItsEntryOnce()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(int, entries);
+    const QString dir = m_dir.filePath(QStringLiteral("theme3"));
+    QVERIFY(TestSupport::writeFile(dir + QStringLiteral("/style.json"), GeneratedPage::themeStyles()));
+    QVERIFY(TestSupport::writeFile(dir + QStringLiteral("/theme.json"), R"({"elements": [{"child": [
+        {"name": "qtmenubar", "style": [["pageBg", 1, 0], ["pageText", 2, 5]]},
+        {"name": "qtlistview", "style": [["pageBg", 1, 0]]},
+        {"name": "qtscrollview", "style": [["pageBg", 1, 0]]},
+        {"name": "qttext", "style": [["pageBg", 1, 0], ["pageText", 2, 4]]},
+        {"name": "qtdedit", "style": [["pageBg", 1, 0], ["pageText", 2, 4]]}]}]})"));
+    QVERIFY(kivLoadThemeDir(dir.toUtf8().constData()));
+    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+    const ThemeStyleCache* cache = rm->themeStyleCache(rm->getThemeJsonValue(type.constData()));
+    QVERIFY(cache && !cache->decoded);
+
+    QImage shots[2];
+    for (QImage& shot : shots) {
+        const ControlCreateFunction create = kivFindCreateFunction(type.constData());
+        QVERIFY(create);
+        std::unique_ptr<QWidget> w(create());
+        auto* control = dynamic_cast<IKIVQWidgetBase*>(w.get());
+        QVERIFY(control);
+        control->getControlImpl()->applyTheme(); // the text edit takes its entry only when asked
+        QVERIFY(cache->decoded);
+        QCOMPARE(cache->entries.size(), entries);
+        w->resize(120, 40);
+        shot = w->grab().toImage();
+    }
+    QCOMPARE(shots[1], shots[0]);
+    // The page fill, not the untouched control's own background, in a corner no text or frame covers.
+    QCOMPARE(shots[0].pixelColor(shots[0].width() / 2, shots[0].height() - 3), QColor(0xee, 0xf2, 0xf4));
 }
 
 QTEST_MAIN(tst_PageBuild)
