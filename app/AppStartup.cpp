@@ -15,29 +15,26 @@ QString appFontFamily()
 
 namespace {
 
-// The family the program draws with: the app's own where installed, else the first installed stand-in,
-// which also becomes its substitute for styles that name it. Naming the stand-in in the global
-// configuration spares the font matcher a search for the missing family on every font a page makes.
-QString installedAppFontFamily()
+void substituteAppFontFamily()
 {
     const QStringList installed = QFontDatabase().families();
     if (installed.contains(appFontFamily(), Qt::CaseInsensitive))
-        return appFontFamily();
+        return;
     for (const QString& candidate : {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")}) {
         if (installed.contains(candidate, Qt::CaseInsensitive)) {
             QFont::insertSubstitution(appFontFamily(), candidate);
-            return candidate;
+            return;
         }
     }
-    return appFontFamily();
 }
 
 } // namespace
 
 void applyAppGlobalConfig()
 {
+    substituteAppFontFamily();
     KIVQtLib::KIVGlobalConfig config;
-    config.fontFamily = installedAppFontFamily();
+    config.fontFamily = appFontFamily();
     config.buttonFadeEnabled = false;
     config.buttonFadeDuration = 140;
     KIVQtLib::kivSetGlobalConfig(config);

@@ -6,8 +6,7 @@
 QString appFontFamily();
 
 // The framework's global configuration of the dashboard. Where its font family is not installed, the
-// configuration names an installed one that holds the dashboard's Chinese, so no text shows as boxes, and
-// the missing family is mapped to it for styles that name it.
+// family is first mapped to an installed one that holds the dashboard's Chinese, so no text shows as boxes.
 void applyAppGlobalConfig();
 
 // The theme folder beside the executable.

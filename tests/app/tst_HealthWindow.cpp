@@ -13,7 +13,6 @@
 #include <json/json.h>
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QRawFont>
 #include <QTableView>
 #include <QSvgRenderer>
@@ -343,8 +342,6 @@ void tst_HealthWindow::appFontCoversChinese()
             chinese += button->text();
     }
     chinese += window()->windowTitle();
-    // An installed family, so that no font the window makes sends the matcher looking for a missing one.
-    QVERIFY(QFontDatabase().families().contains(kivGetGlobalFontFamily()));
     QFont font(kivGetGlobalFontFamily());
     font.setPixelSize(14);
     // The font itself, not the fallback Qt finds for Chinese: the frame draws with this one.
