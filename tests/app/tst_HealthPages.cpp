@@ -60,6 +60,7 @@ private Q_SLOTS:
     void cardContentsFit();
     void chartIntroPlaysOnce();
     void ringShowsStatusShares();
+    void hiddenChartRepaintsWhenShown();
 
 private:
     HealthWindow* window() const { return m_window.get(); }
@@ -454,6 +455,45 @@ void tst_HealthPages::ringShowsStatusShares()
         const double share = double(counts[i]) / total;
         QVERIFY2(qAbs(share - shares[i]) < 0.03, qPrintable(QStringLiteral("colour %1: %2").arg(i).arg(share)));
     }
+}
+
+namespace {
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+// The ring takes the other language's legend while its page is hidden; showing the page must draw it
+// anew, or the ring keeps its old frame (and the old language) until its data next changes.
+void tst_HealthPages::hiddenChartRepaintsWhenShown()
+{
+    QOpenGLContext context;
+    if (!context.create()) {
+        if (qEnvironmentVariableIsSet("CAREVIX_REQUIRE_GL"))
+            QFAIL("No OpenGL context where one is required (CAREVIX_REQUIRE_GL).");
+        QSKIP("No OpenGL context; run under Xvfb.");
+    }
+    auto* ring = find<KIVQChartBase>("patientDistributionChart");
+    showPage(0);
+    QTRY_VERIFY(!ring->animationEnabled());
+    showPage(4);
+    QTRY_VERIFY(!ring->isVisible());
+    window()->setEnglish(true);
+
+    PaintCounter counter;
+    ring->installEventFilter(&counter);
+    window()->setPage(0);
+    QTRY_VERIFY(counter.paints > 0);
 }
 
 QTEST_MAIN(tst_HealthPages)
