@@ -1,6 +1,7 @@
 #include "AppStartup.h"
 #include "HealthWindow.h"
 #include "PatientDataSimulator.h"
+#include "views/ViewTestHelpers.h"
 
 #include "charts/KIVQChartBase.h"
 #include "controls/KIVQLabel.h"
@@ -457,30 +458,12 @@ void tst_HealthPages::ringShowsStatusShares()
     }
 }
 
-namespace {
-
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-} // namespace
-
 // The ring takes the other language's legend while its page is hidden; showing the page must draw it
 // anew, or the ring keeps its old frame (and the old language) until its data next changes.
 void tst_HealthPages::hiddenChartRepaintsWhenShown()
 {
-    QOpenGLContext context;
-    if (!context.create()) {
-        if (qEnvironmentVariableIsSet("CAREVIX_REQUIRE_GL"))
-            QFAIL("No OpenGL context where one is required (CAREVIX_REQUIRE_GL).");
+    if (!QOpenGLContext().create()) {
+        QVERIFY2(!qEnvironmentVariableIsSet("CAREVIX_REQUIRE_GL"), "No OpenGL context where one is required.");
         QSKIP("No OpenGL context; run under Xvfb.");
     }
     auto* ring = find<KIVQChartBase>("patientDistributionChart");
@@ -490,7 +473,7 @@ void tst_HealthPages::hiddenChartRepaintsWhenShown()
     QTRY_VERIFY(!ring->isVisible());
     window()->setEnglish(true);
 
-    PaintCounter counter;
+    ViewTest::PaintCounter counter;
     ring->installEventFilter(&counter);
     window()->setPage(0);
     QTRY_VERIFY(counter.paints > 0);
