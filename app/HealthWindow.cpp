@@ -8,9 +8,12 @@
 #include "controls/KIVQLineEdit.h"
 #include "controls/KIVQPushButton.h"
 #include "controls/KIVQStackContainer.h"
+#include "core/KIVQPaintHelpers.h"
 #include "core/layout/KIVQContainer.h"
+#include "views/KIVQComboBox.h"
 
 #include <QResizeEvent>
+#include <QSet>
 #include <QTimer>
 
 using namespace KIVQtLib;
@@ -116,6 +119,7 @@ KIVQPushButton* HealthWindow::makeButton(QWidget* parent, const QString& themeNa
         addToContainer(parent, button, 1);
     } else {
         fixWidgetWidth(button, width);
+        button->setProperty(kBaseWidthProperty, width);
         addToContainer(parent, button, 0);
     }
     if (height > 0)
@@ -415,9 +419,47 @@ void HealthWindow::retranslateUi()
     retranslateDrawers();
     refreshPatientCombos();
     updateNavButtons();
+    fitTranslatedWidths();
 
     // Showing text on a button does not repaint it.
     update();
+}
+
+// The English texts run longer than the Chinese ones the tool rows were sized for: a filter or a button
+// grows to its widest text instead of eliding it or running it into its icon.
+void HealthWindow::fitTranslatedWidths()
+{
+    constexpr int kIconExtent = 20;
+    constexpr int kIconGap = 6;
+    constexpr int kTextGap = 4;
+    constexpr int kComboTextInset = 10; // where the combo box starts a left-aligned text at the least
+    QSet<QWidget*> rows;
+    for (KIVQComboBox* combo : {m_departmentCombo, m_statusCombo, m_reportTypeFilter, m_reportStatusFilter,
+                                m_appointmentFilter}) {
+        if (!combo)
+            continue;
+        const TextStyleDesc& style = combo->getTextStyle(CtrlNormal);
+        int widest = 0;
+        for (int i = 0; i < combo->count(); ++i)
+            widest = std::max(widest, KIVQPaintHelpers::measureText(style, combo->itemText(i)).width());
+        // Text inset, the text, paintText's 2, a gap and the square drop-down button.
+        const int inset = std::max(style.x, kComboTextInset);
+        if (fitWidgetWidth(combo, inset + widest + 2 + kTextGap + combo->height()))
+            rows.insert(combo->parentWidget());
+    }
+    for (KIVQPushButton* button : {m_newAppointmentButton, m_cancelAppointmentButton}) {
+        if (!button)
+            continue;
+        // The caption is centred right of the text offset; it must clear the icon on its left.
+        const int iconRight = button->getIconStyle().offsetX + kIconExtent + kIconGap;
+        const int text = KIVQPaintHelpers::measureText(button->getTextStyle(CtrlNormal), button->text()).width() + 2;
+        if (fitWidgetWidth(button, 2 * iconRight - button->getTextOffsetX() + text))
+            rows.insert(button->parentWidget());
+    }
+    for (QWidget* row : rows) {
+        if (auto* container = qobject_cast<KIVQContainer*>(row))
+            container->forceResize();
+    }
 }
 
 // ---- records ----

@@ -138,6 +138,7 @@ private:
     void retranslateUi();
     void refreshFilterCombos();
     void fillReportFilterCombo(KIVQtLib::KIVQComboBox* combo, bool isTypeCombo);
+    void fitTranslatedWidths();
     void disableOverviewChartAnimation();
     void disableMonitoringChartAnimation();
 

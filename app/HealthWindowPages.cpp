@@ -138,6 +138,7 @@ KIVQComboBox* HealthWindow::makeComboBox(QWidget* parent, const QString& objectN
     combo->setNormalBtnIcon(iconPath(QStringLiteral("chevron-down")));
     combo->setHotBtnIcon(iconPath(QStringLiteral("chevron-down")));
     fixWidgetWidth(combo, width);
+    combo->setProperty(kBaseWidthProperty, width);
     fixWidgetHeight(combo, 36);
     addToContainer(parent, combo, 0);
     return combo;
@@ -285,6 +286,8 @@ void HealthWindow::buildPatientsPage()
     m_searchEdit->setObjectName(QStringLiteral("patientSearchEdit"));
     m_searchEdit->setThemeName(QStringLiteral("HealthLineEdit"));
     m_searchEdit->setPlaceholderText(QStringLiteral("搜索患者"));
+    // The same inset as the combo boxes beside it: the text would start on the rounded border.
+    m_searchEdit->setEditMargin(0, 0, 10, 10);
     fixWidgetWidth(m_searchEdit, 220);
     fixWidgetHeight(m_searchEdit, 36);
     addToContainer(toolRow, m_searchEdit, 0);
@@ -416,6 +419,7 @@ void HealthWindow::buildAppointmentsPage()
     m_newAppointmentButton = makeButton(toolRow, QStringLiteral("HealthPrimaryButton"), QString(), 148, 36,
                                         iconPath(QStringLiteral("calendar-plus")), kWhite);
     setButtonIconLeft(m_newAppointmentButton, 12, 24);
+    m_newAppointmentButton->setObjectName(QStringLiteral("newAppointmentButton"));
 
     KIVQContainer* card = makeContainer(page, kCard, KIVQContainer::Vertical, 1, 5, 10, 8, 10, 8);
     m_appointmentTable = makeTable(card, QStringLiteral("appointmentTable"), 44, m_appointmentModel);

@@ -193,6 +193,14 @@ void KIVQChartBase::mousePressEvent(QMouseEvent* event)
     QOpenGLWidget::mousePressEvent(event);
 }
 
+void KIVQChartBase::showEvent(QShowEvent* event)
+{
+    QOpenGLWidget::showEvent(event);
+    // An update() while hidden (a chart on a page not shown) renders nothing, and showing composes the
+    // frame rendered before it: the chart would show its old data until its next change.
+    update();
+}
+
 void KIVQChartBase::leaveEvent(QEvent* event)
 {
     KIVQChartImpl* d = chartImpl();

@@ -3,6 +3,8 @@
 #include "KIVQComboBoxImpl.h"
 #include "KIVQComboList.h"
 
+#include <QCursor>
+
 namespace KIVQtLib {
 
 KIVQComboBox::KIVQComboBox(QWidget* parent) : KIVQControlBase(parent)
@@ -15,6 +17,15 @@ KIVQComboBox::KIVQComboBox(QWidget* parent) : KIVQControlBase(parent)
 }
 
 KIVQComboBox::~KIVQComboBox() = default;
+
+void KIVQComboBox::hidePopup()
+{
+    QComboBox::hidePopup();
+    // The popup took the mouse from the press that opened it: the release and the leave went to the
+    // popup, so the face would stay pressed (and without its button icon) until the next hover.
+    if (isEnabled())
+        impl()->setState(rect().contains(mapFromGlobal(QCursor::pos())) ? CtrlHover : CtrlNormal);
+}
 
 KIVQComboList* KIVQComboBox::comboList() const
 {

@@ -60,6 +60,8 @@ public:
 
     KIVQComboList* comboList() const;
 
+    void hidePopup() override;
+
 private:
     QPointer<KIVQComboList> m_list; // Qt's popup container owns it, and deletes it when the view is replaced
 };

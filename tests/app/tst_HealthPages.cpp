@@ -1,6 +1,7 @@
 #include "AppStartup.h"
 #include "HealthWindow.h"
 #include "PatientDataSimulator.h"
+#include "views/ViewTestHelpers.h"
 
 #include "charts/KIVQChartBase.h"
 #include "controls/KIVQLabel.h"
@@ -60,6 +61,7 @@ private Q_SLOTS:
     void cardContentsFit();
     void chartIntroPlaysOnce();
     void ringShowsStatusShares();
+    void hiddenChartRepaintsWhenShown();
 
 private:
     HealthWindow* window() const { return m_window.get(); }
@@ -454,6 +456,27 @@ void tst_HealthPages::ringShowsStatusShares()
         const double share = double(counts[i]) / total;
         QVERIFY2(qAbs(share - shares[i]) < 0.03, qPrintable(QStringLiteral("colour %1: %2").arg(i).arg(share)));
     }
+}
+
+// The ring takes the other language's legend while its page is hidden; showing the page must draw it
+// anew, or the ring keeps its old frame (and the old language) until its data next changes.
+void tst_HealthPages::hiddenChartRepaintsWhenShown()
+{
+    if (!QOpenGLContext().create()) {
+        QVERIFY2(!qEnvironmentVariableIsSet("CAREVIX_REQUIRE_GL"), "No OpenGL context where one is required.");
+        QSKIP("No OpenGL context; run under Xvfb.");
+    }
+    auto* ring = find<KIVQChartBase>("patientDistributionChart");
+    showPage(0);
+    QTRY_VERIFY(!ring->animationEnabled());
+    showPage(4);
+    QTRY_VERIFY(!ring->isVisible());
+    window()->setEnglish(true);
+
+    ViewTest::PaintCounter counter;
+    ring->installEventFilter(&counter);
+    window()->setPage(0);
+    QTRY_VERIFY(counter.paints > 0);
 }
 
 QTEST_MAIN(tst_HealthPages)

@@ -6,18 +6,23 @@
 #include "controls/KIVQPushButton.h"
 #include "controls/KIVQStackContainer.h"
 #include "core/layout/KIVQContainer.h"
+#include "core/KIVQPaintHelpers.h"
 #include "core/KIVQWidgetBaseImpl.h"
 #include "core/KIVQtLib.h"
+#include "controls/KIVQLineEdit.h"
 #include "theme/KIVQResourceManager.h"
+#include "views/KIVQComboBox.h"
 
 #include <json/json.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QRawFont>
 #include <QTableView>
 #include <QSvgRenderer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace KIVQtLib;
@@ -56,6 +61,27 @@ const char* const kIcons[] = {"heart-pulse",   "user-round", "minus",          "
                               "calendar-plus", "calendar-x", "gauge",          "droplets",   "thermometer",
                               "wind"};
 
+// Runs of columns holding an opaque pixel that passes `hit`, as [first, last] pairs. Only the middle
+// third of the rows counts, clear of the rounded corners.
+template <class Hit> QVector<QPair<int, int>> columnRuns(const QImage& image, Hit hit)
+{
+    QVector<QPair<int, int>> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        bool any = false;
+        for (int y = image.height() / 3; y < image.height() * 2 / 3 && !any; ++y) {
+            const QColor colour = image.pixelColor(x, y);
+            any = colour.alpha() == 255 && hit(colour);
+        }
+        if (!any)
+            continue;
+        if (!runs.isEmpty() && runs.last().second == x - 1)
+            runs.last().second = x;
+        else
+            runs.append({x, x});
+    }
+    return runs;
+}
+
 } // namespace
 
 // The dashboard's frame: its window, header, sidebar navigation, language switch and theme.
@@ -78,11 +104,18 @@ private Q_SLOTS:
     void icons_data();
     void icons();
     void appFontCoversChinese();
+    void translatedTextsFit_data();
+    void translatedTextsFit();
+    void searchTextClearsBorder_data();
+    void searchTextClearsBorder();
+    void comboChosenByPopupShowsItsButton_data();
+    void comboChosenByPopupShowsItsButton();
     void survivesManyTicks();
 
 private:
     HealthWindow* window() const { return m_window.get(); }
     QList<KIVQPushButton*> navButtons() const;
+    void showPageOf(QWidget* widget);
 
     std::unique_ptr<HealthWindow> m_window;
 };
@@ -355,6 +388,148 @@ void tst_HealthWindow::appFontCoversChinese()
         QVERIFY2(raw.supportsCharacter(ch), qPrintable(QStringLiteral("%1 in %2").arg(ch).arg(raw.familyName())));
     }
     QVERIFY(checked > 40);
+}
+
+void tst_HealthWindow::showPageOf(QWidget* widget)
+{
+    int page = 0;
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w->objectName().startsWith(QLatin1String("healthPage")))
+            page = w->objectName().mid(10).toInt();
+    }
+    window()->resize(1280, 720);
+    window()->setPage(page);
+    window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window()));
+    QTRY_COMPARE(window()->findChild<QWidget*>(QStringLiteral("healthRoot"))->geometry(), window()->rect());
+}
+
+void tst_HealthWindow::translatedTextsFit_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("builtWidth");
+    const struct
+    {
+        const char* name;
+        int width;
+    } widgets[] = {{"departmentFilterCombo", 150}, {"statusFilterCombo", 140},       {"reportTypeCombo", 145},
+                   {"reportStatusCombo", 130},     {"appointmentFilterCombo", 130}, {"newAppointmentButton", 148},
+                   {"cancelAppointmentButton", 120}};
+    for (bool english : {false, true}) {
+        for (const auto& widget : widgets) {
+            QTest::addRow("%s %s", english ? "en" : "zh", widget.name)
+                << english << QString::fromLatin1(widget.name) << widget.width;
+        }
+    }
+}
+
+// A text of either language shows whole: a filter never elides an item, a button's caption never runs
+// into its icon; the widened control stays clear of its neighbours, and none narrows below its built width.
+void tst_HealthWindow::translatedTextsFit()
+{
+    QFETCH(bool, english);
+    QFETCH(QString, name);
+    QFETCH(int, builtWidth);
+
+    window()->setEnglish(english);
+    auto* widget = window()->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    showPageOf(widget);
+
+    QVERIFY(widget->width() >= builtWidth);
+    QWidget* row = widget->parentWidget();
+    QVERIFY(row->rect().contains(widget->geometry()));
+    for (QWidget* sibling : row->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (sibling != widget && sibling->isVisible())
+            QVERIFY2(!sibling->geometry().intersects(widget->geometry()), qPrintable(sibling->objectName()));
+    }
+
+    if (auto* combo = qobject_cast<KIVQComboBox*>(widget)) {
+        const TextStyleDesc& style = combo->getTextStyle(CtrlNormal);
+        const QFontMetrics metrics(KIVQPaintHelpers::styleFont(style));
+        // What the face leaves for the text: the drop-down square, the 10-pixel inset and paintText's 2.
+        const int room = combo->width() - 1 - combo->height() - std::max(style.x, 10) - 2;
+        for (int i = 0; i < combo->count(); ++i)
+            QCOMPARE(metrics.elidedText(combo->itemText(i), Qt::ElideRight, room), combo->itemText(i));
+        return;
+    }
+
+    auto* button = qobject_cast<KIVQPushButton*>(widget);
+    QVERIFY(button);
+    button->setEnabled(true);
+    const QImage image = button->grab().toImage();
+    // Icon and caption are drawn white on the button's colour: the first run of white columns is the
+    // icon, the next starts the caption.
+    const auto runs = columnRuns(image, [](const QColor& c) { return std::min({c.red(), c.green(), c.blue()}) > 220; });
+    QVERIFY2(runs.size() >= 2, qPrintable(QString::number(runs.size())));
+    QVERIFY2(runs.at(1).first - runs.at(0).second > 4,
+             qPrintable(QStringLiteral("icon ends %1, caption starts %2").arg(runs.at(0).second).arg(runs.at(1).first)));
+    QVERIFY(runs.last().second < image.width() - 4);
+}
+
+void tst_HealthWindow::searchTextClearsBorder_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("zh placeholder") << QString() << false;
+    QTest::newRow("en placeholder") << QString() << true;
+    QTest::newRow("typed") << QStringLiteral("HP-1001") << false;
+}
+
+void tst_HealthWindow::searchTextClearsBorder()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, english);
+
+    window()->setEnglish(english);
+    auto* edit = window()->findChild<KIVQLineEdit*>(QStringLiteral("patientSearchEdit"));
+    QVERIFY(edit);
+    edit->setText(text);
+    showPageOf(edit);
+    const QImage image = edit->grab().toImage();
+    // Text and placeholder are darker than the light field border and its white face.
+    const auto runs = columnRuns(image, [](const QColor& c) { return c.red() < 180; });
+    QVERIFY(!runs.isEmpty());
+    QVERIFY2(runs.first().first >= 8, qPrintable(QString::number(runs.first().first)));
+}
+
+void tst_HealthWindow::comboChosenByPopupShowsItsButton_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"statusFilterCombo", "reportStatusCombo", "appointmentFilterCombo"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// The press that opens the popup never gets its release back: once an item is chosen the face must not
+// stay pressed, which in this theme has no drop-down icon.
+void tst_HealthWindow::comboChosenByPopupShowsItsButton()
+{
+    QFETCH(QString, name);
+    auto* combo = window()->findChild<KIVQComboBox*>(name);
+    QVERIFY(combo);
+    showPageOf(combo);
+    auto chevronPixels = [combo] {
+        const QImage image = combo->grab().toImage();
+        int dark = 0;
+        for (int y = image.height() / 3; y < image.height() * 2 / 3; ++y) {
+            for (int x = image.width() - image.height(); x < image.width(); ++x)
+                dark += image.pixelColor(x, y).alpha() == 255 && image.pixelColor(x, y).red() < 100;
+        }
+        return dark;
+    };
+    QVERIFY(chevronPixels() > 5);
+
+    QTest::mousePress(combo, Qt::LeftButton, {}, combo->rect().center());
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    // The popup ignores releases for a moment after it opens; the keys choose at once.
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(combo->currentIndex(), 2);
+    QVERIFY(chevronPixels() > 5);
 }
 
 void tst_HealthWindow::survivesManyTicks()
