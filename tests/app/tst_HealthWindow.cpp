@@ -394,14 +394,20 @@ void tst_HealthWindow::showPageOf(QWidget* widget)
 {
     int page = 0;
     for (QWidget* w = widget; w; w = w->parentWidget()) {
-        if (w->objectName().startsWith(QLatin1String("healthPage")))
-            page = w->objectName().mid(10).toInt();
+        // Only "healthPage<n>": the page stack's name starts alike and would turn the number into 0.
+        const QString name = w->objectName();
+        bool isPage = false;
+        const int index = name.startsWith(QLatin1String("healthPage")) ? name.mid(10).toInt(&isPage) : 0;
+        if (isPage)
+            page = index;
     }
     window()->resize(1280, 720);
     window()->setPage(page);
     window()->show();
     QVERIFY(QTest::qWaitForWindowExposed(window()));
     QTRY_COMPARE(window()->findChild<QWidget*>(QStringLiteral("healthRoot"))->geometry(), window()->rect());
+    // A hidden page keeps the layout of its last size; only a shown one says anything about the fit.
+    QVERIFY(widget->isVisible());
 }
 
 void tst_HealthWindow::translatedTextsFit_data()
