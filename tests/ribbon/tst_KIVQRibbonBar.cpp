@@ -105,8 +105,6 @@ void tst_KIVQRibbonBar::rows()
     QCOMPARE(bar.pageArea()->isVisibleTo(&bar), !bar.isMinimized());
     if (pageTop >= 0)
         QCOMPARE(bar.pageArea()->y(), pageTop);
-    if (attr.contains("topRowHeight\": 10"))
-        QCOMPARE(bar.topRowHeight(), 10);
 }
 
 void tst_KIVQRibbonBar::groupRows_data()
@@ -166,7 +164,7 @@ void tst_KIVQRibbonBar::topRowPlacement()
     addPages(bar, {QStringLiteral("Home")});
 
     QWidget* host = compact ? bar.tabRow() : bar.topRow();
-    const int T = compact ? 30 : 30;
+    const int T = 30;
     KIVQRibbonButton* app = bar.applicationButton();
     QCOMPARE(app->parentWidget(), host);
     const int appWidth = qMax(app->sizeHint().width(), 54);
@@ -177,7 +175,6 @@ void tst_KIVQRibbonBar::topRowPlacement()
     // From the right edge leftwards, each width bounded to 40..180.
     QCOMPARE(wide->geometry(), QRect(900 - 4 - 180, 3, 180, T - 6));
     QCOMPARE(narrow->geometry(), QRect(900 - 4 - 180 - 4 - 40, 3, 40, T - 6));
-    QCOMPARE(q1->toolTip(), QStringLiteral("Save"));
 
     const int firstTabX = bar.tabButtons().first()->x();
     QCOMPARE(firstTabX, compact ? appWidth + 8 + 60 + 4 : 4);
@@ -229,10 +226,6 @@ void tst_KIVQRibbonBar::tabLayout()
         QCOMPARE(tab->geometry(), QRect(x, 1, tabWidth(tab), 29));
         x += tabWidth(tab) + 2;
     }
-    if (titles.first().size() == 1)
-        QCOMPARE(tabs.first()->width(), 68);
-    if (titles.first().size() > 30)
-        QCOMPARE(tabs.first()->width(), 150);
 
     KIVQRibbonButton* back = nullptr;
     KIVQRibbonButton* forward = nullptr;
@@ -267,7 +260,6 @@ void tst_KIVQRibbonBar::pageInsertion()
 
     KIVQRibbonPage* a = bar.addPage(QStringLiteral("a"), QString());
     KIVQRibbonPage* b = bar.addPage(QStringLiteral("b"), QStringLiteral("B"));
-    QCOMPARE(a->title(), QStringLiteral("a"));
     QCOMPARE(bar.currentPageWidget(), a);
     KIVQRibbonPage* end = bar.insertPage(100, QStringLiteral("end"), QString());
     KIVQRibbonPage* front = bar.insertPage(-5, QStringLiteral("front"), QString());

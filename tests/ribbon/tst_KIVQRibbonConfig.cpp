@@ -199,9 +199,6 @@ void tst_KIVQRibbonConfig::reading_data()
                (g->items().at(0).action ? g->items().at(0).action->text() : QString());
     };
 
-    QTest::newRow("version 1.0 loads") << QStringLiteral(R"({"schemaVersion": 1.0, "pages": [{"id": "a"}]})")
-                                       << Probe([](KIVQRibbonBar& bar) { return QString::number(bar.pageCount()); })
-                                       << "1";
     QTest::newRow("SPLIT in capitals") << page(R"({"id": "a", "popup": "SPLIT", "menu": []})") << popupOfFirst << "2";
     QTest::newRow("a menu without popup is instant")
         << page(R"({"id": "a", "menu": [{"id": "m"}]})") << popupOfFirst << "1";
