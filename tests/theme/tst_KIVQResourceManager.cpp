@@ -190,15 +190,6 @@ void tst_KIVQResourceManager::styleDocumentDefaultsAndWriteConditions()
     QVERIFY(store.findFillStyle(QStringLiteral("panel"), panel));
     QCOMPARE(store.fillStyleIndex.value(QStringLiteral("panel")), 0); // a redefinition keeps its place
     QCOMPARE(panel.res.round, 9);
-    QVERIFY(panel.draw);
-    QVERIFY(!panel.colourFill); // "drawImg" defaults to true
-    QCOMPARE(panel.res.colour, QColor(255, 255, 255, 255));
-    QCOMPARE(panel.res.colour2, QColor(255, 255, 255, 255));
-    QCOMPARE(panel.res.borderColour, QColor(255, 255, 255, 255));
-    QCOMPARE(panel.res.borderSize, 1);
-    QVERIFY(!panel.res.border);
-    QVERIFY(panel.res.roundTopLeft && panel.res.roundBottomRight && panel.res.leftBorder && panel.res.bottomBorder);
-    QCOMPARE(panel.imageDesc, ImageDesc());
 
     FillStyle empty;
     QVERIFY(store.findFillStyle(QStringLiteral("empty"), empty));
@@ -209,22 +200,19 @@ void tst_KIVQResourceManager::styleDocumentDefaultsAndWriteConditions()
     QCOMPARE(red.colour, QColor(255, 0, 0, 255)); // a text colour is always opaque
     QCOMPARE(red.family, defaultFontFamily());
 
-    FillStyle margins;
-    QVERIFY(store.findFillStyle(QStringLiteral("margins"), margins));
-    QCOMPARE(margins.imageDesc.margins[0], 4);
-    QCOMPARE(margins.imageDesc.margins[1], 2);
-    QCOMPARE(margins.imageDesc.margins[2], 1);
-    QCOMPARE(margins.imageDesc.margins[3], 3);
-
+    // Margins are stored in another order than written, and scaled as read.
+    auto margins = [](const KIVQResourceManagerImpl& from) {
+        FillStyle s;
+        from.findFillStyle(QStringLiteral("margins"), s);
+        const auto& m = s.imageDesc.margins;
+        return QList<int>{int(m[0]), int(m[1]), int(m[2]), int(m[3])};
+    };
+    QCOMPARE(margins(store), (QList<int>{4, 2, 1, 3}));
     rm()->setScaleFactor(0.5f);
     KIVQResourceManagerImpl scaled;
     rm()->readStyle(&scaled, doc["style"]);
     rm()->setScaleFactor(100.0f);
-    QVERIFY(scaled.findFillStyle(QStringLiteral("margins"), margins));
-    QCOMPARE(margins.imageDesc.margins[0], 2);
-    QCOMPARE(margins.imageDesc.margins[1], 1);
-    QCOMPARE(margins.imageDesc.margins[2], 0);
-    QCOMPARE(margins.imageDesc.margins[3], 1);
+    QCOMPARE(margins(scaled), (QList<int>{2, 1, 0, 1}));
 
     // Side flags are written only with a border; a minimal text style writes exactly six keys.
     const Json::Value sides = themedoc::writeFillStyle(store.fillStyles.at(store.fillStyleIndex.value("sides")));

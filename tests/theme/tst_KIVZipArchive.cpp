@@ -171,7 +171,6 @@ private Q_SLOTS:
     void unreadablePathGivesNoHandle();
     void truncatedArchiveGivesNoHandle();
     void damagedByteNeverYieldsWrongData();
-    void directoryClaimingMoreItemsGivesNoHandle();
     void zipBombRefusedWithoutAllocating();
     void hostileItemRefused_data();
     void hostileItemRefused();
@@ -396,6 +395,10 @@ void tst_KIVZipArchive::notAnArchiveGivesNoHandle_data()
         put16(bytes, 0);
         return bytes;
     }();
+    QByteArray claimsMore = buildZip({entry("a.txt", "alpha"), entry("b.txt", "bravo")});
+    claimsMore[claimsMore.size() - 22 + 8] = 3;  // items on this disk
+    claimsMore[claimsMore.size() - 22 + 10] = 3; // items in all
+    QTest::newRow("directory claims more items") << claimsMore;
 }
 
 void tst_KIVZipArchive::notAnArchiveGivesNoHandle()
@@ -450,15 +453,6 @@ void tst_KIVZipArchive::damagedByteNeverYieldsWrongData()
                 QVERIFY(staysInside(item.name));
         }
     }
-}
-
-void tst_KIVZipArchive::directoryClaimingMoreItemsGivesNoHandle()
-{
-    QByteArray zip = buildZip({entry("a.txt", "alpha"), entry("b.txt", "bravo")});
-    const int end = zip.size() - 22;
-    zip[end + 8] = 3;  // items on this disk
-    zip[end + 10] = 3; // items in all
-    QVERIFY(!open(zip));
 }
 
 void tst_KIVZipArchive::zipBombRefusedWithoutAllocating()

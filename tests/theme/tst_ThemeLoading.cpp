@@ -108,12 +108,6 @@ void claimSize(QByteArray& zip, const QByteArray& name, quint32 size)
     }
 }
 
-QByteArray rewrite(const QString& path, const QByteArray& bytes)
-{
-    writeFile(path, bytes);
-    return bytes;
-}
-
 QVector<Item> themeItems()
 {
     return {{"style.json", kStyle}, {"theme.json", kTheme}, {"images/Mark.PNG", png(Qt::red), 0, false}};
@@ -495,7 +489,7 @@ void tst_ThemeLoading::hostileArchiveKeepsPreviousTheme()
     const QString skinPath = rm()->getFileSkinPath();
 
     const QString path = m_dir->filePath(QStringLiteral("hostile.zip"));
-    rewrite(path, zip);
+    writeFile(path, zip);
     const QStringList before = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     QVERIFY(!rm()->loadThemeFile(path));
     if (refused) {
@@ -526,7 +520,7 @@ void tst_ThemeLoading::itemsThatDoNotUnzipWholeAreSkipped()
     claimSize(zip, "images/short.png", 10);
     claimSize(zip, "images/long.png", quint32(png(Qt::blue).size() + 1000));
     claimSize(zip, "images/stored.png", quint32(png(Qt::blue).size() - 1));
-    rewrite(path, zip);
+    writeFile(path, zip);
 
     QVERIFY(rm()->loadThemeFile(path));
     KIVQResourceManagerImpl* theme = rm()->getThemeManagerIml();
