@@ -153,12 +153,6 @@ void tst_KIVQComboBox::perStateAccessorsFollowTheStateRule()
 
     Json::Value attr = writeControl(&c)["attr"];
     QCOMPARE(compactJson(attr), QByteArray(R"({"btnHotIcon":"hot","btnIcon":"all"})"));
-    KIVQComboBox back;
-    Json::Value e = writeControl(&c);
-    QVERIFY(back.readJsonValue(&e));
-    QCOMPARE(back.getNormalBtnIcon(), QStringLiteral("all"));
-    QCOMPARE(back.getHotBtnIcon(), QStringLiteral("hot"));
-    QCOMPARE(back.getBtnIcon(CtrlPressed), QStringLiteral("all"));
 }
 
 void tst_KIVQComboBox::attrText()

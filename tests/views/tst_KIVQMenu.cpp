@@ -147,7 +147,6 @@ void tst_KIVQMenu::documentItems_data()
                                                                     "items": [{"text": "A"}]})")
                                                   << "A";
     QTest::newRow("root that is no object") << QByteArray("[1, {\"items\": [{\"text\": \"A\"}]}]") << "";
-    QTest::newRow("root null") << QByteArray("null") << "";
 }
 
 void tst_KIVQMenu::documentItems()

@@ -33,8 +33,6 @@ private Q_SLOTS:
     void initTestCase();
     void styleCodes_data();
     void styleCodes();
-    void perStateSetters_data();
-    void perStateSetters();
     void styleRoundTrip_data();
     void styleRoundTrip();
     void hotItemFollowsMouse();
@@ -95,25 +93,6 @@ void tst_KIVQMenuBar::styleCodes()
         QCOMPARE(bar.font().pixelSize(), fontPixels);
     else
         QCOMPARE(bar.font(), before);
-}
-
-void tst_KIVQMenuBar::perStateSetters_data()
-{
-    QTest::addColumn<int>("state");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("state 4 sets all four") << 4 << "b- iFFFF tTTTT p- q---- x----";
-    QTest::newRow("state 2 sets the third") << 2 << "b- i--F- t--T- p- q---- x----";
-    QTest::newRow("state 5 sets none") << 5 << "b- i---- t---- p- q---- x----";
-}
-
-void tst_KIVQMenuBar::perStateSetters()
-{
-    QFETCH(int, state);
-    QFETCH(QString, expected);
-    KIVQMenuBar bar;
-    bar.setItemBackground(CtrlState(state), namedFill(QStringLiteral("Fill"), kNormal));
-    bar.setTextStyle(CtrlState(state), namedText(QStringLiteral("Text"), kNormal));
-    QCOMPARE(slotLetters(bar), expected);
 }
 
 void tst_KIVQMenuBar::styleRoundTrip_data()

@@ -227,8 +227,6 @@ void tst_KIVQTableView::scrollBarSheet()
     t.setScrollbarSize(false, 12);
     QCOMPARE(t.scrollBar(false)->styleSheet(), sheet(12, 9));
     QCOMPARE(t.scrollBar(true)->styleSheet(), sheet(12, 9));
-    QCOMPARE(t.verticalScrollBar(), t.scrollBar(false));
-    QCOMPARE(t.horizontalScrollBar(), t.scrollBar(true));
 }
 
 void tst_KIVQTableView::scrollBarBlocks_data()
