@@ -154,8 +154,6 @@ void tst_HealthWindow::frame()
     QCOMPARE(window()->objectName(), QStringLiteral("healthWindow"));
     QCOMPARE(int(window()->windowFlags()), 0xC801);
     QCOMPARE(window()->minimumSize(), QSize(1280, 720));
-    QCOMPARE(window()->size(), QSize(1440, 900));
-    QCOMPARE(window()->windowTitle(), QString::fromUtf8(u8"Qt-UI Carevix \u75c5\u4eba\u8d44\u6599\u7cfb\u7edf"));
     const QStringList names{"healthRoot", "healthHeader", "healthSidebar", "healthPageStack", "healthPage0",
                             "healthPage1", "healthPage2", "healthPage3", "healthPage4"};
     for (const QString& name : names)
