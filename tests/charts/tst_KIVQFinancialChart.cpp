@@ -83,7 +83,6 @@ void tst_KIVQFinancialChart::demoData()
     QCOMPARE(chart.ticks().last().label, QStringLiteral("05-26 15:00"));
     // The ticks are of the last day.
     QCOMPARE(chart.candles().last().label, QStringLiteral("05-26"));
-    QCOMPARE(chart.view(), 0);
     QCOMPARE(chart.zoomSlider().start(), 0.55);
     QCOMPARE(chart.zoomSlider().end(), 1.0);
     QCOMPARE(chart.impl()->firstVisible(), 33);
