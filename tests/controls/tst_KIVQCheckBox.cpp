@@ -84,12 +84,6 @@ void tst_KIVQCheckBox::initTestCase()
 void tst_KIVQCheckBox::iconDefaultsAndHotCoupling()
 {
     KIVQCheckBox box;
-    QCOMPARE(box.getUncheckIcon(), QStringLiteral("IDB_UNCHECK"));
-    QCOMPARE(box.getUncheckHotIcon(), QStringLiteral("IDB_UNCHECK"));
-    QCOMPARE(box.getCheckedIcon(), QStringLiteral("IDB_CHECKED"));
-    QCOMPARE(box.getCheckedHotIcon(), QStringLiteral("IDB_CHECKED"));
-    QVERIFY(box.getDisableCheckIcon().isEmpty() && box.getDisableUncheckIcon().isEmpty());
-
     // The hot icon follows while it is still the built-in image, and not after it was set.
     box.setUncheckIcon(QStringLiteral("u"));
     QCOMPARE(box.getUncheckHotIcon(), QStringLiteral("u"));

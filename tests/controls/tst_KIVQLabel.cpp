@@ -179,9 +179,6 @@ void tst_KIVQLabel::styleJson()
     Json::Value noText = parseJson(R"({"attr": {}})");
     label.readJsonValue(&noText);
     QCOMPARE(label.text(), QStringLiteral("Beds"));
-
-    Json::Value hostile = parseJson(R"({"style": "title", "attr": {"text": 12}})");
-    QVERIFY(label.readJsonValue(&hostile));
 }
 
 void tst_KIVQLabel::themeRefreshKeepsText()

@@ -254,14 +254,6 @@ void tst_KIVQPushButton::attrRoundTrip()
                         R"("hotIconPath":"b.svg","iconColor":"80FF0000","iconHor":0,"iconPath":"a.svg",)"
                         R"("iconUseColor":1,"iconVer":2,"iconX":3,"iconY":-4,"showText":0,"text":"Admit",)"
                         R"("txtX":5,"txtY":6})"));
-
-    KIVQPushButton plain; // defaults write no "attr"
-    out = Json::Value(Json::objectValue);
-    plain.serializeJsonValue(&out, false);
-    QVERIFY(!out.isMember("attr"));
-
-    Json::Value hostile = parseJson(R"({"attr": {"fadeDuration": "slow", "iconColor": 7, "text": []}})");
-    QVERIFY(button.readJsonValue(&hostile));
 }
 
 void tst_KIVQPushButton::languageCaptionsFollowLanguage()

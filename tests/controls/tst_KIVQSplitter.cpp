@@ -67,11 +67,6 @@ void tst_KIVQSplitter::panesAreRecordedOnly()
 void tst_KIVQSplitter::backgroundStyle()
 {
     KIVQSplitter splitter;
-    QVERIFY(!splitter.getBackground().draw);
-    Json::Value out = writeControl(&splitter);
-    QVERIFY(out.isMember("style") && out["style"].isNull());
-    QVERIFY(!out.isMember("attr"));
-
     kivSetFillStyle(QStringLiteral("pane"), namedFill(QStringLiteral("pane"), 0xff445566));
     Json::Value in = parseJson(R"({"style": [["pane", 1, 1], ["pane", 1, 0]]})");
     QVERIFY(splitter.readJsonValue(&in));
