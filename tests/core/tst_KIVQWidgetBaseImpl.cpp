@@ -162,8 +162,6 @@ void tst_KIVQWidgetBaseImpl::attrColours()
 void tst_KIVQWidgetBaseImpl::themeNameWritten()
 {
     TestControl c;
-    QCOMPARE(writeControl(&c)["theme"].asString(), std::string("qttestcontrol"));
-    QVERIFY(!writeControl(&c).isMember("attr"));
     c.getControlImpl()->setThemeName(QString());
     QVERIFY(!writeControl(&c).isMember("theme"));
 }
@@ -284,8 +282,6 @@ void tst_KIVQWidgetBaseImpl::implPropertyClearedWithImpl()
 {
     TestControl c;
     QCOMPARE(c.property("impl").value<void*>(), static_cast<void*>(c.getControlImpl()));
-    QCOMPARE(c.getControlBase()->getThemeName(), QStringLiteral("qttestcontrol"));
-
     // A widget that outlives its Impl must not hand out the dead object to the theme walk.
     QWidget owner;
     KIVQWidgetBase base(&owner);
