@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "ThemeTestSupport.h"
 #include "core/JsonRead.h"
+#include "core/windows/KIVQWindow.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/KIVQResourceManagerImpl.h"
 #include "theme/ThemeDocuments.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
@@ -47,6 +49,19 @@ std::set<std::string> memberNames(const Json::Value& object)
     return std::set<std::string>(names.begin(), names.end());
 }
 
+// Closes (deletes) another window when told of a language change, as a slot dismissing a dialog would.
+class WindowClosingControl : public TestControl
+{
+public:
+    using TestControl::TestControl;
+    void notifyChangeLanguage() override
+    {
+        delete victim;
+        TestControl::notifyChangeLanguage();
+    }
+    QPointer<QWidget> victim;
+};
+
 } // namespace
 
 class tst_KIVQResourceManager : public QObject
@@ -77,6 +92,7 @@ private Q_SLOTS:
     void malformedLanguageTableKeepsTables_data();
     void malformedLanguageTableKeepsTables();
     void languageSwitchReachesRegisteredWindows();
+    void windowDeletedByAnotherWindowsRefreshIsNotWalked();
 };
 
 void tst_KIVQResourceManager::initTestCase()
@@ -570,6 +586,24 @@ void tst_KIVQResourceManager::languageSwitchReachesRegisteredWindows()
     QVERIFY(rm()->unregisterDesignerWindow(&designer));
     QVERIFY(rm()->setCurrentLanguage(QStringLiteral("en")));
     QCOMPARE(inner->d()->languageChanges, 2);
+}
+
+void tst_KIVQResourceManager::windowDeletedByAnotherWindowsRefreshIsNotWalked()
+{
+    QVERIFY(rm()->readLanguage(utf16le(QStringLiteral("Language\ten\tde\r\nok\tOK\tJa"))));
+    QPointer<KIVQWindow> first = new KIVQWindow;
+    QPointer<KIVQWindow> second = new KIVQWindow;
+    auto* inFirst = new WindowClosingControl(first);
+    auto* inSecond = new WindowClosingControl(second);
+    inFirst->victim = second;
+    inSecond->victim = first;
+
+    // Whichever window is walked first deletes the other, which must then be passed over.
+    QVERIFY(rm()->setCurrentLanguage(QStringLiteral("de")));
+    QCOMPARE(int(first.isNull()) + int(second.isNull()), 1);
+    QVERIFY(rm()->themeChange());
+    delete first;
+    delete second;
 }
 
 QTEST_MAIN(tst_KIVQResourceManager)
