@@ -83,6 +83,15 @@ FileRead readFileBounded(const QString& path, qint64 limit, QByteArray& bytes)
     return FileOk;
 }
 
+QByteArray readDocumentFile(const QString& path)
+{
+    QByteArray bytes;
+    if (readFileBounded(path, kMaxItemSize, bytes) == FileRefused)
+        qCWarning(lcKivJson, "Document %s is not a regular file of at most %lld bytes", qUtf8Printable(path),
+                  kMaxItemSize);
+    return bytes;
+}
+
 bool readDirectory(KIVQResourceManagerImpl& target, const QString& path)
 {
     if (path.isEmpty())

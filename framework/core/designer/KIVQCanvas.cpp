@@ -5,6 +5,7 @@
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQPageLoader.h"
 #include "theme/KIVQResourceManager.h"
+#include "theme/ThemeReader.h"
 
 #include <json/json.h>
 
@@ -78,11 +79,8 @@ bool KIVQCanvas::CheckPageValid(const QString& path) const
 {
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
     Json::Value root;
-    return json::parse(file.readAll(), root) && jsonHasMember(root, "elements");
+    return json::parse(themeio::readDocumentFile(path), root) && jsonHasMember(root, "elements");
 }
 
 bool KIVQCanvas::CreatePageFromJson(const QString& path)
