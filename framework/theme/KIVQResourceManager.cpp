@@ -727,6 +727,7 @@ bool KIVQResourceManager::loadSkinFile(const QString& path)
     if (!archive)
         return false;
     KIVQResourceManagerImpl incoming;
+    incoming.filePath = path;
     if (!themeio::readArchive(incoming, *archive) || !mergeSkin(incoming, true))
         return false;
     m_skinStore->filePath = path;

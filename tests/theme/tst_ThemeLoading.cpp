@@ -522,6 +522,8 @@ void tst_ThemeLoading::itemsThatDoNotUnzipWholeAreSkipped()
     claimSize(zip, "images/stored.png", quint32(png(Qt::blue).size() - 1));
     writeFile(path, zip);
 
+    for (const char* name : {"short", "long", "stored"})
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("item images/%1.png left out").arg(name)));
     QVERIFY(rm()->loadThemeFile(path));
     KIVQResourceManagerImpl* theme = rm()->getThemeManagerIml();
     QVERIFY(theme->findFile("images/mark.png"));
