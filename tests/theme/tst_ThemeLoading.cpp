@@ -134,14 +134,12 @@ private Q_SLOTS:
     void failedLoadKeepsPreviousTheme();
     void retryAfterFailedLoadReallyLoads();
     void directoryNamesAndImagesFolder();
-    void onlyTheFirstThemeElementIsIndexed();
     void themeUnderCjkPath();
     void skinDirectory();
     void skinFontsFolder();
     void projectDirectory();
 
     void themeArchive();
-    void styleDocumentMustBeAtTheTopOfTheArchive();
     void hostileArchiveKeepsPreviousTheme_data();
     void hostileArchiveKeepsPreviousTheme();
     void itemsThatDoNotUnzipWholeAreSkipped();
@@ -183,6 +181,9 @@ void tst_ThemeLoading::loadingTheSameDirectoryTwiceReadsOnce()
     QCOMPARE(m_control->d()->background.res.colour, QColor(Qt::red));
     QCOMPARE(m_control->d()->caption.size, 14);
     QCOMPARE(rm()->getThemePath(), path);
+    QVERIFY(rm()->getThemeJsonValue("other"));
+    QVERIFY(!rm()->getThemeJsonValue("second")); // only the first element's children are entries
+    QVERIFY(!rm()->getThemeJsonValue(nullptr));
 
     writeFile(path + QStringLiteral("/style.json"), QByteArray(kStyle).replace("ffff0000", "ff0000ff"));
     QVERIFY(rm()->loadThemeDir(path));
@@ -287,14 +288,6 @@ void tst_ThemeLoading::directoryNamesAndImagesFolder()
     QVERIFY(logo);
     QCOMPARE(logo->pixelColor(0, 0), QColor(Qt::green));
     QCOMPARE(theme->cachedImage(QStringLiteral("LOGO.png")), logo); // cached where it came from
-}
-
-void tst_ThemeLoading::onlyTheFirstThemeElementIsIndexed()
-{
-    QVERIFY(rm()->loadThemeDir(makeTheme(m_dir->filePath(QStringLiteral("entries")))));
-    QVERIFY(rm()->getThemeJsonValue("other"));
-    QVERIFY(!rm()->getThemeJsonValue("second"));
-    QVERIFY(!rm()->getThemeJsonValue(nullptr));
 }
 
 void tst_ThemeLoading::themeUnderCjkPath()
@@ -423,15 +416,6 @@ void tst_ThemeLoading::themeArchive()
     QCOMPARE(rm()->getThemePath(), path);
 }
 
-void tst_ThemeLoading::styleDocumentMustBeAtTheTopOfTheArchive()
-{
-    QVERIFY(rm()->loadThemeDir(makeTheme(m_dir->filePath(QStringLiteral("good")))));
-    const QString path = m_dir->filePath(QStringLiteral("nested.zip"));
-    makeZip(path, {{"theme/style.json", kStyle}, {"theme.json", kTheme}});
-    QVERIFY(!rm()->loadThemeFile(path));
-    QCOMPARE(rm()->getThemePath(), m_dir->filePath(QStringLiteral("good")));
-}
-
 void tst_ThemeLoading::hostileArchiveKeepsPreviousTheme_data()
 {
     QTest::addColumn<QByteArray>("zip");
@@ -472,6 +456,8 @@ void tst_ThemeLoading::hostileArchiveKeepsPreviousTheme_data()
     QTest::newRow("bad theme.json") << makeZip(scratch, {{"style.json", kStyle}, {"theme.json", "{\"elements\": 7}"}})
                                     << false;
     QTest::newRow("no style.json") << makeZip(scratch, {{"theme.json", kTheme}}) << false;
+    QTest::newRow("style.json inside a folder") << makeZip(scratch, {{"theme/style.json", kStyle}, {"theme.json", kTheme}})
+                                                << false;
 }
 
 void tst_ThemeLoading::hostileArchiveKeepsPreviousTheme()
