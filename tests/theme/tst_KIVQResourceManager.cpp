@@ -572,7 +572,9 @@ void tst_KIVQResourceManager::languageSwitchReachesRegisteredWindows()
     auto* inner = new TestControl(&plain);
     QWidget designer;
     auto* designed = new TestControl(&designer);
+    QVERIFY(!rm()->registerWindow(nullptr));
     QVERIFY(rm()->registerWindow(&window));
+    QVERIFY(rm()->registerWindow(&window)); // twice is once
     QVERIFY(rm()->registerDesignerWindow(&designer));
 
     QVERIFY(rm()->setCurrentLanguage(QStringLiteral("de")));
@@ -583,7 +585,9 @@ void tst_KIVQResourceManager::languageSwitchReachesRegisteredWindows()
 
     QVERIFY(rm()->unregisterWindow(&window));
     QVERIFY(!rm()->unregisterWindow(&window));
+    QVERIFY(!rm()->unregisterWindow(nullptr));
     QVERIFY(rm()->unregisterDesignerWindow(&designer));
+    QVERIFY(!rm()->unregisterDesignerWindow(&designer));
     QVERIFY(rm()->setCurrentLanguage(QStringLiteral("en")));
     QCOMPARE(inner->d()->languageChanges, 2);
 }
