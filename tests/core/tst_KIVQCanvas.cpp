@@ -87,6 +87,7 @@ private Q_SLOTS:
     void hitInSelected_data();
     void hitInSelected();
     void clicksAndShiftClicks();
+    void selectionSlotMayDeleteTheCanvas();
     void drags_data();
     void drags();
     void dropNamesAfterExistingControls();
@@ -180,6 +181,14 @@ void tst_KIVQCanvas::clicksAndShiftClicks()
     QCOMPARE(c.selectedControls(), QList<QWidget*>{c.find("root")});
     c.click({550, 450}); // off the page: nothing there, nothing changes
     QCOMPARE(c.selectedControls(), QList<QWidget*>{c.find("root")});
+}
+
+void tst_KIVQCanvas::selectionSlotMayDeleteTheCanvas()
+{
+    QPointer<Canvas> canvas = m_canvas.release();
+    connect(canvas, &KIVQCanvas::widgetSelected, this, [canvas] { delete canvas; });
+    canvas->click({70, 55});
+    QVERIFY(canvas.isNull());
 }
 
 void tst_KIVQCanvas::drags_data()
