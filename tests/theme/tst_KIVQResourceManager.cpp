@@ -82,9 +82,8 @@ private Q_SLOTS:
     void resourceLookup_data();
     void resourceLookup();
     void builtInImages();
-    void imageCacheGreyAndScale();
+    void imageCache();
     void undecodableImageIsNullNotLeaked();
-    void imageFromPathAndRelease();
     void svgRenderer();
     void missingNamesFoundOnceASkinBringsThem();
 
@@ -395,7 +394,7 @@ void tst_KIVQResourceManager::builtInImages()
     QVERIFY(inked("IDB_CHECKED") > 5); // the tick
 }
 
-void tst_KIVQResourceManager::imageCacheGreyAndScale()
+void tst_KIVQResourceManager::imageCache()
 {
     KIVQResourceManagerImpl* skin = rm()->getSkinManagerImpl();
     skin->insertFile("images/red.png", pngBytes(31, 20, Qt::red));
@@ -413,7 +412,19 @@ void tst_KIVQResourceManager::imageCacheGreyAndScale()
     QCOMPARE(plain->size(), QSize(31, 20));
     QCOMPARE(rm()->getImage(QStringLiteral("images/red.png")), plain);
 
+    // A file found by its path lands in the skin store; a release keeps only the built-in images.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blue.png"));
+    QVERIFY(writeFile(path, pngBytes(4, 3, Qt::blue)));
+    QImage* fromFile = rm()->getImage(path);
+    QVERIFY(fromFile && fromFile->size() == QSize(4, 3));
+    QCOMPARE(skin->cachedImage(path), fromFile);
     rm()->releaseRes();
+    QVERIFY(!skin->cachedImage(path));
+    for (const char* name : {"IDB_UNSELECT", "IDB_SELECTED", "IDB_UNCHECK", "IDB_CHECKED"})
+        QVERIFY(skin->cachedImage(QString::fromLatin1(name)));
+    QVERIFY(rm()->getImage(path)); // decoded again on demand
+
     rm()->setScaleFactor(0.5f);
     QImage* half = rm()->getImage(QStringLiteral("images/red.png"));
     QVERIFY(half);
@@ -442,25 +453,6 @@ void tst_KIVQResourceManager::undecodableImageIsNullNotLeaked()
         QVERIFY(!rm()->getImage(QStringLiteral("no/such/image.png")));
     }
     QCOMPARE(skin->imageCache.size(), cached);
-}
-
-void tst_KIVQResourceManager::imageFromPathAndRelease()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("blue.png"));
-    QImage blue(4, 3, QImage::Format_ARGB32);
-    blue.fill(Qt::blue);
-    QVERIFY(blue.save(path));
-    QImage* fromFile = rm()->getImage(path);
-    QVERIFY(fromFile);
-    QCOMPARE(fromFile->size(), QSize(4, 3));
-    QCOMPARE(rm()->getSkinManagerImpl()->cachedImage(path), fromFile); // files land in the skin store
-
-    rm()->releaseRes();
-    QVERIFY(!rm()->getSkinManagerImpl()->cachedImage(path));
-    for (const char* name : {"IDB_UNSELECT", "IDB_SELECTED", "IDB_UNCHECK", "IDB_CHECKED"})
-        QVERIFY(rm()->getSkinManagerImpl()->cachedImage(QString::fromLatin1(name)));
-    QVERIFY(rm()->getImage(path)); // decoded again on demand
 }
 
 void tst_KIVQResourceManager::svgRenderer()
