@@ -304,7 +304,6 @@ void HealthWindow::buildSidebar()
     makeLabel(shift, QStringLiteral("HealthLabelMuted"), 20, 0)->setObjectName(QStringLiteral("sidebarShiftNote"));
 }
 
-
 // ---- navigation and language ----
 
 void HealthWindow::setPage(int index)
@@ -434,8 +433,8 @@ void HealthWindow::fitTranslatedWidths()
     constexpr int kTextGap = 4;
     constexpr int kComboTextInset = 10; // where the combo box starts a left-aligned text at the least
     QSet<QWidget*> rows;
-    for (KIVQComboBox* combo : {m_departmentCombo, m_statusCombo, m_reportTypeFilter, m_reportStatusFilter,
-                                m_appointmentFilter}) {
+    for (KIVQComboBox* combo :
+         {m_departmentCombo, m_statusCombo, m_reportTypeFilter, m_reportStatusFilter, m_appointmentFilter}) {
         if (!combo)
             continue;
         const TextStyleDesc& style = combo->getTextStyle(CtrlNormal);
@@ -471,11 +470,14 @@ QString HealthWindow::iconPath(const QString& name)
 
 QString HealthWindow::statusText(int status) const
 {
-    static const char* const texts[][2] = {
-        {"Stable", "稳定"}, {"Observation", "观察"}, {"Critical", "危急"}, {"Recovering", "康复"}};
+    // Asked for by every row of every tick, so each text is decoded once.
+    static const QString texts[][2] = {{QStringLiteral("Stable"), QStringLiteral("稳定")},
+                                       {QStringLiteral("Observation"), QStringLiteral("观察")},
+                                       {QStringLiteral("Critical"), QStringLiteral("危急")},
+                                       {QStringLiteral("Recovering"), QStringLiteral("康复")}};
     if (status < 0 || status > 3)
         return QString();
-    return QString::fromUtf8(texts[status][m_english ? 0 : 1]);
+    return texts[status][m_english ? 0 : 1];
 }
 
 const PatientRecord* HealthWindow::findPatient(const QString& id) const
