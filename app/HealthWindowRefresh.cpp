@@ -275,7 +275,11 @@ void HealthWindow::refreshMonitoring()
         static const QStringList chinese{QStringLiteral("心率"), QStringLiteral("血压"), QStringLiteral("血氧"),
                                          QStringLiteral("体温"), QStringLiteral("呼吸")};
         const QStringList& headers = en ? english : chinese;
-        fillTableModel(m_vitalsModel, headers, {row}, -1);
+        if (fillTableModel(m_vitalsModel, headers, {row}, -1)) {
+            // The values sit centred under their icons; captions at the left edge read as another column.
+            for (int column = 0; column < headers.size(); ++column)
+                m_vitalsModel->setHeaderData(column, Qt::Horizontal, int(Qt::AlignCenter), Qt::TextAlignmentRole);
+        }
     }
 
     if (m_monitoringTrendChart) {

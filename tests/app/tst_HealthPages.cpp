@@ -119,7 +119,8 @@ void tst_HealthPages::firstSnapshot_data()
 {
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("widget");
-    QTest::addColumn<int>("row"); // a table's cell row; -1 for a label's text, -2 for a table's row count
+    // A table's cell row; -1 for a label's text, -2 for a table's row count, -3 for a column's caption
+    QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("expected");
@@ -141,6 +142,8 @@ void tst_HealthPages::firstSnapshot_data()
                                 << "HR 70 BPM   BP 118/76   SpO₂ 98.0%   T 36.5°C";
     QTest::newRow("heart rate") << true << "patientVitalsTable" << 0 << 0 << display << "70 BPM";
     QTest::newRow("heart icon") << true << "patientVitalsTable" << 0 << 0 << 356 << ":/carevix/icons/heart-pulse.svg";
+    QTest::newRow("caption centred over its value")
+        << true << "patientVitalsTable" << -3 << 1 << int(Qt::TextAlignmentRole) << "132";
     QTest::newRow("pressure") << true << "patientVitalsTable" << 0 << 1 << display << "118/76 mmHg";
     QTest::newRow("oxygen") << true << "patientVitalsTable" << 0 << 2 << display << "98.0 %";
     QTest::newRow("oxygen centred") << true << "patientVitalsTable" << 0 << 2 << int(Qt::TextAlignmentRole) << "132";
@@ -186,6 +189,8 @@ void tst_HealthPages::firstSnapshot()
     const QAbstractItemModel* model = qobject_cast<QTableView*>(target)->model();
     if (row == -2)
         QCOMPARE(QString::number(model->rowCount()), expected);
+    else if (row == -3)
+        QCOMPARE(model->headerData(column, Qt::Horizontal, role).toString(), expected);
     else
         QCOMPARE(model->index(row, column).data(role).toString(), expected);
 }
