@@ -30,11 +30,9 @@ const QString kNavButtonActive = QStringLiteral("HealthNavButtonActive");
 const QString kHeaderButton = QStringLiteral("HealthHeaderButton");
 const QString kHeaderButtonActive = QStringLiteral("HealthHeaderButtonActive");
 
-template <class Label> void setLabelText(QWidget* root, const char* name, const QString& text)
+void setLabelText(QWidget* root, const char* name, const QString& text)
 {
-    if (!root)
-        return;
-    if (auto* label = root->findChild<Label*>(QLatin1String(name), Qt::FindChildrenRecursively))
+    if (auto* label = root->findChild<KIVQLabel*>(QLatin1String(name), Qt::FindChildrenRecursively))
         label->setText(text);
 }
 
@@ -361,7 +359,7 @@ void HealthWindow::retranslateUi()
         {"sidebarShiftNote", "12 patients · 3 tasks", "12 名患者 · 3 项待办"},
     };
     for (const auto& row : sidebarTexts)
-        setLabelText<KIVQLabel>(m_sidebar, row[0], tr(row[1], row[2]));
+        setLabelText(m_sidebar, row[0], tr(row[1], row[2]));
 
     if (m_overviewTitle) {
         m_overviewTitle->setText(tr("Ward Overview", "病区总览"));
