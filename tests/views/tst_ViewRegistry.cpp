@@ -15,6 +15,7 @@ private Q_SLOTS:
     void namesCreateTheirClass_data();
     void namesCreateTheirClass();
     void menuIsNotRegistered();
+    void listViewSpacingAndModeRowsUnbound();
 };
 
 void tst_ViewRegistry::namesCreateTheirClass_data()
@@ -75,6 +76,20 @@ void tst_ViewRegistry::menuIsNotRegistered()
 {
     QVERIFY(!kivFindCreateFunction("qtmenu"));
     QVERIFY(!kivGetControlInfo(QStringLiteral("qtmenu")));
+}
+
+void tst_ViewRegistry::listViewSpacingAndModeRowsUnbound()
+{
+    const ControlInfo* info = kivGetControlInfo(QStringLiteral("qtlistview"));
+    QVERIFY(info);
+    const auto& rows = info->properties;
+    QVERIFY(rows.size() >= 2);
+    const PropertyDef& space = rows[rows.size() - 2];
+    const PropertyDef& mode = rows.back();
+    QCOMPARE(space.name, QStringLiteral("ItemSpace"));
+    QCOMPARE(mode.name, QStringLiteral("ItemMode"));
+    QCOMPARE(mode.options, (QStringList{QStringLiteral("List"), QStringLiteral("Icon")}));
+    QVERIFY(!space.intSetter && !space.intGetter && !mode.intSetter && !mode.intGetter);
 }
 
 QTEST_MAIN(tst_ViewRegistry)
