@@ -120,9 +120,13 @@ KIVQRibbonBar::~KIVQRibbonBar()
         disconnect(action, nullptr, this, nullptr);
     m_registered.clear();
     m_owned.clear();
-    // The widget base deletes the pages after this object's members are gone.
-    for (KIVQRibbonPage* page : qAsConst(m_pages))
+    // The widget base deletes the pages and rows after this object's members are gone.
+    for (KIVQRibbonPage* page : qAsConst(m_pages)) {
+        disconnect(page, &QObject::destroyed, this, nullptr);
         page->setRibbonHost(nullptr);
+    }
+    for (QWidget* widget : m_quickAccess + m_topRight)
+        disconnect(widget, &QObject::destroyed, this, nullptr);
     m_popup->removeEventFilter(this);
     delete m_popup;
     m_popup = nullptr;
@@ -149,18 +153,29 @@ KIVQRibbonPage* KIVQRibbonBar::insertPage(int index, const QString& id, const QS
     m_pages.insert(std::clamp(index, 0, int(m_pages.size())), page);
     if (!m_current)
         m_current = page;
+    // A page deleted by its owner leaves the tabs at once.
+    connect(page, &QObject::destroyed, this, [this, page] {
+        forgetPage(page);
+        rebuildTabs();
+    });
     rebuildTabs();
     return page;
 }
 
-void KIVQRibbonBar::detachPage(KIVQRibbonPage* page)
+void KIVQRibbonBar::forgetPage(KIVQRibbonPage* page)
 {
     for (KIVQRibbonContextGroup* group : qAsConst(m_contextGroups))
         group->m_pages.removeAll(page);
     m_pages.removeAll(page);
     m_visiblePages.removeAll(page);
-    if (m_popupPage == page)
-        m_popupPage = nullptr;
+    if (m_current == page)
+        m_current = m_pages.value(0);
+}
+
+void KIVQRibbonBar::detachPage(KIVQRibbonPage* page)
+{
+    disconnect(page, &QObject::destroyed, this, nullptr);
+    forgetPage(page);
     page->setRibbonHost(nullptr);
     page->setContextGroup(nullptr);
     retire(page);
@@ -171,8 +186,6 @@ bool KIVQRibbonBar::removePage(KIVQRibbonPage* page)
     if (!page || !m_pages.contains(page))
         return false;
     detachPage(page);
-    if (m_current == page)
-        m_current = m_pages.value(0);
     rebuildTabs();
     return true;
 }
@@ -452,6 +465,7 @@ KIVQRibbonButton* KIVQRibbonBar::addQuickAction(QAction* action)
     button->setToolTip(action->text());
     button->show();
     m_quickAccess.append(button);
+    forgetOnDestroy(button, m_quickAccess);
     styleButton(button);
     updateLayout();
     return button;
@@ -465,7 +479,17 @@ void KIVQRibbonBar::addTopRightWidget(QWidget* widget)
     widget->setParent(m_topRow);
     widget->setVisible(!hidden);
     m_topRight.append(widget);
+    forgetOnDestroy(widget, m_topRight);
     updateLayout();
+}
+
+void KIVQRibbonBar::forgetOnDestroy(QWidget* widget, QList<QWidget*>& list)
+{
+    // Deleted by its owner, the widget leaves the top row at once.
+    connect(widget, &QObject::destroyed, this, [this, widget, &list] {
+        list.removeAll(widget);
+        updateLayout();
+    });
 }
 
 QList<QWidget*> KIVQRibbonBar::quickAccessWidgets() const
@@ -682,7 +706,6 @@ void KIVQRibbonBar::openPopup()
     m_popup->setGeometry(origin.x(), origin.y(), width(), m_pageHeight);
     m_pageArea->setGeometry(0, 0, m_popup->width(), m_popup->height());
     m_pageArea->show();
-    m_popupPage = m_current;
     m_popup->show();
     updatePageVisibility();
     m_popup->raise();
@@ -694,7 +717,6 @@ void KIVQRibbonBar::reclaimPageArea()
         m_pageArea->setParent(this);
         m_pageArea->hide();
     }
-    m_popupPage = nullptr;
 }
 
 void KIVQRibbonBar::closePopup()

@@ -151,7 +151,9 @@ private:
     void storeHeight(int& field, int height);
     int headHeight() const;
     void attachToPage(KIVQRibbonPage* page, KIVQRibbonContextGroup* group);
+    void forgetPage(KIVQRibbonPage* page);
     void detachPage(KIVQRibbonPage* page);
+    void forgetOnDestroy(QWidget* widget, QList<QWidget*>& list);
 
     KIVQContainer* m_topRow = nullptr;
     KIVQContainer* m_tabRow = nullptr;
@@ -169,7 +171,6 @@ private:
     QList<QAction*> m_owned;
     QList<KIVQRibbonPage*> m_visiblePages;
     KIVQRibbonPage* m_current = nullptr;
-    KIVQRibbonPage* m_popupPage = nullptr;
     QPointer<KIVQRibbonMenu> m_appMenu;
     int m_layoutMode = KIV_RIBBON_LAYOUT_OFFICE;
     bool m_minimized = false;
