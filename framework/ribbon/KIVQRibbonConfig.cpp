@@ -18,6 +18,7 @@
 #include "controls/KIVQSpinBox.h"
 #include "controls/KIVQSwitch.h"
 #include "core/JsonRead.h"
+#include "core/Limits.h"
 #include "views/KIVQComboBox.h"
 
 #include <json/json.h>
@@ -243,9 +244,16 @@ bool KIVQRibbonBar::loadConfigFile(const QString& path)
         QFile file(candidate);
         if (!QFileInfo(candidate).isFile() || !file.open(QIODevice::ReadOnly))
             continue;
+        // A file that may have grown since its size was asked is read no further than the cap.
+        const QByteArray bytes = file.read(limits::kMaxFileSize + 1);
+        if (bytes.size() > limits::kMaxFileSize) {
+            qCWarning(lcKivJson, "Ribbon config %s is larger than %lld bytes; skipped", qUtf8Printable(candidate),
+                      limits::kMaxFileSize);
+            continue;
+        }
         Json::Value root;
         QString messages;
-        if (!json::parse(file.readAll(), root, &messages)) {
+        if (!json::parse(bytes, root, &messages)) {
             failLoad(candidate, QStringLiteral("Invalid Ribbon JSON in %1: %2").arg(candidate, messages));
             return false;
         }

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "core/KIVQtLib.h"
+#include "core/Limits.h"
 #include "core/StateStyles.h"
 #include "ribbon/KIVQRibbonBar.h"
 #include "ribbon/KIVQRibbonBarImpl.h"
@@ -134,6 +135,11 @@ void tst_KIVQRibbonConfig::failureLeavesBarAlone_data()
                                           << "@";
     QTest::newRow("file with a wrong version") << "old.json"
                                                << "{\"schemaVersion\": 0}" << version << "@";
+    // Over the document cap it is skipped like a file that does not open, and named on the log.
+    QTest::newRow("file over the size cap") << "huge.json"
+                                            << "<huge>"
+                                            << "Ribbon config file was not found: @"
+                                            << "@";
 }
 
 void tst_KIVQRibbonConfig::failureLeavesBarAlone()
@@ -156,7 +162,13 @@ void tst_KIVQRibbonConfig::failureLeavesBarAlone()
         loaded = bar.loadConfigFile(config);
     } else {
         const QString path = dir.filePath(file);
-        QVERIFY(TestSupport::writeFile(path, config.toUtf8()));
+        if (config == QLatin1String("<huge>")) {
+            QFile huge(path);
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(limits::kMaxFileSize + 1));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("huge\\.json is larger than")));
+        } else {
+            QVERIFY(TestSupport::writeFile(path, config.toUtf8()));
+        }
         message.replace(QLatin1Char('@'), path);
         source.replace(QLatin1Char('@'), path);
         loaded = bar.loadConfigFile(path);
