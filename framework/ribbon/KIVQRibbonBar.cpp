@@ -324,6 +324,13 @@ void KIVQRibbonBar::onTabClicked(KIVQRibbonPage* page)
 
 void KIVQRibbonBar::rebuildTabs()
 {
+    // A load adds its pages one by one and builds the tabs once at its end.
+    if (!m_loading)
+        buildTabs();
+}
+
+void KIVQRibbonBar::buildTabs()
+{
     for (KIVQRibbonButton* tab : qAsConst(m_tabButtons))
         retire(tab);
     m_tabButtons.clear();

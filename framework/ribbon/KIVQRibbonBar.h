@@ -140,6 +140,7 @@ private:
     void failLoad(const QString& source, const QString& message);
 
     void rebuildTabs();
+    void buildTabs();
     void styleButton(KIVQRibbonButton* button) const;
     void layoutTabs();
     void updatePageVisibility();

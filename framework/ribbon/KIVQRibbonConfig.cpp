@@ -338,7 +338,7 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
         readPages(json::member(entry, "pages"), group);
         group->m_visible = flag(entry, "visible", false);
     }
-    rebuildTabs();
+    buildTabs();
 
     const QString current = text(root, "currentPage");
     if (!current.isEmpty())
