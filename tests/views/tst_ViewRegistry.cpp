@@ -1,7 +1,10 @@
 #include "ViewTestHelpers.h"
 
 #include "core/KIVQControl.h"
+#include "core/KIVQtLib.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QtTest>
 
 using namespace KIVQtLib;
@@ -70,6 +73,14 @@ void tst_ViewRegistry::namesCreateTheirClass()
     }
     // Bound: the "Type" row answers for the made control.
     QCOMPARE(info->properties[1].textGetter(made.get()), QString::fromLatin1(typeName));
+
+    // Sample content is for the emulator only.
+    QVERIFY(!kivIsQtEmulator());
+    dynamic_cast<IKIVQWidgetBase*>(made.get())->createComplete();
+    if (auto* combo = qobject_cast<QComboBox*>(made.get()))
+        QCOMPARE(combo->count(), 0);
+    if (auto* view = qobject_cast<QAbstractItemView*>(made.get()))
+        QVERIFY(!view->model() || view->model()->rowCount() == 0);
 }
 
 void tst_ViewRegistry::menuIsNotRegistered()
