@@ -17,6 +17,7 @@
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace KIVQtLib {
 
@@ -125,8 +126,10 @@ KIVQRibbonBar::~KIVQRibbonBar()
         disconnect(page, &QObject::destroyed, this, nullptr);
         page->setRibbonHost(nullptr);
     }
-    for (QWidget* widget : m_quickAccess + m_topRight)
-        disconnect(widget, &QObject::destroyed, this, nullptr);
+    for (QObject* object : m_quickAccess + m_topRight)
+        disconnect(object, &QObject::destroyed, this, nullptr);
+    for (QObject* group : qAsConst(m_contextGroups))
+        disconnect(group, &QObject::destroyed, this, nullptr);
     m_popup->removeEventFilter(this);
     delete m_popup;
     m_popup = nullptr;
@@ -234,6 +237,16 @@ KIVQRibbonContextGroup* KIVQRibbonBar::addContextGroup(const QString& id, const 
         return existing;
     auto* group = new KIVQRibbonContextGroup(id, title, color, this);
     m_contextGroups.append(group);
+    // Deleted by its holder, the group takes its pages with it.
+    connect(group, &QObject::destroyed, this, [this, group] {
+        m_contextGroups.removeAll(group);
+        const QList<KIVQRibbonPage*> pages = m_pages;
+        for (KIVQRibbonPage* page : pages) {
+            if (page->contextGroup() == group)
+                detachPage(page);
+        }
+        rebuildTabs();
+    });
     return group;
 }
 
@@ -833,8 +846,10 @@ void KIVQRibbonBar::clearContent()
 {
     closePopup();
     clearPages();
-    qDeleteAll(m_contextGroups);
-    m_contextGroups.clear();
+    for (KIVQRibbonContextGroup* group : std::exchange(m_contextGroups, {})) {
+        disconnect(group, &QObject::destroyed, this, nullptr);
+        delete group;
+    }
     for (QWidget* widget : qAsConst(m_quickAccess))
         retire(widget);
     m_quickAccess.clear();

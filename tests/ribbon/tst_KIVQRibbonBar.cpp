@@ -438,7 +438,7 @@ void tst_KIVQRibbonBar::tabDeletedInsideItsClick()
     }
 }
 
-// Pages and top-row widgets deleted by whoever holds them leave the bar, which keeps working.
+// Pages, context groups and top-row widgets deleted by whoever holds them leave the bar, which keeps working.
 void tst_KIVQRibbonBar::deletedByTheirOwner_data()
 {
     QTest::addColumn<QString>("gone");
@@ -447,6 +447,7 @@ void tst_KIVQRibbonBar::deletedByTheirOwner_data()
     QTest::newRow("current page") << "home" << "view" << QVector<int>{2, 2, 1, 1};
     QTest::newRow("other page") << "view" << "home" << QVector<int>{2, 2, 1, 1};
     QTest::newRow("context page") << "format" << "home" << QVector<int>{2, 2, 1, 1};
+    QTest::newRow("context group with its page") << "tools" << "home" << QVector<int>{2, 2, 1, 1};
     QTest::newRow("quick-access button") << "save" << "home" << QVector<int>{3, 3, 0, 1};
     QTest::newRow("top-right widget") << "who" << "home" << QVector<int>{3, 3, 1, 0};
 }
@@ -465,6 +466,8 @@ void tst_KIVQRibbonBar::deletedByTheirOwner()
 
     if (QWidget* page = bar.pageById(gone))
         delete page;
+    else if (QObject* group = bar.contextGroupById(gone))
+        delete group;
     else if (gone == QLatin1String("save"))
         delete bar.quickAccessWidgets().first();
     else
@@ -475,7 +478,10 @@ void tst_KIVQRibbonBar::deletedByTheirOwner()
                            int(bar.topRightWidgets().size())}),
              left);
     QCOMPARE(bar.currentPageWidget()->pageId(), current);
-    QCOMPARE(bar.contextGroupById(QStringLiteral("tools"))->pageCount(), gone == QLatin1String("format") ? 0 : 1);
+    if (const KIVQRibbonContextGroup* group = bar.contextGroupById(QStringLiteral("tools")))
+        QCOMPARE(group->pageCount(), gone == QLatin1String("format") ? 0 : 1);
+    else
+        QVERIFY(!bar.pageById(QStringLiteral("format")));
     QVERIFY(!bar.configJson().contains(QLatin1Char('"') + gone + QLatin1Char('"')));
 }
 
