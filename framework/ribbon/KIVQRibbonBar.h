@@ -126,6 +126,7 @@ protected:
     void pageTitleChanged() override;
     const FillStyle& groupBackground() const override;
     const TextStyleDesc& groupTitleStyle() const override;
+    bool holdsLayout() const override { return m_loading; }
 
 private:
     friend class KIVQRibbonBarImpl;

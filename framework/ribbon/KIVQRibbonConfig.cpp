@@ -354,6 +354,13 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
         return false;
 
     m_loading = wasLoading;
+    // What the load added unplaced: the items of each group, then the groups of each page.
+    QEvent relayout(QEvent::LayoutRequest);
+    for (KIVQRibbonPage* page : qAsConst(m_pages)) {
+        for (int i = 0; i < page->groupCount(); ++i)
+            QCoreApplication::sendEvent(page->groupAt(i), &relayout);
+        QCoreApplication::sendEvent(page, &relayout);
+    }
     applyStyles();
     updateLayout();
     m_lastError.clear();

@@ -74,7 +74,8 @@ KIVQRibbonGroup* KIVQRibbonPage::insertGroup(int index, const QString& id, const
     });
     group->show();
     updateGeometry();
-    layoutGroups();
+    if (!m_host || !m_host->holdsLayout())
+        layoutGroups();
     return group;
 }
 

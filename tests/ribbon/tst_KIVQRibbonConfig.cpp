@@ -88,6 +88,7 @@ private Q_SLOTS:
     void reading();
     void configJsonRoundTrip();
     void secondLoadLeavesNothingOfTheFirst();
+    void loadedContentIsPlaced();
     void controlJsonRoundTrip();
     void styleEntries_data();
     void styleEntries();
@@ -318,6 +319,20 @@ void tst_KIVQRibbonConfig::secondLoadLeavesNothingOfTheFirst()
     QVERIFY(!bar->findAction(QStringLiteral("open")));
     QVERIFY(bar->applicationButton()->isHidden());
     QVERIFY(!bar->applicationButton()->popupMenu());
+}
+
+// A load places the items of every group once, at its end, also on pages not shown yet.
+void tst_KIVQRibbonConfig::loadedContentIsPlaced()
+{
+    KIVQRibbonBar bar;
+    bar.resize(720, 157);
+    QCOMPARE(load(bar, QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "home"}, {"id": "view", "groups": [
+        {"items": [{"id": "a", "size": "small"}, {"id": "b", "size": "small"}, {"id": "c"}]}]}]})")),
+             QString());
+    QStringList corners;
+    for (const KIVQRibbonGroup::Item& item : bar.pageAt(1)->groupAt(0)->items())
+        corners << QStringLiteral("%1,%2").arg(item.control->x()).arg(item.control->y());
+    QCOMPARE(corners.join(QLatin1Char(' ')), QStringLiteral("4,4 4,24 62,4"));
 }
 
 void tst_KIVQRibbonConfig::controlJsonRoundTrip()
