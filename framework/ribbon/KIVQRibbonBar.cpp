@@ -649,6 +649,9 @@ int KIVQRibbonBar::headHeight() const
 
 void KIVQRibbonBar::updateLayout()
 {
+    // A load lays the bar out once, at its end.
+    if (m_loading)
+        return;
     const int top = std::max(m_topRowHeight, kMinRowHeight);
     const int tabs = std::max(m_tabRowHeight, kMinRowHeight);
     const bool compact = m_layoutMode == KIV_RIBBON_LAYOUT_COMPACT;

@@ -89,6 +89,7 @@ private Q_SLOTS:
     void configJsonRoundTrip();
     void secondLoadLeavesNothingOfTheFirst();
     void loadedContentIsPlaced();
+    void piecesPastTheCapLeftOut();
     void controlJsonRoundTrip();
     void styleEntries_data();
     void styleEntries();
@@ -333,6 +334,23 @@ void tst_KIVQRibbonConfig::loadedContentIsPlaced()
     for (const KIVQRibbonGroup::Item& item : bar.pageAt(1)->groupAt(0)->items())
         corners << QStringLiteral("%1,%2").arg(item.control->x()).arg(item.control->y());
     QCOMPARE(corners.join(QLatin1Char(' ')), QStringLiteral("4,4 4,24 62,4"));
+}
+
+// A configuration makes at most as many pieces as a page document makes controls; the rest is reported.
+void tst_KIVQRibbonConfig::piecesPastTheCapLeftOut()
+{
+    QString items = QStringLiteral(R"({"type": "separator"})");
+    for (int i = 1; i < limits::kMaxPageControls; ++i)
+        items += QStringLiteral(R"(, {"type": "separator"})");
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("inline.*page \"home\", group \"g\".* past 20000")));
+    KIVQRibbonBar bar;
+    QCOMPARE(load(bar, QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "home", "groups": [
+        {"id": "g", "items": [%1]}]}, {"id": "later"}]})")
+                           .arg(items)),
+             QString());
+    QCOMPARE(bar.pageCount(), 1);
+    QCOMPARE(firstGroup(bar)->itemCount(), limits::kMaxPageControls - 2);
 }
 
 void tst_KIVQRibbonConfig::controlJsonRoundTrip()
