@@ -1,5 +1,6 @@
 #include "KIVQListView.h"
 
+#include "KIVQCellControls.h"
 #include "KIVQListViewImpl.h"
 #include "KIVQListViewItemDelegate.h"
 #include "KIVQViewportFill.h"
@@ -202,6 +203,7 @@ KIVQScrollBar* KIVQListView::scrollBar(bool hor) const
 
 void KIVQListView::paintEvent(QPaintEvent* event)
 {
+    const KIVQCellControls::PaintCursor cursor;
     QListView::paintEvent(event);
 }
 

@@ -74,7 +74,7 @@ void KIVQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
 
     if (KIVQContainer* container = d->columnWidget(index.column())) {
         const QWidget* viewport = d->table()->viewport();
-        KIVQCellControls::paint(painter, container, cell, viewport, QCursor::pos());
+        KIVQCellControls::paint(painter, container, cell, viewport, KIVQCellControls::cursorPos());
         painter->restore();
         return;
     }
