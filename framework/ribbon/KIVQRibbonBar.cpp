@@ -829,8 +829,11 @@ void KIVQRibbonBar::applyStyles()
         styleButton(button);
     for (KIVQRibbonButton* tab : qAsConst(m_tabButtons))
         styleStates(tab, d->tabFills, d->tabText);
-    // The page area may be lent to the popup, so its tree is walked as well as the bar's.
-    for (QWidget* root : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_pageArea)}) {
+    // The page area may be lent to the popup; then its tree is walked as well as the bar's.
+    QList<QWidget*> roots{this};
+    if (m_pageArea->parentWidget() != this)
+        roots << m_pageArea;
+    for (QWidget* root : qAsConst(roots)) {
         for (QWidget* w : root->findChildren<QWidget*>()) {
             if (auto* button = qobject_cast<KIVQRibbonButton*>(w)) {
                 if (!m_tabButtons.contains(button))
