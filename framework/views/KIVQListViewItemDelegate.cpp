@@ -71,8 +71,7 @@ void KIVQListViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewIt
             selection->clearSelection();
         selection = nullptr;
     };
-    KIVQCellControls::paint(painter, container, option.rect, view->viewport(), KIVQCellControls::cursorPos(),
-                            hooks);
+    KIVQCellControls::paint(painter, container, option.rect, view->viewport(), KIVQCellControls::cursorPos(), hooks);
     d->rowControls.insert(row, placed);
 }
 

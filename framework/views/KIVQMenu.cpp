@@ -3,8 +3,8 @@
 #include "KIVQMenuImpl.h"
 #include "core/JsonRead.h"
 #include "core/KIVQElementBuilder.h"
-#include "core/Limits.h"
 #include "core/KIVQPageLoader.h"
+#include "core/Limits.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>

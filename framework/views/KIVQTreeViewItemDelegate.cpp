@@ -33,8 +33,7 @@ void KIVQTreeViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewIt
 
 QSize KIVQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    const QMap<int, QVariant> roles =
-        m_impl && index.model() ? index.model()->itemData(index) : QMap<int, QVariant>();
+    const QMap<int, QVariant> roles = m_impl && index.model() ? index.model()->itemData(index) : QMap<int, QVariant>();
     // Qt's own measure serves only rows without data; the rest are measured from their roles below.
     if (roles.isEmpty()) {
         QSize size = QItemDelegate::sizeHint(option, index);

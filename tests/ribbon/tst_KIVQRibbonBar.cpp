@@ -444,12 +444,18 @@ void tst_KIVQRibbonBar::deletedByTheirOwner_data()
     QTest::addColumn<QString>("gone");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QVector<int>>("left"); // pages, tabs, quick-access and top-right widgets
-    QTest::newRow("current page") << "home" << "view" << QVector<int>{2, 2, 1, 1};
-    QTest::newRow("other page") << "view" << "home" << QVector<int>{2, 2, 1, 1};
-    QTest::newRow("context page") << "format" << "home" << QVector<int>{2, 2, 1, 1};
-    QTest::newRow("context group with its page") << "tools" << "home" << QVector<int>{2, 2, 1, 1};
-    QTest::newRow("quick-access button") << "save" << "home" << QVector<int>{3, 3, 0, 1};
-    QTest::newRow("top-right widget") << "who" << "home" << QVector<int>{3, 3, 1, 0};
+    QTest::newRow("current page") << "home"
+                                  << "view" << QVector<int>{2, 2, 1, 1};
+    QTest::newRow("other page") << "view"
+                                << "home" << QVector<int>{2, 2, 1, 1};
+    QTest::newRow("context page") << "format"
+                                  << "home" << QVector<int>{2, 2, 1, 1};
+    QTest::newRow("context group with its page") << "tools"
+                                                 << "home" << QVector<int>{2, 2, 1, 1};
+    QTest::newRow("quick-access button") << "save"
+                                         << "home" << QVector<int>{3, 3, 0, 1};
+    QTest::newRow("top-right widget") << "who"
+                                      << "home" << QVector<int>{3, 3, 1, 0};
 }
 
 void tst_KIVQRibbonBar::deletedByTheirOwner()

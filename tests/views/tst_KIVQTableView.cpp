@@ -465,7 +465,6 @@ void tst_KIVQTableView::columnWidgetClicks()
     }
     // The buttons' own fill shows in every cell of the column.
     QCOMPARE(t.viewportImage().pixel(t.cell(0, 1).left() + 20, t.cell(0, 1).top() + 12), 0xfff5f5f5u);
-
 }
 
 void tst_KIVQTableView::deletedColumnWidgetCountsAsNone()
