@@ -179,8 +179,17 @@ void KIVQStackContainer::refreshCurrentPage()
 
 bool KIVQStackContainer::event(QEvent* event)
 {
-    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show)
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
         refreshCurrentPage();
+    } else if (event->type() == QEvent::ChildRemoved && impl()) {
+        // A page given to another parent is no longer ours to show, hide or fit.
+        // The child may be half destroyed: only held pages are touched.
+        const QObject* child = static_cast<QChildEvent*>(event)->child();
+        const QVector<QWidget*>& pages = impl()->pages;
+        const auto held = std::find(pages.cbegin(), pages.cend(), child);
+        if (held != pages.cend())
+            removeWidget(*held);
+    }
     return QWidget::event(event);
 }
 

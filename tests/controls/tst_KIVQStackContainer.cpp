@@ -64,7 +64,8 @@ void tst_KIVQStackContainer::pageOperations_data()
         QTest::newRow(name) << QString::fromLatin1(script) << QString::fromLatin1(pages) << QString::fromLatin1(current)
                             << last;
     };
-    // +p add, iNp insert at N, -p remove, sN set current index, cp set current page, xp delete the page;
+    // +p add, iNp insert at N, -p remove, sN set current index, cp set current page, xp delete the page,
+    // rp give the page to another parent;
     // lastResult is what the last add or insert returned.
     row("first page added becomes current", "+a +b", "a b", "a", 1);
     row("null page is refused", "+a +-", "a", "a", -1);
@@ -85,6 +86,8 @@ void tst_KIVQStackContainer::pageOperations_data()
     row("a deleted current page gives way to the next", "+a +b +c s1 xb", "a c", "c", 2);
     row("a deleted page before the current shifts it", "+a +b +c s2 xa", "b c", "c", 2);
     row("a deleted last page leaves none", "+a xa", "", "", 0);
+    row("a current page given away gives way to the next", "+a +b +c s1 rb", "a c", "c", 2);
+    row("a page given away before the current shifts it", "+a +b s1 ra", "b", "b", 1);
 }
 
 void tst_KIVQStackContainer::pageOperations()
@@ -127,6 +130,9 @@ void tst_KIVQStackContainer::pageOperations()
             break;
         case 'x':
             delete page;
+            break;
+        case 'r':
+            page->setParent(&holder);
             break;
         }
     }
