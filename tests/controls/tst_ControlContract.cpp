@@ -202,6 +202,12 @@ const QList<QByteArray>& hostileValues()
     return values;
 }
 
+// The style document of the themes the tests load: the styles the samples name.
+const QByteArray kContractStyles = R"({"style": [
+    {"type": 1, "name": "contractFill", "drawImg": false, "clr": "ff336699"},
+    {"type": 1, "name": "contractFillDown", "drawImg": false, "clr": "ff112233"},
+    {"type": 2, "name": "contractText", "clr": "ff006400"}]})";
+
 QWidget* create(const QByteArray& type, QWidget* parent = nullptr)
 {
     return createControlByTypeName(type.constData(), parent);
@@ -302,6 +308,8 @@ private Q_SLOTS:
     void hostileValueLeavesOtherKeys();
     void themeEntryKeepsCaptionValueAndIdentity_data() { addTypeRows(); }
     void themeEntryKeepsCaptionValueAndIdentity();
+    void themeEntryKeepsAbsentKeys_data() { addTypeRows(); }
+    void themeEntryKeepsAbsentKeys();
     void deletedInsideItsOwnHandler_data();
     void deletedInsideItsOwnHandler();
 };
@@ -466,7 +474,7 @@ void tst_ControlContract::themeEntryKeepsCaptionValueAndIdentity()
     entry["ratio"] = 9;
     Json::Value entries(Json::objectValue);
     entries["elements"][0]["child"][0] = entry;
-    QVERIFY(loadThemeFor(window, R"({"style": []})", compactJson(entries)));
+    QVERIFY(loadThemeFor(window, kContractStyles, compactJson(entries)));
 
     QCOMPARE(w->objectName(), QStringLiteral("bed12"));
     QCOMPARE(c->getTypeName(), QString::fromLatin1(type));
@@ -476,6 +484,23 @@ void tst_ControlContract::themeEntryKeepsCaptionValueAndIdentity()
         QCOMPARE(w->property("text").toString(), QStringLiteral("Bed 12"));
     if (hasValue)
         QCOMPARE(w->property("value").toInt(), 7);
+    // The entry styles the control as the same "style" in its own element would.
+    QCOMPARE(compactJson(written(w)["style"]), compactJson(sampleWritten(type)["style"]));
+}
+
+// A theme entry styles every control of its type alike: what it does not name stays as the page set it.
+void tst_ControlContract::themeEntryKeepsAbsentKeys()
+{
+    QFETCH(QByteArray, type);
+    QVERIFY(kindOf(type));
+    QWidget window;
+    QWidget* w = create(type, &window);
+    Json::Value element = parseJson(kindOf(type)->sample);
+    control(w)->readJsonValue(&element);
+    const Json::Value before = ownPart(written(w));
+    QVERIFY(loadThemeFor(window, kContractStyles,
+                         "{\"elements\": [{\"child\": [{\"name\": \"" + type + "\", \"attr\": {}}]}]}"));
+    QCOMPARE(compactJson(ownPart(written(w))), compactJson(before));
 }
 
 void tst_ControlContract::deletedInsideItsOwnHandler_data()
