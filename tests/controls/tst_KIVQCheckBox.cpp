@@ -62,7 +62,6 @@ private Q_SLOTS:
     void styleCodes();
     void styleWrittenOnceWhenOnlyStateZeroIsNamed();
     void attrDefaultsAndCaption();
-    void themeReapplyKeepsCaption();
     void hugeIconOffsetsPaintSafely();
 };
 
@@ -249,25 +248,6 @@ void tst_KIVQCheckBox::attrDefaultsAndCaption()
     Json::Value bare = parseJson(R"({"attr": {"iconX": 1}})");
     box.readJsonValue(&bare);
     QVERIFY(box.text().isEmpty());
-}
-
-void tst_KIVQCheckBox::themeReapplyKeepsCaption()
-{
-    QWidget window;
-    auto* box = new KIVQCheckBox(&window);
-    box->setText(QStringLiteral("Isolation"));
-    box->setUncheckIcon(QStringLiteral("u"));
-    box->setIconOffsetX(6);
-    for (int pass = 0; pass < 2; ++pass) {
-        QVERIFY(loadThemeFor(window, R"({"style": [{"type": 1, "name": "themeBox", "drawImg": false}]})",
-                             R"({"elements": [{"child": [{"name": "qtcheckbox", "style": [["themeBox", 1, 4]],
-                                 "attr": {"iconY": 2, "text": "from the theme"}}]}]})"));
-    }
-    QCOMPARE(box->text(), QStringLiteral("Isolation"));
-    QCOMPARE(box->getUncheckIcon(), QStringLiteral("u"));
-    QCOMPARE(box->getIconOffsetX(), 6);
-    QCOMPARE(box->getIconOffsetY(), 2);
-    QCOMPARE(box->getCheckedBackground(CtrlPressed).name, QStringLiteral("themeBox"));
 }
 
 void tst_KIVQCheckBox::hugeIconOffsetsPaintSafely()
