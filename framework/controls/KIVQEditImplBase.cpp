@@ -29,8 +29,11 @@ void KIVQEditImplBase::paint(QPainter* painter, const QRect& rect)
     paintFillStyle(painter, backgrounds.get(m_state), rect);
     if (placeholderText.isEmpty() || !isEmpty())
         return;
+    // Margins from a page document may be anything; bounded, the inner rectangle cannot overflow.
     const QMargins m = placeholderMargins();
-    paintText(painter, placeholderText, placeholderStyle, rect.adjusted(m.left(), m.top(), -m.right(), -m.bottom()));
+    const auto side = [](int v) { return qBound(-kWidgetMaxSize, v, kWidgetMaxSize); };
+    paintText(painter, placeholderText, placeholderStyle,
+              rect.adjusted(side(m.left()), side(m.top()), -side(m.right()), -side(m.bottom())));
 }
 
 void KIVQEditImplBase::onCreateComplete()
