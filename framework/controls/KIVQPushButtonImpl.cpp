@@ -28,6 +28,13 @@ FillStyle initialFill(QRgb colour)
     return fill;
 }
 
+// Offsets and widths from a page document may be anything; within the widget range, placing the caption
+// and the extension strip cannot overflow.
+int boundedOffset(int value)
+{
+    return qBound(-kWidgetMaxSize, value, kWidgetMaxSize);
+}
+
 // Channel by channel on the 0..1 scale, kept as an 8-bit ARGB colour.
 QColor blend(const QColor& from, const QColor& to, double progress)
 {
@@ -363,6 +370,11 @@ void KIVQPushButtonImpl::serializeJson(ControlJson& io)
     io.attrColor("iconColor", iconStyle.colour, QColor(0, 0, 0));
     io.attr("txtX", textOffsetX, 0);
     io.attr("txtY", textOffsetY, 0);
+    if (read) {
+        textOffsetX = boundedOffset(textOffsetX);
+        textOffsetY = boundedOffset(textOffsetY);
+        extensionWidth = boundedOffset(extensionWidth);
+    }
 }
 
 } // namespace KIVQtLib

@@ -306,6 +306,8 @@ private Q_SLOTS:
     void elementThatIsNoObject();
     void hostileValueLeavesOtherKeys_data();
     void hostileValueLeavesOtherKeys();
+    void extremeNumberPaintsSafely_data();
+    void extremeNumberPaintsSafely();
     void themeEntryKeepsCaptionValueAndIdentity_data() { addTypeRows(); }
     void themeEntryKeepsCaptionValueAndIdentity();
     void themeEntryKeepsAbsentKeys_data() { addTypeRows(); }
@@ -440,6 +442,36 @@ void tst_ControlContract::hostileValueLeavesOtherKeys()
             QVERIFY2(after.isObject() && after.isMember(other), what.constData());
             QVERIFY2(after[other] == before[other], (what + ": " + compactJson(after[other])).constData());
         }
+    }
+}
+
+void tst_ControlContract::extremeNumberPaintsSafely_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QByteArray>("key");
+    for (const QByteArray& type : describedControlTypes()) {
+        const Kind* kind = kindOf(type);
+        const Json::Value attr = kind ? parseJson(kind->sample)["attr"] : Json::Value();
+        if (!attr.isObject())
+            continue;
+        for (const std::string& key : attr.getMemberNames()) {
+            if (attr[key].isInt() && !attr[key].isBool())
+                QTest::addRow("%s %s", type.constData(), key.c_str()) << type << QByteArray::fromStdString(key);
+        }
+    }
+}
+
+// Sizes, offsets and margins straight from a page document; the sanitizers catch overflowing arithmetic.
+void tst_ControlContract::extremeNumberPaintsSafely()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(QByteArray, key);
+    for (const int extreme : {INT_MIN, INT_MAX}) {
+        Json::Value element = parseJson(kindOf(type)->sample);
+        element["attr"][key.toStdString()] = extreme;
+        std::unique_ptr<QWidget> w = readInto(type, element);
+        w->resize(120, 40);
+        QVERIFY(!w->grab().isNull());
     }
 }
 
