@@ -161,7 +161,6 @@ void tst_KIVQSlider::jsonRoundTrip_data()
     QTest::addColumn<QByteArray>("attr");
     QTest::addColumn<QByteArray>("written");
 
-    QTest::newRow("a default slider writes no attr") << false << QByteArray("{}") << QByteArray("null");
     QTest::newRow("vertical writes isHor false")
         << false << QByteArray(R"({"isHor":false})") << QByteArray(R"({"isHor":false})");
     QTest::newRow("an attr without isHor turns a vertical slider horizontal")
