@@ -29,11 +29,10 @@ void KIVQEditImplBase::paint(QPainter* painter, const QRect& rect)
     paintFillStyle(painter, backgrounds.get(m_state), rect);
     if (placeholderText.isEmpty() || !isEmpty())
         return;
-    // Margins from a page document may be anything; bounded, the inner rectangle cannot overflow.
     const QMargins m = placeholderMargins();
-    const auto side = [](int v) { return qBound(-kWidgetMaxSize, v, kWidgetMaxSize); };
     paintText(painter, placeholderText, placeholderStyle,
-              rect.adjusted(side(m.left()), side(m.top()), -side(m.right()), -side(m.bottom())));
+              rect.adjusted(boundedOffset(m.left()), boundedOffset(m.top()), -boundedOffset(m.right()),
+                            -boundedOffset(m.bottom())));
 }
 
 void KIVQEditImplBase::onCreateComplete()

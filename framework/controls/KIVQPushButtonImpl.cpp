@@ -28,13 +28,6 @@ FillStyle initialFill(QRgb colour)
     return fill;
 }
 
-// Offsets and widths from a page document may be anything; within the widget range, placing the caption
-// and the extension strip cannot overflow.
-int boundedOffset(int value)
-{
-    return qBound(-kWidgetMaxSize, value, kWidgetMaxSize);
-}
-
 // Channel by channel on the 0..1 scale, kept as an 8-bit ARGB colour.
 QColor blend(const QColor& from, const QColor& to, double progress)
 {
@@ -371,6 +364,7 @@ void KIVQPushButtonImpl::serializeJson(ControlJson& io)
     io.attr("txtX", textOffsetX, 0);
     io.attr("txtY", textOffsetY, 0);
     if (read) {
+        // Placing the caption and the extension strip then cannot overflow.
         textOffsetX = boundedOffset(textOffsetX);
         textOffsetY = boundedOffset(textOffsetY);
         extensionWidth = boundedOffset(extensionWidth);
