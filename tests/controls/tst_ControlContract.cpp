@@ -313,8 +313,8 @@ private Q_SLOTS:
     void elementThatIsNoObject();
     void hostileValueLeavesOtherKeys_data();
     void hostileValueLeavesOtherKeys();
-    void extremeNumberPaintsSafely_data();
-    void extremeNumberPaintsSafely();
+    void extremeNumberIsHandledSafely_data();
+    void extremeNumberIsHandledSafely();
     void themeEntryKeepsCaptionValueAndIdentity_data() { addTypeRows(); }
     void themeEntryKeepsCaptionValueAndIdentity();
     void themeEntryKeepsAbsentKeys_data() { addTypeRows(); }
@@ -452,7 +452,7 @@ void tst_ControlContract::hostileValueLeavesOtherKeys()
     }
 }
 
-void tst_ControlContract::extremeNumberPaintsSafely_data()
+void tst_ControlContract::extremeNumberIsHandledSafely_data()
 {
     QTest::addColumn<QByteArray>("type");
     QTest::addColumn<QByteArray>("key");
@@ -468,8 +468,9 @@ void tst_ControlContract::extremeNumberPaintsSafely_data()
     }
 }
 
-// Sizes, offsets and margins straight from a page document; the sanitizers catch overflowing arithmetic.
-void tst_ControlContract::extremeNumberPaintsSafely()
+// Sizes, offsets and margins straight from a page document, painted and pointed at; the sanitizers catch
+// overflowing arithmetic.
+void tst_ControlContract::extremeNumberIsHandledSafely()
 {
     QFETCH(QByteArray, type);
     QFETCH(QByteArray, key);
@@ -478,6 +479,11 @@ void tst_ControlContract::extremeNumberPaintsSafely()
         element["attr"][key.toStdString()] = extreme;
         std::unique_ptr<QWidget> w = readInto(type, element);
         w->resize(120, 40);
+        QVERIFY(!w->grab().isNull());
+        sendEvent(w.get(), QEvent::Enter);
+        for (const QEvent::Type step : {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease})
+            sendMouse(w.get(), step, QPoint(60, 20), step == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton);
+        sendEvent(w.get(), QEvent::Leave);
         QVERIFY(!w->grab().isNull());
     }
 }
