@@ -41,7 +41,8 @@ int KIVQStackContainer::addWidget(QWidget* page)
 
 int KIVQStackContainer::insertWidget(int index, QWidget* page)
 {
-    if (!page)
+    // The container, or a widget holding it, as its own page would make a parent loop.
+    if (!page || page == this || page->isAncestorOf(this))
         return -1;
     KIVQStackContainerImpl* d = impl();
     if (index < 0 || index > count())
