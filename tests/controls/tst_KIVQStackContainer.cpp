@@ -114,7 +114,7 @@ void tst_KIVQStackContainer::pageOperations()
 
     int result = 0;
     for (const QString& op : script.split(QLatin1Char(' '))) {
-        QWidget* page = op.back() == QLatin1Char('@') ? &stack
+        QWidget* page = op.back() == QLatin1Char('@')   ? &stack
                         : op.back() == QLatin1Char('^') ? &window
                                                         : byName.value(op.back()).data();
         switch (op.front().toLatin1()) {

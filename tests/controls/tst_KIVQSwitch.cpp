@@ -216,8 +216,9 @@ void tst_KIVQSwitch::themeEntryLeavesPosition()
     auto* sw = new KIVQSwitch(&window);
     sw->resize(100, 29);
     for (int pass = 0; pass < 2; ++pass) {
-        QVERIFY(loadThemeFor(window, R"({"style": []})",
-                             R"({"elements": [{"child": [{"name": "qtswitch", "attr": {"margin": 3, "on": false}}]}]})"));
+        QVERIFY(
+            loadThemeFor(window, R"({"style": []})",
+                         R"({"elements": [{"child": [{"name": "qtswitch", "attr": {"margin": 3, "on": false}}]}]})"));
     }
     QVERIFY(!sw->getIsSwitchToLeft());
     QCOMPARE(sw->getMargin(), 3);
