@@ -312,6 +312,8 @@ private Q_SLOTS:
     void defaultWritesOnlyItsKeys();
     void writeReadWriteIsStable_data() { addTypeRows(); }
     void writeReadWriteIsStable();
+    void unknownKeysSurviveASave_data() { addTypeRows(); }
+    void unknownKeysSurviveASave();
     void elementThatIsNoObject_data() { addTypeRows(); }
     void elementThatIsNoObject();
     void hostileValueLeavesOtherKeys_data();
@@ -389,6 +391,19 @@ void tst_ControlContract::writeReadWriteIsStable()
     for (const std::string& key : sampleAttr.getMemberNames())
         QVERIFY2(sample["attr"].isMember(key), key.c_str());
     QCOMPARE(compactJson(written(readInto(type, sample).get())), compactJson(sample));
+}
+
+// A page written by a newer program keeps what this one does not know.
+void tst_ControlContract::unknownKeysSurviveASave()
+{
+    QFETCH(QByteArray, type);
+    QVERIFY(kindOf(type));
+    Json::Value element = parseJson(kindOf(type)->sample);
+    element["attr"]["zzFuture"] = "kept";
+    element["attr"]["zzCount"] = 3;
+    const Json::Value out = written(readInto(type, element).get());
+    QCOMPARE(compactJson(out["attr"]["zzFuture"]), QByteArray(R"("kept")"));
+    QCOMPARE(compactJson(out["attr"]["zzCount"]), QByteArray("3"));
 }
 
 // An element of another JSON type is read as one without members and never written into; the
