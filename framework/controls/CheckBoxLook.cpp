@@ -93,8 +93,7 @@ int CheckBoxLook::captionStart() const
     if (!showIcon || iconStyle.horAlign != 0 || uncheckIcon.isEmpty())
         return 0;
     const QSize size = KIVQPaintHelpers::imageOrSvgSize(uncheckIcon);
-    // An offset from a page document may be anything; bounded, the sum cannot overflow.
-    return size.isValid() ? qBound(-kWidgetMaxSize, iconStyle.offsetX, kWidgetMaxSize) + size.width() : 0;
+    return size.isValid() ? boundedOffset(iconStyle.offsetX) + size.width() : 0;
 }
 
 void CheckBoxLook::paint(QPainter* painter, const QRect& rect, const QString& text, bool checked, int state,

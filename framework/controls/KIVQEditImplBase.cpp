@@ -30,7 +30,9 @@ void KIVQEditImplBase::paint(QPainter* painter, const QRect& rect)
     if (placeholderText.isEmpty() || !isEmpty())
         return;
     const QMargins m = placeholderMargins();
-    paintText(painter, placeholderText, placeholderStyle, rect.adjusted(m.left(), m.top(), -m.right(), -m.bottom()));
+    paintText(painter, placeholderText, placeholderStyle,
+              rect.adjusted(boundedOffset(m.left()), boundedOffset(m.top()), -boundedOffset(m.right()),
+                            -boundedOffset(m.bottom())));
 }
 
 void KIVQEditImplBase::onCreateComplete()
@@ -38,23 +40,28 @@ void KIVQEditImplBase::onCreateComplete()
     applyTextStyle();
 }
 
+// A disabled edit keeps its disabled look under the pointer.
 void KIVQEditImplBase::onMouseEnter()
 {
     m_hover = true;
-    if (m_state != CtrlPressed)
+    if (m_state != CtrlPressed && m_owner->isEnabled())
         enterState(CtrlHover);
 }
 
 void KIVQEditImplBase::onMouseLeave()
 {
     m_hover = false;
-    if (m_state != CtrlPressed)
+    if (m_state != CtrlPressed && m_owner->isEnabled())
         enterState(CtrlNormal);
 }
 
 void KIVQEditImplBase::enterState(CtrlState state)
 {
+    // Hover looks like normal: the pointer crossing the edit sets no font or palette and paints nothing.
+    const bool sameLook = shownState(m_state) == shownState(state);
     m_state = state;
+    if (sameLook)
+        return;
     applyTextStyle();
     m_owner->repaint();
 }

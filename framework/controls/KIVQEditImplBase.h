@@ -30,7 +30,7 @@ public:
     void onMousePress(QMouseEvent*) override {}
     void onMouseRelease(QMouseEvent*) override {}
 
-    // Sets the state, applies its text style and repaints at once.
+    // Sets the state; when its look differs, applies its text style and repaints at once.
     void enterState(CtrlState state);
     // The shown state's colour as the Text brush of a fresh palette, and its pixel size and family (the
     // global family first) as the font; bold, italic and underline stay off. Applied on each change of

@@ -118,7 +118,9 @@ TextPosition KIVQLabelExImpl::textEndPosition()
 {
     TextPosition end;
     end.block = m_document.blockCount();
-    m_document.setPageSize(QSizeF(m_label->size() + QSize(20, 10)));
+    const QSizeF page(m_label->size() + QSize(20, 10));
+    if (m_document.pageSize() != page)
+        m_document.setPageSize(page);
     m_document.size(); // lays the document out
     const QTextLayout* layout = m_document.lastBlock().layout();
     if (layout && layout->lineCount() > 0) {
@@ -231,7 +233,9 @@ void KIVQLabelExImpl::paint(QPainter* painter, const QRect& rect)
     painter->save();
     painter->setRenderHint(QPainter::TextAntialiasing);
     painter->setTransform(QTransform::fromTranslate(rect.x(), rect.y()));
-    m_document.setPageSize(QSizeF(rect.size()));
+    // Setting the page size lays the whole document out again, even when it is unchanged.
+    if (m_document.pageSize() != QSizeF(rect.size()))
+        m_document.setPageSize(QSizeF(rect.size()));
     m_document.size(); // lays the document out at the page size before lines are looked at
     paintSelection(painter);
 

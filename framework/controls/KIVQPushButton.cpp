@@ -133,7 +133,7 @@ const IconStyleDesc& KIVQPushButton::getIconStyle() const
 
 void KIVQPushButton::setTextOffsetX(int x)
 {
-    impl()->textOffsetX = x;
+    impl()->textOffsetX = boundedOffset(x);
 }
 
 int KIVQPushButton::getTextOffsetX() const
@@ -143,7 +143,7 @@ int KIVQPushButton::getTextOffsetX() const
 
 void KIVQPushButton::setTextOffsetY(int y)
 {
-    impl()->textOffsetY = y;
+    impl()->textOffsetY = boundedOffset(y);
 }
 
 int KIVQPushButton::getTextOffsetY() const

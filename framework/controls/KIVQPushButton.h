@@ -49,6 +49,7 @@ public:
     void setIconStyle(const IconStyleDesc& style);
     const IconStyleDesc& getIconStyle() const;
 
+    // Bounded to the widget range.
     void setTextOffsetX(int x);
     int getTextOffsetX() const;
     void setTextOffsetY(int y);

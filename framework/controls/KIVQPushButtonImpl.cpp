@@ -17,7 +17,6 @@ namespace {
 // "style" codes: fills of the four states, then text styles of the four states.
 constexpr int kFillCode = 0;
 constexpr int kTextCode = 4;
-const QLatin1String kLanguagePrefix("|->");
 constexpr int kDefaultFadeDuration = 150;
 
 FillStyle initialFill(QRgb colour)
@@ -77,19 +76,9 @@ void KIVQPushButtonImpl::stopFade()
         m_fadeTimer->stop();
 }
 
-QString KIVQPushButtonImpl::translate(const QString& key)
-{
-    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
-    QString text = rm->getString(key);
-    if (text.startsWith(kLanguagePrefix))
-        text = rm->getString(text.mid(kLanguagePrefix.size()));
-    return text;
-}
-
 void KIVQPushButtonImpl::onLanguageChanged()
 {
-    if (!languageKey.isEmpty())
-        m_button->setText(translate(languageKey));
+    caption.languageChanged(m_button);
 }
 
 // ---- hover fade ----
@@ -351,25 +340,10 @@ void KIVQPushButtonImpl::serializeJson(ControlJson& io)
     io.attr("extIconPath", extensionIcon, QString());
     io.attr("extHotIconPath", extensionHotIcon, QString());
 
-    if (read) {
-        QString text;
-        if (!fromTheme && io.attr("text", text, QString())) {
-            if (text.startsWith(kLanguagePrefix)) {
-                languageKey = text.mid(kLanguagePrefix.size());
-                m_button->setText(translate(languageKey));
-            } else {
-                // A literal caption ends the binding, or the next language change would replace it.
-                languageKey.clear();
-                m_button->setText(text);
-            }
-        }
-    } else {
-        // A caption that shows its language key is saved as the key, so it keeps following the language.
-        QString text = m_button->text();
-        if (!languageKey.isEmpty() && text == translate(languageKey))
-            text = kLanguagePrefix + languageKey;
-        io.attr("text", text, QString());
-    }
+    // Unlike the check box's, an absent "text" keeps the caption.
+    QString text = read ? QString() : caption.written(m_button->text());
+    if (io.attr("text", text, QString()) && read && !fromTheme)
+        caption.read(m_button, text);
 
     io.attr("showText", showText, true);
     io.attr("drawBackground", drawBackground, true);
@@ -389,6 +363,12 @@ void KIVQPushButtonImpl::serializeJson(ControlJson& io)
     io.attrColor("iconColor", iconStyle.colour, QColor(0, 0, 0));
     io.attr("txtX", textOffsetX, 0);
     io.attr("txtY", textOffsetY, 0);
+    if (read) {
+        // Placing the caption and the extension strip then cannot overflow.
+        textOffsetX = boundedOffset(textOffsetX);
+        textOffsetY = boundedOffset(textOffsetY);
+        extensionWidth = boundedOffset(extensionWidth);
+    }
 }
 
 } // namespace KIVQtLib

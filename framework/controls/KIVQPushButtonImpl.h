@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CaptionBinding.h"
 #include "core/KIVQWidgetBaseImpl.h"
 #include "core/StateStyles.h"
 
@@ -42,10 +43,7 @@ public:
     void setIcon(const QIcon& icon);
     void setFadeEnabled(bool on);
     void setFadeDuration(int ms);
-    // The caption of a language key; a translation that is itself a key is followed once.
-    static QString translate(const QString& key);
-
-    QString languageKey;
+    CaptionBinding caption;
     bool extensionHot = false;
     bool extensionButton = false;
     QString extensionHotIcon;

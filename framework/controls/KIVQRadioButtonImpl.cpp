@@ -26,12 +26,6 @@ int alignedStart(int align, int start, int span, int size)
     }
 }
 
-// Offsets from a page document may be anything; bounded, no position can overflow.
-int bounded(int offset)
-{
-    return qBound(-kWidgetMaxSize, offset, kWidgetMaxSize);
-}
-
 } // namespace
 
 KIVQRadioButtonImpl::KIVQRadioButtonImpl(KIVQRadioButton* owner, const QString& typeName)
@@ -64,8 +58,8 @@ void KIVQRadioButtonImpl::paintIcon(QPainter* painter, const QString& name, cons
         return;
     }
     const IconStyleDesc& d = look.iconStyle;
-    const QRect target(alignedStart(d.horAlign, rect.left(), rect.width(), fitted.width()) + bounded(d.offsetX),
-                       alignedStart(d.verAlign, rect.top(), rect.height(), fitted.height()) + bounded(d.offsetY),
+    const QRect target(alignedStart(d.horAlign, rect.left(), rect.width(), fitted.width()) + boundedOffset(d.offsetX),
+                       alignedStart(d.verAlign, rect.top(), rect.height(), fitted.height()) + boundedOffset(d.offsetY),
                        fitted.width(), fitted.height());
     KIVQResourceManager* rm = KIVQResourceManager::getInstance();
     if (!isSvgPath(name)) {
@@ -104,7 +98,7 @@ void KIVQRadioButtonImpl::paint(QPainter* painter, const QRect& rect)
     // The caption makes room for the icon of the state even when icons are hidden, and for the
     // icon's offset when it stands at the left, or the caption would run over it.
     const QSize layoutIcon = fittedSize(imageOrSvgSize(look.icon(checked, s)), rect);
-    const int offset = look.iconStyle.horAlign == DockLeftTop ? std::max(bounded(look.iconStyle.offsetX), 0) : 0;
+    const int offset = look.iconStyle.horAlign == DockLeftTop ? std::max(boundedOffset(look.iconStyle.offsetX), 0) : 0;
     const int indent = layoutIcon.isValid() ? offset + layoutIcon.width() + 2 : 0;
 
     if (isSingleState(s))

@@ -41,7 +41,8 @@ int KIVQStackContainer::addWidget(QWidget* page)
 
 int KIVQStackContainer::insertWidget(int index, QWidget* page)
 {
-    if (!page)
+    // The container, or a widget holding it, as its own page would make a parent loop.
+    if (!page || page == this || page->isAncestorOf(this))
         return -1;
     KIVQStackContainerImpl* d = impl();
     if (index < 0 || index > count())
@@ -179,8 +180,17 @@ void KIVQStackContainer::refreshCurrentPage()
 
 bool KIVQStackContainer::event(QEvent* event)
 {
-    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show)
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
         refreshCurrentPage();
+    } else if (event->type() == QEvent::ChildRemoved && impl()) {
+        // A page given to another parent is no longer ours to show, hide or fit.
+        // The child may be half destroyed: only held pages are touched.
+        const QObject* child = static_cast<QChildEvent*>(event)->child();
+        const QVector<QWidget*>& pages = impl()->pages;
+        const auto held = std::find(pages.cbegin(), pages.cend(), child);
+        if (held != pages.cend())
+            removeWidget(*held);
+    }
     return QWidget::event(event);
 }
 

@@ -22,7 +22,8 @@ public:
     static ControlInfo getProps();
 
     int addWidget(QWidget* page);
-    // An index out of range appends; a page already held moves. Returns the page's index, -1 for null.
+    // An index out of range appends; a page already held moves. Returns the page's index; -1 for null,
+    // for the container itself and for a widget that holds it.
     int insertWidget(int index, QWidget* page);
     // The page stays a hidden child of the container.
     void removeWidget(QWidget* page);

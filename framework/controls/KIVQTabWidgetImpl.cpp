@@ -27,7 +27,7 @@ KIVQTabWidgetImpl::KIVQTabWidgetImpl(KIVQTabWidget* owner, const QString& typeNa
 QRect KIVQTabWidgetImpl::tabRect(int index) const
 {
     const int size = qBound(0, itemSize, kWidgetMaxSize);
-    const qint64 start = (qint64(size) + qBound(-kWidgetMaxSize, itemSpace, kWidgetMaxSize)) * index;
+    const qint64 start = (qint64(size) + boundedOffset(itemSpace)) * index;
     if (start > kWidgetMaxSize || start < -kWidgetMaxSize)
         return QRect();
     if (vertical)

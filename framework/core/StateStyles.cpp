@@ -9,6 +9,12 @@
 
 namespace KIVQtLib {
 
+namespace {
+
+constexpr int kMaxStyleCode = 1 << 20;
+
+} // namespace
+
 QVector<StyleEntry> readStyleEntries(const Json::Value& element)
 {
     QVector<StyleEntry> entries;
@@ -21,6 +27,9 @@ QVector<StyleEntry> readStyleEntries(const Json::Value& element)
         StyleEntry entry;
         if (!json::toString(item[0], entry.name) || !json::toInt(item[2], entry.code))
             continue;
+        // Far beyond every control's codes, with the sign kept: a reader may then subtract its run's
+        // first code from any code a document gives.
+        entry.code = qBound(-kMaxStyleCode, entry.code, kMaxStyleCode);
         entries.append(entry);
     }
     return entries;

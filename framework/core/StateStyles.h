@@ -73,6 +73,9 @@ template <class Style> bool applySlotEntry(Style& slot, int code, const StyleEnt
 // code belongs to the run.
 template <class Style> bool applyStateEntry(StateStyles<Style>& styles, int baseCode, const StyleEntry& entry)
 {
+    // Not every reader bounds its codes: one below the run is never subtracted from.
+    if (entry.code < baseCode)
+        return false;
     const int state = entry.code - baseCode;
     if (!isSingleState(state))
         return false;

@@ -49,6 +49,13 @@ enum DockLayoutType
 // Widget maxima at or above this are unlimited: never written, ignored by layouts.
 constexpr int kWidgetMaxSize = 16777215;
 
+// An offset or margin from a page document, within the widget range: a few of them added to a widget
+// coordinate cannot overflow.
+inline int boundedOffset(int value)
+{
+    return qBound(-kWidgetMaxSize, value, kWidgetMaxSize);
+}
+
 // The family a text style names when the style document gives none.
 inline QString defaultFontFamily()
 {

@@ -85,13 +85,9 @@ void tst_KIVQGroupBox::jsonAttr_data()
 
     QTest::newRow("defaults, the title kept without text")
         << QByteArray("{}") << QByteArray(R"({"color":"FF000000","size":1,"text":"Keep"})") << 255;
-    QTest::newRow("size 1 and black round trip") << QByteArray(R"({"size":1,"color":"FF000000"})")
-                                                 << QByteArray(R"({"color":"FF000000","size":1,"text":"Keep"})") << 255;
     QTest::newRow("eight digits keep their alpha, size 0 survives")
         << QByteArray(R"({"color":"80FF0000","text":"New","showText":0,"size":0})")
         << QByteArray(R"({"color":"80FF0000","showText":0,"size":0,"text":"New"})") << 128;
-    QTest::newRow("six digits are opaque")
-        << QByteArray(R"({"color":"FF0000"})") << QByteArray(R"({"color":"FFFF0000","size":1,"text":"Keep"})") << 255;
     QTest::newRow("an integer is an opaque RGB value")
         << QByteArray(R"({"color":65280})") << QByteArray(R"({"color":"FF00FF00","size":1,"text":"Keep"})") << 255;
     QTest::newRow("a hostile line size is kept and painted safely")

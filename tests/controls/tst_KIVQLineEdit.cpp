@@ -143,6 +143,15 @@ void tst_KIVQLineEdit::stateFollowsFocus()
     QCOMPARE(shown(), kNormal);
     QCOMPARE(edit->palette().color(QPalette::Text), QColor::fromRgba(kInk));
     QCOMPARE(edit->font().pixelSize(), 14);
+
+    // A disabled edit keeps its disabled text under the pointer.
+    edit->setTextStyle(CtrlDisabled, pinnedTextStyle(QStringLiteral("grey"), 0xff808080, 12));
+    edit->setEnabled(false);
+    for (QEvent::Type crossing : {QEvent::Enter, QEvent::Leave}) {
+        sendEvent(edit, crossing);
+        QCOMPARE(edit->palette().color(QPalette::Text), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(edit->font().pixelSize(), 12);
+    }
 }
 
 void tst_KIVQLineEdit::placeholderInsideMargins_data()

@@ -47,7 +47,6 @@ private Q_SLOTS:
     void angleRangeNeedsOneToSomethingAbove();
     void jsonValue_data();
     void jsonValue();
-    void themeReapplyKeepsValue();
 };
 
 void tst_KIVQProgressBar::barFill_data()
@@ -172,22 +171,6 @@ void tst_KIVQProgressBar::jsonValue()
     const Json::Value out = writeControl(&bar);
     QCOMPARE(compactJson(out["attr"]), written);
     QVERIFY(out.isMember("style") && out["style"].isNull());
-}
-
-void tst_KIVQProgressBar::themeReapplyKeepsValue()
-{
-    QWidget window;
-    auto* bar = new KIVQProgressBar(&window);
-    bar->setValue(64);
-    bar->setOrientation(Qt::Vertical);
-    QVERIFY(loadThemeFor(window,
-                         R"({"style": [{"type": 1, "name": "themeDone", "drawImg": false, "clr": "ff336699"}]})",
-                         R"({"elements": [{"child": [{"name": "qtprogressbar", "style": [["themeDone", 1, 2]],
-                             "attr": {"showText": 1}}]}]})"));
-    QCOMPARE(bar->getForeground().name, QStringLiteral("themeDone"));
-    QVERIFY(bar->getShowText());
-    QCOMPARE(bar->value(), 64);
-    QCOMPARE(bar->orientation(), Qt::Vertical);
 }
 
 QTEST_MAIN(tst_KIVQProgressBar)

@@ -42,7 +42,6 @@ private Q_SLOTS:
     void iconFitting_data();
     void iconFitting();
     void clickAnywhereChecks();
-    void iconSlots();
     void attrJson();
     void languageKeyRoundTrip();
     void themeReapplyKeepsCaptionAndIcons();
@@ -136,25 +135,6 @@ void tst_KIVQRadioButton::clickAnywhereChecks()
     QCOMPARE(qAlpha(paintedPixels(fresh).pixel(30, 2)), 0);
     fresh.setChecked(true);
     QCOMPARE(paintedPixels(fresh).pixel(30, 2), qRgb(255, 255, 255));
-}
-
-void tst_KIVQRadioButton::iconSlots()
-{
-    KIVQRadioButton radio;
-    QVERIFY(radio.getUncheckIcon().isEmpty() && radio.getCheckedIcon().isEmpty());
-    QVERIFY(radio.setDisableIcon(QStringLiteral("off")));
-    radio.setIcon(QStringLiteral("all"));
-    QCOMPARE(radio.getCheckedHotIcon(), QStringLiteral("all"));
-    QCOMPARE(radio.getUncheckIcon(), QStringLiteral("all"));
-    radio.setIcon(RadioUncheckHotIcon, QStringLiteral("hot"));
-    radio.setIcon(RadioIconState(9), QStringLiteral("ignored"));
-    radio.setIcon(RadioAllIcons, QStringLiteral("four"));
-    QCOMPARE(radio.getUncheckHotIcon(), QStringLiteral("four"));
-    QCOMPARE(radio.getDisableIcon(), QStringLiteral("off"));
-    // Setting the normal icon leaves the hot one: the radio button has no built-in icons to follow.
-    radio.setUncheckIcon(QStringLiteral("u"));
-    QCOMPARE(radio.getUncheckHotIcon(), QStringLiteral("four"));
-    QCOMPARE(radio.getTextStyleByState(CheckBoxTextState(7)).name, radio.getTextStyle(false).name);
 }
 
 void tst_KIVQRadioButton::attrJson()

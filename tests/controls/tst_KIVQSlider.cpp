@@ -45,7 +45,6 @@ private Q_SLOTS:
     void jsonRoundTrip_data();
     void jsonRoundTrip();
     void styleCodeFourFillsEveryThumbState();
-    void themeReapplyKeepsOrientationAndValues();
 };
 
 void tst_KIVQSlider::initTestCase()
@@ -162,7 +161,6 @@ void tst_KIVQSlider::jsonRoundTrip_data()
     QTest::addColumn<QByteArray>("attr");
     QTest::addColumn<QByteArray>("written");
 
-    QTest::newRow("a default slider writes no attr") << false << QByteArray("{}") << QByteArray("null");
     QTest::newRow("vertical writes isHor false")
         << false << QByteArray(R"({"isHor":false})") << QByteArray(R"({"isHor":false})");
     QTest::newRow("an attr without isHor turns a vertical slider horizontal")
@@ -210,26 +208,6 @@ void tst_KIVQSlider::styleCodeFourFillsEveryThumbState()
         QCOMPARE(slider.getThumbStyle(CtrlState(s)).name, QStringLiteral("grip"));
     QVERIFY(slider.getBackgroundStyle().name.isEmpty());
     QCOMPARE(compactJson(writeControl(&slider)["style"]), QByteArray(R"([["grip",1,4]])"));
-}
-
-void tst_KIVQSlider::themeReapplyKeepsOrientationAndValues()
-{
-    QWidget window;
-    auto* slider = new KIVQSlider(&window, Qt::Vertical);
-    slider->setRange(10, 90);
-    slider->setValue(40);
-    QVERIFY(loadThemeFor(window,
-                         R"({"style": [{"type": 1, "name": "themeGrip", "drawImg": false, "clr": "ff336699"}]})",
-                         R"({"elements": [{"child": [{"name": "qtslider", "style": [["themeGrip", 1, 4]],
-                             "attr": {"thumbW": 14}}]}]})"));
-    QCOMPARE(slider->getThumbStyle(CtrlPressed).name, QStringLiteral("themeGrip"));
-    int w = 0, h = 0;
-    slider->getThumbSize(w, h);
-    QCOMPARE(w, 14);
-    QCOMPARE(slider->orientation(), Qt::Vertical);
-    QCOMPARE(slider->minimum(), 10);
-    QCOMPARE(slider->maximum(), 90);
-    QCOMPARE(slider->value(), 40);
 }
 
 QTEST_MAIN(tst_KIVQSlider)

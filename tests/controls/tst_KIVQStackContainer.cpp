@@ -64,10 +64,13 @@ void tst_KIVQStackContainer::pageOperations_data()
         QTest::newRow(name) << QString::fromLatin1(script) << QString::fromLatin1(pages) << QString::fromLatin1(current)
                             << last;
     };
-    // +p add, iNp insert at N, -p remove, sN set current index, cp set current page, xp delete the page;
+    // +p add, iNp insert at N, -p remove, sN set current index, cp set current page, xp delete the page,
+    // rp give the page to another parent; @ is the container itself, ^ the widget holding it;
     // lastResult is what the last add or insert returned.
     row("first page added becomes current", "+a +b", "a b", "a", 1);
     row("null page is refused", "+a +-", "a", "a", -1);
+    row("the container itself is refused", "+a +@", "a", "a", -1);
+    row("a widget holding the container is refused", "+a i0^", "a", "a", -1);
     row("insert before the current page keeps it current", "+a i0c", "c a", "a", 0);
     row("insert past the end appends", "+a i9c", "a c", "a", 1);
     row("moving a held page past the end appends it", "+a +b +c i5a", "b c a", "a", 2);
@@ -85,6 +88,8 @@ void tst_KIVQStackContainer::pageOperations_data()
     row("a deleted current page gives way to the next", "+a +b +c s1 xb", "a c", "c", 2);
     row("a deleted page before the current shifts it", "+a +b +c s2 xa", "b c", "c", 2);
     row("a deleted last page leaves none", "+a xa", "", "", 0);
+    row("a current page given away gives way to the next", "+a +b +c s1 rb", "a c", "c", 2);
+    row("a page given away before the current shifts it", "+a +b s1 ra", "b", "b", 1);
 }
 
 void tst_KIVQStackContainer::pageOperations()
@@ -95,7 +100,8 @@ void tst_KIVQStackContainer::pageOperations()
     QFETCH(int, lastResult);
 
     QWidget holder; // owns the pages never added; the stack, made after it, goes first
-    KIVQStackContainer stack;
+    QWidget window;
+    auto& stack = *new KIVQStackContainer(&window);
     stack.resize(200, 120);
     QMap<QChar, QPointer<QWidget>> byName;
     for (QChar name : QStringLiteral("abcd")) {
@@ -103,12 +109,14 @@ void tst_KIVQStackContainer::pageOperations()
         page->setObjectName(name);
         byName[name] = page;
     }
-    stack.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&stack));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     int result = 0;
     for (const QString& op : script.split(QLatin1Char(' '))) {
-        QWidget* page = byName.value(op.back());
+        QWidget* page = op.back() == QLatin1Char('@')   ? &stack
+                        : op.back() == QLatin1Char('^') ? &window
+                                                        : byName.value(op.back()).data();
         switch (op.front().toLatin1()) {
         case '+':
             result = stack.addWidget(page);
@@ -127,6 +135,9 @@ void tst_KIVQStackContainer::pageOperations()
             break;
         case 'x':
             delete page;
+            break;
+        case 'r':
+            page->setParent(&holder);
             break;
         }
     }
