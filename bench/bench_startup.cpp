@@ -90,7 +90,8 @@ private Q_SLOTS:
             {"program", {}},
             {"bare window of the program's size",
              {QStringLiteral("--bare-window"), QString::number(size.width()), QString::number(size.height())}},
-            {"bare window of 640 x 300", {QStringLiteral("--bare-window"), QStringLiteral("640"), QStringLiteral("300")}}};
+            {"bare window of 640 x 300",
+             {QStringLiteral("--bare-window"), QStringLiteral("640"), QStringLiteral("300")}}};
         const QString program = QStringLiteral(CAREVIX_PROGRAM);
         const QString self = QCoreApplication::applicationFilePath();
         auto executable = [&](int kind) { return kind == 0 ? program : self; };
