@@ -6,6 +6,7 @@ namespace {
 
 // Larger windows would ask for gigabytes of backing store; such a size is treated as malformed.
 constexpr int kMaxDimension = KIVQtLib::limits::kMaxWindowSide;
+constexpr qint64 kMaxArea = KIVQtLib::limits::kMaxWindowPixels;
 
 bool parseSize(const QString& value, QSize& size)
 {
@@ -15,7 +16,9 @@ bool parseSize(const QString& value, QSize& size)
     // A part that is no number counts as 0, which the window's minimum then raises.
     const int width = parts.at(0).toInt(nullptr, 10);
     const int height = parts.at(1).toInt(nullptr, 10);
-    if (width > kMaxDimension || height > kMaxDimension)
+    // Both sides may be within the cap and still ask for a 1 GiB window. A side below the window's minimum
+    // is raised to it later, which keeps such a window far below the area cap.
+    if (width > kMaxDimension || height > kMaxDimension || qint64(qMax(width, 0)) * qMax(height, 0) > kMaxArea)
         return false;
     size = QSize(width, height);
     return true;

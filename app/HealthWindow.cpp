@@ -30,11 +30,9 @@ const QString kNavButtonActive = QStringLiteral("HealthNavButtonActive");
 const QString kHeaderButton = QStringLiteral("HealthHeaderButton");
 const QString kHeaderButtonActive = QStringLiteral("HealthHeaderButtonActive");
 
-template <class Label> void setLabelText(QWidget* root, const char* name, const QString& text)
+void setLabelText(QWidget* root, const char* name, const QString& text)
 {
-    if (!root)
-        return;
-    if (auto* label = root->findChild<Label*>(QLatin1String(name), Qt::FindChildrenRecursively))
+    if (auto* label = root->findChild<KIVQLabel*>(QLatin1String(name), Qt::FindChildrenRecursively))
         label->setText(text);
 }
 
@@ -304,7 +302,6 @@ void HealthWindow::buildSidebar()
     makeLabel(shift, QStringLiteral("HealthLabelMuted"), 20, 0)->setObjectName(QStringLiteral("sidebarShiftNote"));
 }
 
-
 // ---- navigation and language ----
 
 void HealthWindow::setPage(int index)
@@ -362,7 +359,7 @@ void HealthWindow::retranslateUi()
         {"sidebarShiftNote", "12 patients · 3 tasks", "12 名患者 · 3 项待办"},
     };
     for (const auto& row : sidebarTexts)
-        setLabelText<KIVQLabel>(m_sidebar, row[0], tr(row[1], row[2]));
+        setLabelText(m_sidebar, row[0], tr(row[1], row[2]));
 
     if (m_overviewTitle) {
         m_overviewTitle->setText(tr("Ward Overview", "病区总览"));
@@ -434,8 +431,8 @@ void HealthWindow::fitTranslatedWidths()
     constexpr int kTextGap = 4;
     constexpr int kComboTextInset = 10; // where the combo box starts a left-aligned text at the least
     QSet<QWidget*> rows;
-    for (KIVQComboBox* combo : {m_departmentCombo, m_statusCombo, m_reportTypeFilter, m_reportStatusFilter,
-                                m_appointmentFilter}) {
+    for (KIVQComboBox* combo :
+         {m_departmentCombo, m_statusCombo, m_reportTypeFilter, m_reportStatusFilter, m_appointmentFilter}) {
         if (!combo)
             continue;
         const TextStyleDesc& style = combo->getTextStyle(CtrlNormal);
@@ -471,11 +468,14 @@ QString HealthWindow::iconPath(const QString& name)
 
 QString HealthWindow::statusText(int status) const
 {
-    static const char* const texts[][2] = {
-        {"Stable", "稳定"}, {"Observation", "观察"}, {"Critical", "危急"}, {"Recovering", "康复"}};
+    // Asked for by every row of every tick, so each text is decoded once.
+    static const QString texts[][2] = {{QStringLiteral("Stable"), QStringLiteral("稳定")},
+                                       {QStringLiteral("Observation"), QStringLiteral("观察")},
+                                       {QStringLiteral("Critical"), QStringLiteral("危急")},
+                                       {QStringLiteral("Recovering"), QStringLiteral("康复")}};
     if (status < 0 || status > 3)
         return QString();
-    return QString::fromUtf8(texts[status][m_english ? 0 : 1]);
+    return texts[status][m_english ? 0 : 1];
 }
 
 const PatientRecord* HealthWindow::findPatient(const QString& id) const

@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QDate>
 #include <QList>
-#include <QPointer>
 #include <QString>
 #include <QVector>
 

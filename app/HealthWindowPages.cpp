@@ -39,6 +39,7 @@ constexpr int kChartAnimationMs = 420;
 // The charts' own minimum is larger than the cards that hold them at the window's smallest size.
 constexpr int kChartMinWidth = 160;
 constexpr int kChartMinHeight = 120;
+constexpr int kLastColumnMinWidth = 80;
 
 QString rowId(const QModelIndex& index, int role)
 {
@@ -110,6 +111,9 @@ void HealthWindow::setupTable(KIVQTableView* table, int rowHeight)
     table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     table->horizontalHeader()->setSectionsClickable(true);
     table->horizontalHeader()->setStretchLastSection(true);
+    // The stretched last column never narrows below the default section size; Qt's 100 px would scroll
+    // the patient table sideways at the smallest window although its last column fits.
+    table->horizontalHeader()->setDefaultSectionSize(kLastColumnMinWidth);
     table->horizontalHeader()->setMinimumHeight(36);
     auto* vertical = new KIVQScrollBar(Qt::Vertical, table);
     vertical->setThemeName(QStringLiteral("HealthScrollV"));

@@ -192,10 +192,11 @@ void HealthWindow::refreshOverview()
                                        .arg(QString::number(qRound(patient.heartRate)), oneDecimal(patient.spo2)),
                                    QString(), 0)});
     }
-    const QStringList headers = en ? QStringList{QStringLiteral("Patient"), QStringLiteral("Ward / Bed"),
-                                                 QStringLiteral("Condition"), QStringLiteral("Current Vitals")}
-                                   : QStringList{QStringLiteral("患者"), QStringLiteral("病区/床位"),
-                                                 QStringLiteral("状态"), QStringLiteral("当前指标")};
+    static const QStringList english{QStringLiteral("Patient"), QStringLiteral("Ward / Bed"),
+                                     QStringLiteral("Condition"), QStringLiteral("Current Vitals")};
+    static const QStringList chinese{QStringLiteral("患者"), QStringLiteral("病区/床位"), QStringLiteral("状态"),
+                                     QStringLiteral("当前指标")};
+    const QStringList& headers = en ? english : chinese;
     if (fillTableModel(m_attentionModel, headers, rows, kPatientIdRole))
         setColumnWidths(m_attentionTable, {150, 200, 110});
 }
@@ -229,13 +230,15 @@ void HealthWindow::refreshPatientTable()
                      makeTableItem(en ? patient.doctorEnglish : patient.doctorChinese, QString(), 0),
                      makeTableItem(statusText(patient.status), QString(), 0)});
     }
-    const QStringList headers =
-        en ? QStringList{QStringLiteral("Patient ID"), QStringLiteral("Name"),      QStringLiteral("Age / Gender"),
-                         QStringLiteral("Ward / Bed"), QStringLiteral("Diagnosis"), QStringLiteral("Doctor"),
-                         QStringLiteral("Condition")}
-           : QStringList{QStringLiteral("患者编号"),  QStringLiteral("姓名"),     QStringLiteral("年龄/性别"),
-                         QStringLiteral("病区/床位"), QStringLiteral("主要诊断"), QStringLiteral("责任医生"),
-                         QStringLiteral("状态")};
+    static const QStringList english{QStringLiteral("Patient ID"),   QStringLiteral("Name"),
+                                     QStringLiteral("Age / Gender"), QStringLiteral("Ward / Bed"),
+                                     QStringLiteral("Diagnosis"),    QStringLiteral("Doctor"),
+                                     QStringLiteral("Condition")};
+    static const QStringList chinese{QStringLiteral("患者编号"),  QStringLiteral("姓名"),
+                                     QStringLiteral("年龄/性别"), QStringLiteral("病区/床位"),
+                                     QStringLiteral("主要诊断"),  QStringLiteral("责任医生"),
+                                     QStringLiteral("状态")};
+    const QStringList& headers = en ? english : chinese;
     if (fillTableModel(m_patientModel, headers, rows, kPatientIdRole))
         setColumnWidths(m_patientTable, {110, 130, 120, 210, 230, 130});
     if (m_patientCount) {
@@ -254,25 +257,29 @@ void HealthWindow::refreshMonitoring()
     const bool en = m_english != 0;
 
     if (m_vitalsModel) {
+        // The texts and icons that never change are built once, not on every tick.
+        static const QString icons[] = {iconPath(QStringLiteral("heart-pulse")), iconPath(QStringLiteral("gauge")),
+                                        iconPath(QStringLiteral("droplets")), iconPath(QStringLiteral("thermometer")),
+                                        iconPath(QStringLiteral("wind"))};
         const QList<QStandardItem*> row{
-            makeCenteredItem(QStringLiteral("%1 BPM").arg(qRound(patient->heartRate)),
-                             iconPath(QStringLiteral("heart-pulse"))),
-            makeCenteredItem(QStringLiteral("%1/%2 mmHg").arg(patient->systolic).arg(patient->diastolic),
-                             iconPath(QStringLiteral("gauge"))),
-            makeCenteredItem(QStringLiteral("%1 %").arg(oneDecimal(patient->spo2)),
-                             iconPath(QStringLiteral("droplets"))),
-            makeCenteredItem(QStringLiteral("%1 °C").arg(oneDecimal(patient->temperature)),
-                             iconPath(QStringLiteral("thermometer"))),
+            makeCenteredItem(QStringLiteral("%1 BPM").arg(qRound(patient->heartRate)), icons[0]),
+            makeCenteredItem(QStringLiteral("%1/%2 mmHg").arg(patient->systolic).arg(patient->diastolic), icons[1]),
+            makeCenteredItem(QStringLiteral("%1 %").arg(oneDecimal(patient->spo2)), icons[2]),
+            makeCenteredItem(QStringLiteral("%1 °C").arg(oneDecimal(patient->temperature)), icons[3]),
             makeCenteredItem(QStringLiteral("%1 %2").arg(QString::number(patient->respiration, 'f', 0),
                                                          en ? QStringLiteral("rpm") : QStringLiteral("次/分")),
-                             iconPath(QStringLiteral("wind")))};
-        const QStringList headers =
-            en ? QStringList{QStringLiteral("Heart Rate"), QStringLiteral("Blood Pressure"),
-                             QStringLiteral("Blood Oxygen"), QStringLiteral("Temperature"),
-                             QStringLiteral("Respiration")}
-               : QStringList{QStringLiteral("心率"), QStringLiteral("血压"), QStringLiteral("血氧"),
-                             QStringLiteral("体温"), QStringLiteral("呼吸")};
-        fillTableModel(m_vitalsModel, headers, {row}, -1);
+                             icons[4])};
+        static const QStringList english{QStringLiteral("Heart Rate"), QStringLiteral("Blood Pressure"),
+                                         QStringLiteral("Blood Oxygen"), QStringLiteral("Temperature"),
+                                         QStringLiteral("Respiration")};
+        static const QStringList chinese{QStringLiteral("心率"), QStringLiteral("血压"), QStringLiteral("血氧"),
+                                         QStringLiteral("体温"), QStringLiteral("呼吸")};
+        const QStringList& headers = en ? english : chinese;
+        if (fillTableModel(m_vitalsModel, headers, {row}, -1)) {
+            // The values sit centred under their icons; captions at the left edge read as another column.
+            for (int column = 0; column < headers.size(); ++column)
+                m_vitalsModel->setHeaderData(column, Qt::Horizontal, int(Qt::AlignCenter), Qt::TextAlignmentRole);
+        }
     }
 
     if (m_monitoringTrendChart) {
@@ -318,11 +325,13 @@ void HealthWindow::refreshMonitoring()
             activity.values.append(((5 * p + 7 * d) % 34) + 62);
             adherence.values.append(((3 * p + 4 * d) % 21) + 78);
         }
-        const QStringList days =
-            en ? QStringList{QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
-                             QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun")}
-               : QStringList{QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"), QStringLiteral("四"),
-                             QStringLiteral("五"), QStringLiteral("六"), QStringLiteral("日")};
+        static const QStringList englishDays{QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
+                                             QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
+                                             QStringLiteral("Sun")};
+        static const QStringList chineseDays{QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"),
+                                             QStringLiteral("四"), QStringLiteral("五"), QStringLiteral("六"),
+                                             QStringLiteral("日")};
+        const QStringList& days = en ? englishDays : chineseDays;
         const QVector<KIVQBarSeries> series{activity, adherence};
         if (m_activityChart->categories() != days || !sameBars(m_activityChart->series(), series)) {
             m_activityChart->setCategories(days);
@@ -384,11 +393,11 @@ void HealthWindow::refreshReportTable()
                      makeTableItem(en ? report.statusEnglish : report.statusChinese, QString(), 0)});
         listed.append(&report);
     }
-    const QStringList headers =
-        en ? QStringList{QStringLiteral("Report ID"), QStringLiteral("Patient"), QStringLiteral("Type"),
-                         QStringLiteral("Date"), QStringLiteral("Status")}
-           : QStringList{QStringLiteral("报告编号"), QStringLiteral("患者"), QStringLiteral("类型"),
-                         QStringLiteral("日期"), QStringLiteral("状态")};
+    static const QStringList english{QStringLiteral("Report ID"), QStringLiteral("Patient"), QStringLiteral("Type"),
+                                     QStringLiteral("Date"), QStringLiteral("Status")};
+    static const QStringList chinese{QStringLiteral("报告编号"), QStringLiteral("患者"), QStringLiteral("类型"),
+                                     QStringLiteral("日期"), QStringLiteral("状态")};
+    const QStringList& headers = en ? english : chinese;
     if (fillTableModel(m_reportModel, headers, rows, kReportIdRole))
         setColumnWidths(m_reportTable, {125, 150, 160, 120});
 
@@ -439,11 +448,12 @@ void HealthWindow::refreshAppointmentTable()
                      makeTableItem(en ? appointment.doctorEnglish : appointment.doctorChinese, QString(), 0),
                      makeTableItem(appointment.date + QStringLiteral("  ") + appointment.time, QString(), 0), status});
     }
-    const QStringList headers =
-        en ? QStringList{QStringLiteral("Appointment ID"), QStringLiteral("Patient"),     QStringLiteral("Department"),
-                         QStringLiteral("Doctor"),         QStringLiteral("Date & Time"), QStringLiteral("Status")}
-           : QStringList{QStringLiteral("预约编号"), QStringLiteral("患者"),     QStringLiteral("科室"),
-                         QStringLiteral("接诊医生"), QStringLiteral("日期时间"), QStringLiteral("状态")};
+    static const QStringList english{QStringLiteral("Appointment ID"), QStringLiteral("Patient"),
+                                     QStringLiteral("Department"),     QStringLiteral("Doctor"),
+                                     QStringLiteral("Date & Time"),    QStringLiteral("Status")};
+    static const QStringList chinese{QStringLiteral("预约编号"), QStringLiteral("患者"),     QStringLiteral("科室"),
+                                     QStringLiteral("接诊医生"), QStringLiteral("日期时间"), QStringLiteral("状态")};
+    const QStringList& headers = en ? english : chinese;
     if (fillTableModel(m_appointmentModel, headers, rows, kAppointmentIdRole))
         setColumnWidths(m_appointmentTable, {135, 155, 170, 145, 190});
     if (m_appointmentFooter) {

@@ -1,14 +1,21 @@
 #include "ViewFill.h"
 
+#include "HealthWindow.h"
+
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 
 namespace {
 
-// Every role the dashboard's refills write into a cell.
-const int kCellRoles[] = {Qt::DisplayRole,   Qt::TextAlignmentRole, Qt::UserRole,      Qt::UserRole + 41,
-                          Qt::UserRole + 42, Qt::UserRole + 43,     Qt::UserRole + 100};
+// Every role the dashboard's refills write into a cell; a role missing here would keep a stale value.
+const int kCellRoles[] = {Qt::DisplayRole,
+                          Qt::TextAlignmentRole,
+                          Qt::UserRole,
+                          HealthWindow::kPatientIdRole,
+                          HealthWindow::kReportIdRole,
+                          HealthWindow::kAppointmentIdRole,
+                          HealthWindow::kIconRole};
 
 bool sameRowIds(const QStandardItemModel* model, const QList<QList<QStandardItem*>>& rows, int idRole)
 {

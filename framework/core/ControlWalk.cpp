@@ -27,6 +27,16 @@ void kivForEachDescendantControl(QWidget* root, const std::function<void(IKIVQWi
     }
 }
 
+void kivResizeChildControls(QWidget* root)
+{
+    const QObjectList children = root->children();
+    for (QObject* child : children) {
+        auto* control = dynamic_cast<IKIVQWidgetBase*>(child);
+        if (KIVQWidgetBase* base = control ? control->getControlBase() : nullptr)
+            base->resizeWidget();
+    }
+}
+
 void kivRefreshTheme(IKIVQWidgetBase* control)
 {
     if (KIVQWidgetBase* base = control ? control->getControlBase() : nullptr)

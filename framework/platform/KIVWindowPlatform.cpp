@@ -9,47 +9,28 @@
 
 namespace KIVQtLib::platform {
 
-namespace {
-
-struct Bands
-{
-    bool left = false;
-    bool right = false;
-    bool top = false;
-    bool bottom = false;
-};
-
-// One band rule for presses and hover cursors, so that the cursor always promises what a press does.
-Bands bandsAt(const QSize& size, const QPoint& pos, int border)
-{
-    Bands b;
-    b.left = pos.x() < border;
-    b.right = pos.x() > size.width() - border;
-    b.top = pos.y() < border;
-    b.bottom = pos.y() > size.height() - border;
-    return b;
-}
-
-} // namespace
-
+// One rule for presses and hover cursors, so that the cursor always promises what a press does.
 int resizeEdgeAt(const QSize& size, const QPoint& pos, int border)
 {
-    const Bands b = bandsAt(size, pos, border);
-    if (b.bottom && b.right)
+    const bool left = pos.x() < border;
+    const bool right = pos.x() > size.width() - border;
+    const bool top = pos.y() < border;
+    const bool bottom = pos.y() > size.height() - border;
+    if (bottom && right)
         return EdgeBottomRight;
-    if (b.top && b.left)
+    if (top && left)
         return EdgeTopLeft;
-    if (b.bottom && b.left)
+    if (bottom && left)
         return EdgeBottomLeft;
-    if (b.top && b.right)
+    if (top && right)
         return EdgeTopRight;
-    if (b.left)
+    if (left)
         return EdgeLeft;
-    if (b.right)
+    if (right)
         return EdgeRight;
-    if (b.top)
+    if (top)
         return EdgeTop;
-    if (b.bottom)
+    if (bottom)
         return EdgeBottom;
     return EdgeNone;
 }

@@ -17,6 +17,7 @@
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace KIVQtLib {
 
@@ -120,9 +121,15 @@ KIVQRibbonBar::~KIVQRibbonBar()
         disconnect(action, nullptr, this, nullptr);
     m_registered.clear();
     m_owned.clear();
-    // The widget base deletes the pages after this object's members are gone.
-    for (KIVQRibbonPage* page : qAsConst(m_pages))
+    // The widget base deletes the pages and rows after this object's members are gone.
+    for (KIVQRibbonPage* page : qAsConst(m_pages)) {
+        disconnect(page, &QObject::destroyed, this, nullptr);
         page->setRibbonHost(nullptr);
+    }
+    for (QObject* object : m_quickAccess + m_topRight)
+        disconnect(object, &QObject::destroyed, this, nullptr);
+    for (QObject* group : qAsConst(m_contextGroups))
+        disconnect(group, &QObject::destroyed, this, nullptr);
     m_popup->removeEventFilter(this);
     delete m_popup;
     m_popup = nullptr;
@@ -149,18 +156,29 @@ KIVQRibbonPage* KIVQRibbonBar::insertPage(int index, const QString& id, const QS
     m_pages.insert(std::clamp(index, 0, int(m_pages.size())), page);
     if (!m_current)
         m_current = page;
+    // A page deleted by its owner leaves the tabs at once.
+    connect(page, &QObject::destroyed, this, [this, page] {
+        forgetPage(page);
+        rebuildTabs();
+    });
     rebuildTabs();
     return page;
 }
 
-void KIVQRibbonBar::detachPage(KIVQRibbonPage* page)
+void KIVQRibbonBar::forgetPage(KIVQRibbonPage* page)
 {
     for (KIVQRibbonContextGroup* group : qAsConst(m_contextGroups))
         group->m_pages.removeAll(page);
     m_pages.removeAll(page);
     m_visiblePages.removeAll(page);
-    if (m_popupPage == page)
-        m_popupPage = nullptr;
+    if (m_current == page)
+        m_current = m_pages.value(0);
+}
+
+void KIVQRibbonBar::detachPage(KIVQRibbonPage* page)
+{
+    disconnect(page, &QObject::destroyed, this, nullptr);
+    forgetPage(page);
     page->setRibbonHost(nullptr);
     page->setContextGroup(nullptr);
     retire(page);
@@ -171,8 +189,6 @@ bool KIVQRibbonBar::removePage(KIVQRibbonPage* page)
     if (!page || !m_pages.contains(page))
         return false;
     detachPage(page);
-    if (m_current == page)
-        m_current = m_pages.value(0);
     rebuildTabs();
     return true;
 }
@@ -221,6 +237,16 @@ KIVQRibbonContextGroup* KIVQRibbonBar::addContextGroup(const QString& id, const 
         return existing;
     auto* group = new KIVQRibbonContextGroup(id, title, color, this);
     m_contextGroups.append(group);
+    // Deleted by its holder, the group takes its pages with it.
+    connect(group, &QObject::destroyed, this, [this, group] {
+        m_contextGroups.removeAll(group);
+        const QList<KIVQRibbonPage*> pages = m_pages;
+        for (KIVQRibbonPage* page : pages) {
+            if (page->contextGroup() == group)
+                detachPage(page);
+        }
+        rebuildTabs();
+    });
     return group;
 }
 
@@ -310,6 +336,13 @@ void KIVQRibbonBar::onTabClicked(KIVQRibbonPage* page)
 }
 
 void KIVQRibbonBar::rebuildTabs()
+{
+    // A load adds its pages one by one and builds the tabs once at its end.
+    if (!m_loading)
+        buildTabs();
+}
+
+void KIVQRibbonBar::buildTabs()
 {
     for (KIVQRibbonButton* tab : qAsConst(m_tabButtons))
         retire(tab);
@@ -452,6 +485,7 @@ KIVQRibbonButton* KIVQRibbonBar::addQuickAction(QAction* action)
     button->setToolTip(action->text());
     button->show();
     m_quickAccess.append(button);
+    forgetOnDestroy(button, m_quickAccess);
     styleButton(button);
     updateLayout();
     return button;
@@ -465,7 +499,17 @@ void KIVQRibbonBar::addTopRightWidget(QWidget* widget)
     widget->setParent(m_topRow);
     widget->setVisible(!hidden);
     m_topRight.append(widget);
+    forgetOnDestroy(widget, m_topRight);
     updateLayout();
+}
+
+void KIVQRibbonBar::forgetOnDestroy(QWidget* widget, QList<QWidget*>& list)
+{
+    // Deleted by its owner, the widget leaves the top row at once.
+    connect(widget, &QObject::destroyed, this, [this, widget, &list] {
+        list.removeAll(widget);
+        updateLayout();
+    });
 }
 
 QList<QWidget*> KIVQRibbonBar::quickAccessWidgets() const
@@ -605,6 +649,9 @@ int KIVQRibbonBar::headHeight() const
 
 void KIVQRibbonBar::updateLayout()
 {
+    // A load lays the bar out once, at its end.
+    if (m_loading)
+        return;
     const int top = std::max(m_topRowHeight, kMinRowHeight);
     const int tabs = std::max(m_tabRowHeight, kMinRowHeight);
     const bool compact = m_layoutMode == KIV_RIBBON_LAYOUT_COMPACT;
@@ -682,7 +729,6 @@ void KIVQRibbonBar::openPopup()
     m_popup->setGeometry(origin.x(), origin.y(), width(), m_pageHeight);
     m_pageArea->setGeometry(0, 0, m_popup->width(), m_popup->height());
     m_pageArea->show();
-    m_popupPage = m_current;
     m_popup->show();
     updatePageVisibility();
     m_popup->raise();
@@ -694,7 +740,6 @@ void KIVQRibbonBar::reclaimPageArea()
         m_pageArea->setParent(this);
         m_pageArea->hide();
     }
-    m_popupPage = nullptr;
 }
 
 void KIVQRibbonBar::closePopup()
@@ -784,8 +829,11 @@ void KIVQRibbonBar::applyStyles()
         styleButton(button);
     for (KIVQRibbonButton* tab : qAsConst(m_tabButtons))
         styleStates(tab, d->tabFills, d->tabText);
-    // The page area may be lent to the popup, so its tree is walked as well as the bar's.
-    for (QWidget* root : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_pageArea)}) {
+    // The page area may be lent to the popup; then its tree is walked as well as the bar's.
+    QList<QWidget*> roots{this};
+    if (m_pageArea->parentWidget() != this)
+        roots << m_pageArea;
+    for (QWidget* root : qAsConst(roots)) {
         for (QWidget* w : root->findChildren<QWidget*>()) {
             if (auto* button = qobject_cast<KIVQRibbonButton*>(w)) {
                 if (!m_tabButtons.contains(button))
@@ -804,8 +852,10 @@ void KIVQRibbonBar::clearContent()
 {
     closePopup();
     clearPages();
-    qDeleteAll(m_contextGroups);
-    m_contextGroups.clear();
+    for (KIVQRibbonContextGroup* group : std::exchange(m_contextGroups, {})) {
+        disconnect(group, &QObject::destroyed, this, nullptr);
+        delete group;
+    }
     for (QWidget* widget : qAsConst(m_quickAccess))
         retire(widget);
     m_quickAccess.clear();

@@ -126,6 +126,7 @@ protected:
     void pageTitleChanged() override;
     const FillStyle& groupBackground() const override;
     const TextStyleDesc& groupTitleStyle() const override;
+    bool holdsLayout() const override { return m_loading; }
 
 private:
     friend class KIVQRibbonBarImpl;
@@ -140,6 +141,7 @@ private:
     void failLoad(const QString& source, const QString& message);
 
     void rebuildTabs();
+    void buildTabs();
     void styleButton(KIVQRibbonButton* button) const;
     void layoutTabs();
     void updatePageVisibility();
@@ -151,7 +153,9 @@ private:
     void storeHeight(int& field, int height);
     int headHeight() const;
     void attachToPage(KIVQRibbonPage* page, KIVQRibbonContextGroup* group);
+    void forgetPage(KIVQRibbonPage* page);
     void detachPage(KIVQRibbonPage* page);
+    void forgetOnDestroy(QWidget* widget, QList<QWidget*>& list);
 
     KIVQContainer* m_topRow = nullptr;
     KIVQContainer* m_tabRow = nullptr;
@@ -169,7 +173,6 @@ private:
     QList<QAction*> m_owned;
     QList<KIVQRibbonPage*> m_visiblePages;
     KIVQRibbonPage* m_current = nullptr;
-    KIVQRibbonPage* m_popupPage = nullptr;
     QPointer<KIVQRibbonMenu> m_appMenu;
     int m_layoutMode = KIV_RIBBON_LAYOUT_OFFICE;
     bool m_minimized = false;

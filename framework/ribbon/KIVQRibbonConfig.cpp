@@ -18,6 +18,8 @@
 #include "controls/KIVQSpinBox.h"
 #include "controls/KIVQSwitch.h"
 #include "core/JsonRead.h"
+#include "core/KIVQElementBuilder.h"
+#include "core/Limits.h"
 #include "views/KIVQComboBox.h"
 
 #include <json/json.h>
@@ -243,9 +245,16 @@ bool KIVQRibbonBar::loadConfigFile(const QString& path)
         QFile file(candidate);
         if (!QFileInfo(candidate).isFile() || !file.open(QIODevice::ReadOnly))
             continue;
+        // A file that may have grown since its size was asked is read no further than the cap.
+        const QByteArray bytes = file.read(limits::kMaxFileSize + 1);
+        if (bytes.size() > limits::kMaxFileSize) {
+            qCWarning(lcKivJson, "Ribbon config %s is larger than %lld bytes; skipped", qUtf8Printable(candidate),
+                      limits::kMaxFileSize);
+            continue;
+        }
         Json::Value root;
         QString messages;
-        if (!json::parse(file.readAll(), root, &messages)) {
+        if (!json::parse(bytes, root, &messages)) {
             failLoad(candidate, QStringLiteral("Invalid Ribbon JSON in %1: %2").arg(candidate, messages));
             return false;
         }
@@ -299,6 +308,8 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     const bool wasLoading = m_loading;
     m_loading = true;
     clearContent();
+    // As many pieces as a page document may hold controls; the rest is left out and reported.
+    const ControlBudget budget(limits::kMaxPageControls, source);
 
     m_layoutMode = kivParseRibbonLayoutMode(text(root, "layoutMode"));
     m_groupRows = m_layoutMode == KIV_RIBBON_LAYOUT_COMPACT ? 2 : 3;
@@ -312,10 +323,12 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
         setApplicationMenu(title, menu, text(application, "icon"));
     }
     for (const Json::Value& entry : list(root, "quickAccess")) {
-        if (entry.isObject())
+        if (entry.isObject() && ControlBudget::take(QStringLiteral("quickAccess")))
             addQuickAction(createActionItem(entry));
     }
     for (const Json::Value& entry : list(root, "topRight")) {
+        if (!ControlBudget::take(QStringLiteral("topRight")))
+            break;
         if (QWidget* widget = createWidgetItem(entry, m_topRow))
             addTopRightWidget(widget);
     }
@@ -330,7 +343,7 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
         readPages(json::member(entry, "pages"), group);
         group->m_visible = flag(entry, "visible", false);
     }
-    rebuildTabs();
+    buildTabs();
 
     const QString current = text(root, "currentPage");
     if (!current.isEmpty())
@@ -346,6 +359,13 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
         return false;
 
     m_loading = wasLoading;
+    // What the load added unplaced: the items of each group, then the groups of each page.
+    QEvent relayout(QEvent::LayoutRequest);
+    for (KIVQRibbonPage* page : qAsConst(m_pages)) {
+        for (int i = 0; i < page->groupCount(); ++i)
+            QCoreApplication::sendEvent(page->groupAt(i), &relayout);
+        QCoreApplication::sendEvent(page, &relayout);
+    }
     applyStyles();
     updateLayout();
     m_lastError.clear();
@@ -357,21 +377,22 @@ void KIVQRibbonBar::readPages(const Json::Value& pages, KIVQRibbonContextGroup* 
     if (!pages.isArray())
         return;
     for (const Json::Value& pageValue : pages) {
-        if (!pageValue.isObject())
-            continue;
         const QString id = text(pageValue, "id");
+        if (!pageValue.isObject() || !ControlBudget::take(QStringLiteral("page \"%1\"").arg(id)))
+            continue;
         KIVQRibbonPage* page = contextGroup ? contextGroup->addPage(id, text(pageValue, "text"))
                                             : insertPage(pageCount(), id, text(pageValue, "text"));
         if (!page)
             continue;
         for (const Json::Value& groupValue : list(pageValue, "groups")) {
-            if (!groupValue.isObject())
+            const QString groupId = text(groupValue, "id");
+            const QString where = QStringLiteral("page \"%1\", group \"%2\"").arg(id, groupId);
+            if (!groupValue.isObject() || !ControlBudget::take(where))
                 continue;
-            KIVQRibbonGroup* group =
-                page->insertGroup(page->groupCount(), text(groupValue, "id"), text(groupValue, "text"));
+            KIVQRibbonGroup* group = page->insertGroup(page->groupCount(), groupId, text(groupValue, "text"));
             group->setExpanding(flag(groupValue, "expanding", false));
             for (const Json::Value& item : list(groupValue, "items")) {
-                if (!item.isObject())
+                if (!item.isObject() || !ControlBudget::take(where))
                     continue;
                 const QString type = text(item, "type", QStringLiteral("button"));
                 if (type == QLatin1String("separator")) {
@@ -383,7 +404,7 @@ void KIVQRibbonBar::readPages(const Json::Value& pages, KIVQRibbonContextGroup* 
                     KIVQRibbonGallery* gallery = group->addGallery(std::max(number(item, "columns", 3), 1),
                                                                    std::max(number(item, "rows", 2), 1));
                     for (const Json::Value& cell : list(item, "items")) {
-                        if (cell.isObject())
+                        if (cell.isObject() && ControlBudget::take(where))
                             gallery->addItem(text(cell, "id"), text(cell, "text"), text(cell, "icon"));
                     }
                 } else {
@@ -426,7 +447,7 @@ KIVQRibbonMenu* KIVQRibbonBar::createMenu(const Json::Value& value, QWidget* par
     if (!value.isArray())
         return menu;
     for (const Json::Value& entry : value) {
-        if (!entry.isObject())
+        if (!entry.isObject() || !ControlBudget::take(QStringLiteral("menu")))
             continue;
         const Json::Value& separator = json::member(entry, "separator");
         if (separator.isBool() && separator.asBool()) {

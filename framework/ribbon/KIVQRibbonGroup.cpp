@@ -80,7 +80,9 @@ void KIVQRibbonGroup::append(QWidget* control, int size, const QString& type, QA
 {
     m_items.append(Item{control, size, type, action});
     updateGeometry();
-    walkItems(true);
+    KIVQRibbonHost* h = host();
+    if (!h || !h->holdsLayout())
+        walkItems(true);
 }
 
 KIVQRibbonButton* KIVQRibbonGroup::addAction(QAction* action, KIV_RIBBON_ITEM_SIZE size, KIV_RIBBON_POPUP_MODE mode,

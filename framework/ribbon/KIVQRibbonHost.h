@@ -29,6 +29,9 @@ public:
     virtual void pageTitleChanged() = 0;
     virtual const FillStyle& groupBackground() const = 0;
     virtual const TextStyleDesc& groupTitleStyle() const = 0;
+    // While true (a load adding content piece by piece), pages and groups leave placing their content
+    // to the layout request the bar sends them afterwards: placing it after each piece is quadratic.
+    virtual bool holdsLayout() const { return false; }
 };
 
 } // namespace KIVQtLib

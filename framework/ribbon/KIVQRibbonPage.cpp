@@ -74,7 +74,8 @@ KIVQRibbonGroup* KIVQRibbonPage::insertGroup(int index, const QString& id, const
     });
     group->show();
     updateGeometry();
-    layoutGroups();
+    if (!m_host || !m_host->holdsLayout())
+        layoutGroups();
     return group;
 }
 
@@ -126,9 +127,9 @@ qint64 KIVQRibbonPage::contentWidth() const
     return total;
 }
 
-qint64 KIVQRibbonPage::availableWidth() const
+qint64 KIVQRibbonPage::availableWidth(qint64 content) const
 {
-    return contentWidth() > width() ? qMax(width() - 2 * kArrowWidth, 0) : width();
+    return content > width() ? qMax(width() - 2 * kArrowWidth, 0) : width();
 }
 
 bool KIVQRibbonPage::isOverflowing() const
@@ -138,18 +139,26 @@ bool KIVQRibbonPage::isOverflowing() const
 
 void KIVQRibbonPage::scrollBy(int delta)
 {
-    const qint64 limit = qMax<qint64>(contentWidth() - availableWidth(), 0);
+    const qint64 content = contentWidth();
+    const qint64 limit = qMax<qint64>(content - availableWidth(content), 0);
     m_scrollOffset = int(qBound<qint64>(0, qint64(m_scrollOffset) + delta, limit));
     layoutGroups();
 }
 
 void KIVQRibbonPage::layoutGroups()
 {
-    const qint64 content = contentWidth();
+    // A group's size hint measures every item in it: taken once per layout.
+    QVector<int> hints;
+    hints.reserve(m_groups.size());
+    qint64 content = 8;
+    for (const KIVQRibbonGroup* group : qAsConst(m_groups)) {
+        hints.append(group->sizeHint().width());
+        content += hints.last() + 4;
+    }
     const int w = width();
     const int h = height();
     const bool overflow = content > w;
-    const qint64 limit = qMax<qint64>(content - availableWidth(), 0);
+    const qint64 limit = qMax<qint64>(content - availableWidth(content), 0);
     int extra = 0;
     if (overflow) {
         m_scrollOffset = int(qBound<qint64>(0, m_scrollOffset, limit));
@@ -163,8 +172,9 @@ void KIVQRibbonPage::layoutGroups()
     }
 
     qint64 x = (overflow ? kArrowWidth : 0) - qint64(m_scrollOffset) + 4;
-    for (KIVQRibbonGroup* group : qAsConst(m_groups)) {
-        const int groupWidth = group->sizeHint().width() + (group->isExpanding() ? extra : 0);
+    for (int i = 0; i < m_groups.size(); ++i) {
+        KIVQRibbonGroup* group = m_groups.at(i);
+        const int groupWidth = hints.at(i) + (group->isExpanding() ? extra : 0);
         group->QWidget::setGeometry(clampToInt(x), 4, groupWidth, qMax(h - 8, 0));
         x += groupWidth + 4;
     }

@@ -56,7 +56,7 @@ protected:
 private:
     qint64 contentWidth() const;
     // The width the groups may show in: the page less the arrows when they do not fit.
-    qint64 availableWidth() const;
+    qint64 availableWidth(qint64 content) const;
     void layoutGroups();
     void dropGroup(KIVQRibbonGroup* group);
 

@@ -86,6 +86,17 @@ T* findCached(const std::array<KIVQResourceManagerImpl*, 3>& stores, const QStri
     return nullptr;
 }
 
+// Walks a copy, since a refresh may open or close a window; a window that an earlier one's refresh
+// deleted has unregistered itself by then and is passed over.
+template <class Visit> void forEachRegistered(const QSet<QWidget*>& registered, Visit visit)
+{
+    const QSet<QWidget*> windows = registered;
+    for (QWidget* window : windows) {
+        if (registered.contains(window))
+            visit(window);
+    }
+}
+
 // Applies the style document and the theme entries of a freshly read store; null when either fails.
 std::unique_ptr<KIVQResourceManagerImpl>
 finishStore(KIVQResourceManager& rm, std::unique_ptr<KIVQResourceManagerImpl> store, bool indexThemeEntries)
@@ -242,9 +253,7 @@ bool KIVQResourceManager::setCurrentLanguage(const QString& id)
 
 void KIVQResourceManager::notifyLanguageToWindows()
 {
-    const QSet<QWidget*> windows = m_windows;
-    for (QWidget* window : windows)
-        notifyChangeLanguage(window);
+    forEachRegistered(m_windows, [this](QWidget* window) { notifyChangeLanguage(window); });
 }
 
 // ---- global configuration ----
@@ -329,13 +338,8 @@ bool KIVQResourceManager::unregisterDesignerWindow(QWidget* window)
 
 bool KIVQResourceManager::themeChange()
 {
-    // Copies: a refresh may open or close a window, which changes the sets.
-    const QSet<QWidget*> windows = m_windows;
-    for (QWidget* window : windows)
-        notifyThemeChange(window);
-    const QSet<QWidget*> designers = m_designerWindows;
-    for (QWidget* window : designers)
-        notifyThemeChange(window);
+    forEachRegistered(m_windows, [this](QWidget* window) { notifyThemeChange(window); });
+    forEachRegistered(m_designerWindows, [this](QWidget* window) { notifyThemeChange(window); });
     return true;
 }
 
@@ -723,6 +727,7 @@ bool KIVQResourceManager::loadSkinFile(const QString& path)
     if (!archive)
         return false;
     KIVQResourceManagerImpl incoming;
+    incoming.filePath = path;
     if (!themeio::readArchive(incoming, *archive) || !mergeSkin(incoming, true))
         return false;
     m_skinStore->filePath = path;

@@ -1,7 +1,10 @@
 #include "LanguageManager.h"
 
+#include "core/Limits.h"
+
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -21,12 +24,18 @@ LanguageManager* LanguageManager::instance()
 bool LanguageManager::loadFromFile(const QString& path, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString reason;
+    if (!file.open(QIODevice::ReadOnly))
+        reason = file.errorString();
+    // A device or a pipe never ends; only a regular file of bounded size is read.
+    else if (!QFileInfo(path).isFile() || file.size() > limits::kMaxFileSize)
+        reason = tr("not a regular file of at most %1 bytes").arg(limits::kMaxFileSize);
+    if (!reason.isEmpty()) {
         if (error)
-            *error = tr("Unable to open language file '%1': %2").arg(path, file.errorString());
+            *error = tr("Unable to open language file '%1': %2").arg(path, reason);
         return false;
     }
-    return loadFromJson(file.readAll(), error);
+    return loadFromJson(file.read(limits::kMaxFileSize), error);
 }
 
 bool LanguageManager::loadFromJson(const QByteArray& bytes, QString* error)

@@ -83,6 +83,15 @@ FileRead readFileBounded(const QString& path, qint64 limit, QByteArray& bytes)
     return FileOk;
 }
 
+QByteArray readDocumentFile(const QString& path)
+{
+    QByteArray bytes;
+    if (readFileBounded(path, kMaxItemSize, bytes) == FileRefused)
+        qCWarning(lcKivJson, "Document %s is not a regular file of at most %lld bytes", qUtf8Printable(path),
+                  kMaxItemSize);
+    return bytes;
+}
+
 bool readDirectory(KIVQResourceManagerImpl& target, const QString& path)
 {
     if (path.isEmpty())
@@ -140,8 +149,12 @@ bool readArchive(KIVQResourceManagerImpl& target, KIVZipArchive& archive)
         const ZipResult rc = archive.unzipWholeItem(item.index, &body, kMaxItemSize);
         if (rc == ZipTooLarge)
             return false;
-        if (rc != ZipOk)
-            continue; // cut short, corrupt or longer than recorded: left out
+        if (rc != ZipOk) {
+            qCWarning(lcKivJson, "Theme archive %s: item %s left out: it does not unzip whole to its recorded size",
+                      target.filePath.isEmpty() ? "in memory" : qUtf8Printable(target.filePath),
+                      qUtf8Printable(item.name));
+            continue;
+        }
         store(target, KIVQResourceManagerImpl::resourceKey(item.name), body);
     }
     return true;

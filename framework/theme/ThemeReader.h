@@ -28,6 +28,9 @@ enum FileRead
 
 // A regular file read whole, never more than limit bytes; links are followed.
 FileRead readFileBounded(const QString& path, qint64 limit, QByteArray& bytes);
+// A document (page, menu) read whole within kMaxItemSize; a refused file reads as empty, with one
+// warning naming it.
+QByteArray readDocumentFile(const QString& path);
 
 // The directory's files under their lower-cased names, every "style.json" into the store's style
 // files, the files of the sub-folder "images" as "images/<name>"; other sub-folders and

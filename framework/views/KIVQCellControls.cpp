@@ -4,12 +4,16 @@
 #include "core/KIVQWidgetBaseImpl.h"
 #include "core/layout/KIVQContainer.h"
 
+#include <QCursor>
 #include <QPainter>
 #include <QWidget>
 
 namespace KIVQtLib {
 
 namespace {
+
+int paintCursorDepth = 0;
+QPoint paintCursor;
 
 KIVQWidgetBaseImpl* controlImpl(QWidget* w)
 {
@@ -38,6 +42,22 @@ QList<QWidget*> KIVQCellControls::collect(KIVQContainer* container)
     controls.append(container);
     collectChildren(container, controls);
     return controls;
+}
+
+KIVQCellControls::PaintCursor::PaintCursor()
+{
+    if (paintCursorDepth++ == 0)
+        paintCursor = QCursor::pos();
+}
+
+KIVQCellControls::PaintCursor::~PaintCursor()
+{
+    --paintCursorDepth;
+}
+
+QPoint KIVQCellControls::cursorPos()
+{
+    return paintCursorDepth > 0 ? paintCursor : QCursor::pos();
 }
 
 QRect KIVQCellControls::controlRect(const QWidget* control, const KIVQContainer* container, const QRect& cell)

@@ -49,6 +49,17 @@ public:
     static QWidget* controlAt(KIVQContainer* container, const QRect& cell, const QWidget* viewport,
                               const QPoint& globalPos);
 
+    // The global cursor position. Every painted cell wants it, and asking the window system is a round
+    // trip on some platforms: while a PaintCursor lives (a view's paint event) it is asked once.
+    static QPoint cursorPos();
+    class KIVQTLIB_EXPORT PaintCursor
+    {
+    public:
+        PaintCursor();
+        ~PaintCursor();
+        Q_DISABLE_COPY(PaintCursor)
+    };
+
 private:
     static QRect globalRect(const QWidget* viewport, const QRect& rect);
     static void fit(KIVQContainer* container, const QRect& cell);

@@ -40,13 +40,6 @@ TextStyleDesc KIVQComboBoxImpl::shownTextStyle(const TextStyleDesc& style)
     return shown;
 }
 
-IconStyleDesc KIVQComboBoxImpl::centredIcon()
-{
-    IconStyleDesc icon;
-    icon.colour = QColor(0, 0, 0);
-    return icon;
-}
-
 void KIVQComboBoxImpl::paint(QPainter* painter, const QRect& rect)
 {
     QLineEdit* edit = m_combo->lineEdit();
@@ -70,13 +63,13 @@ void KIVQComboBoxImpl::paint(QPainter* painter, const QRect& rect)
     if (m_state >= CtrlNormal && m_state <= CtrlDisabled) {
         paintFillStyle(painter, backgrounds.get(m_state), rect);
         paintFillStyle(painter, btnBackgrounds.get(m_state), button);
-        paintImageOrSvg(painter, btnIcons.get(m_state), centredIcon(), button);
+        paintImageOrSvg(painter, btnIcons.get(m_state), IconStyleDesc(), button);
         if (!edit)
             paintText(painter, text, shownTextStyle(textStyles.get(m_state)), textRect.x(), textRect.y(),
                       textRect.width(), textRect.height(), true);
     }
     if (!icon.isNull())
-        paintIcon(painter, icon, QSize(kIconSize, kIconSize), centredIcon(), iconRect);
+        paintIcon(painter, icon, QSize(kIconSize, kIconSize), IconStyleDesc(), iconRect);
 }
 
 void KIVQComboBoxImpl::onCreateComplete()

@@ -26,7 +26,6 @@ public:
     KIVQComboBox* combo() const { return m_combo; }
     // A text style as face and items draw it: left-aligned text keeps off the edge.
     static TextStyleDesc shownTextStyle(const TextStyleDesc& style);
-    static IconStyleDesc centredIcon();
 
     StateStyles<QString> btnIcons;
     int itemHeight = 25;

@@ -212,7 +212,6 @@ void KIVQFlowView::mousePressEvent(QMouseEvent* event)
     m_selectedId = hit;
     updateActiveFlags();
     update();
-    Q_EMIT nodeActivated(hit);
     if (!m_readOnly) {
         // A port wins over the card under it, so a connection can start at any node's edge.
         const QString source = portNodeAt(pos);
@@ -226,6 +225,8 @@ void KIVQFlowView::mousePressEvent(QMouseEvent* event)
         }
     }
     event->accept();
+    // Last: a slot may delete the view.
+    Q_EMIT nodeActivated(hit);
 }
 
 void KIVQFlowView::mouseMoveEvent(QMouseEvent* event)
@@ -257,18 +258,19 @@ void KIVQFlowView::mouseReleaseEvent(QMouseEvent* event)
         KIVQContainer::mouseReleaseEvent(event);
         return;
     }
-    if (m_connectionDragging) {
-        const QString source = m_sourceId;
-        const QString target = nodeAt(event->localPos());
-        m_sourceId.clear();
-        m_connectionDragging = false;
-        if (!target.isEmpty() && target != source)
-            addConnection(source, target);
-        update();
-    }
+    event->accept();
     m_draggedId.clear();
     m_nodeDragging = false;
-    event->accept();
+    if (!m_connectionDragging)
+        return;
+    const QString source = m_sourceId;
+    const QString target = nodeAt(event->localPos());
+    m_sourceId.clear();
+    m_connectionDragging = false;
+    update();
+    // Last: connectionCreated may delete the view.
+    if (!target.isEmpty() && target != source)
+        addConnection(source, target);
 }
 
 void KIVQFlowView::paintEvent(QPaintEvent* event)

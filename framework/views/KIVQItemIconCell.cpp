@@ -24,12 +24,10 @@ QRect KIVQItemIconCell::paint(QPainter* painter, const QRect& cell, const QVaria
     QRect text = cell;
     text.setLeft(cell.left() + kPadding + s);
 
-    IconStyleDesc centred;
-    centred.colour = QColor(0, 0, 0);
     if (decoration.userType() == QMetaType::QIcon)
-        KIVQPaintHelpers::paintIcon(painter, decoration.value<QIcon>(), QSize(s, s), centred, box);
+        KIVQPaintHelpers::paintIcon(painter, decoration.value<QIcon>(), QSize(s, s), IconStyleDesc(), box);
     else if (decoration.userType() == QMetaType::QString)
-        KIVQPaintHelpers::paintImageOrSvg(painter, decoration.toString(), centred, box, false);
+        KIVQPaintHelpers::paintImageOrSvg(painter, decoration.toString(), IconStyleDesc(), box, false);
     return text;
 }
 

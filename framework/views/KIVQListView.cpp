@@ -1,5 +1,6 @@
 #include "KIVQListView.h"
 
+#include "KIVQCellControls.h"
 #include "KIVQListViewImpl.h"
 #include "KIVQListViewItemDelegate.h"
 #include "KIVQViewportFill.h"
@@ -202,6 +203,7 @@ KIVQScrollBar* KIVQListView::scrollBar(bool hor) const
 
 void KIVQListView::paintEvent(QPaintEvent* event)
 {
+    const KIVQCellControls::PaintCursor cursor;
     QListView::paintEvent(event);
 }
 
@@ -233,12 +235,12 @@ ControlInfo KIVQListView::getProps()
         props::fill<View>(QStringLiteral("ItemBackground"), &View::setItemBackground, &View::getItemBackground));
     rows.push_back(props::integer<View>(QStringLiteral("ItemHeight"), &View::setItemHeight, &View::getItemHeight));
     rows.push_back(props::integer<View>(QStringLiteral("ItemWidth"), &View::setItemWidth, &View::getItemWidth));
-    rows.push_back(props::integer<View>(QStringLiteral("ItemSpace"), &View::setSpacing, &View::spacing));
-    rows.push_back(props::integer<View>(
-        QStringLiteral("ItemMode"),
-        [](View* v, int mode) { v->setViewMode(mode ? QListView::IconMode : QListView::ListMode); },
-        [](View* v) { return v->viewMode() == QListView::IconMode ? 1 : 0; },
-        {QStringLiteral("List"), QStringLiteral("Icon")}));
+    // Shown but unbound: spacing and mode reach the view through "attr" only.
+    rows.push_back(props::row(QStringLiteral("ItemSpace"), PropertyDef::Integer));
+    PropertyDef mode = props::row(QStringLiteral("ItemMode"), PropertyDef::Choice);
+    mode.options = QStringList{QStringLiteral("List"), QStringLiteral("Icon")};
+    mode.optionValues = {0, 1};
+    rows.push_back(mode);
     return info;
 }
 

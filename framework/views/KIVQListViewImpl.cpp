@@ -1,6 +1,7 @@
 #include "KIVQListViewImpl.h"
 
 #include "core/ControlJson.h"
+#include "core/Limits.h"
 #include "core/layout/KIVQContainer.h"
 
 #include <json/json.h>
@@ -96,8 +97,9 @@ void KIVQListViewImpl::serializeJson(ControlJson& io)
     bool relayout = io.attr("itemHeight", itemHeight, 20);
     relayout = io.attr("itemWidth", itemWidth, 20) || relayout;
     int spacing = m_view->spacing();
+    // Qt adds the spacing to every item's position: a document's value stays far from overflowing it.
     if (io.attr("spacing", spacing, 0))
-        m_view->setSpacing(spacing);
+        m_view->setSpacing(qBound(-limits::kMaxWindowSide, spacing, limits::kMaxWindowSide));
     int iconMode = m_view->viewMode() == QListView::IconMode ? 1 : 0;
     if (io.isReading()) {
         if (io.attr("itemMode", iconMode, 0))

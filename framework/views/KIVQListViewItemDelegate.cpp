@@ -6,7 +6,6 @@
 #include "controls/KIVQLabelEx.h"
 #include "core/layout/KIVQContainer.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 
 namespace KIVQtLib {
@@ -72,7 +71,7 @@ void KIVQListViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewIt
             selection->clearSelection();
         selection = nullptr;
     };
-    KIVQCellControls::paint(painter, container, option.rect, view->viewport(), QCursor::pos(), hooks);
+    KIVQCellControls::paint(painter, container, option.rect, view->viewport(), KIVQCellControls::cursorPos(), hooks);
     d->rowControls.insert(row, placed);
 }
 

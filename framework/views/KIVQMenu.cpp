@@ -2,7 +2,9 @@
 
 #include "KIVQMenuImpl.h"
 #include "core/JsonRead.h"
+#include "core/KIVQElementBuilder.h"
 #include "core/KIVQPageLoader.h"
+#include "core/Limits.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -90,7 +92,7 @@ void KIVQMenu::readMenu(const Json::Value& root)
 void KIVQMenu::readMenuItems(const Json::Value& items)
 {
     for (const Json::Value& item : items) {
-        if (!item.isObject())
+        if (!item.isObject() || !ControlBudget::take(QStringLiteral("items")))
             continue;
         QString text;
         QString icon;
@@ -166,6 +168,8 @@ KIVQMenu* kivCreateMenuByFileName(QWidget* parent, QString fileName)
     if (!kivReadMenuDocument(fileName, root))
         return nullptr;
     CreatedByFileGuard guard;
+    // A menu document holds at most as many entries as a page document controls.
+    const ControlBudget budget(limits::kMaxPageControls, fileName);
     auto* menu = new KIVQMenu(parent);
     menu->readJsonValue(&root);
     return menu;

@@ -103,13 +103,11 @@ void KIVQMenuImpl::paint(QPainter* painter, const QRect& rect)
             text.setLeft(text.left() + iconOffset + kIconGap);
             QRect icon = item;
             icon.setWidth(iconOffset);
-            IconStyleDesc centred;
-            centred.colour = Qt::black;
             const QString path = action->property(KIVQMenu::iconPathProperty()).toString();
             if (path.isEmpty())
-                paintIcon(painter, action->icon(), QSize(16, 16), centred, icon);
+                paintIcon(painter, action->icon(), QSize(16, 16), IconStyleDesc(), icon);
             else
-                paintImageOrSvg(painter, path, centred, icon, false);
+                paintImageOrSvg(painter, path, IconStyleDesc(), icon, false);
         }
         paintText(painter, action->isSeparator() ? QString() : action->text(), itemTextStyles.get(state), text);
 

@@ -4,6 +4,7 @@
 #include "KIVQTableViewImpl.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace KIVQtLib {
@@ -20,7 +21,7 @@ QRect KIVQTableHeader::sectionRect(int logical) const
     return QRect(0, sectionViewportPosition(logical), width(), sectionSize(logical));
 }
 
-void KIVQTableHeader::paintEvent(QPaintEvent*)
+void KIVQTableHeader::paintEvent(QPaintEvent* event)
 {
     if (!m_impl)
         return;
@@ -37,6 +38,9 @@ void KIVQTableHeader::paintEvent(QPaintEvent*)
         if (isSectionHidden(i))
             continue;
         const QRect r = sectionRect(i);
+        // A long header paints only the sections the update reaches.
+        if (!r.intersects(event->rect()))
+            continue;
         QRect t = KIVQTableViewImpl::shrunk(r, KIVQTableViewImpl::kInnerMargin);
         const bool check = horizontal && i == 0 && d->checkStyle;
         if (check)

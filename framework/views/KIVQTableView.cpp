@@ -1,5 +1,6 @@
 #include "KIVQTableView.h"
 
+#include "KIVQCellControls.h"
 #include "KIVQTableHeader.h"
 #include "KIVQTableViewImpl.h"
 #include "KIVQTableViewitemDelegate.h"
@@ -246,6 +247,7 @@ void KIVQTableView::headerChecked(bool check)
 
 void KIVQTableView::paintEvent(QPaintEvent* event)
 {
+    const KIVQCellControls::PaintCursor cursor;
     QTableView::paintEvent(event);
 }
 

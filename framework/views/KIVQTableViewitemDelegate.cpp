@@ -15,13 +15,6 @@ namespace {
 constexpr int kIconPadding = 10; // an icon beside its text takes its width plus this
 constexpr int kIconGap = 6;      // between a centred icon and its text
 
-IconStyleDesc centredIcon()
-{
-    IconStyleDesc icon;
-    icon.colour = QColor(0, 0, 0);
-    return icon;
-}
-
 } // namespace
 
 KIVQTableViewitemDelegate::KIVQTableViewitemDelegate(KIVQTableViewImpl* impl) : m_impl(impl) {}
@@ -74,14 +67,14 @@ void KIVQTableViewitemDelegate::paint(QPainter* painter, const QStyleOptionViewI
 
     if (KIVQContainer* container = d->columnWidget(index.column())) {
         const QWidget* viewport = d->table()->viewport();
-        KIVQCellControls::paint(painter, container, cell, viewport, QCursor::pos());
+        KIVQCellControls::paint(painter, container, cell, viewport, KIVQCellControls::cursorPos());
         painter->restore();
         return;
     }
     if (hasIcon) {
         painter->save();
         painter->setClipRect(cell, Qt::IntersectClip);
-        KIVQPaintHelpers::paintImageOrSvg(painter, icon, centredIcon(), iconRect);
+        KIVQPaintHelpers::paintImageOrSvg(painter, icon, IconStyleDesc(), iconRect);
         painter->restore();
     }
     if (checkColumn)

@@ -33,14 +33,15 @@ void KIVQTreeViewItemDelegate::paint(QPainter* painter, const QStyleOptionViewIt
 
 QSize KIVQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    QSize size = QItemDelegate::sizeHint(option, index);
-    if (!m_impl)
+    const QMap<int, QVariant> roles = m_impl && index.model() ? index.model()->itemData(index) : QMap<int, QVariant>();
+    // Qt's own measure serves only rows without data; the rest are measured from their roles below.
+    if (roles.isEmpty()) {
+        QSize size = QItemDelegate::sizeHint(option, index);
+        if (m_impl)
+            size.setHeight(m_impl->rowHeight());
         return size;
+    }
     const int height = m_impl->rowHeight();
-    size.setHeight(height);
-    const QMap<int, QVariant> roles = index.model() ? index.model()->itemData(index) : QMap<int, QVariant>();
-    if (roles.isEmpty())
-        return size;
     const int icon = KIVQItemIconCell::kPadding + KIVQItemIconCell::iconSize(height);
     int width = 0;
     for (auto it = roles.cbegin(); it != roles.cend(); ++it) {
@@ -52,8 +53,7 @@ QSize KIVQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem& option, con
                 KIVQItemIconCell::kPadding +
                 KIVQPaintHelpers::measureText(m_impl->itemTextStyles.get(CtrlNormal), it.value().toString()).width();
     }
-    size.setWidth(width);
-    return size;
+    return QSize(width, height);
 }
 
 } // namespace KIVQtLib

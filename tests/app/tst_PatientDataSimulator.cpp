@@ -68,9 +68,8 @@ private Q_SLOTS:
     void startClampsInterval_data();
     void startClampsInterval();
     void runningTimerAdvances();
+    void selectPatient_data();
     void selectPatient();
-    void selectIgnoresCaseButStoresRecordId();
-    void scheduleNumbering();
     void scheduleRefused_data();
     void scheduleRefused();
     void scheduleKeepsCallerTexts();
@@ -387,66 +386,45 @@ void tst_PatientDataSimulator::runningTimerAdvances()
     QCOMPARE(spy.last().first().value<HealthSnapshot>().tick, tick);
 }
 
+void tst_PatientDataSimulator::selectPatient_data()
+{
+    QTest::addColumn<QStringList>("requests");
+    QTest::addColumn<QList<bool>>("results");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QStringList>("signalNames");
+
+    const QStringList none;
+    const QStringList both{QStringLiteral("snapshot"), QStringLiteral("vitals")};
+    QTest::newRow("the selected one again") << QStringList{"HP-1001"} << QList<bool>{true} << "HP-1001" << none;
+    QTest::newRow("unknown or empty id") << QStringList{"HP-10", "HP-9999", ""} << QList<bool>{false, false, false}
+                                         << "HP-1001" << none;
+    QTest::newRow("another patient") << QStringList{"HP-1005"} << QList<bool>{true} << "HP-1005" << both;
+    // Views match ids exactly, so the record's own spelling is stored.
+    QTest::newRow("case ignored, record id kept") << QStringList{"hp-1002"} << QList<bool>{true} << "HP-1002" << both;
+    QTest::newRow("another spelling of the selected one")
+        << QStringList{"hp-1012", "Hp-1012", "HP-1012"} << QList<bool>{true, true, true} << "HP-1012" << both;
+}
+
 void tst_PatientDataSimulator::selectPatient()
 {
+    QFETCH(QStringList, requests);
+    QFETCH(QList<bool>, results);
+    QFETCH(QString, selected);
+    QFETCH(QStringList, signalNames);
+
     PatientDataSimulator sim;
     SignalLog log(sim);
     const QString stamp = sim.snapshot().updatedAt;
-
-    QVERIFY(sim.selectPatient(QStringLiteral("HP-1001")));
-    QVERIFY(!sim.selectPatient(QStringLiteral("HP-9999")));
-    QVERIFY(!sim.selectPatient(QString()));
-    QVERIFY(log.names.isEmpty());
-    QCOMPARE(sim.snapshot().selectedPatientId, QStringLiteral("HP-1001"));
-
-    QVERIFY(sim.selectPatient(QStringLiteral("HP-1005")));
-    QCOMPARE(log.names, (QStringList{QStringLiteral("snapshot"), QStringLiteral("vitals")}));
-    QCOMPARE(log.snapshots.first().selectedPatientId, QStringLiteral("HP-1005"));
+    for (int i = 0; i < requests.size(); ++i)
+        QCOMPARE(sim.selectPatient(requests.at(i)), results.at(i));
+    QCOMPARE(sim.snapshot().selectedPatientId, selected);
+    QCOMPARE(log.names, signalNames);
+    if (!log.snapshots.isEmpty())
+        QCOMPARE(log.snapshots.first().selectedPatientId, selected);
+    QCOMPARE(sim.hasPatient(requests.first()), results.first());
     // Selection re-emits the snapshot as it stands; it is not a tick.
     QCOMPARE(sim.snapshot().tick, 0);
     QCOMPARE(sim.snapshot().updatedAt, stamp);
-    QVERIFY(sim.hasPatient(QStringLiteral("hp-1012")));
-    QVERIFY(!sim.hasPatient(QStringLiteral("HP-10")));
-}
-
-void tst_PatientDataSimulator::selectIgnoresCaseButStoresRecordId()
-{
-    PatientDataSimulator sim;
-    SignalLog log(sim);
-    QVERIFY(sim.selectPatient(QStringLiteral("hp-1002")));
-    QCOMPARE(sim.snapshot().selectedPatientId, QStringLiteral("HP-1002"));
-    QCOMPARE(log.names.size(), 2);
-    QCOMPARE(log.snapshots.first().selectedPatientId, QStringLiteral("HP-1002"));
-
-    // Another spelling of the selected patient is no change.
-    QVERIFY(sim.selectPatient(QStringLiteral("Hp-1002")));
-    QVERIFY(sim.selectPatient(QStringLiteral("HP-1002")));
-    QCOMPARE(log.names.size(), 2);
-}
-
-void tst_PatientDataSimulator::scheduleNumbering()
-{
-    PatientDataSimulator sim;
-    SignalLog log(sim);
-    QVERIFY(!sim.scheduleAppointment(QStringLiteral("HP-1002"), QStringLiteral("   "), QString(),
-                                     QStringLiteral("Cardiology"), QString(), QStringLiteral("2026-08-01"),
-                                     QStringLiteral("09:00")));
-    QVERIFY(log.names.isEmpty());
-    QCOMPARE(sim.snapshot().appointments.size(), 24);
-
-    QVERIFY(schedule(sim, QStringLiteral("HP-1002"), QStringLiteral("2026-08-01"), QStringLiteral("09:00")));
-    QVERIFY(!schedule(sim, QStringLiteral("HP-9999"), QStringLiteral("2026-08-01"), QStringLiteral("09:30")));
-    QVERIFY(schedule(sim, QStringLiteral("HP-1003"), QStringLiteral("2026-08-02"), QStringLiteral("14:00")));
-
-    const QVector<AppointmentRecord>& list = sim.snapshot().appointments;
-    QCOMPARE(list.size(), 26);
-    QCOMPARE(list.at(24).id, QStringLiteral("APT-025"));
-    QCOMPARE(list.at(24).patientId, QStringLiteral("HP-1002"));
-    QCOMPARE(list.at(24).canceled, false);
-    QCOMPARE(list.at(25).id, QStringLiteral("APT-026"));
-    QCOMPARE(list.at(25).date, QStringLiteral("2026-08-02"));
-    QCOMPARE(list.at(25).time, QStringLiteral("14:00"));
-    QCOMPARE(log.names.size(), 4);
 }
 
 void tst_PatientDataSimulator::scheduleRefused_data()

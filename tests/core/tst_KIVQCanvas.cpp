@@ -87,6 +87,7 @@ private Q_SLOTS:
     void hitInSelected_data();
     void hitInSelected();
     void clicksAndShiftClicks();
+    void selectionSlotMayDeleteTheCanvas();
     void drags_data();
     void drags();
     void dropNamesAfterExistingControls();
@@ -180,6 +181,14 @@ void tst_KIVQCanvas::clicksAndShiftClicks()
     QCOMPARE(c.selectedControls(), QList<QWidget*>{c.find("root")});
     c.click({550, 450}); // off the page: nothing there, nothing changes
     QCOMPARE(c.selectedControls(), QList<QWidget*>{c.find("root")});
+}
+
+void tst_KIVQCanvas::selectionSlotMayDeleteTheCanvas()
+{
+    QPointer<Canvas> canvas = m_canvas.release();
+    connect(canvas, &KIVQCanvas::widgetSelected, this, [canvas] { delete canvas; });
+    canvas->click({70, 55});
+    QVERIFY(canvas.isNull());
 }
 
 void tst_KIVQCanvas::drags_data()
@@ -307,6 +316,7 @@ void tst_KIVQCanvas::openFailuresAddNoPage_data()
     QTest::newRow("missing file") << QByteArray();
     QTest::newRow("not JSON") << QByteArray("{\"elements\": [");
     QTest::newRow("no elements") << QByteArray(R"({"w": 100, "h": 100})");
+    QTest::newRow("linked to a device that never ends") << QByteArray("/dev/zero");
 }
 
 void tst_KIVQCanvas::openFailuresAddNoPage()
@@ -314,7 +324,9 @@ void tst_KIVQCanvas::openFailuresAddNoPage()
     QFETCH(QByteArray, content);
     const QString path = m_dir.filePath("bad.json");
     QFile::remove(path);
-    if (!content.isNull())
+    if (content.startsWith("/dev/"))
+        QVERIFY(QFile::link(QString::fromLatin1(content), path));
+    else if (!content.isNull())
         QVERIFY(writeFile(path, content));
     KIVQCanvasWindow* current = m_canvas->GetCurWindow();
     QVERIFY(!m_canvas->OpenJsonFile(path));

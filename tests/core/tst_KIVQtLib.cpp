@@ -6,7 +6,6 @@
 #include "core/KIVQtLib.h"
 #include "platform/KIVPlatform.h"
 #include "theme/KIVQResourceManager.h"
-#include "theme/LanguageManager.h"
 
 #include <json/json.h>
 
@@ -51,8 +50,6 @@ private Q_SLOTS:
     void emulatorPaths();
     void proxyStyleRecreatedWhenReplaced();
     void sliderHandleFromProperties();
-    void walksReachControls();
-    void windowRegistration();
     void commonDescriptorRows();
     void cloneMakesSameType();
     void themePathInFileSystemEncoding();
@@ -216,40 +213,6 @@ void tst_KIVQtLib::sliderHandleFromProperties()
     QCOMPARE(handle.top(), 9);
     QCOMPARE(handle.size(), QSize(12, 12));
     QCOMPARE(kivGetStyle()->pixelMetric(QStyle::PM_SliderLength, &opt, &slider), 12);
-}
-
-void tst_KIVQtLib::walksReachControls()
-{
-    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
-    QWidget window;
-    auto* plain = new QWidget(&window);
-    auto* inner = new TestControl(plain);
-    QWidget elsewhere;
-    auto* outside = new TestControl(&elsewhere);
-    QVERIFY(rm->registerWindow(&window));
-
-    LanguageManager* lm = kivGetLanguageManager();
-    QVERIFY(lm->loadFromJson(R"({"defaultLanguage": "en", "languages": {"en": {"k": "v"}}})"));
-    QCOMPARE(inner->d()->languageChanges, 1);
-    QCOMPARE(outside->d()->languageChanges, 0);
-    QVERIFY(rm->unregisterWindow(&window));
-    QVERIFY(lm->loadFromJson(R"({"defaultLanguage": "en", "languages": {"en": {"k": "w"}}})"));
-    QCOMPARE(inner->d()->languageChanges, 1);
-}
-
-void tst_KIVQtLib::windowRegistration()
-{
-    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
-    QWidget w;
-    QVERIFY(!rm->registerWindow(nullptr));
-    QVERIFY(rm->registerWindow(&w));
-    QVERIFY(rm->registerWindow(&w));
-    QVERIFY(rm->unregisterWindow(&w));
-    QVERIFY(!rm->unregisterWindow(&w));
-    QVERIFY(!rm->unregisterWindow(nullptr));
-    QVERIFY(rm->registerDesignerWindow(&w));
-    QVERIFY(rm->unregisterDesignerWindow(&w));
-    QVERIFY(!rm->unregisterDesignerWindow(&w));
 }
 
 void tst_KIVQtLib::commonDescriptorRows()

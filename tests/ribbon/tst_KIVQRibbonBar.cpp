@@ -59,6 +59,8 @@ private Q_SLOTS:
     void commandsReachOneSignal();
     void tabDeletedInsideItsClick_data();
     void tabDeletedInsideItsClick();
+    void deletedByTheirOwner_data();
+    void deletedByTheirOwner();
 };
 
 void tst_KIVQRibbonBar::initTestCase()
@@ -434,6 +436,59 @@ void tst_KIVQRibbonBar::tabDeletedInsideItsClick()
         QCOMPARE(bar.quickAccessWidgets().size(), 1);
         QVERIFY(bar.findAction(QStringLiteral("reload")));
     }
+}
+
+// Pages, context groups and top-row widgets deleted by whoever holds them leave the bar, which keeps working.
+void tst_KIVQRibbonBar::deletedByTheirOwner_data()
+{
+    QTest::addColumn<QString>("gone");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QVector<int>>("left"); // pages, tabs, quick-access and top-right widgets
+    QTest::newRow("current page") << "home"
+                                  << "view" << QVector<int>{2, 2, 1, 1};
+    QTest::newRow("other page") << "view"
+                                << "home" << QVector<int>{2, 2, 1, 1};
+    QTest::newRow("context page") << "format"
+                                  << "home" << QVector<int>{2, 2, 1, 1};
+    QTest::newRow("context group with its page") << "tools"
+                                                 << "home" << QVector<int>{2, 2, 1, 1};
+    QTest::newRow("quick-access button") << "save"
+                                         << "home" << QVector<int>{3, 3, 0, 1};
+    QTest::newRow("top-right widget") << "who"
+                                      << "home" << QVector<int>{3, 3, 1, 0};
+}
+
+void tst_KIVQRibbonBar::deletedByTheirOwner()
+{
+    QFETCH(QString, gone);
+    QFETCH(QString, current);
+    QFETCH(QVector<int>, left);
+    KIVQRibbonBar bar;
+    bar.resize(720, 157);
+    QVERIFY(bar.loadConfigJson(QStringLiteral(R"({"schemaVersion": 1, "quickAccess": [{"id": "save"}],
+        "topRight": [{"type": "widget", "control": "label", "id": "who", "text": "Ward 3"}],
+        "pages": [{"id": "home"}, {"id": "view"}],
+        "contextGroups": [{"id": "tools", "visible": true, "pages": [{"id": "format"}]}]})")));
+
+    if (QWidget* page = bar.pageById(gone))
+        delete page;
+    else if (QObject* group = bar.contextGroupById(gone))
+        delete group;
+    else if (gone == QLatin1String("save"))
+        delete bar.quickAccessWidgets().first();
+    else
+        delete bar.topRightWidgets().first();
+
+    bar.resize(800, 157);
+    QCOMPARE((QVector<int>{bar.pageCount(), int(bar.tabButtons().size()), int(bar.quickAccessWidgets().size()),
+                           int(bar.topRightWidgets().size())}),
+             left);
+    QCOMPARE(bar.currentPageWidget()->pageId(), current);
+    if (const KIVQRibbonContextGroup* group = bar.contextGroupById(QStringLiteral("tools")))
+        QCOMPARE(group->pageCount(), gone == QLatin1String("format") ? 0 : 1);
+    else
+        QVERIFY(!bar.pageById(QStringLiteral("format")));
+    QVERIFY(!bar.configJson().contains(QLatin1Char('"') + gone + QLatin1Char('"')));
 }
 
 QTEST_MAIN(tst_KIVQRibbonBar)

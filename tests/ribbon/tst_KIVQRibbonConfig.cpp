@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "core/KIVQtLib.h"
+#include "core/Limits.h"
 #include "core/StateStyles.h"
 #include "ribbon/KIVQRibbonBar.h"
 #include "ribbon/KIVQRibbonBarImpl.h"
@@ -87,6 +88,8 @@ private Q_SLOTS:
     void reading();
     void configJsonRoundTrip();
     void secondLoadLeavesNothingOfTheFirst();
+    void loadedContentIsPlaced();
+    void piecesPastTheCapLeftOut();
     void controlJsonRoundTrip();
     void styleEntries_data();
     void styleEntries();
@@ -134,6 +137,11 @@ void tst_KIVQRibbonConfig::failureLeavesBarAlone_data()
                                           << "@";
     QTest::newRow("file with a wrong version") << "old.json"
                                                << "{\"schemaVersion\": 0}" << version << "@";
+    // Over the document cap it is skipped like a file that does not open, and named on the log.
+    QTest::newRow("file over the size cap") << "huge.json"
+                                            << "<huge>"
+                                            << "Ribbon config file was not found: @"
+                                            << "@";
 }
 
 void tst_KIVQRibbonConfig::failureLeavesBarAlone()
@@ -156,7 +164,13 @@ void tst_KIVQRibbonConfig::failureLeavesBarAlone()
         loaded = bar.loadConfigFile(config);
     } else {
         const QString path = dir.filePath(file);
-        QVERIFY(TestSupport::writeFile(path, config.toUtf8()));
+        if (config == QLatin1String("<huge>")) {
+            QFile huge(path);
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(limits::kMaxFileSize + 1));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("huge\\.json is larger than")));
+        } else {
+            QVERIFY(TestSupport::writeFile(path, config.toUtf8()));
+        }
         message.replace(QLatin1Char('@'), path);
         source.replace(QLatin1Char('@'), path);
         loaded = bar.loadConfigFile(path);
@@ -306,6 +320,37 @@ void tst_KIVQRibbonConfig::secondLoadLeavesNothingOfTheFirst()
     QVERIFY(!bar->findAction(QStringLiteral("open")));
     QVERIFY(bar->applicationButton()->isHidden());
     QVERIFY(!bar->applicationButton()->popupMenu());
+}
+
+// A load places the items of every group once, at its end, also on pages not shown yet.
+void tst_KIVQRibbonConfig::loadedContentIsPlaced()
+{
+    KIVQRibbonBar bar;
+    bar.resize(720, 157);
+    QCOMPARE(load(bar, QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "home"}, {"id": "view", "groups": [
+        {"items": [{"id": "a", "size": "small"}, {"id": "b", "size": "small"}, {"id": "c"}]}]}]})")),
+             QString());
+    QStringList corners;
+    for (const KIVQRibbonGroup::Item& item : bar.pageAt(1)->groupAt(0)->items())
+        corners << QStringLiteral("%1,%2").arg(item.control->x()).arg(item.control->y());
+    QCOMPARE(corners.join(QLatin1Char(' ')), QStringLiteral("4,4 4,24 62,4"));
+}
+
+// A configuration makes at most as many pieces as a page document makes controls; the rest is reported.
+void tst_KIVQRibbonConfig::piecesPastTheCapLeftOut()
+{
+    QString items = QStringLiteral(R"({"type": "separator"})");
+    for (int i = 1; i < limits::kMaxPageControls; ++i)
+        items += QStringLiteral(R"(, {"type": "separator"})");
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("inline.*page \"home\", group \"g\".* past 20000")));
+    KIVQRibbonBar bar;
+    QCOMPARE(load(bar, QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "home", "groups": [
+        {"id": "g", "items": [%1]}]}, {"id": "later"}]})")
+                           .arg(items)),
+             QString());
+    QCOMPARE(bar.pageCount(), 1);
+    QCOMPARE(firstGroup(bar)->itemCount(), limits::kMaxPageControls - 2);
 }
 
 void tst_KIVQRibbonConfig::controlJsonRoundTrip()

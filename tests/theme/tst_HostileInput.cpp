@@ -3,6 +3,7 @@
 // "kiv.json" category, with the rest of the page or the previous theme kept.
 
 #include "TestSupport.h"
+#include "ThemeTestSupport.h"
 #include "core/KIVQPageLoader.h"
 #include "core/KIVQPaintHelpers.h"
 #include "core/KIVQtLib.h"
@@ -10,7 +11,6 @@
 #include "core/windows/KIVQWindow.h"
 #include "theme/KIVQResourceManager.h"
 
-#include <minizip/zip.h>
 #include <zlib.h>
 
 #include <QtTest>
@@ -28,6 +28,7 @@
 
 using namespace KIVQtLib;
 using namespace TestSupport;
+using ThemeTestSupport::makeZip;
 
 namespace {
 
@@ -105,20 +106,6 @@ QByteArray svgBomb(int side)
 
 const QByteArray kStyle = R"({"style": [{"type": 1, "name": "panel", "drawImg": false, "clr": "ff00ff00"}]})";
 const QByteArray kBaseStyle = R"({"style": [{"type": 1, "name": "base", "drawImg": false, "clr": "ff0000ff"}]})";
-
-QString makeZip(const QString& path, const QVector<QPair<QByteArray, QByteArray>>& items)
-{
-    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
-    for (const auto& [name, data] : items) {
-        zip_fileinfo info{};
-        zipOpenNewFileInZip64(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, Z_BEST_SPEED,
-                              0);
-        zipWriteInFileInZip(zip, data.constData(), unsigned(data.size()));
-        zipCloseFileInZip(zip);
-    }
-    zipClose(zip, nullptr);
-    return path;
-}
 
 // A theme directory with a style document and the given files.
 QString makeThemeDir(const QString& dir, const QVector<QPair<QString, QByteArray>>& files)
@@ -352,9 +339,11 @@ void tst_HostileInput::hostileTheme_data()
         << false << QString() << QByteArray() << QString() << false << 1;
     QTest::newRow("archive items of one name: the last counts, the style document's too")
         << ThemeBuilder([](const QString& root) {
-               return makeZip(
-                   root + QStringLiteral(".zip"),
+               const QString path = root + QStringLiteral(".zip");
+               makeZip(
+                   path,
                    {{"style.json", kBaseStyle}, {"note.txt", "first"}, {"style.json", kStyle}, {"note.txt", "last"}});
+               return path;
            })
         << true << "note.txt" << QByteArray("last") << QString() << false << 0;
 }

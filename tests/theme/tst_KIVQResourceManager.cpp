@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "ThemeTestSupport.h"
 #include "core/JsonRead.h"
+#include "core/windows/KIVQWindow.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/KIVQResourceManagerImpl.h"
 #include "theme/ThemeDocuments.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
@@ -47,6 +49,19 @@ std::set<std::string> memberNames(const Json::Value& object)
     return std::set<std::string>(names.begin(), names.end());
 }
 
+// Closes (deletes) another window when told of a language change, as a slot dismissing a dialog would.
+class WindowClosingControl : public TestControl
+{
+public:
+    using TestControl::TestControl;
+    void notifyChangeLanguage() override
+    {
+        delete victim;
+        TestControl::notifyChangeLanguage();
+    }
+    QPointer<QWidget> victim;
+};
+
 } // namespace
 
 class tst_KIVQResourceManager : public QObject
@@ -64,12 +79,11 @@ private Q_SLOTS:
     void styleDocumentParse_data();
     void styleDocumentParse();
 
-    void resourceLookupFoldsCaseAndSeparators();
-    void nonAsciiNameMatchesStoredUtf8Key();
+    void resourceLookup_data();
+    void resourceLookup();
     void builtInImages();
-    void imageCacheGreyAndScale();
+    void imageCache();
     void undecodableImageIsNullNotLeaked();
-    void imageFromPathAndRelease();
     void svgRenderer();
     void missingNamesFoundOnceASkinBringsThem();
 
@@ -77,6 +91,7 @@ private Q_SLOTS:
     void malformedLanguageTableKeepsTables_data();
     void malformedLanguageTableKeepsTables();
     void languageSwitchReachesRegisteredWindows();
+    void windowDeletedByAnotherWindowsRefreshIsNotWalked();
 };
 
 void tst_KIVQResourceManager::initTestCase()
@@ -317,37 +332,37 @@ void tst_KIVQResourceManager::styleDocumentParse()
     QCOMPARE(rm()->setSkinDirPath(writeSkin(dir, bytes)), hasList);
 }
 
-void tst_KIVQResourceManager::resourceLookupFoldsCaseAndSeparators()
+void tst_KIVQResourceManager::resourceLookup_data()
 {
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QByteArray>("found"); // null: not found
+
+    QTest::newRow("case and backslashes folded") << "IMAGES\\Button.PNG" << QByteArray("abc");
+    // Stored keys are UTF-8; a lookup must not turn a letter outside ASCII into a Latin-1 byte.
+    QTest::newRow("UTF-8 name") << QString::fromUtf8(u8"images/\u00e4rzte-\u75c5\u623f.png") << QByteArray("ward");
+    QTest::newRow("UTF-8 name in other case")
+        << QString::fromUtf8(u8"Images\\\u00c4RZTE-\u75c5\u623f.PNG") << QByteArray("ward");
+    QTest::newRow("empty file") << "Blank.txt" << QByteArray("");
+    QTest::newRow("missing") << "images/missing.png" << QByteArray();
+}
+
+void tst_KIVQResourceManager::resourceLookup()
+{
+    QFETCH(QString, asked);
+    QFETCH(QByteArray, found);
     KIVQResourceManagerImpl* skin = rm()->getSkinManagerImpl();
     skin->insertFile("images/button.png", QByteArray("abc"));
     skin->insertFile("images/button.png", QByteArray("second")); // the first of a name is kept
+    skin->insertFile(u8"images/\u00e4rzte-\u75c5\u623f.png", QByteArray("ward"));
+    skin->insertFile("blank.txt", QByteArray(""));
 
     const char* data = nullptr;
     quint32 size = 0;
     ResSourceType source = ResTheme;
-    QVERIFY(rm()->getResource(QStringLiteral("IMAGES\\Button.PNG"), data, size, source));
-    QCOMPARE(QByteArray(data, int(size)), QByteArray("abc"));
+    QCOMPARE(rm()->getResource(asked, data, size, source), !found.isNull());
     QCOMPARE(source, ResSkin);
-
-    source = ResTheme;
-    QVERIFY(!rm()->getResource(QStringLiteral("images/missing.png"), data, size, source));
-    QCOMPARE(source, ResSkin);
-
-    // An empty file is there all the same.
-    skin->insertFile("blank.txt", QByteArray());
-    QVERIFY(rm()->getResource(QStringLiteral("Blank.txt"), data, size, source));
-    QCOMPARE(size, 0u);
-}
-
-void tst_KIVQResourceManager::nonAsciiNameMatchesStoredUtf8Key()
-{
-    // Stored keys are UTF-8; a lookup must not turn "Ä" into a Latin-1 byte.
-    rm()->getSkinManagerImpl()->insertFile(u8"images/\u00e4rzte-\u75c5\u623f.png", QByteArray("ward"));
-    for (const QString& name : {QString::fromUtf8(u8"images/\u00e4rzte-\u75c5\u623f.png"),
-                                QString::fromUtf8(u8"Images\\\u00c4RZTE-\u75c5\u623f.PNG")}) {
-        QCOMPARE(rm()->getResourceBytes(name), QByteArray("ward"));
-    }
+    if (!found.isNull())
+        QCOMPARE(QByteArray(data, int(size)), found);
 }
 
 void tst_KIVQResourceManager::builtInImages()
@@ -379,7 +394,7 @@ void tst_KIVQResourceManager::builtInImages()
     QVERIFY(inked("IDB_CHECKED") > 5); // the tick
 }
 
-void tst_KIVQResourceManager::imageCacheGreyAndScale()
+void tst_KIVQResourceManager::imageCache()
 {
     KIVQResourceManagerImpl* skin = rm()->getSkinManagerImpl();
     skin->insertFile("images/red.png", pngBytes(31, 20, Qt::red));
@@ -397,7 +412,19 @@ void tst_KIVQResourceManager::imageCacheGreyAndScale()
     QCOMPARE(plain->size(), QSize(31, 20));
     QCOMPARE(rm()->getImage(QStringLiteral("images/red.png")), plain);
 
+    // A file found by its path lands in the skin store; a release keeps only the built-in images.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blue.png"));
+    QVERIFY(writeFile(path, pngBytes(4, 3, Qt::blue)));
+    QImage* fromFile = rm()->getImage(path);
+    QVERIFY(fromFile && fromFile->size() == QSize(4, 3));
+    QCOMPARE(skin->cachedImage(path), fromFile);
     rm()->releaseRes();
+    QVERIFY(!skin->cachedImage(path));
+    for (const char* name : {"IDB_UNSELECT", "IDB_SELECTED", "IDB_UNCHECK", "IDB_CHECKED"})
+        QVERIFY(skin->cachedImage(QString::fromLatin1(name)));
+    QVERIFY(rm()->getImage(path)); // decoded again on demand
+
     rm()->setScaleFactor(0.5f);
     QImage* half = rm()->getImage(QStringLiteral("images/red.png"));
     QVERIFY(half);
@@ -426,25 +453,6 @@ void tst_KIVQResourceManager::undecodableImageIsNullNotLeaked()
         QVERIFY(!rm()->getImage(QStringLiteral("no/such/image.png")));
     }
     QCOMPARE(skin->imageCache.size(), cached);
-}
-
-void tst_KIVQResourceManager::imageFromPathAndRelease()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("blue.png"));
-    QImage blue(4, 3, QImage::Format_ARGB32);
-    blue.fill(Qt::blue);
-    QVERIFY(blue.save(path));
-    QImage* fromFile = rm()->getImage(path);
-    QVERIFY(fromFile);
-    QCOMPARE(fromFile->size(), QSize(4, 3));
-    QCOMPARE(rm()->getSkinManagerImpl()->cachedImage(path), fromFile); // files land in the skin store
-
-    rm()->releaseRes();
-    QVERIFY(!rm()->getSkinManagerImpl()->cachedImage(path));
-    for (const char* name : {"IDB_UNSELECT", "IDB_SELECTED", "IDB_UNCHECK", "IDB_CHECKED"})
-        QVERIFY(rm()->getSkinManagerImpl()->cachedImage(QString::fromLatin1(name)));
-    QVERIFY(rm()->getImage(path)); // decoded again on demand
 }
 
 void tst_KIVQResourceManager::svgRenderer()
@@ -556,7 +564,9 @@ void tst_KIVQResourceManager::languageSwitchReachesRegisteredWindows()
     auto* inner = new TestControl(&plain);
     QWidget designer;
     auto* designed = new TestControl(&designer);
+    QVERIFY(!rm()->registerWindow(nullptr));
     QVERIFY(rm()->registerWindow(&window));
+    QVERIFY(rm()->registerWindow(&window)); // twice is once
     QVERIFY(rm()->registerDesignerWindow(&designer));
 
     QVERIFY(rm()->setCurrentLanguage(QStringLiteral("de")));
@@ -567,9 +577,29 @@ void tst_KIVQResourceManager::languageSwitchReachesRegisteredWindows()
 
     QVERIFY(rm()->unregisterWindow(&window));
     QVERIFY(!rm()->unregisterWindow(&window));
+    QVERIFY(!rm()->unregisterWindow(nullptr));
     QVERIFY(rm()->unregisterDesignerWindow(&designer));
+    QVERIFY(!rm()->unregisterDesignerWindow(&designer));
     QVERIFY(rm()->setCurrentLanguage(QStringLiteral("en")));
     QCOMPARE(inner->d()->languageChanges, 2);
+}
+
+void tst_KIVQResourceManager::windowDeletedByAnotherWindowsRefreshIsNotWalked()
+{
+    QVERIFY(rm()->readLanguage(utf16le(QStringLiteral("Language\ten\tde\r\nok\tOK\tJa"))));
+    QPointer<KIVQWindow> first = new KIVQWindow;
+    QPointer<KIVQWindow> second = new KIVQWindow;
+    auto* inFirst = new WindowClosingControl(first);
+    auto* inSecond = new WindowClosingControl(second);
+    inFirst->victim = second;
+    inSecond->victim = first;
+
+    // Whichever window is walked first deletes the other, which must then be passed over.
+    QVERIFY(rm()->setCurrentLanguage(QStringLiteral("de")));
+    QCOMPARE(int(first.isNull()) + int(second.isNull()), 1);
+    QVERIFY(rm()->themeChange());
+    delete first;
+    delete second;
 }
 
 QTEST_MAIN(tst_KIVQResourceManager)

@@ -157,6 +157,11 @@ void tst_LanguageManager::unreadableFile()
     probe.open(QIODevice::ReadOnly);
     QCOMPARE(error, QStringLiteral("Unable to open language file '%1': %2").arg(path, probe.errorString()));
     QVERIFY(!lm()->loadFromFile(path, nullptr));
+
+    // Opened, a device would be read for ever.
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    QVERIFY(!lm()->loadFromFile(path, &error));
+    QVERIFY2(error.startsWith(QStringLiteral("Unable to open language file '%1': ").arg(path)), qPrintable(error));
     QCOMPARE(lm()->languages(), QStringList({"en", "zh"}));
 }
 

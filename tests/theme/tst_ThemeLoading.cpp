@@ -8,7 +8,6 @@
 #include "theme/ThemeDocuments.h"
 
 #include <json/json.h>
-#include <minizip/zip.h>
 
 #include <QtTest>
 
@@ -61,36 +60,6 @@ QString makeTheme(const QString& path, const QByteArray& style = kStyle, const Q
     return path;
 }
 
-// One item of a test archive: its bytes, or that many zero bytes (for archives too big to hold).
-struct Item
-{
-    QByteArray name;
-    QByteArray data;
-    qint64 zeros = 0;
-    bool deflate = true;
-};
-
-QByteArray makeZip(const QString& path, const QVector<Item>& items)
-{
-    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
-    if (!zip)
-        qFatal("cannot create %s", qPrintable(path));
-    const QByteArray chunk(1 << 20, '\0');
-    for (const Item& item : items) {
-        zip_fileinfo info{};
-        zipOpenNewFileInZip64(zip, item.name.constData(), &info, nullptr, 0, nullptr, 0, nullptr,
-                              item.deflate ? Z_DEFLATED : 0, Z_BEST_SPEED, 0);
-        zipWriteInFileInZip(zip, item.data.constData(), unsigned(item.data.size()));
-        for (qint64 left = item.zeros; left > 0; left -= chunk.size())
-            zipWriteInFileInZip(zip, chunk.constData(), unsigned(qMin<qint64>(left, chunk.size())));
-        zipCloseFileInZip(zip);
-    }
-    zipClose(zip, nullptr);
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 // Makes the local header and the directory entry of an item claim another uncompressed size.
 void claimSize(QByteArray& zip, const QByteArray& name, quint32 size)
 {
@@ -132,16 +101,13 @@ private Q_SLOTS:
     void loadingTheSameDirectoryTwiceReadsOnce();
     void failedLoadKeepsPreviousTheme_data();
     void failedLoadKeepsPreviousTheme();
-    void retryAfterFailedLoadReallyLoads();
     void directoryNamesAndImagesFolder();
-    void onlyTheFirstThemeElementIsIndexed();
     void themeUnderCjkPath();
     void skinDirectory();
     void skinFontsFolder();
     void projectDirectory();
 
     void themeArchive();
-    void styleDocumentMustBeAtTheTopOfTheArchive();
     void hostileArchiveKeepsPreviousTheme_data();
     void hostileArchiveKeepsPreviousTheme();
     void itemsThatDoNotUnzipWholeAreSkipped();
@@ -183,6 +149,9 @@ void tst_ThemeLoading::loadingTheSameDirectoryTwiceReadsOnce()
     QCOMPARE(m_control->d()->background.res.colour, QColor(Qt::red));
     QCOMPARE(m_control->d()->caption.size, 14);
     QCOMPARE(rm()->getThemePath(), path);
+    QVERIFY(rm()->getThemeJsonValue("other"));
+    QVERIFY(!rm()->getThemeJsonValue("second")); // only the first element's children are entries
+    QVERIFY(!rm()->getThemeJsonValue(nullptr));
 
     writeFile(path + QStringLiteral("/style.json"), QByteArray(kStyle).replace("ffff0000", "ff0000ff"));
     QVERIFY(rm()->loadThemeDir(path));
@@ -243,19 +212,11 @@ void tst_ThemeLoading::failedLoadKeepsPreviousTheme()
     QCOMPARE(m_control->d()->themeReads, reads);
     QVERIFY(rm()->loadThemeDir(good)); // still the current one
     QCOMPARE(m_control->d()->themeReads, reads);
-}
 
-void tst_ThemeLoading::retryAfterFailedLoadReallyLoads()
-{
-    QVERIFY(rm()->loadThemeDir(makeTheme(m_dir->filePath(QStringLiteral("first")))));
-    const int reads = m_control->d()->themeReads;
-
-    const QString path = makeTheme(m_dir->filePath(QStringLiteral("second")), QByteArray(R"({"nostyle": 1})"));
-    QVERIFY(!rm()->loadThemeDir(path));
-    writeFile(path + QStringLiteral("/style.json"), QByteArray(kStyle).replace("ffff0000", "ff0000ff"));
-    QVERIFY(rm()->loadThemeDir(path));
-    QCOMPARE(rm()->getThemePath(), path);
-    QCOMPARE(themeFill(QStringLiteral("panel")), QColor(Qt::blue));
+    // Mended, the folder that failed really loads: its failure left no store to pass for it.
+    makeTheme(bad, QByteArray(kStyle).replace("ffff0000", "ff0000ff"), kTheme);
+    QVERIFY(rm()->loadThemeDir(bad));
+    QCOMPARE(rm()->getThemePath(), bad);
     QCOMPARE(m_control->d()->themeReads, reads + 1);
     QCOMPARE(m_control->d()->background.res.colour, QColor(Qt::blue));
 }
@@ -289,14 +250,6 @@ void tst_ThemeLoading::directoryNamesAndImagesFolder()
     QCOMPARE(theme->cachedImage(QStringLiteral("LOGO.png")), logo); // cached where it came from
 }
 
-void tst_ThemeLoading::onlyTheFirstThemeElementIsIndexed()
-{
-    QVERIFY(rm()->loadThemeDir(makeTheme(m_dir->filePath(QStringLiteral("entries")))));
-    QVERIFY(rm()->getThemeJsonValue("other"));
-    QVERIFY(!rm()->getThemeJsonValue("second"));
-    QVERIFY(!rm()->getThemeJsonValue(nullptr));
-}
-
 void tst_ThemeLoading::themeUnderCjkPath()
 {
     const QString path = m_dir->filePath(QString::fromUtf8(u8"\u75c5\u623f\u4e3b\u9898/\u00e9t\u00e9"));
@@ -313,10 +266,6 @@ void tst_ThemeLoading::themeUnderCjkPath()
 void tst_ThemeLoading::skinDirectory()
 {
     QVERIFY(!rm()->setSkinDirPath(QString()));
-
-    const QString empty = m_dir->filePath(QStringLiteral("emptyskin"));
-    writeFile(empty + QStringLiteral("/style.json"), QByteArray());
-    QVERIFY(!rm()->setSkinDirPath(empty));
 
     const QString skin = m_dir->filePath(QStringLiteral("skin"));
     writeFile(skin + QStringLiteral("/style.json"),
@@ -338,15 +287,12 @@ void tst_ThemeLoading::skinDirectory()
     QImage* inner = rm()->getImage(QStringLiteral("inner.png"));
     QVERIFY(inner && inner->pixelColor(0, 0) == QColor(Qt::blue));
 
-    // A broken language table does not fail the skin and keeps the tables already read.
+    // A second folder, given with its backslash, adds to the styles already read.
     const QString second = m_dir->filePath(QStringLiteral("skin2"));
     writeFile(second + QStringLiteral("/style.json"), R"({"style": []})");
-    writeFile(second + QStringLiteral("/language.txt"),
-              utf16le(QStringLiteral("Language\ten\r\nok\tBroken")).chopped(1));
     QVERIFY(rm()->setSkinDirPath(second + QLatin1Char('\\')));
     QCOMPARE(rm()->getSkinDirPath(), second + QLatin1Char('\\'));
-    QCOMPARE(rm()->getString(QStringLiteral("ok")), QStringLiteral("OK"));
-    QVERIFY(rm()->getFillStyle(QStringLiteral("skinpanel"), style)); // skins add to what is there
+    QVERIFY(rm()->getFillStyle(QStringLiteral("skinpanel"), style));
 }
 
 void tst_ThemeLoading::skinFontsFolder()
@@ -417,19 +363,6 @@ void tst_ThemeLoading::themeArchive()
     QVERIFY(rm()->themeChange());
     QCOMPARE(m_control->d()->themeReads, reads + 1);
     QCOMPARE(m_control->d()->count, 5);
-
-    // A directory load after an archive is a real load even for an empty directory path check.
-    QVERIFY(!rm()->loadThemeDir(QString()));
-    QCOMPARE(rm()->getThemePath(), path);
-}
-
-void tst_ThemeLoading::styleDocumentMustBeAtTheTopOfTheArchive()
-{
-    QVERIFY(rm()->loadThemeDir(makeTheme(m_dir->filePath(QStringLiteral("good")))));
-    const QString path = m_dir->filePath(QStringLiteral("nested.zip"));
-    makeZip(path, {{"theme/style.json", kStyle}, {"theme.json", kTheme}});
-    QVERIFY(!rm()->loadThemeFile(path));
-    QCOMPARE(rm()->getThemePath(), m_dir->filePath(QStringLiteral("good")));
 }
 
 void tst_ThemeLoading::hostileArchiveKeepsPreviousTheme_data()
@@ -472,6 +405,8 @@ void tst_ThemeLoading::hostileArchiveKeepsPreviousTheme_data()
     QTest::newRow("bad theme.json") << makeZip(scratch, {{"style.json", kStyle}, {"theme.json", "{\"elements\": 7}"}})
                                     << false;
     QTest::newRow("no style.json") << makeZip(scratch, {{"theme.json", kTheme}}) << false;
+    QTest::newRow("style.json inside a folder")
+        << makeZip(scratch, {{"theme/style.json", kStyle}, {"theme.json", kTheme}}) << false;
 }
 
 void tst_ThemeLoading::hostileArchiveKeepsPreviousTheme()
@@ -522,6 +457,8 @@ void tst_ThemeLoading::itemsThatDoNotUnzipWholeAreSkipped()
     claimSize(zip, "images/stored.png", quint32(png(Qt::blue).size() - 1));
     writeFile(path, zip);
 
+    for (const char* name : {"short", "long", "stored"})
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("item images/%1.png left out").arg(name)));
     QVERIFY(rm()->loadThemeFile(path));
     KIVQResourceManagerImpl* theme = rm()->getThemeManagerIml();
     QVERIFY(theme->findFile("images/mark.png"));

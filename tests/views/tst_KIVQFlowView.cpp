@@ -64,6 +64,8 @@ private Q_SLOTS:
     void portDragConnects_data();
     void portDragConnects();
     void paintsInTheirColours();
+    void slotDeletesTheView_data();
+    void slotDeletesTheView();
 };
 
 void tst_KIVQFlowView::nodeHitArea_data()
@@ -236,6 +238,41 @@ void tst_KIVQFlowView::paintsInTheirColours()
     QCOMPARE(image.pixelColor(80, 150), QColor(0xff202830));
     QCOMPARE(image.pixelColor(43, 130), QColor(0xff40c0a0)); // the accent dot
     QVERIFY(colourBounds(image, QColor(Qt::green).rgba()).isEmpty());
+}
+
+void tst_KIVQFlowView::slotDeletesTheView_data()
+{
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::newRow("nodeActivated") << "activated" << QPoint(80, 150) << QPoint(80, 150);
+    QTest::newRow("nodeMoved") << "moved" << QPoint(80, 150) << QPoint(200, 40);
+    QTest::newRow("connectionCreated") << "created" << QPoint(127, 152) << QPoint(320, 150);
+}
+
+// The view is gone when the slot returns; ASan reports any later touch.
+void tst_KIVQFlowView::slotDeletesTheView()
+{
+    QFETCH(QString, signal);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    auto* v = new KIVQFlowView;
+    twoCards(*v);
+    v->setReadOnly(false);
+    const QPointer<KIVQFlowView> alive(v);
+    const auto gone = [v] { delete v; };
+    if (signal == QLatin1String("activated"))
+        connect(v, &KIVQFlowView::nodeActivated, v, gone);
+    else if (signal == QLatin1String("moved"))
+        connect(v, &KIVQFlowView::nodeMoved, v, gone);
+    else
+        connect(v, &KIVQFlowView::connectionCreated, v, gone);
+    press(v, from);
+    if (alive)
+        sendMouse(v, QEvent::MouseMove, to, Qt::LeftButton);
+    if (alive)
+        sendMouse(v, QEvent::MouseButtonRelease, to);
+    QVERIFY(!alive);
 }
 
 QTEST_MAIN(tst_KIVQFlowView)

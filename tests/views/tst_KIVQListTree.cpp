@@ -96,7 +96,6 @@ private Q_SLOTS:
     void scrollBarSheets();
     void scrollBarBlocksByPrefix_data();
     void scrollBarBlocksByPrefix();
-    void noSampleOutsideEmulator();
 };
 
 void tst_KIVQListTree::hoveredSelectedRowState_data()
@@ -336,17 +335,6 @@ void tst_KIVQListTree::scrollBarBlocksByPrefix()
     QVERIFY(v.control->readJsonValue(&e));
     QCOMPARE(sheetOf(v, false).contains(QLatin1String("width:9;")), applied);
     QCOMPARE(sheetOf(v, true) == before, !applied);
-}
-
-void tst_KIVQListTree::noSampleOutsideEmulator()
-{
-    QVERIFY(!kivIsQtEmulator());
-    KIVQList list;
-    list.createComplete();
-    QCOMPARE(list.count(), 0);
-    KIVQTreeView tree;
-    tree.createComplete();
-    QVERIFY(!tree.model());
 }
 
 QTEST_MAIN(tst_KIVQListTree)

@@ -129,6 +129,8 @@ private Q_SLOTS:
     void styleCodes();
     void scrollBarSheets_data();
     void scrollBarSheets();
+    void hostileSpacingBounded_data();
+    void hostileSpacingBounded();
     void dragSelectsSameTextBothWays();
     void deletedTemplateControl();
     void selectionAfterModelChange();
@@ -301,6 +303,31 @@ void tst_KIVQListView::styleCodes()
     KIVQListView again;
     readStyle(&again, written);
     QCOMPARE(slotLetters(again), expected);
+}
+
+void tst_KIVQListView::hostileSpacingBounded_data()
+{
+    QTest::addColumn<QByteArray>("spacing");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("largest int") << QByteArray("2147483647") << 16384;
+    QTest::newRow("smallest int") << QByteArray("-2147483648") << -16384;
+}
+
+// Laid out and painted without overflow (UBSan watches), and written back as bounded.
+void tst_KIVQListView::hostileSpacingBounded()
+{
+    QFETCH(QByteArray, spacing);
+    QFETCH(int, kept);
+    KIVQListView view;
+    QStandardItemModel model(3, 1);
+    view.setModel(&model);
+    Json::Value e = parseJson(R"({"attr": {"spacing": )" + spacing + "}}");
+    QVERIFY(view.readJsonValue(&e));
+    view.resize(200, 100);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.viewport()->grab();
+    QCOMPARE(writeControl(&view)["attr"]["spacing"].asInt(), kept);
 }
 
 void tst_KIVQListView::scrollBarSheets_data()

@@ -1,12 +1,15 @@
 #include "ViewTestHelpers.h"
 
 #include "core/KIVQPageLoader.h"
+#include "core/Limits.h"
 #include "views/KIVQMenu.h"
 #include "views/KIVQMenuImpl.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 using namespace KIVQtLib;
 using namespace ViewTest;
@@ -83,6 +86,7 @@ private Q_SLOTS:
     void documentItems();
     void documentThatCannotBeReadGivesNull_data();
     void documentThatCannotBeReadGivesNull();
+    void documentEntriesCapped();
     void documentStyles_data();
     void documentStyles();
     void subMenuTakesParentStylesButNotIconColumn();
@@ -174,6 +178,19 @@ void tst_KIVQMenu::documentThatCannotBeReadGivesNull()
     QFETCH(QByteArray, document);
     QVERIFY(!fromDocument(document));
     QVERIFY(!kivCreateMenuByFileName(nullptr, m_dir.filePath(QStringLiteral("absent.json"))));
+}
+
+// Nested entries count too; those past the cap are left out and reported once.
+void tst_KIVQMenu::documentEntriesCapped()
+{
+    QByteArray items = R"({"text": "Sub", "items": [{"text": "a"}, {"text": "b"}]})";
+    for (int i = 2; i < limits::kMaxPageControls; ++i)
+        items += R"(, {"text": "c"})";
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("menu\\d+\\.json.* past 20000 controls")));
+    std::unique_ptr<KIVQMenu> menu(fromDocument(R"({"items": [)" + items + "]}"));
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), limits::kMaxPageControls - 2);
+    QCOMPARE(menu->actions().first()->menu()->actions().size(), 2);
 }
 
 void tst_KIVQMenu::documentStyles_data()

@@ -1,7 +1,10 @@
 #include "ViewTestHelpers.h"
 
 #include "core/KIVQControl.h"
+#include "core/KIVQtLib.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QtTest>
 
 using namespace KIVQtLib;
@@ -15,6 +18,7 @@ private Q_SLOTS:
     void namesCreateTheirClass_data();
     void namesCreateTheirClass();
     void menuIsNotRegistered();
+    void listViewSpacingAndModeRowsUnbound();
 };
 
 void tst_ViewRegistry::namesCreateTheirClass_data()
@@ -69,12 +73,34 @@ void tst_ViewRegistry::namesCreateTheirClass()
     }
     // Bound: the "Type" row answers for the made control.
     QCOMPARE(info->properties[1].textGetter(made.get()), QString::fromLatin1(typeName));
+
+    // Sample content is for the emulator only.
+    QVERIFY(!kivIsQtEmulator());
+    dynamic_cast<IKIVQWidgetBase*>(made.get())->createComplete();
+    if (auto* combo = qobject_cast<QComboBox*>(made.get()))
+        QCOMPARE(combo->count(), 0);
+    if (auto* view = qobject_cast<QAbstractItemView*>(made.get()))
+        QVERIFY(!view->model() || view->model()->rowCount() == 0);
 }
 
 void tst_ViewRegistry::menuIsNotRegistered()
 {
     QVERIFY(!kivFindCreateFunction("qtmenu"));
     QVERIFY(!kivGetControlInfo(QStringLiteral("qtmenu")));
+}
+
+void tst_ViewRegistry::listViewSpacingAndModeRowsUnbound()
+{
+    const ControlInfo* info = kivGetControlInfo(QStringLiteral("qtlistview"));
+    QVERIFY(info);
+    const auto& rows = info->properties;
+    QVERIFY(rows.size() >= 2);
+    const PropertyDef& space = rows[rows.size() - 2];
+    const PropertyDef& mode = rows.back();
+    QCOMPARE(space.name, QStringLiteral("ItemSpace"));
+    QCOMPARE(mode.name, QStringLiteral("ItemMode"));
+    QCOMPARE(mode.options, (QStringList{QStringLiteral("List"), QStringLiteral("Icon")}));
+    QVERIFY(!space.intSetter && !space.intGetter && !mode.intSetter && !mode.intGetter);
 }
 
 QTEST_MAIN(tst_ViewRegistry)

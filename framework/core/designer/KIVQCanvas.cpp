@@ -5,6 +5,7 @@
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQPageLoader.h"
 #include "theme/KIVQResourceManager.h"
+#include "theme/ThemeReader.h"
 
 #include <json/json.h>
 
@@ -78,11 +79,8 @@ bool KIVQCanvas::CheckPageValid(const QString& path) const
 {
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
     Json::Value root;
-    return json::parse(file.readAll(), root) && jsonHasMember(root, "elements");
+    return json::parse(themeio::readDocumentFile(path), root) && jsonHasMember(root, "elements");
 }
 
 bool KIVQCanvas::CreatePageFromJson(const QString& path)
@@ -479,18 +477,20 @@ void KIVQCanvas::mouseReleaseEvent(QMouseEvent* event)
         return;
     // A press on a selected control that never moved is a click too, or a Shift-click could never take
     // a control out of the selection.
-    if (m_mouseMode == MousePressed || (m_mouseMode == MouseDragging && event->pos() == m_pressPos)) {
-        const QPoint p = toPage(event->pos());
-        QWidget* hit = m_current->HitTestWithChildren(m_current, p.x(), p.y());
-        if (hit && event->modifiers() == Qt::ShiftModifier) {
-            if (!RemoveSelected(hit))
-                AddSelectedControl(hit);
-        } else if (hit) {
-            RemoveAllSelected();
-            AddSelectedControl(hit);
-        }
-    }
+    const bool click = m_mouseMode == MousePressed || (m_mouseMode == MouseDragging && event->pos() == m_pressPos);
+    // Idle first: a widgetSelected slot may delete the canvas.
     m_mouseMode = MouseIdle;
+    if (!click)
+        return;
+    const QPoint p = toPage(event->pos());
+    QWidget* hit = m_current->HitTestWithChildren(m_current, p.x(), p.y());
+    if (hit && event->modifiers() == Qt::ShiftModifier) {
+        if (!RemoveSelected(hit))
+            AddSelectedControl(hit);
+    } else if (hit) {
+        RemoveAllSelected();
+        AddSelectedControl(hit);
+    }
 }
 
 // ---- painting ----

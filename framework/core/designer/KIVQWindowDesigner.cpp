@@ -1,5 +1,6 @@
 #include "KIVQWindowDesigner.h"
 
+#include "core/ControlWalk.h"
 #include "core/JsonRead.h"
 #include "theme/KIVQResourceManager.h"
 
@@ -68,12 +69,7 @@ void KIVQWindowDesigner::resizeEvent(QResizeEvent* event)
         // Again on every resize: the window may have been moved under another parent.
         parent->installEventFilter(this);
     }
-    const QObjectList children = this->children();
-    for (QObject* child : children) {
-        auto* control = dynamic_cast<IKIVQWidgetBase*>(child);
-        if (KIVQWidgetBase* base = control ? control->getControlBase() : nullptr)
-            base->resizeWidget();
-    }
+    kivResizeChildControls(this);
     QWidget::resizeEvent(event);
 }
 

@@ -1,8 +1,8 @@
 #include "KIVQWindowImpl.h"
 
 #include "KIVQMDIArea.h"
+#include "core/ControlWalk.h"
 #include "core/IKIVQWidgetBase.h"
-#include "core/KIVQWidgetBase.h"
 #include "core/layout/KIVQContainer.h"
 #include "platform/KIVWindowPlatform.h"
 
@@ -364,14 +364,7 @@ void KIVQWindowImpl::resizeTo(const QPoint& global)
 
 void KIVQWindowImpl::resizeChildren()
 {
-    const QObjectList children = m_owner->children();
-    for (QObject* child : children) {
-        auto* control = dynamic_cast<IKIVQWidgetBase*>(child);
-        if (!control)
-            continue;
-        if (KIVQWidgetBase* base = control->getControlBase())
-            base->resizeWidget();
-    }
+    kivResizeChildControls(m_owner);
 }
 
 void KIVQWindowImpl::paintBackground()
