@@ -9,14 +9,16 @@ namespace KIVQtLib {
 
 KIVQComboBox::KIVQComboBox(QWidget* parent) : KIVQControlBase(parent)
 {
-    auto* d = new KIVQComboBoxImpl(this, QString::fromLatin1(typeName()));
-    m_list = new KIVQComboList(d);
-    attachImpl(d);
-    // Qt's popup container takes the list and deletes it with the combo box.
-    setView(m_list);
+    attachImpl(new KIVQComboBoxImpl(this, QString::fromLatin1(typeName())));
 }
 
 KIVQComboBox::~KIVQComboBox() = default;
+
+void KIVQComboBox::showPopup()
+{
+    comboList();
+    QComboBox::showPopup();
+}
 
 void KIVQComboBox::hidePopup()
 {
@@ -29,6 +31,15 @@ void KIVQComboBox::hidePopup()
 
 KIVQComboList* KIVQComboBox::comboList() const
 {
+    // Made on first use, as Qt makes its own popup container: a window holds many combo boxes whose
+    // popups never open, and building one costs as much as the rest of the combo box.
+    if (!m_listMade) {
+        auto* self = const_cast<KIVQComboBox*>(this);
+        self->m_listMade = true;
+        self->m_list = new KIVQComboList(self->impl());
+        // Qt's popup container takes the list and deletes it with the combo box.
+        self->setView(m_list);
+    }
     return m_list;
 }
 

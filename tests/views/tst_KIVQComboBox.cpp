@@ -53,6 +53,8 @@ private Q_SLOTS:
     void longTextStopsBeforeTheButton();
     void popupItemState_data();
     void popupItemState();
+    void popupOpensTheThemedList_data();
+    void popupOpensTheThemedList();
     void editableComboSettles();
     void destroyedAfterPopupShown();
     void themeChangeAddsNoItem(); // last: it leaves a theme store in place
@@ -297,6 +299,39 @@ void tst_KIVQComboBox::editableComboSettles()
     c.installEventFilter(&counter);
     QTest::qWait(300);
     QVERIFY2(counter.paints < 5, qPrintable(QString::number(counter.paints)));
+}
+
+void tst_KIVQComboBox::popupOpensTheThemedList_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("mouse press") << QStringLiteral("press");
+    QTest::newRow("F4 key") << QStringLiteral("key");
+    QTest::newRow("showPopup") << QStringLiteral("call");
+}
+
+// The list is made when the popup first opens, however it opens; until then the combo box has none.
+void tst_KIVQComboBox::popupOpensTheThemedList()
+{
+    QFETCH(QString, how);
+    KIVQComboBox c;
+    c.addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    c.resize(160, 30);
+    c.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c));
+    QVERIFY(c.findChildren<QAbstractItemView*>().isEmpty());
+    if (how == QLatin1String("press"))
+        QTest::mousePress(&c, Qt::LeftButton, {}, c.rect().center());
+    else if (how == QLatin1String("key"))
+        QTest::keyClick(&c, Qt::Key_F4);
+    else
+        c.showPopup();
+    QAbstractItemView* view = c.view();
+    QTRY_VERIFY(view->isVisible());
+    QCOMPARE(view, static_cast<QAbstractItemView*>(c.comboList()));
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(c.currentIndex(), 1);
 }
 
 void tst_KIVQComboBox::destroyedAfterPopupShown()
