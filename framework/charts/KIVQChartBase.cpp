@@ -4,6 +4,7 @@
 #include "KIVQChartImpl.h"
 
 #include <QMouseEvent>
+#include <QOpenGLContext>
 #include <QOpenGLPaintDevice>
 #include <QPainter>
 #include <QSurfaceFormat>
@@ -29,7 +30,12 @@ KIVQChartBase::KIVQChartBase(QWidget* parent) : QOpenGLWidget(parent), m_theme(K
             [this](const QVariant& value) { setProgress(value.toDouble()); });
 }
 
-KIVQChartBase::~KIVQChartBase() = default;
+KIVQChartBase::~KIVQChartBase()
+{
+    makeCurrent();
+    m_device.reset();
+    doneCurrent();
+}
 
 KIVQChartTheme KIVQChartBase::makeChartTheme(int index)
 {
@@ -155,6 +161,12 @@ void KIVQChartBase::initializeGL()
     m_device.reset();
     if (KIVQChartImpl* d = chartImpl())
         d->initializeOpenGLFunctions();
+    // The widget releases its context not current, and a cleanup that finds it so (the text cache's) makes a
+    // surface of its own, which on some platforms delivers pending window events: a paint of this widget
+    // with its frame buffer gone. Current, the cleanup needs no surface. Only the widget's base is touched,
+    // as this runs from its destructor too.
+    QOpenGLWidget* widget = this;
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, context(), [widget] { widget->makeCurrent(); });
 }
 
 void KIVQChartBase::paintGL()
@@ -207,11 +219,6 @@ void KIVQChartBase::leaveEvent(QEvent* event)
     if (d && d->clearHoverState())
         update();
     QOpenGLWidget::leaveEvent(event);
-}
-
-void KIVQChartBase::releasePaintDevice()
-{
-    m_device.reset();
 }
 
 void KIVQChartBase::setUpChart()
