@@ -30,12 +30,7 @@ KIVQChartBase::KIVQChartBase(QWidget* parent) : QOpenGLWidget(parent), m_theme(K
             [this](const QVariant& value) { setProgress(value.toDouble()); });
 }
 
-KIVQChartBase::~KIVQChartBase()
-{
-    makeCurrent();
-    m_device.reset();
-    doneCurrent();
-}
+KIVQChartBase::~KIVQChartBase() = default;
 
 KIVQChartTheme KIVQChartBase::makeChartTheme(int index)
 {
@@ -219,6 +214,11 @@ void KIVQChartBase::leaveEvent(QEvent* event)
     if (d && d->clearHoverState())
         update();
     QOpenGLWidget::leaveEvent(event);
+}
+
+void KIVQChartBase::releasePaintDevice()
+{
+    m_device.reset();
 }
 
 void KIVQChartBase::setUpChart()

@@ -74,6 +74,8 @@ protected:
     void leaveEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
+    // With the context current, from the chart kind's destructor.
+    void releasePaintDevice();
     // What every chart kind starts with: its minimum size, hover tracking, "Default", no own background.
     void setUpChart();
 
