@@ -223,7 +223,7 @@ bool KIVQLineChartImpl::findHover(const QPoint& pos, const QRectF& plot, int& ca
 }
 
 QPixmap KIVQLineChartImpl::marker(const QColor& pen, double penWidth, const QColor& fill, double radius,
-                                         const QPainter& p)
+                                  const QPainter& p)
 {
     const qreal ratio = p.device()->devicePixelRatioF();
     for (const MarkerSprite& m : m_markers) {

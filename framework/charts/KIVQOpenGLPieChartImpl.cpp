@@ -57,8 +57,7 @@ QRectF KIVQOpenGLPieChartImpl::pieRect(const QSize& size, int legendPosition, in
     return QRectF(x, y, side, side);
 }
 
-QRectF KIVQOpenGLPieChartImpl::legendRect(const QSize& size, int legendPosition, const QRectF& pie, int lift,
-                                          int grow)
+QRectF KIVQOpenGLPieChartImpl::legendRect(const QSize& size, int legendPosition, const QRectF& pie, int lift, int grow)
 {
     const int w = size.width(), h = size.height();
     switch (legendPosition) {

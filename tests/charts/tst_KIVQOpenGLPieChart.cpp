@@ -84,8 +84,7 @@ void tst_KIVQOpenGLPieChart::roomNotUsedGoesToThePie_data()
     QTest::newRow("no title") << ring << "" << true << 4 << 2 << QRectF(90, 34, 66, 66);
     QTest::newRow("no title, no labels") << ring << "" << false << 4 << 2 << QRectF(77, 8, 92, 92);
     QTest::newRow("five legend rows") << QSize(246, 300) << "Beds" << false << 5 << 2 << QRectF(76, 68, 94, 94);
-    QTest::newRow("five legend rows on top") << QSize(246, 300) << "Beds" << false << 5 << 0
-                                             << QRectF(80, 176, 86, 86);
+    QTest::newRow("five legend rows on top") << QSize(246, 300) << "Beds" << false << 5 << 0 << QRectF(80, 176, 86, 86);
 }
 
 // Room kept for a title or labels that are not there goes to the pie, and a legend in more rows than its
