@@ -4,6 +4,7 @@
 #include "KIVQChartImpl.h"
 
 #include <QMouseEvent>
+#include <QOpenGLContext>
 #include <QOpenGLPaintDevice>
 #include <QPainter>
 #include <QSurfaceFormat>
@@ -155,6 +156,12 @@ void KIVQChartBase::initializeGL()
     m_device.reset();
     if (KIVQChartImpl* d = chartImpl())
         d->initializeOpenGLFunctions();
+    // The widget releases its context not current, and a cleanup that finds it so (the text cache's) makes a
+    // surface of its own, which on some platforms delivers pending window events: a paint of this widget
+    // with its frame buffer gone. Current, the cleanup needs no surface. Only the widget's base is touched,
+    // as this runs from its destructor too.
+    QOpenGLWidget* widget = this;
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, context(), [widget] { widget->makeCurrent(); });
 }
 
 void KIVQChartBase::paintGL()

@@ -228,16 +228,20 @@ void KIVQFinancialChartImpl::paintChart(QPainter& p, const QSize& size)
     }
     drawCrosshair(p, f);
 
-    QFont titleFont = chart()->font();
-    titleFont.setPixelSize(16);
-    titleFont.setWeight(QFont::Bold);
-    p.setFont(titleFont);
+    p.setFont(fonts().title);
     p.setPen(theme.titleColor);
     p.drawText(QRectF(0, 14, size.width(), 24), Qt::AlignCenter, title);
 
     const QRectF track = sliderTrack(size);
     slider.setTextColor(theme.labelColor);
     slider.paint(p, track, true);
+}
+
+void KIVQFinancialChartImpl::fontSizes(int& title, int& label) const
+{
+    // The label size is the moving averages' legend; the axis labels keep the widget's font.
+    title = 16;
+    label = 10;
 }
 
 void KIVQFinancialChartImpl::drawAxes(QPainter& p, const Frame& f)
@@ -318,9 +322,7 @@ void KIVQFinancialChartImpl::drawAverages(QPainter& p, const Frame& f)
     }
     if (periods.isEmpty())
         return;
-    QFont font = chart()->font();
-    font.setPixelSize(10);
-    p.setFont(font);
+    p.setFont(fonts().label);
     for (int k = 0; k < periods.size(); ++k) {
         p.setPen(averageColor(k));
         p.drawText(QRectF(f.plot.left() + 8 + 50 * k, f.plot.top() + 8, 46, 16), Qt::AlignLeft | Qt::AlignVCenter,

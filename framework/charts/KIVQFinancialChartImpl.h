@@ -57,6 +57,7 @@ public:
 
 protected:
     void paintChart(QPainter& p, const QSize& size) override;
+    void fontSizes(int& title, int& label) const override;
 
 private:
     struct Frame

@@ -174,7 +174,7 @@ void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
 
         if (!showSymbols || !line.showSymbols)
             continue;
-        const QPixmap& plain = marker(color, 1.8, theme.plotBackground, theme.markerRadius, p);
+        const QPixmap plain = marker(color, 1.8, theme.plotBackground, theme.markerRadius, p);
         for (int k = 0; k < m_points.size(); ++k) {
             const bool hovered = hoverActive && m_pointCategories[k] == hoveredCategory &&
                                  (tooltipMode == TooltipCategory || s == hoveredSeries);
@@ -222,8 +222,8 @@ bool KIVQLineChartImpl::findHover(const QPoint& pos, const QRectF& plot, int& ca
     return found;
 }
 
-const QPixmap& KIVQLineChartImpl::marker(const QColor& pen, double penWidth, const QColor& fill, double radius,
-                                         const QPainter& p)
+QPixmap KIVQLineChartImpl::marker(const QColor& pen, double penWidth, const QColor& fill, double radius,
+                                  const QPainter& p)
 {
     const qreal ratio = p.device()->devicePixelRatioF();
     for (const MarkerSprite& m : m_markers) {

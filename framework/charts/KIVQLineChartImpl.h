@@ -46,8 +46,9 @@ private:
     // The series' points in the visible window, into the reused buffers.
     void collectPoints(int s, const QRectF& plot, const chart::ValueRange& range, double progress) const;
 
-    // Point markers are the same circle at every point: stroked once into a pixmap, then placed.
-    const QPixmap& marker(const QColor& pen, double penWidth, const QColor& fill, double radius, const QPainter& p);
+    // Point markers are the same circle at every point: stroked once into a pixmap, then placed. A copy,
+    // as a later lookup may grow or clear the cache.
+    QPixmap marker(const QColor& pen, double penWidth, const QColor& fill, double radius, const QPainter& p);
     static void drawSprite(QPainter& p, const QPointF& centre, const QPixmap& sprite);
 
     struct MarkerSprite

@@ -25,30 +25,30 @@ KIVQOpenGLPieChartImpl::KIVQOpenGLPieChartImpl(KIVQOpenGLPieChart* chart, const 
     title = QStringLiteral("Basic Pie Chart");
 }
 
-QRectF KIVQOpenGLPieChartImpl::pieRect(const QSize& size, int legendPosition)
+QRectF KIVQOpenGLPieChartImpl::pieRect(const QSize& size, int legendPosition, int lift, int grow)
 {
     const int w = size.width(), h = size.height();
-    int availW, availH, x = 0, y = 68;
+    int availW, availH, x = 0, y = 68 - lift;
     switch (legendPosition) {
     case LegendLeft: {
         const int band = qMin(w / 3, 220) + 40;
-        availH = h - 92 - 24;
+        availH = h - 92 - 24 + lift;
         availW = w - band - 28;
         const int side = qMax(0, qMin(420, qMin(availH, availW)));
         return QRectF(qMax(w - band - side - 28, 0) / 2 + band, y, side, side);
     }
     case LegendRight:
         availW = w - 236 - 48;
-        availH = h - 92 - 24;
+        availH = h - 92 - 24 + lift;
         break;
     case LegendTop:
         availW = w - 96;
-        availH = h - 170;
-        y = 132;
+        availH = h - 170 + lift - grow;
+        y = 132 - lift + grow;
         break;
     default:
         availW = w - 96;
-        availH = h - 188;
+        availH = h - 188 + lift - grow;
         break;
     }
     // A widget smaller than the legend's room would give a negative side: a mirrored pie that no point hits.
@@ -57,19 +57,28 @@ QRectF KIVQOpenGLPieChartImpl::pieRect(const QSize& size, int legendPosition)
     return QRectF(x, y, side, side);
 }
 
-QRectF KIVQOpenGLPieChartImpl::legendRect(const QSize& size, int legendPosition, const QRectF& pie)
+QRectF KIVQOpenGLPieChartImpl::legendRect(const QSize& size, int legendPosition, const QRectF& pie, int lift, int grow)
 {
     const int w = size.width(), h = size.height();
     switch (legendPosition) {
     case LegendTop:
-        return QRectF(48, 48, w - 96, 62);
+        return QRectF(48, 48 - lift, w - 96, 62 + grow);
     case LegendRight:
-        return QRectF(pie.right() + 20, 72, w - pie.right() - 36, h - 120);
+        return QRectF(pie.right() + 20, 72 - lift, w - pie.right() - 36, h - 120 + lift);
     case LegendLeft:
-        return QRectF(24, 72, qMin(w / 3, 220), h - 120);
+        return QRectF(24, 72 - lift, qMin(w / 3, 220), h - 120 + lift);
     default:
-        return QRectF(48, pie.bottom() + 24, w - 96, 88);
+        return QRectF(48, pie.bottom() + 24, w - 96, 88 + grow);
     }
+}
+
+int KIVQOpenGLPieChartImpl::topRoomUnused(bool titled, bool labelled)
+{
+    // Without a title its line (down to 34) is free, and so is the room labels take above the pie when
+    // none are drawn: a small ring in a captioned card needs it. A titled chart keeps its layout.
+    if (titled)
+        return 0;
+    return labelled ? 34 : 60;
 }
 
 double KIVQOpenGLPieChartImpl::countedValue(const KIVQPieSlice& slice)
@@ -148,13 +157,11 @@ QString KIVQOpenGLPieChartImpl::tooltipText(int index) const
              formatChartValue(total > 0 ? value / total * 100 : 0));
 }
 
-QVector<KIVQChartLegendItem> KIVQOpenGLPieChartImpl::legendItems(const QSize& size)
+QRectF KIVQOpenGLPieChartImpl::layout(const QSize& size, QVector<KIVQChartLegendItem>* legend)
 {
-    QVector<KIVQChartLegendItem> items;
-    if (slices.isEmpty())
-        return items;
     const int position = chart()->legendPosition();
-    const QRectF area = legendRect(size, position, pieRect(size, position));
+    const int lift = topRoomUnused(!title.isEmpty(), labelsVisible);
+    QVector<KIVQChartLegendItem> items;
     items.reserve(slices.size());
     for (int i = 0; i < slices.size(); ++i) {
         KIVQChartLegendItem item;
@@ -171,7 +178,28 @@ QVector<KIVQChartLegendItem> KIVQOpenGLPieChartImpl::legendItems(const QSize& si
     m.columnStep = 24;
     m.rowStep = 22;
     m.wrapAhead = 140;
-    chart::layoutLegend(items, area, position == LegendRight || position == LegendLeft, m, QFontMetrics(fonts().label));
+    const QFontMetrics fm(fonts().label);
+    const bool vertical = position == LegendRight || position == LegendLeft;
+    // A legend in rows that needs more than its usual room takes it from the pie rather than running
+    // out of the widget.
+    int grow = 0;
+    if (!vertical && !items.isEmpty()) {
+        chart::layoutLegend(items, QRectF(48, 0, size.width() - 96, 0), false, m, fm);
+        grow = qMax(qCeil(items.last().rect.bottom()) - (position == LegendTop ? 62 : 88), 0);
+    }
+    const QRectF pie = pieRect(size, position, lift, grow);
+    if (legend) {
+        if (!items.isEmpty())
+            chart::layoutLegend(items, legendRect(size, position, pie, lift, grow), vertical, m, fm);
+        *legend = items;
+    }
+    return pie;
+}
+
+QVector<KIVQChartLegendItem> KIVQOpenGLPieChartImpl::legendItems(const QSize& size)
+{
+    QVector<KIVQChartLegendItem> items;
+    layout(size, &items);
     return items;
 }
 
@@ -179,7 +207,7 @@ bool KIVQOpenGLPieChartImpl::updateHover(const QPoint& pos, const QSize& size)
 {
     if (!hoverEnabled || hoverMode == 0)
         return clearHoverState();
-    const QRectF pie = pieRect(size, chart()->legendPosition());
+    const QRectF pie = layout(size);
     const int hit = hitTest(pos, pie, holeRatio, sliceAngles(chart()->animationProgress()));
     if (hit < 0)
         return clearHoverState();
@@ -225,7 +253,8 @@ void KIVQOpenGLPieChartImpl::paintChart(QPainter& p, const QSize& size)
     const KIVQChartTheme& theme = chart()->theme();
     chart::drawTitle(p, title, theme.titleColor, fonts().title, size.width());
 
-    const QRectF pie = pieRect(size, chart()->legendPosition());
+    QVector<KIVQChartLegendItem> legend;
+    const QRectF pie = layout(size, &legend);
     const QVector<KIVQPieSliceAngle> angles = sliceAngles(chart()->animationProgress());
     p.setPen(Qt::NoPen);
     for (const KIVQPieSliceAngle& a : angles) {
@@ -241,7 +270,7 @@ void KIVQOpenGLPieChartImpl::paintChart(QPainter& p, const QSize& size)
         drawLabels(p, pie, angles, visibleTotal());
 
     chart::drawLegend(
-        p, legendItems(size), theme, fonts().label,
+        p, legend, theme, fonts().label,
         [](QPainter& painter, const KIVQChartLegendItem& item, const QColor& color) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(color);

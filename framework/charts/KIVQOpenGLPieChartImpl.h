@@ -35,9 +35,12 @@ public:
     QPoint hoverPoint;
 
     // The square the pie fills in a widget of that size, beside a legend at that position; never of
-    // negative side, however small the widget.
-    static QRectF pieRect(const QSize& size, int legendPosition);
-    static QRectF legendRect(const QSize& size, int legendPosition, const QRectF& pie);
+    // negative side, however small the widget. lift moves everything up (see topRoomUnused); grow is what
+    // a legend in rows (top or bottom) needs beyond its usual room.
+    static QRectF pieRect(const QSize& size, int legendPosition, int lift = 0, int grow = 0);
+    static QRectF legendRect(const QSize& size, int legendPosition, const QRectF& pie, int lift = 0, int grow = 0);
+    // The room at the top kept for a title and labels that are not there.
+    static int topRoomUnused(bool titled, bool labelled);
     // What a slice adds to the total: 0 for negative and non-finite values.
     static double countedValue(const KIVQPieSlice& slice);
     // The slice index under the point, or -1 (in the hole, beyond the rim, in no sector).
@@ -48,6 +51,8 @@ public:
     // During the intro each sector grows from its final start.
     QVector<KIVQPieSliceAngle> sliceAngles(double progress) const;
     QString tooltipText(int index) const;
+    // The pie at that size, and its legend laid out when asked.
+    QRectF layout(const QSize& size, QVector<KIVQChartLegendItem>* legend = nullptr);
     QVector<KIVQChartLegendItem> legendItems(const QSize& size);
 
     bool updateHover(const QPoint& pos, const QSize& size) override;

@@ -133,7 +133,7 @@ QVector<KIVQChartLegendItem> KIVQScatterChartImpl::legendItems(const QSize& size
     }
     chart::LegendMetrics m;
     m.extraWidth = 36;
-    chart::layoutLegend(items, area, position == 1 || position == 3, m, QFontMetrics(fonts().label));
+    chart::layoutLegend(items, area, position == LegendRight || position == LegendLeft, m, QFontMetrics(fonts().label));
     return items;
 }
 

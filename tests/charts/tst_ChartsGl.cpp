@@ -21,6 +21,7 @@ private Q_SLOTS:
     void initTestCase();
     void grabShowsPaint_data();
     void grabShowsPaint();
+    void deletedWhileShown();
 };
 
 void tst_ChartsGl::initTestCase()
@@ -77,6 +78,17 @@ void tst_ChartsGl::grabShowsPaint()
     QCOMPARE(shot.size(), QSize(600, 400));
     for (const QPoint& p : points)
         CHART_COMPARE_PIXEL(shot, p.x(), p.y(), expected.pixelColor(p));
+}
+
+// A shown chart that has drawn text is deleted while its window still waits to be exposed: tearing its
+// context down must not paint it half torn down.
+void tst_ChartsGl::deletedWhileShown()
+{
+    auto* chart = new KIVQBarChart;
+    chart->setAnimationEnabled(false);
+    chart->show();
+    QVERIFY(chart->context());
+    delete chart;
 }
 
 QTEST_MAIN(tst_ChartsGl)

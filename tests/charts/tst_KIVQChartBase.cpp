@@ -43,23 +43,12 @@ void tst_KIVQChartBase::themes_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QColor>("background");
-    QTest::addColumn<QColor>("plot");
-    QTest::addColumn<QColor>("guide");
-    QTest::addColumn<QColor>("firstColour");
-    QTest::addColumn<QColor>("lastColour");
-    QTest::newRow("0 Default") << 0 << "Default" << QColor(255, 255, 255) << QColor(255, 255, 255)
-                               << QColor(171, 179, 191, 180) << QColor(84, 112, 198) << QColor(59, 162, 114);
-    QTest::newRow("1 Macarons") << 1 << "Macarons" << QColor(248, 245, 250) << QColor(255, 255, 255)
-                                << QColor(179, 166, 209, 190) << QColor(45, 183, 245) << QColor(155, 94, 230);
-    QTest::newRow("2 Shine") << 2 << "Shine" << QColor(255, 251, 245) << QColor(255, 255, 255)
-                             << QColor(221, 182, 140, 190) << QColor(193, 35, 43) << QColor(142, 68, 173);
-    QTest::newRow("3 Dark") << 3 << "Dark" << QColor(16, 20, 28) << QColor(24, 30, 42) << QColor(132, 147, 173, 210)
-                            << QColor(73, 220, 187) << QColor(102, 205, 249);
-    QTest::newRow("7 is Default") << 7 << "Default" << QColor(255, 255, 255) << QColor(255, 255, 255)
-                                  << QColor(171, 179, 191, 180) << QColor(84, 112, 198) << QColor(59, 162, 114);
-    QTest::newRow("-1 is Default") << -1 << "Default" << QColor(255, 255, 255) << QColor(255, 255, 255)
-                                   << QColor(171, 179, 191, 180) << QColor(84, 112, 198) << QColor(59, 162, 114);
+    QTest::newRow("0") << 0 << "Default";
+    QTest::newRow("1") << 1 << "Macarons";
+    QTest::newRow("2") << 2 << "Shine";
+    QTest::newRow("3") << 3 << "Dark";
+    QTest::newRow("7 is Default") << 7 << "Default";
+    QTest::newRow("-1 is Default") << -1 << "Default";
 }
 
 void tst_KIVQChartBase::themes()
@@ -67,14 +56,8 @@ void tst_KIVQChartBase::themes()
     QFETCH(int, index);
     KIVQBarChart chart;
     chart.setThemeIndex(index);
-    const KIVQChartTheme& t = chart.theme();
-    QTEST(t.name, "name");
-    QTEST(t.background, "background");
-    QTEST(t.plotBackground, "plot");
-    QTEST(t.hoverGuideColor, "guide");
-    QCOMPARE(t.palette.size(), 6);
-    QTEST(t.palette.first(), "firstColour");
-    QTEST(t.palette.last(), "lastColour");
+    QTEST(chart.theme().name, "name");
+    QCOMPARE(chart.theme().palette.size(), 6);
 }
 
 void tst_KIVQChartBase::copiedThemeCountsAsIndexZero()

