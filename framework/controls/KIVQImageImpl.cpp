@@ -9,7 +9,6 @@
 #include <QMovie>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QtMath>
 
 #include <algorithm>
 
@@ -87,27 +86,10 @@ void KIVQImageImpl::paintSvg(QPainter* painter, const QRect& rect)
     const QRect target = targetRect(rect, s);
     if (target.width() < 1 || target.height() < 1)
         return;
-    if (!useSvgColor) {
+    if (useSvgColor)
+        paintTintedSvg(painter, renderer, target, svgColor);
+    else
         renderer->render(painter, QRectF(target));
-        return;
-    }
-    // Every pixel the drawing covers takes the colour, with the drawing's own alpha. Only the part that
-    // shows is drawn, whatever size the SVG declares.
-    const QRect shown = target & reachableRect(painter);
-    if (shown.isEmpty())
-        return;
-    const QPaintDevice* device = painter->device();
-    const qreal dpr = device ? std::max<qreal>(device->devicePixelRatioF(), 1.0) : 1.0;
-    QImage tinted(QSize(qCeil(shown.width() * dpr), qCeil(shown.height() * dpr)), QImage::Format_ARGB32_Premultiplied);
-    tinted.setDevicePixelRatio(dpr);
-    tinted.fill(Qt::transparent);
-    {
-        QPainter p(&tinted);
-        renderer->render(&p, QRectF(QPointF(target.topLeft() - shown.topLeft()), QSizeF(target.size())));
-        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(QRectF(QPointF(0, 0), QSizeF(shown.size())), svgColor);
-    }
-    painter->drawImage(shown.topLeft(), tinted);
 }
 
 void KIVQImageImpl::playGif(const QString& path)

@@ -4,7 +4,6 @@
 #include "core/ControlJson.h"
 #include "theme/KIVQResourceManager.h"
 
-#include <QIcon>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -71,22 +70,10 @@ void KIVQRadioButtonImpl::paintIcon(QPainter* painter, const QString& name, cons
     QSvgRenderer* renderer = rm->getSvgRenderer(name);
     if (!renderer || !renderer->isValid())
         return;
-    if (!gray) {
+    if (gray)
+        paintGreyedSvg(painter, renderer, target);
+    else
         renderer->render(painter, QRectF(target));
-        return;
-    }
-    // Only the part that shows gets a scratch image: a control may be as large as a page makes it.
-    const QRect shown = target & reachableRect(painter);
-    if (shown.isEmpty())
-        return;
-    QImage image(shown.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        renderer->render(&p, QRectF(target.topLeft() - shown.topLeft(), QSizeF(target.size())));
-    }
-    const QPixmap grey = QIcon(QPixmap::fromImage(image)).pixmap(shown.size(), QIcon::Disabled, QIcon::Off);
-    painter->drawPixmap(shown.topLeft(), grey);
 }
 
 void KIVQRadioButtonImpl::paint(QPainter* painter, const QRect& rect)

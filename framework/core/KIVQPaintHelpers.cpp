@@ -1,6 +1,7 @@
 #include "KIVQPaintHelpers.h"
 
 #include "Limits.h"
+#include "SvgImageCache.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <QFont>
@@ -481,34 +482,29 @@ void KIVQPaintHelpers::paintImageOrSvg(QPainter* painter, const QString& name, c
     const QSize s = svgSize(renderer->defaultSize(), std::max(std::min(w, h), 1));
     const QRect target(alignedPosition(rect, s, desc), s);
 
-    if (desc.recolour || gray) {
-        // The scratch image holds the reachable part of the drawing only, never the size the SVG declares.
-        const QRect shown = target & reachableRect(painter);
-        if (shown.isEmpty())
-            return;
-        const QPointF origin = target.topLeft() - shown.topLeft();
-        if (desc.recolour) {
-            QImage image = scratchImage(painter, shown.size());
-            QPainter p(&image);
-            renderer->render(&p, QRectF(origin, s));
-            // Keeps the drawing's coverage, takes the colour.
-            p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            p.fillRect(QRectF(QPointF(0, 0), shown.size()), desc.colour);
-            p.end();
-            painter->drawImage(shown.topLeft(), image);
-            return;
-        }
-        QImage image(shown.size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter p(&image);
-            renderer->render(&p, QRectF(origin, s));
-        }
-        const QPixmap grey = QIcon(QPixmap::fromImage(image)).pixmap(shown.size(), QIcon::Disabled, QIcon::Off);
-        painter->drawPixmap(shown.topLeft(), grey);
-    } else {
+    if (desc.recolour)
+        paintTintedSvg(painter, renderer, target, desc.colour);
+    else if (gray)
+        paintGreyedSvg(painter, renderer, target);
+    else
         renderer->render(painter, QRectF(target));
-    }
+}
+
+// The scratch image holds the reachable part of the drawing only, never the size the SVG declares.
+void KIVQPaintHelpers::paintTintedSvg(QPainter* painter, QSvgRenderer* renderer, const QRect& target,
+                                      const QColor& colour)
+{
+    const QRect shown = target & reachableRect(painter);
+    if (!shown.isEmpty())
+        painter->drawImage(shown.topLeft(),
+                           SvgImageCache::tinted(renderer, target, shown, colour, devicePixelRatio(painter)));
+}
+
+void KIVQPaintHelpers::paintGreyedSvg(QPainter* painter, QSvgRenderer* renderer, const QRect& target)
+{
+    const QRect shown = target & reachableRect(painter);
+    if (!shown.isEmpty())
+        painter->drawPixmap(shown.topLeft(), SvgImageCache::greyed(renderer, target, shown));
 }
 
 QSize KIVQPaintHelpers::imageOrSvgSize(const QString& name, bool gray)

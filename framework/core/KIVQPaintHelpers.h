@@ -11,6 +11,7 @@ class QIcon;
 class QImage;
 class QPainter;
 class QPainterPath;
+class QSvgRenderer;
 
 namespace KIVQtLib {
 
@@ -45,6 +46,10 @@ public:
     static void paintImageOrSvg(QPainter* painter, const QString& name, const IconStyleDesc& desc, int x, int y, int w,
                                 int h, bool gray = false);
     static QSize imageOrSvgSize(const QString& name, bool gray = false);
+    // The drawing at target with each pixel it covers in colour, or greyed as a disabled icon. Only the
+    // reachable part is rendered, and it is kept for the next paint.
+    static void paintTintedSvg(QPainter* painter, QSvgRenderer* renderer, const QRect& target, const QColor& colour);
+    static void paintGreyedSvg(QPainter* painter, QSvgRenderer* renderer, const QRect& target);
     // The part of the painter's coordinates that reaches its device: the exposed part of a widget, the
     // whole of an image, within any clip. Scratch images cover no more, whatever size a document or an
     // SVG declares.

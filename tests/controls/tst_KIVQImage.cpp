@@ -28,6 +28,9 @@ QImage positionImage(int w, int h)
 
 const char kSquareSvg[] = "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='20'>"
                           "<rect width='20' height='20' fill='#00ff00'/></svg>";
+// The left half of the square only.
+const char kHalfSvg[] = "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='20'>"
+                        "<rect width='10' height='20' fill='#00ff00'/></svg>";
 
 // A GIF of one-pixel frames, one colour each, 20 ms apart, played once. Qt reads GIF but cannot write it.
 QByteArray gifOf(const QVector<QRgb>& colours)
@@ -63,6 +66,8 @@ private Q_SLOTS:
     void pictureSources();
     void handedImageOutlivesCallersCopy();
     void svgRecolourKeepsAlpha();
+    void recolourFollowsChanges_data();
+    void recolourFollowsChanges();
     void attrRoundTrip_data();
     void attrRoundTrip();
     void themeEntryLeavesPicture();
@@ -173,6 +178,58 @@ void tst_KIVQImage::svgRecolourKeepsAlpha()
     QCOMPARE(seen.alpha(), 128);
     QCOMPARE(seen.red(), 255);
     QCOMPARE(seen.green(), 0);
+}
+
+void tst_KIVQImage::recolourFollowsChanges_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QPoint>("probe");
+    QTest::addColumn<QRgb>("expected");
+
+    const QRgb red = qRgb(255, 0, 0);
+    QTest::newRow("colour") << "colour" << QPoint(15, 10) << qRgb(0, 0, 255);
+    QTest::newRow("source") << "source" << QPoint(15, 10) << qRgba(0, 0, 0, 0);
+    QTest::newRow("size") << "size" << QPoint(30, 30) << red;
+    QTest::newRow("drawing replaced under its name") << "renderer" << QPoint(15, 10) << qRgba(0, 0, 0, 0);
+    QTest::newRow("first paint exposed a corner only") << "exposed" << QPoint(15, 15) << red;
+}
+
+// The recoloured drawing is kept between paints; what it was made from must still show.
+void tst_KIVQImage::recolourFollowsChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(QPoint, probe);
+    QFETCH(QRgb, expected);
+
+    KIVQResourceManagerImpl* skin = KIVQResourceManager::getInstance()->getSkinManagerImpl();
+    skin->cacheSvg(QStringLiteral("swap.svg"), new QSvgRenderer(QByteArray(kSquareSvg)));
+    KIVQImage image;
+    image.resize(20, 20);
+    image.setSvgPath(QStringLiteral("swap.svg"));
+    image.setSvgColor(QColor(255, 0, 0));
+
+    if (change == QLatin1String("exposed")) {
+        QImage corner(image.size(), QImage::Format_ARGB32_Premultiplied);
+        corner.fill(Qt::transparent);
+        image.render(&corner, QPoint(), QRegion(0, 0, 5, 5));
+    }
+    const QImage first = paintedPixels(image);
+    QCOMPARE(paintedPixels(image), first);
+    QCOMPARE(first.pixel(5, 5), qRgb(255, 0, 0));
+
+    if (change == QLatin1String("colour")) {
+        image.setSvgColor(QColor(0, 0, 255));
+    } else if (change == QLatin1String("source")) {
+        skin->cacheSvg(QStringLiteral("half.svg"), new QSvgRenderer(QByteArray(kHalfSvg)));
+        image.setSvgPath(QStringLiteral("half.svg"));
+    } else if (change == QLatin1String("size")) {
+        image.resize(40, 40);
+    } else if (change == QLatin1String("renderer")) {
+        // Freed first, so that the new one may take its address.
+        skin->cacheSvg(QStringLiteral("swap.svg"), nullptr);
+        skin->cacheSvg(QStringLiteral("swap.svg"), new QSvgRenderer(QByteArray(kHalfSvg)));
+    }
+    QCOMPARE(paintedPixels(image).pixel(probe), expected);
 }
 
 void tst_KIVQImage::attrRoundTrip_data()
