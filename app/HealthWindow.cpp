@@ -417,9 +417,6 @@ void HealthWindow::retranslateUi()
     refreshPatientCombos();
     updateNavButtons();
     fitTranslatedWidths();
-
-    // Showing text on a button does not repaint it.
-    update();
 }
 
 // The English texts run longer than the Chinese ones the tool rows were sized for: a filter or a button

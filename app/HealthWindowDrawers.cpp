@@ -63,8 +63,6 @@ void setButtonCaption(KIVQPushButton* button, const QString& text)
 {
     button->setText(text);
     button->setShowText(true);
-    // Showing the text does not repaint the button.
-    button->update();
 }
 
 } // namespace

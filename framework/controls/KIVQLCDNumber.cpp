@@ -49,6 +49,7 @@ QString KIVQLCDNumber::getNumText() const
 void KIVQLCDNumber::setBackground(CommonCtrlState, const FillStyle& fill)
 {
     impl()->background = fill;
+    update();
 }
 
 const FillStyle& KIVQLCDNumber::getBackground(CommonCtrlState) const

@@ -14,6 +14,7 @@ KIVQProgressBar::KIVQProgressBar(QWidget* parent) : KIVQControlBase(parent)
 void KIVQProgressBar::setBackground(CommonCtrlState, const FillStyle& fill)
 {
     impl()->background = fill;
+    update();
 }
 
 const FillStyle& KIVQProgressBar::getBackground(CommonCtrlState) const
@@ -24,6 +25,7 @@ const FillStyle& KIVQProgressBar::getBackground(CommonCtrlState) const
 void KIVQProgressBar::setForeground(CommonCtrlState, const FillStyle& fill)
 {
     impl()->foreground = fill;
+    update();
 }
 
 const FillStyle& KIVQProgressBar::getForeground(CommonCtrlState) const

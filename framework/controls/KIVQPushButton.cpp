@@ -13,6 +13,7 @@ KIVQPushButton::KIVQPushButton(QWidget* parent) : KIVQControlBase(parent)
 void KIVQPushButton::setBackground(CtrlState state, const FillStyle& fill)
 {
     impl()->backgrounds.set(state, fill);
+    update();
 }
 
 const FillStyle& KIVQPushButton::getBackground(CtrlState state) const
@@ -23,6 +24,7 @@ const FillStyle& KIVQPushButton::getBackground(CtrlState state) const
 void KIVQPushButton::setTextStyle(CtrlState state, const TextStyleDesc& style)
 {
     impl()->textStyles.set(state, style);
+    update();
 }
 
 const TextStyleDesc& KIVQPushButton::getTextStyle(CtrlState state) const
@@ -39,6 +41,7 @@ void KIVQPushButton::setUseFillStyle(CtrlState state, bool colour)
     } else if (isSingleState(state)) {
         fills.at(state).colourFill = colour;
     }
+    update();
 }
 
 bool KIVQPushButton::getUseFillStyle(CtrlState state) const
@@ -62,6 +65,7 @@ bool KIVQPushButton::getDrawBackground() const
 void KIVQPushButton::setShowText(bool on)
 {
     impl()->showText = on;
+    update();
 }
 
 bool KIVQPushButton::getShowText() const
@@ -124,6 +128,7 @@ QString KIVQPushButton::getPressedIcon() const
 void KIVQPushButton::setIconStyle(const IconStyleDesc& style)
 {
     impl()->iconStyle = style;
+    update();
 }
 
 const IconStyleDesc& KIVQPushButton::getIconStyle() const
@@ -134,6 +139,7 @@ const IconStyleDesc& KIVQPushButton::getIconStyle() const
 void KIVQPushButton::setTextOffsetX(int x)
 {
     impl()->textOffsetX = boundedOffset(x);
+    update();
 }
 
 int KIVQPushButton::getTextOffsetX() const
@@ -144,6 +150,7 @@ int KIVQPushButton::getTextOffsetX() const
 void KIVQPushButton::setTextOffsetY(int y)
 {
     impl()->textOffsetY = boundedOffset(y);
+    update();
 }
 
 int KIVQPushButton::getTextOffsetY() const

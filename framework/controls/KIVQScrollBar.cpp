@@ -88,6 +88,7 @@ const IconStyleDesc& KIVQScrollBar::getScrollbarIconStyle(bool up) const
 void KIVQScrollBar::setWidthHeight(int thickness)
 {
     impl()->thickness = thickness;
+    updateGeometry();
 }
 
 int KIVQScrollBar::getWidthHeight() const
