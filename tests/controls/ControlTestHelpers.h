@@ -108,6 +108,19 @@ inline QImage paintedPixels(QWidget& w)
     return image;
 }
 
+// Counts the paint events of the widgets it filters.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
 inline void sendEvent(QWidget* w, QEvent::Type type)
 {
     QEvent event(type);

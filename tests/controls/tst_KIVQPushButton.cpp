@@ -37,19 +37,6 @@ KIVQPushButtonImpl* fadingOut(KIVQPushButton& button, int n)
     return d;
 }
 
-// Counts the paint events of the widget it filters.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
 using MakeWidget = std::function<QWidget*()>;
 using Change = std::function<void(QWidget*)>;
 

@@ -58,19 +58,6 @@ inline void cacheImage(const QString& name, const QSize& size, QRgb colour)
     KIVQtLib::KIVQResourceManager::getInstance()->getSkinManagerImpl()->cacheImage(name, new QImage(image));
 }
 
-// Counts the paint events of the widgets it filters.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
 // The named styles the view tests read: "Fill", "Grey" and "Same" look alike, "Other" does not, and the
 // text style "Text" draws in the ink colour.
 inline void registerTestStyles(QRgb ink)
