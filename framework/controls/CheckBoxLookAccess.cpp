@@ -1,5 +1,7 @@
 #include "CheckBoxLookAccess.h"
 
+#include <QWidget>
+
 namespace KIVQtLib {
 
 const FillStyle& CheckBoxLookAccess::getBackground(CtrlState state) const
@@ -10,6 +12,7 @@ const FillStyle& CheckBoxLookAccess::getBackground(CtrlState state) const
 void CheckBoxLookAccess::setBackground(CtrlState state, const FillStyle& fill)
 {
     m_look->uncheckedBackgrounds.set(state, fill);
+    m_owner->update();
 }
 
 const IconStyleDesc& CheckBoxLookAccess::getIconStyle() const
@@ -20,6 +23,7 @@ const IconStyleDesc& CheckBoxLookAccess::getIconStyle() const
 void CheckBoxLookAccess::setIconStyle(const IconStyleDesc& style)
 {
     m_look->iconStyle = style;
+    m_owner->update();
 }
 
 DockLayoutType CheckBoxLookAccess::getIconHorAlign() const
@@ -30,6 +34,7 @@ DockLayoutType CheckBoxLookAccess::getIconHorAlign() const
 void CheckBoxLookAccess::setIconHorAlign(DockLayoutType align)
 {
     m_look->iconStyle.horAlign = align;
+    m_owner->update();
 }
 
 DockLayoutType CheckBoxLookAccess::getIconVerAlign() const
@@ -40,6 +45,7 @@ DockLayoutType CheckBoxLookAccess::getIconVerAlign() const
 void CheckBoxLookAccess::setIconVerAlign(DockLayoutType align)
 {
     m_look->iconStyle.verAlign = align;
+    m_owner->update();
 }
 
 int CheckBoxLookAccess::getIconOffsetX() const
@@ -50,6 +56,7 @@ int CheckBoxLookAccess::getIconOffsetX() const
 void CheckBoxLookAccess::setIconOffsetX(int x)
 {
     m_look->iconStyle.offsetX = x;
+    m_owner->update();
 }
 
 int CheckBoxLookAccess::getIconOffsetY() const
@@ -60,6 +67,7 @@ int CheckBoxLookAccess::getIconOffsetY() const
 void CheckBoxLookAccess::setIconOffsetY(int y)
 {
     m_look->iconStyle.offsetY = y;
+    m_owner->update();
 }
 
 bool CheckBoxLookAccess::getShowText() const
@@ -70,16 +78,19 @@ bool CheckBoxLookAccess::getShowText() const
 void CheckBoxLookAccess::setShowText(bool on)
 {
     m_look->showText = on;
+    m_owner->update();
 }
 
 void CheckBoxLookAccess::setTextStyle(bool checked, const TextStyleDesc& style)
 {
     (checked ? m_look->checkedText : m_look->uncheckedText) = style;
+    m_owner->update();
 }
 
 void CheckBoxLookAccess::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style)
 {
     m_look->setTextStyle(state, style);
+    m_owner->update();
 }
 
 } // namespace KIVQtLib

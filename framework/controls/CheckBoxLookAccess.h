@@ -2,10 +2,12 @@
 
 #include "CheckBoxLook.h"
 
+class QWidget;
+
 namespace KIVQtLib {
 
 // The accessors the check box and the radio button share over the CheckBoxLook their Impl holds.
-// The control binds the look once its Impl exists.
+// The control binds the look once its Impl exists, and itself to be repainted when the look changes.
 class KIVQTLIB_EXPORT CheckBoxLookAccess
 {
 public:
@@ -31,11 +33,16 @@ public:
     void setTextStyleByState(CheckBoxTextState state, const TextStyleDesc& style);
 
 protected:
-    void bindLook(CheckBoxLook* look) { m_look = look; }
+    void bindLook(CheckBoxLook* look, QWidget* owner)
+    {
+        m_look = look;
+        m_owner = owner;
+    }
     CheckBoxLook& look() const { return *m_look; }
 
 private:
     CheckBoxLook* m_look = nullptr;
+    QWidget* m_owner = nullptr;
 };
 
 } // namespace KIVQtLib

@@ -8,7 +8,7 @@ namespace KIVQtLib {
 KIVQCheckBox::KIVQCheckBox(QWidget* parent) : KIVQControlBase(parent)
 {
     attachImpl();
-    bindLook(&impl()->look);
+    bindLook(&impl()->look, this);
 }
 
 const FillStyle& KIVQCheckBox::getCheckedBackground(CtrlState state) const
@@ -19,6 +19,7 @@ const FillStyle& KIVQCheckBox::getCheckedBackground(CtrlState state) const
 void KIVQCheckBox::setCheckedBackground(CtrlState state, const FillStyle& fill)
 {
     look().checkedBackgrounds.set(state, fill);
+    update();
 }
 
 QString KIVQCheckBox::getUncheckIcon() const
@@ -29,6 +30,7 @@ QString KIVQCheckBox::getUncheckIcon() const
 void KIVQCheckBox::setUncheckIcon(const QString& name)
 {
     look().setUncheckIcon(name);
+    update();
 }
 
 QString KIVQCheckBox::getUncheckHotIcon() const
@@ -39,6 +41,7 @@ QString KIVQCheckBox::getUncheckHotIcon() const
 void KIVQCheckBox::setUncheckHotIcon(const QString& name)
 {
     look().uncheckHotIcon = name;
+    update();
 }
 
 QString KIVQCheckBox::getCheckedIcon() const
@@ -49,6 +52,7 @@ QString KIVQCheckBox::getCheckedIcon() const
 void KIVQCheckBox::setCheckedIcon(const QString& name)
 {
     look().setCheckedIcon(name);
+    update();
 }
 
 QString KIVQCheckBox::getCheckedHotIcon() const
@@ -59,6 +63,7 @@ QString KIVQCheckBox::getCheckedHotIcon() const
 void KIVQCheckBox::setCheckedHotIcon(const QString& name)
 {
     look().checkedHotIcon = name;
+    update();
 }
 
 QString KIVQCheckBox::getDisableCheckIcon() const
@@ -69,6 +74,7 @@ QString KIVQCheckBox::getDisableCheckIcon() const
 void KIVQCheckBox::setDisableCheckIcon(const QString& name)
 {
     look().disableCheckIcon = name;
+    update();
 }
 
 QString KIVQCheckBox::getDisableUncheckIcon() const
@@ -79,6 +85,7 @@ QString KIVQCheckBox::getDisableUncheckIcon() const
 void KIVQCheckBox::setDisableUncheckIcon(const QString& name)
 {
     look().disableUncheckIcon = name;
+    update();
 }
 
 bool KIVQCheckBox::getShowIcon() const
@@ -89,6 +96,7 @@ bool KIVQCheckBox::getShowIcon() const
 void KIVQCheckBox::setShowIcon(bool on)
 {
     look().showIcon = on;
+    update();
 }
 
 const TextStyleDesc& KIVQCheckBox::getTextStyle(bool checked) const
@@ -109,6 +117,7 @@ const TextStyleDesc& KIVQCheckBox::getDisableTextStyle() const
 void KIVQCheckBox::setDisableTextStyle(const TextStyleDesc& style)
 {
     look().disabledText = style;
+    update();
 }
 
 bool KIVQCheckBox::getDelegateItemVisible() const

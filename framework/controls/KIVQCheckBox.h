@@ -24,7 +24,7 @@ public:
     static QWidget* createKIVQCheckBox() { return new KIVQCheckBox; }
     static ControlInfo getProps();
 
-    // None of the setters repaints. Checked backgrounds: the setter takes 0..3 or 4 for all, the getter clamps.
+    // Checked backgrounds: the setter takes 0..3 or 4 for all, the getter clamps.
     const FillStyle& getCheckedBackground(CtrlState state) const;
     void setCheckedBackground(CtrlState state, const FillStyle& fill);
 

@@ -2,6 +2,8 @@
 
 #include "KIVQEditImplBase.h"
 
+#include <QWidget>
+
 namespace KIVQtLib {
 
 KIVQEditStyling::~KIVQEditStyling() = default;
@@ -9,6 +11,7 @@ KIVQEditStyling::~KIVQEditStyling() = default;
 void KIVQEditStyling::setBackground(CtrlState state, const FillStyle& fill)
 {
     editImpl()->backgrounds.set(state, fill);
+    editImpl()->owner()->update();
 }
 
 const FillStyle& KIVQEditStyling::getBackground(CtrlState state) const
@@ -30,6 +33,7 @@ const TextStyleDesc& KIVQEditStyling::getTextStyle(CtrlState state) const
 void KIVQEditStyling::setPlaceholderText(const QString& text)
 {
     editImpl()->placeholderText = text;
+    editImpl()->owner()->update();
 }
 
 const QString& KIVQEditStyling::getPlaceholderText() const

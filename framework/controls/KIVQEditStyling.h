@@ -20,7 +20,7 @@ public:
     const FillStyle& getBackground(CtrlState state) const;
     void setTextStyle(CtrlState state, const TextStyleDesc& style);
     const TextStyleDesc& getTextStyle(CtrlState state) const;
-    // Shown while the edit is empty; no repaint.
+    // Shown while the edit is empty.
     void setPlaceholderText(const QString& text);
     const QString& getPlaceholderText() const;
 

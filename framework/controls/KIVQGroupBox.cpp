@@ -12,6 +12,7 @@ KIVQGroupBox::KIVQGroupBox(QWidget* parent) : KIVQControlBase(parent)
 void KIVQGroupBox::setText(const QString& text)
 {
     impl()->text = text;
+    update();
 }
 
 const QString& KIVQGroupBox::getText() const
@@ -22,6 +23,7 @@ const QString& KIVQGroupBox::getText() const
 void KIVQGroupBox::setShowText(bool on)
 {
     impl()->showText = on;
+    update();
 }
 
 bool KIVQGroupBox::getShowText() const
@@ -32,6 +34,7 @@ bool KIVQGroupBox::getShowText() const
 void KIVQGroupBox::setLineSize(int size)
 {
     impl()->lineSize = size;
+    update();
 }
 
 int KIVQGroupBox::getLineSize() const
@@ -42,6 +45,7 @@ int KIVQGroupBox::getLineSize() const
 void KIVQGroupBox::setLineColor(const QColor& colour)
 {
     impl()->lineColour = colour;
+    update();
 }
 
 QColor KIVQGroupBox::getLineColor() const
@@ -52,6 +56,7 @@ QColor KIVQGroupBox::getLineColor() const
 void KIVQGroupBox::setTextStyle(CommonCtrlState, const TextStyleDesc& style)
 {
     impl()->textStyle = style;
+    update();
 }
 
 const TextStyleDesc& KIVQGroupBox::getTextStyle(CommonCtrlState) const

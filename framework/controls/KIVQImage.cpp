@@ -110,6 +110,7 @@ bool KIVQImage::getUseSvgColor() const
 void KIVQImage::setStretchDraw(bool on)
 {
     impl()->stretch = on;
+    update();
 }
 
 bool KIVQImage::getStretchDraw() const
@@ -121,6 +122,7 @@ void KIVQImage::setAlignType(DockLayoutType hor, DockLayoutType ver)
 {
     impl()->horAlign = hor;
     impl()->verAlign = ver;
+    update();
 }
 
 // Whatever the button and wherever the release lies; a slot may delete the control.

@@ -15,11 +15,13 @@ KIVQLabelEx::KIVQLabelEx(QWidget* parent) : KIVQControlBase(parent)
 void KIVQLabelEx::setText(const QString& text)
 {
     impl()->document().setPlainText(text);
+    update();
 }
 
 void KIVQLabelEx::setHtmlContent(const QString& html)
 {
     impl()->document().setHtml(html);
+    update();
 }
 
 QString KIVQLabelEx::getHtmlContent() const
@@ -39,6 +41,7 @@ QSize KIVQLabelEx::calcSize(const QString& html, int width) const
 void KIVQLabelEx::setColor(const QColor& colour)
 {
     impl()->normalStyle.colour = colour;
+    update();
 }
 
 const QColor& KIVQLabelEx::getColor() const
@@ -49,6 +52,7 @@ const QColor& KIVQLabelEx::getColor() const
 void KIVQLabelEx::setDisableColor(const QColor& colour)
 {
     impl()->disabledStyle.colour = colour;
+    update();
 }
 
 const QColor& KIVQLabelEx::getDisableColor() const
@@ -63,6 +67,7 @@ void KIVQLabelEx::setTextStyle(CtrlState state, const TextStyleDesc& style)
         d->normalStyle = style;
     if (state == kAllStates || (state >= CtrlHover && state <= CtrlDisabled))
         d->disabledStyle = style;
+    update();
 }
 
 const TextStyleDesc& KIVQLabelEx::getTextStyle(CtrlState state) const

@@ -24,6 +24,7 @@ KIVQEditImplBase* KIVQLineEdit::editImpl() const
 void KIVQLineEdit::setPlaceholderTextStyle(CtrlState, const TextStyleDesc& style)
 {
     impl()->placeholderStyle = style;
+    update();
 }
 
 const TextStyleDesc& KIVQLineEdit::getPlaceholderTextStyle(CtrlState) const

@@ -47,6 +47,7 @@ bool KIVQProgressBar::getShowText() const
 void KIVQProgressBar::setCircleProgressBar(bool on)
 {
     impl()->circle = on;
+    update();
 }
 
 bool KIVQProgressBar::getIsCircleProgressBar() const
@@ -60,6 +61,7 @@ void KIVQProgressBar::setCircleAngleRange(int start, int end)
         return;
     impl()->startAngle = start;
     impl()->endAngle = end;
+    update();
 }
 
 void KIVQProgressBar::getCirleAngleRange(int& start, int& end) const

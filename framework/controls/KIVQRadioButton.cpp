@@ -10,7 +10,7 @@ namespace KIVQtLib {
 KIVQRadioButton::KIVQRadioButton(QWidget* parent) : KIVQControlBase(parent)
 {
     attachImpl();
-    bindLook(&impl()->look);
+    bindLook(&impl()->look, this);
 }
 
 const FillStyle& KIVQRadioButton::getSelectedBackground(CtrlState state) const
@@ -21,6 +21,7 @@ const FillStyle& KIVQRadioButton::getSelectedBackground(CtrlState state) const
 void KIVQRadioButton::setSelectedBackground(CtrlState state, const FillStyle& fill)
 {
     look().checkedBackgrounds.set(state, fill);
+    update();
 }
 
 const QString& KIVQRadioButton::getUncheckIcon() const
@@ -31,6 +32,7 @@ const QString& KIVQRadioButton::getUncheckIcon() const
 bool KIVQRadioButton::setUncheckIcon(const QString& name)
 {
     look().uncheckIcon = name;
+    update();
     return true;
 }
 
@@ -42,6 +44,7 @@ const QString& KIVQRadioButton::getUncheckHotIcon() const
 bool KIVQRadioButton::setUncheckHotIcon(const QString& name)
 {
     look().uncheckHotIcon = name;
+    update();
     return true;
 }
 
@@ -53,6 +56,7 @@ const QString& KIVQRadioButton::getCheckedIcon() const
 bool KIVQRadioButton::setCheckedIcon(const QString& name)
 {
     look().checkedIcon = name;
+    update();
     return true;
 }
 
@@ -64,6 +68,7 @@ const QString& KIVQRadioButton::getCheckedHotIcon() const
 bool KIVQRadioButton::setCheckedHotIcon(const QString& name)
 {
     look().checkedHotIcon = name;
+    update();
     return true;
 }
 
@@ -76,6 +81,7 @@ bool KIVQRadioButton::setDisableIcon(const QString& name)
 {
     look().disableCheckIcon = name;
     look().disableUncheckIcon = name;
+    update();
     return true;
 }
 
@@ -106,6 +112,7 @@ void KIVQRadioButton::setIcon(RadioIconState state, const QString& name)
     default:
         break;
     }
+    update();
 }
 
 bool KIVQRadioButton::getPushlike() const

@@ -18,6 +18,7 @@ KIVQScrollBar::KIVQScrollBar(Qt::Orientation orientation, QWidget* parent) : KIV
 void KIVQScrollBar::setScrollbarBackground(CommonCtrlState, const FillStyle& fill)
 {
     impl()->background = fill;
+    update();
 }
 
 const FillStyle& KIVQScrollBar::getScrollbarBackground(CommonCtrlState) const
@@ -28,6 +29,7 @@ const FillStyle& KIVQScrollBar::getScrollbarBackground(CommonCtrlState) const
 void KIVQScrollBar::setScrollbarUpButton(CtrlState state, const FillStyle& fill)
 {
     impl()->upStyles.set(state, fill);
+    update();
 }
 
 const FillStyle& KIVQScrollBar::getScrollbarUpButton(CtrlState state) const
@@ -38,6 +40,7 @@ const FillStyle& KIVQScrollBar::getScrollbarUpButton(CtrlState state) const
 void KIVQScrollBar::setScrollbarDownButton(CtrlState state, const FillStyle& fill)
 {
     impl()->downStyles.set(state, fill);
+    update();
 }
 
 const FillStyle& KIVQScrollBar::getScrollbarDownButton(CtrlState state) const
@@ -48,6 +51,7 @@ const FillStyle& KIVQScrollBar::getScrollbarDownButton(CtrlState state) const
 void KIVQScrollBar::setScrollbarThumb(CtrlState state, const FillStyle& fill)
 {
     impl()->thumbStyles.set(state, fill);
+    update();
 }
 
 const FillStyle& KIVQScrollBar::getScrollbarThumb(CtrlState state) const
@@ -58,6 +62,7 @@ const FillStyle& KIVQScrollBar::getScrollbarThumb(CtrlState state) const
 void KIVQScrollBar::setScrollbarBtnIcon(bool up, const QString& name)
 {
     (up ? impl()->upIcon : impl()->downIcon) = name;
+    update();
 }
 
 const QString& KIVQScrollBar::getScrollbarBtnIcon(bool up) const
@@ -68,6 +73,7 @@ const QString& KIVQScrollBar::getScrollbarBtnIcon(bool up) const
 void KIVQScrollBar::setScrollbarThumbIcon(const QString& name)
 {
     impl()->thumbIcon = name;
+    update();
 }
 
 const QString& KIVQScrollBar::getScrollbarThumbIcon() const
@@ -78,6 +84,7 @@ const QString& KIVQScrollBar::getScrollbarThumbIcon() const
 void KIVQScrollBar::setScrollbarIconStyle(bool up, const IconStyleDesc& style)
 {
     (up ? impl()->upIconStyle : impl()->downIconStyle) = style;
+    update();
 }
 
 const IconStyleDesc& KIVQScrollBar::getScrollbarIconStyle(bool up) const

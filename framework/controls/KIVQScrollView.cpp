@@ -24,6 +24,7 @@ KIVQScrollView::KIVQScrollView(QWidget* parent, DeferImpl) : KIVQControlBase(par
 void KIVQScrollView::setBackground(CommonCtrlState, const FillStyle& fill)
 {
     impl()->background = fill;
+    update();
 }
 
 const FillStyle& KIVQScrollView::getBackground(CommonCtrlState) const

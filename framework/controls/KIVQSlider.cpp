@@ -20,6 +20,7 @@ KIVQSlider::KIVQSlider(QWidget* parent, Qt::Orientation orientation) : KIVQContr
 void KIVQSlider::setBackgroundStyle(CommonCtrlState, const FillStyle& fill)
 {
     impl()->background = fill;
+    update();
 }
 
 const FillStyle& KIVQSlider::getBackgroundStyle(CommonCtrlState) const
@@ -30,6 +31,7 @@ const FillStyle& KIVQSlider::getBackgroundStyle(CommonCtrlState) const
 void KIVQSlider::setForegroundStyle(CommonCtrlState, const FillStyle& fill)
 {
     impl()->foreground = fill;
+    update();
 }
 
 const FillStyle& KIVQSlider::getForegroundStyle(CommonCtrlState) const
@@ -40,6 +42,7 @@ const FillStyle& KIVQSlider::getForegroundStyle(CommonCtrlState) const
 void KIVQSlider::setThumbStyle(CtrlState state, const FillStyle& fill)
 {
     impl()->thumbs.set(state, fill);
+    update();
 }
 
 const FillStyle& KIVQSlider::getThumbStyle(CtrlState state) const
@@ -51,6 +54,7 @@ void KIVQSlider::setThumbSize(int w, int h)
 {
     impl()->thumbWidth = w;
     impl()->thumbHeight = h;
+    update();
 }
 
 void KIVQSlider::getThumbSize(int& w, int& h) const
@@ -62,6 +66,7 @@ void KIVQSlider::getThumbSize(int& w, int& h) const
 void KIVQSlider::setChannelHeight(int size)
 {
     impl()->channelSize = size;
+    update();
 }
 
 int KIVQSlider::getChannelHeight() const

@@ -62,6 +62,7 @@ int KIVQSplitter::getDownRightLimit() const
 void KIVQSplitter::setBackground(const FillStyle& fill)
 {
     impl()->background = fill;
+    update();
 }
 
 FillStyle KIVQSplitter::getBackground() const

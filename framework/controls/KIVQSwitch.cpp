@@ -19,6 +19,7 @@ const QString& KIVQSwitch::getLeftText() const
 void KIVQSwitch::setLeftText(const QString& text)
 {
     impl()->leftText = text;
+    update();
 }
 
 const QString& KIVQSwitch::getRightText() const
@@ -29,6 +30,7 @@ const QString& KIVQSwitch::getRightText() const
 void KIVQSwitch::setRightText(const QString& text)
 {
     impl()->rightText = text;
+    update();
 }
 
 int KIVQSwitch::getMargin() const
@@ -39,6 +41,7 @@ int KIVQSwitch::getMargin() const
 void KIVQSwitch::setMargin(int margin)
 {
     impl()->margin = margin;
+    update();
 }
 
 unsigned int KIVQSwitch::getSwitchSpeed() const
@@ -59,6 +62,7 @@ bool KIVQSwitch::getShowAllText() const
 void KIVQSwitch::setShowAllText(bool on)
 {
     impl()->showAllText = on;
+    update();
 }
 
 bool KIVQSwitch::getIsSwitchToLeft() const
@@ -69,6 +73,7 @@ bool KIVQSwitch::getIsSwitchToLeft() const
 void KIVQSwitch::setSwitchToLeft(bool left)
 {
     impl()->switchToLeft = left;
+    update();
 }
 
 const QSize& KIVQSwitch::getThumbBtnSize() const
@@ -79,6 +84,7 @@ const QSize& KIVQSwitch::getThumbBtnSize() const
 void KIVQSwitch::setThumbBtnSize(const QSize& size)
 {
     impl()->thumbSize = size;
+    update();
 }
 
 void KIVQSwitch::getThumbSize(int& w, int& h) const
@@ -90,6 +96,7 @@ void KIVQSwitch::getThumbSize(int& w, int& h) const
 void KIVQSwitch::setThumbSize(int w, int h)
 {
     impl()->thumbSize = QSize(w, h);
+    update();
 }
 
 const FillStyle& KIVQSwitch::getThumbStyle(CtrlState state) const
@@ -100,6 +107,7 @@ const FillStyle& KIVQSwitch::getThumbStyle(CtrlState state) const
 void KIVQSwitch::setThumbStyle(CtrlState state, const FillStyle& fill)
 {
     impl()->thumbStyles.set(state, fill);
+    update();
 }
 
 const FillStyle& KIVQSwitch::getBackgroundStyle(CommonCtrlState) const
@@ -110,6 +118,7 @@ const FillStyle& KIVQSwitch::getBackgroundStyle(CommonCtrlState) const
 void KIVQSwitch::setBackgroundStyle(CommonCtrlState, const FillStyle& fill)
 {
     impl()->background = fill;
+    update();
 }
 
 const TextStyleDesc& KIVQSwitch::getTextStyle(SwitchPosition position) const
@@ -120,6 +129,7 @@ const TextStyleDesc& KIVQSwitch::getTextStyle(SwitchPosition position) const
 void KIVQSwitch::setTextStyle(SwitchPosition position, const TextStyleDesc& style)
 {
     (position == SwitchLeft ? impl()->leftTextStyle : impl()->rightTextStyle) = style;
+    update();
 }
 
 void KIVQSwitch::mousePressEvent(QMouseEvent* event)

@@ -33,6 +33,7 @@ KIVQEditImplBase* KIVQTextEdit::editImpl() const
 void KIVQTextEdit::setPlaceholderTextStyle(const TextStyleDesc& style)
 {
     impl()->placeholderStyle = style;
+    update();
 }
 
 const TextStyleDesc& KIVQTextEdit::getPlaceholderTextStyle() const

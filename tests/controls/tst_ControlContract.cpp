@@ -5,6 +5,21 @@
 #include "TestControl.h"
 
 #include "charts/ChartRegistration.h"
+#include "controls/KIVQCheckBox.h"
+#include "controls/KIVQGroupBox.h"
+#include "controls/KIVQImage.h"
+#include "controls/KIVQLCDNumber.h"
+#include "controls/KIVQLabelEx.h"
+#include "controls/KIVQLineEdit.h"
+#include "controls/KIVQProgressBar.h"
+#include "controls/KIVQPushButton.h"
+#include "controls/KIVQRadioButton.h"
+#include "controls/KIVQScrollBar.h"
+#include "controls/KIVQScrollView.h"
+#include "controls/KIVQSlider.h"
+#include "controls/KIVQSplitter.h"
+#include "controls/KIVQSwitch.h"
+#include "controls/KIVQTextEdit.h"
 #include "core/IKIVQWidgetBase.h"
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQWidgetBase.h"
@@ -14,7 +29,9 @@
 #include <QPointer>
 #include <QtTest>
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 using namespace KIVQtLib;
@@ -300,7 +317,20 @@ public Q_SLOTS:
     }
 };
 
+// A control made afresh, and a change of its look made through its public setters.
+using MakeWidget = std::function<QWidget*()>;
+using Change = std::function<void(QWidget*)>;
+
+template <class W> void lookRow(const char* name, std::function<void(W*)> change)
+{
+    QTest::newRow(name) << MakeWidget([] { return new W; })
+                        << Change([change](QWidget* w) { change(static_cast<W*>(w)); });
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(MakeWidget)
+Q_DECLARE_METATYPE(Change)
 
 class tst_ControlContract : public QObject
 {
@@ -327,6 +357,8 @@ private Q_SLOTS:
     void themeEntryKeepsAbsentKeys();
     void deletedInsideItsOwnHandler_data();
     void deletedInsideItsOwnHandler();
+    void lookSettersRepaint_data();
+    void lookSettersRepaint();
 };
 
 void tst_ControlContract::initTestCase()
@@ -612,6 +644,61 @@ void tst_ControlContract::deletedInsideItsOwnHandler()
     }
     QCOMPARE(killer.kills, signal.isEmpty() ? 0 : 1);
     QCOMPARE(killer.victim.isNull(), !signal.isEmpty());
+}
+
+void tst_ControlContract::lookSettersRepaint_data()
+{
+    QTest::addColumn<MakeWidget>("make");
+    QTest::addColumn<Change>("change");
+
+    const FillStyle fill = namedFill(QStringLiteral("x"), 0xff00ff00);
+    const TextStyleDesc text = pinnedTextStyle(QStringLiteral("x"), 0xff00ff00, 12);
+    IconStyleDesc icon;
+    icon.offsetX = 3;
+    lookRow<KIVQPushButton>("button caption shown", [](KIVQPushButton* w) { w->setShowText(true); });
+    lookRow<KIVQPushButton>("button icon style", [icon](KIVQPushButton* w) { w->setIconStyle(icon); });
+    lookRow<KIVQPushButton>("button background", [fill](KIVQPushButton* w) { w->setBackground(CtrlNormal, fill); });
+    lookRow<KIVQCheckBox>("check box icon", [](KIVQCheckBox* w) { w->setUncheckIcon(QStringLiteral("u.png")); });
+    lookRow<KIVQCheckBox>("check box icon offset", [](KIVQCheckBox* w) { w->setIconOffsetX(3); });
+    lookRow<KIVQRadioButton>("radio icon", [](KIVQRadioButton* w) { w->setIcon(QStringLiteral("u.png")); });
+    lookRow<KIVQGroupBox>("group box caption", [](KIVQGroupBox* w) { w->setText(QStringLiteral("Vitals")); });
+    lookRow<KIVQImage>("image alignment", [](KIVQImage* w) { w->setAlignType(DockCenter, DockCenter); });
+    lookRow<KIVQLabelEx>("label-ex colour", [](KIVQLabelEx* w) { w->setColor(Qt::red); });
+    lookRow<KIVQLineEdit>("line edit placeholder",
+                          [](KIVQLineEdit* w) { w->setPlaceholderText(QStringLiteral("Search")); });
+    lookRow<KIVQTextEdit>("text edit placeholder style", [text](KIVQTextEdit* w) { w->setPlaceholderTextStyle(text); });
+    lookRow<KIVQProgressBar>("progress bar foreground",
+                             [fill](KIVQProgressBar* w) { w->setForeground(CommonCtrlState(0), fill); });
+    lookRow<KIVQLCDNumber>("LCD background", [fill](KIVQLCDNumber* w) { w->setBackground(CommonCtrlState(0), fill); });
+    lookRow<KIVQScrollBar>("scroll bar thumb", [fill](KIVQScrollBar* w) { w->setScrollbarThumb(CtrlNormal, fill); });
+    lookRow<KIVQScrollView>("scroll view background",
+                            [fill](KIVQScrollView* w) { w->setBackground(CommonCtrlState(0), fill); });
+    lookRow<KIVQSlider>("slider thumb", [fill](KIVQSlider* w) { w->setThumbStyle(CtrlNormal, fill); });
+    lookRow<KIVQSplitter>("splitter background", [fill](KIVQSplitter* w) { w->setBackground(fill); });
+    lookRow<KIVQSwitch>("switch caption", [](KIVQSwitch* w) { w->setLeftText(QStringLiteral("On")); });
+}
+
+// A shown control draws a change of its look without its caller asking for a repaint.
+void tst_ControlContract::lookSettersRepaint()
+{
+    QFETCH(MakeWidget, make);
+    QFETCH(Change, change);
+
+    std::unique_ptr<QWidget> widget(make());
+    widget->resize(80, 30);
+    // Without focus no caret blinks, so every paint comes from the change.
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    // A scroll area paints through its viewport.
+    PaintCounter counter;
+    widget->installEventFilter(&counter);
+    for (QWidget* child : widget->findChildren<QWidget*>())
+        child->installEventFilter(&counter);
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+    change(widget.get());
+    QTRY_VERIFY(counter.paints > 0);
 }
 
 QTEST_MAIN(tst_ControlContract)

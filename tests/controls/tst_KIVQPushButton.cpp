@@ -1,7 +1,5 @@
 #include "ControlTestHelpers.h"
 
-#include "controls/KIVQLCDNumber.h"
-#include "controls/KIVQProgressBar.h"
 #include "controls/KIVQPushButton.h"
 #include "controls/KIVQPushButtonImpl.h"
 #include "core/KIVQtLib.h"
@@ -10,9 +8,6 @@
 
 #include <QTimer>
 #include <QtTest>
-
-#include <functional>
-#include <memory>
 
 using namespace KIVQtLib;
 using namespace ControlTest;
@@ -37,17 +32,11 @@ KIVQPushButtonImpl* fadingOut(KIVQPushButton& button, int n)
     return d;
 }
 
-using MakeWidget = std::function<QWidget*()>;
-using Change = std::function<void(QWidget*)>;
-
 const QColor kNormal = QColor::fromRgba(0xFFF5F5F5);
 const QColor kHover = QColor::fromRgba(0xFFEDFBFF);
 const QColor kHalfway(241, 248, 250);
 
 } // namespace
-
-Q_DECLARE_METATYPE(MakeWidget)
-Q_DECLARE_METATYPE(Change)
 
 class tst_KIVQPushButton : public QObject
 {
@@ -64,8 +53,6 @@ private Q_SLOTS:
     void attrKeysReachTheirSettings();
     void languageCaptionsFollowLanguage();
     void themeRefreshKeepsIcon();
-    void drawingSettersRepaint_data();
-    void drawingSettersRepaint();
 };
 
 void tst_KIVQPushButton::initTestCase()
@@ -321,52 +308,6 @@ void tst_KIVQPushButton::themeRefreshKeepsIcon()
                              "attr": {"iconPath": "theme.svg", "drawBackground": 0}}]}]})"));
     QVERIFY(!button->getDrawBackground());
     QCOMPARE(button->getIcon(), QStringLiteral("discharge.svg"));
-}
-
-void tst_KIVQPushButton::drawingSettersRepaint_data()
-{
-    QTest::addColumn<MakeWidget>("make");
-    QTest::addColumn<Change>("change");
-
-    const MakeWidget button = [] { return new KIVQPushButton; };
-    auto onButton = [](std::function<void(KIVQPushButton*)> f) {
-        return Change([f](QWidget* w) { f(static_cast<KIVQPushButton*>(w)); });
-    };
-    QTest::newRow("button caption shown") << button << onButton([](KIVQPushButton* b) { b->setShowText(true); });
-    QTest::newRow("button icon style") << button << onButton([](KIVQPushButton* b) {
-        IconStyleDesc style;
-        style.offsetX = 3;
-        b->setIconStyle(style);
-    });
-    QTest::newRow("button caption offset") << button << onButton([](KIVQPushButton* b) { b->setTextOffsetY(4); });
-    QTest::newRow("button background") << button << onButton([](KIVQPushButton* b) {
-        b->setBackground(CtrlState(kAllStates), namedFill("x", 0xff00ff00));
-    });
-    QTest::newRow("progress bar foreground")
-        << MakeWidget([] { return new KIVQProgressBar; }) << Change([](QWidget* w) {
-               static_cast<KIVQProgressBar*>(w)->setForeground(CommonCtrlState(0), namedFill("x", 0xff00ff00));
-           });
-    QTest::newRow("LCD background") << MakeWidget([] { return new KIVQLCDNumber; }) << Change([](QWidget* w) {
-        static_cast<KIVQLCDNumber*>(w)->setBackground(CommonCtrlState(0), namedFill("x", 0xff00ff00));
-    });
-}
-
-// A shown control draws a change of its look without the caller asking for it.
-void tst_KIVQPushButton::drawingSettersRepaint()
-{
-    QFETCH(MakeWidget, make);
-    QFETCH(Change, change);
-
-    std::unique_ptr<QWidget> widget(make());
-    widget->resize(80, 30);
-    widget->show();
-    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
-    PaintCounter counter;
-    widget->installEventFilter(&counter);
-    QCoreApplication::processEvents();
-    counter.paints = 0;
-    change(widget.get());
-    QTRY_VERIFY(counter.paints > 0);
 }
 
 QTEST_MAIN(tst_KIVQPushButton)
