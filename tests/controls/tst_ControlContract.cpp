@@ -653,11 +653,7 @@ void tst_ControlContract::lookSettersRepaint_data()
 
     const FillStyle fill = namedFill(QStringLiteral("x"), 0xff00ff00);
     const TextStyleDesc text = pinnedTextStyle(QStringLiteral("x"), 0xff00ff00, 12);
-    IconStyleDesc icon;
-    icon.offsetX = 3;
     lookRow<KIVQPushButton>("button caption shown", [](KIVQPushButton* w) { w->setShowText(true); });
-    lookRow<KIVQPushButton>("button icon style", [icon](KIVQPushButton* w) { w->setIconStyle(icon); });
-    lookRow<KIVQPushButton>("button background", [fill](KIVQPushButton* w) { w->setBackground(CtrlNormal, fill); });
     lookRow<KIVQCheckBox>("check box icon", [](KIVQCheckBox* w) { w->setUncheckIcon(QStringLiteral("u.png")); });
     lookRow<KIVQCheckBox>("check box icon offset", [](KIVQCheckBox* w) { w->setIconOffsetX(3); });
     lookRow<KIVQRadioButton>("radio icon", [](KIVQRadioButton* w) { w->setIcon(QStringLiteral("u.png")); });
