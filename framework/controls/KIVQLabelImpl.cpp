@@ -58,9 +58,16 @@ void KIVQLabelImpl::onLanguageChanged()
 void KIVQLabelImpl::applyStyle()
 {
     // A font or palette set again, even an equal one, re-resolves the label and sends it change events.
+    // The font the label shows is resolved against its parent's and never equals the style's again: the
+    // one last set, and what it became, tell whether anything changed since.
     const QFont font = styleFont(normalStyle);
-    if (m_label->font() != font)
+    const QFont shown = m_label->font();
+    if (!(m_fontSet && font == m_setFont && shown == m_resolvedFont) && shown != font) {
         m_label->setFont(font);
+        m_setFont = font;
+        m_resolvedFont = m_label->font();
+        m_fontSet = true;
+    }
     const QPalette& current = m_label->palette();
     const QColor& colour = normalStyle.colour;
     if (current.color(QPalette::Active, QPalette::WindowText) != colour ||

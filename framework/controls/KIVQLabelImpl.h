@@ -2,6 +2,8 @@
 
 #include "core/KIVQWidgetBaseImpl.h"
 
+#include <QFont>
+
 namespace KIVQtLib {
 
 class KIVQLabel;
@@ -32,6 +34,9 @@ public:
 
 private:
     KIVQLabel* m_label;
+    QFont m_setFont;
+    QFont m_resolvedFont;
+    bool m_fontSet = false;
 };
 
 } // namespace KIVQtLib
