@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <unordered_map>
 
 namespace KIVQtLib {
 
@@ -106,7 +107,12 @@ QPainterPath sharedRoundedPath(const QRectF& r, double radius, bool tl, bool tr,
     }
     Entry& slot = entries[next];
     next = (next + 1) % entries.size();
-    slot = Entry{r.x(), r.y(), r.width(), r.height(), radius, corners,
+    slot = Entry{r.x(),
+                 r.y(),
+                 r.width(),
+                 r.height(),
+                 radius,
+                 corners,
                  KIVQPaintHelpers::roundedRectPath(r, radius, tl, tr, br, bl)};
     return slot.path;
 }
@@ -203,7 +209,7 @@ void KIVQPaintHelpers::paintColorFill(QPainter* painter, const FillRes& res, int
         const QRectF fillRect = insetFill ? inset : QRectF(dx, dy, dw, dh);
         const double radius = insetFill ? std::max(res.round - half, 0.0) : double(res.round);
         painter->fillPath(sharedRoundedPath(fillRect, radius, res.roundTopLeft, res.roundTopRight, res.roundBottomRight,
-                                          res.roundBottomLeft),
+                                            res.roundBottomLeft),
                           fillBrush(fillRect.left(), fillRect.top(), fillRect.right()));
         if (bordered) {
             state.outline(pen);
@@ -435,12 +441,35 @@ QSize KIVQPaintHelpers::measureText(const TextStyleDesc& style, const QString& t
 
 QFont KIVQPaintHelpers::styleFont(const TextStyleDesc& style)
 {
+    // One font per face, shared: a font made afresh looks up its font engine again wherever it is
+    // measured or drawn, and every label measures its text.
+    struct Face
+    {
+        QString family;
+        int size;
+        int flags;
+        bool operator==(const Face& o) const { return size == o.size && flags == o.flags && family == o.family; }
+    };
+    struct FaceHash
+    {
+        size_t operator()(const Face& f) const { return qHash(f.family) ^ (uint(f.size) << 3) ^ uint(f.flags); }
+    };
+    thread_local std::unordered_map<Face, QFont, FaceHash> fonts;
+
     const QString global = resources()->getGlobalFontFamily();
-    QFont font(global.isEmpty() ? style.family : global);
-    font.setPixelSize(std::max(style.size, 1));
+    Face face{global.isEmpty() ? style.family : global, std::max(style.size, 1),
+              (style.bold ? 1 : 0) | (style.italic ? 2 : 0) | (style.underline ? 4 : 0)};
+    auto it = fonts.find(face);
+    if (it != fonts.end())
+        return it->second;
+    QFont font(face.family);
+    font.setPixelSize(face.size);
     font.setWeight(style.bold ? 75 : 50);
     font.setItalic(style.italic);
     font.setUnderline(style.underline);
+    if (fonts.size() >= 256)
+        fonts.clear();
+    fonts.emplace(std::move(face), font);
     return font;
 }
 

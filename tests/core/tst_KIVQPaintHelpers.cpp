@@ -563,6 +563,56 @@ private Q_SLOTS:
         QCOMPARE(KIVQPaintHelpers::measureText(style, text).height(), fm.height());
     }
 
+    // Fonts are shared between equal styles: a style differing in any one attribute gets its own.
+    void styleFontPerFace_data()
+    {
+        QTest::addColumn<int>("attribute");
+        QTest::newRow("size") << 0;
+        QTest::newRow("bold") << 1;
+        QTest::newRow("italic") << 2;
+        QTest::newRow("underline") << 3;
+        QTest::newRow("family") << 4;
+    }
+
+    void styleFontPerFace()
+    {
+        QFETCH(int, attribute);
+        KIVQResourceManager* rm = KIVQResourceManager::getInstance();
+        rm->setGlobalFontFamily(QString());
+        TextStyleDesc base;
+        base.family = QStringLiteral("DejaVu Sans");
+        base.size = 13;
+        TextStyleDesc other = base;
+        switch (attribute) {
+        case 0:
+            other.size = 14;
+            break;
+        case 1:
+            other.bold = true;
+            break;
+        case 2:
+            other.italic = true;
+            break;
+        case 3:
+            other.underline = true;
+            break;
+        default:
+            other.family = QStringLiteral("DejaVu Serif");
+            break;
+        }
+        const QFont first = KIVQPaintHelpers::styleFont(base);
+        const QFont second = KIVQPaintHelpers::styleFont(other);
+        const QFont again = KIVQPaintHelpers::styleFont(base);
+        rm->setGlobalFontFamily(kFamily);
+        QVERIFY(first != second);
+        QCOMPARE(again, first);
+        QCOMPARE(second.pixelSize(), other.size);
+        QCOMPARE(second.bold(), other.bold);
+        QCOMPARE(second.italic(), other.italic);
+        QCOMPARE(second.underline(), other.underline);
+        QCOMPARE(second.family(), other.family);
+    }
+
     // Cells and captions are sized by the measured width; the rounded integer advance cut "mmHg" to "mm…".
     void measuredTextNeverElides()
     {

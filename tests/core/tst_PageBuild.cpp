@@ -320,9 +320,12 @@ void tst_PageBuild::shownPageAsksNoLayoutOfItsContainers_data()
     QTest::addColumn<QByteArray>("leaf");
     QTest::addColumn<bool>("elides");
     QTest::newRow("labels elide to their width") << QByteArray(R"({"type": "qtlabel", "name": "x%1", "w": 30, "h": 20,
-        "attr": {"text": "A caption far too long"}})") << true;
-    QTest::newRow("buttons polished after the build") << QByteArray(R"({"type": "qtbutton", "name": "x%1", "w": 40, "h": 20,
-        "attr": {"text": "Go"}})") << false;
+        "attr": {"text": "A caption far too long"}})")
+                                                 << true;
+    QTest::newRow("buttons polished after the build")
+        << QByteArray(R"({"type": "qtbutton", "name": "x%1", "w": 40, "h": 20,
+        "attr": {"text": "Go"}})")
+        << false;
 }
 
 // Containers place their children themselves: a request for a layout is only work for the event queue.
@@ -335,7 +338,8 @@ void tst_PageBuild::shownPageAsksNoLayoutOfItsContainers()
         children += (i ? "," : "") + QString::fromUtf8(leaf).arg(i).toUtf8();
     QVERIFY(TestSupport::writeFile(m_dir.filePath(QStringLiteral("asks.json")),
                                    R"({"elements": [{"type": "qtcontainer", "name": "top", "w": 300, "h": 40,
-                                       "attr": {"childLayout": 0}, "child": [)" + children + "]}]}"));
+                                       "attr": {"childLayout": 0}, "child": [)" +
+                                       children + "]}]}"));
     QWidget host;
     host.resize(300, 40);
     host.show();
@@ -355,8 +359,9 @@ void tst_PageBuild::shownPageAsksNoLayoutOfItsContainers()
 // A page deleted from a shown window takes its pixels with it, though its children do not ask for it.
 void tst_PageBuild::deletedPageLeavesNoPixelsBehind()
 {
-    QVERIFY(TestSupport::writeFile(m_dir.filePath(QStringLiteral("gone.json")),
-                                   R"({"elements": [{"type": "qtcontainer", "name": "top", "x": 10, "y": 10, "w": 80, "h": 60,
+    QVERIFY(TestSupport::writeFile(
+        m_dir.filePath(QStringLiteral("gone.json")),
+        R"({"elements": [{"type": "qtcontainer", "name": "top", "x": 10, "y": 10, "w": 80, "h": 60,
                                        "child": [{"type": "qtcontainer", "name": "inner", "w": 60, "h": 40, "attr": {"childLayout": 0},
                                        "child": [{"type": "qtlabel", "name": "l", "w": 60, "h": 40, "attr": {"text": "WWWW"}}]}]}]})"));
     QWidget host;
