@@ -179,10 +179,11 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
     const ControlBudget budget(limits::kMaxPageControls, fileName);
 
     QWidget* last = nullptr;
-    if (const Json::Value* elements = json::array(root, "elements", 1)) {
-        for (Json::ArrayIndex i = 0; i < elements->size(); ++i) {
-            const Json::Value& element = (*elements)[i];
-            last = buildControlTree(element, parent, QStringLiteral("%1: elements[%2]").arg(fileName).arg(i));
+    if (json::array(root, "elements", 1)) {
+        Json::Value& elements = root["elements"];
+        for (Json::ArrayIndex i = 0; i < elements.size(); ++i) {
+            last =
+                buildControlTreeConsuming(elements[i], parent, QStringLiteral("%1: elements[%2]").arg(fileName).arg(i));
             if (!last)
                 continue;
             applyStoredGeometry(last);
