@@ -62,11 +62,9 @@ void KIVQLabelImpl::applyStyle()
     // one last set, and what it became, tell whether anything changed since.
     const QFont font = styleFont(normalStyle);
     const QFont shown = m_label->font();
-    if (!(m_fontSet && font == m_setFont && shown == m_resolvedFont) && shown != font) {
+    if (!(m_styledFont && font == m_styledFont->first && shown == m_styledFont->second) && shown != font) {
         m_label->setFont(font);
-        m_setFont = font;
-        m_resolvedFont = m_label->font();
-        m_fontSet = true;
+        m_styledFont.emplace(font, m_label->font());
     }
     const QPalette& current = m_label->palette();
     const QColor& colour = normalStyle.colour;

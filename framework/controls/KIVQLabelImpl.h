@@ -4,6 +4,9 @@
 
 #include <QFont>
 
+#include <optional>
+#include <utility>
+
 namespace KIVQtLib {
 
 class KIVQLabel;
@@ -34,9 +37,8 @@ public:
 
 private:
     KIVQLabel* m_label;
-    QFont m_setFont;
-    QFont m_resolvedFont;
-    bool m_fontSet = false;
+    // The style font last set and what the label resolved it to; none until one is set.
+    std::optional<std::pair<QFont, QFont>> m_styledFont;
 };
 
 } // namespace KIVQtLib
