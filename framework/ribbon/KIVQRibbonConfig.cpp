@@ -359,11 +359,18 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
         return false;
 
     m_loading = wasLoading;
-    // What the load added unplaced: the items of each group, then the groups of each page.
+    // What the load added unplaced: the items of each group, the cells of its galleries (in the size the
+    // group gave them), then the groups of each page.
     QEvent relayout(QEvent::LayoutRequest);
     for (KIVQRibbonPage* page : qAsConst(m_pages)) {
-        for (int i = 0; i < page->groupCount(); ++i)
-            QCoreApplication::sendEvent(page->groupAt(i), &relayout);
+        for (int i = 0; i < page->groupCount(); ++i) {
+            KIVQRibbonGroup* group = page->groupAt(i);
+            QCoreApplication::sendEvent(group, &relayout);
+            for (const KIVQRibbonGroup::Item& item : group->items()) {
+                if (auto* gallery = qobject_cast<KIVQRibbonGallery*>(item.control.data()))
+                    QCoreApplication::sendEvent(gallery, &relayout);
+            }
+        }
         QCoreApplication::sendEvent(page, &relayout);
     }
     applyStyles();

@@ -322,18 +322,36 @@ void tst_KIVQRibbonConfig::secondLoadLeavesNothingOfTheFirst()
     QVERIFY(!bar->applicationButton()->popupMenu());
 }
 
-// A load places the items of every group once, at its end, also on pages not shown yet.
+// A load places the items of every group and the cells of every gallery once, at its end, also on pages
+// not shown yet.
 void tst_KIVQRibbonConfig::loadedContentIsPlaced()
 {
     KIVQRibbonBar bar;
     bar.resize(720, 157);
     QCOMPARE(load(bar, QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "home"}, {"id": "view", "groups": [
-        {"items": [{"id": "a", "size": "small"}, {"id": "b", "size": "small"}, {"id": "c"}]}]}]})")),
+        {"items": [{"id": "a", "size": "small"}, {"id": "b", "size": "small"}, {"id": "c"},
+                   {"type": "gallery", "columns": 2, "rows": 1, "items": [{"id": "g1"}, {"id": "g2"}, {"id": "g3"}]}
+        ]}]}]})")),
              QString());
     QStringList corners;
     for (const KIVQRibbonGroup::Item& item : bar.pageAt(1)->groupAt(0)->items())
         corners << QStringLiteral("%1,%2").arg(item.control->x()).arg(item.control->y());
-    QCOMPARE(corners.join(QLatin1Char(' ')), QStringLiteral("4,4 4,24 62,4"));
+    QCOMPARE(corners.join(QLatin1Char(' ')), QStringLiteral("4,4 4,24 62,4 130,4"));
+
+    // Two cells of a 152 wide strip less its arrows, a screenful of one row; the third waits for "v".
+    QWidget* gallery = bar.pageAt(1)->groupAt(0)->items().last().control;
+    QStringList cells;
+    for (const KIVQRibbonButton* cell : gallery->findChildren<KIVQRibbonButton*>()) {
+        if (cell->ribbonAction())
+            cells << (cell->isHidden() ? QStringLiteral("hidden")
+                                       : QStringLiteral("%1,%2 %3x%4")
+                                             .arg(cell->x())
+                                             .arg(cell->y())
+                                             .arg(cell->width())
+                                             .arg(cell->height()));
+    }
+    QCOMPARE(cells.join(QLatin1String(", ")),
+             QStringLiteral("0,0 64x%1, 65,0 64x%1, hidden").arg(gallery->height() - 1));
 }
 
 // A configuration makes at most as many pieces as a page document makes controls; the rest is reported.
