@@ -128,6 +128,8 @@ KIVQRibbonBar::~KIVQRibbonBar()
     }
     for (QObject* object : m_quickAccess + m_topRight)
         disconnect(object, &QObject::destroyed, this, nullptr);
+    for (QObject* tab : qAsConst(m_tabButtons))
+        disconnect(tab, &QObject::destroyed, this, nullptr);
     for (QObject* group : qAsConst(m_contextGroups))
         disconnect(group, &QObject::destroyed, this, nullptr);
     m_popup->removeEventFilter(this);
@@ -367,6 +369,11 @@ void KIVQRibbonBar::buildTabs()
             styleStates(tab, d->tabFills, d->tabText);
         tab->show();
         m_tabButtons.append(tab);
+        // Handed out by tabButtons(): one deleted by someone else is replaced by a new tab for its page.
+        connect(tab, &QObject::destroyed, this, [this, tab] {
+            m_tabButtons.removeOne(tab);
+            rebuildTabs();
+        });
     }
     if (!m_visiblePages.contains(m_current))
         m_current = m_visiblePages.value(0);
