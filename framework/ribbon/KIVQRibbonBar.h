@@ -136,7 +136,8 @@ private:
     Json::Value writeConfigValue() const;
     QAction* createActionItem(const Json::Value& value);
     KIVQRibbonMenu* createMenu(const Json::Value& value, QWidget* parent);
-    QWidget* createWidgetItem(const Json::Value& value, QWidget* parent);
+    // Null for an entry that is no object or names no control the ribbon makes; it is reported.
+    QWidget* createWidgetItem(const Json::Value& value, QWidget* parent, const QString& listName, unsigned index);
     void readPages(const Json::Value& pages, KIVQRibbonContextGroup* group);
     void failLoad(const QString& source, const QString& message);
 
@@ -185,6 +186,7 @@ private:
     int m_groupRows = 3;
     QString m_configFile;
     QString m_lastError;
+    QString m_source; // the document being loaded, named in reports of what it leaves out
 };
 
 } // namespace KIVQtLib

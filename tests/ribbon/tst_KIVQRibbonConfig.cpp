@@ -90,6 +90,8 @@ private Q_SLOTS:
     void secondLoadLeavesNothingOfTheFirst();
     void loadedContentIsPlaced();
     void piecesPastTheCapLeftOut();
+    void entriesLeftOutAreReported_data();
+    void entriesLeftOutAreReported();
     void controlJsonRoundTrip();
     void styleEntries_data();
     void styleEntries();
@@ -369,6 +371,50 @@ void tst_KIVQRibbonConfig::piecesPastTheCapLeftOut()
              QString());
     QCOMPARE(bar.pageCount(), 1);
     QCOMPARE(firstGroup(bar)->itemCount(), limits::kMaxPageControls - 2);
+}
+
+void tst_KIVQRibbonConfig::entriesLeftOutAreReported_data()
+{
+    QTest::addColumn<bool>("fromFile");
+    QTest::addColumn<QString>("members"); // after the schema version
+    QTest::addColumn<QStringList>("reports");
+
+    QTest::newRow("top row") << false << R"("quickAccess": [{"id": "a"}, 5], "topRight": ["x", {"control": "dial"}])"
+                             << QStringList{"quickAccess entry 1 left out: not an object",
+                                            "topRight entry 0 left out: not an object",
+                                            R"(topRight entry 1 left out: unknown control "dial")"};
+    QTest::newRow("pages, groups, items and cells")
+        << false << R"("pages": [true, {"id": "home", "groups": [1, {"id": "g", "items": [null, {"type": "widget"},
+              {"type": "gallery", "items": ["c", {"id": "c"}]}]}]}])"
+        << QStringList{"pages entry 0 left out: not an object",
+                       R"(page "home", groups entry 0 left out: not an object)",
+                       R"(page "home", group "g", items entry 0 left out: not an object)",
+                       R"(page "home", group "g", items entry 1 left out: unknown control "")",
+                       R"(page "home", group "g", items entry 2, items entry 0 left out: not an object)"};
+    QTest::newRow("a file's menu and context groups")
+        << true
+        << R"("application": {"menu": [[], {"id": "open"}]}, "contextGroups": [0, {"id": "tools", "pages": ["p"]}])"
+        << QStringList{"menu entry 0 left out: not an object", "contextGroups entry 0 left out: not an object",
+                       R"(context group "tools", pages entry 0 left out: not an object)"};
+}
+
+void tst_KIVQRibbonConfig::entriesLeftOutAreReported()
+{
+    QFETCH(bool, fromFile);
+    QFETCH(QString, members);
+    QFETCH(QStringList, reports);
+
+    const QString config = QStringLiteral(R"({"schemaVersion": 1, %1})").arg(members);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ribbon.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(config.toUtf8()) > 0);
+    file.close();
+    const QString document = fromFile ? path : QStringLiteral("inline");
+    for (const QString& report : qAsConst(reports))
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Ribbon config %1: %2").arg(document, report)));
+    KIVQRibbonBar bar;
+    QVERIFY(fromFile ? bar.loadConfigFile(path) : bar.loadConfigJson(config));
 }
 
 void tst_KIVQRibbonConfig::controlJsonRoundTrip()
