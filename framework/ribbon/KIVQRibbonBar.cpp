@@ -120,7 +120,7 @@ KIVQRibbonBar::~KIVQRibbonBar()
     for (QAction* action : qAsConst(m_registered))
         disconnect(action, nullptr, this, nullptr);
     m_registered.clear();
-    m_owned.clear();
+    m_registeredSet.clear();
     // The widget base deletes the pages and rows after this object's members are gone.
     for (KIVQRibbonPage* page : qAsConst(m_pages)) {
         disconnect(page, &QObject::destroyed, this, nullptr);
@@ -535,17 +535,17 @@ void KIVQRibbonBar::registerAction(QAction* action)
 {
     if (!action)
         return;
-    if (!m_registered.contains(action)) {
-        m_registered.append(action);
-        connect(action, &QObject::destroyed, this, [this, action] {
-            m_registered.removeAll(action);
-            m_owned.removeAll(action);
-        });
-        connect(action, &QAction::triggered, this,
-                [this, action] { Q_EMIT commandTriggered(action->objectName(), action->isChecked()); });
-    }
-    if (action->parent() == this && !m_owned.contains(action))
-        m_owned.append(action);
+    // A load registers up to tens of thousands of commands, most of them twice.
+    if (m_registeredSet.contains(action))
+        return;
+    m_registered.append(action);
+    m_registeredSet.insert(action);
+    connect(action, &QObject::destroyed, this, [this, action] {
+        m_registered.removeOne(action);
+        m_registeredSet.remove(action);
+    });
+    connect(action, &QAction::triggered, this,
+            [this, action] { Q_EMIT commandTriggered(action->objectName(), action->isChecked()); });
 }
 
 QAction* KIVQRibbonBar::findAction(const QString& id) const
@@ -869,13 +869,14 @@ void KIVQRibbonBar::clearContent()
     for (QWidget* widget : qAsConst(m_topRight))
         retire(widget);
     m_topRight.clear();
-    for (QAction* action : qAsConst(m_registered))
+    const QList<QAction*> registered = std::exchange(m_registered, {});
+    m_registeredSet.clear();
+    for (QAction* action : registered) {
         disconnect(action, nullptr, this, nullptr);
-    const QList<QAction*> owned = m_owned;
-    m_owned.clear();
-    m_registered.clear();
-    for (QAction* action : owned)
-        retire(action);
+        // The bar's own commands go with its content; others' stay with their owners.
+        if (action->parent() == this)
+            retire(action);
+    }
     if (m_appMenu)
         retire(m_appMenu.data());
     m_appMenu = nullptr;

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 class QAction;
@@ -170,8 +171,8 @@ private:
     QList<KIVQRibbonButton*> m_tabButtons;
     QList<QWidget*> m_quickAccess;
     QList<QWidget*> m_topRight;
-    QList<QAction*> m_registered;
-    QList<QAction*> m_owned;
+    QList<QAction*> m_registered; // in registration order, which findAction keeps
+    QSet<QAction*> m_registeredSet;
     QList<KIVQRibbonPage*> m_visiblePages;
     KIVQRibbonPage* m_current = nullptr;
     QPointer<KIVQRibbonMenu> m_appMenu;

@@ -479,7 +479,6 @@ QAction* KIVQRibbonBar::createActionItem(const Json::Value& value)
     action->setProperty(kIconProperty, icon);
     if (!icon.isEmpty())
         action->setIcon(QIcon(icon));
-    m_owned.append(action);
     registerAction(action);
     return action;
 }
