@@ -179,8 +179,13 @@ void KIVQRibbonBar::forgetPage(KIVQRibbonPage* page)
 
 void KIVQRibbonBar::detachPage(KIVQRibbonPage* page)
 {
-    disconnect(page, &QObject::destroyed, this, nullptr);
     forgetPage(page);
+    releasePage(page);
+}
+
+void KIVQRibbonBar::releasePage(KIVQRibbonPage* page)
+{
+    disconnect(page, &QObject::destroyed, this, nullptr);
     page->setRibbonHost(nullptr);
     page->setContextGroup(nullptr);
     retire(page);
@@ -197,10 +202,13 @@ bool KIVQRibbonBar::removePage(KIVQRibbonPage* page)
 
 void KIVQRibbonBar::clearPages()
 {
-    const QList<KIVQRibbonPage*> pages = m_pages;
-    for (KIVQRibbonPage* page : pages)
-        detachPage(page);
+    // Forgotten at once: page by page, a document's thousands of pages take quadratic time.
+    for (KIVQRibbonContextGroup* group : qAsConst(m_contextGroups))
+        group->m_pages.clear();
+    m_visiblePages.clear();
     m_current = nullptr;
+    for (KIVQRibbonPage* page : std::exchange(m_pages, {}))
+        releasePage(page);
     rebuildTabs();
 }
 
@@ -836,6 +844,7 @@ void KIVQRibbonBar::applyStyles()
         styleButton(button);
     for (KIVQRibbonButton* tab : qAsConst(m_tabButtons))
         styleStates(tab, d->tabFills, d->tabText);
+    const QSet<KIVQRibbonButton*> tabs(m_tabButtons.cbegin(), m_tabButtons.cend());
     // The page area may be lent to the popup; then its tree is walked as well as the bar's.
     QList<QWidget*> roots{this};
     if (m_pageArea->parentWidget() != this)
@@ -843,7 +852,7 @@ void KIVQRibbonBar::applyStyles()
     for (QWidget* root : qAsConst(roots)) {
         for (QWidget* w : root->findChildren<QWidget*>()) {
             if (auto* button = qobject_cast<KIVQRibbonButton*>(w)) {
-                if (!m_tabButtons.contains(button))
+                if (!tabs.contains(button))
                     styleButton(button);
             } else if (auto* gallery = qobject_cast<KIVQRibbonGallery*>(w)) {
                 gallery->setBackground(d->galleryFill);

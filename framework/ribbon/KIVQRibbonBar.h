@@ -157,6 +157,8 @@ private:
     void attachToPage(KIVQRibbonPage* page, KIVQRibbonContextGroup* group);
     void forgetPage(KIVQRibbonPage* page);
     void detachPage(KIVQRibbonPage* page);
+    // Hands the page over to deletion, its bar and context group cleared; it must be forgotten already.
+    void releasePage(KIVQRibbonPage* page);
     void forgetOnDestroy(QWidget* widget, QList<QWidget*>& list);
 
     KIVQContainer* m_topRow = nullptr;
