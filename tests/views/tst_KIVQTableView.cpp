@@ -67,8 +67,6 @@ private Q_SLOTS:
     void initTestCase();
     void styleCodes_data();
     void styleCodes();
-    void styleWriting_data();
-    void styleWriting();
     void attrDrivesTheView();
     void missingAttrChangesNothing();
     void scrollBarSheet();
@@ -127,46 +125,6 @@ void tst_KIVQTableView::styleCodes()
     KIVQTableView t;
     QVERIFY(readStyle(&t, style));
     QCOMPARE(slotLetters(t), expected);
-}
-
-void tst_KIVQTableView::styleWriting_data()
-{
-    QTest::addColumn<QStringList>("itemFills"); // names of the four states; "Other" has other colours
-    QTest::addColumn<QByteArray>("written");
-    QTest::newRow("new table writes nothing") << QStringList{"", "", "", ""} << QByteArray();
-    QTest::newRow("agreeing states: one entry")
-        << QStringList{"Fill", "Fill", "Fill", "Fill"} << QByteArray(R"([["Fill",1,2]])");
-    QTest::newRow("unnamed states agree") << QStringList{"Fill", "", "", ""} << QByteArray(R"([["Fill",1,2]])");
-    QTest::newRow("differing states: one entry each")
-        << QStringList{"Fill", "Other", "Fill", "Fill"}
-        << QByteArray(R"([["Fill",1,2],["Other",1,3],["Fill",1,4],["Fill",1,5]])");
-    QTest::newRow("same fill under two names")
-        << QStringList{"Fill", "Same", "Fill", "Fill"}
-        << QByteArray(R"([["Fill",1,2],["Same",1,3],["Fill",1,4],["Fill",1,5]])");
-    QTest::newRow("only hover named") << QStringList{"", "Other", "", ""} << QByteArray(R"([["Other",1,3]])");
-}
-
-void tst_KIVQTableView::styleWriting()
-{
-    QFETCH(QStringList, itemFills);
-    QFETCH(QByteArray, written);
-    KIVQTableView t;
-    for (int s = 0; s < kStateCount; ++s) {
-        FillStyle f;
-        if (!itemFills.at(s).isEmpty())
-            kivGetFillStyle(itemFills.at(s), f);
-        t.setItemBackground(CtrlState(s), f);
-    }
-    QCOMPARE(writtenStyle(&t), written);
-
-    // Whatever was written reads back into the same named slots.
-    KIVQTableView back;
-    Json::Value e = writeControl(&t);
-    QVERIFY(back.readJsonValue(&e));
-    for (int s = 0; s < kStateCount; ++s) {
-        if (!itemFills.at(s).isEmpty())
-            QCOMPARE(back.getItemBackground(CtrlState(s)).name, itemFills.at(s));
-    }
 }
 
 // The keys set the view's own selection and row and header heights; the write-back is the contract's.
