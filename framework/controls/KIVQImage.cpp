@@ -130,8 +130,12 @@ void KIVQImage::mouseReleaseEvent(QMouseEvent* event)
 {
     QPointer<KIVQImage> alive(this);
     KIVQControlBase::mouseReleaseEvent(event);
-    if (alive)
-        Q_EMIT clicked();
+    if (!alive)
+        return;
+    Q_EMIT clicked();
+    // Taken once a slot deleted the image: Qt passes an ignored event on through its receiver.
+    if (!alive)
+        event->accept();
 }
 
 void KIVQImage::resizeEvent(QResizeEvent* event)

@@ -58,9 +58,14 @@ void KIVQLabelImpl::onLanguageChanged()
 void KIVQLabelImpl::applyStyle()
 {
     // A font or palette set again, even an equal one, re-resolves the label and sends it change events.
+    // The font the label shows is resolved against its parent's and never equals the style's again: the
+    // one last set, and what it became, tell whether anything changed since.
     const QFont font = styleFont(normalStyle);
-    if (m_label->font() != font)
+    const QFont shown = m_label->font();
+    if (!(m_styledFont && font == m_styledFont->first && shown == m_styledFont->second) && shown != font) {
         m_label->setFont(font);
+        m_styledFont.emplace(font, m_label->font());
+    }
     const QPalette& current = m_label->palette();
     const QColor& colour = normalStyle.colour;
     if (current.color(QPalette::Active, QPalette::WindowText) != colour ||

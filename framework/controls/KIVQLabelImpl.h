@@ -2,6 +2,11 @@
 
 #include "core/KIVQWidgetBaseImpl.h"
 
+#include <QFont>
+
+#include <optional>
+#include <utility>
+
 namespace KIVQtLib {
 
 class KIVQLabel;
@@ -32,6 +37,8 @@ public:
 
 private:
     KIVQLabel* m_label;
+    // The style font last set and what the label resolved it to; none until one is set.
+    std::optional<std::pair<QFont, QFont>> m_styledFont;
 };
 
 } // namespace KIVQtLib

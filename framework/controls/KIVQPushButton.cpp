@@ -1,6 +1,9 @@
 #include "KIVQPushButton.h"
 
 #include "KIVQPushButtonImpl.h"
+#include "core/layout/KIVQContainer.h"
+
+#include <QEvent>
 
 namespace KIVQtLib {
 
@@ -8,6 +11,19 @@ KIVQPushButton::KIVQPushButton(QWidget* parent) : KIVQControlBase(parent)
 {
     setAttribute(Qt::WA_MouseTracking);
     attachImpl();
+}
+
+// QPushButton answers the polish request Qt posts to every new widget by asking its parent for a layout.
+// A container places its children without one, and with the page already shown each request is searched
+// against all the events the build posted.
+bool KIVQPushButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::PolishRequest) {
+        QWidget* parent = parentWidget();
+        if (parent && !parent->layout() && qobject_cast<KIVQContainer*>(parent))
+            return QAbstractButton::event(event);
+    }
+    return KIVQControlBase::event(event);
 }
 
 void KIVQPushButton::setBackground(CtrlState state, const FillStyle& fill)

@@ -61,6 +61,9 @@ public:
     void setFadeDuration(int ms);
     int getFadeDuration() const;
 
+protected:
+    bool event(QEvent* event) override;
+
 Q_SIGNALS:
     // Emitted by the Impl once it has taken the hover change.
     void enterSignal();

@@ -13,6 +13,12 @@ public:
     using KIVQWidgetBaseImpl::KIVQWidgetBaseImpl;
 
     void serializeJson(ControlJson& io) override;
+    // Nothing to draw, so no painter is begun for it.
+    void paintEvent() override
+    {
+        if (m_owner)
+            followEnabled();
+    }
 
     // Out-of-range directions become auto, negative thicknesses 0.
     void setDirection(int value);

@@ -47,13 +47,13 @@
 #include "KIVQWidgetBase.h"
 #include "KIVQWidgetBaseImpl.h"
 
+#include <QMouseEvent>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 
 #include <memory>
 
-class QMouseEvent;
 class QPaintEvent;
 
 namespace KIVQtLib {
@@ -166,37 +166,40 @@ protected:
     }
     void enterEvent(QEvent* event) override
     {
-        forward([&] { m_impl->onMouseEnter(); }, [&] { QtBase::enterEvent(event); });
+        forward(event, [&] { m_impl->onMouseEnter(); }, [&] { QtBase::enterEvent(event); });
     }
     void leaveEvent(QEvent* event) override
     {
-        forward([&] { m_impl->onMouseLeave(); }, [&] { QtBase::leaveEvent(event); });
+        forward(event, [&] { m_impl->onMouseLeave(); }, [&] { QtBase::leaveEvent(event); });
     }
     void mousePressEvent(QMouseEvent* event) override
     {
-        forward([&] { m_impl->onMousePress(event); }, [&] { QtBase::mousePressEvent(event); });
+        forward(event, [&] { m_impl->onMousePress(event); }, [&] { QtBase::mousePressEvent(event); });
     }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        forward([&] { m_impl->onMouseRelease(event); }, [&] { QtBase::mouseReleaseEvent(event); });
+        forward(event, [&] { m_impl->onMouseRelease(event); }, [&] { QtBase::mouseReleaseEvent(event); });
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
-        forward([&] { m_impl->onMouseMove(event); }, [&] { QtBase::mouseMoveEvent(event); });
+        forward(event, [&] { m_impl->onMouseMove(event); }, [&] { QtBase::mouseMoveEvent(event); });
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
-        forward([&] { m_impl->onMouseDoubleClick(event); }, [&] { QtBase::mouseDoubleClickEvent(event); });
+        forward(event, [&] { m_impl->onMouseDoubleClick(event); }, [&] { QtBase::mouseDoubleClickEvent(event); });
     }
 
-    // A hook or a signal emitted by the Qt handler may delete the control.
-    template <class Hook, class Base> void forward(Hook hook, Base base)
+    // A hook or a signal emitted by the Qt handler may delete the control. Then the event is left
+    // accepted: Qt passes an ignored mouse event on through its receiver.
+    template <class Hook, class Base> void forward(QEvent* event, Hook hook, Base base)
     {
         QPointer<QObject> alive(this);
         if (m_impl)
             hook();
         if (alive)
             base();
+        else
+            event->accept();
     }
 
 private:

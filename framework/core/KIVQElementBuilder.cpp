@@ -45,7 +45,10 @@ bool ControlBudget::take(const QString& where)
     return false;
 }
 
-QWidget* buildControlTree(const Json::Value& element, QWidget* parent, const QString& where)
+namespace {
+
+// owned, when given, is element itself, writable: each child is emptied once its subtree is built.
+QWidget* buildTree(const Json::Value& element, Json::Value* owned, QWidget* parent, const QString& where)
 {
     const Json::Value& type = json::member(element, "type");
     if (!type.isString() || !ControlBudget::take(where))
@@ -54,14 +57,30 @@ QWidget* buildControlTree(const Json::Value& element, QWidget* parent, const QSt
     if (!control)
         return nullptr;
     if (const Json::Value* children = json::array(element, "child", 1)) {
-        for (Json::ArrayIndex i = 0; i < children->size(); ++i)
-            buildControlTree((*children)[i], control,
-                             (where.isEmpty() ? QString() : where + QLatin1Char('/')) +
-                                 QStringLiteral("child[%1]").arg(i));
+        Json::Value* ownedChildren = owned ? &(*owned)["child"] : nullptr;
+        for (Json::ArrayIndex i = 0; i < children->size(); ++i) {
+            Json::Value* child = ownedChildren ? &(*ownedChildren)[i] : nullptr;
+            buildTree((*children)[i], child, control,
+                      (where.isEmpty() ? QString() : where + QLatin1Char('/')) + QStringLiteral("child[%1]").arg(i));
+            if (child)
+                *child = Json::Value();
+        }
     }
     if (auto* base = dynamic_cast<IKIVQWidgetBase*>(control))
         base->createComplete();
     return control;
+}
+
+} // namespace
+
+QWidget* buildControlTree(const Json::Value& element, QWidget* parent, const QString& where)
+{
+    return buildTree(element, nullptr, parent, where);
+}
+
+QWidget* buildControlTreeConsuming(Json::Value& element, QWidget* parent, const QString& where)
+{
+    return buildTree(element, &element, parent, where);
 }
 
 namespace {

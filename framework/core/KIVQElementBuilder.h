@@ -14,6 +14,10 @@ namespace KIVQtLib {
 // path in it for the warning about an unknown type.
 KIVQTLIB_EXPORT QWidget* buildControlTree(const Json::Value& element, QWidget* parent,
                                           const QString& where = QString());
+// The same for a document the caller drops afterwards: each child element is emptied once its control
+// is built, while it is still in the cache, rather than all of them at the end.
+KIVQTLIB_EXPORT QWidget* buildControlTreeConsuming(Json::Value& element, QWidget* parent,
+                                                   const QString& where = QString());
 // One control: the application's create hook first, else the registry; then the parent, then its JSON.
 KIVQTLIB_EXPORT QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent,
                                              const QString& where = QString());

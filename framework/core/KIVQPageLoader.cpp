@@ -14,10 +14,14 @@
 
 #include <json/json.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 namespace KIVQtLib {
 
@@ -109,6 +113,52 @@ void applyStoredGeometry(QWidget* root)
         base->resizeWidget();
 }
 
+// Qt sends a hidden widget the move and resize it was given only as it shows, when its parent is already
+// visible: a control that changes with its size (a label eliding its text) then asks that parent for a
+// layout with a posted event, which Qt compares against every event the build posted. Sent here, while the
+// element is hidden, polished first and parents before children as showing would, nothing is posted. A
+// widget missed here still gets its events when it shows.
+void sendPendingGeometry(QWidget* root)
+{
+    struct Level
+    {
+        QWidget* widget;
+        int next;
+    };
+    std::vector<Level> stack;
+    const auto enter = [&stack](QWidget* w) {
+        if (w->testAttribute(Qt::WA_PendingMoveEvent)) {
+            QMoveEvent move(w->pos(), w->pos());
+            QCoreApplication::sendEvent(w, &move);
+            w->setAttribute(Qt::WA_PendingMoveEvent, false);
+        }
+        if (w->testAttribute(Qt::WA_PendingResizeEvent)) {
+            QResizeEvent resize(w->size(), QSize());
+            QCoreApplication::sendEvent(w, &resize);
+            w->setAttribute(Qt::WA_PendingResizeEvent, false);
+        }
+        stack.push_back({w, 0});
+    };
+    root->ensurePolished();
+    enter(root);
+    while (!stack.empty()) {
+        // By index into the live list: an event handler may add or remove children.
+        const int index = stack.back().next++;
+        const QObjectList& children = stack.back().widget->children();
+        if (index >= children.size()) {
+            stack.pop_back();
+            continue;
+        }
+        QObject* child = children.at(index);
+        if (!child->isWidgetType())
+            continue;
+        auto* w = static_cast<QWidget*>(child);
+        // Only what the element's show will show.
+        if (!w->isWindow() && !w->isHidden())
+            enter(w);
+    }
+}
+
 } // namespace
 
 KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
@@ -129,17 +179,20 @@ KIVQContainer* kivCreatePageByFileName(QWidget* parent, QString fileName)
     const ControlBudget budget(limits::kMaxPageControls, fileName);
 
     QWidget* last = nullptr;
-    if (const Json::Value* elements = json::array(root, "elements", 1)) {
-        for (Json::ArrayIndex i = 0; i < elements->size(); ++i) {
-            const Json::Value& element = (*elements)[i];
-            last = buildControlTree(element, parent, QStringLiteral("%1: elements[%2]").arg(fileName).arg(i));
+    if (json::array(root, "elements", 1)) {
+        Json::Value& elements = root["elements"];
+        for (Json::ArrayIndex i = 0; i < elements.size(); ++i) {
+            last =
+                buildControlTreeConsuming(elements[i], parent, QStringLiteral("%1: elements[%2]").arg(fileName).arg(i));
             if (!last)
                 continue;
             applyStoredGeometry(last);
             // Shown once, placed: its children show with it and lay out once, at their final size.
             KIVQWidgetBase* base = controlBase(last);
-            if (base && !last->isWindow() && base->getInnerVisible())
+            if (base && !last->isWindow() && base->getInnerVisible()) {
+                sendPendingGeometry(last);
                 last->show();
+            }
         }
     }
     return qobject_cast<KIVQContainer*>(last);

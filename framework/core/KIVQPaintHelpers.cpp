@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <unordered_map>
 
 namespace KIVQtLib {
 
@@ -107,9 +108,67 @@ QPainterPath sharedRoundedPath(const QRectF& r, double radius, bool tl, bool tr,
     }
     Entry& slot = entries[next];
     next = (next + 1) % entries.size();
-    slot = Entry{r.x(), r.y(), r.width(), r.height(), radius, corners,
+    slot = Entry{r.x(),
+                 r.y(),
+                 r.width(),
+                 r.height(),
+                 radius,
+                 corners,
                  KIVQPaintHelpers::roundedRectPath(r, radius, tl, tr, br, bl)};
     return slot.path;
+}
+
+// A small solid rounded fill, drawn from an image of it kept for its size, radius, corners and colour: Qt
+// rasterises the anti-aliased corners afresh on every paint, and a page has many buttons alike. Over
+// any pixels the image blends to exactly what the fill writes, as long as the raster engine draws both
+// at a whole-pixel offset at full opacity; false leaves the fill to the caller.
+bool paintKeptRoundedFill(QPainter* painter, const QRectF& r, double radius, int corners, const QColor& colour)
+{
+    constexpr int kMaxArea = 128 * 64;
+    const QRect bounds = r.toAlignedRect();
+    if (bounds.isEmpty() || qint64(bounds.width()) * bounds.height() > kMaxArea || !painter->paintEngine() ||
+        painter->paintEngine()->type() != QPaintEngine::Raster || painter->opacity() != 1.0 ||
+        painter->compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    const QTransform device = painter->deviceTransform();
+    if (device.type() > QTransform::TxTranslate || device.dx() != std::floor(device.dx()) ||
+        device.dy() != std::floor(device.dy()))
+        return false;
+
+    struct Entry
+    {
+        QRectF local;
+        double radius = 0;
+        int corners = -1;
+        QRgba64 colour;
+        QImage image;
+    };
+    thread_local std::array<Entry, 16> entries;
+    thread_local size_t next = 0;
+    // The fractional position within the pixel is kept: it decides the coverage of the edges.
+    const QRectF local = r.translated(-bounds.topLeft());
+    const QRgba64 rgba = colour.rgba64();
+    const QImage* image = nullptr;
+    for (const Entry& e : entries) {
+        if (e.corners == corners && e.radius == radius && e.colour == rgba && e.local.x() == local.x() &&
+            e.local.y() == local.y() && e.local.width() == local.width() && e.local.height() == local.height()) {
+            image = &e.image;
+            break;
+        }
+    }
+    if (!image) {
+        Entry& slot = entries[next];
+        next = (next + 1) % entries.size();
+        slot = Entry{local, radius, corners, rgba, QImage(bounds.size(), QImage::Format_ARGB32_Premultiplied)};
+        slot.image.fill(Qt::transparent);
+        QPainter p(&slot.image);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.fillPath(sharedRoundedPath(local, radius, corners & 1, corners & 2, corners & 4, corners & 8),
+                   QBrush(colour));
+        image = &slot.image;
+    }
+    painter->drawImage(bounds.topLeft(), *image);
+    return true;
 }
 
 // Puts back only what a colour fill changes. save() and restore() copy the painter's whole state, font,
@@ -203,9 +262,12 @@ void KIVQPaintHelpers::paintColorFill(QPainter* painter, const FillRes& res, int
         const bool insetFill = res.border && b >= 1;
         const QRectF fillRect = insetFill ? inset : QRectF(dx, dy, dw, dh);
         const double radius = insetFill ? std::max(res.round - half, 0.0) : double(res.round);
-        painter->fillPath(sharedRoundedPath(fillRect, radius, res.roundTopLeft, res.roundTopRight, res.roundBottomRight,
-                                          res.roundBottomLeft),
-                          fillBrush(fillRect.left(), fillRect.top(), fillRect.right()));
+        const int corners = (res.roundTopLeft ? 1 : 0) | (res.roundTopRight ? 2 : 0) | (res.roundBottomRight ? 4 : 0) |
+                            (res.roundBottomLeft ? 8 : 0);
+        if (res.gradient || !paintKeptRoundedFill(painter, fillRect, radius, corners, res.colour))
+            painter->fillPath(sharedRoundedPath(fillRect, radius, res.roundTopLeft, res.roundTopRight,
+                                                res.roundBottomRight, res.roundBottomLeft),
+                              fillBrush(fillRect.left(), fillRect.top(), fillRect.right()));
         if (bordered) {
             state.outline(pen);
             if (allSides) {
@@ -436,12 +498,35 @@ QSize KIVQPaintHelpers::measureText(const TextStyleDesc& style, const QString& t
 
 QFont KIVQPaintHelpers::styleFont(const TextStyleDesc& style)
 {
+    // One font per face, shared: a font made afresh looks up its font engine again wherever it is
+    // measured or drawn, and every label measures its text.
+    struct Face
+    {
+        QString family;
+        int size;
+        int flags;
+        bool operator==(const Face& o) const { return size == o.size && flags == o.flags && family == o.family; }
+    };
+    struct FaceHash
+    {
+        size_t operator()(const Face& f) const { return qHash(f.family) ^ (uint(f.size) << 3) ^ uint(f.flags); }
+    };
+    thread_local std::unordered_map<Face, QFont, FaceHash> fonts;
+
     const QString global = resources()->getGlobalFontFamily();
-    QFont font(global.isEmpty() ? style.family : global);
-    font.setPixelSize(std::max(style.size, 1));
+    Face face{global.isEmpty() ? style.family : global, std::max(style.size, 1),
+              (style.bold ? 1 : 0) | (style.italic ? 2 : 0) | (style.underline ? 4 : 0)};
+    auto it = fonts.find(face);
+    if (it != fonts.end())
+        return it->second;
+    QFont font(face.family);
+    font.setPixelSize(face.size);
     font.setWeight(style.bold ? 75 : 50);
     font.setItalic(style.italic);
     font.setUnderline(style.underline);
+    if (fonts.size() >= 256)
+        fonts.clear();
+    fonts.emplace(std::move(face), font);
     return font;
 }
 

@@ -115,15 +115,20 @@ void KIVQWidgetBaseImpl::paintEvent()
 {
     if (!m_owner)
         return;
-    if (!m_owner->isEnabled())
-        m_state = CtrlDisabled;
-    else if (m_state == CtrlDisabled)
-        m_state = CtrlNormal;
+    followEnabled();
     QPainter painter(m_owner);
     paint(&painter, QRect(0, 0, m_owner->width(), m_owner->height()));
 }
 
 void KIVQWidgetBaseImpl::paint(QPainter*, const QRect&) {}
+
+void KIVQWidgetBaseImpl::followEnabled()
+{
+    if (!m_owner->isEnabled())
+        m_state = CtrlDisabled;
+    else if (m_state == CtrlDisabled)
+        m_state = CtrlNormal;
+}
 
 void KIVQWidgetBaseImpl::onMousePress(QMouseEvent*)
 {

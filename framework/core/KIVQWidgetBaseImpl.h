@@ -101,6 +101,9 @@ public:
     void removeAttribute(const std::string& key) { m_attributes.erase(key); }
 
 protected:
+    // The state a paint shows: disabled while the owner is, normal again once it is enabled.
+    void followEnabled();
+
     QString m_typeName;
     QString m_themeName;
     bool m_hover = false;

@@ -27,6 +27,8 @@ QVector<StyleEntry> readStyleEntries(const Json::Value& element)
         StyleEntry entry;
         if (!json::toString(item[0], entry.name) || !json::toInt(item[2], entry.code))
             continue;
+        if (item[1].isInt())
+            entry.kind = item[1].asInt();
         // Far beyond every control's codes, with the sign kept: a reader may then subtract its run's
         // first code from any code a document gives.
         entry.code = qBound(-kMaxStyleCode, entry.code, kMaxStyleCode);

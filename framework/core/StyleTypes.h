@@ -164,12 +164,13 @@ struct KIVQTLIB_EXPORT IconStyleDesc
     bool operator!=(const IconStyleDesc& o) const { return !(*this == o); }
 };
 
-// One [name, kind, code] member of a control's "style" array. The kind is not needed to read:
-// the code alone says which slot, and so which kind of style, is meant.
+// One [name, kind, code] member of a control's "style" array. Most readers need no kind: the code
+// alone says which slot, and so which kind of style, is meant.
 struct KIVQTLIB_EXPORT StyleEntry
 {
     QString name;
     int code = -1;
+    int kind = 0; // 1 a fill, 2 a text style, 0 when the entry gives no whole number
 };
 
 } // namespace KIVQtLib

@@ -120,7 +120,7 @@ KIVQRibbonBar::~KIVQRibbonBar()
     for (QAction* action : qAsConst(m_registered))
         disconnect(action, nullptr, this, nullptr);
     m_registered.clear();
-    m_owned.clear();
+    m_registeredSet.clear();
     // The widget base deletes the pages and rows after this object's members are gone.
     for (KIVQRibbonPage* page : qAsConst(m_pages)) {
         disconnect(page, &QObject::destroyed, this, nullptr);
@@ -128,6 +128,8 @@ KIVQRibbonBar::~KIVQRibbonBar()
     }
     for (QObject* object : m_quickAccess + m_topRight)
         disconnect(object, &QObject::destroyed, this, nullptr);
+    for (QObject* tab : qAsConst(m_tabButtons))
+        disconnect(tab, &QObject::destroyed, this, nullptr);
     for (QObject* group : qAsConst(m_contextGroups))
         disconnect(group, &QObject::destroyed, this, nullptr);
     m_popup->removeEventFilter(this);
@@ -177,8 +179,13 @@ void KIVQRibbonBar::forgetPage(KIVQRibbonPage* page)
 
 void KIVQRibbonBar::detachPage(KIVQRibbonPage* page)
 {
-    disconnect(page, &QObject::destroyed, this, nullptr);
     forgetPage(page);
+    releasePage(page);
+}
+
+void KIVQRibbonBar::releasePage(KIVQRibbonPage* page)
+{
+    disconnect(page, &QObject::destroyed, this, nullptr);
     page->setRibbonHost(nullptr);
     page->setContextGroup(nullptr);
     retire(page);
@@ -195,10 +202,13 @@ bool KIVQRibbonBar::removePage(KIVQRibbonPage* page)
 
 void KIVQRibbonBar::clearPages()
 {
-    const QList<KIVQRibbonPage*> pages = m_pages;
-    for (KIVQRibbonPage* page : pages)
-        detachPage(page);
+    // Forgotten at once: page by page, a document's thousands of pages take quadratic time.
+    for (KIVQRibbonContextGroup* group : qAsConst(m_contextGroups))
+        group->m_pages.clear();
+    m_visiblePages.clear();
     m_current = nullptr;
+    for (KIVQRibbonPage* page : std::exchange(m_pages, {}))
+        releasePage(page);
     rebuildTabs();
 }
 
@@ -367,6 +377,11 @@ void KIVQRibbonBar::buildTabs()
             styleStates(tab, d->tabFills, d->tabText);
         tab->show();
         m_tabButtons.append(tab);
+        // Handed out by tabButtons(): one deleted by someone else is replaced by a new tab for its page.
+        connect(tab, &QObject::destroyed, this, [this, tab] {
+            m_tabButtons.removeOne(tab);
+            rebuildTabs();
+        });
     }
     if (!m_visiblePages.contains(m_current))
         m_current = m_visiblePages.value(0);
@@ -528,17 +543,17 @@ void KIVQRibbonBar::registerAction(QAction* action)
 {
     if (!action)
         return;
-    if (!m_registered.contains(action)) {
-        m_registered.append(action);
-        connect(action, &QObject::destroyed, this, [this, action] {
-            m_registered.removeAll(action);
-            m_owned.removeAll(action);
-        });
-        connect(action, &QAction::triggered, this,
-                [this, action] { Q_EMIT commandTriggered(action->objectName(), action->isChecked()); });
-    }
-    if (action->parent() == this && !m_owned.contains(action))
-        m_owned.append(action);
+    // A load registers up to tens of thousands of commands, most of them twice.
+    if (m_registeredSet.contains(action))
+        return;
+    m_registered.append(action);
+    m_registeredSet.insert(action);
+    connect(action, &QObject::destroyed, this, [this, action] {
+        m_registered.removeOne(action);
+        m_registeredSet.remove(action);
+    });
+    connect(action, &QAction::triggered, this,
+            [this, action] { Q_EMIT commandTriggered(action->objectName(), action->isChecked()); });
 }
 
 QAction* KIVQRibbonBar::findAction(const QString& id) const
@@ -829,6 +844,7 @@ void KIVQRibbonBar::applyStyles()
         styleButton(button);
     for (KIVQRibbonButton* tab : qAsConst(m_tabButtons))
         styleStates(tab, d->tabFills, d->tabText);
+    const QSet<KIVQRibbonButton*> tabs(m_tabButtons.cbegin(), m_tabButtons.cend());
     // The page area may be lent to the popup; then its tree is walked as well as the bar's.
     QList<QWidget*> roots{this};
     if (m_pageArea->parentWidget() != this)
@@ -836,7 +852,7 @@ void KIVQRibbonBar::applyStyles()
     for (QWidget* root : qAsConst(roots)) {
         for (QWidget* w : root->findChildren<QWidget*>()) {
             if (auto* button = qobject_cast<KIVQRibbonButton*>(w)) {
-                if (!m_tabButtons.contains(button))
+                if (!tabs.contains(button))
                     styleButton(button);
             } else if (auto* gallery = qobject_cast<KIVQRibbonGallery*>(w)) {
                 gallery->setBackground(d->galleryFill);
@@ -862,13 +878,14 @@ void KIVQRibbonBar::clearContent()
     for (QWidget* widget : qAsConst(m_topRight))
         retire(widget);
     m_topRight.clear();
-    for (QAction* action : qAsConst(m_registered))
+    const QList<QAction*> registered = std::exchange(m_registered, {});
+    m_registeredSet.clear();
+    for (QAction* action : registered) {
         disconnect(action, nullptr, this, nullptr);
-    const QList<QAction*> owned = m_owned;
-    m_owned.clear();
-    m_registered.clear();
-    for (QAction* action : owned)
-        retire(action);
+        // The bar's own commands go with its content; others' stay with their owners.
+        if (action->parent() == this)
+            retire(action);
+    }
     if (m_appMenu)
         retire(m_appMenu.data());
     m_appMenu = nullptr;

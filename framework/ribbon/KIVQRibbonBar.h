@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 class QAction;
@@ -136,7 +137,8 @@ private:
     Json::Value writeConfigValue() const;
     QAction* createActionItem(const Json::Value& value);
     KIVQRibbonMenu* createMenu(const Json::Value& value, QWidget* parent);
-    QWidget* createWidgetItem(const Json::Value& value, QWidget* parent);
+    // Null for an entry that is no object or names no control the ribbon makes; it is reported.
+    QWidget* createWidgetItem(const Json::Value& value, QWidget* parent, const QString& listName, unsigned index);
     void readPages(const Json::Value& pages, KIVQRibbonContextGroup* group);
     void failLoad(const QString& source, const QString& message);
 
@@ -155,6 +157,8 @@ private:
     void attachToPage(KIVQRibbonPage* page, KIVQRibbonContextGroup* group);
     void forgetPage(KIVQRibbonPage* page);
     void detachPage(KIVQRibbonPage* page);
+    // Hands the page over to deletion, its bar and context group cleared; it must be forgotten already.
+    void releasePage(KIVQRibbonPage* page);
     void forgetOnDestroy(QWidget* widget, QList<QWidget*>& list);
 
     KIVQContainer* m_topRow = nullptr;
@@ -169,8 +173,8 @@ private:
     QList<KIVQRibbonButton*> m_tabButtons;
     QList<QWidget*> m_quickAccess;
     QList<QWidget*> m_topRight;
-    QList<QAction*> m_registered;
-    QList<QAction*> m_owned;
+    QList<QAction*> m_registered; // in registration order, which findAction keeps
+    QSet<QAction*> m_registeredSet;
     QList<KIVQRibbonPage*> m_visiblePages;
     KIVQRibbonPage* m_current = nullptr;
     QPointer<KIVQRibbonMenu> m_appMenu;
@@ -185,6 +189,7 @@ private:
     int m_groupRows = 3;
     QString m_configFile;
     QString m_lastError;
+    QString m_source; // the document being loaded, named in reports of what it leaves out
 };
 
 } // namespace KIVQtLib

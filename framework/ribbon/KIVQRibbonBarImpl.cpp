@@ -82,60 +82,47 @@ void KIVQRibbonBarImpl::onLanguageChanged()
     m_bar->updateLayout();
 }
 
-// Kind 1 names a fill and kind 2 a text style; an entry whose kind does not fit its slot, or whose
-// members are of the wrong type, is skipped.
-void KIVQRibbonBarImpl::readStyles(const Json::Value& element)
+void KIVQRibbonBarImpl::serializeStyles(ControlJson& io)
 {
-    const Json::Value& entries = json::member(element, "style");
-    if (!entries.isArray())
+    if (!io.isReading()) {
+        io.styles({{BarFill, &barFill},
+                   {PageAreaFill, &pageAreaFill},
+                   {GroupFill, &groupFill},
+                   {TabFills, &tabFills},
+                   {ButtonFills, &buttonFills},
+                   {TabText, &tabText},
+                   {GroupTitleText, &groupTitleText},
+                   {ButtonText, &buttonText},
+                   {RowFill, &rowFill},
+                   {SpareFill, &spareFill},
+                   {GalleryFill, &galleryFill}});
         return;
-    for (const Json::Value& entry : entries) {
-        if (!entry.isArray() || entry.size() < 3 || !entry[0].isString())
-            continue;
-        int kind = 0;
-        StyleEntry style;
-        if (!wholeNumber(entry[1], kind) || !wholeNumber(entry[2], style.code))
-            continue;
-        style.name = QString::fromStdString(entry[0].asString());
-        if (kind == 1) {
-            applySlotEntry(barFill, BarFill, style) || applySlotEntry(pageAreaFill, PageAreaFill, style) ||
-                applySlotEntry(groupFill, GroupFill, style) || applySlotEntry(rowFill, RowFill, style) ||
-                applySlotEntry(spareFill, SpareFill, style) || applySlotEntry(galleryFill, GalleryFill, style) ||
-                applyStateEntry(tabFills, TabFills, style) || applyStateEntry(buttonFills, ButtonFills, style);
-        } else if (kind == 2) {
-            if (style.code == ButtonTextAlias)
-                style.code = ButtonText;
-            applySlotEntry(tabText, TabText, style) || applySlotEntry(groupTitleText, GroupTitleText, style) ||
-                applySlotEntry(buttonText, ButtonText, style);
-        }
     }
-}
-
-void KIVQRibbonBarImpl::writeStyles(Json::Value& element) const
-{
-    StyleWriter writer;
-    writer.slot(barFill, BarFill);
-    writer.slot(pageAreaFill, PageAreaFill);
-    writer.slot(groupFill, GroupFill);
-    writer.states(tabFills, TabFills);
-    writer.states(buttonFills, ButtonFills);
-    writer.slot(tabText, TabText);
-    writer.slot(groupTitleText, GroupTitleText);
-    writer.slot(buttonText, ButtonText);
-    writer.slot(rowFill, RowFill);
-    writer.slot(spareFill, SpareFill);
-    writer.slot(galleryFill, GalleryFill);
-    writer.store(element, EmptyStyles::Omit);
+    const StyleSlot fills[] = {{BarFill, &barFill},   {PageAreaFill, &pageAreaFill}, {GroupFill, &groupFill},
+                               {RowFill, &rowFill},   {SpareFill, &spareFill},       {GalleryFill, &galleryFill},
+                               {TabFills, &tabFills}, {ButtonFills, &buttonFills}};
+    // The second button text code is read, never written: the style goes back under the first.
+    const StyleSlot texts[] = {{TabText, &tabText},
+                               {GroupTitleText, &groupTitleText},
+                               {ButtonText, &buttonText},
+                               {ButtonTextAlias, &buttonText}};
+    // The kind must fit the slot, so a text style's name is never looked up as a fill or the reverse.
+    for (const StyleEntry& entry : readStyleEntries(io.element(), io.fromTheme())) {
+        const auto takes = [&entry](const StyleSlot& slot) { return slot.apply(entry); };
+        if (entry.kind == 1)
+            std::any_of(std::begin(fills), std::end(fills), takes);
+        else if (entry.kind == 2)
+            std::any_of(std::begin(texts), std::end(texts), takes);
+    }
 }
 
 void KIVQRibbonBarImpl::serializeJson(ControlJson& io)
 {
+    serializeStyles(io);
     if (!io.isReading()) {
-        writeStyles(io.element());
         writeAttr(io);
         return;
     }
-    readStyles(io.element());
     if (io.hasAttr())
         readAttr(io);
     m_bar->applyStyles();

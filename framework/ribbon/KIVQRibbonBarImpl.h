@@ -2,7 +2,7 @@
 
 #include "KIVQRibbonBar.h"
 
-#include "core/StateStyles.h"
+#include "core/ControlJson.h"
 
 namespace KIVQtLib {
 
@@ -47,8 +47,7 @@ public:
     FillStyle galleryFill;
 
 private:
-    void readStyles(const Json::Value& element);
-    void writeStyles(Json::Value& element) const;
+    void serializeStyles(ControlJson& io);
     void readAttr(ControlJson& io);
     void writeAttr(ControlJson& io);
 

@@ -77,6 +77,21 @@ KIV_RIBBON_POPUP_MODE popupModeOf(const QString& value, KIV_RIBBON_POPUP_MODE fa
     return value.isNull() ? fallback : kivParseRibbonPopupMode(value);
 }
 
+// A list entry the reader leaves out, named by its list and index, so that a document's author can find it.
+void reportSkipped(const QString& document, const QString& list, Json::ArrayIndex index, const QString& why)
+{
+    qCWarning(lcKivJson, "Ribbon config %s: %s entry %u left out: %s", qUtf8Printable(document), qUtf8Printable(list),
+              index, qUtf8Printable(why));
+}
+
+bool isObjectEntry(const Json::Value& entry, const QString& document, const QString& list, Json::ArrayIndex index)
+{
+    if (entry.isObject())
+        return true;
+    reportSkipped(document, list, index, QStringLiteral("not an object"));
+    return false;
+}
+
 std::string utf8(const QString& s)
 {
     return json::toUtf8(s);
@@ -307,6 +322,7 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     const QPointer<KIVQRibbonBar> alive(this);
     const bool wasLoading = m_loading;
     m_loading = true;
+    const QString outerSource = std::exchange(m_source, source);
     clearContent();
     // As many pieces as a page document may hold controls; the rest is left out and reported.
     const ControlBudget budget(limits::kMaxPageControls, source);
@@ -322,19 +338,26 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
         menu->setTitle(title);
         setApplicationMenu(title, menu, text(application, "icon"));
     }
-    for (const Json::Value& entry : list(root, "quickAccess")) {
-        if (entry.isObject() && ControlBudget::take(QStringLiteral("quickAccess")))
-            addQuickAction(createActionItem(entry));
+    const QString quickList = QStringLiteral("quickAccess");
+    const Json::Value& quick = list(root, "quickAccess");
+    for (Json::ArrayIndex i = 0; i < quick.size(); ++i) {
+        if (isObjectEntry(quick[i], source, quickList, i) && ControlBudget::take(quickList))
+            addQuickAction(createActionItem(quick[i]));
     }
-    for (const Json::Value& entry : list(root, "topRight")) {
-        if (!ControlBudget::take(QStringLiteral("topRight")))
+    const QString topRightList = QStringLiteral("topRight");
+    const Json::Value& topRight = list(root, "topRight");
+    for (Json::ArrayIndex i = 0; i < topRight.size(); ++i) {
+        if (!ControlBudget::take(topRightList))
             break;
-        if (QWidget* widget = createWidgetItem(entry, m_topRow))
+        if (QWidget* widget = createWidgetItem(topRight[i], m_topRow, topRightList, i))
             addTopRightWidget(widget);
     }
     readPages(json::member(root, "pages"), nullptr);
-    for (const Json::Value& entry : list(root, "contextGroups")) {
-        if (!entry.isObject())
+    const QString contextList = QStringLiteral("contextGroups");
+    const Json::Value& contexts = list(root, "contextGroups");
+    for (Json::ArrayIndex i = 0; i < contexts.size(); ++i) {
+        const Json::Value& entry = contexts[i];
+        if (!isObjectEntry(entry, source, contextList, i))
             continue;
         QColor colour(text(entry, "color", QLatin1String(kDefaultContextColor)));
         if (!colour.isValid())
@@ -359,11 +382,19 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
         return false;
 
     m_loading = wasLoading;
-    // What the load added unplaced: the items of each group, then the groups of each page.
+    m_source = outerSource;
+    // What the load added unplaced: the items of each group, the cells of its galleries (in the size the
+    // group gave them), then the groups of each page.
     QEvent relayout(QEvent::LayoutRequest);
     for (KIVQRibbonPage* page : qAsConst(m_pages)) {
-        for (int i = 0; i < page->groupCount(); ++i)
-            QCoreApplication::sendEvent(page->groupAt(i), &relayout);
+        for (int i = 0; i < page->groupCount(); ++i) {
+            KIVQRibbonGroup* group = page->groupAt(i);
+            QCoreApplication::sendEvent(group, &relayout);
+            for (const KIVQRibbonGroup::Item& item : group->items()) {
+                if (auto* gallery = qobject_cast<KIVQRibbonGallery*>(item.control.data()))
+                    QCoreApplication::sendEvent(gallery, &relayout);
+            }
+        }
         QCoreApplication::sendEvent(page, &relayout);
     }
     applyStyles();
@@ -376,35 +407,48 @@ void KIVQRibbonBar::readPages(const Json::Value& pages, KIVQRibbonContextGroup* 
 {
     if (!pages.isArray())
         return;
-    for (const Json::Value& pageValue : pages) {
+    const QString pageList = contextGroup ? QStringLiteral("context group \"%1\", pages").arg(contextGroup->contextId())
+                                          : QStringLiteral("pages");
+    for (Json::ArrayIndex p = 0; p < pages.size(); ++p) {
+        const Json::Value& pageValue = pages[p];
         const QString id = text(pageValue, "id");
-        if (!pageValue.isObject() || !ControlBudget::take(QStringLiteral("page \"%1\"").arg(id)))
+        if (!isObjectEntry(pageValue, m_source, pageList, p) ||
+            !ControlBudget::take(QStringLiteral("page \"%1\"").arg(id)))
             continue;
         KIVQRibbonPage* page = contextGroup ? contextGroup->addPage(id, text(pageValue, "text"))
                                             : insertPage(pageCount(), id, text(pageValue, "text"));
         if (!page)
             continue;
-        for (const Json::Value& groupValue : list(pageValue, "groups")) {
+        const QString groupList = QStringLiteral("page \"%1\", groups").arg(id);
+        const Json::Value& groups = list(pageValue, "groups");
+        for (Json::ArrayIndex g = 0; g < groups.size(); ++g) {
+            const Json::Value& groupValue = groups[g];
             const QString groupId = text(groupValue, "id");
             const QString where = QStringLiteral("page \"%1\", group \"%2\"").arg(id, groupId);
-            if (!groupValue.isObject() || !ControlBudget::take(where))
+            if (!isObjectEntry(groupValue, m_source, groupList, g) || !ControlBudget::take(where))
                 continue;
             KIVQRibbonGroup* group = page->insertGroup(page->groupCount(), groupId, text(groupValue, "text"));
             group->setExpanding(flag(groupValue, "expanding", false));
-            for (const Json::Value& item : list(groupValue, "items")) {
-                if (!item.isObject() || !ControlBudget::take(where))
+            const QString itemList = where + QStringLiteral(", items");
+            const Json::Value& items = list(groupValue, "items");
+            for (Json::ArrayIndex i = 0; i < items.size(); ++i) {
+                const Json::Value& item = items[i];
+                if (!isObjectEntry(item, m_source, itemList, i) || !ControlBudget::take(where))
                     continue;
                 const QString type = text(item, "type", QStringLiteral("button"));
                 if (type == QLatin1String("separator")) {
                     group->addSeparator();
                 } else if (type == QLatin1String("widget")) {
-                    if (QWidget* widget = createWidgetItem(item, group))
+                    if (QWidget* widget = createWidgetItem(item, group, itemList, i))
                         group->addWidget(widget, itemSizeOf(text(item, "size"), KIV_RIBBON_SMALL));
                 } else if (type == QLatin1String("gallery")) {
                     KIVQRibbonGallery* gallery = group->addGallery(std::max(number(item, "columns", 3), 1),
                                                                    std::max(number(item, "rows", 2), 1));
-                    for (const Json::Value& cell : list(item, "items")) {
-                        if (cell.isObject() && ControlBudget::take(where))
+                    const QString cellList = QStringLiteral("%1 entry %2, items").arg(itemList).arg(i);
+                    const Json::Value& cells = list(item, "items");
+                    for (Json::ArrayIndex c = 0; c < cells.size(); ++c) {
+                        const Json::Value& cell = cells[c];
+                        if (isObjectEntry(cell, m_source, cellList, c) && ControlBudget::take(where))
                             gallery->addItem(text(cell, "id"), text(cell, "text"), text(cell, "icon"));
                     }
                 } else {
@@ -435,7 +479,6 @@ QAction* KIVQRibbonBar::createActionItem(const Json::Value& value)
     action->setProperty(kIconProperty, icon);
     if (!icon.isEmpty())
         action->setIcon(QIcon(icon));
-    m_owned.append(action);
     registerAction(action);
     return action;
 }
@@ -446,8 +489,10 @@ KIVQRibbonMenu* KIVQRibbonBar::createMenu(const Json::Value& value, QWidget* par
     menu->setThemeName(QStringLiteral("RibbonMenu"));
     if (!value.isArray())
         return menu;
-    for (const Json::Value& entry : value) {
-        if (!entry.isObject() || !ControlBudget::take(QStringLiteral("menu")))
+    const QString menuList = QStringLiteral("menu");
+    for (Json::ArrayIndex i = 0; i < value.size(); ++i) {
+        const Json::Value& entry = value[i];
+        if (!isObjectEntry(entry, m_source, menuList, i) || !ControlBudget::take(menuList))
             continue;
         const Json::Value& separator = json::member(entry, "separator");
         if (separator.isBool() && separator.asBool()) {
@@ -468,9 +513,10 @@ KIVQRibbonMenu* KIVQRibbonBar::createMenu(const Json::Value& value, QWidget* par
     return menu;
 }
 
-QWidget* KIVQRibbonBar::createWidgetItem(const Json::Value& value, QWidget* parent)
+QWidget* KIVQRibbonBar::createWidgetItem(const Json::Value& value, QWidget* parent, const QString& listName,
+                                         Json::ArrayIndex index)
 {
-    if (!value.isObject())
+    if (!isObjectEntry(value, m_source, listName, index))
         return nullptr;
     const QString control = text(value, "control");
     QWidget* made = nullptr;
@@ -527,8 +573,10 @@ QWidget* KIVQRibbonBar::createWidgetItem(const Json::Value& value, QWidget* pare
         label->setText(text(value, "text"));
         made = label;
     }
-    if (!made)
+    if (!made) {
+        reportSkipped(m_source, listName, index, QStringLiteral("unknown control \"%1\"").arg(control));
         return nullptr;
+    }
     made->setObjectName(text(value, "id"));
     const int width = number(value, "width", 0);
     if (width > 0)

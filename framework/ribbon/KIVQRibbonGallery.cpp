@@ -1,9 +1,13 @@
 #include "KIVQRibbonGallery.h"
 
 #include "KIVQRibbonButton.h"
+#include "KIVQRibbonGroup.h"
+#include "KIVQRibbonHost.h"
 #include "KIVQRibbonMenu.h"
+#include "KIVQRibbonPage.h"
 
 #include <QAction>
+#include <QEvent>
 
 #include <utility>
 
@@ -58,21 +62,34 @@ QAction* KIVQRibbonGallery::addItem(const QString& id, const QString& text, cons
     action->setProperty("kivRibbonIconPath", icon);
     if (!icon.isEmpty())
         action->setIcon(QIcon(icon));
-    addAction(action);
+    append(action);
     return action;
 }
 
 void KIVQRibbonGallery::addAction(QAction* action)
 {
-    if (!action || m_actions.contains(action))
-        return;
+    if (action && !m_actions.contains(action))
+        append(action);
+}
+
+void KIVQRibbonGallery::append(QAction* action)
+{
     auto* button = new KIVQRibbonButton(this, KIV_RIBBON_SMALL);
     button->setRibbonAction(action);
     m_actions.append(action);
     m_buttons.append(button);
     connect(action, &QAction::triggered, this, [this, action] { Q_EMIT itemTriggered(action->objectName()); });
     connect(action, &QObject::destroyed, this, [this, action] { forget(action); });
-    layoutItems();
+    if (!holdsLayout())
+        layoutItems();
+}
+
+bool KIVQRibbonGallery::holdsLayout() const
+{
+    const auto* group = qobject_cast<const KIVQRibbonGroup*>(parentWidget());
+    const KIVQRibbonPage* page = group ? group->page() : nullptr;
+    const KIVQRibbonHost* host = page ? page->ribbonHost() : nullptr;
+    return host && host->holdsLayout();
 }
 
 void KIVQRibbonGallery::forget(QAction* action)
@@ -165,6 +182,13 @@ void KIVQRibbonGallery::layoutItems()
     m_up->setEnabled(m_first >= 1);
     m_down->setEnabled(qint64(m_first) + screenful < count());
     m_more->setEnabled(true);
+}
+
+bool KIVQRibbonGallery::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest)
+        layoutItems();
+    return KIVQContainer::event(event);
 }
 
 void KIVQRibbonGallery::resizeEvent(QResizeEvent* event)

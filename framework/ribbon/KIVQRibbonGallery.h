@@ -42,9 +42,14 @@ Q_SIGNALS:
     void itemTriggered(const QString& commandId);
 
 protected:
+    // Sent by the bar after a load that added cells unplaced.
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void append(QAction* action);
+    // While the bar loads, cells are placed once at the end: placing them after each one is quadratic.
+    bool holdsLayout() const;
     void changePage(int pages);
     void showMoreMenu();
     void layoutItems();

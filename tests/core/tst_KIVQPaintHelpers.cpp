@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPicture>
 #include <QSvgRenderer>
 #include <QtMath>
 #include <QtTest>
@@ -234,6 +235,59 @@ private Q_SLOTS:
             KIVQPaintHelpers::paintFillStyle(&p, hidden, QRect(0, 0, 10, 10));
         }
         QCOMPARE(untouched, canvas(10, 10));
+    }
+
+    // A rounded fill drawn from its kept image gives the pixels the fill itself would: the reference is the
+    // same paint recorded as a picture, which the helper fills directly, played back over the same ground.
+    void keptRoundedFillMatchesFill_data()
+    {
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<int>("round");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<int>("border");
+        QTest::addColumn<QPoint>("origin");
+        QTest::newRow("button") << QRect(3, 2, 34, 24) << 4 << QColor(0x0a, 0x7f, 0x6f) << 0 << QPoint();
+        QTest::newRow("translucent") << QRect(1, 1, 30, 18) << 7 << QColor(200, 40, 90, 120) << 0 << QPoint();
+        QTest::newRow("bordered, fill inset by half a pixel")
+            << QRect(2, 2, 40, 20) << 6 << QColor(Qt::darkCyan) << 1 << QPoint();
+        QTest::newRow("painter moved") << QRect(0, 0, 22, 22) << 11 << QColor(Qt::darkRed) << 0 << QPoint(5, 3);
+    }
+
+    void keptRoundedFillMatchesFill()
+    {
+        QFETCH(QRect, rect);
+        QFETCH(int, round);
+        QFETCH(QColor, colour);
+        QFETCH(int, border);
+        QFETCH(QPoint, origin);
+        FillRes res;
+        res.round = round;
+        res.roundBottomLeft = false;
+        res.colour = colour;
+        res.border = border > 0;
+        res.borderSize = border;
+        res.borderColour = Qt::black;
+        QImage ground(60, 40, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < ground.height(); ++y)
+            for (int x = 0; x < ground.width(); ++x)
+                ground.setPixel(x, y, qRgba(x * 4, y * 6, (x * y) % 256, 255));
+        const auto paint = [&](QPaintDevice* device) {
+            QPainter p(device);
+            p.translate(origin);
+            KIVQPaintHelpers::paintColorFill(&p, res, rect.x(), rect.y(), rect.width(), rect.height());
+        };
+        QPicture picture;
+        paint(&picture);
+        QImage expected = ground;
+        {
+            QPainter p(&expected);
+            picture.play(&p);
+        }
+        for (int pass = 0; pass < 2; ++pass) {
+            QImage image = ground;
+            paint(&image);
+            QCOMPARE(image, expected);
+        }
     }
 
     void fillLeavesPainterAsFound_data()
@@ -557,6 +611,13 @@ private Q_SLOTS:
         style.bold = false;
         QCOMPARE(KIVQPaintHelpers::styleFont(style).weight(), 50);
         QCOMPARE(KIVQPaintHelpers::styleFont(style).family(), kFamily);
+        // Equal styles share a font; each attribute still tells them apart.
+        style.italic = false;
+        QVERIFY(!KIVQPaintHelpers::styleFont(style).italic());
+        style.underline = true;
+        QVERIFY(KIVQPaintHelpers::styleFont(style).underline());
+        style.size = 18;
+        QCOMPARE(KIVQPaintHelpers::styleFont(style).pixelSize(), 18);
 
         const QString text = QStringLiteral("Ward 7");
         const QFontMetrics fm(KIVQPaintHelpers::styleFont(style));

@@ -14,6 +14,7 @@
 #include "theme/KIVQResourceManager.h"
 
 #include <QCryptographicHash>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -97,6 +98,7 @@ private Q_SLOTS:
     void queuedLayoutRunsOnlyWhenPending_data();
     void queuedLayoutRunsOnlyWhenPending();
     void barBoundLaterTracksExistingChildren();
+    void shownPageAsksNoLayoutAndLeavesNoPixels();
     void labelRestylesOnlyOnChange_data();
     void labelRestylesOnlyOnChange();
     void fadeTimerMadeOnFirstHover();
@@ -309,6 +311,34 @@ void tst_PageBuild::barBoundLaterTracksExistingChildren()
     bar->setValue(20);
     QCOMPARE(last->y(), 40);
     QCOMPARE(page.childBaseGeometry(last).y(), 60);
+}
+
+// Containers place their children themselves, so a shown page asks none of them for a layout; deleted from
+// the window, it takes its pixels with it though its children do not ask for a repaint.
+void tst_PageBuild::shownPageAsksNoLayoutAndLeavesNoPixels()
+{
+    QVERIFY(TestSupport::writeFile(m_dir.filePath(QStringLiteral("asks.json")), R"({"elements": [{"type": "qtcontainer",
+        "name": "top", "w": 200, "h": 40, "attr": {"childLayout": 0}, "child": [
+        {"type": "qtlabel", "name": "l", "w": 30, "h": 20, "attr": {"text": "A caption far too long"}},
+        {"type": "qtbutton", "name": "b", "w": 40, "h": 20, "attr": {"text": "Go"}}]}]})"));
+    QWidget host;
+    host.resize(200, 40);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    const auto shown = [&host] {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        return host.screen()->grabWindow(host.winId()).toImage();
+    };
+    const QImage empty = shown();
+    EventCount events({QEvent::LayoutRequest});
+    QWidget* top = kivCreatePageByFileName(&host, m_dir.filePath(QStringLiteral("asks")));
+    QVERIFY(top);
+    QVERIFY(shown() != empty);
+    QCOMPARE(events.of(QStringLiteral("top"), QEvent::LayoutRequest), 0);
+    QVERIFY(top->findChild<QLabel*>(QStringLiteral("l"))->text().endsWith(QChar(0x2026)));
+    delete top;
+    QCOMPARE(shown(), empty);
 }
 
 void tst_PageBuild::labelRestylesOnlyOnChange_data()

@@ -456,6 +456,9 @@ void tst_KIVQRibbonBar::deletedByTheirOwner_data()
                                          << "home" << QVector<int>{3, 3, 0, 1};
     QTest::newRow("top-right widget") << "who"
                                       << "home" << QVector<int>{3, 3, 1, 0};
+    // The page keeps a tab; the bar no longer holds the deleted one.
+    QTest::newRow("tab button") << "view tab"
+                                << "home" << QVector<int>{3, 3, 1, 1};
 }
 
 void tst_KIVQRibbonBar::deletedByTheirOwner()
@@ -476,9 +479,13 @@ void tst_KIVQRibbonBar::deletedByTheirOwner()
         delete group;
     else if (gone == QLatin1String("save"))
         delete bar.quickAccessWidgets().first();
+    else if (gone == QLatin1String("view tab"))
+        delete bar.tabButtons().at(1);
     else
         delete bar.topRightWidgets().first();
 
+    // Shown, the bar lays out and styles again everything it still holds.
+    bar.show();
     bar.resize(800, 157);
     QCOMPARE((QVector<int>{bar.pageCount(), int(bar.tabButtons().size()), int(bar.quickAccessWidgets().size()),
                            int(bar.topRightWidgets().size())}),

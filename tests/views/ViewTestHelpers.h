@@ -58,11 +58,11 @@ inline void cacheImage(const QString& name, const QSize& size, QRgb colour)
     KIVQtLib::KIVQResourceManager::getInstance()->getSkinManagerImpl()->cacheImage(name, new QImage(image));
 }
 
-// The named styles the view tests read: "Fill", "Grey" and "Same" look alike, "Other" does not, and the
-// text style "Text" draws in the ink colour.
+// The named styles the view tests read: "Fill" and "Grey" look alike, "Other" does not, and the text
+// style "Text" draws in the ink colour.
 inline void registerTestStyles(QRgb ink)
 {
-    for (const char* name : {"Fill", "Grey", "Same"})
+    for (const char* name : {"Fill", "Grey"})
         KIVQtLib::kivSetFillStyle(QLatin1String(name), namedFill(QLatin1String(name), 0xff808080));
     KIVQtLib::kivSetFillStyle(QStringLiteral("Other"), namedFill(QStringLiteral("Other"), 0xff123456));
     KIVQtLib::kivSetTextStyle(QStringLiteral("Text"), namedText(QStringLiteral("Text"), ink));

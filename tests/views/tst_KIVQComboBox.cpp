@@ -43,8 +43,6 @@ private Q_SLOTS:
     void initTestCase();
     void styleCodes_data();
     void styleCodes();
-    void styleWriting_data();
-    void styleWriting();
     void hotIconWrittenWhereItDiffers();
     void attrText();
     void missingAttrChangesNothing();
@@ -95,49 +93,6 @@ void tst_KIVQComboBox::styleCodes()
     KIVQComboBox c;
     QVERIFY(readStyle(&c, style));
     QCOMPARE(slotLetters(c), expected);
-}
-
-void tst_KIVQComboBox::styleWriting_data()
-{
-    QTest::addColumn<QStringList>("faces"); // the four face fills by name
-    QTest::addColumn<QString>("popup");
-    QTest::addColumn<QByteArray>("written");
-    QTest::newRow("nothing named") << QStringList{"", "", "", ""} << "" << QByteArray();
-    QTest::newRow("agreeing faces: code 0")
-        << QStringList{"Fill", "Fill", "Fill", "Fill"} << "" << QByteArray(R"([["Fill",1,0]])");
-    QTest::newRow("differing faces: one entry each")
-        << QStringList{"Fill", "Other", "", "Fill"} << "" << QByteArray(R"([["Fill",1,0],["Other",1,1],["Fill",1,3]])");
-    // Style names must survive a save, so equal fills under different names are kept apart.
-    QTest::newRow("same fill, different names")
-        << QStringList{"Fill", "Same", "Same", "Same"} << ""
-        << QByteArray(R"([["Fill",1,0],["Same",1,1],["Same",1,2],["Same",1,3]])");
-    QTest::newRow("popup code 12") << QStringList{"", "", "", ""} << "Grey" << QByteArray(R"([["Grey",1,12]])");
-}
-
-void tst_KIVQComboBox::styleWriting()
-{
-    QFETCH(QStringList, faces);
-    QFETCH(QString, popup);
-    QFETCH(QByteArray, written);
-    KIVQComboBox c;
-    for (int s = 0; s < kStateCount; ++s) {
-        FillStyle f;
-        kivGetFillStyle(faces.at(s), f);
-        c.setBackground(CtrlState(s), f);
-    }
-    FillStyle p;
-    kivGetFillStyle(popup, p);
-    c.setPopupBackground(CtrlNormal, p);
-    QCOMPARE(writtenStyle(&c), written);
-
-    KIVQComboBox back;
-    Json::Value e = writeControl(&c);
-    QVERIFY(back.readJsonValue(&e));
-    for (int s = 0; s < kStateCount; ++s) {
-        if (!faces.at(s).isEmpty())
-            QCOMPARE(back.getBackground(CtrlState(s)).name, faces.at(s));
-    }
-    QCOMPARE(back.getPopupBackground().name, popup);
 }
 
 void tst_KIVQComboBox::hotIconWrittenWhereItDiffers()

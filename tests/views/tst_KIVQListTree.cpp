@@ -225,9 +225,7 @@ void tst_KIVQListTree::attrWritten_data()
     QTest::addColumn<int>("itemHeight");    // -1: left as built
     QTest::addColumn<QByteArray>("attr");
     const QByteArray none = "null";
-    QTest::newRow("fresh tree writes its 0") << "tree" << -1 << -1 << QByteArray(R"({"itemHeight":0})");
     QTest::newRow("tree at 20 writes nothing") << "tree" << -1 << 20 << none;
-    QTest::newRow("fresh list writes nothing") << "list" << -1 << -1 << none;
     QTest::newRow("list height 0") << "list" << -1 << 0 << QByteArray(R"({"itemHeight":0})");
     QTest::newRow("multiple selection") << "list" << int(QAbstractItemView::MultiSelection) << -1
                                         << QByteArray(R"({"multiselect":true})");

@@ -67,9 +67,7 @@ private Q_SLOTS:
     void initTestCase();
     void styleCodes_data();
     void styleCodes();
-    void styleWriting_data();
-    void styleWriting();
-    void attrRoundTrip();
+    void attrDrivesTheView();
     void missingAttrChangesNothing();
     void scrollBarSheet();
     void scrollBarBlocks_data();
@@ -129,66 +127,15 @@ void tst_KIVQTableView::styleCodes()
     QCOMPARE(slotLetters(t), expected);
 }
 
-void tst_KIVQTableView::styleWriting_data()
-{
-    QTest::addColumn<QStringList>("itemFills"); // names of the four states; "Other" has other colours
-    QTest::addColumn<QByteArray>("written");
-    QTest::newRow("new table writes nothing") << QStringList{"", "", "", ""} << QByteArray();
-    QTest::newRow("agreeing states: one entry")
-        << QStringList{"Fill", "Fill", "Fill", "Fill"} << QByteArray(R"([["Fill",1,2]])");
-    QTest::newRow("unnamed states agree") << QStringList{"Fill", "", "", ""} << QByteArray(R"([["Fill",1,2]])");
-    QTest::newRow("differing states: one entry each")
-        << QStringList{"Fill", "Other", "Fill", "Fill"}
-        << QByteArray(R"([["Fill",1,2],["Other",1,3],["Fill",1,4],["Fill",1,5]])");
-    QTest::newRow("same fill under two names")
-        << QStringList{"Fill", "Same", "Fill", "Fill"}
-        << QByteArray(R"([["Fill",1,2],["Same",1,3],["Fill",1,4],["Fill",1,5]])");
-    QTest::newRow("only hover named") << QStringList{"", "Other", "", ""} << QByteArray(R"([["Other",1,3]])");
-}
-
-void tst_KIVQTableView::styleWriting()
-{
-    QFETCH(QStringList, itemFills);
-    QFETCH(QByteArray, written);
-    KIVQTableView t;
-    for (int s = 0; s < kStateCount; ++s) {
-        FillStyle f;
-        if (!itemFills.at(s).isEmpty())
-            kivGetFillStyle(itemFills.at(s), f);
-        t.setItemBackground(CtrlState(s), f);
-    }
-    QCOMPARE(writtenStyle(&t), written);
-
-    // Whatever was written reads back into the same named slots.
-    KIVQTableView back;
-    Json::Value e = writeControl(&t);
-    QVERIFY(back.readJsonValue(&e));
-    for (int s = 0; s < kStateCount; ++s) {
-        if (!itemFills.at(s).isEmpty())
-            QCOMPARE(back.getItemBackground(CtrlState(s)).name, itemFills.at(s));
-    }
-}
-
-void tst_KIVQTableView::attrRoundTrip()
+// The keys set the view's own selection and row and header heights; the write-back is the contract's.
+void tst_KIVQTableView::attrDrivesTheView()
 {
     KIVQTableView t;
-    Json::Value e = parseJson(R"({"attr":{"multiselect":true,"itemHeight":30,"checkstyle":true,"uncheckImg":"u"}})");
+    Json::Value e = parseJson(R"({"attr":{"multiselect":true,"itemHeight":30}})");
     QVERIFY(t.readJsonValue(&e));
     QCOMPARE(t.selectionMode(), QAbstractItemView::ExtendedSelection);
-    QCOMPARE(t.getItemHeight(), 30);
     QCOMPARE(t.verticalHeader()->defaultSectionSize(), 30);
     QCOMPARE(t.horizontalHeader()->height(), 30);
-    QVERIFY(t.getCheckstyle());
-    QCOMPARE(t.getUncheckedImage(), QStringLiteral("u"));
-    QCOMPARE(t.getCheckedImage(), QStringLiteral("IDB_CHECKED"));
-
-    const Json::Value attr = writeControl(&t)["attr"];
-    QCOMPARE(compactJson(attr),
-             QByteArray(R"({"checkedImg":"IDB_CHECKED","checkstyle":true,"itemHeight":30,"multiselect":true,)"
-                        R"("uncheckImg":"u"})"));
-
-    t.setSelectionMode(QAbstractItemView::SingleSelection);
-    QVERIFY(!writeControl(&t)["attr"].isMember("multiselect"));
 }
 
 void tst_KIVQTableView::missingAttrChangesNothing()

@@ -7,6 +7,9 @@
 #include "core/Limits.h"
 #include <QScrollBar>
 
+#include <QHash>
+#include <QMetaProperty>
+#include <QPair>
 #include <QVariant>
 #include <QWidget>
 
@@ -17,6 +20,19 @@ namespace KIVQtLib {
 namespace {
 
 constexpr int kUnlimited = INT_MAX;
+
+// A property of a spacer by its index in the class, found once per class: a lookup by name compares it
+// with every property the class and its bases declare.
+QVariant spacerProperty(const QWidget* w, const char* name)
+{
+    thread_local QHash<QPair<const QMetaObject*, const char*>, int> indexes;
+    const QMetaObject* meta = w->metaObject();
+    const auto key = qMakePair(meta, name);
+    auto it = indexes.constFind(key);
+    if (it == indexes.constEnd())
+        it = indexes.insert(key, meta->indexOfProperty(name));
+    return *it >= 0 ? meta->property(*it).read(w) : w->property(name);
+}
 
 // Positions are kept well inside int so that QRect's right = x + w - 1 cannot overflow.
 int coord(qint64 v)
@@ -133,13 +149,13 @@ QVector<KIVQChildLayout::Item> KIVQChildLayout::ratioChildren(const Axis& axis) 
         item.c = c;
         item.ratio = c ? qMax(c->getLayoutRatio(), 1) : 1;
         item.fixed = axis.mainPolicy(c) == PolicyFixed;
-        // A spacer publishes its direction and thickness; the class is tested first, as a property lookup
-        // by name searches every property the class declares.
-        const QVariant direction = w->inherits(kSpacerClassName) ? w->property(kSpacerDirectionProperty) : QVariant();
+        // A spacer publishes its direction and thickness; the class is tested first.
+        const QVariant direction =
+            w->inherits(kSpacerClassName) ? spacerProperty(w, kSpacerDirectionProperty) : QVariant();
         if (direction.isValid()) {
             const int dir = direction.toInt();
             item.spacer = dir == SpacerAuto || dir == (axis.hor ? SpacerHorizontal : SpacerVertical);
-            item.thickness = w->property(kSpacerThicknessProperty).toInt();
+            item.thickness = spacerProperty(w, kSpacerThicknessProperty).toInt();
         }
         items << item;
     }

@@ -31,6 +31,9 @@ KIVQContainer::KIVQContainer(QWidget* parent, const QString& typeName) : KIVQCon
 
 KIVQContainer::~KIVQContainer()
 {
+    // Going with its children: each child would otherwise mark its own area of the window for repaint
+    // as it is destroyed, and the container's own area covers them all.
+    setUpdatesEnabled(false);
     // Here rather than in the template: events sent while the Impl goes away still reach event() below.
     releaseImpl();
 }
