@@ -38,8 +38,11 @@ struct Key
 
 uint qHash(const Key& k, uint seed = 0)
 {
-    return ::qHash(k.renderer, seed) ^ ::qHash(k.colour.rgba()) ^ ::qHash(k.target.width() * 31 + k.target.height()) ^
-           ::qHash(k.origin.x() * 131 + k.origin.y()) ^ ::qHash(k.shown.width() * 17 + k.shown.height()) ^ uint(k.grey);
+    // Unsigned throughout: a hostile page can give sizes near the ends of int.
+    const auto pair = [](int a, int b) { return uint(a) * 31u + uint(b); };
+    return ::qHash(k.renderer, seed) ^ ::qHash(k.colour.rgba()) ^ ::qHash(pair(k.target.width(), k.target.height())) ^
+           ::qHash(pair(k.origin.x(), k.origin.y()) * 131u) ^ ::qHash(pair(k.shown.width(), k.shown.height()) * 17u) ^
+           uint(k.grey);
 }
 
 struct Entry
