@@ -27,15 +27,6 @@ namespace KIVQtLib {
 
 namespace {
 
-QByteArray readWholeFile(const QString& path)
-{
-    QByteArray bytes;
-    if (themeio::readFileBounded(path, limits::kMaxFileSize, bytes) == themeio::FileRefused)
-        qCWarning(lcKivJson, "Document %s is not a regular file of at most %lld bytes", qUtf8Printable(path),
-                  limits::kMaxFileSize);
-    return bytes;
-}
-
 // A document name is a ".json" file: the resource store first, then the skin folder, then the name itself.
 QByteArray documentBytes(QString fileName)
 {
@@ -46,7 +37,7 @@ QByteArray documentBytes(QString fileName)
     if (bytes.isNull()) {
         // The skin folder is kept with a trailing backslash; the file system wants slashes.
         const QString inSkin = QString(rm->getSkinDirPath() + fileName).replace(QLatin1Char('\\'), QLatin1Char('/'));
-        bytes = QFile::exists(inSkin) ? readWholeFile(inSkin) : readWholeFile(fileName);
+        bytes = themeio::readDocumentFile(QFile::exists(inSkin) ? inSkin : fileName);
     }
     return bytes;
 }
