@@ -55,9 +55,9 @@ HealthWindow::HealthWindow(QWidget* parent) : KIVQWindow(parent), m_simulator(ne
 
     m_snapshot = m_simulator->snapshot();
     m_english = 0;
+    m_currentPage = 0;
     retranslateUi();
     refreshSnapshot(m_snapshot);
-    m_currentPage = 0;
     m_pageStack->setCurrentIndex(0);
     updateNavButtons();
     refreshSnapshot(m_snapshot);
@@ -309,6 +309,7 @@ void HealthWindow::setPage(int index)
     if (index < 0 || index >= kPageCount)
         return;
     m_currentPage = index;
+    fitTranslatedWidths();
     m_pageStack->setCurrentIndex(index);
     updateNavButtons();
 }
@@ -416,6 +417,7 @@ void HealthWindow::retranslateUi()
     retranslateDrawers();
     refreshPatientCombos();
     updateNavButtons();
+    m_fittedPages = 0;
     fitTranslatedWidths();
 
     // Showing text on a button does not repaint it.
@@ -423,9 +425,20 @@ void HealthWindow::retranslateUi()
 }
 
 // The English texts run longer than the Chinese ones the tool rows were sized for: a filter or a button
-// grows to its widest text instead of eliding it or running it into its icon.
+// grows to its widest text instead of eliding it or running it into its icon. Only the current page is
+// measured: measuring loads the glyphs of every text, and the others are fitted as they are shown.
 void HealthWindow::fitTranslatedWidths()
 {
+    if (m_fittedPages & (1u << m_currentPage))
+        return;
+    m_fittedPages |= 1u << m_currentPage;
+    auto elsewhere = [this](QWidget* widget) {
+        for (int i = 0; i < m_pages.size(); ++i) {
+            if (i != m_currentPage && m_pages.at(i)->isAncestorOf(widget))
+                return true;
+        }
+        return false;
+    };
     constexpr int kIconExtent = 20;
     constexpr int kIconGap = 6;
     constexpr int kTextGap = 4;
@@ -433,7 +446,7 @@ void HealthWindow::fitTranslatedWidths()
     QSet<QWidget*> rows;
     for (KIVQComboBox* combo :
          {m_departmentCombo, m_statusCombo, m_reportTypeFilter, m_reportStatusFilter, m_appointmentFilter}) {
-        if (!combo)
+        if (!combo || elsewhere(combo))
             continue;
         const TextStyleDesc& style = combo->getTextStyle(CtrlNormal);
         int widest = 0;
@@ -445,7 +458,7 @@ void HealthWindow::fitTranslatedWidths()
             rows.insert(combo->parentWidget());
     }
     for (KIVQPushButton* button : {m_newAppointmentButton, m_cancelAppointmentButton}) {
-        if (!button)
+        if (!button || elsewhere(button))
             continue;
         // The caption is centred right of the text offset; it must clear the icon on its left.
         const int iconRight = button->getIconStyle().offsetX + kIconExtent + kIconGap;
