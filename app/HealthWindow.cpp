@@ -60,7 +60,6 @@ HealthWindow::HealthWindow(QWidget* parent) : KIVQWindow(parent), m_simulator(ne
     refreshSnapshot(m_snapshot);
     m_pageStack->setCurrentIndex(0);
     updateNavButtons();
-    refreshSnapshot(m_snapshot);
 
     m_simulator->start(1000);
     // Only once the window has its real size can the root be laid over it and the window centred.
