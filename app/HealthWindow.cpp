@@ -36,6 +36,22 @@ void setLabelText(QWidget* root, const char* name, const QString& text)
         label->setText(text);
 }
 
+// The frame's containers lie over others of the same colour; one that covers its rectangle in a solid
+// colour says so, and Qt then paints nothing beneath it for the window's first and later paints.
+bool coversSolidly(const FillStyle& fill)
+{
+    const FillRes& res = fill.res;
+    return fill.draw && fill.colourFill && res.round == 0 && res.colour.alpha() == 255 &&
+           (!res.gradient || res.colour2.alpha() == 255);
+}
+
+void markOpaqueIfSolid(KIVQContainer* container)
+{
+    container->setAttribute(Qt::WA_OpaquePaintEvent, container->getDrawBackground() &&
+                                                         coversSolidly(container->getBackground()) &&
+                                                         coversSolidly(container->getDisableBackground()));
+}
+
 } // namespace
 
 HealthWindow::HealthWindow(QWidget* parent) : KIVQWindow(parent), m_simulator(new PatientDataSimulator(this))
@@ -197,12 +213,14 @@ void HealthWindow::buildRootLayout()
     m_header = makeContainer(m_root, QStringLiteral("HealthHeader"), KIVQContainer::Horizontal, 0, 8, 18, 8, 12, 8);
     m_header->setObjectName(QStringLiteral("healthHeader"));
     fixWidgetHeight(m_header, kCaptionHeight);
+    markOpaqueIfSolid(m_header);
 
     m_body = makeContainer(m_root, QStringLiteral("HealthPage"), KIVQContainer::Horizontal, 1, 0, 0, 0, 0, 0);
 
     m_sidebar = makeContainer(m_body, QStringLiteral("HealthSidebar"), KIVQContainer::Vertical, 0, 7, 12, 14, 12, 14);
     m_sidebar->setObjectName(QStringLiteral("healthSidebar"));
     fixWidgetWidth(m_sidebar, kSidebarWidth);
+    markOpaqueIfSolid(m_sidebar);
 
     m_pageStack = new KIVQStackContainer(m_body);
     m_pageStack->setObjectName(QStringLiteral("healthPageStack"));
@@ -220,6 +238,7 @@ void HealthWindow::buildRootLayout()
         page->setWidthPolicy(PolicyStretch);
         page->setHeightPolicy(PolicyStretch);
         page->setObjectName(QStringLiteral("healthPage%1").arg(i));
+        markOpaqueIfSolid(page);
         m_pageStack->addWidget(page);
         m_pages.append(page);
     }
