@@ -36,6 +36,22 @@ void setLabelText(QWidget* root, const char* name, const QString& text)
         label->setText(text);
 }
 
+// The frame's containers lie over others of the same colour; one that covers its rectangle in a solid
+// colour says so, and Qt then paints nothing beneath it for the window's first and later paints.
+bool coversSolidly(const FillStyle& fill)
+{
+    const FillRes& res = fill.res;
+    return fill.draw && fill.colourFill && res.round == 0 && res.colour.alpha() == 255 &&
+           (!res.gradient || res.colour2.alpha() == 255);
+}
+
+void markOpaqueIfSolid(KIVQContainer* container)
+{
+    container->setAttribute(Qt::WA_OpaquePaintEvent, container->getDrawBackground() &&
+                                                         coversSolidly(container->getBackground()) &&
+                                                         coversSolidly(container->getDisableBackground()));
+}
+
 } // namespace
 
 HealthWindow::HealthWindow(QWidget* parent) : KIVQWindow(parent), m_simulator(new PatientDataSimulator(this))
@@ -55,12 +71,11 @@ HealthWindow::HealthWindow(QWidget* parent) : KIVQWindow(parent), m_simulator(ne
 
     m_snapshot = m_simulator->snapshot();
     m_english = 0;
+    m_currentPage = 0;
     retranslateUi();
     refreshSnapshot(m_snapshot);
-    m_currentPage = 0;
     m_pageStack->setCurrentIndex(0);
     updateNavButtons();
-    refreshSnapshot(m_snapshot);
 
     m_simulator->start(1000);
     // Only once the window has its real size can the root be laid over it and the window centred.
@@ -198,12 +213,14 @@ void HealthWindow::buildRootLayout()
     m_header = makeContainer(m_root, QStringLiteral("HealthHeader"), KIVQContainer::Horizontal, 0, 8, 18, 8, 12, 8);
     m_header->setObjectName(QStringLiteral("healthHeader"));
     fixWidgetHeight(m_header, kCaptionHeight);
+    markOpaqueIfSolid(m_header);
 
     m_body = makeContainer(m_root, QStringLiteral("HealthPage"), KIVQContainer::Horizontal, 1, 0, 0, 0, 0, 0);
 
     m_sidebar = makeContainer(m_body, QStringLiteral("HealthSidebar"), KIVQContainer::Vertical, 0, 7, 12, 14, 12, 14);
     m_sidebar->setObjectName(QStringLiteral("healthSidebar"));
     fixWidgetWidth(m_sidebar, kSidebarWidth);
+    markOpaqueIfSolid(m_sidebar);
 
     m_pageStack = new KIVQStackContainer(m_body);
     m_pageStack->setObjectName(QStringLiteral("healthPageStack"));
@@ -221,6 +238,7 @@ void HealthWindow::buildRootLayout()
         page->setWidthPolicy(PolicyStretch);
         page->setHeightPolicy(PolicyStretch);
         page->setObjectName(QStringLiteral("healthPage%1").arg(i));
+        markOpaqueIfSolid(page);
         m_pageStack->addWidget(page);
         m_pages.append(page);
     }
@@ -309,6 +327,7 @@ void HealthWindow::setPage(int index)
     if (index < 0 || index >= kPageCount)
         return;
     m_currentPage = index;
+    fitTranslatedWidths();
     m_pageStack->setCurrentIndex(index);
     updateNavButtons();
 }
@@ -416,13 +435,25 @@ void HealthWindow::retranslateUi()
     retranslateDrawers();
     refreshPatientCombos();
     updateNavButtons();
+    m_fittedPages = 0;
     fitTranslatedWidths();
 }
 
 // The English texts run longer than the Chinese ones the tool rows were sized for: a filter or a button
-// grows to its widest text instead of eliding it or running it into its icon.
+// grows to its widest text instead of eliding it or running it into its icon. Only the current page is
+// measured: measuring loads the glyphs of every text, and the others are fitted as they are shown.
 void HealthWindow::fitTranslatedWidths()
 {
+    if (m_fittedPages & (1u << m_currentPage))
+        return;
+    m_fittedPages |= 1u << m_currentPage;
+    auto elsewhere = [this](QWidget* widget) {
+        for (int i = 0; i < m_pages.size(); ++i) {
+            if (i != m_currentPage && m_pages.at(i)->isAncestorOf(widget))
+                return true;
+        }
+        return false;
+    };
     constexpr int kIconExtent = 20;
     constexpr int kIconGap = 6;
     constexpr int kTextGap = 4;
@@ -430,7 +461,7 @@ void HealthWindow::fitTranslatedWidths()
     QSet<QWidget*> rows;
     for (KIVQComboBox* combo :
          {m_departmentCombo, m_statusCombo, m_reportTypeFilter, m_reportStatusFilter, m_appointmentFilter}) {
-        if (!combo)
+        if (!combo || elsewhere(combo))
             continue;
         const TextStyleDesc& style = combo->getTextStyle(CtrlNormal);
         int widest = 0;
@@ -442,7 +473,7 @@ void HealthWindow::fitTranslatedWidths()
             rows.insert(combo->parentWidget());
     }
     for (KIVQPushButton* button : {m_newAppointmentButton, m_cancelAppointmentButton}) {
-        if (!button)
+        if (!button || elsewhere(button))
             continue;
         // The caption is centred right of the text offset; it must clear the icon on its left.
         const int iconRight = button->getIconStyle().offsetX + kIconExtent + kIconGap;

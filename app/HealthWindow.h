@@ -169,6 +169,7 @@ private:
 
     int m_english = 0;
     int m_currentPage = 0;
+    unsigned m_fittedPages = 0; // pages whose texts were fitted in the current language
     PatientDataSimulator* m_simulator = nullptr;
     HealthSnapshot m_snapshot;
     QString m_patientSearchText;

@@ -251,6 +251,26 @@ void KIVQTableView::paintEvent(QPaintEvent* event)
     QTableView::paintEvent(event);
 }
 
+// Qt measures the header's sections in a bold font on every model change; a hidden table would load that
+// font and shape every title for nothing, so it lays out its header and bars once, as it is shown.
+void KIVQTableView::updateGeometries()
+{
+    if (!isVisible()) {
+        m_geometriesPending = true;
+        return;
+    }
+    m_geometriesPending = false;
+    KIVQControlBase::updateGeometries();
+}
+
+bool KIVQTableView::event(QEvent* event)
+{
+    // Before the view's own show handling, which scrolls to the current row within these geometries.
+    if (event->type() == QEvent::Show && m_geometriesPending)
+        updateGeometries();
+    return KIVQControlBase::event(event);
+}
+
 void KIVQTableView::leaveEvent(QEvent* event)
 {
     KIVQControlBase::leaveEvent(event);

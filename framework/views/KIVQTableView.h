@@ -93,9 +93,13 @@ protected:
     // The cells, not the Impl: a scroll area's paint events are its viewport's.
     void paintEvent(QPaintEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    void updateGeometries() override;
 
 private:
     friend class KIVQTableHeader;
+
+    bool m_geometriesPending = false;
 
     KIVQTableHeader* m_horizontalHeader;
     KIVQTableHeader* m_verticalHeader;

@@ -85,6 +85,8 @@ private Q_SLOTS:
     void columnWidgetClicks();
     void deletedColumnWidgetCountsAsNone();
     void selectedRowsOncePerRow();
+    void hiddenTableShowsAsShownOne_data();
+    void hiddenTableShowsAsShownOne();
 };
 
 void tst_KIVQTableView::initTestCase()
@@ -436,6 +438,53 @@ void tst_KIVQTableView::selectedRowsOncePerRow()
     for (const QPoint& rc : {QPoint(3, 0), QPoint(3, 2), QPoint(3, 3), QPoint(1, 1)})
         selection->select(t.model.index(rc.x(), rc.y()), QItemSelectionModel::Select);
     QCOMPARE(t.view.selectedRows(), (QList<int>{1, 3}));
+}
+
+void tst_KIVQTableView::hiddenTableShowsAsShownOne_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("current"); // -1: none
+    QTest::newRow("titles only") << 0 << -1;
+    QTest::newRow("few rows") << 3 << -1;
+    QTest::newRow("current row far down") << 40 << 39;
+}
+
+// Filled while hidden, a table lays out its two-line header and its bars as it is shown: as one filled
+// while shown, and scrolled to its current row.
+void tst_KIVQTableView::hiddenTableShowsAsShownOne()
+{
+    QFETCH(int, rows);
+    QFETCH(int, current);
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    QWidget hosts[2];
+    QStandardItemModel models[2];
+    KIVQTableView shown(&hosts[0]);
+    KIVQTableView hidden(&hosts[1]);
+    hosts[0].show();
+    QVERIFY(QTest::qWaitForWindowExposed(&hosts[0]));
+    for (int i : {0, 1}) {
+        KIVQTableView& view = i == 0 ? shown : hidden;
+        hosts[i].resize(200, 200);
+        view.resize(200, 200);
+        view.setModel(&models[i]);
+        models[i].setHorizontalHeaderLabels(
+            {QStringLiteral("First\nSecond"), QStringLiteral("Value"), QStringLiteral("State")});
+        for (int r = 0; r < rows; ++r)
+            models[i].appendRow({new QStandardItem(QString::number(r)), new QStandardItem(QStringLiteral("v"))});
+    }
+    if (current >= 0)
+        hidden.setCurrentIndex(models[1].index(current, 0));
+    hosts[1].show();
+    QVERIFY(QTest::qWaitForWindowExposed(&hosts[1]));
+
+    QCOMPARE(hidden.horizontalHeader()->geometry(), shown.horizontalHeader()->geometry());
+    QCOMPARE(hidden.viewport()->geometry(), shown.viewport()->geometry());
+    QCOMPARE(hidden.horizontalScrollBar()->maximum(), shown.horizontalScrollBar()->maximum());
+    QCOMPARE(hidden.verticalScrollBar()->maximum(), shown.verticalScrollBar()->maximum());
+    if (current >= 0)
+        QVERIFY(hidden.viewport()->rect().contains(hidden.visualRect(models[1].index(current, 0))));
+    else
+        QCOMPARE(hidden.grab().toImage(), shown.grab().toImage());
 }
 
 QTEST_MAIN(tst_KIVQTableView)
