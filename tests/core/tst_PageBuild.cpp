@@ -258,15 +258,16 @@ void tst_PageBuild::pageShowsEachControlOnce()
 
 void tst_PageBuild::queuedLayoutRunsOnlyWhenPending_data()
 {
-    QTest::addColumn<bool>("forceFirst");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<int>("passes");
-    QTest::newRow("a full pass answers the queued one") << true << 1;
-    QTest::newRow("the queued pass runs when nothing else did") << false << 1;
+    QTest::newRow("a full pass answers the queued one") << "force" << 1;
+    QTest::newRow("the queued pass runs when nothing else did") << "queue" << 1;
+    QTest::newRow("each control added with its ratio, one pass") << "add" << 3;
 }
 
 void tst_PageBuild::queuedLayoutRunsOnlyWhenPending()
 {
-    QFETCH(bool, forceFirst);
+    QFETCH(QString, how);
     QFETCH(int, passes);
     KIVQContainer c;
     c.resize(300, 40);
@@ -274,13 +275,19 @@ void tst_PageBuild::queuedLayoutRunsOnlyWhenPending()
     c.show();
     QCoreApplication::processEvents();
     const int before = c.impl()->layoutPasses;
-    for (int i = 0; i < 3; ++i)
-        new QWidget(&c); // each addition asks for a deferred pass
-    if (forceFirst)
+    for (int i = 0; i < 3; ++i) {
+        if (how == QLatin1String("add"))
+            c.addChildWidget(new KIVQLabel, 1);
+        else
+            new QWidget(&c); // each addition asks for a deferred pass
+    }
+    if (how == QLatin1String("force"))
         c.forceResize();
     QCoreApplication::processEvents();
     QCOMPARE(c.impl()->layoutPasses - before, passes);
-    QCOMPARE(c.findChildren<QWidget*>().last()->geometry(), QRect(200, 0, 100, 30));
+    const QWidget* last = c.findChildren<QWidget*>().last();
+    QCOMPARE(last->x(), 200);
+    QCOMPARE(last->width(), 100);
 }
 
 // Children are watched only once a bar is bound; binding one later still follows them.

@@ -69,18 +69,19 @@ void KIVQContainer::addChildWidget(QWidget* child, int ratio)
         child->setParent(this);
     if (impl()->hasBoundBar() && !impl()->isBoundBar(child))
         child->installEventFilter(this);
-    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(child))
-        control->setLayoutRatio(ratio);
-    forceResize();
+    setChildRatio(child, ratio);
 }
 
 void KIVQContainer::setChildRatio(QWidget* child, int ratio)
 {
     if (!child)
         return;
-    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(child))
+    auto* control = dynamic_cast<IKIVQWidgetBase*>(child);
+    if (control)
         control->setLayoutRatio(ratio);
-    forceResize();
+    // A control of this container has just laid it out through its ratio.
+    if (!control || child->parentWidget() != this)
+        forceResize();
 }
 
 void KIVQContainer::forceResize()
