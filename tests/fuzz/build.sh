@@ -64,6 +64,11 @@ cmake --build "$OUT/lib" --target kivqtlib --parallel "${CAREVIX_JOBS:-$(nproc)}
 build_target fuzz_page_document "$ROOT/tests/fuzz/fuzz_page_document.cpp" -DQT_NO_CAST_FROM_BYTEARRAY \
     "$OUT/lib/framework/libkivqtlib.a" $(pkg-config --cflags --libs jsoncpp Qt5Widgets Qt5Svg)
 
+# Command documents: a ribbon configuration and a menu document from the same bytes, on the same library.
+#   build/fuzz/fuzz_command_documents -max_total_time=240 -dict=tests/fuzz/command.dict build/fuzz/corpus-command
+build_target fuzz_command_documents "$ROOT/tests/fuzz/fuzz_command_documents.cpp" -DQT_NO_CAST_FROM_BYTEARRAY \
+    "$OUT/lib/framework/libkivqtlib.a" $(pkg-config --cflags --libs jsoncpp Qt5Widgets Qt5Svg)
+
 # A small seed corpus, made fresh rather than shipped.
 if command -v python3 >/dev/null; then
     python3 - "$OUT/corpus-zip" <<'PY'
@@ -148,5 +153,32 @@ def write(name, s, t, l):
 write("full", style, theme, table)
 write("styleonly", style, b"", b"")
 write("comments", b'// c\n{"style": [ /* x */ {"type": 2}]}', b"null", b"\xff\xfe" + table)
+PY
+fi
+
+# Seeds for the command documents: a ribbon with one of everything it reads, and a nested menu.
+if command -v python3 >/dev/null; then
+    python3 - "$OUT/corpus-command" <<'PY'
+import json, os, sys
+out = sys.argv[1]
+os.makedirs(out, exist_ok=True)
+def write(name, doc):
+    with open(os.path.join(out, name), "w") as f:
+        json.dump(doc, f, separators=(",", ":"))
+command = {"id": "new", "text": "New", "icon": "n.svg", "tooltip": "t", "checkable": True, "checked": True}
+widgets = [{"type": "widget", "control": c, "id": c, "width": 60, "min": 1, "max": 9, "value": 4, "text": "x",
+            "items": ["A", 2, True], "currentIndex": 1, "checked": True} for c in
+           ("comboBox", "lineEdit", "spinBox", "checkBox", "radioButton", "switch", "progressBar", "label")]
+write("ribbon", {"schemaVersion": 1, "layoutMode": "compact", "minimized": False, "currentPage": "home",
+                 "application": {"text": "File", "menu": [command, {"separator": True},
+                                                          {"text": "Sub", "items": [command]}]},
+                 "quickAccess": [command], "topRight": widgets[:2],
+                 "pages": [{"id": "home", "text": "Home", "groups": [{"id": "g", "text": "G", "expanding": True,
+                     "items": [dict(command, size="medium", popup="split", menu=[command]), {"type": "separator"},
+                               {"type": "gallery", "columns": 3, "rows": 2, "items": [command] * 4}] + widgets}]}],
+                 "contextGroups": [{"id": "c", "text": "C", "color": "#80ff0000", "visible": True,
+                                    "pages": [{"id": "p", "groups": [{"items": [command]}]}]}]})
+write("menu", {"background": "panel", "item0": "a", "text1": "b",
+               "items": [{"text": "Open", "icon": "o.png"}, {"text": "Recent", "items": [{"text": "Bed 3"}]}]})
 PY
 fi
