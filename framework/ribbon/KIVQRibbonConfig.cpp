@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QIcon>
 
 #include <algorithm>
@@ -355,14 +356,25 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     readPages(json::member(root, "pages"), nullptr);
     const QString contextList = QStringLiteral("contextGroups");
     const Json::Value& contexts = list(root, "contextGroups");
+    // The bar was cleared: every group is one this load made. Looked up here, as a search of the bar's
+    // list for each entry would make a long document quadratic.
+    QHash<QString, KIVQRibbonContextGroup*> contextsById;
     for (Json::ArrayIndex i = 0; i < contexts.size(); ++i) {
         const Json::Value& entry = contexts[i];
         if (!isObjectEntry(entry, source, contextList, i))
             continue;
-        QColor colour(text(entry, "color", QLatin1String(kDefaultContextColor)));
-        if (!colour.isValid())
-            colour = QColor(QLatin1String(kDefaultContextColor));
-        KIVQRibbonContextGroup* group = addContextGroup(text(entry, "id"), text(entry, "text"), colour);
+        const QString id = text(entry, "id");
+        KIVQRibbonContextGroup*& group = contextsById[id];
+        if (!group) {
+            if (!ControlBudget::take(contextList)) {
+                contextsById.remove(id);
+                continue;
+            }
+            QColor colour(text(entry, "color", QLatin1String(kDefaultContextColor)));
+            if (!colour.isValid())
+                colour = QColor(QLatin1String(kDefaultContextColor));
+            group = appendContextGroup(id, text(entry, "text"), colour);
+        }
         readPages(json::member(entry, "pages"), group);
         group->m_visible = flag(entry, "visible", false);
     }
