@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the theme reading code. They are not part of the CMake/ctest build.
+# Builds the libFuzzer targets of the readers of documents and archives. They are not part of the
+# CMake/ctest build.
 #
 #   tests/fuzz/build.sh [OUT_DIR]                        # OUT_DIR defaults to build/fuzz
 #   build/fuzz/fuzz_zip_archive -max_total_time=240 -dict=tests/fuzz/zip.dict build/fuzz/corpus-zip
 #   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
 #   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_page_document -max_total_time=240 -timeout=120 \
 #       -dict=tests/fuzz/page.dict build/fuzz/corpus-page
+#   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_command_documents -max_total_time=240 -timeout=60 \
+#       -dict=tests/fuzz/command.dict build/fuzz/corpus-command
 #
-# The page target links the whole framework, built here with clang and the same instrumentation into
-# OUT_DIR/lib; fontconfig never frees its caches, hence no leak check. Its seeds are the hostile documents
-# of the tests; "labels-past-limit" (a page at the control limit) takes tens of seconds a run, so add
+# The page and command targets link the whole framework, built here with clang and the same
+# instrumentation into OUT_DIR/lib; fontconfig never frees its caches, hence no leak check. The page
+# target's seeds are the hostile documents of the tests; "labels-past-limit" (a page at the control limit) takes tens of seconds a run, so add
 # -max_len=4096 after the first pass to keep the runs fast.
 #
 # Needs clang-14 with libclang-rt-14-dev, Qt5's and jsoncpp's development files and libminizip-dev.
@@ -65,7 +68,6 @@ build_target fuzz_page_document "$ROOT/tests/fuzz/fuzz_page_document.cpp" -DQT_N
     "$OUT/lib/framework/libkivqtlib.a" $(pkg-config --cflags --libs jsoncpp Qt5Widgets Qt5Svg)
 
 # Command documents: a ribbon configuration and a menu document from the same bytes, on the same library.
-#   build/fuzz/fuzz_command_documents -max_total_time=240 -dict=tests/fuzz/command.dict build/fuzz/corpus-command
 build_target fuzz_command_documents "$ROOT/tests/fuzz/fuzz_command_documents.cpp" -DQT_NO_CAST_FROM_BYTEARRAY \
     "$OUT/lib/framework/libkivqtlib.a" $(pkg-config --cflags --libs jsoncpp Qt5Widgets Qt5Svg)
 
