@@ -19,6 +19,7 @@
 #include "controls/KIVQSwitch.h"
 #include "core/JsonRead.h"
 #include "core/KIVQElementBuilder.h"
+#include "core/KIVQPaintHelpers.h"
 #include "core/Limits.h"
 #include "views/KIVQComboBox.h"
 
@@ -490,7 +491,7 @@ QAction* KIVQRibbonBar::createActionItem(const Json::Value& value)
     const QString icon = text(value, "icon");
     action->setProperty(kIconProperty, icon);
     if (!icon.isEmpty())
-        action->setIcon(QIcon(icon));
+        action->setIcon(KIVQPaintHelpers::iconFromFile(icon));
     registerAction(action);
     return action;
 }
