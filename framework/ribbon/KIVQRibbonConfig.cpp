@@ -365,16 +365,15 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
         if (!isObjectEntry(entry, source, contextList, i))
             continue;
         const QString id = text(entry, "id");
-        KIVQRibbonContextGroup*& group = contextsById[id];
+        KIVQRibbonContextGroup* group = contextsById.value(id);
         if (!group) {
-            if (!ControlBudget::take(contextList)) {
-                contextsById.remove(id);
+            if (!ControlBudget::take(contextList))
                 continue;
-            }
             QColor colour(text(entry, "color", QLatin1String(kDefaultContextColor)));
             if (!colour.isValid())
                 colour = QColor(QLatin1String(kDefaultContextColor));
             group = appendContextGroup(id, text(entry, "text"), colour);
+            contextsById.insert(id, group);
         }
         readPages(json::member(entry, "pages"), group);
         group->m_visible = flag(entry, "visible", false);
