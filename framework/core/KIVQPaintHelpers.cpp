@@ -4,6 +4,7 @@
 #include "SvgImageCache.h"
 #include "theme/KIVQResourceManager.h"
 
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -656,6 +657,16 @@ QString KIVQPaintHelpers::elidedText(const QFontMetrics& metrics, const QString&
 bool KIVQPaintHelpers::isSvgPath(const QString& name)
 {
     return name.trimmed().endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+QIcon KIVQPaintHelpers::iconFromFile(const QString& path)
+{
+    // A name with no file keeps the icon QIcon makes for it: it opens nothing.
+    const QFileInfo info(path);
+    if (path.isEmpty() ||
+        (!path.startsWith(QLatin1Char(':')) && info.exists() && (!info.isFile() || info.size() > limits::kMaxFileSize)))
+        return QIcon();
+    return QIcon(path);
 }
 
 bool KIVQPaintHelpers::isImageValid(const QImage& image)

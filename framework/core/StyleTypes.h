@@ -8,7 +8,8 @@
 namespace KIVQtLib {
 
 // Interaction state of a control; per-state styles are indexed by it. Setters also take kAllStates.
-enum CtrlState
+// Fixed to int so that kAllStates and a document's out-of-range numbers are values the type can hold.
+enum CtrlState : int
 {
     CtrlNormal = 0,
     CtrlHover = 1,
@@ -18,8 +19,8 @@ enum CtrlState
 constexpr int kStateCount = 4;
 constexpr int kAllStates = 4;
 
-// State argument of controls that keep only a normal and a disabled style.
-enum CommonCtrlState
+// State argument of controls that keep only a normal and a disabled style; int for the same reason.
+enum CommonCtrlState : int
 {
     CommonNormal = 0,
     CommonDisabled = 1

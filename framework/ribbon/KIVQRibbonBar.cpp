@@ -245,6 +245,11 @@ KIVQRibbonContextGroup* KIVQRibbonBar::addContextGroup(const QString& id, const 
 {
     if (KIVQRibbonContextGroup* existing = contextGroupById(id))
         return existing;
+    return appendContextGroup(id, title, color);
+}
+
+KIVQRibbonContextGroup* KIVQRibbonBar::appendContextGroup(const QString& id, const QString& title, const QColor& color)
+{
     auto* group = new KIVQRibbonContextGroup(id, title, color, this);
     m_contextGroups.append(group);
     // Deleted by its holder, the group takes its pages with it.

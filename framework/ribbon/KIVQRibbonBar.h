@@ -134,6 +134,8 @@ private:
     friend class KIVQRibbonContextGroup;
 
     bool loadConfigValue(const Json::Value& root, const QString& source);
+    // addContextGroup without the search for the id, for a caller that knows it is new.
+    KIVQRibbonContextGroup* appendContextGroup(const QString& id, const QString& title, const QColor& color);
     Json::Value writeConfigValue() const;
     QAction* createActionItem(const Json::Value& value);
     KIVQRibbonMenu* createMenu(const Json::Value& value, QWidget* parent);

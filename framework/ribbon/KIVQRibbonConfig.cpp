@@ -19,6 +19,7 @@
 #include "controls/KIVQSwitch.h"
 #include "core/JsonRead.h"
 #include "core/KIVQElementBuilder.h"
+#include "core/KIVQPaintHelpers.h"
 #include "core/Limits.h"
 #include "views/KIVQComboBox.h"
 
@@ -29,6 +30,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QIcon>
 
 #include <algorithm>
@@ -355,14 +357,24 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     readPages(json::member(root, "pages"), nullptr);
     const QString contextList = QStringLiteral("contextGroups");
     const Json::Value& contexts = list(root, "contextGroups");
+    // The bar was cleared: every group is one this load made. Looked up here, as a search of the bar's
+    // list for each entry would make a long document quadratic.
+    QHash<QString, KIVQRibbonContextGroup*> contextsById;
     for (Json::ArrayIndex i = 0; i < contexts.size(); ++i) {
         const Json::Value& entry = contexts[i];
         if (!isObjectEntry(entry, source, contextList, i))
             continue;
-        QColor colour(text(entry, "color", QLatin1String(kDefaultContextColor)));
-        if (!colour.isValid())
-            colour = QColor(QLatin1String(kDefaultContextColor));
-        KIVQRibbonContextGroup* group = addContextGroup(text(entry, "id"), text(entry, "text"), colour);
+        const QString id = text(entry, "id");
+        KIVQRibbonContextGroup* group = contextsById.value(id);
+        if (!group) {
+            if (!ControlBudget::take(contextList))
+                continue;
+            QColor colour(text(entry, "color", QLatin1String(kDefaultContextColor)));
+            if (!colour.isValid())
+                colour = QColor(QLatin1String(kDefaultContextColor));
+            group = appendContextGroup(id, text(entry, "text"), colour);
+            contextsById.insert(id, group);
+        }
         readPages(json::member(entry, "pages"), group);
         group->m_visible = flag(entry, "visible", false);
     }
@@ -478,7 +490,7 @@ QAction* KIVQRibbonBar::createActionItem(const Json::Value& value)
     const QString icon = text(value, "icon");
     action->setProperty(kIconProperty, icon);
     if (!icon.isEmpty())
-        action->setIcon(QIcon(icon));
+        action->setIcon(KIVQPaintHelpers::iconFromFile(icon));
     registerAction(action);
     return action;
 }

@@ -6,6 +6,8 @@
 #include "KIVQRibbonMenu.h"
 #include "KIVQRibbonPage.h"
 
+#include "core/KIVQPaintHelpers.h"
+
 #include <QAction>
 #include <QEvent>
 
@@ -61,7 +63,7 @@ QAction* KIVQRibbonGallery::addItem(const QString& id, const QString& text, cons
     action->setObjectName(id);
     action->setProperty("kivRibbonIconPath", icon);
     if (!icon.isEmpty())
-        action->setIcon(QIcon(icon));
+        action->setIcon(KIVQPaintHelpers::iconFromFile(icon));
     append(action);
     return action;
 }

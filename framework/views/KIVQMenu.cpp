@@ -37,7 +37,7 @@ QAction* KIVQMenu::addIconAction(const QString& iconPath, const QString& text)
     if (!iconPath.isEmpty()) {
         action->setProperty(iconPathProperty(), iconPath);
         if (!KIVQPaintHelpers::isSvgPath(iconPath))
-            action->setIcon(QIcon(iconPath));
+            action->setIcon(KIVQPaintHelpers::iconFromFile(iconPath));
     }
     return action;
 }

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the theme reading code. They are not part of the CMake/ctest build.
+# Builds the libFuzzer targets of the readers of documents and archives. They are not part of the
+# CMake/ctest build.
 #
 #   tests/fuzz/build.sh [OUT_DIR]                        # OUT_DIR defaults to build/fuzz
 #   build/fuzz/fuzz_zip_archive -max_total_time=240 -dict=tests/fuzz/zip.dict build/fuzz/corpus-zip
 #   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
 #   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_page_document -max_total_time=240 -timeout=120 \
 #       -dict=tests/fuzz/page.dict build/fuzz/corpus-page
+#   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_command_documents -max_total_time=240 -timeout=60 \
+#       -dict=tests/fuzz/command.dict build/fuzz/corpus-command
 #
-# The page target links the whole framework, built here with clang and the same instrumentation into
-# OUT_DIR/lib; fontconfig never frees its caches, hence no leak check. Its seeds are the hostile documents
-# of the tests; "labels-past-limit" (a page at the control limit) takes tens of seconds a run, so add
+# The page and command targets link the whole framework, built here with clang and the same
+# instrumentation into OUT_DIR/lib; fontconfig never frees its caches, hence no leak check. The page
+# target's seeds are the hostile documents of the tests; "labels-past-limit" (a page at the control limit) takes tens of seconds a run, so add
 # -max_len=4096 after the first pass to keep the runs fast.
 #
 # Needs clang-14 with libclang-rt-14-dev, Qt5's and jsoncpp's development files and libminizip-dev.
@@ -62,6 +65,10 @@ cmake -S "$ROOT" -B "$OUT/lib" -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_COMPILER
     -DCMAKE_CXX_FLAGS="$SAN -fsanitize=fuzzer-no-link" -DCAREVIX_BUILD_TESTS=OFF -DCAREVIX_BUILD_BENCH=OFF >/dev/null
 cmake --build "$OUT/lib" --target kivqtlib --parallel "${CAREVIX_JOBS:-$(nproc)}"
 build_target fuzz_page_document "$ROOT/tests/fuzz/fuzz_page_document.cpp" -DQT_NO_CAST_FROM_BYTEARRAY \
+    "$OUT/lib/framework/libkivqtlib.a" $(pkg-config --cflags --libs jsoncpp Qt5Widgets Qt5Svg)
+
+# Command documents: a ribbon configuration and a menu document from the same bytes, on the same library.
+build_target fuzz_command_documents "$ROOT/tests/fuzz/fuzz_command_documents.cpp" -DQT_NO_CAST_FROM_BYTEARRAY \
     "$OUT/lib/framework/libkivqtlib.a" $(pkg-config --cflags --libs jsoncpp Qt5Widgets Qt5Svg)
 
 # A small seed corpus, made fresh rather than shipped.
@@ -148,5 +155,32 @@ def write(name, s, t, l):
 write("full", style, theme, table)
 write("styleonly", style, b"", b"")
 write("comments", b'// c\n{"style": [ /* x */ {"type": 2}]}', b"null", b"\xff\xfe" + table)
+PY
+fi
+
+# Seeds for the command documents: a ribbon with one of everything it reads, and a nested menu.
+if command -v python3 >/dev/null; then
+    python3 - "$OUT/corpus-command" <<'PY'
+import json, os, sys
+out = sys.argv[1]
+os.makedirs(out, exist_ok=True)
+def write(name, doc):
+    with open(os.path.join(out, name), "w") as f:
+        json.dump(doc, f, separators=(",", ":"))
+command = {"id": "new", "text": "New", "icon": "n.svg", "tooltip": "t", "checkable": True, "checked": True}
+widgets = [{"type": "widget", "control": c, "id": c, "width": 60, "min": 1, "max": 9, "value": 4, "text": "x",
+            "items": ["A", 2, True], "currentIndex": 1, "checked": True} for c in
+           ("comboBox", "lineEdit", "spinBox", "checkBox", "radioButton", "switch", "progressBar", "label")]
+write("ribbon", {"schemaVersion": 1, "layoutMode": "compact", "minimized": False, "currentPage": "home",
+                 "application": {"text": "File", "menu": [command, {"separator": True},
+                                                          {"text": "Sub", "items": [command]}]},
+                 "quickAccess": [command], "topRight": widgets[:2],
+                 "pages": [{"id": "home", "text": "Home", "groups": [{"id": "g", "text": "G", "expanding": True,
+                     "items": [dict(command, size="medium", popup="split", menu=[command]), {"type": "separator"},
+                               {"type": "gallery", "columns": 3, "rows": 2, "items": [command] * 4}] + widgets}]}],
+                 "contextGroups": [{"id": "c", "text": "C", "color": "#80ff0000", "visible": True,
+                                    "pages": [{"id": "p", "groups": [{"items": [command]}]}]}]})
+write("menu", {"background": "panel", "item0": "a", "text1": "b",
+               "items": [{"text": "Open", "icon": "o.png"}, {"text": "Recent", "items": [{"text": "Bed 3"}]}]})
 PY
 fi

@@ -89,6 +89,7 @@ private Q_SLOTS:
     void configJsonRoundTrip();
     void secondLoadLeavesNothingOfTheFirst();
     void loadedContentIsPlaced();
+    void piecesPastTheCapLeftOut_data();
     void piecesPastTheCapLeftOut();
     void entriesLeftOutAreReported_data();
     void entriesLeftOutAreReported();
@@ -357,20 +358,51 @@ void tst_KIVQRibbonConfig::loadedContentIsPlaced()
 }
 
 // A configuration makes at most as many pieces as a page document makes controls; the rest is reported.
+void tst_KIVQRibbonConfig::piecesPastTheCapLeftOut_data()
+{
+    QTest::addColumn<QString>("members"); // after the schema version
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<Probe>("probe");
+    QTest::addColumn<QString>("expected");
+
+    const auto repeated = [](const QString& entry, int count) {
+        QStringList entries;
+        for (int i = 0; i < count; ++i)
+            entries << QString(entry).replace(QLatin1String("%1"), QString::number(i));
+        return entries.join(QLatin1String(", "));
+    };
+    QTest::newRow("separators in a group, then a page")
+        << QStringLiteral(R"("pages": [{"id": "home", "groups": [{"id": "g", "items": [%1]}]}, {"id": "later"}])")
+               .arg(repeated(QStringLiteral(R"({"type": "separator"})"), limits::kMaxPageControls))
+        << QStringLiteral("page \"home\", group \"g\"") << Probe([](KIVQRibbonBar& bar) {
+               return QStringLiteral("%1 pages, %2 items").arg(bar.pageCount()).arg(firstGroup(bar)->itemCount());
+           })
+        << QStringLiteral("1 pages, %1 items").arg(limits::kMaxPageControls - 2);
+    // Each group of another id is a new piece; one id again adds to its group.
+    QTest::newRow("context groups")
+        << QStringLiteral(R"("contextGroups": [{"id": "c0", "pages": [{"id": "p"}]}, {"id": "c0", "text": "again"}, %1])")
+               .arg(repeated(QStringLiteral(R"({"id": "c%1", "color": "red"})"), limits::kMaxPageControls + 10))
+        << QStringLiteral("contextGroups") << Probe([](KIVQRibbonBar& bar) {
+               const auto has = [&bar](int i) { return bar.contextGroupById(QStringLiteral("c%1").arg(i)) != nullptr; };
+               return QStringLiteral("%1 %2 %3, %4 pages").arg(has(0)).arg(has(limits::kMaxPageControls - 2))
+                   .arg(has(limits::kMaxPageControls - 1)).arg(bar.pageCount());
+           })
+        << QStringLiteral("1 1 0, 1 pages");
+}
+
 void tst_KIVQRibbonConfig::piecesPastTheCapLeftOut()
 {
-    QString items = QStringLiteral(R"({"type": "separator"})");
-    for (int i = 1; i < limits::kMaxPageControls; ++i)
-        items += QStringLiteral(R"(, {"type": "separator"})");
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("inline.*page \"home\", group \"g\".* past 20000")));
+    QFETCH(QString, members);
+    QFETCH(QString, report);
+    QFETCH(Probe, probe);
+    QFETCH(QString, expected);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("inline.*%1.* past %2")
+                                                              .arg(QRegularExpression::escape(report))
+                                                              .arg(limits::kMaxPageControls)));
     KIVQRibbonBar bar;
-    QCOMPARE(load(bar, QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "home", "groups": [
-        {"id": "g", "items": [%1]}]}, {"id": "later"}]})")
-                           .arg(items)),
-             QString());
-    QCOMPARE(bar.pageCount(), 1);
-    QCOMPARE(firstGroup(bar)->itemCount(), limits::kMaxPageControls - 2);
+    QCOMPARE(load(bar, QStringLiteral(R"({"schemaVersion": 1, %1})").arg(members)), QString());
+    QCOMPARE(probe(bar), expected);
 }
 
 void tst_KIVQRibbonConfig::entriesLeftOutAreReported_data()

@@ -1,4 +1,4 @@
-// Page documents and themes written to hurt: each is built here, loaded, painted and resized, and must
+// Page, ribbon and menu documents and themes written to hurt: each is built here, loaded, painted and resized, and must
 // end bounded (no crash, no sanitizer report, no more than a modest amount of memory), reported on the
 // "kiv.json" category, with the rest of the page or the previous theme kept.
 
@@ -9,7 +9,9 @@
 #include "core/KIVQtLib.h"
 #include "core/Limits.h"
 #include "core/windows/KIVQWindow.h"
+#include "ribbon/KIVQRibbonBar.h"
 #include "theme/KIVQResourceManager.h"
+#include "views/KIVQMenu.h"
 
 #include <zlib.h>
 
@@ -165,6 +167,8 @@ private Q_SLOTS:
     void hostileTheme();
     void elisionOfAPieceMatchesTheWholeText_data();
     void elisionOfAPieceMatchesTheWholeText();
+    void commandIconNamingAPipe_data();
+    void commandIconNamingAPipe();
 
 private:
     QTemporaryDir m_dir;
@@ -413,6 +417,58 @@ void tst_HostileInput::elisionOfAPieceMatchesTheWholeText()
     const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), 11));
     QCOMPARE(KIVQPaintHelpers::elidedText(metrics, text, Qt::TextElideMode(mode), width),
              metrics.elidedText(text, Qt::TextElideMode(mode), width));
+}
+
+// A command's icon is read as the document loads; a pipe named there would block it for good.
+void tst_HostileInput::commandIconNamingAPipe_data()
+{
+    QTest::addColumn<bool>("ribbon"); // else a menu document
+    QTest::addColumn<QString>("document"); // %1 is the icon
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<bool>("shown");
+
+    const QString quick = QStringLiteral(R"({"schemaVersion": 1, "quickAccess": [{"id": "cmd", "icon": "%1"}]})");
+    const QString cell = QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "p", "groups": [{"items": [
+        {"type": "gallery", "items": [{"id": "cmd", "icon": "%1"}]}]}]}]})");
+    const QString menu = QStringLiteral(R"({"items": [{"text": "cmd", "icon": "%1"}]})");
+    QTest::newRow("ribbon command, PNG pipe") << true << quick << "pipe.png" << false;
+    QTest::newRow("ribbon command, SVG pipe") << true << quick << "pipe.svg" << false;
+    QTest::newRow("ribbon command, real PNG") << true << quick << "real.png" << true;
+    QTest::newRow("ribbon gallery cell, PNG pipe") << true << cell << "pipe.png" << false;
+    QTest::newRow("menu item, PNG pipe") << false << menu << "pipe.png" << false;
+    QTest::newRow("menu item, real PNG") << false << menu << "real.png" << true;
+}
+
+void tst_HostileInput::commandIconNamingAPipe()
+{
+    QFETCH(bool, ribbon);
+    QFETCH(QString, document);
+    QFETCH(QString, icon);
+    QFETCH(bool, shown);
+
+    QTemporaryDir dir;
+    for (const char* pipe : {"pipe.png", "pipe.svg"})
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QLatin1String(pipe))).constData(), 0600), 0);
+    QImage real(8, 8, QImage::Format_ARGB32);
+    real.fill(Qt::red);
+    QVERIFY(real.save(dir.filePath(QStringLiteral("real.png"))));
+    const QString text = document.arg(dir.filePath(icon));
+
+    QWidget window;
+    QAction* command = nullptr;
+    KIVQRibbonBar bar(&window);
+    if (ribbon) {
+        QVERIFY(bar.loadConfigJson(text));
+        command = bar.findChild<QAction*>(QStringLiteral("cmd"));
+    } else {
+        const QString path = dir.filePath(QStringLiteral("menu.json"));
+        QVERIFY(writeFile(path, text.toUtf8()));
+        KIVQMenu* made = kivCreateMenuByFileName(&window, path);
+        QVERIFY(made);
+        command = made->actions().value(0);
+    }
+    QVERIFY(command);
+    QCOMPARE(!command->icon().isNull(), shown);
 }
 
 QTEST_MAIN(tst_HostileInput)
