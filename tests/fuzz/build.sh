@@ -7,11 +7,14 @@
 #   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
 #   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_page_document -max_total_time=240 -timeout=120 \
 #       -dict=tests/fuzz/page.dict build/fuzz/corpus-page
+#   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_language_file -max_total_time=240 -dict=tests/fuzz/language.dict \
+#       build/fuzz/corpus-language
 #   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_command_documents -max_total_time=240 -timeout=60 \
 #       -dict=tests/fuzz/command.dict build/fuzz/corpus-command
 #
 # The page and command targets link the whole framework, built here with clang and the same
-# instrumentation into OUT_DIR/lib; fontconfig never frees its caches, hence no leak check. The page
+# instrumentation into OUT_DIR/lib; fontconfig never frees its caches, hence no leak check (nor for the
+# language target: Qt's JSON parser leaks a few hundred bytes on some broken documents). The page
 # target's seeds are the hostile documents of the tests; "labels-past-limit" (a page at the control limit) takes tens of seconds a run, so add
 # -max_len=4096 after the first pass to keep the runs fast.
 #
@@ -56,6 +59,17 @@ build_target fuzz_zip_archive "$ROOT/tests/fuzz/fuzz_zip_archive.cpp" "$ROOT/fra
 # The readers of a theme's documents: style document, theme entries and language table.
 #   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
 build_target fuzz_theme_documents "$ROOT/tests/fuzz/fuzz_theme_documents.cpp" \
+    "$ROOT/framework/theme/ThemeDocuments.cpp" "$ROOT/framework/theme/KIVQResourceManagerImpl.cpp" \
+    "$ROOT/framework/core/JsonRead.cpp" "$ROOT/framework/core/StyleTypes.cpp" \
+    $(pkg-config --cflags --libs jsoncpp Qt5Gui Qt5Svg)
+
+# The language readers: the manager's JSON document and a theme's "language.txt" table.
+#   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_language_file -max_total_time=240 -dict=tests/fuzz/language.dict \
+#       build/fuzz/corpus-language
+"$(pkg-config --variable=host_bins Qt5Core)/moc" "$ROOT/framework/theme/LanguageManager.h" \
+    -o "$OUT/obj/moc_LanguageManager.cpp"
+build_target fuzz_language_file "$ROOT/tests/fuzz/fuzz_language_file.cpp" \
+    "$ROOT/framework/theme/LanguageManager.cpp" "$OUT/obj/moc_LanguageManager.cpp" \
     "$ROOT/framework/theme/ThemeDocuments.cpp" "$ROOT/framework/theme/KIVQResourceManagerImpl.cpp" \
     "$ROOT/framework/core/JsonRead.cpp" "$ROOT/framework/core/StyleTypes.cpp" \
     $(pkg-config --cflags --libs jsoncpp Qt5Gui Qt5Svg)
@@ -182,5 +196,26 @@ write("ribbon", {"schemaVersion": 1, "layoutMode": "compact", "minimized": False
                                     "pages": [{"id": "p", "groups": [{"items": [command]}]}]}]})
 write("menu", {"background": "panel", "item0": "a", "text1": "b",
                "items": [{"text": "Open", "icon": "o.png"}, {"text": "Recent", "items": [{"text": "Bed 3"}]}]})
+PY
+fi
+
+# Seeds for the language readers: a table as the application would ship it, in both forms, and the
+# shapes the manager turns away.
+if command -v python3 >/dev/null; then
+    python3 - "$OUT/corpus-language" <<'PY'
+import json, os, sys
+out = sys.argv[1]
+os.makedirs(out, exist_ok=True)
+def write(name, data):
+    with open(os.path.join(out, name), "wb") as f:
+        f.write(data if isinstance(data, bytes) else json.dumps(data, ensure_ascii=False).encode())
+texts = {"en": {"ward": "Ward", "bed": "Bed", "patients": "Patients", "alarms": "Alarms", "empty": ""},
+         "zh": {"ward": "\u75c5\u623f", "bed": "\u5e8a\u4f4d", "patients": "\u60a3\u8005"}}
+write("valid", {"defaultLanguage": "en", "languages": texts})
+write("empty", b"{}")
+write("nested", b'{"defaultLanguage": "en", "languages": {"en": ' + b'{"a": ' * 60 + b'"x"' + b"}" * 61 + b"}")
+write("wrong-types", {"defaultLanguage": 1, "languages": {"en": ["Ward"], "zh": {"ward": 3, "bed": None}}})
+rows = ["Language\ten\tzh"] + ["%s\t%s\t%s" % (k, v, texts["zh"].get(k, "")) for k, v in texts["en"].items()]
+write("table", b"\xff\xfe" + "\r\n".join(rows + ["short", ""]).encode("utf-16-le"))
 PY
 fi
