@@ -209,8 +209,11 @@ os.makedirs(out, exist_ok=True)
 def write(name, data):
     with open(os.path.join(out, name), "wb") as f:
         f.write(data if isinstance(data, bytes) else json.dumps(data, ensure_ascii=False).encode())
-texts = {"en": {"ward": "Ward", "bed": "Bed", "patients": "Patients", "alarms": "Alarms", "empty": ""},
-         "zh": {"ward": "\u75c5\u623f", "bed": "\u5e8a\u4f4d", "patients": "\u60a3\u8005"}}
+# The captions of the ward window, as a translator would hand them over.
+texts = {"en": {"overview": "Ward Overview", "records": "Patient Records", "selected": "Selected Patient",
+                "empty": ""},
+         "zh": {"overview": "\u75c5\u533a\u603b\u89c8", "records": "\u60a3\u8005\u8d44\u6599",
+                "selected": "\u5f53\u524d\u60a3\u8005"}}
 write("valid", {"defaultLanguage": "en", "languages": texts})
 write("empty", b"{}")
 write("nested", b'{"defaultLanguage": "en", "languages": {"en": ' + b'{"a": ' * 60 + b'"x"' + b"}" * 61 + b"}")
