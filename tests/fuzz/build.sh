@@ -56,7 +56,7 @@ build_target() {
 
 build_target fuzz_zip_archive "$ROOT/tests/fuzz/fuzz_zip_archive.cpp" "$ROOT/framework/theme/KIVZipArchive.cpp"
 
-# The readers of a theme's documents: style document, theme entries and language table.
+# The readers of a theme's documents: style document and theme entries.
 #   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
 build_target fuzz_theme_documents "$ROOT/tests/fuzz/fuzz_theme_documents.cpp" \
     "$ROOT/framework/theme/ThemeDocuments.cpp" "$ROOT/framework/theme/KIVQResourceManagerImpl.cpp" \
@@ -150,7 +150,7 @@ write("nested", page([{"type": "qtcontainer", "childLayout": 0, "child": [
 PY
 fi
 
-# Seeds for the theme documents: [u16 style length][u16 theme length][style][theme][language table].
+# Seeds for the theme documents: [u16 style length][u16 theme length][style][theme].
 if command -v python3 >/dev/null; then
     python3 - "$OUT/corpus-theme" <<'PY'
 import os, struct, sys
@@ -162,13 +162,12 @@ style = (b'{"style": [{"type": 1, "name": "panel", "drawImg": false, "clr": "801
          b' "isHor": false, "family": "Sans", "x": 3}, {"type": 1, "name": "empty"}]}')
 theme = (b'{"elements": [{"child": [{"name": "qtlabel", "style": [["panel", 1, 0]], "attr": {"text": "x"}},'
          b' {"name": "qtbutton"}, {"attr": {}}]}, {"child": []}]}')
-table = "Language\ten\tzh\r\nward\tWard\t\u75c5\u623f\r\nshort\tOnly\r\n".encode("utf-16-le")
-def write(name, s, t, l):
+def write(name, s, t):
     with open(os.path.join(out, name), "wb") as f:
-        f.write(struct.pack("<HH", len(s), len(t)) + s + t + l)
-write("full", style, theme, table)
-write("styleonly", style, b"", b"")
-write("comments", b'// c\n{"style": [ /* x */ {"type": 2}]}', b"null", b"\xff\xfe" + table)
+        f.write(struct.pack("<HH", len(s), len(t)) + s + t)
+write("full", style, theme)
+write("styleonly", style, b"")
+write("comments", b'// c\n{"style": [ /* x */ {"type": 2}]}', b"null")
 PY
 fi
 

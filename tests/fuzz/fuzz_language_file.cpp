@@ -58,17 +58,6 @@ void jsonDocument(const QByteArray& bytes)
     }
 }
 
-QByteArray utf16(const QString& text)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2);
-    for (const QChar c : text) {
-        bytes.append(char(c.unicode() & 0xff));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
-}
-
 void languageTable(const QByteArray& bytes)
 {
     themedoc::LanguageTable table;
@@ -86,7 +75,10 @@ void languageTable(const QByteArray& bytes)
     if (table.rows.isEmpty())
         lines << QString();
     themedoc::LanguageTable again;
-    if (!themedoc::parseLanguageTable(utf16(lines.join(QStringLiteral("\r\n"))), again) ||
+    // Little-endian hosts only, as the table is.
+    const QString text = lines.join(QStringLiteral("\r\n"));
+    const QByteArray written(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    if (!themedoc::parseLanguageTable(written, again) ||
         again.languages != table.languages || again.rows != table.rows)
         abort();
 }
