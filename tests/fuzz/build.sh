@@ -7,11 +7,14 @@
 #   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
 #   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_page_document -max_total_time=240 -timeout=120 \
 #       -dict=tests/fuzz/page.dict build/fuzz/corpus-page
+#   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_language_file -max_total_time=240 -dict=tests/fuzz/language.dict \
+#       build/fuzz/corpus-language
 #   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_command_documents -max_total_time=240 -timeout=60 \
 #       -dict=tests/fuzz/command.dict build/fuzz/corpus-command
 #
 # The page and command targets link the whole framework, built here with clang and the same
-# instrumentation into OUT_DIR/lib; fontconfig never frees its caches, hence no leak check. The page
+# instrumentation into OUT_DIR/lib; fontconfig never frees its caches, hence no leak check (nor for the
+# language target: Qt's JSON parser leaks a few hundred bytes on some broken documents). The page
 # target's seeds are the hostile documents of the tests; "labels-past-limit" (a page at the control limit) takes tens of seconds a run, so add
 # -max_len=4096 after the first pass to keep the runs fast.
 #
@@ -53,9 +56,20 @@ build_target() {
 
 build_target fuzz_zip_archive "$ROOT/tests/fuzz/fuzz_zip_archive.cpp" "$ROOT/framework/theme/KIVZipArchive.cpp"
 
-# The readers of a theme's documents: style document, theme entries and language table.
+# The readers of a theme's documents: style document and theme entries.
 #   build/fuzz/fuzz_theme_documents -max_total_time=240 -dict=tests/fuzz/theme.dict build/fuzz/corpus-theme
 build_target fuzz_theme_documents "$ROOT/tests/fuzz/fuzz_theme_documents.cpp" \
+    "$ROOT/framework/theme/ThemeDocuments.cpp" "$ROOT/framework/theme/KIVQResourceManagerImpl.cpp" \
+    "$ROOT/framework/core/JsonRead.cpp" "$ROOT/framework/core/StyleTypes.cpp" \
+    $(pkg-config --cflags --libs jsoncpp Qt5Gui Qt5Svg)
+
+# The language readers: the manager's JSON document and a theme's "language.txt" table.
+#   ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz_language_file -max_total_time=240 -dict=tests/fuzz/language.dict \
+#       build/fuzz/corpus-language
+"$(pkg-config --variable=host_bins Qt5Core)/moc" "$ROOT/framework/theme/LanguageManager.h" \
+    -o "$OUT/obj/moc_LanguageManager.cpp"
+build_target fuzz_language_file "$ROOT/tests/fuzz/fuzz_language_file.cpp" \
+    "$ROOT/framework/theme/LanguageManager.cpp" "$OUT/obj/moc_LanguageManager.cpp" \
     "$ROOT/framework/theme/ThemeDocuments.cpp" "$ROOT/framework/theme/KIVQResourceManagerImpl.cpp" \
     "$ROOT/framework/core/JsonRead.cpp" "$ROOT/framework/core/StyleTypes.cpp" \
     $(pkg-config --cflags --libs jsoncpp Qt5Gui Qt5Svg)
@@ -136,7 +150,7 @@ write("nested", page([{"type": "qtcontainer", "childLayout": 0, "child": [
 PY
 fi
 
-# Seeds for the theme documents: [u16 style length][u16 theme length][style][theme][language table].
+# Seeds for the theme documents: [u16 style length][u16 theme length][style][theme].
 if command -v python3 >/dev/null; then
     python3 - "$OUT/corpus-theme" <<'PY'
 import os, struct, sys
@@ -148,13 +162,12 @@ style = (b'{"style": [{"type": 1, "name": "panel", "drawImg": false, "clr": "801
          b' "isHor": false, "family": "Sans", "x": 3}, {"type": 1, "name": "empty"}]}')
 theme = (b'{"elements": [{"child": [{"name": "qtlabel", "style": [["panel", 1, 0]], "attr": {"text": "x"}},'
          b' {"name": "qtbutton"}, {"attr": {}}]}, {"child": []}]}')
-table = "Language\ten\tzh\r\nward\tWard\t\u75c5\u623f\r\nshort\tOnly\r\n".encode("utf-16-le")
-def write(name, s, t, l):
+def write(name, s, t):
     with open(os.path.join(out, name), "wb") as f:
-        f.write(struct.pack("<HH", len(s), len(t)) + s + t + l)
-write("full", style, theme, table)
-write("styleonly", style, b"", b"")
-write("comments", b'// c\n{"style": [ /* x */ {"type": 2}]}', b"null", b"\xff\xfe" + table)
+        f.write(struct.pack("<HH", len(s), len(t)) + s + t)
+write("full", style, theme)
+write("styleonly", style, b"")
+write("comments", b'// c\n{"style": [ /* x */ {"type": 2}]}', b"null")
 PY
 fi
 
@@ -182,5 +195,29 @@ write("ribbon", {"schemaVersion": 1, "layoutMode": "compact", "minimized": False
                                     "pages": [{"id": "p", "groups": [{"items": [command]}]}]}]})
 write("menu", {"background": "panel", "item0": "a", "text1": "b",
                "items": [{"text": "Open", "icon": "o.png"}, {"text": "Recent", "items": [{"text": "Bed 3"}]}]})
+PY
+fi
+
+# Seeds for the language readers: a table as the application would ship it, in both forms, and the
+# shapes the manager turns away.
+if command -v python3 >/dev/null; then
+    python3 - "$OUT/corpus-language" <<'PY'
+import json, os, sys
+out = sys.argv[1]
+os.makedirs(out, exist_ok=True)
+def write(name, data):
+    with open(os.path.join(out, name), "wb") as f:
+        f.write(data if isinstance(data, bytes) else json.dumps(data, ensure_ascii=False).encode())
+# The captions of the ward window, as a translator would hand them over.
+texts = {"en": {"overview": "Ward Overview", "records": "Patient Records", "selected": "Selected Patient",
+                "empty": ""},
+         "zh": {"overview": "\u75c5\u533a\u603b\u89c8", "records": "\u60a3\u8005\u8d44\u6599",
+                "selected": "\u5f53\u524d\u60a3\u8005"}}
+write("valid", {"defaultLanguage": "en", "languages": texts})
+write("empty", b"{}")
+write("nested", b'{"defaultLanguage": "en", "languages": {"en": ' + b'{"a": ' * 60 + b'"x"' + b"}" * 61 + b"}")
+write("wrong-types", {"defaultLanguage": 1, "languages": {"en": ["Ward"], "zh": {"ward": 3, "bed": None}}})
+rows = ["Language\ten\tzh"] + ["%s\t%s\t%s" % (k, v, texts["zh"].get(k, "")) for k, v in texts["en"].items()]
+write("table", b"\xff\xfe" + "\r\n".join(rows + ["short", ""]).encode("utf-16-le"))
 PY
 fi
