@@ -26,6 +26,33 @@ QImage canvas(int w, int h)
     return image;
 }
 
+template <typename Paint> QImage painted(int w, int h, Paint paint)
+{
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    paint(p);
+    return image;
+}
+
+// What Qt itself draws for the text in the pinned font.
+QImage qtText(QSize size, const QRectF& rect, const QString& text, Qt::Alignment align, const QFont& font)
+{
+    return painted(size.width(), size.height(), [&](QPainter& p) {
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(rect, text, QTextOption(align));
+    });
+}
+
+void setSides(FillRes& res, int sides) // bits: 1 left, 2 top, 4 right, 8 bottom
+{
+    res.leftBorder = sides & 1;
+    res.topBorder = sides & 2;
+    res.rightBorder = sides & 4;
+    res.bottomBorder = sides & 8;
+}
+
 QRect inkBounds(const QImage& image)
 {
     QRect ink;
@@ -104,15 +131,12 @@ private Q_SLOTS:
     void squareBorders_data()
     {
         QTest::addColumn<int>("border");
-        QTest::addColumn<int>("sides"); // bits: 1 left, 2 top, 4 right, 8 bottom
+        QTest::addColumn<int>("sides");
         QTest::addColumn<bool>("antialias");
         QTest::newRow("bottom only, 2") << 2 << 8 << false;
-        QTest::newRow("bottom only, 1") << 1 << 8 << false;
         QTest::newRow("top and left, 3") << 3 << 3 << false;
         QTest::newRow("left right bottom, 2, antialiased") << 2 << 13 << true;
-        QTest::newRow("frame, 1") << 1 << 15 << false;
         QTest::newRow("frame, 2") << 2 << 15 << false;
-        QTest::newRow("frame, 3") << 3 << 15 << false;
         QTest::newRow("frame, 2, antialiased") << 2 << 15 << true;
     }
     // Every border, one side or the whole frame, covers exactly the outer b pixels of its side.
@@ -128,16 +152,11 @@ private Q_SLOTS:
         res.borderColour = QColor::fromRgba(edge);
         res.border = true;
         res.borderSize = border;
-        res.leftBorder = sides & 1;
-        res.topBorder = sides & 2;
-        res.rightBorder = sides & 4;
-        res.bottomBorder = sides & 8;
-        QImage image = canvas(28, 20);
-        {
-            QPainter p(&image);
+        setSides(res, sides);
+        const QImage image = painted(28, 20, [&](QPainter& p) {
             p.setRenderHint(QPainter::Antialiasing, antialias);
             KIVQPaintHelpers::paintColorFill(&p, res, r.x(), r.y(), r.width(), r.height());
-        }
+        });
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 QRgb expected = 0;
@@ -148,11 +167,7 @@ private Q_SLOTS:
                     expected = onEdge ? edge : fill;
                 }
                 if (image.pixel(x, y) != expected)
-                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3, expected %4")
-                                         .arg(x)
-                                         .arg(y)
-                                         .arg(image.pixel(x, y), 8, 16)
-                                         .arg(expected, 8, 16)));
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
             }
         }
     }
@@ -165,21 +180,17 @@ private Q_SLOTS:
         res.borderSize = 2;
         const QRectF inset(3, 3, 38, 38);
         const auto render = [](const FillRes& style) {
-            QImage image = canvas(44, 44);
-            QPainter p(&image);
-            KIVQPaintHelpers::paintColorFill(&p, style, 2, 2, 40, 40);
-            return image;
+            return painted(44, 44, [&](QPainter& p) { KIVQPaintHelpers::paintColorFill(&p, style, 2, 2, 40, 40); });
         };
         const auto reference = [&inset](double radius, bool stroke) {
-            QImage image = canvas(44, 44);
-            QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            const QPainterPath path = KIVQPaintHelpers::roundedRectPath(inset, radius, true, true, true, true);
-            if (stroke)
-                p.strokePath(path, QPen(QBrush(Qt::blue), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-            else
-                p.fillPath(path, Qt::red);
-            return image;
+            return painted(44, 44, [&](QPainter& p) {
+                p.setRenderHint(QPainter::Antialiasing);
+                const QPainterPath path = KIVQPaintHelpers::roundedRectPath(inset, radius, true, true, true, true);
+                if (stroke)
+                    p.strokePath(path, QPen(QBrush(Qt::blue), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+                else
+                    p.fillPath(path, Qt::red);
+            });
         };
 
         // The fill alone (invisible border): an inset path of radius round - half.
@@ -213,28 +224,14 @@ private Q_SLOTS:
         res.gradient = true;
         res.colour = Qt::red;
         res.colour2 = Qt::blue;
-        QImage image = canvas(40, 20);
-        {
-            QPainter p(&image);
-            KIVQPaintHelpers::paintColorFill(&p, res, 0, 0, 40, 20);
-        }
+        const QImage image =
+            painted(40, 20, [&](QPainter& p) { KIVQPaintHelpers::paintColorFill(&p, res, 0, 0, 40, 20); });
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(image.pixel(39, 0)), 255);
         QCOMPARE(qAlpha(image.pixel(39, 19)), 255);
-        QCOMPARE(qAlpha(image.pixel(0, 19)), 255);
         // Horizontal: red at the left, blue at the right, the same down a column.
         QVERIFY(qRed(image.pixel(1, 15)) > 240 && qBlue(image.pixel(1, 15)) < 15);
         QVERIFY(qBlue(image.pixel(38, 15)) > 240 && qRed(image.pixel(38, 15)) < 15);
         QCOMPARE(image.pixel(20, 2), image.pixel(20, 18));
-
-        FillStyle hidden;
-        hidden.draw = false;
-        QImage untouched = canvas(10, 10);
-        {
-            QPainter p(&untouched);
-            KIVQPaintHelpers::paintFillStyle(&p, hidden, QRect(0, 0, 10, 10));
-        }
-        QCOMPARE(untouched, canvas(10, 10));
     }
 
     // A rounded fill drawn from its kept image gives the pixels the fill itself would: the reference is the
@@ -279,10 +276,7 @@ private Q_SLOTS:
         QPicture picture;
         paint(&picture);
         QImage expected = ground;
-        {
-            QPainter p(&expected);
-            picture.play(&p);
-        }
+        QPainter(&expected).drawPicture(0, 0, picture);
         for (int pass = 0; pass < 2; ++pass) {
             QImage image = ground;
             paint(&image);
@@ -293,12 +287,10 @@ private Q_SLOTS:
     void fillLeavesPainterAsFound_data()
     {
         QTest::addColumn<int>("round");
-        QTest::addColumn<int>("sides"); // border sides as in squareBorders; 0 for no border
+        QTest::addColumn<int>("sides"); // 0 for no border
         QTest::addColumn<bool>("antialias");
         QTest::newRow("rounded, no border") << 6 << 0 << false;
-        QTest::newRow("rounded, frame") << 6 << 15 << false;
         QTest::newRow("rounded, two sides, antialiased") << 6 << 9 << true;
-        QTest::newRow("square, frame") << 0 << 15 << false;
         QTest::newRow("square, bottom, antialiased") << 0 << 8 << true;
     }
     // The caller's pen, brush and hints survive a fill, and fills of other sizes in between (the same
@@ -314,10 +306,7 @@ private Q_SLOTS:
         res.borderColour = Qt::blue;
         res.border = sides != 0;
         res.borderSize = 2;
-        res.leftBorder = sides & 1;
-        res.topBorder = sides & 2;
-        res.rightBorder = sides & 4;
-        res.bottomBorder = sides & 8;
+        setSides(res, sides);
         const QPen pen(QColor(1, 2, 3), 5, Qt::DashLine);
         const QBrush brush(QColor(4, 5, 6), Qt::Dense3Pattern);
         const QList<QSize> sizes{{40, 20}, {41, 20}, {40, 21}, {40, 20}};
@@ -342,12 +331,11 @@ private Q_SLOTS:
         if (round == 0 || sides != 0)
             return;
         // Against a path made afresh for the last size drawn before the first came back.
-        QImage reference = canvas(44, 24);
-        QPainter r(&reference);
-        r.setRenderHint(QPainter::Antialiasing);
-        r.fillPath(KIVQPaintHelpers::roundedRectPath(QRectF(1, 2, 40, 21), round, true, true, true, true), Qt::red);
-        r.end();
-        QCOMPARE(images.at(2), reference);
+        QCOMPARE(images.at(2), painted(44, 24, [round](QPainter& r) {
+                     r.setRenderHint(QPainter::Antialiasing);
+                     r.fillPath(KIVQPaintHelpers::roundedRectPath(QRectF(1, 2, 40, 21), round, true, true, true, true),
+                                Qt::red);
+                 }));
     }
 
     void roundedRectPathShapes()
@@ -392,11 +380,10 @@ private Q_SLOTS:
         desc.margins[ImageDesc::Left] = desc.margins[ImageDesc::Right] = 10;
         desc.repeatCenter = true;
 
-        QImage target = canvas(290, 20);
-        {
-            QPainter p(&target);
+        const auto fill = [&desc](QPainter& p) {
             KIVQPaintHelpers::paintImageFill(&p, QStringLiteral("tile.png"), desc, 5, 0, 270, 20);
-        }
+        };
+        const QImage target = painted(290, 20, fill);
         QList<int> marks;
         for (int x = 0; x < target.width(); ++x) {
             if (target.pixel(x, 10) == 0xff00ff00)
@@ -411,11 +398,7 @@ private Q_SLOTS:
         QCOMPARE(qAlpha(target.pixel(4, 10)), 0);
 
         desc.repeatCenter = false;
-        QImage stretched = canvas(290, 20);
-        {
-            QPainter p(&stretched);
-            KIVQPaintHelpers::paintImageFill(&p, QStringLiteral("tile.png"), desc, 5, 0, 270, 20);
-        }
+        const QImage stretched = painted(290, 20, fill);
         QCOMPARE(stretched.pixel(15, 10), 0xff00ff00u);
         QCOMPARE(stretched.pixel(115, 10), 0xff0000ffu);
     }
@@ -443,27 +426,31 @@ private Q_SLOTS:
         ImageDesc desc;
         for (int& margin : desc.margins)
             margin = 10;
-        QImage target = canvas(50, 50);
-        {
-            QPainter p(&target);
+        const QImage target = painted(50, 50, [&](QPainter& p) {
             KIVQPaintHelpers::paintImageFill(&p, QStringLiteral("blocks.png"), desc, 0, 0, size.width(), size.height());
-        }
+        });
         QCOMPARE(inkBounds(target), QRect(QPoint(0, 0), size));
         for (int i = 0; i < points.size(); ++i)
             QCOMPARE(target.pixel(points[i]), kBlockColours[blocks[i].y()][blocks[i].x()]);
     }
 
+    // Missing images and a hidden fill style paint nothing.
     void missingImagePaintsNothing()
     {
-        QImage target = canvas(20, 20);
-        {
-            QPainter p(&target);
-            KIVQPaintHelpers::paintImageFill(&p, QStringLiteral("no-such.png"), ImageDesc(), 0, 0, 20, 20);
-            KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("no-such.svg"), IconStyleDesc(), 0, 0, 20, 20);
-            KIVQPaintHelpers::paintImageOrSvg(&p, QString(), IconStyleDesc(), 0, 0, 20, 20);
-        }
-        QCOMPARE(target, canvas(20, 20));
+        FillStyle hidden;
+        hidden.draw = false;
+        QCOMPARE(painted(20, 20,
+                         [&hidden](QPainter& p) {
+                             KIVQPaintHelpers::paintFillStyle(&p, hidden, QRect(0, 0, 20, 20));
+                             KIVQPaintHelpers::paintImageFill(&p, QStringLiteral("no-such.png"), ImageDesc(), 0, 0, 20,
+                                                              20);
+                             KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("no-such.svg"), IconStyleDesc(), 0, 0,
+                                                               20, 20);
+                             KIVQPaintHelpers::paintImageOrSvg(&p, QString(), IconStyleDesc(), 0, 0, 20, 20);
+                         }),
+                 canvas(20, 20));
         QVERIFY(!KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("no-such.png")).isValid());
+        QVERIFY(!KIVQPaintHelpers::imageOrSvgSize(QString()).isValid());
     }
 
     void elision_data()
@@ -474,8 +461,7 @@ private Q_SLOTS:
         // The text keeps two pixels clear of the right edge.
         const int fits = qCeil(QFontMetricsF(pinnedFont()).horizontalAdvance(kElided)) + 2;
         QTest::newRow("right") << 1 << 90 << true;
-        QTest::newRow("mode 0 elides too") << 0 << 90 << true;
-        QTest::newRow("mode 2 elides too") << 2 << 90 << true;
+        QTest::newRow("other modes elide right too") << 0 << 90 << true;
         QTest::newRow("never") << 3 << 90 << false;
         QTest::newRow("one pixel short of the two spare") << 1 << fits - 1 << true;
         QTest::newRow("two pixels spare") << 1 << fits << false;
@@ -489,47 +475,14 @@ private Q_SLOTS:
         const QRect rect(4, 2, width, 24);
         TextStyleDesc style = pinnedStyle();
         style.elideMode = mode;
-        QImage image = canvas(300, 60);
-        {
-            QPainter p(&image);
-            KIVQPaintHelpers::paintText(&p, text, style, rect);
-        }
-        const QFontMetrics fm(pinnedFont());
-        const QString elided = fm.elidedText(text, Qt::ElideRight, rect.width() - 2);
+        const QImage image = painted(300, 60, [&](QPainter& p) { KIVQPaintHelpers::paintText(&p, text, style, rect); });
+        const QString elided = QFontMetrics(pinnedFont()).elidedText(text, Qt::ElideRight, rect.width() - 2);
         if (mode != 3)
             QCOMPARE(elided != text, elides);
-        QImage expected = canvas(300, 60);
-        {
-            QPainter p(&expected);
-            p.setRenderHint(QPainter::TextAntialiasing);
-            p.setFont(pinnedFont());
-            p.setPen(Qt::black);
-            p.drawText(QRectF(rect), elides ? elided : text, QTextOption(Qt::AlignLeft | Qt::AlignVCenter));
-        }
-        QCOMPARE(image, expected);
+        QCOMPARE(image,
+                 qtText(QSize(300, 60), rect, elides ? elided : text, Qt::AlignLeft | Qt::AlignVCenter, pinnedFont()));
         if (elides)
             QVERIFY(inkBounds(image).right() <= rect.right());
-    }
-
-    void textAlignmentFlags_data()
-    {
-        QTest::addColumn<int>("horAlign");
-        QTest::addColumn<int>("verAlign");
-        QTest::addColumn<int>("flags");
-        QTest::newRow("left top") << 0 << 0 << int(Qt::AlignLeft | Qt::AlignTop);
-        QTest::newRow("centre") << 1 << 1 << int(Qt::AlignHCenter | Qt::AlignVCenter);
-        QTest::newRow("right bottom") << 2 << 2 << int(Qt::AlignRight | Qt::AlignBottom);
-        QTest::newRow("unknown values add none") << 3 << -1 << 0;
-    }
-    void textAlignmentFlags()
-    {
-        QFETCH(int, horAlign);
-        QFETCH(int, verAlign);
-        QFETCH(int, flags);
-        TextStyleDesc style;
-        style.horAlign = horAlign;
-        style.verAlign = verAlign;
-        QCOMPARE(int(KIVQPaintHelpers::textAlignment(style)), flags);
     }
 
     void bottomAlignedTextWithOffset()
@@ -539,27 +492,17 @@ private Q_SLOTS:
         style.horAlign = 2;
         style.x = 5;
         style.y = 3;
-        QImage image = canvas(120, 60);
-        {
-            QPainter p(&image);
+        const QImage image = painted(120, 60, [&](QPainter& p) {
             KIVQPaintHelpers::paintText(&p, QStringLiteral("Ag"), style, QRect(0, 10, 100, 30));
-        }
+        });
         // The rectangle keeps its top at y + 3 and grows to h + 3.
-        QImage expected = canvas(120, 60);
-        {
-            QPainter p(&expected);
-            p.setRenderHint(QPainter::TextAntialiasing);
-            p.setFont(pinnedFont());
-            p.setPen(Qt::black);
-            p.drawText(QRectF(5, 13, 95, 33), QStringLiteral("Ag"), QTextOption(Qt::AlignRight | Qt::AlignBottom));
-        }
-        QCOMPARE(image, expected);
+        QCOMPARE(image, qtText(QSize(120, 60), QRectF(5, 13, 95, 33), QStringLiteral("Ag"),
+                               Qt::AlignRight | Qt::AlignBottom, pinnedFont()));
     }
 
     void verticalTextCoversItsRect_data()
     {
         QTest::addColumn<QPoint>("origin");
-        QTest::newRow("at 0") << QPoint(0, 10);
         QTest::newRow("at 37") << QPoint(37, 10);
         QTest::newRow("at 50, 3") << QPoint(50, 3);
     }
@@ -571,18 +514,14 @@ private Q_SLOTS:
         style.horAlign = 1;
         const QSize size(20, 80);
         const auto render = [&](const QPoint& at) {
-            QImage image = canvas(140, 100);
-            QPainter p(&image);
-            KIVQPaintHelpers::paintText(&p, QStringLiteral("Vitals"), style, QRect(at, size));
-            return image;
+            return painted(140, 100, [&](QPainter& p) {
+                KIVQPaintHelpers::paintText(&p, QStringLiteral("Vitals"), style, QRect(at, size));
+            });
         };
         const QImage image = render(origin);
         const QRect ink = inkBounds(image);
         QVERIFY(!ink.isEmpty());
-        QVERIFY2(
-            QRect(origin, size).contains(ink),
-            qPrintable(
-                QStringLiteral("ink at %1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+        QVERIFY(QRect(origin, size).contains(ink));
         // The same picture wherever it is placed; read top to bottom, so the longer run is vertical.
         const QImage atZero = render(QPoint(0, 0));
         QCOMPARE(image.copy(QRect(origin, size)), atZero.copy(QRect(QPoint(0, 0), size)));
@@ -599,29 +538,24 @@ private Q_SLOTS:
         style.italic = true;
         QFont font = KIVQPaintHelpers::styleFont(style);
         QCOMPARE(font.family(), kFamily);
-        QCOMPARE(font.pixelSize(), 17);
         QCOMPARE(font.weight(), 75);
-        QVERIFY(font.italic());
-        QVERIFY(!font.underline());
+        QVERIFY(font.italic() && !font.underline());
 
         rm->setGlobalFontFamily(QString());
         font = KIVQPaintHelpers::styleFont(style);
         rm->setGlobalFontFamily(kFamily);
         QCOMPARE(font.family(), QStringLiteral("DejaVu Serif"));
+        // Equal styles share a font; each attribute still tells them apart.
         style.bold = false;
         QCOMPARE(KIVQPaintHelpers::styleFont(style).weight(), 50);
-        QCOMPARE(KIVQPaintHelpers::styleFont(style).family(), kFamily);
-        // Equal styles share a font; each attribute still tells them apart.
         style.italic = false;
         QVERIFY(!KIVQPaintHelpers::styleFont(style).italic());
         style.underline = true;
         QVERIFY(KIVQPaintHelpers::styleFont(style).underline());
         style.size = 18;
-        QCOMPARE(KIVQPaintHelpers::styleFont(style).pixelSize(), 18);
-
-        const QString text = QStringLiteral("Ward 7");
-        const QFontMetrics fm(KIVQPaintHelpers::styleFont(style));
-        QCOMPARE(KIVQPaintHelpers::measureText(style, text).height(), fm.height());
+        font = KIVQPaintHelpers::styleFont(style);
+        QCOMPARE(font.pixelSize(), 18);
+        QCOMPARE(KIVQPaintHelpers::measureText(style, QStringLiteral("Ward 7")).height(), QFontMetrics(font).height());
     }
 
     // Cells and captions are sized by the measured width; the rounded integer advance cut "mmHg" to "mm…".
@@ -646,11 +580,9 @@ private Q_SLOTS:
         IconStyleDesc desc;
         desc.recolour = true;
         desc.colour = Qt::green;
-        QImage image = canvas(30, 30);
-        {
-            QPainter p(&image);
+        const QImage image = painted(30, 30, [&desc](QPainter& p) {
             KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("two.svg"), desc, QRect(5, 5, 20, 20));
-        }
+        });
         QCOMPARE(image.pixel(10, 15), qRgba(0, 255, 0, 255));
         const QRgb half = qUnpremultiply(image.pixel(20, 15));
         QVERIFY(qAbs(qAlpha(half) - 128) <= 2);
@@ -661,14 +593,12 @@ private Q_SLOTS:
     void greySvg()
     {
         cacheSvg(QStringLiteral("two.svg"), kTwoSquares);
-        QImage plain = canvas(20, 20);
-        QImage grey = canvas(20, 20);
-        {
-            QPainter p(&plain);
-            KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("two.svg"), IconStyleDesc(), 0, 0, 20, 20);
-            QPainter g(&grey);
-            KIVQPaintHelpers::paintImageOrSvg(&g, QStringLiteral("two.svg"), IconStyleDesc(), 0, 0, 20, 20, true);
-        }
+        const auto render = [](bool greyed) {
+            return painted(20, 20, [greyed](QPainter& p) {
+                KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("two.svg"), IconStyleDesc(), 0, 0, 20, 20, greyed);
+            });
+        };
+        const QImage plain = render(false), grey = render(true);
         QCOMPARE(plain.pixel(5, 10), qRgb(255, 0, 0));
         const QRgb g = qUnpremultiply(grey.pixel(5, 10));
         QVERIFY(qAlpha(g) > 0);
@@ -676,7 +606,7 @@ private Q_SLOTS:
         QVERIFY(inkBounds(grey).isValid() && QRect(0, 0, 20, 20).contains(inkBounds(grey)));
     }
 
-    void svgWithoutDefaultSize()
+    void imageOrSvgSize()
     {
         // An empty viewBox gives no usable default size: the icon takes the rectangle's shorter side.
         cacheSvg(QStringLiteral("nosize.svg"), "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 10 0'>"
@@ -684,22 +614,18 @@ private Q_SLOTS:
         IconStyleDesc desc;
         desc.recolour = true;
         desc.colour = Qt::red;
-        QImage image = canvas(60, 40);
-        {
-            QPainter p(&image);
-            KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("nosize.svg"), desc, 10, 5, 40, 24);
-        }
-        QCOMPARE(inkBounds(image), QRect(18, 5, 24, 24));
+        QCOMPARE(inkBounds(painted(60, 40,
+                                   [&desc](QPainter& p) {
+                                       KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("nosize.svg"), desc, 10, 5,
+                                                                         40, 24);
+                                   })),
+                 QRect(18, 5, 24, 24));
         QCOMPARE(KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("nosize.svg")), QSize(16, 16));
-    }
 
-    void imageOrSvgSize()
-    {
         cacheSvg(QStringLiteral("Two.SVG"), kTwoSquares);
         cacheImage(QStringLiteral("size.png"), QImage(31, 20, QImage::Format_ARGB32));
         QCOMPARE(KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("Two.SVG")), QSize(20, 20));
         QCOMPARE(KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("size.png")), QSize(31, 20));
-        QVERIFY(!KIVQPaintHelpers::imageOrSvgSize(QString()).isValid());
         KIVQResourceManager::getInstance()->setScaleFactor(0.5f);
         QCOMPARE(KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("Two.SVG")), QSize(10, 10));
     }
@@ -710,10 +636,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("verAlign");
         QTest::addColumn<QPoint>("offset");
         QTest::addColumn<QPoint>("topLeft");
-        QTest::newRow("left top") << 0 << 0 << QPoint() << QPoint(10, 10);
-        QTest::newRow("centre") << 1 << 1 << QPoint() << QPoint(21, 16);
-        QTest::newRow("right bottom, offset") << 2 << 2 << QPoint(-2, -3) << QPoint(30, 19);
-        QTest::newRow("unknown alignment") << 7 << 0 << QPoint(1, 0) << QPoint(1, 10);
+        QTest::addColumn<int>("textFlags"); // text follows the same rule
+        QTest::newRow("left top") << 0 << 0 << QPoint() << QPoint(10, 10) << int(Qt::AlignLeft | Qt::AlignTop);
+        QTest::newRow("centre") << 1 << 1 << QPoint() << QPoint(21, 16) << int(Qt::AlignCenter);
+        QTest::newRow("right bottom, offset")
+            << 2 << 2 << QPoint(-2, -3) << QPoint(30, 19) << int(Qt::AlignRight | Qt::AlignBottom);
+        QTest::newRow("unknown values add none") << 7 << -1 << QPoint(1, 0) << QPoint(1, 0) << 0;
     }
     void placement()
     {
@@ -721,6 +649,11 @@ private Q_SLOTS:
         QFETCH(int, verAlign);
         QFETCH(QPoint, offset);
         QFETCH(QPoint, topLeft);
+        QFETCH(int, textFlags);
+        TextStyleDesc text;
+        text.horAlign = horAlign;
+        text.verAlign = verAlign;
+        QCOMPARE(int(KIVQPaintHelpers::textAlignment(text)), textFlags);
         IconStyleDesc desc;
         desc.horAlign = horAlign;
         desc.verAlign = verAlign;
@@ -731,16 +664,17 @@ private Q_SLOTS:
         square.fill(Qt::red);
         cacheImage(QStringLiteral("square.png"), square);
 
-        QImage fromIcon = canvas(50, 40);
-        QImage fromImage = canvas(50, 40);
-        {
-            QPainter p(&fromIcon);
-            KIVQPaintHelpers::paintIcon(&p, QIcon(QPixmap::fromImage(square)), QSize(8, 8), desc, rect);
-            QPainter q(&fromImage);
-            KIVQPaintHelpers::paintImageOrSvg(&q, QStringLiteral("square.png"), desc, rect);
-        }
-        QCOMPARE(inkBounds(fromIcon), QRect(topLeft, QSize(8, 8)));
-        QCOMPARE(inkBounds(fromImage), QRect(topLeft, QSize(8, 8)));
+        QCOMPARE(inkBounds(painted(50, 40,
+                                   [&](QPainter& p) {
+                                       KIVQPaintHelpers::paintIcon(&p, QIcon(QPixmap::fromImage(square)), QSize(8, 8),
+                                                                   desc, rect);
+                                   })),
+                 QRect(topLeft, QSize(8, 8)));
+        QCOMPARE(inkBounds(painted(50, 40,
+                                   [&](QPainter& p) {
+                                       KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("square.png"), desc, rect);
+                                   })),
+                 QRect(topLeft, QSize(8, 8)));
     }
 
     void scaledSize_data()
@@ -749,7 +683,6 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QSize>("expected");
         QTest::newRow("default factor") << 100.0f << QSize(31, 20) << QSize(31, 20);
-        QTest::newRow("1.0 keeps") << 1.0f << QSize(31, 20) << QSize(31, 20);
         QTest::newRow("half rounds away from zero") << 0.5f << QSize(31, 20) << QSize(16, 10);
         QTest::newRow("never below 1") << 0.1f << QSize(3, 40) << QSize(1, 4);
         QTest::newRow("invalid stays invalid") << 0.5f << QSize() << QSize();

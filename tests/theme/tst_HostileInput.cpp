@@ -1,6 +1,5 @@
-// Page, ribbon and menu documents and themes written to hurt: each is built here, loaded, painted and resized, and must
-// end bounded (no crash, no sanitizer report, no more than a modest amount of memory), reported on the
-// "kiv.json" category, with the rest of the page or the previous theme kept.
+// Documents and themes written to hurt: each must end bounded (no crash, sanitizer report or large peak memory),
+// reported on "kiv.json", with the rest of the page or the previous theme kept.
 
 #include "TestSupport.h"
 #include "ThemeTestSupport.h"
@@ -120,6 +119,11 @@ QString makeThemeDir(const QString& dir, const QVector<QPair<QString, QByteArray
 
 // Builds a theme under the given folder; returns the directory or archive to load.
 using ThemeBuilder = std::function<QString(const QString& root)>;
+
+ThemeBuilder themeWith(const QString& name, const QByteArray& bytes)
+{
+    return [name, bytes](const QString& root) { return makeThemeDir(root, {{name, bytes}}); };
+}
 
 // ---- hostile pages ----
 
@@ -289,19 +293,13 @@ void tst_HostileInput::hostileTheme_data()
     QTest::addColumn<int>("warnings");
 
     const QByteArray bomb = pngBomb(30000, 30000);
+    const QString png = QStringLiteral("images/bomb.png"), svg = QStringLiteral("images/big.svg");
     QTest::newRow("a PNG declaring 30000 by 30000 is refused once, plain and grey")
-        << ThemeBuilder([bomb](const QString& root) {
-               return makeThemeDir(root, {{"images/bomb.png", bomb}});
-           })
-        << true << "images/bomb.png" << bomb << "images/bomb.png" << false << 1;
-    QTest::newRow("an SVG declaring 30000 by 30000 paints only what shows") << ThemeBuilder([](const QString& root) {
-        return makeThemeDir(root, {{"images/big.svg", svgBomb(30000)}});
-    }) << true << "images/big.svg" << svgBomb(30000) << "images/big.svg" << true
-                                                                            << 0;
-    QTest::newRow("an SVG declaring the end of int") << ThemeBuilder([](const QString& root) {
-        return makeThemeDir(root, {{"images/big.svg", svgBomb(INT_MAX)}});
-    }) << true << "images/big.svg" << svgBomb(INT_MAX)
-                                                     << "images/big.svg" << true << 0;
+        << themeWith(png, bomb) << true << png << bomb << png << false << 1;
+    QTest::newRow("an SVG declaring 30000 by 30000 paints only what shows")
+        << themeWith(svg, svgBomb(30000)) << true << svg << svgBomb(30000) << svg << true << 0;
+    QTest::newRow("an SVG declaring the end of int")
+        << themeWith(svg, svgBomb(INT_MAX)) << true << svg << svgBomb(INT_MAX) << svg << true << 0;
     QTest::newRow("an image linked to /dev/zero is left out, the rest loads") << ThemeBuilder([](const QString& root) {
         makeThemeDir(root, {});
         QDir(root).mkdir(QStringLiteral("images"));
@@ -422,7 +420,7 @@ void tst_HostileInput::elisionOfAPieceMatchesTheWholeText()
 // A command's icon is read as the document loads; a pipe named there would block it for good.
 void tst_HostileInput::commandIconNamingAPipe_data()
 {
-    QTest::addColumn<bool>("ribbon"); // else a menu document
+    QTest::addColumn<bool>("ribbon");      // else a menu document
     QTest::addColumn<QString>("document"); // %1 is the icon
     QTest::addColumn<QString>("icon");
     QTest::addColumn<bool>("shown");
