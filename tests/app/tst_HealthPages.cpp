@@ -26,6 +26,16 @@ const char* const kCombos[] = {"monitoringPatientCombo", "reportPatientCombo",  
                                "departmentFilterCombo",  "statusFilterCombo",     "reportTypeCombo",
                                "reportStatusCombo",      "appointmentFilterCombo"};
 
+// Charts draw through GL: without a context they are skipped, unless the run demands GL.
+bool haveGl()
+{
+    if (QOpenGLContext().create())
+        return true;
+    if (qEnvironmentVariableIsSet("CAREVIX_REQUIRE_GL"))
+        qFatal("No OpenGL context where one is required (CAREVIX_REQUIRE_GL).");
+    return false;
+}
+
 QStringList idsOf(const QTableView* table)
 {
     QStringList ids;
@@ -42,9 +52,19 @@ class tst_HealthPages : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(carevix);
+        KIVQtLib::init();
+        applyAppGlobalConfig();
+        QVERIFY(kivLoadThemeDir(QFile::encodeName(QStringLiteral(CAREVIX_THEME_DIR)).constData()));
+    }
+    void init()
+    {
+        m_window = std::make_unique<HealthWindow>();
+        m_window->simulator()->stop(); // the tests tick by hand, from tick 0
+    }
+    void cleanup() { m_window.reset(); }
 
     void firstSnapshot_data();
     void firstSnapshot();
@@ -76,26 +96,6 @@ private:
     std::unique_ptr<HealthWindow> m_window;
 };
 
-void tst_HealthPages::initTestCase()
-{
-    Q_INIT_RESOURCE(carevix);
-    KIVQtLib::init();
-    applyAppGlobalConfig();
-    QVERIFY(kivLoadThemeDir(QFile::encodeName(QStringLiteral(CAREVIX_THEME_DIR)).constData()));
-}
-
-void tst_HealthPages::init()
-{
-    m_window = std::make_unique<HealthWindow>();
-    // The tests tick by hand, from tick 0.
-    m_window->simulator()->stop();
-}
-
-void tst_HealthPages::cleanup()
-{
-    m_window.reset();
-}
-
 void tst_HealthPages::showPage(int page, const QSize& size)
 {
     window()->resize(size);
@@ -126,44 +126,26 @@ void tst_HealthPages::firstSnapshot_data()
 
     const int display = Qt::DisplayRole;
     QTest::newRow("occupancy") << true << "occupancyCardValue" << -1 << 0 << display << "67%";
-    QTest::newRow("critical count") << true << "criticalCardValue" << -1 << 0 << display << "1";
     QTest::newRow("observation count") << false << "observationCardValue" << -1 << 0 << display << "2";
     QTest::newRow("attention rows") << true << "healthAlertsTable" << -2 << 0 << display << "3";
     QTest::newRow("attention critical first") << true << "healthAlertsTable" << 0 << 0 << 297 << "HP-1003";
     QTest::newRow("attention observation") << true << "healthAlertsTable" << 1 << 0 << 297 << "HP-1007";
-    QTest::newRow("attention last") << true << "healthAlertsTable" << 2 << 0 << 297 << "HP-1010";
-    QTest::newRow("attention ward") << true << "healthAlertsTable" << 0 << 1 << display << "Cardiology · 3-03";
     QTest::newRow("attention ward in Chinese") << false << "healthAlertsTable" << 0 << 1 << display << "心内科 · 3-03";
-    QTest::newRow("attention condition") << false << "healthAlertsTable" << 0 << 2 << display << "危急";
     QTest::newRow("attention vitals") << true << "healthAlertsTable" << 0 << 3 << display << "HR 93  SpO₂ 95.5%";
-    QTest::newRow("focus") << true << "focusValueLabel" << -1 << 0 << display << "Jianguo Wang · HP-1001";
     QTest::newRow("focus note") << true << "focusNoteLabel" << -1 << 0 << display
                                 << "HR 70 BPM   BP 118/76   SpO₂ 98.0%   T 36.5°C";
-    QTest::newRow("heart rate") << true << "patientVitalsTable" << 0 << 0 << display << "70 BPM";
     QTest::newRow("heart icon") << true << "patientVitalsTable" << 0 << 0 << 356 << ":/carevix/icons/heart-pulse.svg";
     QTest::newRow("caption centred over its value")
         << true << "patientVitalsTable" << -3 << 1 << int(Qt::TextAlignmentRole) << "132";
-    QTest::newRow("pressure") << true << "patientVitalsTable" << 0 << 1 << display << "118/76 mmHg";
-    QTest::newRow("oxygen") << true << "patientVitalsTable" << 0 << 2 << display << "98.0 %";
     QTest::newRow("oxygen centred") << true << "patientVitalsTable" << 0 << 2 << int(Qt::TextAlignmentRole) << "132";
-    QTest::newRow("temperature") << true << "patientVitalsTable" << 0 << 3 << display << "36.5 °C";
-    QTest::newRow("respiration") << true << "patientVitalsTable" << 0 << 4 << display << "16 rpm";
     QTest::newRow("respiration in Chinese") << false << "patientVitalsTable" << 0 << 4 << display << "16 次/分";
-    QTest::newRow("respiration icon") << true << "patientVitalsTable" << 0 << 4 << 356 << ":/carevix/icons/wind.svg";
-    QTest::newRow("clinical note") << true << "clinicalNoteLabel" << -1 << 0 << display
-                                   << "Vitals remain within the expected range. Continue the current care plan.";
     QTest::newRow("age and gender") << false << "patientTable" << 1 << 2 << display << "35 / 女";
-    QTest::newRow("patient count") << true << "patientCountLabel" << -1 << 0 << display << "Showing 12 of 12 patients";
     QTest::newRow("patient count in Chinese")
         << false << "patientCountLabel" << -1 << 0 << display << "显示 12 / 12 名患者";
-    QTest::newRow("first report") << true << "reportTable" << 0 << 0 << 298 << "RPT-01-1";
     QTest::newRow("report shown") << true << "reportDetailSubtitle" << -1 << 0 << display
                                   << "RPT-01-1 · 2026-07-20 · Reviewed";
-    QTest::newRow("findings in Chinese") << false << "reportDetailText" << -1 << 0 << display
-                                         << "检查结果与当前治疗方案一致。";
     QTest::newRow("appointment time") << true << "appointmentTable" << 0 << 4 << display << "2026-07-22  10:30";
     QTest::newRow("canceled appointment") << false << "appointmentTable" << 1 << 5 << display << "已取消";
-    QTest::newRow("canceled flag") << true << "appointmentTable" << 1 << 5 << int(Qt::UserRole) << "true";
     QTest::newRow("appointment count") << true << "appointmentFooterLabel" << -1 << 0 << display
                                        << "2 appointment records for this patient";
 }
@@ -207,41 +189,26 @@ void tst_HealthPages::filters_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
 
-    const QString all;
-    QTest::newRow("search ignores case") << "hp-101" << all << -1 << "HP-1001" << all << all << "patientTable"
-                                         << QStringList{"HP-1010", "HP-1011", "HP-1012"} << "patientCountLabel"
+    const QString all, patients = QStringLiteral("patientTable"), count = QStringLiteral("patientCountLabel");
+    QTest::newRow("search ignores case") << "hp-101" << all << -1 << "HP-1001" << all << all << patients
+                                         << QStringList{"HP-1010", "HP-1011", "HP-1012"} << count
                                          << "Showing 3 of 12 patients";
-    QTest::newRow("search is trimmed") << "  asthma " << all << -1 << "HP-1001" << all << all << "patientTable"
-                                       << QStringList{"HP-1009"} << "patientCountLabel"
-                                       << "Showing 1 of 12 patients";
-    QTest::newRow("search in Chinese") << "骨折" << all << -1 << "HP-1001" << all << all << "patientTable"
-                                       << QStringList{"HP-1010"} << "patientCountLabel"
-                                       << "Showing 1 of 12 patients";
-    QTest::newRow("department and status") << all << "Rehabilitation" << 1 << "HP-1001" << all << all << "patientTable"
-                                           << QStringList{"HP-1010"} << "patientCountLabel"
-                                           << "Showing 1 of 12 patients";
-    QTest::newRow("status alone") << all << all << 3 << "HP-1001" << all << all << "patientTable"
-                                  << QStringList{"HP-1005", "HP-1011"} << "patientCountLabel"
-                                  << "Showing 2 of 12 patients";
-    QTest::newRow("report needing attention") << all << all << -1 << "HP-1003"
-                                              << "ECG analysis"
-                                              << "Attention"
+    QTest::newRow("search is trimmed") << "  asthma " << all << -1 << "HP-1001" << all << all << patients
+                                       << QStringList{"HP-1009"} << count << "Showing 1 of 12 patients";
+    QTest::newRow("search in Chinese") << "骨折" << all << -1 << "HP-1001" << all << all << patients
+                                       << QStringList{"HP-1010"} << count << "Showing 1 of 12 patients";
+    QTest::newRow("department and status") << all << "Rehabilitation" << 1 << "HP-1001" << all << all << patients
+                                           << QStringList{"HP-1010"} << count << "Showing 1 of 12 patients";
+    QTest::newRow("report needing attention") << all << all << -1 << "HP-1003" << "ECG analysis" << "Attention"
                                               << "reportTable" << QStringList{"RPT-03-2"} << "reportDetailSubtitle"
                                               << "RPT-03-2 · 2026-07-15 · Attention";
-    QTest::newRow("no report needing attention") << all << all << -1 << "HP-1001"
-                                                 << "ECG analysis"
-                                                 << "Attention"
+    QTest::newRow("no report needing attention") << all << all << -1 << "HP-1001" << "ECG analysis" << "Attention"
                                                  << "reportTable" << QStringList() << "reportDetailTitle"
                                                  << "No matching report";
-    QTest::newRow("report type alone") << all << all << -1 << "HP-1002"
-                                       << "ECG analysis" << all << "reportTable" << QStringList{"RPT-02-2"}
-                                       << "reportDetailTitle"
-                                       << "ECG analysis";
     // As "--patient hp-1002" asks for it.
     QTest::newRow("lower-case id lists the patient's appointments")
         << all << all << -1 << "hp-1002" << all << all << "appointmentTable" << QStringList{"APT-003", "APT-004"}
-        << "focusValueLabel"
-        << "Xiuying Li · HP-1002";
+        << "focusValueLabel" << "Xiuying Li · HP-1002";
 }
 
 void tst_HealthPages::filters()
@@ -430,12 +397,8 @@ void tst_HealthPages::chartIntroPlaysOnce()
 
 void tst_HealthPages::ringShowsStatusShares()
 {
-    QOpenGLContext context;
-    if (!context.create()) {
-        if (qEnvironmentVariableIsSet("CAREVIX_REQUIRE_GL"))
-            QFAIL("No OpenGL context where one is required (CAREVIX_REQUIRE_GL).");
+    if (!haveGl())
         QSKIP("No OpenGL context; run under Xvfb.");
-    }
     showPage(0);
     auto* ring = find<KIVQChartBase>("patientDistributionChart");
     QTRY_VERIFY(!ring->animationEnabled());
@@ -448,12 +411,10 @@ void tst_HealthPages::ringShowsStatusShares()
     int counts[4] = {0, 0, 0, 0};
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            for (int i = 0; i < 4; ++i) {
-                if (qAbs(pixel.red() - colours[i].red()) <= 3 && qAbs(pixel.green() - colours[i].green()) <= 3 &&
-                    qAbs(pixel.blue() - colours[i].blue()) <= 3)
-                    ++counts[i];
-            }
+            const QColor p = image.pixelColor(x, y);
+            for (int i = 0; i < 4; ++i)
+                counts[i] += qMax(qAbs(p.red() - colours[i].red()), qMax(qAbs(p.green() - colours[i].green()),
+                                                                         qAbs(p.blue() - colours[i].blue()))) <= 3;
         }
     }
     const int total = counts[0] + counts[1] + counts[2] + counts[3];
@@ -468,10 +429,8 @@ void tst_HealthPages::ringShowsStatusShares()
 // anew, or the ring keeps its old frame (and the old language) until its data next changes.
 void tst_HealthPages::hiddenChartRepaintsWhenShown()
 {
-    if (!QOpenGLContext().create()) {
-        QVERIFY2(!qEnvironmentVariableIsSet("CAREVIX_REQUIRE_GL"), "No OpenGL context where one is required.");
+    if (!haveGl())
         QSKIP("No OpenGL context; run under Xvfb.");
-    }
     auto* ring = find<KIVQChartBase>("patientDistributionChart");
     showPage(0);
     QTRY_VERIFY(!ring->animationEnabled());
