@@ -59,8 +59,8 @@ private Q_SLOTS:
     void addConnectionRules_data();
     void addConnectionRules();
     void connectionWidthFloor();
-    void readOnlyClickActivatesWithoutMoving();
-    void editableDragMovesClampedCentre();
+    void bodyDrag_data();
+    void bodyDrag();
     void portDragConnects_data();
     void portDragConnects();
     void paintsInTheirColours();
@@ -78,8 +78,6 @@ void tst_KIVQFlowView::nodeHitArea_data()
         << QSize(1000, 600) << QPointF(0.5, 0.5) << QSizeF(0.05, 0.05) << QRect(457, 267, 86, 66);
     QTest::newRow("centre near the right pushed in to end at the edge")
         << QSize(400, 300) << QPointF(0.99, 0.5) << QSizeF(0.25, 0.2) << QRect(300, 117, 100, 66);
-    QTest::newRow("corner centre pushed in")
-        << QSize(1000, 600) << QPointF(0, 0) << QSizeF(0.1, 0.2) << QRect(0, 0, 100, 120);
     QTest::newRow("view smaller than a node keeps it at the start")
         << QSize(60, 50) << QPointF(0.9, 0.9) << QSizeF(0.5, 0.5) << QRect(0, 0, 86, 66);
 }
@@ -116,10 +114,8 @@ void tst_KIVQFlowView::addConnectionRules_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<bool>("accepted");
     QTest::newRow("empty source") << QString() << QStringLiteral("b") << false;
-    QTest::newRow("empty target") << QStringLiteral("a") << QString() << false;
     QTest::newRow("equal ids") << QStringLiteral("a") << QStringLiteral("a") << false;
     QTest::newRow("missing target") << QStringLiteral("a") << QStringLiteral("z") << false;
-    QTest::newRow("missing source") << QStringLiteral("z") << QStringLiteral("b") << false;
     QTest::newRow("same direction twice") << QStringLiteral("a") << QStringLiteral("b") << false;
     QTest::newRow("reverse direction is its own") << QStringLiteral("b") << QStringLiteral("a") << true;
 }
@@ -139,8 +135,6 @@ void tst_KIVQFlowView::addConnectionRules()
     QCOMPARE(v.connections().size(), accepted ? 2 : 1);
     if (accepted) {
         QCOMPARE(created.at(0).at(0).toString(), from);
-        QCOMPARE(v.connections().last().color, QColor(74, 122, 128, 255));
-        QVERIFY(!v.connections().last().arrow);
         QVERIFY(v.removeConnection(from, to));
     }
     QVERIFY(!v.removeConnection(QStringLiteral("b"), QStringLiteral("a")));
@@ -156,39 +150,36 @@ void tst_KIVQFlowView::connectionWidthFloor()
     }
 }
 
-void tst_KIVQFlowView::readOnlyClickActivatesWithoutMoving()
+void tst_KIVQFlowView::bodyDrag_data()
 {
-    KIVQFlowView v;
-    twoCards(v);
-    QVERIFY(v.isReadOnly());
-    QSignalSpy activated(&v, &KIVQFlowView::nodeActivated);
-    QSignalSpy moved(&v, &KIVQFlowView::nodeMoved);
-    QSignalSpy created(&v, &KIVQFlowView::connectionCreated);
-    drag(&v, {80, 150}, {300, 40});   // from the card's middle
-    drag(&v, {130, 150}, {320, 150}); // from its right port onto "b"
-    QCOMPARE(activated.count(), 2);
-    QCOMPARE(activated.at(0).at(0).toString(), QStringLiteral("a"));
-    QCOMPARE(v.selectedNodeId(), QStringLiteral("a"));
-    QVERIFY(v.nodes().at(0).active);
-    QVERIFY(!v.nodes().at(1).active);
-    QCOMPARE(moved.count(), 0);
-    QCOMPARE(created.count(), 0);
-    QCOMPARE(v.nodes().at(0).center, QPointF(0.2, 0.5));
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QPointF>("center");
+    QTest::newRow("read-only: activates without moving") << true << QPointF(0.2, 0.5);
+    // Into the top-right corner: the 100 x 66 card stops with its edges on the view's.
+    QTest::newRow("editable: moves, clamped") << false << QPointF(350.0 / 400, 33.0 / 300);
 }
 
-void tst_KIVQFlowView::editableDragMovesClampedCentre()
+void tst_KIVQFlowView::bodyDrag()
 {
+    QFETCH(bool, readOnly);
+    QFETCH(QPointF, center);
     KIVQFlowView v;
     twoCards(v);
-    v.setReadOnly(false);
+    v.setReadOnly(readOnly);
+    QSignalSpy activated(&v, &KIVQFlowView::nodeActivated);
     QSignalSpy moved(&v, &KIVQFlowView::nodeMoved);
-    // Dragged into the top-right corner: the 100 x 66 card stops with its edges on the view's.
     drag(&v, {80, 150}, {395, 10});
-    QVERIFY(moved.count() >= 1);
-    const QPointF last = moved.last().at(1).toPointF();
-    QCOMPARE(moved.last().at(0).toString(), QStringLiteral("a"));
-    QCOMPARE(last, QPointF(350.0 / 400, 33.0 / 300));
-    QCOMPARE(v.nodes().at(0).center, last);
+    QCOMPARE(v.nodes().at(0).center, center);
+    QCOMPARE(moved.isEmpty(), readOnly);
+    if (readOnly) {
+        QCOMPARE(activated.count(), 1);
+        QCOMPARE(v.selectedNodeId(), QStringLiteral("a"));
+        QVERIFY(v.nodes().at(0).active);
+        QVERIFY(!v.nodes().at(1).active);
+    } else {
+        QCOMPARE(moved.last().at(0).toString(), QStringLiteral("a"));
+        QCOMPARE(moved.last().at(1).toPointF(), center);
+    }
     // A marked node that is not the selected one is drawn, and reported, inactive.
     KIVQFlowNode marked = card(QStringLiteral("c"), {0.5, 0.9}, {0.1, 0.1});
     marked.active = true;
@@ -198,20 +189,23 @@ void tst_KIVQFlowView::editableDragMovesClampedCentre()
 
 void tst_KIVQFlowView::portDragConnects_data()
 {
+    QTest::addColumn<bool>("readOnly");
     QTest::addColumn<QPoint>("drop");
     QTest::addColumn<int>("connections");
-    QTest::newRow("onto the other node") << QPoint(320, 150) << 1;
-    QTest::newRow("onto empty space") << QPoint(200, 30) << 0;
-    QTest::newRow("back onto the source") << QPoint(60, 150) << 0;
+    QTest::newRow("onto the other node") << false << QPoint(320, 150) << 1;
+    QTest::newRow("read-only") << true << QPoint(320, 150) << 0;
+    QTest::newRow("onto empty space") << false << QPoint(200, 30) << 0;
+    QTest::newRow("back onto the source") << false << QPoint(60, 150) << 0;
 }
 
 void tst_KIVQFlowView::portDragConnects()
 {
+    QFETCH(bool, readOnly);
     QFETCH(QPoint, drop);
     QFETCH(int, connections);
     KIVQFlowView v;
     twoCards(v);
-    v.setReadOnly(false);
+    v.setReadOnly(readOnly);
     QSignalSpy created(&v, &KIVQFlowView::connectionCreated);
     QSignalSpy moved(&v, &KIVQFlowView::nodeMoved);
     // "a" spans x 30..130: its right port is the middle of its right edge.

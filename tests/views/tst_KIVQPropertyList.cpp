@@ -127,14 +127,9 @@ private Q_SLOTS:
     void rowsByKind_data();
     void rowsByKind();
     void rowsReusedAfterRemoveAll();
-    void fillWritesNothingAndAnEditWritesOnce_data();
-    void fillWritesNothingAndAnEditWritesOnce();
-    void spinRangeFromDefinition_data();
-    void spinRangeFromDefinition();
-    void pickerShowsStateZeroAndAsksOnly_data();
-    void pickerShowsStateZeroAndAsksOnly();
-    void unboundRowShowsDefaultAndWritesNothing_data();
-    void unboundRowShowsDefaultAndWritesNothing();
+    void editWritesOnceAndIsAnnounced_data();
+    void editWritesOnceAndIsAnnounced();
+    void spinMinimumFromDefinition();
     void rowsBelowTheListAreReachable();
     void pooledEditorQuietOnceDefinitionsAreFreed();
 };
@@ -201,119 +196,64 @@ void tst_KIVQPropertyList::rowsReusedAfterRemoveAll()
     QCOMPARE(list.contentWidget()->height(), 60);
 }
 
-void tst_KIVQPropertyList::fillWritesNothingAndAnEditWritesOnce_data()
+void tst_KIVQPropertyList::editWritesOnceAndIsAnnounced_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::addColumn<QVariant>("written");
-    QTest::newRow("line edit") << 0 << QVariant(QStringLiteral("Bedx"));
-    QTest::newRow("text") << 1 << QVariant(QStringLiteral("Bedx"));
-    QTest::newRow("check box") << 3 << QVariant(false);
-    QTest::newRow("spin box") << 10 << QVariant(8);
+    QTest::addColumn<bool>("isBound");
+    QTest::addColumn<QVariant>("written"); // invalid: nothing written
+    QTest::addColumn<QString>("shown");    // by the value label of style rows
+    QTest::newRow("line edit") << 0 << true << QVariant(QStringLiteral("Bedx")) << QString();
+    QTest::newRow("text") << 1 << true << QVariant(QStringLiteral("Bedx")) << QString();
+    QTest::newRow("check box") << 3 << true << QVariant(false) << QString();
+    QTest::newRow("spin box") << 10 << true << QVariant(8) << QString();
+    QTest::newRow("fill picker shows state 0") << 5 << true << QVariant() << QStringLiteral("Fill");
+    QTest::newRow("text-style picker shows state 0") << 6 << true << QVariant() << QStringLiteral("Text");
+    // No getter, setter or target (the "ItemSpace" row, or any row before its target is set).
+    for (int kind : {0, 1, 2, 3, 5, 6, 10})
+        QTest::addRow("unbound kind %d", kind) << kind << false << QVariant() << QString();
 }
 
-void tst_KIVQPropertyList::fillWritesNothingAndAnEditWritesOnce()
+// Filling the editor writes nothing; an edit writes once and is announced (a picker only asks).
+void tst_KIVQPropertyList::editWritesOnceAndIsAnnounced()
 {
     QFETCH(int, kind);
+    QFETCH(bool, isBound);
     QFETCH(QVariant, written);
-    QWidget target;
-    Writes writes;
-    PropertyDef def = bound(kind, &target, writes);
-    KIVQPropertyList list;
-    list.resize(300, 200);
-    QSignalSpy changed(&list, &KIVQPropertyList::valueChanged);
-    list.addItem(def);
-    QCOMPARE(writes.count, 0);
-    changed.clear();
-
-    edit(list, kind);
-    QCOMPARE(writes.count, 1);
-    QCOMPARE(writes.last, written);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.at(0).at(0).value<PropertyDef*>(), &def);
-}
-
-void tst_KIVQPropertyList::spinRangeFromDefinition_data()
-{
-    QTest::addColumn<int>("minimum");
-    QTest::addColumn<int>("maximum");
-    QTest::newRow("default range") << -10000 << 10000;
-    QTest::newRow("from zero") << 0 << 10000;
-}
-
-void tst_KIVQPropertyList::spinRangeFromDefinition()
-{
-    QFETCH(int, minimum);
-    QFETCH(int, maximum);
-    PropertyDef def = unbound(PropertyDef::Integer);
-    if (minimum == 0)
-        def.minimum = 0;
-    KIVQPropertyList list;
-    list.addItem(def);
-    KIVQSpinBox* spin = editor<KIVQSpinBox>(list);
-    spin->setValue(-20000);
-    QCOMPARE(spin->value(), minimum);
-    spin->setValue(20000);
-    QCOMPARE(spin->value(), maximum);
-}
-
-void tst_KIVQPropertyList::pickerShowsStateZeroAndAsksOnly_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("fill") << 5 << QStringLiteral("Fill");
-    QTest::newRow("text style") << 6 << QStringLiteral("Text");
-}
-
-void tst_KIVQPropertyList::pickerShowsStateZeroAndAsksOnly()
-{
-    QFETCH(int, kind);
     QFETCH(QString, shown);
     QWidget target;
     Writes writes;
-    PropertyDef def = bound(kind, &target, writes);
+    PropertyDef def = isBound ? bound(kind, &target, writes) : unbound(kind);
     KIVQPropertyList list;
     list.resize(300, 200);
-    list.addItem(def);
-    QCOMPARE(valueLabel(list)->text(), shown);
-    QCOMPARE(editor<KIVQPushButton>(list)->geometry(), QRect(275, 5, 20, 20));
-    QSignalSpy selected(&list, &KIVQPropertyList::selectEvent);
     QSignalSpy changed(&list, &KIVQPropertyList::valueChanged);
-    editor<KIVQPushButton>(list)->click();
-    QCOMPARE(selected.count(), 1);
-    QCOMPARE(selected.at(0).at(0).value<PropertyDef*>(), &def);
-    QCOMPARE(changed.count(), 0);
+    QSignalSpy selected(&list, &KIVQPropertyList::selectEvent);
+    list.addItem(def);
     QCOMPARE(writes.count, 0);
-}
-
-void tst_KIVQPropertyList::unboundRowShowsDefaultAndWritesNothing_data()
-{
-    QTest::addColumn<int>("kind");
-    for (int kind : {0, 1, 2, 3, 5, 6, 10})
-        QTest::addRow("kind %d", kind) << kind;
-}
-
-// No getter, setter or target (the unbound "ItemSpace" row, or any row before its target is set):
-// the editor shows its default and an edit writes nothing but is still announced.
-void tst_KIVQPropertyList::unboundRowShowsDefaultAndWritesNothing()
-{
-    QFETCH(int, kind);
-    PropertyDef def = unbound(kind);
-    KIVQPropertyList list;
-    list.resize(300, 200);
-    QSignalSpy changed(&list, &KIVQPropertyList::valueChanged);
-    QSignalSpy selected(&list, &KIVQPropertyList::selectEvent);
-    list.addItem(def);
-    QCOMPARE(rowTops(list), QList<int>{0});
     if (KIVQLabel* value = valueLabel(list))
-        QCOMPARE(value->text(), QString());
+        QCOMPARE(value->text(), shown);
+    const bool picker = kind == PropertyDef::Fill || kind == PropertyDef::TextStyle;
+    if (picker)
+        QCOMPARE(editor<KIVQPushButton>(list)->geometry(), QRect(275, 5, 20, 20));
     if (kind == PropertyDef::ReadOnlyText)
         return;
     changed.clear();
     edit(list, kind);
-    const bool picker = kind == PropertyDef::Fill || kind == PropertyDef::TextStyle;
+    QCOMPARE(writes.count, written.isValid() ? 1 : 0);
+    QCOMPARE(writes.last, written);
     QSignalSpy& announced = picker ? selected : changed;
     QCOMPARE(announced.count(), 1);
     QCOMPARE(announced.at(0).at(0).value<PropertyDef*>(), &def);
+    QCOMPARE((picker ? changed : selected).count(), 0);
+}
+
+void tst_KIVQPropertyList::spinMinimumFromDefinition()
+{
+    PropertyDef def = unbound(PropertyDef::Integer);
+    def.minimum = 0;
+    KIVQPropertyList list;
+    list.addItem(def);
+    editor<KIVQSpinBox>(list)->setValue(-20);
+    QCOMPARE(editor<KIVQSpinBox>(list)->value(), 0);
 }
 
 void tst_KIVQPropertyList::rowsBelowTheListAreReachable()
