@@ -187,8 +187,9 @@ void KIVQRibbonButton::showPopupMenu()
 
 bool KIVQRibbonButton::eventFilter(QObject* watched, QEvent* event)
 {
-    // A press on this button closes its open menu; replayed to the button, it would open it again.
-    if (watched == m_menu && event->type() == QEvent::MouseButtonPress) {
+    // A press on this button closes its open menu; replayed to the button, it would open it again. The type
+    // first: a menu being destroyed still sends events here, and m_menu would cast it to its own class.
+    if (event->type() == QEvent::MouseButtonPress && watched == m_menu) {
         const auto* press = static_cast<QMouseEvent*>(event);
         if (!m_menu->rect().contains(press->pos()) && rect().contains(mapFromGlobal(press->globalPos())))
             m_menu->setAttribute(Qt::WA_NoMouseReplay);
