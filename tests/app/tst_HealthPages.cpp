@@ -1,4 +1,4 @@
-#include "AppStartup.h"
+#include "DashboardSetUp.h"
 #include "HealthWindow.h"
 #include "PatientDataSimulator.h"
 #include "views/ViewTestHelpers.h"
@@ -54,10 +54,7 @@ class tst_HealthPages : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(carevix);
-        KIVQtLib::init();
-        applyAppGlobalConfig();
-        QVERIFY(kivLoadThemeDir(QFile::encodeName(QStringLiteral(CAREVIX_THEME_DIR)).constData()));
+        QVERIFY(setUpDashboard());
     }
     void init()
     {
