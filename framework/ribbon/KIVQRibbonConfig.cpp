@@ -21,6 +21,7 @@
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQPaintHelpers.h"
 #include "core/Limits.h"
+#include "theme/ThemeReader.h"
 #include "views/KIVQComboBox.h"
 
 #include <json/json.h>
@@ -263,8 +264,8 @@ bool KIVQRibbonBar::loadConfigFile(const QString& path)
         if (!QFileInfo(candidate).isFile() || !file.open(QIODevice::ReadOnly))
             continue;
         // A file that may have grown since its size was asked is read no further than the cap.
-        const QByteArray bytes = file.read(limits::kMaxFileSize + 1);
-        if (bytes.size() > limits::kMaxFileSize) {
+        QByteArray bytes;
+        if (!themeio::readOpenFile(file, limits::kMaxFileSize, bytes)) {
             qCWarning(lcKivJson, "Ribbon config %s is larger than %lld bytes; skipped", qUtf8Printable(candidate),
                       limits::kMaxFileSize);
             continue;

@@ -63,6 +63,24 @@ private:
 
 } // namespace
 
+bool readOpenFile(QFile& file, qint64 limit, QByteArray& bytes)
+{
+    // In pieces, into a buffer sized to the file: a buffer of the limit would stay allocated at its full
+    // size in every byte array kept from it. The size is a hint only; the file may have grown.
+    bytes.clear();
+    bytes.reserve(int(qBound<qint64>(0, file.size(), limit)));
+    char piece[16384];
+    qint64 count = 0;
+    while ((count = file.read(piece, sizeof piece)) > 0) {
+        if (bytes.size() + count > limit) {
+            bytes = QByteArray();
+            return false;
+        }
+        bytes.append(piece, int(count));
+    }
+    return true;
+}
+
 FileRead readFileBounded(const QString& path, qint64 limit, QByteArray& bytes)
 {
     bytes.clear();
@@ -75,12 +93,7 @@ FileRead readFileBounded(const QString& path, qint64 limit, QByteArray& bytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FileOk;
-    bytes = file.read(limit + 1);
-    if (bytes.size() > limit) {
-        bytes.clear();
-        return FileRefused;
-    }
-    return FileOk;
+    return readOpenFile(file, limit, bytes) ? FileOk : FileRefused;
 }
 
 QByteArray readDocumentFile(const QString& path)

@@ -6,6 +6,7 @@
 #include "core/Limits.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QtGlobal>
 
@@ -26,6 +27,8 @@ enum FileRead
     FileRefused  // not a regular file (a device, a pipe, a folder), or larger than the limit
 };
 
+// The rest of an open file, never more than limit bytes; false, with bytes empty, past the limit.
+bool readOpenFile(QFile& file, qint64 limit, QByteArray& bytes);
 // A regular file read whole, never more than limit bytes; links are followed.
 FileRead readFileBounded(const QString& path, qint64 limit, QByteArray& bytes);
 // A document (page, menu) read whole within kMaxItemSize; a refused file reads as empty, with one
