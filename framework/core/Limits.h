@@ -43,6 +43,12 @@ inline bool imageSizeAllowed(qint64 width, qint64 height)
     return width <= kMaxImageSide && height <= kMaxImageSide && width * height <= kMaxImagePixels;
 }
 
+// Languages one language document may declare, and the length of an identifier. Each language is a table
+// of its own, so a header of millions of short names asked for a gigabyte; real documents declare two or
+// three. A language named by megabytes would be copied into every missing-key warning.
+constexpr int kMaxLanguages = 256;
+constexpr int kMaxLanguageIdLength = 64;
+
 // A file of a theme (directory or archive item) or a page document, and a whole theme.
 constexpr qint64 kMaxFileSize = qint64(64) * 1024 * 1024;
 constexpr qint64 kMaxThemeSize = qint64(256) * 1024 * 1024;

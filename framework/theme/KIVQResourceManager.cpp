@@ -574,10 +574,10 @@ QString KIVQResourceManager::toProjectStyleString()
 
 // ---- language table ----
 
-bool KIVQResourceManager::readLanguage(const QByteArray& bytes)
+bool KIVQResourceManager::readLanguage(const QByteArray& bytes, const QString& document)
 {
     themedoc::LanguageTable table;
-    if (!themedoc::parseLanguageTable(bytes, table))
+    if (!themedoc::parseLanguageTable(bytes, table, document))
         return false;
     // A language the table names is replaced as a whole; two columns of one name share a table.
     for (const QString& id : qAsConst(table.languages))
@@ -648,10 +648,10 @@ bool KIVQResourceManager::setSkinDirPath(const QString& path)
         return false;
 
     QByteArray language;
-    if (themeio::readFileBounded(dir + QLatin1String("language.txt"), limits::kMaxFileSize, language) ==
-            themeio::FileOk &&
+    const QString languagePath = dir + QLatin1String("language.txt");
+    if (themeio::readFileBounded(languagePath, limits::kMaxFileSize, language) == themeio::FileOk &&
         !language.isEmpty())
-        readLanguage(language);
+        readLanguage(language, languagePath);
     return true;
 }
 
@@ -715,8 +715,10 @@ bool KIVQResourceManager::mergeSkin(KIVQResourceManagerImpl& incoming, bool with
     initFontRes(false);
     readStyle(m_skinStore.get(), *styles);
     if (withLanguageTable) {
+        // The table may be an earlier skin's, when this one brings none.
+        const QString from = incoming.findFile("language.txt") ? incoming.filePath : m_skinStore->filePath;
         if (const QByteArray* table = m_skinStore->findFile("language.txt"))
-            readLanguage(*table);
+            readLanguage(*table, from + QLatin1String(": language.txt"));
     }
     return true;
 }

@@ -127,8 +127,8 @@ public:
     // The style document's "style" array into a store, and back.
     bool readStyle(KIVQResourceManagerImpl* store, const Json::Value& styles);
     bool writeStyle(KIVQResourceManagerImpl* store, Json::Value& styles) const;
-    // The language table "language.txt" (UTF-16LE, CR LF rows, TAB cells).
-    bool readLanguage(const QByteArray& bytes);
+    // The language table "language.txt" (UTF-16LE, CR LF rows, TAB cells); document names it in warnings.
+    bool readLanguage(const QByteArray& bytes, const QString& document = QStringLiteral("language.txt"));
 
 protected:
     void notifyThemeChange(QWidget* widget);

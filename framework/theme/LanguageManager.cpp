@@ -1,5 +1,6 @@
 #include "LanguageManager.h"
 
+#include "core/JsonRead.h"
 #include "core/Limits.h"
 
 #include <QDebug>
@@ -35,10 +36,15 @@ bool LanguageManager::loadFromFile(const QString& path, QString* error)
             *error = tr("Unable to open language file '%1': %2").arg(path, reason);
         return false;
     }
-    return loadFromJson(file.read(limits::kMaxFileSize), error);
+    return load(file.read(limits::kMaxFileSize), path, error);
 }
 
 bool LanguageManager::loadFromJson(const QByteArray& bytes, QString* error)
+{
+    return load(bytes, QStringLiteral("(language document in memory)"), error);
+}
+
+bool LanguageManager::load(const QByteArray& bytes, const QString& document, QString* error)
 {
     auto fail = [error](const QString& message) {
         if (error)
@@ -59,17 +65,39 @@ bool LanguageManager::loadFromJson(const QByteArray& bytes, QString* error)
 
     QHash<QString, QHash<QString, QString>> tables;
     const QJsonObject languagesObject = languagesValue.toObject();
+    // Keys come sorted, so the default language may lie past the cap; a place is kept for it.
+    const auto readable = [](const QString& id) { return id.size() <= limits::kMaxLanguageIdLength; };
+    int room = limits::kMaxLanguages - (readable(defaultId) && languagesObject.contains(defaultId) ? 1 : 0);
+    int pastCap = 0, tooLong = 0;
     for (auto lang = languagesObject.begin(); lang != languagesObject.end(); ++lang) {
+        const QString id = lang.key();
+        if (!readable(id)) {
+            ++tooLong;
+            continue;
+        }
+        if (id != defaultId) {
+            if (room == 0) {
+                ++pastCap;
+                continue;
+            }
+            --room;
+        }
         const QJsonObject entries = lang.value().toObject();
         if (!lang.value().isObject() || entries.isEmpty())
-            return fail(tr("Language '%1' must contain at least one translation.").arg(lang.key()));
-        QHash<QString, QString>& table = tables[lang.key()];
+            return fail(tr("Language '%1' must contain at least one translation.").arg(id));
+        QHash<QString, QString>& table = tables[id];
         for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
             if (!entry.value().isString())
-                return fail(tr("Translation '%1' in language '%2' must be a string.").arg(entry.key(), lang.key()));
+                return fail(tr("Translation '%1' in language '%2' must be a string.").arg(entry.key(), id));
             table.insert(entry.key(), entry.value().toString());
         }
     }
+    if (pastCap > 0)
+        qCWarning(lcKivJson, "Language document %s: languages past the first %d ignored: %d", qUtf8Printable(document),
+                  limits::kMaxLanguages, pastCap);
+    if (tooLong > 0)
+        qCWarning(lcKivJson, "Language document %s: languages named by more than %d characters ignored: %d",
+                  qUtf8Printable(document), limits::kMaxLanguageIdLength, tooLong);
     if (!tables.contains(defaultId))
         return fail(tr("Default language '%1' does not exist in languages.").arg(defaultId));
 

@@ -19,7 +19,9 @@ public:
     static LanguageManager* instance();
 
     bool loadFromFile(const QString& path, QString* error = nullptr);
-    // Replaces the translations; on failure the previous ones stay and error gets the reason.
+    // Replaces the translations; on failure the previous ones stay and error gets the reason. Languages
+    // past limits::kMaxLanguages (the default one is always read) and identifiers longer than
+    // limits::kMaxLanguageIdLength are left out, with a warning on "kiv.json".
     bool loadFromJson(const QByteArray& bytes, QString* error = nullptr);
     bool setLanguage(const QString& id);
     QString currentLanguage() const { return m_currentLanguageId; }
@@ -38,6 +40,8 @@ Q_SIGNALS:
 
 private:
     LanguageManager() = default;
+    // document names the source in warnings about what was left out.
+    bool load(const QByteArray& bytes, const QString& document, QString* error);
     QString lookup(const QString& language, const QString& key) const;
 
     QHash<QString, QHash<QString, QString>> m_translations;

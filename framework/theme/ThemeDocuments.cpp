@@ -2,6 +2,7 @@
 
 #include "KIVQResourceManagerImpl.h"
 #include "core/JsonRead.h"
+#include "core/Limits.h"
 
 #include <json/json.h>
 
@@ -11,6 +12,20 @@ namespace KIVQtLib {
 namespace themedoc {
 
 namespace {
+
+// The first max cells of a row, split at its TABs; the rest of the row is not looked at.
+QStringList leadingCells(const QStringRef& row, int max)
+{
+    QStringList cells;
+    for (int from = 0; cells.size() < max;) {
+        const int tab = row.indexOf(QLatin1Char('\t'), from);
+        cells << row.mid(from, tab < 0 ? -1 : tab - from).toString();
+        if (tab < 0)
+            break;
+        from = tab + 1;
+    }
+    return cells;
+}
 
 QColor colourOr(const Json::Value& e, const char* key, const char* fallback, bool keepAlpha)
 {
@@ -248,7 +263,7 @@ bool readThemeDocument(KIVQResourceManagerImpl& store, bool buildIndex)
     return true;
 }
 
-bool parseLanguageTable(const QByteArray& bytes, LanguageTable& table)
+bool parseLanguageTable(const QByteArray& bytes, LanguageTable& table, const QString& document)
 {
     // An odd byte count or a broken surrogate pair means a file cut short.
     if (bytes.isEmpty() || bytes.size() % 2 != 0)
@@ -271,17 +286,49 @@ bool parseLanguageTable(const QByteArray& bytes, LanguageTable& table)
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
 
-    const QStringList rows = text.split(QStringLiteral("\r\n"), Qt::KeepEmptyParts);
-    if (rows.size() < 2)
+    const QLatin1String rowEnd("\r\n");
+    const int headerEnd = text.indexOf(rowEnd);
+    if (headerEnd < 0)
         return false;
-    const QStringList header = rows.first().split(QLatin1Char('\t'), Qt::KeepEmptyParts);
+    const QStringRef headerRow = text.leftRef(headerEnd);
+    const QStringList header = leadingCells(headerRow, 1 + limits::kMaxLanguages);
     if (header.size() < 2 || header.first() != QLatin1String("Language"))
         return false;
+    const int pastCap = headerRow.count(QLatin1Char('\t')) - limits::kMaxLanguages;
+    if (pastCap > 0)
+        qCWarning(lcKivJson, "Language table %s: languages past the first %d ignored: %d", qUtf8Printable(document),
+                  limits::kMaxLanguages, pastCap);
 
     LanguageTable parsed;
-    parsed.languages = header.mid(1);
-    for (int r = 1; r < rows.size(); ++r) {
-        QStringList cells = rows.at(r).split(QLatin1Char('\t'), Qt::KeepEmptyParts);
+    QVector<int> kept; // the header cell of each language read
+    for (int c = 1; c < header.size(); ++c) {
+        if (header.at(c).size() > limits::kMaxLanguageIdLength)
+            continue;
+        kept << c;
+        parsed.languages << header.at(c);
+    }
+    if (kept.size() < header.size() - 1)
+        qCWarning(lcKivJson, "Language table %s: languages named by more than %d characters ignored: %d",
+                  qUtf8Printable(document), limits::kMaxLanguageIdLength, int(header.size() - 1 - kept.size()));
+    if (kept.isEmpty())
+        return false;
+
+    // Only the cells of the languages read are split out, however many a row holds.
+    for (int from = headerEnd + rowEnd.size(); from <= text.size();) {
+        int end = text.indexOf(rowEnd, from);
+        if (end < 0)
+            end = text.size();
+        QStringList cells = leadingCells(text.midRef(from, end - from), header.size());
+        from = end + rowEnd.size();
+        if (kept.size() < header.size() - 1) {
+            QStringList read{cells.first()};
+            for (int c : qAsConst(kept)) {
+                if (c >= cells.size())
+                    break;
+                read << cells.at(c);
+            }
+            cells = std::move(read);
+        }
         if (cells.size() >= 2)
             parsed.rows.append(std::move(cells));
     }

@@ -38,13 +38,16 @@ bool readThemeDocument(KIVQResourceManagerImpl& store, bool buildIndex);
 
 // The language table "language.txt": UTF-16 little-endian (a byte-order mark is skipped), rows
 // separated by CR LF, cells by TAB, a header row "Language" followed by the language identifiers.
+// Languages past limits::kMaxLanguages and identifiers longer than limits::kMaxLanguageIdLength are left
+// out with their cells, with a warning naming the document.
 struct LanguageTable
 {
     QStringList languages;     // header identifiers in column order
-    QVector<QStringList> rows; // key first, then one text per language; rows of fewer than 2 cells left out
+    QVector<QStringList> rows; // key first, then at most one text per language; a lone key left out
 };
-// False for an empty or odd-sized file, a broken surrogate pair, fewer than two rows or a bad header.
-bool parseLanguageTable(const QByteArray& bytes, LanguageTable& table);
+// False for an empty or odd-sized file, a broken surrogate pair, fewer than two rows or a header without
+// a language it can read.
+bool parseLanguageTable(const QByteArray& bytes, LanguageTable& table, const QString& document);
 
 } // namespace themedoc
 } // namespace KIVQtLib

@@ -219,5 +219,9 @@ write("nested", b'{"defaultLanguage": "en", "languages": {"en": ' + b'{"a": ' * 
 write("wrong-types", {"defaultLanguage": 1, "languages": {"en": ["Ward"], "zh": {"ward": 3, "bed": None}}})
 rows = ["Language\ten\tzh"] + ["%s\t%s\t%s" % (k, v, texts["zh"].get(k, "")) for k, v in texts["en"].items()]
 write("table", b"\xff\xfe" + "\r\n".join(rows + ["short", ""]).encode("utf-16-le"))
+# Past the caps on languages: more than are read, and an identifier too long to be one.
+many = ["l%d" % i for i in range(300)]
+write("table-past-cap", "\r\n".join(["\t".join(["Language"] + many + ["x" * 65]), "\t".join(["k"] * 302)]).encode("utf-16-le"))
+write("document-past-cap", {"defaultLanguage": "zz", "languages": dict({i: {"k": i} for i in many + ["x" * 65]}, zz={"k": "z"})})
 PY
 fi

@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to both language readers: the manager's JSON document and a theme's tab-separated
 // UTF-16 table ("language.txt"). Aborts when a promise breaks: a rejected document leaves the manager as
-// it was and says why; an accepted one is what it reads back; a table written out reads back the same.
+// it was and says why; an accepted one is what it reads back, within the caps on languages; a table written
+// out reads back the same.
+#include "core/Limits.h"
 #include "theme/LanguageManager.h"
 #include "theme/ThemeDocuments.h"
 
@@ -45,9 +47,17 @@ void jsonDocument(const QByteArray& bytes)
         abort();
 
     const QJsonObject tables = QJsonDocument::fromJson(bytes).object().value(QLatin1String("languages")).toObject();
-    if (tables.size() != languages.size())
+    int readable = 0;
+    for (auto table = tables.begin(); table != tables.end(); ++table)
+        readable += table.key().size() <= limits::kMaxLanguageIdLength ? 1 : 0;
+    if (languages.size() != qMin(readable, limits::kMaxLanguages))
         abort();
     for (auto table = tables.begin(); table != tables.end(); ++table) {
+        if (!languages.contains(table.key())) {
+            if (manager->setLanguage(table.key()))
+                abort();
+            continue;
+        }
         if (!manager->setLanguage(table.key()) || manager->currentLanguage() != table.key())
             abort();
         const QJsonObject entries = table.value().toObject();
@@ -61,13 +71,17 @@ void jsonDocument(const QByteArray& bytes)
 void languageTable(const QByteArray& bytes)
 {
     themedoc::LanguageTable table;
-    if (!themedoc::parseLanguageTable(bytes, table))
+    if (!themedoc::parseLanguageTable(bytes, table, QStringLiteral("fuzz")))
         return;
-    if (table.languages.isEmpty())
+    if (table.languages.isEmpty() || table.languages.size() > limits::kMaxLanguages)
         abort();
+    for (const QString& id : qAsConst(table.languages)) {
+        if (id.size() > limits::kMaxLanguageIdLength)
+            abort();
+    }
     QStringList lines{QStringLiteral("Language\t") + table.languages.join(QLatin1Char('\t'))};
     for (const QStringList& row : qAsConst(table.rows)) {
-        if (row.size() < 2)
+        if (row.size() < 2 || row.size() > table.languages.size() + 1)
             abort();
         lines << row.join(QLatin1Char('\t'));
     }
@@ -78,8 +92,8 @@ void languageTable(const QByteArray& bytes)
     // Little-endian hosts only, as the table is.
     const QString text = lines.join(QStringLiteral("\r\n"));
     const QByteArray written(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    if (!themedoc::parseLanguageTable(written, again) ||
-        again.languages != table.languages || again.rows != table.rows)
+    if (!themedoc::parseLanguageTable(written, again, QStringLiteral("fuzz")) || again.languages != table.languages ||
+        again.rows != table.rows)
         abort();
 }
 

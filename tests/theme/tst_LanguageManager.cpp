@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/LanguageManager.h"
+#include "theme/ThemeDocuments.h"
 
 #include <QtTest>
 
@@ -47,6 +48,30 @@ const QByteArray kBase = R"({"defaultLanguage": "en", "languages": {
     "zh": {"ward": "\u75c5\u623f"}
 }})";
 
+QStringList numbered(const char* prefix, int count)
+{
+    QStringList list;
+    for (int i = 0; i < count; ++i)
+        list << QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i, 3, 10, QLatin1Char('0'));
+    return list;
+}
+
+QByteArray languageTable(const QStringList& languages, const QStringList& row)
+{
+    return utf16le(QStringLiteral("Language\t") + languages.join(QLatin1Char('\t')) + QStringLiteral("\r\n") +
+                   row.join(QLatin1Char('\t')));
+}
+
+QByteArray languageDocument(const QString& defaultId, const QStringList& languages)
+{
+    QJsonObject tables;
+    for (const QString& id : languages)
+        tables.insert(id, QJsonObject{{QStringLiteral("k"), id}});
+    return QJsonDocument(
+               QJsonObject{{QStringLiteral("defaultLanguage"), defaultId}, {QStringLiteral("languages"), tables}})
+        .toJson();
+}
+
 } // namespace
 
 class tst_LanguageManager : public QObject
@@ -58,6 +83,8 @@ private Q_SLOTS:
     void rejectedDocumentKeepsState_data();
     void rejectedDocumentKeepsState();
     void unreadableFile();
+    void languagesPastTheCapsAreLeftOut_data();
+    void languagesPastTheCapsAreLeftOut();
     void reloadKeepsOrResetsCurrentLanguage();
     void setLanguage();
     void textFallsBackAndWarnsOncePerLanguageAndKey();
@@ -163,6 +190,78 @@ void tst_LanguageManager::unreadableFile()
     QVERIFY(!lm()->loadFromFile(path, &error));
     QVERIFY2(error.startsWith(QStringLiteral("Unable to open language file '%1': ").arg(path)), qPrintable(error));
     QCOMPARE(lm()->languages(), QStringList({"en", "zh"}));
+}
+
+// A header or a document naming millions of languages made a table for each: a gigabyte from 64 MiB.
+void tst_LanguageManager::languagesPastTheCapsAreLeftOut_data()
+{
+    QTest::addColumn<bool>("table"); // a theme's table, else the manager's document
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QStringList>("row"); // the table's only row as read
+    QTest::addColumn<QStringList>("warnings");
+
+    const QString pastCap = QStringLiteral("Language %1 %2: languages past the first 256 ignored: %3");
+    const QString tooLong = QStringLiteral("Language %1 %2: languages named by more than 64 characters ignored: 1");
+    const QString x65(65, QLatin1Char('x')), y64(64, QLatin1Char('y'));
+    QTest::newRow("table: past the cap, languages and their cells are left out")
+        << true << languageTable(numbered("l", 300), QStringList("k") + numbered("v", 300)) << true
+        << numbered("l", 256) << QStringList("k") + numbered("v", 256) << QStringList(pastCap.arg("table", "%1", "44"));
+    QStringList repeated;
+    for (int i = 0; i < 1000; ++i)
+        repeated << QStringLiteral("en");
+    QTest::newRow("table: a repeated name counts each time")
+        << true << languageTable(repeated, QStringList("k") + numbered("v", 1000)) << true
+        << QStringList(repeated.mid(0, 256)) << QStringList("k") + numbered("v", 256)
+        << QStringList(pastCap.arg("table", "%1", "744"));
+    QTest::newRow("table: an identifier past 64 characters is left out with its cells")
+        << true << languageTable({"en", x65, y64}, {"k", "E", "X", "Y"}) << true << QStringList({"en", y64})
+        << QStringList({"k", "E", "Y"}) << QStringList(tooLong.arg("table", "%1"));
+    QTest::newRow("table: nothing left to read refuses the table")
+        << true << languageTable({x65}, {"k", "X"}) << false << QStringList() << QStringList()
+        << QStringList(tooLong.arg("table", "%1"));
+    QTest::newRow("document: past the cap, the default is kept wherever it sorts")
+        << false << languageDocument("zz", numbered("l", 300) + QStringList("zz")) << true
+        << numbered("l", 255) + QStringList("zz") << QStringList() << QStringList(pastCap.arg("document", "%1", "45"));
+    QTest::newRow("document: an identifier past 64 characters is left out")
+        << false << languageDocument("en", {"en", x65}) << true << QStringList("en") << QStringList()
+        << QStringList(tooLong.arg("document", "%1"));
+    QTest::newRow("document: a default past 64 characters refuses the document")
+        << false << languageDocument(x65, {"en", x65}) << false << QStringList({"en", "zh"}) << QStringList()
+        << QStringList(tooLong.arg("document", "%1"));
+}
+
+void tst_LanguageManager::languagesPastTheCapsAreLeftOut()
+{
+    QFETCH(bool, table);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, loads);
+    QFETCH(QStringList, languages);
+    QFETCH(QStringList, row);
+    QFETCH(QStringList, warnings);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("language.txt"));
+    QVERIFY(writeFile(path, bytes));
+    WarningCollector collected;
+    if (table) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        themedoc::LanguageTable read;
+        QCOMPARE(themedoc::parseLanguageTable(file.readAll(), read, path), loads);
+        QCOMPARE(read.languages, languages);
+        QCOMPARE(read.rows.value(0), row);
+        QCOMPARE(read.rows.size(), loads ? 1 : 0);
+    } else {
+        QCOMPARE(lm()->loadFromFile(path), loads);
+        QCOMPARE(lm()->languages(), languages);
+        if (loads)
+            QCOMPARE(lm()->text(QStringLiteral("k")), lm()->currentLanguage());
+    }
+    for (QString& warning : warnings)
+        warning = warning.arg(path);
+    QCOMPARE(collected.messages(), warnings);
 }
 
 void tst_LanguageManager::reloadKeepsOrResetsCurrentLanguage()
