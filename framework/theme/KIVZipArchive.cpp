@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextCodec>
 
 #include <minizip/unzip.h>
@@ -144,8 +145,10 @@ unzFile unz(void* handle)
 
 std::unique_ptr<KIVZipArchive> KIVZipArchive::openByPath(const QString& path)
 {
+    // Opening a pipe waits for a writer and a device has no end to find the directory at: only a
+    // regular file is opened.
     std::unique_ptr<QFile> file(new QFile(path));
-    if (path.isEmpty() || !file->open(QIODevice::ReadOnly))
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
         return nullptr;
     return openDevice(std::move(file));
 }

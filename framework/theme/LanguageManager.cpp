@@ -2,6 +2,7 @@
 
 #include "core/JsonRead.h"
 #include "core/Limits.h"
+#include "theme/ThemeReader.h"
 
 #include <QDebug>
 #include <QFile>
@@ -24,19 +25,25 @@ LanguageManager* LanguageManager::instance()
 
 bool LanguageManager::loadFromFile(const QString& path, QString* error)
 {
+    // A device never ends and opening a pipe waits for a writer: only a regular file of bounded size is
+    // opened and read.
+    const QFileInfo info(path);
+    const QString refused = tr("not a regular file of at most %1 bytes").arg(limits::kMaxFileSize);
     QFile file(path);
+    QByteArray bytes;
     QString reason;
-    if (!file.open(QIODevice::ReadOnly))
+    if (info.exists() && !info.isFile())
+        reason = refused;
+    else if (!file.open(QIODevice::ReadOnly))
         reason = file.errorString();
-    // A device or a pipe never ends; only a regular file of bounded size is read.
-    else if (!QFileInfo(path).isFile() || file.size() > limits::kMaxFileSize)
-        reason = tr("not a regular file of at most %1 bytes").arg(limits::kMaxFileSize);
+    else if (!themeio::readOpenFile(file, limits::kMaxFileSize, bytes))
+        reason = refused;
     if (!reason.isEmpty()) {
         if (error)
             *error = tr("Unable to open language file '%1': %2").arg(path, reason);
         return false;
     }
-    return load(file.read(limits::kMaxFileSize), path, error);
+    return load(bytes, path, error);
 }
 
 bool LanguageManager::loadFromJson(const QByteArray& bytes, QString* error)

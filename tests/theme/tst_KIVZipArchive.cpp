@@ -10,6 +10,7 @@
 #include <zlib.h>
 
 #include <memory>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace KIVQtLib;
@@ -419,6 +420,11 @@ void tst_KIVZipArchive::unreadablePathGivesNoHandle()
     QVERIFY(!KIVZipArchive::openByPath(QString()));
     QVERIFY(!KIVZipArchive::openByPath(tmp.filePath(QStringLiteral("missing.zip"))));
     QVERIFY(!KIVZipArchive::openByPath(tmp.path()));
+    // Opening a pipe would wait for a writer for ever.
+    const QString pipe = tmp.filePath(QStringLiteral("pipe.zip"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(!KIVZipArchive::openByPath(pipe));
+    QVERIFY(!KIVZipArchive::openByPath(QStringLiteral("/dev/zero")));
     QVERIFY(!KIVZipArchive::openFromMemory(nullptr, 10));
 }
 

@@ -10,6 +10,8 @@
 #include <QJsonDocument>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace KIVQtLib;
 using namespace TestSupport;
 
@@ -185,10 +187,15 @@ void tst_LanguageManager::unreadableFile()
     QCOMPARE(error, QStringLiteral("Unable to open language file '%1': %2").arg(path, probe.errorString()));
     QVERIFY(!lm()->loadFromFile(path, nullptr));
 
-    // Opened, a device would be read for ever.
+    // Opened, a device would be read for ever, and a pipe would wait for a writer.
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-    QVERIFY(!lm()->loadFromFile(path, &error));
-    QVERIFY2(error.startsWith(QStringLiteral("Unable to open language file '%1': ").arg(path)), qPrintable(error));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.json"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& refused : {path, pipe}) {
+        QVERIFY(!lm()->loadFromFile(refused, &error));
+        QVERIFY2(error.startsWith(QStringLiteral("Unable to open language file '%1': ").arg(refused)),
+                 qPrintable(error));
+    }
     QCOMPARE(lm()->languages(), QStringList({"en", "zh"}));
 }
 
