@@ -49,6 +49,10 @@ inline bool imageSizeAllowed(qint64 width, qint64 height)
 constexpr int kMaxLanguages = 256;
 constexpr int kMaxLanguageIdLength = 64;
 
+// The pixel size of a theme's text style: far above any line of text on a screen, and a size near the
+// end of int overflowed the controls that add to it.
+constexpr int kMaxTextSize = 4096;
+
 // A file of a theme (directory or archive item) or a page document, and a whole theme.
 constexpr qint64 kMaxFileSize = qint64(64) * 1024 * 1024;
 constexpr qint64 kMaxThemeSize = qint64(256) * 1024 * 1024;

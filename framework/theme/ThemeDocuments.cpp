@@ -103,7 +103,7 @@ TextStyleDesc readTextStyle(const Json::Value& e)
     s.italic = json::boolOr(e, "italic", false);
     s.isHor = json::boolOr(e, "isHor", true);
     s.singleline = json::boolOr(e, "singleline", true);
-    s.size = json::intOr(e, "size", 12);
+    s.size = qBound(-limits::kMaxTextSize, json::intOr(e, "size", 12), limits::kMaxTextSize);
     s.family = json::stringOr(e, "family", defaultFontFamily());
     return s;
 }

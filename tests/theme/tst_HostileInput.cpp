@@ -184,6 +184,10 @@ void tst_HostileInput::initTestCase()
     KIVQtLib::init();
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     QVERIFY(m_dir.isValid());
+    // The skin the pages find their styles in.
+    const QString skin = m_dir.filePath(QStringLiteral("skin.zip"));
+    makeZip(skin, {{"style.json", R"({"style": [{"type": 2, "name": "huge", "size": 2147483647}]})"}});
+    QVERIFY(rm()->loadSkinFile(skin));
     previousHandler = qInstallMessageHandler(countingHandler);
 }
 
@@ -233,6 +237,10 @@ void tst_HostileInput::hostileDocument_data()
         << pageWith(R"({"type": "qtradiobox", "enable": false, "w": 20000, "h": 20000, "attr": {"iconPath": ")" +
                     svg.toUtf8() + "\"}}")
         << 2 << unchanged << 0 << 64;
+    QTest::newRow("a menu bar and a label in a text style of the end of int")
+        << pageWith(R"({"type": "qtmenubar", "w": 300, "h": 40, "style": [["huge", 2, 5]]},
+                       {"type": "qtlabel", "w": 90, "h": 24, "style": [["huge", 2, 0]], "attr": {"text": "Ward"}})")
+        << 3 << unchanged << 0 << 64;
     QTest::newRow("a 5 MB label caption") << pageWith(caption("qtlabel", 5)) << 2 << unchanged << 0 << 100;
     QTest::newRow("a 5 MB button caption") << pageWith(caption("qtbutton", 5)) << 2 << unchanged << 0 << 100;
 }
