@@ -38,6 +38,11 @@ ControlJson::ControlJson(Json::Value& element, bool read, bool fromTheme)
 {
 }
 
+ControlJson::ControlJson(Json::Value& element, const Json::Value* attr, bool fromTheme)
+    : m_element(element), m_read(true), m_fromTheme(fromTheme), m_attrValue(attr)
+{
+}
+
 ControlJson::~ControlJson() = default;
 
 bool ControlJson::hasAttr() const

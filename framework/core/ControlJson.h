@@ -37,6 +37,8 @@ public:
     using EmptyStyles = KIVQtLib::EmptyStyles;
 
     ControlJson(Json::Value& element, bool read, bool fromTheme);
+    // Reading, with the element's "attr" member already found (null when it has none).
+    ControlJson(Json::Value& element, const Json::Value* attr, bool fromTheme);
     ~ControlJson();
     Q_DISABLE_COPY(ControlJson)
 

@@ -15,9 +15,29 @@ AttrIO::AttrIO(Json::Value& element, bool read, AbsentKeys absent, bool fromThem
     m_read = read;
 }
 
+namespace {
+
+constexpr Json::ArrayIndex kFirstCharMembers = 8;
+
+quint64 firstCharBit(char c)
+{
+    return quint64(1) << (static_cast<unsigned char>(c) & 63);
+}
+
+} // namespace
+
 AttrIO::AttrIO(Json::Value& element, const Json::Value* attr, AbsentKeys absent, bool fromTheme)
     : m_element(element), m_attr(attr), m_read(true), m_resetAbsent(absent == AbsentKeys::Reset && !fromTheme)
 {
+    // Worth it where a worker asks for many keys of an element that sets few, as most elements do.
+    if (!attr || !attr->isObject() || attr->size() > kFirstCharMembers)
+        return;
+    m_firstChars = 0;
+    for (auto it = attr->begin(); it != attr->end(); ++it) {
+        const char* end = nullptr;
+        const char* name = it.memberName(&end);
+        m_firstChars |= firstCharBit(name != end ? name[0] : '\0');
+    }
 }
 
 AttrIO::~AttrIO()
@@ -64,8 +84,9 @@ bool AttrIO::exchange(const char* key, T& value, const T& def, Read read, Write 
 {
     if (m_read) {
         // One lookup per key; a key of the wrong type leaves the value, only a missing one resets it.
-        const Json::Value* found =
-            m_attr && m_attr->isObject() && key ? m_attr->find(key, key + std::strlen(key)) : nullptr;
+        const Json::Value* found = m_attr && key && (m_firstChars & firstCharBit(key[0])) && m_attr->isObject()
+                                       ? m_attr->find(key, key + std::strlen(key))
+                                       : nullptr;
         if (found && read(*found, value))
             return true;
         if (m_resetAbsent && !found)

@@ -54,6 +54,9 @@ private:
 
     Json::Value& m_element;
     const Json::Value* m_attr = nullptr; // reading: the "attr" member, found once
+    // Reading a small "attr": a bit for the first character of each member name, so that most of the
+    // keys a worker asks for and the element lacks are known absent without a lookup. All set: unknown.
+    quint64 m_firstChars = ~quint64(0);
     bool m_read;
     bool m_resetAbsent;
 };

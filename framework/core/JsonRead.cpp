@@ -61,15 +61,15 @@ void findAll(const Json::Value& obj, const char* const* keys, int count, const J
         found[i] = nullObject ? &null : nullptr;
     if (!obj.isObject())
         return;
-    size_t lengths[32];
-    for (int i = 0; i < count; ++i)
-        lengths[i] = std::strlen(keys[i]);
     for (auto it = obj.begin(); it != obj.end(); ++it) {
         const char* end = nullptr;
         const char* name = it.memberName(&end);
         const size_t length = size_t(end - name);
+        const char first = length ? name[0] : '\0';
+        // The first character rules out nearly every key before any length is taken.
         for (int i = 0; i < count; ++i) {
-            if (!found[i] && lengths[i] == length && std::memcmp(keys[i], name, length) == 0) {
+            if (!found[i] && keys[i][0] == first && std::strlen(keys[i]) == length &&
+                std::memcmp(keys[i], name, length) == 0) {
                 found[i] = &*it;
                 break;
             }

@@ -142,14 +142,16 @@ protected:
     // type name (and any further arguments of the Impl's constructor), then applies the theme entry.
     template <class... Args> void attachImpl(Args&&... args)
     {
-        attachImpl(new Impl(static_cast<Derived*>(this), QString::fromLatin1(Derived::typeName()),
-                            std::forward<Args>(args)...));
+        // One text per class, shared by all its controls.
+        static const QString typeName = QString::fromLatin1(Derived::typeName());
+        attachImpl(new Impl(static_cast<Derived*>(this), typeName, std::forward<Args>(args)...));
     }
     // For a class deriving from a control that brings an Impl of its own.
     void attachImpl(Impl* impl)
     {
         m_impl.reset(impl);
         m_d = impl;
+        m_impl->m_control = this;
         m_impl->applyTheme();
     }
     // The typed pointer goes first, so that events sent while the Impl is deleted find no Impl.

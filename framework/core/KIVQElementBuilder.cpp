@@ -30,6 +30,11 @@ ControlBudget::~ControlBudget()
 
 bool ControlBudget::take(const QString& where)
 {
+    return take([&where] { return where; });
+}
+
+bool ControlBudget::take(const std::function<QString()>& where)
+{
     ControlBudget* budget = currentBudget;
     if (!budget)
         return true;
@@ -40,33 +45,54 @@ bool ControlBudget::take(const QString& where)
     if (!budget->m_reported) {
         budget->m_reported = true;
         qCWarning(lcKivJson, "Document %s: the controls from %s on are left out, past %d controls",
-                  qUtf8Printable(budget->m_document), qUtf8Printable(where), budget->m_limit);
+                  qUtf8Printable(budget->m_document), qUtf8Printable(where()), budget->m_limit);
     }
     return false;
 }
 
 namespace {
 
+// Where an element sits in its document. Only a warning spells it out, and a build seldom warns: the text
+// made for every child was about a percent of building a page.
+struct ElementPath
+{
+    const QString* head = nullptr; // the caller's text, for the element the build started from
+    const ElementPath* parent = nullptr;
+    Json::ArrayIndex index = 0;
+
+    QString text() const
+    {
+        if (!parent)
+            return *head;
+        const QString above = parent->text();
+        return (above.isEmpty() ? QString() : above + QLatin1Char('/')) + QStringLiteral("child[%1]").arg(index);
+    }
+};
+
+// control, when given, receives the made control's interface (null for a widget that is no control).
+QWidget* createControl(const char* type, const Json::Value* element, QWidget* parent, const ElementPath& path,
+                       IKIVQWidgetBase** control = nullptr);
+
 // owned, when given, is element itself, writable: each child is emptied once its subtree is built.
-QWidget* buildTree(const Json::Value& element, Json::Value* owned, QWidget* parent, const QString& where)
+QWidget* buildTree(const Json::Value& element, Json::Value* owned, QWidget* parent, const ElementPath& path)
 {
     const Json::Value& type = json::member(element, "type");
-    if (!type.isString() || !ControlBudget::take(where))
+    if (!type.isString() || !ControlBudget::take([&path] { return path.text(); }))
         return nullptr;
-    QWidget* control = createControlByType(type.asCString(), &element, parent, where);
+    IKIVQWidgetBase* base = nullptr;
+    QWidget* control = createControl(type.asCString(), &element, parent, path, &base);
     if (!control)
         return nullptr;
     if (const Json::Value* children = json::array(element, "child", 1)) {
         Json::Value* ownedChildren = owned ? &(*owned)["child"] : nullptr;
         for (Json::ArrayIndex i = 0; i < children->size(); ++i) {
             Json::Value* child = ownedChildren ? &(*ownedChildren)[i] : nullptr;
-            buildTree((*children)[i], child, control,
-                      (where.isEmpty() ? QString() : where + QLatin1Char('/')) + QStringLiteral("child[%1]").arg(i));
+            buildTree((*children)[i], child, control, ElementPath{nullptr, &path, i});
             if (child)
                 *child = Json::Value();
         }
     }
-    if (auto* base = dynamic_cast<IKIVQWidgetBase*>(control))
+    if (base)
         base->createComplete();
     return control;
 }
@@ -75,12 +101,12 @@ QWidget* buildTree(const Json::Value& element, Json::Value* owned, QWidget* pare
 
 QWidget* buildControlTree(const Json::Value& element, QWidget* parent, const QString& where)
 {
-    return buildTree(element, nullptr, parent, where);
+    return buildTree(element, nullptr, parent, ElementPath{&where});
 }
 
 QWidget* buildControlTreeConsuming(Json::Value& element, QWidget* parent, const QString& where)
 {
-    return buildTree(element, &element, parent, where);
+    return buildTree(element, &element, parent, ElementPath{&where});
 }
 
 namespace {
@@ -115,43 +141,57 @@ QWidget* kivTakeConstructionParent()
     return parent;
 }
 
-QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent, const QString& where)
+namespace {
+
+QWidget* createControl(const char* type, const Json::Value* element, QWidget* parent, const ElementPath& path,
+                       IKIVQWidgetBase** control)
 {
     if (!type)
         return nullptr;
-    QWidget* control = nullptr;
+    QWidget* widget = nullptr;
     if (ControlCreateHook hook = kivControlCreateHook()) {
         const QString name = element ? json::stringOr(*element, "name") : QString();
-        control = hook(name, QString::fromUtf8(type));
+        widget = hook(name, QString::fromUtf8(type));
     }
-    if (!control) {
+    if (!widget) {
         ControlCreateFunction create = kivFindCreateFunction(type);
         if (!create) {
+            const QString where = path.text();
             qCWarning(lcKivJson, "Unknown control type %s at %s", type,
                       where.isEmpty() ? "an element built in code" : qUtf8Printable(where));
             return nullptr;
         }
         const ConstructionParentScope scope(parent);
-        control = create();
-        if (!control)
+        widget = create();
+        if (!widget)
             return nullptr;
     }
-    if (control->parentWidget() != parent || control->isWindow()) {
+    if (widget->parentWidget() != parent || widget->isWindow()) {
         // A window drops its window flags under a parent, as it always did.
-        control->setParent(parent);
-    } else if (!control->testAttribute(Qt::WA_Resized)) {
+        widget->setParent(parent);
+    } else if (!widget->testAttribute(Qt::WA_Resized)) {
         // Made under the parent, a widget starts at a child's default size; it keeps the size of one made
         // on its own and moved there, which a control saved without a size lays out with.
-        control->resize(kUnparentedSize);
-        control->setAttribute(Qt::WA_Resized, false);
+        widget->resize(kUnparentedSize);
+        widget->setAttribute(Qt::WA_Resized, false);
     }
-    if (auto* base = dynamic_cast<IKIVQWidgetBase*>(control); base && element) {
+    auto* base = dynamic_cast<IKIVQWidgetBase*>(widget);
+    if (base && element) {
         // Each element starts outside any theme entry; a control applying its own theme entry may be
         // building this one, and its remaining reads must still see the flag it set.
         ThemeResScope scope(false);
         base->readJsonValue(const_cast<Json::Value*>(element));
     }
-    return control;
+    if (control)
+        *control = base;
+    return widget;
+}
+
+} // namespace
+
+QWidget* createControlByType(const char* type, const Json::Value* element, QWidget* parent, const QString& where)
+{
+    return createControl(type, element, parent, ElementPath{&where});
 }
 
 QWidget* createControlByTypeName(const char* type, QWidget* parent)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 class QWidget;
 
 namespace KIVQtLib {
@@ -37,6 +39,8 @@ public:
     Q_DISABLE_COPY(ControlBudget)
 
     static bool take(const QString& where);
+    // The same, for a caller whose text costs something to make: where is called only to report.
+    static bool take(const std::function<QString()>& where);
 
 private:
     ControlBudget* m_outer;

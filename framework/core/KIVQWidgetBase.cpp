@@ -177,9 +177,12 @@ void KIVQWidgetBase::resizeWidget()
     QWidget* parent = m_owner->parentWidget();
     if (!parent)
         return;
-    const bool windowParent = parent->inherits("KIVQtLib::KIVQWindow") ||
-                              parent->inherits("KIVQtLib::KIVQWindowDesigner") || parent->isWindow();
-    if (qobject_cast<KIVQContainer*>(m_owner) && windowParent && m_layoutType == LayoutAbsolute) {
+    // The class name tests cost string comparisons; only a container asks them.
+    const auto windowParent = [parent] {
+        return parent->inherits("KIVQtLib::KIVQWindow") || parent->inherits("KIVQtLib::KIVQWindowDesigner") ||
+               parent->isWindow();
+    };
+    if (m_layoutType == LayoutAbsolute && qobject_cast<KIVQContainer*>(m_owner) && windowParent()) {
         m_layoutData[0] = 0;
         m_layoutData[1] = 0;
         m_layoutData[2] = parent->width();
@@ -205,7 +208,9 @@ QWidget* KIVQWidgetBase::cloneWidget(const QString&)
 
 void KIVQWidgetBase::serializeJsonValue(Json::Value* json, bool read)
 {
-    if (!json || !m_owner || m_owner->inherits("KIVQtLib::KIVQMenu"))
+    // A theme entry supplies styles and attributes only, never identity or placement.
+    if (!json || !m_owner || (read && KIVQResourceManager::getInstance()->isLoadFromThemeRes()) ||
+        m_owner->inherits("KIVQtLib::KIVQMenu"))
         return;
     Json::Value& e = *json;
 
@@ -247,10 +252,6 @@ void KIVQWidgetBase::serializeJsonValue(Json::Value* json, bool read)
         SaveLayout(e);
         return;
     }
-
-    // A theme entry supplies styles and attributes only, never identity or placement.
-    if (KIVQResourceManager::getInstance()->isLoadFromThemeRes())
-        return;
 
     enum Key
     {

@@ -154,6 +154,11 @@ void KIVQWidgetBaseImpl::onMouseLeave()
 
 bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
 {
+    return serializeShared(json, read, nullptr);
+}
+
+bool KIVQWidgetBaseImpl::serializeShared(Json::Value** json, bool read, const Json::Value** attrOut)
+{
     if (!json || !*json || (!read && !json::canHoldMembers(**json)))
         return false;
     Json::Value& e = **json;
@@ -161,6 +166,8 @@ bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
 
     if (read) {
         const Json::Value* found = json::find(e, "attr");
+        if (attrOut)
+            *attrOut = found;
         if (!found)
             return true;
         const Json::Value& attr = *found;
@@ -170,8 +177,11 @@ bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
         }
         std::string theme;
         if (json::read(e, "theme", theme) && !rm->isDesigner()) {
-            if (Json::Value* entry = rm->getThemeJsonValue(theme.c_str()))
+            if (Json::Value* entry = rm->getThemeJsonValue(theme.c_str())) {
                 *json = entry;
+                if (attrOut)
+                    *attrOut = json::find(*entry, "attr");
+            }
         }
         return true;
     }
@@ -205,12 +215,19 @@ bool KIVQWidgetBaseImpl::serializeJsonValue(Json::Value** json, bool read)
 bool KIVQWidgetBaseImpl::serialize(Json::Value* json, bool read)
 {
     Json::Value* element = json;
-    if (!serializeJsonValue(&element, read))
+    const Json::Value* attr = nullptr;
+    if (!serializeShared(&element, read, &attr))
         return false;
     const bool fromTheme = element != json || KIVQResourceManager::getInstance()->isLoadFromThemeRes();
     ThemeResScope scope(fromTheme);
-    ControlJson io(*element, read, fromTheme);
-    serializeJson(io);
+    if (read) {
+        // The "attr" the shared part found is the worker's too: each element's is looked up once.
+        ControlJson io(*element, attr, fromTheme);
+        serializeJson(io);
+    } else {
+        ControlJson io(*element, false, fromTheme);
+        serializeJson(io);
+    }
     return true;
 }
 
@@ -220,12 +237,10 @@ void KIVQWidgetBaseImpl::applyTheme()
 {
     if (kivIsInDesigner() || m_themeName.isEmpty() || !m_owner)
         return;
-    KIVQResourceManager* rm = KIVQResourceManager::getInstance();
-    const QByteArray name = m_themeName.toUtf8();
-    Json::Value* entry = rm->getThemeJsonValue(name.constData());
+    Json::Value* entry = KIVQResourceManager::getInstance()->themeEntry(m_themeName);
     if (!entry)
         return;
-    if (auto* control = dynamic_cast<IKIVQWidgetBase*>(m_owner)) {
+    if (IKIVQWidgetBase* control = m_control ? m_control : dynamic_cast<IKIVQWidgetBase*>(m_owner)) {
         ThemeResScope scope(true);
         control->serializeJsonValue(entry, true);
     }

@@ -18,6 +18,8 @@ class QWidget;
 namespace KIVQtLib {
 
 class ControlJson;
+class IKIVQWidgetBase;
+template <class Derived, class QtBase, class Impl> class KIVQControlBase;
 
 // One member of a control's "attr" object, kept so that keys the control does not know survive a save.
 // The variant's index is the kind code.
@@ -111,6 +113,15 @@ protected:
     int m_state = CtrlNormal;
     std::map<std::string, AttrValue> m_attributes;
     QWidget* m_owner = nullptr; // the control; it deletes this object in its destructor
+
+private:
+    // serializeJsonValue, also handing out, when reading, the "attr" member of the element it settled on.
+    bool serializeShared(Json::Value** json, bool read, const Json::Value** attrOut);
+
+    template <class Derived, class QtBase, class Impl> friend class KIVQControlBase;
+    // The same control seen through its interface, set by the control template; null for a plain widget
+    // given an Impl, which is asked by cast.
+    IKIVQWidgetBase* m_control = nullptr;
 };
 
 } // namespace KIVQtLib

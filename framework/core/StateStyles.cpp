@@ -37,7 +37,7 @@ QVector<StyleEntry> readStyleEntries(const Json::Value& element)
     return entries;
 }
 
-QVector<StyleEntry> readStyleEntries(const Json::Value& element, bool fromTheme)
+const QVector<StyleEntry> readStyleEntries(const Json::Value& element, bool fromTheme)
 {
     ThemeStyleCache* cache = fromTheme ? KIVQResourceManager::getInstance()->themeStyleCache(&element) : nullptr;
     if (!cache)

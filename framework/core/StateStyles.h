@@ -50,8 +50,9 @@ private:
 // The well-formed entries of element["style"] in array order; malformed ones are skipped.
 KIVQTLIB_EXPORT QVector<StyleEntry> readStyleEntries(const Json::Value& element);
 // The same for an element that may be a theme entry, which is read once per loaded theme: every control
-// of a type applies the entry named after it.
-KIVQTLIB_EXPORT QVector<StyleEntry> readStyleEntries(const Json::Value& element, bool fromTheme);
+// of a type applies the entry named after it. Const, as the entries are shared with that cache and a loop
+// over a modifiable copy would copy them.
+KIVQTLIB_EXPORT const QVector<StyleEntry> readStyleEntries(const Json::Value& element, bool fromTheme);
 
 // A named style from the store the resource manager uses now. On success the style is replaced
 // (for the fill names "empty" and "emptyRect" only its name and draw flag); a name the store lacks
@@ -79,9 +80,11 @@ template <class Style> bool applyStateEntry(StateStyles<Style>& styles, int base
     const int state = entry.code - baseCode;
     if (!isSingleState(state))
         return false;
-    Style found = styles.get(state);
-    if (lookupStyle(entry.name, found))
-        styles.set(state == 0 ? kAllStates : state, found);
+    // Looked up in place, as a name the store lacks leaves the slot as it was; the normal state's style
+    // then fills all four, its own slot included (a harmless self-assignment).
+    Style& slot = styles.at(state);
+    if (lookupStyle(entry.name, slot) && state == 0)
+        styles.set(kAllStates, slot);
     return true;
 }
 

@@ -196,6 +196,19 @@ Json::Value* KIVQResourceManager::getThemeJsonValue(const char* name)
     return it == m_themeStore->themeIndex.end() ? nullptr : const_cast<Json::Value*>(it->second);
 }
 
+Json::Value* KIVQResourceManager::themeEntry(const QString& name)
+{
+    if (!m_themeStore)
+        return nullptr;
+    QHash<QString, const Json::Value*>& names = m_themeStore->themeEntryNames;
+    const auto found = names.constFind(name);
+    if (found != names.constEnd())
+        return const_cast<Json::Value*>(*found);
+    Json::Value* entry = getThemeJsonValue(name.toUtf8().constData());
+    names.insert(name, entry);
+    return entry;
+}
+
 ThemeStyleCache* KIVQResourceManager::themeStyleCache(const Json::Value* entry)
 {
     if (!m_themeStore || !entry)

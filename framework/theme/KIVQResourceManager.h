@@ -61,6 +61,8 @@ public:
 
     // Theme entries of the theme store.
     Json::Value* getThemeJsonValue(const char* name);
+    // The same for a control's theme name: each name is looked up once per loaded theme.
+    Json::Value* themeEntry(const QString& name);
     // The decoded styles of one of those entries, dropped with the store; null for any other value.
     ThemeStyleCache* themeStyleCache(const Json::Value* entry);
 

@@ -4,6 +4,7 @@
 #include "core/StyleTypes.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QImage>
 #include <QMap>
 #include <QString>
@@ -52,6 +53,7 @@ public:
     std::map<std::string, QByteArray> files;                       // lower-cased name to bytes
     std::map<std::string, const Json::Value*> themeIndex;          // entry "name" to entry inside themeDocument
     std::map<const Json::Value*, ThemeStyleCache> themeStyleCache; // filled as controls read the entries
+    QHash<QString, const Json::Value*> themeEntryNames;            // names controls asked for; null: no entry
     QVector<QByteArray> styleFiles;                                // every "style.json" read, in reading order
     QString dirPath;
     QString filePath;

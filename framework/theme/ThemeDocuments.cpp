@@ -227,6 +227,9 @@ bool styleList(const Json::Value& root, const Json::Value*& list)
 
 bool readThemeDocument(KIVQResourceManagerImpl& store, bool buildIndex)
 {
+    // What was remembered of the entries goes with them.
+    store.themeStyleCache.clear();
+    store.themeEntryNames.clear();
     store.themeDocument.reset();
     store.themeIndex.clear();
     const QByteArray* body = store.findFile("theme.json");

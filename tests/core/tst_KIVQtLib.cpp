@@ -17,6 +17,8 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <memory>
+
 using namespace KIVQtLib;
 using namespace TestSupport;
 
@@ -44,6 +46,8 @@ private Q_SLOTS:
     void descriptorsInByteOrder();
     void hookAskedFirst();
     void buildsTreeAndCompletesAfterChildren();
+    void warningsNameTheElementsPath_data();
+    void warningsNameTheElementsPath();
     void malformedTreesSkipped_data();
     void malformedTreesSkipped();
     void emulatorPaths_data();
@@ -146,6 +150,34 @@ void tst_KIVQtLib::buildsTreeAndCompletesAfterChildren()
     QCOMPARE(kids[0]->objectName(), QStringLiteral("a"));
     QCOMPARE(kids[1]->objectName(), QStringLiteral("b"));
     QVERIFY(root->findChild<TestControl*>(QStringLiteral("c")));
+}
+
+void tst_KIVQtLib::warningsNameTheElementsPath_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<int>("budget"); // 0: none
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("unknown type two levels down")
+        << "doc: elements[3]" << 0 << "Unknown control type nosuch at doc: elements[3]/child[1]/child[0]";
+    QTest::newRow("no document: the path from the first element")
+        << QString() << 0 << "Unknown control type nosuch at child[1]/child[0]";
+    QTest::newRow("first element past the budget")
+        << "doc: elements[3]" << 2
+        << "Document doc: the controls from doc: elements[3]/child[1] on are left out, past 2 controls";
+}
+
+// The path is spelled out only for a warning; it must still name the element.
+void tst_KIVQtLib::warningsNameTheElementsPath()
+{
+    QFETCH(QString, where);
+    QFETCH(int, budget);
+    QFETCH(QString, warning);
+    QWidget parent;
+    Json::Value e = parseJson(R"({"type": "qttestcontrol", "child": [{"type": "qttestcontrol"},
+        {"type": "qttestcontrol", "child": [{"type": "nosuch"}, {"type": "qttestcontrol"}]}]})");
+    std::unique_ptr<ControlBudget> limit(budget ? new ControlBudget(budget, QStringLiteral("doc")) : nullptr);
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    QVERIFY(buildControlTree(e, &parent, where));
 }
 
 void tst_KIVQtLib::malformedTreesSkipped_data()
