@@ -4,6 +4,7 @@
 #include "IKIVQWidgetBase.h"
 #include "JsonRead.h"
 #include "KIVQtLib.h"
+#include "Limits.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -172,8 +173,16 @@ bool KIVQWidgetBaseImpl::serializeShared(Json::Value** json, bool read, const Js
             return true;
         const Json::Value& attr = *found;
         if (attr.isObject()) {
-            for (auto it = attr.begin(); it != attr.end(); ++it)
+            int kept = 0;
+            for (auto it = attr.begin(); it != attr.end() && kept < limits::kMaxElementEntries; ++it, ++kept)
                 m_attributes[it.name()] = attrFromJson(*it);
+            // A theme entry is read by each control it styles: said once for it.
+            static const Json::Value* reported = nullptr;
+            if (attr.size() > Json::ArrayIndex(kept) && reported != &attr) {
+                reported = &attr;
+                qCWarning(lcKivJson, "An element with %u attributes: only the first %d are kept", attr.size(),
+                          kept);
+            }
         }
         std::string theme;
         if (json::read(e, "theme", theme) && !rm->isDesigner()) {

@@ -49,6 +49,11 @@ inline bool imageSizeAllowed(qint64 width, qint64 height)
 constexpr int kMaxLanguages = 256;
 constexpr int kMaxLanguageIdLength = 64;
 
+// Style entries and attributes one element gives. A theme entry is applied to every control of its
+// type or name, so a list of tens of thousands was walked, and its attributes copied, once per control;
+// real elements give a few dozen.
+constexpr int kMaxElementEntries = 256;
+
 // The pixel size of a theme's text style: far above any line of text on a screen, and a size near the
 // end of int overflowed the controls that add to it.
 constexpr int kMaxTextSize = 4096;

@@ -1,6 +1,7 @@
 #include "StateStyles.h"
 
 #include "JsonRead.h"
+#include "Limits.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
@@ -21,7 +22,12 @@ QVector<StyleEntry> readStyleEntries(const Json::Value& element)
     const Json::Value* styles = json::array(element, "style");
     if (!styles)
         return entries;
+    if (styles->size() > Json::ArrayIndex(limits::kMaxElementEntries))
+        qCWarning(lcKivJson, "A style list of %u entries: only the first %d are read", styles->size(),
+                  limits::kMaxElementEntries);
     for (const Json::Value& item : *styles) {
+        if (entries.size() == limits::kMaxElementEntries)
+            break;
         if (!item.isArray() || item.size() < 3)
             continue;
         StyleEntry entry;

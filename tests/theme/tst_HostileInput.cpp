@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "ThemeTestSupport.h"
+#include "core/KIVQElementBuilder.h"
 #include "core/KIVQPageLoader.h"
 #include "core/KIVQPaintHelpers.h"
 #include "core/KIVQtLib.h"
@@ -173,6 +174,7 @@ private Q_SLOTS:
     void elisionOfAPieceMatchesTheWholeText();
     void commandIconNamingAPipe_data();
     void commandIconNamingAPipe();
+    void themeEntryPastTheElementCaps();
 
 private:
     QTemporaryDir m_dir;
@@ -482,4 +484,28 @@ void tst_HostileInput::commandIconNamingAPipe()
 }
 
 QTEST_MAIN(tst_HostileInput)
+// A theme entry is applied to each control it names: a list of thousands was walked, and its attributes
+// copied, for every one of them.
+void tst_HostileInput::themeEntryPastTheElementCaps()
+{
+    QByteArray styles, attrs;
+    for (int i = 0; i < 20000; ++i) {
+        styles += (i ? "," : "") + QByteArray(R"(["words", 2, 0])");
+        attrs += (i ? "," : "") + QByteArray("\"key") + QByteArray::number(i) + "\": 1";
+    }
+    const QString dir = m_dir.filePath(QStringLiteral("entry"));
+    writeFile(dir + QStringLiteral("/style.json"), R"({"style": [{"type": 2, "name": "words"}]})");
+    writeFile(dir + QStringLiteral("/theme.json"), R"({"elements": [{"child": [{"name": "qtlabel", "style": [)" +
+                                                       styles + R"(], "attr": {)" + attrs + "}}]}]}");
+    QVERIFY(rm()->loadThemeDir(dir));
+    QWidget host;
+    for (int i = 0; i < 50; ++i) {
+        QWidget* label = createControlByTypeName("qtlabel", &host);
+        QVERIFY(label);
+        QVERIFY(writeControl(dynamic_cast<IKIVQWidgetBase*>(label))["attr"].size() <= limits::kMaxElementEntries);
+    }
+    // Said once each, not once a control.
+    QCOMPARE(jsonWarnings, 2);
+}
+
 #include "tst_HostileInput.moc"
