@@ -53,9 +53,6 @@ const Json::Value* find(const Json::Value& obj, const char* key)
 void findAll(const Json::Value& obj, const char* const* keys, int count, const Json::Value** found)
 {
     static const Json::Value null;
-    // Callers pass a fixed key list; past 32 keys found[] would be left unset.
-    Q_ASSERT(count <= 32);
-    count = qBound(0, count, 32);
     const bool nullObject = obj.isNull();
     for (int i = 0; i < count; ++i)
         found[i] = nullObject ? &null : nullptr;

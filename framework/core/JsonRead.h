@@ -31,7 +31,7 @@ KIVQTLIB_EXPORT const Json::Value& member(const Json::Value& obj, const char* ke
 // The key's value in the jsonHasMember sense, found with one lookup: a null value for any key of a null
 // value, the member of an object, else null (absent).
 KIVQTLIB_EXPORT const Json::Value* find(const Json::Value& obj, const char* key);
-// find() for several keys in one pass over the object's members: found[i] for keys[i]. At most 32 keys.
+// find() for several keys in one pass over the object's members: found[i] for keys[i].
 KIVQTLIB_EXPORT void findAll(const Json::Value& obj, const char* const* keys, int count, const Json::Value** found);
 
 // Conversions of one value, following the library's rules where it can convert; false where it would throw.
