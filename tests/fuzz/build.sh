@@ -70,6 +70,7 @@ build_target fuzz_theme_documents "$ROOT/tests/fuzz/fuzz_theme_documents.cpp" \
     -o "$OUT/obj/moc_LanguageManager.cpp"
 build_target fuzz_language_file "$ROOT/tests/fuzz/fuzz_language_file.cpp" \
     "$ROOT/framework/theme/LanguageManager.cpp" "$OUT/obj/moc_LanguageManager.cpp" \
+    "$ROOT/framework/theme/ThemeReader.cpp" "$ROOT/framework/theme/KIVZipArchive.cpp" \
     "$ROOT/framework/theme/ThemeDocuments.cpp" "$ROOT/framework/theme/KIVQResourceManagerImpl.cpp" \
     "$ROOT/framework/core/JsonRead.cpp" "$ROOT/framework/core/StyleTypes.cpp" \
     $(pkg-config --cflags --libs jsoncpp Qt5Gui Qt5Svg)
