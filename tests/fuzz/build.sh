@@ -86,54 +86,55 @@ build_target fuzz_page_document "$ROOT/tests/fuzz/fuzz_page_document.cpp" -DQT_N
 build_target fuzz_command_documents "$ROOT/tests/fuzz/fuzz_command_documents.cpp" -DQT_NO_CAST_FROM_BYTEARRAY \
     "$OUT/lib/framework/libkivqtlib.a" $(pkg-config --cflags --libs jsoncpp Qt5Widgets Qt5Svg)
 
-# A small seed corpus, made fresh rather than shipped.
-if command -v python3 >/dev/null; then
-    python3 - "$OUT/corpus-zip" <<'PY'
-import io, os, sys, zipfile
+# Seed corpora, made fresh rather than shipped. seeds DIR runs the Python on stdin with write(name, data)
+# defined: data is bytes, or a document written as compact JSON.
+seeds() {
+    command -v python3 >/dev/null || return 0
+    mkdir -p "$1"
+    { cat <<'PY'
+import json, os, struct, sys, zlib
 out = sys.argv[1]
-os.makedirs(out, exist_ok=True)
-def write(name, items):
+def write(name, data):
+    with open(os.path.join(out, name), "wb") as f:
+        f.write(data if isinstance(data, bytes) else json.dumps(data, ensure_ascii=False, separators=(",", ":")).encode())
+PY
+      cat; } | python3 - "$1"
+}
+
+seeds "$OUT/corpus-zip" <<'PY'
+import io, warnings, zipfile
+def archive(name, items):
     buf = io.BytesIO()
     with zipfile.ZipFile(buf, "w") as z:
         for item, data, method in items:
             z.writestr(zipfile.ZipInfo(item) if item.endswith("/") else item, data, compress_type=method)
-    with open(os.path.join(out, name), "wb") as f:
-        f.write(buf.getvalue())
+    write(name, buf.getvalue())
 text = b"".join(b"line %d of a theme file\n" % i for i in range(200))
-write("theme.zip", [("style.json", b'{"style": {"fill": []}}', zipfile.ZIP_DEFLATED),
-                    ("images/", b"", zipfile.ZIP_STORED),
-                    ("images/logo.png", bytes(range(256)), zipfile.ZIP_STORED),
-                    ("theme.json", text, zipfile.ZIP_DEFLATED)])
-write("names.zip", [("../../evil.txt", b"x", zipfile.ZIP_STORED),
-                    ("c:\\dir\\..\\x.png", b"y", zipfile.ZIP_DEFLATED),
-                    ("/abs.txt", b"z" * 100, zipfile.ZIP_DEFLATED)])
-write("zeros.zip", [("zeros.bin", bytes(200000), zipfile.ZIP_DEFLATED)])
+archive("theme.zip", [("style.json", b'{"style": {"fill": []}}', zipfile.ZIP_DEFLATED),
+                      ("images/", b"", zipfile.ZIP_STORED),
+                      ("images/logo.png", bytes(range(256)), zipfile.ZIP_STORED),
+                      ("theme.json", text, zipfile.ZIP_DEFLATED)])
+archive("names.zip", [("../../evil.txt", b"x", zipfile.ZIP_STORED),
+                      ("c:\\dir\\..\\x.png", b"y", zipfile.ZIP_DEFLATED),
+                      ("/abs.txt", b"z" * 100, zipfile.ZIP_DEFLATED)])
+archive("zeros.zip", [("zeros.bin", bytes(200000), zipfile.ZIP_DEFLATED)])
 # The hostile archives of the tests: one name twice, and an image that declares 30000 by 30000.
-import struct, warnings, zlib
 warnings.simplefilter("ignore")  # the repeated names are the point
 def chunk(kind, data):
     return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 bomb = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 30000, 30000, 8, 0, 0, 0, 0)) +
         chunk(b"IDAT", zlib.compress(bytes(4 * 30001))) + chunk(b"IEND", b""))
-write("duplicates.zip", [("style.json", b'{"style": []}', zipfile.ZIP_DEFLATED), ("a.txt", b"first", zipfile.ZIP_STORED),
-                         ("style.json", b'{"style": [{"type": 1}]}', zipfile.ZIP_DEFLATED),
-                         ("a.txt", b"last", zipfile.ZIP_STORED)])
-write("bomb.zip", [("style.json", b'{"style": []}', zipfile.ZIP_DEFLATED), ("images/bomb.png", bomb, zipfile.ZIP_STORED)])
+archive("duplicates.zip", [("style.json", b'{"style": []}', zipfile.ZIP_DEFLATED), ("a.txt", b"first", zipfile.ZIP_STORED),
+                           ("style.json", b'{"style": [{"type": 1}]}', zipfile.ZIP_DEFLATED),
+                           ("a.txt", b"last", zipfile.ZIP_STORED)])
+archive("bomb.zip", [("style.json", b'{"style": []}', zipfile.ZIP_DEFLATED), ("images/bomb.png", bomb, zipfile.ZIP_STORED)])
 PY
-fi
 
-# Seeds for the page target: the hostile documents of the tests, with a smaller caption.
-if command -v python3 >/dev/null; then
-    python3 - "$OUT/corpus-page" <<'PY'
-import json, os, sys
-out = sys.argv[1]
-os.makedirs(out, exist_ok=True)
+# The page target: the hostile documents of the tests, with a smaller caption.
+seeds "$OUT/corpus-page" <<'PY'
 def page(children, **root):
     root["elements"] = [{"type": "qtcontainer", "w": 200, "h": 100, "child": children}]
     return root
-def write(name, doc):
-    with open(os.path.join(out, name), "w") as f:
-        json.dump(doc, f, separators=(",", ":"))
 label = {"type": "qtlabel", "x": 2, "y": 2, "w": 40, "h": 12}
 write("labels-past-limit", page([label] * 20010))
 write("overflow-child", page([{"type": "qtlabel", "x": 2147483642, "y": 2147483600, "w": 2147483647,
@@ -149,38 +150,24 @@ write("nested", page([{"type": "qtcontainer", "childLayout": 0, "child": [
     {"type": "qtspacer", "widthPolicy": 1, "w": 30},
     {"type": "qtlabel", "absoluteDockHor": 2, "absoluteDockOffsetX": -2147483648}]}], trans=True, resize=True))
 PY
-fi
 
-# Seeds for the theme documents: [u16 style length][u16 theme length][style][theme].
-if command -v python3 >/dev/null; then
-    python3 - "$OUT/corpus-theme" <<'PY'
-import os, struct, sys
-out = sys.argv[1]
-os.makedirs(out, exist_ok=True)
+# The theme documents: [u16 style length][u16 theme length][style][theme].
+seeds "$OUT/corpus-theme" <<'PY'
 style = (b'{"style": [{"type": 1, "name": "panel", "drawImg": false, "clr": "80102030", "border": true,'
          b' "borderSize": 2, "leftBorder": false, "margin": [1, 2, 3, 4], "round": 4, "roundTopLeft": false,'
          b' "repeatCenter": true}, {"type": 2, "name": "t", "clr": "ff00ff00", "size": 14, "bold": true,'
          b' "isHor": false, "family": "Sans", "x": 3}, {"type": 1, "name": "empty"}]}')
 theme = (b'{"elements": [{"child": [{"name": "qtlabel", "style": [["panel", 1, 0]], "attr": {"text": "x"}},'
          b' {"name": "qtbutton"}, {"attr": {}}]}, {"child": []}]}')
-def write(name, s, t):
-    with open(os.path.join(out, name), "wb") as f:
-        f.write(struct.pack("<HH", len(s), len(t)) + s + t)
-write("full", style, theme)
-write("styleonly", style, b"")
-write("comments", b'// c\n{"style": [ /* x */ {"type": 2}]}', b"null")
+def both(name, s, t):
+    write(name, struct.pack("<HH", len(s), len(t)) + s + t)
+both("full", style, theme)
+both("styleonly", style, b"")
+both("comments", b'// c\n{"style": [ /* x */ {"type": 2}]}', b"null")
 PY
-fi
 
-# Seeds for the command documents: a ribbon with one of everything it reads, and a nested menu.
-if command -v python3 >/dev/null; then
-    python3 - "$OUT/corpus-command" <<'PY'
-import json, os, sys
-out = sys.argv[1]
-os.makedirs(out, exist_ok=True)
-def write(name, doc):
-    with open(os.path.join(out, name), "w") as f:
-        json.dump(doc, f, separators=(",", ":"))
+# The command documents: a ribbon with one of everything it reads, and a nested menu.
+seeds "$OUT/corpus-command" <<'PY'
 command = {"id": "new", "text": "New", "icon": "n.svg", "tooltip": "t", "checkable": True, "checked": True}
 widgets = [{"type": "widget", "control": c, "id": c, "width": 60, "min": 1, "max": 9, "value": 4, "text": "x",
             "items": ["A", 2, True], "currentIndex": 1, "checked": True} for c in
@@ -197,18 +184,10 @@ write("ribbon", {"schemaVersion": 1, "layoutMode": "compact", "minimized": False
 write("menu", {"background": "panel", "item0": "a", "text1": "b",
                "items": [{"text": "Open", "icon": "o.png"}, {"text": "Recent", "items": [{"text": "Bed 3"}]}]})
 PY
-fi
 
-# Seeds for the language readers: a table as the application would ship it, in both forms, and the
-# shapes the manager turns away.
-if command -v python3 >/dev/null; then
-    python3 - "$OUT/corpus-language" <<'PY'
-import json, os, sys
-out = sys.argv[1]
-os.makedirs(out, exist_ok=True)
-def write(name, data):
-    with open(os.path.join(out, name), "wb") as f:
-        f.write(data if isinstance(data, bytes) else json.dumps(data, ensure_ascii=False).encode())
+# The language readers: a table as the application would ship it, in both forms, and the shapes the
+# manager turns away.
+seeds "$OUT/corpus-language" <<'PY'
 # The captions of the ward window, as a translator would hand them over.
 texts = {"en": {"overview": "Ward Overview", "records": "Patient Records", "selected": "Selected Patient",
                 "empty": ""},
@@ -225,4 +204,3 @@ many = ["l%d" % i for i in range(300)]
 write("table-past-cap", "\r\n".join(["\t".join(["Language"] + many + ["x" * 65]), "\t".join(["k"] * 302)]).encode("utf-16-le"))
 write("document-past-cap", {"defaultLanguage": "zz", "languages": dict({i: {"k": i} for i in many + ["x" * 65]}, zz={"k": "z"})})
 PY
-fi

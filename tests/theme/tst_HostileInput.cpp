@@ -461,9 +461,7 @@ void tst_HostileInput::commandIconNamingAPipe()
     QTemporaryDir dir;
     for (const char* pipe : {"pipe.png", "pipe.svg"})
         QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QLatin1String(pipe))).constData(), 0600), 0);
-    QImage real(8, 8, QImage::Format_ARGB32);
-    real.fill(Qt::red);
-    QVERIFY(real.save(dir.filePath(QStringLiteral("real.png"))));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("real.png")), ThemeTestSupport::pngBytes(8, 8, Qt::red)));
     const QString text = document.arg(dir.filePath(icon));
 
     QWidget window;
@@ -474,16 +472,13 @@ void tst_HostileInput::commandIconNamingAPipe()
         command = bar.findChild<QAction*>(QStringLiteral("cmd"));
     } else {
         const QString path = dir.filePath(QStringLiteral("menu.json"));
-        QVERIFY(writeFile(path, text.toUtf8()));
-        KIVQMenu* made = kivCreateMenuByFileName(&window, path);
-        QVERIFY(made);
-        command = made->actions().value(0);
+        KIVQMenu* made = writeFile(path, text.toUtf8()) ? kivCreateMenuByFileName(&window, path) : nullptr;
+        command = made ? made->actions().value(0) : nullptr;
     }
     QVERIFY(command);
     QCOMPARE(!command->icon().isNull(), shown);
 }
 
-QTEST_MAIN(tst_HostileInput)
 // A theme entry is applied to each control it names: a list of thousands was walked, and its attributes
 // copied, for every one of them.
 void tst_HostileInput::themeEntryPastTheElementCaps()
@@ -508,4 +503,5 @@ void tst_HostileInput::themeEntryPastTheElementCaps()
     QCOMPARE(jsonWarnings, 2);
 }
 
+QTEST_MAIN(tst_HostileInput)
 #include "tst_HostileInput.moc"
