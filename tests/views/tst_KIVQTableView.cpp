@@ -67,8 +67,7 @@ private Q_SLOTS:
     void initTestCase();
     void styleCodes_data();
     void styleCodes();
-    void attrDrivesTheView();
-    void missingAttrChangesNothing();
+    void attrSetsTheViewAndAbsentKeysKeepIt();
     void scrollBarSheet();
     void scrollBarBlocks_data();
     void scrollBarBlocks();
@@ -123,18 +122,9 @@ void tst_KIVQTableView::styleCodes()
     QCOMPARE(slotLetters(t), expected);
 }
 
-// The keys set the view's own selection and row and header heights; the write-back is the contract's.
-void tst_KIVQTableView::attrDrivesTheView()
-{
-    KIVQTableView t;
-    Json::Value e = parseJson(R"({"attr":{"multiselect":true,"itemHeight":30}})");
-    QVERIFY(t.readJsonValue(&e));
-    QCOMPARE(t.selectionMode(), QAbstractItemView::ExtendedSelection);
-    QCOMPARE(t.verticalHeader()->defaultSectionSize(), 30);
-    QCOMPARE(t.horizontalHeader()->height(), 30);
-}
-
-void tst_KIVQTableView::missingAttrChangesNothing()
+// The keys set the view's own selection and row and header heights, and an element that lacks them (or
+// holds the wrong type) leaves them; the write-back is the contract's.
+void tst_KIVQTableView::attrSetsTheViewAndAbsentKeysKeepIt()
 {
     const QByteArray elements[] = {R"({})", R"({"attr":null})", R"({"attr":{}})",
                                    R"({"attr":{"itemHeight":"x","multiselect":"yes","uncheckImg":{}}})"};
@@ -146,6 +136,7 @@ void tst_KIVQTableView::missingAttrChangesNothing()
         Json::Value e = parseJson(text);
         QVERIFY(t.readJsonValue(&e));
         QCOMPARE(t.horizontalHeader()->height(), 26);
+        QCOMPARE(t.verticalHeader()->defaultSectionSize(), 26);
         QCOMPARE(t.getItemHeight(), 26);
         QCOMPARE(t.selectionMode(), QAbstractItemView::ExtendedSelection);
         QCOMPARE(t.getCheckedImage(), QStringLiteral("c"));
