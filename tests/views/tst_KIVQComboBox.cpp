@@ -29,7 +29,6 @@ QString slotLetters(KIVQComboBox& c)
              letter(d->popupBackground.name), letters(d->itemBackgrounds), letters(d->itemTextStyles));
 }
 
-// A face of kFace with kInk text.
 void styleFace(KIVQComboBox& c, int width)
 {
     c.setBackground(CtrlState(kAllStates), namedFill(QString(), kFace));
