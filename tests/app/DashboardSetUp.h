@@ -1,10 +1,12 @@
 #pragma once
 
 #include "AppStartup.h"
+#include "HealthWindow.h"
 #include "core/KIVQtLib.h"
 
 #include <QFile>
 #include <QString>
+#include <QtTest>
 
 // The framework, resources, font configuration and health theme as the program sets them up; false when the
 // theme does not load.
@@ -14,4 +16,14 @@ inline bool setUpDashboard()
     KIVQtLib::init();
     applyAppGlobalConfig();
     return KIVQtLib::kivLoadThemeDir(QFile::encodeName(QStringLiteral(CAREVIX_THEME_DIR)).constData());
+}
+
+// Shown at the size on the page, once the root fills the window: a page's layout says nothing before.
+inline void showDashboard(HealthWindow* window, int page, const QSize& size = QSize(1440, 900))
+{
+    window->resize(size);
+    window->setPage(page);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTRY_COMPARE(window->findChild<QWidget*>(QStringLiteral("healthRoot"))->geometry(), window->rect());
 }

@@ -61,13 +61,6 @@ private:
         return box->isVisible() && !box->isResizeAnimationRunning() && box->width() == HealthWindow::kDrawerWidth &&
                box->getChildLayout() == KIVQContainer::Vertical;
     }
-    void show(int page, const QSize& size = QSize(1440, 900))
-    {
-        m_window->resize(size);
-        m_window->setPage(page);
-        m_window->show();
-        QTRY_COMPARE(find("healthRoot")->geometry(), m_window->rect());
-    }
     void expand(bool patient, bool on)
     {
         patient ? m_window->setPatientDrawerExpanded(on) : m_window->setAppointmentDrawerExpanded(on);
@@ -102,7 +95,7 @@ void tst_HealthDrawers::drawerGeometry()
     QFETCH(QSize, size);
     QFETCH(int, height);
 
-    show(patient ? 1 : 4, size);
+    showDashboard(m_window.get(), patient ? 1 : 4, size);
     KIVQContainer* box = drawer(patient);
     QVERIFY(box->isHidden());
     expand(patient, true);
@@ -131,7 +124,7 @@ void tst_HealthDrawers::reversalSettlesToLastRequest()
 {
     QFETCH(bool, startOpen);
 
-    show(1);
+    showDashboard(m_window.get(), 1);
     if (startOpen) {
         expand(true, true);
         QTRY_VERIFY(settledOpen(true));
@@ -151,7 +144,7 @@ void tst_HealthDrawers::editorOpensFreshForToday()
 {
     QDate today(2026, 7, 27);
     m_window->setDateSource([&today] { return today; });
-    show(4);
+    showDashboard(m_window.get(), 4);
     openEditor();
     for (const char* field : {"Patient", "Doctor", "Time"})
         combo(field)->setCurrentIndex(2);
@@ -207,7 +200,7 @@ void tst_HealthDrawers::saving()
     QFETCH(QString, department);
 
     m_window->setEnglish(true);
-    show(4);
+    showDashboard(m_window.get(), 4);
     auto* error = find<KIVQLabel>("appointmentEditorError");
     for (int i = 0; i < dates.size(); ++i) {
         if (i == 0 || (results.at(i - 1).startsWith("APT") && results.at(i) != "ignored")) {
@@ -243,7 +236,7 @@ void tst_HealthDrawers::saving()
 void tst_HealthDrawers::cancelMarksCanceled()
 {
     m_window->setEnglish(true);
-    show(4);
+    showDashboard(m_window.get(), 4);
     QAbstractItemModel* rows = find<QTableView>("appointmentTable")->model();
     emit find<QTableView>("appointmentTable")->clicked(rows->index(0, 0));
     auto* cancel = find<KIVQPushButton>("cancelAppointmentButton");
@@ -254,7 +247,7 @@ void tst_HealthDrawers::cancelMarksCanceled()
 
 void tst_HealthDrawers::languageSwitchKeepsState()
 {
-    show(1);
+    showDashboard(m_window.get(), 1);
     expand(true, true);
     QTRY_VERIFY(settledOpen(true));
     const QStringList english{"IDENTITY", "28 · Male · A+ · 3-01", "Lin Zhao · Cardiology"};
@@ -271,7 +264,7 @@ void tst_HealthDrawers::languageSwitchKeepsState()
 
 void tst_HealthDrawers::everyTextTranslated()
 {
-    show(0);
+    showDashboard(m_window.get(), 0);
     QList<QWidget*> walked;
     QStringList chinese;
     for (int page = 0; page < HealthWindow::kPageCount; ++page) {

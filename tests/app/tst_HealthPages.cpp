@@ -87,21 +87,10 @@ private:
         Q_ASSERT(widget);
         return widget;
     }
-    void showPage(int page, const QSize& size = QSize(1440, 900));
     void choose(const char* combo, const QVariant& data);
 
     std::unique_ptr<HealthWindow> m_window;
 };
-
-void tst_HealthPages::showPage(int page, const QSize& size)
-{
-    window()->resize(size);
-    window()->setPage(page);
-    window()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window()));
-    QWidget* root = find<QWidget>("healthRoot");
-    QTRY_COMPARE(root->geometry(), window()->rect());
-}
 
 void tst_HealthPages::choose(const char* combo, const QVariant& data)
 {
@@ -265,7 +254,7 @@ void tst_HealthPages::clickStraddlingTickCounts()
     QFETCH(int, page);
     QFETCH(int, row);
 
-    showPage(page);
+    showDashboard(window(), page);
     auto* view = window()->findChild<QTableView*>(table);
     const QPoint pos = view->visualRect(view->model()->index(row, 0)).center();
     QVERIFY(view->viewport()->rect().contains(pos));
@@ -279,7 +268,7 @@ void tst_HealthPages::clickStraddlingTickCounts()
 
 void tst_HealthPages::scrolledTableKeepsPosition()
 {
-    showPage(1, QSize(1280, 720));
+    showDashboard(window(), 1, QSize(1280, 720));
     QScrollBar* bar = find<QTableView>("patientTable")->verticalScrollBar();
     QTRY_VERIFY(bar->maximum() > 0);
     bar->setValue(bar->maximum());
@@ -304,7 +293,7 @@ void tst_HealthPages::chosenAppointmentSurvivesTicks()
     QFETCH(int, row);
     QFETCH(bool, cancelable);
 
-    showPage(4);
+    showDashboard(window(), 4);
     auto* view = find<QTableView>("appointmentTable");
     auto* cancel = find<KIVQPushButton>("cancelAppointmentButton");
     QVERIFY(!cancel->isEnabled());
@@ -364,7 +353,7 @@ void tst_HealthPages::cardContentsFit()
     QFETCH(int, page);
     QFETCH(QStringList, contents);
 
-    showPage(page, size);
+    showDashboard(window(), page, size);
     for (const QString& name : contents) {
         auto* widget = window()->findChild<QWidget*>(name);
         QVERIFY2(widget, qPrintable(name));
@@ -396,7 +385,7 @@ void tst_HealthPages::ringShowsStatusShares()
 {
     if (!haveGl())
         QSKIP("No OpenGL context; run under Xvfb.");
-    showPage(0);
+    showDashboard(window(), 0);
     auto* ring = find<KIVQChartBase>("patientDistributionChart");
     QTRY_VERIFY(!ring->animationEnabled());
     QTRY_COMPARE(ring->animationProgress(), 1.0);
@@ -429,9 +418,9 @@ void tst_HealthPages::hiddenChartRepaintsWhenShown()
     if (!haveGl())
         QSKIP("No OpenGL context; run under Xvfb.");
     auto* ring = find<KIVQChartBase>("patientDistributionChart");
-    showPage(0);
+    showDashboard(window(), 0);
     QTRY_VERIFY(!ring->animationEnabled());
-    showPage(4);
+    showDashboard(window(), 4);
     QTRY_VERIFY(!ring->isVisible());
     window()->setEnglish(true);
 
