@@ -388,8 +388,6 @@ void tst_ControlContract::createdByType()
     QCOMPARE(c->getTypeName(), QString::fromLatin1(type));
     QVERIFY(c->getControlImpl());
     QCOMPARE(c->getControlBase()->getOwner(), w.get());
-    if (const ControlInfo* info = kivGetControlInfo(QString::fromLatin1(type)))
-        QCOMPARE(info->typeName, type.toStdString());
 
     // Through the element builder, with the type's own JSON.
     QWidget parent;

@@ -45,12 +45,20 @@ QImage qtText(QSize size, const QRectF& rect, const QString& text, Qt::Alignment
     });
 }
 
-void setSides(FillRes& res, int sides) // bits: 1 left, 2 top, 4 right, 8 bottom
+// A border thinner than 1 is none; sides are bits: 1 left, 2 top, 4 right, 8 bottom.
+FillRes fillRes(int round, const QColor& colour, int border, const QColor& edge, int sides = 15)
 {
+    FillRes res;
+    res.round = round;
+    res.colour = colour;
+    res.border = border > 0;
+    res.borderSize = border;
+    res.borderColour = edge;
     res.leftBorder = sides & 1;
     res.topBorder = sides & 2;
     res.rightBorder = sides & 4;
     res.bottomBorder = sides & 8;
+    return res;
 }
 
 QRect inkBounds(const QImage& image)
@@ -63,6 +71,11 @@ QRect inkBounds(const QImage& image)
         }
     }
     return ink;
+}
+
+template <typename Paint> QRect inked(int w, int h, Paint paint)
+{
+    return inkBounds(painted(w, h, paint));
 }
 
 void cacheImage(const QString& name, const QImage& image)
@@ -147,12 +160,7 @@ private Q_SLOTS:
         QFETCH(bool, antialias);
         const QRect r(3, 4, 20, 12);
         const QRgb fill = 0xffff0000, edge = 0xff0000ff;
-        FillRes res;
-        res.colour = QColor::fromRgba(fill);
-        res.borderColour = QColor::fromRgba(edge);
-        res.border = true;
-        res.borderSize = border;
-        setSides(res, sides);
+        const FillRes res = fillRes(0, QColor::fromRgba(fill), border, QColor::fromRgba(edge), sides);
         const QImage image = painted(28, 20, [&](QPainter& p) {
             p.setRenderHint(QPainter::Antialiasing, antialias);
             KIVQPaintHelpers::paintColorFill(&p, res, r.x(), r.y(), r.width(), r.height());
@@ -174,10 +182,7 @@ private Q_SLOTS:
 
     void roundedBorderInsetsFillAndStroke()
     {
-        FillRes res;
-        res.round = 8;
-        res.border = true;
-        res.borderSize = 2;
+        FillRes res = fillRes(8, Qt::red, 2, Qt::transparent);
         const QRectF inset(3, 3, 38, 38);
         const auto render = [](const FillRes& style) {
             return painted(44, 44, [&](QPainter& p) { KIVQPaintHelpers::paintColorFill(&p, style, 2, 2, 40, 40); });
@@ -194,8 +199,6 @@ private Q_SLOTS:
         };
 
         // The fill alone (invisible border): an inset path of radius round - half.
-        res.colour = Qt::red;
-        res.borderColour = Qt::transparent;
         const QImage fillOnly = render(res);
         QCOMPARE(fillOnly, reference(7, false));
         QVERIFY(fillOnly != reference(8, false));
@@ -257,13 +260,8 @@ private Q_SLOTS:
         QFETCH(QColor, colour);
         QFETCH(int, border);
         QFETCH(QPoint, origin);
-        FillRes res;
-        res.round = round;
+        FillRes res = fillRes(round, colour, border, Qt::black);
         res.roundBottomLeft = false;
-        res.colour = colour;
-        res.border = border > 0;
-        res.borderSize = border;
-        res.borderColour = Qt::black;
         QImage ground(60, 40, QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < ground.height(); ++y)
             for (int x = 0; x < ground.width(); ++x)
@@ -300,13 +298,7 @@ private Q_SLOTS:
         QFETCH(int, round);
         QFETCH(int, sides);
         QFETCH(bool, antialias);
-        FillRes res;
-        res.round = round;
-        res.colour = Qt::red;
-        res.borderColour = Qt::blue;
-        res.border = sides != 0;
-        res.borderSize = 2;
-        setSides(res, sides);
+        const FillRes res = fillRes(round, Qt::red, sides ? 2 : 0, Qt::blue, sides);
         const QPen pen(QColor(1, 2, 3), 5, Qt::DashLine);
         const QBrush brush(QColor(4, 5, 6), Qt::Dense3Pattern);
         const QList<QSize> sizes{{40, 20}, {41, 20}, {40, 21}, {40, 20}};
@@ -614,11 +606,10 @@ private Q_SLOTS:
         IconStyleDesc desc;
         desc.recolour = true;
         desc.colour = Qt::red;
-        QCOMPARE(inkBounds(painted(60, 40,
-                                   [&desc](QPainter& p) {
-                                       KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("nosize.svg"), desc, 10, 5,
-                                                                         40, 24);
-                                   })),
+        QCOMPARE(inked(60, 40,
+                       [&desc](QPainter& p) {
+                           KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("nosize.svg"), desc, 10, 5, 40, 24);
+                       }),
                  QRect(18, 5, 24, 24));
         QCOMPARE(KIVQPaintHelpers::imageOrSvgSize(QStringLiteral("nosize.svg")), QSize(16, 16));
 
@@ -664,17 +655,17 @@ private Q_SLOTS:
         square.fill(Qt::red);
         cacheImage(QStringLiteral("square.png"), square);
 
-        QCOMPARE(inkBounds(painted(50, 40,
-                                   [&](QPainter& p) {
-                                       KIVQPaintHelpers::paintIcon(&p, QIcon(QPixmap::fromImage(square)), QSize(8, 8),
-                                                                   desc, rect);
-                                   })),
-                 QRect(topLeft, QSize(8, 8)));
-        QCOMPARE(inkBounds(painted(50, 40,
-                                   [&](QPainter& p) {
-                                       KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("square.png"), desc, rect);
-                                   })),
-                 QRect(topLeft, QSize(8, 8)));
+        const QRect expected(topLeft, QSize(8, 8));
+        QCOMPARE(inked(50, 40,
+                       [&](QPainter& p) {
+                           KIVQPaintHelpers::paintIcon(&p, QIcon(QPixmap::fromImage(square)), QSize(8, 8), desc, rect);
+                       }),
+                 expected);
+        QCOMPARE(inked(50, 40,
+                       [&](QPainter& p) {
+                           KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("square.png"), desc, rect);
+                       }),
+                 expected);
     }
 
     void scaledSize_data()
