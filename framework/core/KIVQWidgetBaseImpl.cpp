@@ -229,14 +229,9 @@ bool KIVQWidgetBaseImpl::serialize(Json::Value* json, bool read)
         return false;
     const bool fromTheme = element != json || KIVQResourceManager::getInstance()->isLoadFromThemeRes();
     ThemeResScope scope(fromTheme);
-    if (read) {
-        // The "attr" the shared part found is the worker's too: each element's is looked up once.
-        ControlJson io(*element, attr, fromTheme);
-        serializeJson(io);
-    } else {
-        ControlJson io(*element, false, fromTheme);
-        serializeJson(io);
-    }
+    // When reading, the "attr" the shared part found is the worker's too: each element's is looked up once.
+    ControlJson io = read ? ControlJson(*element, attr, fromTheme) : ControlJson(*element, false, fromTheme);
+    serializeJson(io);
     return true;
 }
 
