@@ -126,6 +126,21 @@ ThemeBuilder themeWith(const QString& name, const QByteArray& bytes)
     return [name, bytes](const QString& root) { return makeThemeDir(root, {{name, bytes}}); };
 }
 
+// A theme whose file at `link` is a link to `target` (%1 is the theme's folder).
+ThemeBuilder themeLinking(const QString& link, const QString& target, const QByteArray& realTxt = QByteArray())
+{
+    return [=](const QString& root) {
+        makeThemeDir(root, {});
+        if (!realTxt.isNull())
+            writeFile(root + QStringLiteral("/real.txt"), realTxt);
+        const QString at = root + QLatin1Char('/') + link;
+        QDir().mkpath(QFileInfo(at).path());
+        QFile::remove(at);
+        QFile::link(target.arg(root), at);
+        return root;
+    };
+}
+
 // ---- hostile pages ----
 
 QByteArray labelsUnderOneParent(int count)
@@ -310,26 +325,17 @@ void tst_HostileInput::hostileTheme_data()
         << themeWith(svg, svgBomb(30000)) << true << svg << svgBomb(30000) << svg << true << 0;
     QTest::newRow("an SVG declaring the end of int")
         << themeWith(svg, svgBomb(INT_MAX)) << true << svg << svgBomb(INT_MAX) << svg << true << 0;
-    QTest::newRow("an image linked to /dev/zero is left out, the rest loads") << ThemeBuilder([](const QString& root) {
-        makeThemeDir(root, {});
-        QDir(root).mkdir(QStringLiteral("images"));
-        QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/images/zero.png"));
-        return root;
-    }) << true << "images/zero.png" << QByteArray() << "images/zero.png" << false
-                                                                              << 1;
-    QTest::newRow("an images folder linked out of the theme is left out") << ThemeBuilder([](const QString& root) {
-        writeFile(root + QStringLiteral("-outside/secret.txt"), "secret");
-        makeThemeDir(root, {});
-        QFile::link(root + QStringLiteral("-outside"), root + QStringLiteral("/images"));
-        return root;
-    }) << true << "images/secret.txt" << QByteArray() << QString() << false
-                                                                          << 1;
-    QTest::newRow("a link inside the theme is followed") << ThemeBuilder([](const QString& root) {
-        makeThemeDir(root, {{"real.txt", "real"}});
-        QFile::link(root + QStringLiteral("/real.txt"), root + QStringLiteral("/alias.txt"));
-        return root;
-    }) << true << "alias.txt" << QByteArray("real") << QString()
-                                                         << false << 0;
+    const QString zero = QStringLiteral("/dev/zero");
+    QTest::newRow("an image linked to /dev/zero is left out, the rest loads")
+        << themeLinking("images/zero.png", zero) << true << "images/zero.png" << QByteArray() << "images/zero.png"
+        << false << 1;
+    writeFile(m_dir.filePath(QStringLiteral("outside/secret.txt")), "secret");
+    QTest::newRow("an images folder linked out of the theme is left out")
+        << themeLinking("images", m_dir.filePath(QStringLiteral("outside"))) << true << "images/secret.txt"
+        << QByteArray() << QString() << false << 1;
+    QTest::newRow("a link inside the theme is followed")
+        << themeLinking("alias.txt", "%1/real.txt", "real") << true << "alias.txt" << QByteArray("real") << QString()
+        << false << 0;
     QTest::newRow("a pipe never blocks the load") << ThemeBuilder([](const QString& root) {
         makeThemeDir(root, {});
         mkfifo(QFile::encodeName(root + QStringLiteral("/pipe.png")).constData(), 0600);
@@ -343,12 +349,7 @@ void tst_HostileInput::hostileTheme_data()
     }) << true << "huge.bin" << QByteArray() << QString()
                                                      << false << 1;
     QTest::newRow("a style document linked to /dev/zero refuses the theme, the old one stays")
-        << ThemeBuilder([](const QString& root) {
-               QDir().mkpath(root);
-               QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/style.json"));
-               return root;
-           })
-        << false << QString() << QByteArray() << QString() << false << 1;
+        << themeLinking("style.json", zero) << false << QString() << QByteArray() << QString() << false << 1;
     QTest::newRow("archive items of one name: the last counts, the style document's too")
         << ThemeBuilder([](const QString& root) {
                const QString path = root + QStringLiteral(".zip");
