@@ -146,7 +146,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("border");
         QTest::addColumn<int>("sides");
         QTest::addColumn<bool>("antialias");
-        QTest::newRow("bottom only, 2") << 2 << 8 << false;
         QTest::newRow("top and left, 3") << 3 << 3 << false;
         QTest::newRow("left right bottom, 2, antialiased") << 2 << 13 << true;
         QTest::newRow("frame, 2") << 2 << 15 << false;
@@ -452,7 +451,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("elides");
         // The text keeps two pixels clear of the right edge.
         const int fits = qCeil(QFontMetricsF(pinnedFont()).horizontalAdvance(kElided)) + 2;
-        QTest::newRow("right") << 1 << 90 << true;
         QTest::newRow("other modes elide right too") << 0 << 90 << true;
         QTest::newRow("never") << 3 << 90 << false;
         QTest::newRow("one pixel short of the two spare") << 1 << fits - 1 << true;
