@@ -490,15 +490,9 @@ private Q_SLOTS:
                                Qt::AlignRight | Qt::AlignBottom, pinnedFont()));
     }
 
-    void verticalTextCoversItsRect_data()
-    {
-        QTest::addColumn<QPoint>("origin");
-        QTest::newRow("at 37") << QPoint(37, 10);
-        QTest::newRow("at 50, 3") << QPoint(50, 3);
-    }
     void verticalTextCoversItsRect()
     {
-        QFETCH(QPoint, origin);
+        const QPoint origin(37, 3);
         TextStyleDesc style = pinnedStyle();
         style.isHor = false;
         style.horAlign = 1;
@@ -564,7 +558,7 @@ private Q_SLOTS:
         }
     }
 
-    void recolouredSvgKeepsAlpha()
+    void recolouredAndGreySvgKeepAlpha()
     {
         cacheSvg(QStringLiteral("two.svg"), kTwoSquares);
         IconStyleDesc desc;
@@ -578,11 +572,7 @@ private Q_SLOTS:
         QVERIFY(qAbs(qAlpha(half) - 128) <= 2);
         QVERIFY2(qGreen(half) >= 250 && qRed(half) <= 4 && qBlue(half) <= 4, qPrintable(QString::number(half, 16)));
         QCOMPARE(inkBounds(image), QRect(5, 5, 20, 20));
-    }
 
-    void greySvg()
-    {
-        cacheSvg(QStringLiteral("two.svg"), kTwoSquares);
         const auto render = [](bool greyed) {
             return painted(20, 20, [greyed](QPainter& p) {
                 KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("two.svg"), IconStyleDesc(), 0, 0, 20, 20, greyed);
