@@ -146,7 +146,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("border");
         QTest::addColumn<int>("sides");
         QTest::addColumn<bool>("antialias");
-        QTest::newRow("bottom only, 2") << 2 << 8 << false;
         QTest::newRow("top and left, 3") << 3 << 3 << false;
         QTest::newRow("left right bottom, 2, antialiased") << 2 << 13 << true;
         QTest::newRow("frame, 2") << 2 << 15 << false;
@@ -452,7 +451,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("elides");
         // The text keeps two pixels clear of the right edge.
         const int fits = qCeil(QFontMetricsF(pinnedFont()).horizontalAdvance(kElided)) + 2;
-        QTest::newRow("right") << 1 << 90 << true;
         QTest::newRow("other modes elide right too") << 0 << 90 << true;
         QTest::newRow("never") << 3 << 90 << false;
         QTest::newRow("one pixel short of the two spare") << 1 << fits - 1 << true;
@@ -492,15 +490,9 @@ private Q_SLOTS:
                                Qt::AlignRight | Qt::AlignBottom, pinnedFont()));
     }
 
-    void verticalTextCoversItsRect_data()
-    {
-        QTest::addColumn<QPoint>("origin");
-        QTest::newRow("at 37") << QPoint(37, 10);
-        QTest::newRow("at 50, 3") << QPoint(50, 3);
-    }
     void verticalTextCoversItsRect()
     {
-        QFETCH(QPoint, origin);
+        const QPoint origin(37, 3);
         TextStyleDesc style = pinnedStyle();
         style.isHor = false;
         style.horAlign = 1;
@@ -566,7 +558,7 @@ private Q_SLOTS:
         }
     }
 
-    void recolouredSvgKeepsAlpha()
+    void recolouredAndGreySvgKeepAlpha()
     {
         cacheSvg(QStringLiteral("two.svg"), kTwoSquares);
         IconStyleDesc desc;
@@ -580,11 +572,7 @@ private Q_SLOTS:
         QVERIFY(qAbs(qAlpha(half) - 128) <= 2);
         QVERIFY2(qGreen(half) >= 250 && qRed(half) <= 4 && qBlue(half) <= 4, qPrintable(QString::number(half, 16)));
         QCOMPARE(inkBounds(image), QRect(5, 5, 20, 20));
-    }
 
-    void greySvg()
-    {
-        cacheSvg(QStringLiteral("two.svg"), kTwoSquares);
         const auto render = [](bool greyed) {
             return painted(20, 20, [greyed](QPainter& p) {
                 KIVQPaintHelpers::paintImageOrSvg(&p, QStringLiteral("two.svg"), IconStyleDesc(), 0, 0, 20, 20, greyed);

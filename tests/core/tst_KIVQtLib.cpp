@@ -255,15 +255,7 @@ void tst_KIVQtLib::commonDescriptorRows()
     for (const PropertyDef& d : info.properties)
         names << d.name;
     QCOMPARE(names, expected);
-
-    TestControl c;
-    c.setObjectName(QStringLiteral("before"));
-    info.properties[0].textSetter(&c, QStringLiteral("after"));
-    QCOMPARE(c.objectName(), QStringLiteral("after"));
-    QCOMPARE(info.properties[1].textGetter(&c), QStringLiteral("qttestcontrol"));
-    QVERIFY(!info.properties[1].textSetter);
-    info.properties[7].intSetter(&c, 42);
-    QCOMPARE(c.d()->count, 42);
+    QVERIFY(!info.properties[1].textSetter); // the type is not for editing
     // A row bound to the wrong kind of widget does nothing.
     QWidget other;
     info.properties[7].intSetter(&other, 1);

@@ -126,6 +126,23 @@ ThemeBuilder themeWith(const QString& name, const QByteArray& bytes)
     return [name, bytes](const QString& root) { return makeThemeDir(root, {{name, bytes}}); };
 }
 
+// A theme whose file `name` is made by `make`, given its path, in place of any the theme had.
+ThemeBuilder themeMaking(const QString& name, const std::function<void(const QString&)>& make)
+{
+    return [=](const QString& root) {
+        const QString at = makeThemeDir(root, {}) + QLatin1Char('/') + name;
+        QDir().mkpath(QFileInfo(at).path());
+        QFile::remove(at);
+        make(at);
+        return root;
+    };
+}
+
+ThemeBuilder themeLinking(const QString& name, const QString& target) // a relative target stays in the theme
+{
+    return themeMaking(name, [target](const QString& at) { QFile::link(target, at); });
+}
+
 // ---- hostile pages ----
 
 QByteArray labelsUnderOneParent(int count)
@@ -310,45 +327,25 @@ void tst_HostileInput::hostileTheme_data()
         << themeWith(svg, svgBomb(30000)) << true << svg << svgBomb(30000) << svg << true << 0;
     QTest::newRow("an SVG declaring the end of int")
         << themeWith(svg, svgBomb(INT_MAX)) << true << svg << svgBomb(INT_MAX) << svg << true << 0;
-    QTest::newRow("an image linked to /dev/zero is left out, the rest loads") << ThemeBuilder([](const QString& root) {
-        makeThemeDir(root, {});
-        QDir(root).mkdir(QStringLiteral("images"));
-        QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/images/zero.png"));
-        return root;
-    }) << true << "images/zero.png" << QByteArray() << "images/zero.png" << false
-                                                                              << 1;
-    QTest::newRow("an images folder linked out of the theme is left out") << ThemeBuilder([](const QString& root) {
-        writeFile(root + QStringLiteral("-outside/secret.txt"), "secret");
-        makeThemeDir(root, {});
-        QFile::link(root + QStringLiteral("-outside"), root + QStringLiteral("/images"));
-        return root;
-    }) << true << "images/secret.txt" << QByteArray() << QString() << false
-                                                                          << 1;
-    QTest::newRow("a link inside the theme is followed") << ThemeBuilder([](const QString& root) {
-        makeThemeDir(root, {{"real.txt", "real"}});
-        QFile::link(root + QStringLiteral("/real.txt"), root + QStringLiteral("/alias.txt"));
-        return root;
-    }) << true << "alias.txt" << QByteArray("real") << QString()
-                                                         << false << 0;
-    QTest::newRow("a pipe never blocks the load") << ThemeBuilder([](const QString& root) {
-        makeThemeDir(root, {});
-        mkfifo(QFile::encodeName(root + QStringLiteral("/pipe.png")).constData(), 0600);
-        return root;
-    }) << true << "pipe.png" << QByteArray() << QString()
-                                                  << false << 1;
-    QTest::newRow("a file above 64 MiB is left out") << ThemeBuilder([](const QString& root) {
-        makeThemeDir(root, {{"huge.bin", "x"}});
-        QFile(root + QStringLiteral("/huge.bin")).resize(limits::kMaxFileSize + 1); // sparse
-        return root;
-    }) << true << "huge.bin" << QByteArray() << QString()
-                                                     << false << 1;
+    const QString zero = QStringLiteral("/dev/zero");
+    QTest::newRow("an image linked to /dev/zero is left out, the rest loads")
+        << themeLinking("images/zero.png", zero) << true << "images/zero.png" << QByteArray() << "images/zero.png"
+        << false << 1;
+    writeFile(m_dir.filePath(QStringLiteral("outside/secret.txt")), "secret");
+    QTest::newRow("an images folder linked out of the theme is left out")
+        << themeLinking("images", m_dir.filePath(QStringLiteral("outside"))) << true << "images/secret.txt"
+        << QByteArray() << QString() << false << 1;
+    QTest::newRow("a link inside the theme is followed")
+        << themeLinking("alias.txt", "style.json") << true << "alias.txt" << kStyle << QString() << false << 0;
+    QTest::newRow("a pipe never blocks the load")
+        << themeMaking("pipe.png", [](const QString& at) { mkfifo(QFile::encodeName(at).constData(), 0600); }) << true
+        << "pipe.png" << QByteArray() << QString() << false << 1;
+    QTest::newRow("a file above 64 MiB is left out")
+        << themeMaking("huge.bin",
+                       [](const QString& at) { writeFile(at, "x") && QFile::resize(at, limits::kMaxFileSize + 1); })
+        << true << "huge.bin" << QByteArray() << QString() << false << 1;
     QTest::newRow("a style document linked to /dev/zero refuses the theme, the old one stays")
-        << ThemeBuilder([](const QString& root) {
-               QDir().mkpath(root);
-               QFile::link(QStringLiteral("/dev/zero"), root + QStringLiteral("/style.json"));
-               return root;
-           })
-        << false << QString() << QByteArray() << QString() << false << 1;
+        << themeLinking("style.json", zero) << false << QString() << QByteArray() << QString() << false << 1;
     QTest::newRow("archive items of one name: the last counts, the style document's too")
         << ThemeBuilder([](const QString& root) {
                const QString path = root + QStringLiteral(".zip");

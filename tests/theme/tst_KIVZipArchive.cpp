@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "theme/KIVZipArchive.h"
 
 #include <QtTest>
@@ -217,17 +218,14 @@ void tst_KIVZipArchive::sanitisedNames_data()
 {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << QByteArray("style.json") << "style.json";
     QTest::newRow("two parent steps") << QByteArray("../../evil.txt") << "evil.txt";
     QTest::newRow("drive, folder, backslash step") << QByteArray("c:\\themes\\..\\x.png") << "x.png";
     QTest::newRow("leading slash") << QByteArray("/images/a.png") << "images/a.png";
     QTest::newRow("backslash separators") << QByteArray("images\\a.png") << "images/a.png";
     QTest::newRow("network path") << QByteArray("\\\\server\\share\\f.txt") << "server/share/f.txt";
     QTest::newRow("step inside") << QByteArray("images/../style.json") << "style.json";
-    QTest::newRow("single leading step") << QByteArray("../style.json") << "style.json";
     QTest::newRow("step alone") << QByteArray("..") << "";
     QTest::newRow("trailing step") << QByteArray("images/..") << "";
-    QTest::newRow("drive with slash") << QByteArray("C:/x.json") << "x.json";
     QTest::newRow("drive then step") << QByteArray("x:/../y") << "y";
     QTest::newRow("mixed steps") << QByteArray("a/../../b/..\\..\\c") << "c";
     QTest::newRow("dots inside names") << QByteArray("a..b/c..d.txt") << "a..b/c..d.txt";
@@ -255,7 +253,6 @@ void tst_KIVZipArchive::attributes_data()
     QTest::addColumn<uint>("expected");
     QTest::newRow("unix file") << 0x0314 << (0100644u << 16) << 0100644u;
     QTest::newRow("unix folder") << 0x0314 << (040755u << 16) << 040755u;
-    QTest::newRow("unix read-only") << 0x0314 << (0100444u << 16) << 0100444u;
     QTest::newRow("dos folder") << 0x0014 << 0x10u << 0x4000u;
     QTest::newRow("dos read-only") << 0x0014 << ((0100644u << 16) | 0x01) << 0100444u;
     QTest::newRow("ntfs archive bit") << 0x0b14 << 0x20u << 0u;
@@ -380,22 +377,12 @@ void tst_KIVZipArchive::notAnArchiveGivesNoHandle_data()
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray valid = buildZip({entry("a.txt", "alpha")});
     QTest::newRow("empty") << QByteArray();
-    QTest::newRow("text") << QByteArray("this is a theme, honestly");
     // minizip cannot tell an end record at offset 0 from none; an archive without items is no theme anyway.
     QTest::newRow("archive without items") << buildZip({});
     QTest::newRow("end record cut short") << QByteArray("PK\x05\x06\0\0\0\0", 8);
     QTest::newRow("local header only") << valid.left(35);
-    QTest::newRow("end record pointing past the end") << [] {
-        QByteArray bytes("PK\x05\x06", 4);
-        put16(bytes, 0);
-        put16(bytes, 0);
-        put16(bytes, 1);
-        put16(bytes, 1);
-        put32(bytes, 46);
-        put32(bytes, 0x7fffffff);
-        put16(bytes, 0);
-        return bytes;
-    }();
+    QTest::newRow("end record pointing past the end")
+        << QByteArray(valid).replace(valid.size() - 6, 4, "\xff\xff\xff\x7f");
     QByteArray claimsMore = buildZip({entry("a.txt", "alpha"), entry("b.txt", "bravo")});
     claimsMore[claimsMore.size() - 22 + 8] = 3;  // items on this disk
     claimsMore[claimsMore.size() - 22 + 10] = 3; // items in all
@@ -407,11 +394,9 @@ void tst_KIVZipArchive::notAnArchiveGivesNoHandle()
     QFETCH(QByteArray, bytes);
     QVERIFY(!open(bytes));
     QTemporaryDir tmp;
-    QFile file(tmp.filePath(QStringLiteral("theme.zip")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    QVERIFY(!KIVZipArchive::openByPath(file.fileName()));
+    const QString path = tmp.filePath(QStringLiteral("theme.zip"));
+    QVERIFY(TestSupport::writeFile(path, bytes));
+    QVERIFY(!KIVZipArchive::openByPath(path));
 }
 
 void tst_KIVZipArchive::unreadablePathGivesNoHandle()

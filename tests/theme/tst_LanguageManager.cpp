@@ -119,29 +119,19 @@ void tst_LanguageManager::rejectedDocumentKeepsState_data()
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("truncated") << QByteArray(R"({"defaultLanguage": "en", "languages": {)")
-                               << QStringLiteral("Invalid language JSON: %1");
     QTest::newRow("empty file") << QByteArray() << QStringLiteral("Invalid language JSON: %1");
     QTest::newRow("array root") << QByteArray("[]") << QStringLiteral("Invalid language JSON: %1");
     QTest::newRow("deeply nested") << QByteArray(5000, '[') << QStringLiteral("Invalid language JSON: %1");
     const QString shape = QStringLiteral("Language JSON requires defaultLanguage and a languages object.");
     QTest::newRow("languages array") << QByteArray(R"({"defaultLanguage": "en", "languages": []})") << shape;
-    QTest::newRow("empty default") << QByteArray(R"({"defaultLanguage": "", "languages": {"en": {"a": "b"}}})")
-                                   << shape;
-    QTest::newRow("default not text") << QByteArray(R"({"defaultLanguage": 1, "languages": {"en": {"a": "b"}}})")
-                                      << shape;
     // The shape check comes before the language checks, which come before the default check.
     QTest::newRow("shape before languages") << QByteArray(R"({"languages": {"en": {}}})") << shape;
     QTest::newRow("empty language") << QByteArray(
                                            R"({"defaultLanguage": "xx", "languages": {"de": {"a": "b"}, "en": {}}})")
                                     << QStringLiteral("Language 'en' must contain at least one translation.");
-    QTest::newRow("language not an object") << QByteArray(R"({"defaultLanguage": "en", "languages": {"en": "text"}})")
-                                            << QStringLiteral("Language 'en' must contain at least one translation.");
     QTest::newRow("number translation")
         << QByteArray(R"({"defaultLanguage": "xx", "languages": {"en": {"ok": "OK", "count": 3}}})")
         << QStringLiteral("Translation 'count' in language 'en' must be a string.");
-    QTest::newRow("null translation") << QByteArray(R"({"defaultLanguage": "en", "languages": {"en": {"ok": null}}})")
-                                      << QStringLiteral("Translation 'ok' in language 'en' must be a string.");
     QTest::newRow("missing default") << QByteArray(R"({"defaultLanguage": "fr", "languages": {"en": {"ok": "OK"}}})")
                                      << QStringLiteral("Default language 'fr' does not exist in languages.");
 }
@@ -159,10 +149,7 @@ void tst_LanguageManager::rejectedDocumentKeepsState()
     QVERIFY(lm()->setLanguage(QStringLiteral("zh")));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("lang.json"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(json);
-    file.close();
+    QVERIFY(writeFile(path, json));
 
     QSignalSpy changed(lm(), &LanguageManager::languageChanged);
     QString error;
