@@ -1,6 +1,3 @@
-// The ribbon configuration: failures that leave the bar alone, how a document's members are read,
-// and round trips through configJson and through the control JSON.
-
 #include "TestSupport.h"
 
 #include "core/KIVQtLib.h"
@@ -119,7 +116,6 @@ void tst_KIVQRibbonConfig::failureLeavesBarAlone_data()
     const QString inl = QStringLiteral("inline");
     QTest::newRow("text that is no JSON") << QString() << "{\"schemaVersion\": " << "Invalid Ribbon JSON: *" << inl;
     QTest::newRow("root array") << QString() << "[1]" << "Ribbon config root must be an object." << inl;
-    QTest::newRow("no version") << QString() << "{}" << version << inl;
     QTest::newRow("version 1.5") << QString() << "{\"schemaVersion\": 1.5}" << version << inl;
     QTest::newRow("version \"1\"") << QString() << "{\"schemaVersion\": \"1\"}" << version << inl;
     QTest::newRow("version 2") << QString() << "{\"schemaVersion\": 2}" << version << inl;
