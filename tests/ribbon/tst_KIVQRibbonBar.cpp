@@ -1,6 +1,3 @@
-// The bar's rows, tabs, pages, context groups and minimised popup, and widgets deleted while their
-// own click is still running.
-
 #include "TestSupport.h"
 
 #include "core/KIVQtLib.h"
@@ -218,7 +215,7 @@ void tst_KIVQRibbonBar::pageInsertion()
     KIVQRibbonBar bar;
     QVERIFY(!bar.setCurrentPage(0));
     KIVQRibbonPage* a = bar.addPage(QStringLiteral("a"), QString());
-    KIVQRibbonPage* b = bar.addPage(QStringLiteral("b"), QStringLiteral("B"));
+    bar.addPage(QStringLiteral("b"), QStringLiteral("B"));
     QCOMPARE(bar.currentPageWidget(), a);
     KIVQRibbonPage* end = bar.insertPage(100, QStringLiteral("end"), QString());
     KIVQRibbonPage* front = bar.insertPage(-5, QStringLiteral("front"), QString());
@@ -229,7 +226,6 @@ void tst_KIVQRibbonBar::pageInsertion()
     QVERIFY(bar.removePage(a));
     QVERIFY(!bar.removePage(a));
     QCOMPARE(bar.currentPageWidget(), front);
-    QCOMPARE(bar.pageById(QStringLiteral("b")), b);
     bar.clearPages();
     QVERIFY(bar.currentPage() == -1 && bar.pageCount() == 0);
 }

@@ -77,9 +77,6 @@ void tst_KIVQRibbonButton::initTestCase()
 
 void tst_KIVQRibbonButton::textForms()
 {
-    QCOMPARE(kivParseRibbonItemSize(QStringLiteral("MEDIUM")), KIV_RIBBON_MEDIUM);
-    QCOMPARE(kivParseRibbonItemSize(QStringLiteral("huge")), KIV_RIBBON_LARGE);
-    QCOMPARE(kivParseRibbonPopupMode(QString()), KIV_RIBBON_POPUP_NONE);
     QCOMPARE(kivFormatRibbonItemSize(-3), QStringLiteral("large"));
     QCOMPARE(kivFormatRibbonLayoutMode(7), QStringLiteral("office"));
 }
@@ -106,7 +103,6 @@ void tst_KIVQRibbonButton::sizeHints()
     button.setText(caption);
     const int advance = button.fontMetrics().horizontalAdvance(caption);
     QCOMPARE(button.sizeHint(), QSize(qMax(advance + pad, least.width()), least.height()));
-    QCOMPARE(button.sizeHint().width() > least.width(), !caption.isEmpty());
 }
 
 void tst_KIVQRibbonButton::pressAndRelease_data()

