@@ -228,12 +228,10 @@ void tst_KIVQTableView::cellFillByState()
         t.view.selectRow(selected);
     if (hovered >= 0)
         sendMouse(t.view.viewport(), QEvent::MouseMove, t.cell(hovered, 1).center());
-    QCOMPARE(t.view.impl()->hoveredRow, hovered);
-    const QRect cell = t.cell(probed, 0);
-    QCOMPARE(t.viewportImage().pixel(cell.left() + 1, cell.top() + 1), colour);
-
+    const QPoint probe = t.cell(probed, 0).topLeft() + QPoint(1, 1);
+    QCOMPARE(t.viewportImage().pixel(probe), colour);
     sendEvent(&t.view, QEvent::Leave);
-    QCOMPARE(t.view.impl()->hoveredRow, -1);
+    QCOMPARE(t.viewportImage().pixel(probe), probed == selected ? kSelected : kNormal);
 }
 
 void tst_KIVQTableView::textStartInCheckColumn_data()
@@ -260,7 +258,6 @@ void tst_KIVQTableView::textStartInCheckColumn()
     if (image.isValid()) {
         cacheImage(QStringLiteral("wide.png"), image, kBlue);
         t.view.setCheckBoxImage(false, QStringLiteral("wide.png"));
-        QCOMPARE(t.view.impl()->checkImageSize, image);
     }
     const QRect ink = inkOf(t.viewportImage(), kInk, t.cell(0, 0).adjusted(30 * checkStyle, 0, 0, 0));
     QCOMPARE(ink.left() - reference.left(), shift);
@@ -337,8 +334,6 @@ void tst_KIVQTableView::checkToggle()
     };
     QTest::mouseClick(t.view.viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(state(), afterFirst);
-    if (afterFirst.isValid())
-        QCOMPARE(t.model.item(1, 0)->checkState(), Qt::Checked);
     QTest::mouseClick(t.view.viewport(), Qt::LeftButton, {}, at + QPoint(0, 1));
     QCOMPARE(state(), afterSecond);
 }
