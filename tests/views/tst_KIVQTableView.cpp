@@ -29,19 +29,17 @@ struct Table
     KIVQTableView view;
     QStandardItemModel model;
 
-    Table(int rows, int columns, bool styled = true) : model(rows, columns)
+    Table(int rows, int columns) : model(rows, columns)
     {
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < columns; ++c)
                 model.setItem(r, c, new QStandardItem(QStringLiteral("%1 %2").arg(r).arg(c)));
         }
         view.setModel(&model);
-        if (styled) {
-            view.setItemBackground(CtrlState(kAllStates), namedFill(QString(), kNormal));
-            view.setItemBackground(CtrlHover, namedFill(QString(), kHover));
-            view.setItemBackground(CtrlPressed, namedFill(QString(), kSelected));
-            view.setItemTextStyle(CtrlState(kAllStates), namedText(QString(), kInk));
-        }
+        view.setItemBackground(CtrlState(kAllStates), namedFill(QString(), kNormal));
+        view.setItemBackground(CtrlHover, namedFill(QString(), kHover));
+        view.setItemBackground(CtrlPressed, namedFill(QString(), kSelected));
+        view.setItemTextStyle(CtrlState(kAllStates), namedText(QString(), kInk));
         view.setItemHeight(30);
         view.resize(400, 300);
         view.show();
