@@ -2,11 +2,14 @@
 
 #include "AppStartup.h"
 #include "HealthWindow.h"
+#include "PatientDataSimulator.h"
 #include "core/KIVQtLib.h"
 
 #include <QFile>
 #include <QString>
 #include <QtTest>
+
+#include <memory>
 
 // The framework, resources, font configuration and health theme as the program sets them up; false when the
 // theme does not load.
@@ -16,6 +19,14 @@ inline bool setUpDashboard()
     KIVQtLib::init();
     applyAppGlobalConfig();
     return KIVQtLib::kivLoadThemeDir(QFile::encodeName(QStringLiteral(CAREVIX_THEME_DIR)).constData());
+}
+
+// A dashboard whose simulator waits for the test to tick it, from tick 0.
+inline std::unique_ptr<HealthWindow> stoppedDashboard()
+{
+    auto window = std::make_unique<HealthWindow>();
+    window->simulator()->stop();
+    return window;
 }
 
 // Shown at the size on the page, once the root fills the window: a page's layout says nothing before.

@@ -22,15 +22,8 @@ class tst_HealthDrawers : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(setUpDashboard());
-    }
-    void init()
-    {
-        m_window = std::make_unique<HealthWindow>();
-        m_window->simulator()->stop(); // the tests tick by hand
-    }
+    void initTestCase() { QVERIFY(setUpDashboard()); }
+    void init() { m_window = stoppedDashboard(); }
     void cleanup() { m_window.reset(); }
 
     void drawerGeometry_data();

@@ -52,15 +52,8 @@ class tst_HealthPages : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(setUpDashboard());
-    }
-    void init()
-    {
-        m_window = std::make_unique<HealthWindow>();
-        m_window->simulator()->stop(); // the tests tick by hand, from tick 0
-    }
+    void initTestCase() { QVERIFY(setUpDashboard()); }
+    void init() { m_window = stoppedDashboard(); }
     void cleanup() { m_window.reset(); }
 
     void firstSnapshot_data();

@@ -89,15 +89,8 @@ class tst_HealthWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(setUpDashboard());
-    }
-    void init()
-    {
-        m_window = std::make_unique<HealthWindow>();
-        m_window->simulator()->stop(); // ticks would change the stamp; the tests advance by hand
-    }
+    void initTestCase() { QVERIFY(setUpDashboard()); }
+    void init() { m_window = stoppedDashboard(); }
     void cleanup() { m_window.reset(); }
 
     void frameGeometry();
@@ -279,15 +272,10 @@ void tst_HealthWindow::appFontCoversChinese()
 
 void tst_HealthWindow::showPageOf(QWidget* widget)
 {
+    auto* stack = find<KIVQStackContainer>("healthPageStack");
     int page = 0;
-    for (QWidget* w = widget; w; w = w->parentWidget()) {
-        // Only "healthPage<n>": the page stack's name starts alike and would turn the number into 0.
-        const QString name = w->objectName();
-        bool isPage = false;
-        const int index = name.startsWith(QLatin1String("healthPage")) ? name.mid(10).toInt(&isPage) : 0;
-        if (isPage)
-            page = index;
-    }
+    while (page < stack->count() && !stack->widget(page)->isAncestorOf(widget))
+        ++page;
     showDashboard(window(), page, QSize(1280, 720));
     // A hidden page keeps the layout of its last size; only a shown one says anything about the fit.
     QVERIFY(widget->isVisible());

@@ -29,19 +29,17 @@ struct Table
     KIVQTableView view;
     QStandardItemModel model;
 
-    Table(int rows, int columns, bool styled = true) : model(rows, columns)
+    Table(int rows, int columns) : model(rows, columns)
     {
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < columns; ++c)
                 model.setItem(r, c, new QStandardItem(QStringLiteral("%1 %2").arg(r).arg(c)));
         }
         view.setModel(&model);
-        if (styled) {
-            view.setItemBackground(CtrlState(kAllStates), namedFill(QString(), kNormal));
-            view.setItemBackground(CtrlHover, namedFill(QString(), kHover));
-            view.setItemBackground(CtrlPressed, namedFill(QString(), kSelected));
-            view.setItemTextStyle(CtrlState(kAllStates), namedText(QString(), kInk));
-        }
+        view.setItemBackground(CtrlState(kAllStates), namedFill(QString(), kNormal));
+        view.setItemBackground(CtrlHover, namedFill(QString(), kHover));
+        view.setItemBackground(CtrlPressed, namedFill(QString(), kSelected));
+        view.setItemTextStyle(CtrlState(kAllStates), namedText(QString(), kInk));
         view.setItemHeight(30);
         view.resize(400, 300);
         view.show();
@@ -228,12 +226,10 @@ void tst_KIVQTableView::cellFillByState()
         t.view.selectRow(selected);
     if (hovered >= 0)
         sendMouse(t.view.viewport(), QEvent::MouseMove, t.cell(hovered, 1).center());
-    QCOMPARE(t.view.impl()->hoveredRow, hovered);
-    const QRect cell = t.cell(probed, 0);
-    QCOMPARE(t.viewportImage().pixel(cell.left() + 1, cell.top() + 1), colour);
-
+    const QPoint probe = t.cell(probed, 0).topLeft() + QPoint(1, 1);
+    QCOMPARE(t.viewportImage().pixel(probe), colour);
     sendEvent(&t.view, QEvent::Leave);
-    QCOMPARE(t.view.impl()->hoveredRow, -1);
+    QCOMPARE(t.viewportImage().pixel(probe), probed == selected ? kSelected : kNormal);
 }
 
 void tst_KIVQTableView::textStartInCheckColumn_data()
@@ -260,7 +256,6 @@ void tst_KIVQTableView::textStartInCheckColumn()
     if (image.isValid()) {
         cacheImage(QStringLiteral("wide.png"), image, kBlue);
         t.view.setCheckBoxImage(false, QStringLiteral("wide.png"));
-        QCOMPARE(t.view.impl()->checkImageSize, image);
     }
     const QRect ink = inkOf(t.viewportImage(), kInk, t.cell(0, 0).adjusted(30 * checkStyle, 0, 0, 0));
     QCOMPARE(ink.left() - reference.left(), shift);
@@ -337,8 +332,6 @@ void tst_KIVQTableView::checkToggle()
     };
     QTest::mouseClick(t.view.viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(state(), afterFirst);
-    if (afterFirst.isValid())
-        QCOMPARE(t.model.item(1, 0)->checkState(), Qt::Checked);
     QTest::mouseClick(t.view.viewport(), Qt::LeftButton, {}, at + QPoint(0, 1));
     QCOMPARE(state(), afterSecond);
 }
