@@ -102,6 +102,8 @@ private Q_SLOTS:
     void saveFailures();
     void removedPageLeavesNoSelection();
     void renameOntoAnotherPageRefused();
+    void minimumSizeSurvivesASave_data();
+    void minimumSizeSurvivesASave();
 
 private:
     QTemporaryDir m_dir;
@@ -462,6 +464,35 @@ void tst_KIVQCanvas::renameOntoAnotherPageRefused()
     QVERIFY(c.OpenJsonFile("two.json"));
     QCOMPARE(c.GetCurWindow()->objectName(), QStringLiteral("two"));
     QCOMPARE(c.UpdatePagePath("two.json"), QStringLiteral("two.json"));
+}
+
+void tst_KIVQCanvas::minimumSizeSurvivesASave_data()
+{
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<int>("minimum"); // both sides
+    QTest::addColumn<bool>("written");
+    QTest::newRow("0 stays 0") << QByteArray(R"("minW": 0, "minH": 0,)") << 0 << true;
+    QTest::newRow("absent reads 400 and stays absent") << QByteArray() << 400 << false;
+    QTest::newRow("400 as saved before reads the same") << QByteArray(R"("minW": 400, "minH": 400,)") << 400 << false;
+    QTest::newRow("any other kept") << QByteArray(R"("minW": 120, "minH": 120,)") << 120 << true;
+}
+
+void tst_KIVQCanvas::minimumSizeSurvivesASave()
+{
+    QFETCH(QByteArray, keys);
+    QFETCH(int, minimum);
+    QFETCH(bool, written);
+    const QString path = m_dir.filePath("minimum.json");
+    QVERIFY(writeFile(path, "{" + keys + R"("elements": []})"));
+    m_canvas->closeAllWindows();
+    QVERIFY(m_canvas->OpenJsonFile(path) && m_canvas->SavePage(path));
+    const Json::Value root = TestSupport::parseJson(readText(path).toUtf8());
+    QCOMPARE(root.isMember("minW"), written);
+    QCOMPARE(root.isMember("minH"), written);
+    m_canvas->closeAllWindows();
+    QVERIFY(m_canvas->OpenJsonFile(path));
+    QCOMPARE(m_canvas->GetCurWindow()->getMinWidth(), minimum);
+    QCOMPARE(m_canvas->GetCurWindow()->getMinHeight(), minimum);
 }
 
 QTEST_MAIN(tst_KIVQCanvas)
