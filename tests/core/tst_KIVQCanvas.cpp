@@ -124,6 +124,19 @@ QStringList controlsBelow(QWidget* root)
     return controls;
 }
 
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject
+{
+public:
+    QHash<QObject*, int> paints;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints[watched];
+        return false;
+    }
+};
+
 } // namespace
 
 // The designer canvas: picking, dragging, dropping, painting, and the pages it keeps.
@@ -155,6 +168,7 @@ private Q_SLOTS:
     void everyTypeSurvivesACanvasSave();
     void minimumSizeSurvivesASave_data();
     void minimumSizeSurvivesASave();
+    void paintsOnlyWhatIsInView();
 
 private:
     QTemporaryDir m_dir;
@@ -310,7 +324,7 @@ void tst_KIVQCanvas::dropNamesAfterExistingControls()
     QCOMPARE(dynamic_cast<IKIVQWidgetBase*>(second)->getTypeName(), QStringLiteral("qtbutton"));
     QCOMPARE(second->geometry(), QRect(300, 250, 100, 100));
     QVERIFY(second->property("visibility").toBool());
-    QVERIFY(second->isHidden());
+    QVERIFY(!second->isVisible()); // painted by the canvas only
     c.drop("qtbutton", {10, 10}); // into the root's corner, away from "a"
     QVERIFY(root->findChild<QWidget*>("qtbutton3"));
     c.drop("nosuchtype", {300, 250});
@@ -589,6 +603,50 @@ void tst_KIVQCanvas::minimumSizeSurvivesASave()
     QVERIFY(m_canvas->OpenJsonFile(path));
     QCOMPARE(m_canvas->GetCurWindow()->getMinWidth(), minimum);
     QCOMPARE(m_canvas->GetCurWindow()->getMinHeight(), minimum);
+}
+
+// A page far larger than the canvas: a repaint paints the controls in view and leaves the rest alone,
+// wherever the page is scrolled to.
+void tst_KIVQCanvas::paintsOnlyWhatIsInView()
+{
+    QByteArray children;
+    for (int i = 0; i < 100; ++i) {
+        children += (i ? "," : "") + QByteArray(R"({"type": "qttestcontrol", "name": "t)") + QByteArray::number(i) +
+                    R"(", "x": )" + QByteArray::number(i % 10 * 300) + R"(, "y": )" + QByteArray::number(i / 10 * 300) +
+                    R"(, "w": 200, "h": 200, "style": [["canvasProbe", 1, 0]]})";
+    }
+    FillStyle probe;
+    probe.name = QStringLiteral("canvasProbe");
+    probe.res.colour = QColor(10, 200, 30);
+    kivSetFillStyle(probe.name, probe);
+    const QString path = m_dir.filePath("wide.json");
+    QVERIFY(writeFile(path, rootedPage(3000, 3000, children)));
+    QWidget host;
+    KIVQScrollBar horizontal(Qt::Horizontal, &host);
+    KIVQScrollBar vertical(Qt::Vertical, &host);
+    Canvas& c = *m_canvas;
+    c.SetScrollbar(&horizontal, true);
+    c.SetScrollbar(&vertical, false);
+    QVERIFY(c.OpenJsonFile(path));
+    PaintCounter counter;
+    const QList<QWidget*> controls = c.GetCurWindow()->findChildren<QWidget*>(QRegularExpression("^t\\d+$"));
+    QCOMPARE(controls.size(), 100);
+    for (QWidget* w : controls)
+        w->installEventFilter(&counter);
+
+    for (const QPoint& scroll : {QPoint(0, 0), QPoint(2400, 2500)}) {
+        horizontal.setValue(scroll.x());
+        vertical.setValue(scroll.y());
+        counter.paints.clear();
+        const QImage image = c.grab().toImage();
+        for (QWidget* w : controls) {
+            const QRect r = w->geometry().translated(-scroll);
+            const bool inView = r.intersects(c.rect());
+            QCOMPARE(counter.paints.value(w) > 0, inView);
+            if (inView && c.rect().contains(r.center()))
+                QCOMPARE(QColor(image.pixel(r.center())), probe.res.colour);
+        }
+    }
 }
 
 QTEST_MAIN(tst_KIVQCanvas)
