@@ -613,7 +613,8 @@ Json::Value KIVQRibbonBar::writeConfigValue() const
     if (m_current)
         root["currentPage"] = utf8(m_current->pageId());
 
-    if (m_appMenu && !m_appButton->isHidden()) {
+    // The menu, not the button's widget state: a designer canvas hides every part of a bar it shows.
+    if (m_appMenu) {
         Json::Value application(Json::objectValue);
         application["text"] = utf8(m_appButton->text());
         application["icon"] = utf8(m_appButton->ribbonIcon());

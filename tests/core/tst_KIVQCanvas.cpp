@@ -1,7 +1,10 @@
 #include "TestControl.h"
 #include "TestSupport.h"
 
+#include "charts/ChartRegistration.h"
 #include "controls/KIVQScrollBar.h"
+#include "core/ControlWalk.h"
+#include "core/KIVQPageLoader.h"
 #include "core/KIVQtLib.h"
 #include "core/designer/KIVQCanvas.h"
 #include "core/designer/KIVQCanvasWindow.h"
@@ -75,6 +78,65 @@ QString readText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// A page of that size whose root container, as large, holds children.
+QByteArray rootedPage(int w, int h, const QByteArray& children)
+{
+    const QByteArray size = R"("w": )" + QByteArray::number(w) + R"(, "h": )" + QByteArray::number(h);
+    return "{" + size + R"(, "elements": [{"type": "qtcontainer", "name": "root", )" + size + R"(, "child": [)" +
+           children + "]}]}";
+}
+
+// A bar with an application menu and one of each kind of part its configuration makes.
+const QByteArray kRibbon = R"({"schemaVersion": 1, "currentPage": "home",
+    "application": {"text": "Ward", "menu": [{"id": "open", "text": "Open"}, {"separator": true},
+                                              {"id": "recent", "text": "Recent", "items": [{"id": "r1", "text": "Bed"}]}]},
+    "quickAccess": [{"id": "pin", "text": "Pin"}],
+    "topRight": [{"control": "switch", "leftText": "Day", "rightText": "Night"}],
+    "pages": [{"id": "home", "text": "Home", "groups": [{"id": "g1", "text": "Admit", "items": [
+        {"id": "new", "text": "New", "size": "large"}, {"type": "separator"},
+        {"id": "more", "text": "More", "popup": "split", "menu": [{"id": "m1", "text": "One"}]},
+        {"type": "gallery", "columns": 2, "rows": 1, "items": [{"id": "c1", "text": "Cell"}]},
+        {"type": "widget", "control": "lineEdit", "text": "x"}]}]}],
+    "contextGroups": [{"id": "tools", "text": "Tools", "color": "#80ff0000", "visible": true,
+                       "pages": [{"id": "format", "text": "Format"}]}]})";
+
+// What a control of the type holds beyond the common keys, where it keeps parts or children of its own.
+QByteArray partsOf(const QByteArray& type)
+{
+    const QByteArray label = R"({"type": "qtlabel", "name": "inner", "x": 4, "y": 4, "w": 60, "h": 20})";
+    if (type == "qtribbonbar")
+        return R"(, "attr": {"ribbon": )" + kRibbon + "}";
+    if (type == "qtcontainer" || type == "qtscrollview" || type == "qtsplitter")
+        return R"(, "child": [)" + label + "]";
+    if (type == "qtstackcontainer")
+        return R"(, "child": [{"type": "qtcontainer", "name": "p1", "child": [)" + label +
+               R"(]}, {"type": "qtcontainer", "name": "p2"}])";
+    return QByteArray();
+}
+
+// Type and name of every control below root, parents first.
+QStringList controlsBelow(QWidget* root)
+{
+    QStringList controls;
+    kivForEachDescendantControl(root, [&controls](IKIVQWidgetBase* control) {
+        controls << control->getTypeName() + QLatin1Char(' ') + control->getControlBase()->getOwner()->objectName();
+    });
+    return controls;
+}
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject
+{
+public:
+    QHash<QObject*, int> paints;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints[watched];
+        return false;
+    }
+};
+
 } // namespace
 
 // The designer canvas: picking, dragging, dropping, painting, and the pages it keeps.
@@ -102,6 +164,11 @@ private Q_SLOTS:
     void saveFailures();
     void removedPageLeavesNoSelection();
     void renameOntoAnotherPageRefused();
+    void everyTypeSurvivesACanvasSave_data();
+    void everyTypeSurvivesACanvasSave();
+    void minimumSizeSurvivesASave_data();
+    void minimumSizeSurvivesASave();
+    void paintsOnlyWhatIsInView();
 
 private:
     QTemporaryDir m_dir;
@@ -113,6 +180,7 @@ void tst_KIVQCanvas::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     KIVQtLib::init();
+    kivRegisterChartControls();
     kivRegisterQtControl("qttestcontrol", &TestControl::createTestControl, TestControl::getProps(), true);
     m_pagePath = m_dir.filePath("page.json");
     QVERIFY(writeFile(m_pagePath, kPage));
@@ -256,7 +324,7 @@ void tst_KIVQCanvas::dropNamesAfterExistingControls()
     QCOMPARE(dynamic_cast<IKIVQWidgetBase*>(second)->getTypeName(), QStringLiteral("qtbutton"));
     QCOMPARE(second->geometry(), QRect(300, 250, 100, 100));
     QVERIFY(second->property("visibility").toBool());
-    QVERIFY(second->isHidden());
+    QVERIFY(!second->isVisible()); // painted by the canvas only
     c.drop("qtbutton", {10, 10}); // into the root's corner, away from "a"
     QVERIFY(root->findChild<QWidget*>("qtbutton3"));
     c.drop("nosuchtype", {300, 250});
@@ -462,6 +530,123 @@ void tst_KIVQCanvas::renameOntoAnotherPageRefused()
     QVERIFY(c.OpenJsonFile("two.json"));
     QCOMPARE(c.GetCurWindow()->objectName(), QStringLiteral("two"));
     QCOMPARE(c.UpdatePagePath("two.json"), QStringLiteral("two.json"));
+}
+
+void tst_KIVQCanvas::everyTypeSurvivesACanvasSave_data()
+{
+    QTest::addColumn<QByteArrayList>("types");
+    // Those made by name only have no description to list them by.
+    QByteArrayList types{"qtlabelex", "qtsplitter", "qtspinbox"};
+    for (ControlInfo* info : kivGetAllControlInfo()) {
+        if (info->typeName != "window") // the page window itself
+            types << QByteArray::fromStdString(info->typeName);
+    }
+    for (const QByteArray& type : types)
+        QTest::newRow(type.constData()) << QByteArrayList{type};
+    QTest::newRow("one of each in one page") << types;
+}
+
+// The canvas hides every part of the controls it shows; none of that may reach the page it saves.
+void tst_KIVQCanvas::everyTypeSurvivesACanvasSave()
+{
+    QFETCH(QByteArrayList, types);
+    QByteArray children;
+    for (int i = 0; i < types.size(); ++i) {
+        children += (i ? "," : "") + QByteArray(R"({"type": ")") + types[i] + R"(", "name": "probe)" +
+                    QByteArray::number(i) + R"(", "x": 10, "y": 10, "w": 400, "h": 300)" + partsOf(types[i]) + "}";
+    }
+    const QString path = m_dir.filePath("every.json");
+    QVERIFY(writeFile(path, rootedPage(700, 500, children)));
+    // The page as any window holds it, nothing hidden.
+    KIVQCanvasWindow plain;
+    kivCreatePageByFileName(&plain, path);
+    const QStringList original = controlsBelow(&plain);
+    QVERIFY(original.contains(QString::fromLatin1(types.last() + " probe") + QString::number(types.size() - 1)));
+    QString expected;
+    plain.toJsonString(expected);
+
+    m_canvas->closeAllWindows();
+    QVERIFY(m_canvas->OpenJsonFile(path) && m_canvas->SavePage(path));
+    const QString first = readText(path);
+    QCOMPARE(first, expected);
+    m_canvas->closeAllWindows();
+    QVERIFY(m_canvas->OpenJsonFile(path));
+    QCOMPARE(controlsBelow(m_canvas->GetCurWindow()), original);
+    QVERIFY(m_canvas->SavePage(path));
+    QCOMPARE(readText(path), first);
+}
+
+void tst_KIVQCanvas::minimumSizeSurvivesASave_data()
+{
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<int>("minimum"); // both sides
+    QTest::addColumn<bool>("written");
+    QTest::newRow("0 stays 0") << QByteArray(R"("minW": 0, "minH": 0,)") << 0 << true;
+    QTest::newRow("absent reads 400 and stays absent") << QByteArray() << 400 << false;
+    QTest::newRow("400 as saved before reads the same") << QByteArray(R"("minW": 400, "minH": 400,)") << 400 << false;
+    QTest::newRow("any other kept") << QByteArray(R"("minW": 120, "minH": 120,)") << 120 << true;
+}
+
+void tst_KIVQCanvas::minimumSizeSurvivesASave()
+{
+    QFETCH(QByteArray, keys);
+    QFETCH(int, minimum);
+    QFETCH(bool, written);
+    const QString path = m_dir.filePath("minimum.json");
+    QVERIFY(writeFile(path, "{" + keys + R"("elements": []})"));
+    m_canvas->closeAllWindows();
+    QVERIFY(m_canvas->OpenJsonFile(path) && m_canvas->SavePage(path));
+    const Json::Value root = TestSupport::parseJson(readText(path).toUtf8());
+    QCOMPARE(root.isMember("minW"), written);
+    QCOMPARE(root.isMember("minH"), written);
+    m_canvas->closeAllWindows();
+    QVERIFY(m_canvas->OpenJsonFile(path));
+    QCOMPARE(m_canvas->GetCurWindow()->getMinWidth(), minimum);
+    QCOMPARE(m_canvas->GetCurWindow()->getMinHeight(), minimum);
+}
+
+// A page far larger than the canvas: a repaint paints the controls in view and leaves the rest alone,
+// wherever the page is scrolled to.
+void tst_KIVQCanvas::paintsOnlyWhatIsInView()
+{
+    QByteArray children;
+    for (int i = 0; i < 100; ++i) {
+        children += (i ? "," : "") + QByteArray(R"({"type": "qttestcontrol", "name": "t)") + QByteArray::number(i) +
+                    R"(", "x": )" + QByteArray::number(i % 10 * 300) + R"(, "y": )" + QByteArray::number(i / 10 * 300) +
+                    R"(, "w": 200, "h": 200, "style": [["canvasProbe", 1, 0]]})";
+    }
+    FillStyle probe;
+    probe.name = QStringLiteral("canvasProbe");
+    probe.res.colour = QColor(10, 200, 30);
+    kivSetFillStyle(probe.name, probe);
+    const QString path = m_dir.filePath("wide.json");
+    QVERIFY(writeFile(path, rootedPage(3000, 3000, children)));
+    QWidget host;
+    KIVQScrollBar horizontal(Qt::Horizontal, &host);
+    KIVQScrollBar vertical(Qt::Vertical, &host);
+    Canvas& c = *m_canvas;
+    c.SetScrollbar(&horizontal, true);
+    c.SetScrollbar(&vertical, false);
+    QVERIFY(c.OpenJsonFile(path));
+    PaintCounter counter;
+    const QList<QWidget*> controls = c.GetCurWindow()->findChildren<QWidget*>(QRegularExpression("^t\\d+$"));
+    QCOMPARE(controls.size(), 100);
+    for (QWidget* w : controls)
+        w->installEventFilter(&counter);
+
+    for (const QPoint& scroll : {QPoint(0, 0), QPoint(2400, 2500)}) {
+        horizontal.setValue(scroll.x());
+        vertical.setValue(scroll.y());
+        counter.paints.clear();
+        const QImage image = c.grab().toImage();
+        for (QWidget* w : controls) {
+            const QRect r = w->geometry().translated(-scroll);
+            const bool inView = r.intersects(c.rect());
+            QCOMPARE(counter.paints.value(w) > 0, inView);
+            if (inView && c.rect().contains(r.center()))
+                QCOMPARE(QColor(image.pixel(r.center())), probe.res.colour);
+        }
+    }
 }
 
 QTEST_MAIN(tst_KIVQCanvas)

@@ -50,6 +50,20 @@ int snapped(int value, const QVector<int>& guides)
     return value;
 }
 
+// The page paints as one tree: a control the page shows is shown again under the hidden page window
+// (it still takes no input and paints nowhere else), while the parts a control keeps for itself stay
+// hidden, as do controls the page hides and everything inside them.
+void revealControls(QWidget* parent)
+{
+    for (QObject* child : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w || !logicallyVisible(w))
+            continue;
+        w->show();
+        revealControls(w);
+    }
+}
+
 } // namespace
 
 KIVQCanvas::KIVQCanvas(QWidget* parent) : KIVQControlBase(parent)
@@ -90,6 +104,7 @@ bool KIVQCanvas::CreatePageFromJson(const QString& path)
     auto* window = new KIVQCanvasWindow(this);
     kivCreatePageByFileName(window, path);
     window->hideAllWidges();
+    revealControls(window);
     const QString fileName = QFileInfo(path).fileName();
     window->setPageName(fileName);
     window->setObjectName(fileName.section(QLatin1Char('.'), 0, 0));
@@ -495,16 +510,20 @@ void KIVQCanvas::mouseReleaseEvent(QMouseEvent* event)
 
 // ---- painting ----
 
-void KIVQCanvas::paintEvent(QPaintEvent*)
+void KIVQCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::gray);
     if (!m_current)
         return;
-    const QObjectList children = m_current->children();
-    for (QObject* child : children) {
-        if (auto* w = qobject_cast<QWidget*>(child))
-            paintChild(&painter, m_current->pos(), w);
+    // One render of the page, limited to the event's region: Qt skips the controls outside it and lays
+    // the window out once, where a snapshot of each control laid it out once per control.
+    const QRegion region = (event->region() & m_current->geometry()).translated(-m_current->pos());
+    if (!region.isEmpty()) {
+        painter.save();
+        // Qt places the region's top-left, not the page's, at the offset.
+        m_current->render(&painter, m_current->pos() + region.boundingRect().topLeft(), region, QWidget::DrawChildren);
+        painter.restore();
     }
     pruneSelection();
     bool secondary = false;
@@ -519,22 +538,6 @@ void KIVQCanvas::paintEvent(QPaintEvent*)
             DrawSelectionPoint(&painter, p.x(), p.y(), secondary);
         secondary = true;
     }
-}
-
-void KIVQCanvas::paintChild(QPainter* painter, const QPoint& offset, QWidget* widget)
-{
-    if (widget != m_current && !logicallyVisible(widget))
-        return;
-    const QRect target(offset + widget->pos(), widget->size());
-    painter->drawPixmap(target, widget->grab(QRect(QPoint(0, 0), widget->size())));
-    painter->save();
-    painter->setClipRect(target);
-    const QObjectList children = widget->children();
-    for (QObject* child : children) {
-        if (auto* w = qobject_cast<QWidget*>(child))
-            paintChild(painter, target.topLeft(), w);
-    }
-    painter->restore();
 }
 
 void KIVQCanvas::DrawSelectionPoint(QPainter* painter, int x, int y, bool secondary)
@@ -611,7 +614,10 @@ void KIVQCanvas::adoptNewControl(QWidget* widget, const QString& type, QWidget* 
         name = type + QString::number(++m_nameCounter);
     ++m_nameCounter;
     widget->setProperty("visibility", true);
-    widget->hide();
+    // As on a page opened here: its own parts hidden, the control shown under the hidden page window.
+    for (QWidget* part : widget->findChildren<QWidget*>())
+        part->hide();
+    widget->show();
     widget->setObjectName(name);
     control->setGeometry(pos.x(), pos.y(), kDropSize, kDropSize);
     update();

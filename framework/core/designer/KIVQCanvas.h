@@ -14,9 +14,10 @@ namespace KIVQtLib {
 
 class KIVQCanvasWindow;
 
-// The editing surface of the page designer. It keeps the open pages, paints the current one from
-// snapshots of its hidden controls, and lets the user select, move, resize and drop controls. The
-// logical visibility of a page's controls is their "visibility" property, not Qt's.
+// The editing surface of the page designer. It keeps the open pages, paints the current one itself (the
+// page windows stay hidden, so no control shows or takes input on its own), and lets the user select,
+// move, resize and drop controls. The logical visibility of a page's controls is their "visibility"
+// property, not Qt's.
 class KIVQTLIB_EXPORT KIVQCanvas : public KIVQControlBase<KIVQCanvas, QWidget, KIVQWidgetBaseImpl>
 {
     Q_OBJECT
@@ -84,7 +85,6 @@ protected:
     int HitInSelected(int x, int y);
     void DrawSelectionPoint(QPainter* painter, int x, int y, bool secondary);
     void UpdateScrollBar();
-    void paintChild(QPainter* painter, const QPoint& offset, QWidget* widget);
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

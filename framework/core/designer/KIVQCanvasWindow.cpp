@@ -64,9 +64,10 @@ void KIVQCanvasWindow::toJsonString(QString& out)
     Json::Value root(Json::objectValue);
     root["w"] = width();
     root["h"] = height();
-    if (m_minWidth > 0)
+    // Left out only where leaving it out reads the same: a minimum of 0 must not come back as 400.
+    if (m_minWidth != kUnwrittenMinSize)
         root["minW"] = m_minWidth;
-    if (m_minHeight > 0)
+    if (m_minHeight != kUnwrittenMinSize)
         root["minH"] = m_minHeight;
     if (m_resizeable)
         root["resize"] = true;

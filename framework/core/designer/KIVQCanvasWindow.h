@@ -59,6 +59,9 @@ public:
 private:
     Q_DISABLE_COPY(KIVQCanvasWindow)
 
+    // What a page without "minW" or "minH" reads as, here and in the window the page becomes.
+    static constexpr int kUnwrittenMinSize = 400;
+
     // Kept for the page document and the window the page becomes; nothing here acts on them.
     bool m_resizeable = false;
     bool m_canDrag = true;
@@ -67,8 +70,8 @@ private:
     FillRes m_backgroundColor;
     bool m_useFillColor = true;
     bool m_showBackground = false;
-    int m_minWidth = 400;
-    int m_minHeight = 400;
+    int m_minWidth = kUnwrittenMinSize;
+    int m_minHeight = kUnwrittenMinSize;
     bool m_onlyDragCaption = false;
     int m_captionHeight = 40;
     QString m_pageName;
