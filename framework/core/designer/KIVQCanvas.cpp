@@ -516,14 +516,10 @@ void KIVQCanvas::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), Qt::gray);
     if (!m_current)
         return;
-    // One render of the page, limited to the event's region: Qt skips the controls outside it and lays
-    // the window out once, where a snapshot of each control laid it out once per control.
-    const QRegion region = (event->region() & m_current->geometry()).translated(-m_current->pos());
-    if (!region.isEmpty()) {
-        painter.save();
-        // Qt places the region's top-left, not the page's, at the offset.
-        m_current->render(&painter, m_current->pos() + region.boundingRect().topLeft(), region, QWidget::DrawChildren);
-        painter.restore();
+    const QObjectList children = m_current->children();
+    for (QObject* child : children) {
+        if (auto* w = qobject_cast<QWidget*>(child))
+            paintChild(&painter, m_current->pos(), w, event->region());
     }
     pruneSelection();
     bool secondary = false;
@@ -538,6 +534,23 @@ void KIVQCanvas::paintEvent(QPaintEvent* event)
             DrawSelectionPoint(&painter, p.x(), p.y(), secondary);
         secondary = true;
     }
+}
+
+// One render of the control with its tree, limited to the region being painted: Qt skips what lies
+// outside and lays each tree out once, where a snapshot of every control laid its window out again.
+// The region goes to render() itself, as a painter clip would also clip Qt's placing of the children.
+void KIVQCanvas::paintChild(QPainter* painter, const QPoint& offset, QWidget* widget, const QRegion& dirty)
+{
+    if (!logicallyVisible(widget))
+        return;
+    const QRegion region =
+        (dirty & QRect(offset + widget->pos(), widget->size())).translated(-(offset + widget->pos()));
+    if (region.isEmpty())
+        return;
+    painter->save();
+    // Qt places the region's top-left, not the control's, at the target offset.
+    widget->render(painter, offset + widget->pos() + region.boundingRect().topLeft(), region, QWidget::DrawChildren);
+    painter->restore();
 }
 
 void KIVQCanvas::DrawSelectionPoint(QPainter* painter, int x, int y, bool secondary)

@@ -85,6 +85,7 @@ protected:
     int HitInSelected(int x, int y);
     void DrawSelectionPoint(QPainter* painter, int x, int y, bool secondary);
     void UpdateScrollBar();
+    void paintChild(QPainter* painter, const QPoint& offset, QWidget* widget, const QRegion& dirty);
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
