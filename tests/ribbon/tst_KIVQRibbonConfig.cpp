@@ -193,8 +193,9 @@ void tst_KIVQRibbonConfig::reading_data()
     }) << "null Command";
     // A context group is hidden, a widget small and a tooltip unset unless the document says otherwise.
     QTest::newRow("absent visible, size and tooltip")
-        << QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "p", "groups": [{"items": [{"id": "a", "text": "Admit"},
-              {"type": "widget", "control": "label"}]}]}], "contextGroups": [{"id": "t", "pages": [{"id": "f"}]}]})")
+        << QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "p", "groups": [{"items": [
+              {"id": "a", "text": "Admit"}, {"type": "widget", "control": "label"}]}]}],
+              "contextGroups": [{"id": "t", "pages": [{"id": "f"}]}]})")
         << Probe([](KIVQRibbonBar& bar) {
                const Json::Value written = TestSupport::parseJson(bar.configJson().toUtf8());
                return QStringLiteral("%1 tab, size %2, tooltip \"%3\"")
