@@ -34,6 +34,8 @@ private Q_SLOTS:
     void saving_data();
     void saving();
     void cancelMarksCanceled();
+    void statusBadge_data();
+    void statusBadge();
     void languageSwitchKeepsState();
     void everyTextTranslated();
 
@@ -157,12 +159,16 @@ void tst_HealthDrawers::editorOpensFreshForToday()
     QCOMPARE(combo("Doctor")->currentText(), QStringLiteral("赵琳 / Dr. Zhao"));
     QCOMPARE(combo("Time")->currentText(), QStringLiteral("09:00"));
     QVERIFY(find("appointmentEditorError")->isHidden());
+    // The first patient of the list is preselected too.
+    m_window->selectPatient(QStringLiteral("HP-1001"));
+    openEditor();
+    QCOMPARE(combo("Patient")->currentData().toString(), QStringLiteral("HP-1001"));
 }
 
 void tst_HealthDrawers::saving_data()
 {
     QTest::addColumn<QString>("patient");
-    QTest::addColumn<int>("doctor"); // -2 empties the doctor list
+    QTest::addColumn<int>("doctor"); // -2 empties the doctor list; one past it is added as an item
     QTest::addColumn<int>("time");
     QTest::addColumn<QList<int>>("dates"); // one confirm per date index; -1 leaves the date empty
     // Per confirm: the id booked, "refused" (the error shows, the drawer stays) or "ignored" (a click
@@ -177,6 +183,7 @@ void tst_HealthDrawers::saving_data()
         << "HP-1005" << 1 << 3 << QList<int>{2} << QStringList{"APT-025"} << "General Medicine";
     QTest::newRow("empty time") << "HP-1001" << 0 << -1 << QList<int>{0} << QStringList{refused} << "";
     QTest::newRow("empty doctor list") << "HP-1001" << -2 << 0 << QList<int>{0} << QStringList{refused} << "";
+    QTest::newRow("a doctor past the list") << "HP-1001" << 3 << 0 << QList<int>{0} << QStringList{refused} << "";
     QTest::newRow("a refusal uses no number")
         << "HP-1002" << 0 << 0 << QList<int>{0, -1, 1} << QStringList{"APT-025", refused, "APT-026"} << "Cardiology";
     QTest::newRow("a double click books once")
@@ -200,7 +207,11 @@ void tst_HealthDrawers::saving()
             QTRY_VERIFY(drawer(false)->isHidden());
             openEditor();
             combo("Patient")->setCurrentIndex(combo("Patient")->findData(patient));
-            doctor == -2 ? combo("Doctor")->clear() : combo("Doctor")->setCurrentIndex(doctor);
+            if (doctor == -2)
+                combo("Doctor")->clear();
+            else if (combo("Doctor")->findData(doctor) < 0)
+                combo("Doctor")->addItem(QStringLiteral("Dr. Nobody"), doctor);
+            combo("Doctor")->setCurrentIndex(combo("Doctor")->findData(doctor));
             combo("Time")->setCurrentIndex(time);
             // The editor keeps the user's patient through the refills.
             m_window->simulator()->advance();
@@ -236,6 +247,39 @@ void tst_HealthDrawers::cancelMarksCanceled()
     QTest::mouseClick(cancel, Qt::LeftButton);
     QCOMPARE(rows->index(0, 5).data().toString(), QStringLiteral("Canceled"));
     QVERIFY(!cancel->isEnabled());
+}
+
+void tst_HealthDrawers::statusBadge_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("stable") << 0 << QColor(0x3a, 0xa1, 0x74);
+    QTest::newRow("observation") << 1 << QColor(0xe7, 0xa8, 0x36);
+    QTest::newRow("critical") << 2 << QColor(0xef, 0x5b, 0x62);
+    QTest::newRow("recovering") << 3 << QColor(0x2b, 0x84, 0xd6);
+}
+
+// The drawer's badge takes its status's colour, for the first patient of that status.
+void tst_HealthDrawers::statusBadge()
+{
+    QFETCH(int, status);
+    QFETCH(QColor, colour);
+    m_window->setEnglish(true);
+    showDashboard(m_window.get(), 1);
+    const QVector<PatientRecord>& patients = m_window->currentSnapshot().patients;
+    const auto patient =
+        std::find_if(patients.begin(), patients.end(), [status](const PatientRecord& p) { return p.status == status; });
+    QVERIFY(patient != patients.end());
+    m_window->selectPatient(patient->id);
+    expand(true, true);
+    QTRY_VERIFY(settledOpen(true));
+    QWidget* badge = nullptr;
+    for (KIVQLabel* label : drawer(true)->findChildren<KIVQLabel*>()) {
+        if (label->getText() == m_window->statusText(status))
+            badge = label->parentWidget();
+    }
+    QVERIFY(badge);
+    QCOMPARE(badge->grab().toImage().pixelColor(4, badge->height() / 2), colour);
 }
 
 void tst_HealthDrawers::languageSwitchKeepsState()

@@ -176,6 +176,10 @@ void tst_HealthPages::filters_data()
                                        << QStringList{"HP-1009"} << count << "Showing 1 of 12 patients";
     QTest::newRow("search in Chinese") << "骨折" << all << -1 << "HP-1001" << all << all << patients
                                        << QStringList{"HP-1010"} << count << "Showing 1 of 12 patients";
+    QTest::newRow("stable, the first status")
+        << all << all << 0 << "HP-1001" << all << all << patients
+        << QStringList{"HP-1001", "HP-1002", "HP-1004", "HP-1006", "HP-1008", "HP-1009", "HP-1012"} << count
+        << "Showing 7 of 12 patients";
     QTest::newRow("department and status") << all << "Rehabilitation" << 1 << "HP-1001" << all << all << patients
                                            << QStringList{"HP-1010"} << count << "Showing 1 of 12 patients";
     QTest::newRow("report needing attention") << all << all << -1 << "HP-1003" << "ECG analysis" << "Attention"

@@ -211,6 +211,7 @@ void tst_KIVQBarChart::hover_data()
     QTest::newRow("category: between bars") << 2 << QPoint(243, 250) << 1 << -1;
     QTest::newRow("category: slot starts at its edge") << 2 << QPoint(156, 250) << 1 << -1;
     QTest::newRow("category: last pixel of the slot before") << 2 << QPoint(155, 250) << 0 << -1;
+    QTest::newRow("category: the plot's right edge is the last slot") << 2 << QPoint(756, 250) << 6 << -1;
     QTest::newRow("category: below the plot") << 2 << QPoint(200, 330) << -1 << -1;
     QTest::newRow("off") << 0 << QPoint(200, 250) << -1 << -1;
 }

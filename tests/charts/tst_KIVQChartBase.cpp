@@ -23,6 +23,8 @@ private Q_SLOTS:
     void copiedThemeCountsAsIndexZero();
     void formatValue_data();
     void formatValue();
+    void categoryLabel_data();
+    void categoryLabel();
     void paletteRule_data();
     void paletteRule();
     void plotRect_data();
@@ -103,6 +105,22 @@ void tst_KIVQChartBase::formatValue()
 {
     QFETCH(double, value);
     QTEST(formatChartValue(value), "text");
+}
+
+void tst_KIVQChartBase::categoryLabel_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("listed") << 1 << "B";
+    QTest::newRow("past the list") << 2 << "Item 3";
+    QTest::newRow("before it") << -1 << "Item 0";
+}
+
+// More values than categories: the extra ones are numbered, never read past the list.
+void tst_KIVQChartBase::categoryLabel()
+{
+    QFETCH(int, index);
+    QTEST(chart::categoryLabel({QStringLiteral("A"), QStringLiteral("B")}, index), "label");
 }
 
 void tst_KIVQChartBase::paletteRule_data()
@@ -229,6 +247,8 @@ void tst_KIVQChartBase::tooltipPosition_data()
     const QSizeF box(100, 40);
     QTest::newRow("centre: right of and below") << QPoint(300, 200) << box << QPointF(316, 220);
     QTest::newRow("top left") << QPoint(0, 0) << box << QPointF(16, 20);
+    QTest::newRow("fits a pixel before the right inset") << QPoint(475, 200) << box << QPointF(491, 220);
+    QTest::newRow("a pixel more: ends at the inset") << QPoint(477, 200) << box << QPointF(492, 220);
     QTest::newRow("top right: moved left") << QPoint(590, 5) << box << QPointF(492, 25);
     QTest::newRow("bottom left: above") << QPoint(5, 390) << box << QPointF(21, 334);
     QTest::newRow("bottom right: above, moved left") << QPoint(595, 395) << box << QPointF(492, 339);

@@ -57,6 +57,7 @@ void tst_KIVQLineChart::range_data()
     QTest::addColumn<double>("max");
     QTest::newRow("all equal above zero: from zero") << QVector<double>{5, 5, 5} << 0.0 << 6.16;
     QTest::newRow("across zero: 5% below, 8% above") << QVector<double>{-2, 8} << -2.5 << 8.8;
+    QTest::newRow("from exactly zero: 5% below") << QVector<double>{0, 10} << -0.5 << 10.8;
     QTest::newRow("all negative") << QVector<double>{-10, -20} << -20.5 << -9.2;
     QTest::newRow("no values") << QVector<double>{} << 0.0 << 1.0;
     QTest::newRow("NaN and infinity are no values")
@@ -146,6 +147,7 @@ void tst_KIVQLineChart::categoryLabels_data()
     QTest::newRow("100 in 600: every 13th and the last") << 99 << 600.0 << every13;
     QTest::newRow("7 in 504: all") << 6 << 504.0 << QVector<int>{0, 1, 2, 3, 4, 5, 6};
     QTest::newRow("one category") << 0 << 504.0 << QVector<int>{0};
+    QTest::newRow("none") << -1 << 504.0 << QVector<int>{};
     QTest::newRow("narrow plot still two per row") << 13 << 10.0 << QVector<int>{0, 7, 13};
 }
 
@@ -192,6 +194,7 @@ void tst_KIVQLineChart::hover_data()
     QTest::newRow("item: 13 px left of a point") << 1 << QPoint(127, 324) << 1 << 1;
     QTest::newRow("category: rounds down") << 2 << QPoint(265, 200) << 2 << -1;
     QTest::newRow("category: rounds up") << 2 << QPoint(267, 200) << 3 << -1;
+    QTest::newRow("category: the plot's right edge is the last") << 2 << QPoint(560, 200) << 6 << -1;
     QTest::newRow("category: right of the plot") << 2 << QPoint(561, 200) << -1 << -1;
     QTest::newRow("off") << 0 << QPoint(322, 324) << -1 << -1;
 }

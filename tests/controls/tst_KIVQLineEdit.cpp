@@ -62,6 +62,7 @@ void tst_KIVQLineEdit::shortcutMode_data()
         << int(Qt::Key_A) << int(Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier) << "CTRL+ALT+SHIFT+A";
     QTest::newRow("meta is not shown") << int(Qt::Key_Q) << int(Qt::MetaModifier) << "Q";
     QTest::newRow("plain letter is capital") << int(Qt::Key_K) << int(Qt::NoModifier) << "K";
+    QTest::newRow("ctrl Z, the last letter, is no undo") << int(Qt::Key_Z) << int(Qt::ControlModifier) << "CTRL+Z";
     QTest::newRow("backspace empties") << int(Qt::Key_Backspace) << int(Qt::NoModifier) << "";
     QTest::newRow("digit changes nothing") << int(Qt::Key_1) << int(Qt::NoModifier) << "CTRL+X";
     QTest::newRow("return changes nothing") << int(Qt::Key_Return) << int(Qt::NoModifier) << "CTRL+X";

@@ -204,6 +204,11 @@ void tst_KIVQCanvas::hitInSelected_data()
     QTest::newRow("body just inside the right band") << "a" << QPoint(115, 55) << 0;
     QTest::newRow("left edge") << "a" << QPoint(21, 55) << 1;
     QTest::newRow("right edge") << "a" << QPoint(116, 55) << 2;
+    QTest::newRow("right edge, last pixel") << "a" << QPoint(119, 55) << 2;
+    QTest::newRow("top band ends where the right band begins") << "a" << QPoint(115, 34) << 3;
+    QTest::newRow("top-right corner, inner pixel") << "a" << QPoint(116, 34) << 7;
+    QTest::newRow("right edge just below the corner") << "a" << QPoint(116, 35) << 2;
+    QTest::newRow("right edge just above the bottom-right corner") << "a" << QPoint(116, 75) << 2;
     QTest::newRow("top edge") << "a" << QPoint(70, 31) << 3;
     QTest::newRow("bottom edge") << "a" << QPoint(70, 78) << 4;
     QTest::newRow("top-left corner before the edges") << "a" << QPoint(21, 31) << 5;
@@ -236,6 +241,8 @@ void tst_KIVQCanvas::clicksAndShiftClicks()
     c.click({240, 120});
     QCOMPARE(c.selectedControls(), QList<QWidget*>{b});
     c.click({70, 55}, Qt::ShiftModifier);
+    QCOMPARE(c.selectedControls(), (QList<QWidget*>{b, a}));
+    c.drag({70, 55}, {3, 3}); // a release after a drag is no click: both stay selected
     QCOMPARE(c.selectedControls(), (QList<QWidget*>{b, a}));
     c.click({240, 120}, Qt::ShiftModifier);
     QCOMPARE(c.selectedControls(), QList<QWidget*>{a});
@@ -273,6 +280,8 @@ void tst_KIVQCanvas::drags_data()
         << "a" << QPoint(70, 55) << QPoint(30, 10) << true << a.translated(30, 0);
     QTest::newRow("shift keeps (10, 30) vertical")
         << "a" << QPoint(70, 55) << QPoint(10, 30) << true << a.translated(0, 30);
+    QTest::newRow("shift on the diagonal keeps vertical")
+        << "a" << QPoint(70, 55) << QPoint(20, 20) << true << a.translated(0, 20);
     QTest::newRow("left edge 4 from a sibling snaps")
         << "a" << QPoint(70, 55) << QPoint(176, 0) << false << QRect(200, 30, 100, 50);
     QTest::newRow("left edge 5 from a sibling stays")
@@ -429,6 +438,13 @@ void tst_KIVQCanvas::smallPageCentredAndScrollRestored()
     QCOMPARE(horizontal.value(), 150);
     QCOMPARE(vertical.value(), 60);
     QCOMPARE(c.GetCurWindow()->pos(), QPoint(-150, -60));
+
+    // As wide as the view: the bar stays, with nothing to scroll; a pixel lower than it: hidden.
+    const QString fitting = m_dir.filePath("fitting.json");
+    QVERIFY(writeFile(fitting, sizedPage(600, 499)));
+    QVERIFY(c.OpenJsonFile(fitting));
+    QVERIFY(!horizontal.isHidden() && vertical.isHidden());
+    QCOMPARE(horizontal.maximum(), 0);
 }
 
 void tst_KIVQCanvas::saveReopenSaveIsStable()

@@ -544,7 +544,7 @@ void tst_KIVQWindow::doModalReturns()
         stuck = true;
         w.closeModal();
     });
-    watchdog.start(20000);
+    watchdog.start(5000);
     w.doModal();
     watchdog.stop();
 

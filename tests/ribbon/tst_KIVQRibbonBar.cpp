@@ -205,6 +205,8 @@ void tst_KIVQRibbonBar::tabLayout()
     forward->click();
     QCOMPARE(bar.tabScrollOffset(), 100);
     QCOMPARE(tabs.first()->x(), firstX - 100);
+    // Partly behind the arrow, the first tab still shows.
+    QVERIFY(tabs.first()->geometry().right() >= firstX && tabs.first()->isVisibleTo(&bar));
     back->click();
     back->click();
     QCOMPARE(bar.tabScrollOffset(), 0);
@@ -283,6 +285,11 @@ void tst_KIVQRibbonBar::tabClicksMinimiseAndOpenPopup()
     popup->hide();
     QCOMPARE(bar.pageArea()->parentWidget(), &bar);
     QVERIFY(!bar.pageArea()->isVisible() && bar.isMinimized());
+    // Minimised, the current tab opens the popup too; it does not minimise again.
+    bar.tabButtons().last()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), 2000);
+    QCOMPARE(minimised.count(), 1);
+    popup->hide();
     bar.setMinimized(false);
     QCOMPARE(bar.pageArea()->geometry(), QRect(0, 61, 720, 96));
 }

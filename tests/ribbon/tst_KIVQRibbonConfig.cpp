@@ -191,6 +191,19 @@ void tst_KIVQRibbonConfig::reading_data()
         return QStringLiteral("%1 %2").arg(bar.findAction(QStringLiteral("Command")) ? "found" : "null",
                                            itemButton(bar, 0)->text());
     }) << "null Command";
+    // A context group is hidden, a widget small and a tooltip unset unless the document says otherwise.
+    QTest::newRow("absent visible, size and tooltip")
+        << QStringLiteral(R"({"schemaVersion": 1, "pages": [{"id": "p", "groups": [{"items": [
+              {"id": "a", "text": "Admit"}, {"type": "widget", "control": "label"}]}]}],
+              "contextGroups": [{"id": "t", "pages": [{"id": "f"}]}]})")
+        << Probe([](KIVQRibbonBar& bar) {
+               const Json::Value written = TestSupport::parseJson(bar.configJson().toUtf8());
+               return QStringLiteral("%1 tab, size %2, tooltip \"%3\"")
+                   .arg(bar.tabButtons().size())
+                   .arg(firstGroup(bar)->items().at(1).size)
+                   .arg(QString::fromStdString(written["pages"][0]["groups"][0]["items"][0]["tooltip"].asString()));
+           })
+        << QStringLiteral("1 tab, size %1, tooltip \"\"").arg(KIV_RIBBON_SMALL);
     QTest::newRow("an unknown currentPage keeps the first tab")
         << QStringLiteral(R"({"schemaVersion": 1, "currentPage": "nope", "pages": [{"id": "a"}, {"id": "b"}]})")
         << Probe([](KIVQRibbonBar& bar) { return QString::number(bar.currentPage()) + bar.lastError(); }) << "0";

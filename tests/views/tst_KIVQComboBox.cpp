@@ -198,12 +198,23 @@ void tst_KIVQComboBox::longTextStopsBeforeTheButton()
 {
     KIVQComboBox c;
     styleFace(c, 130);
-    c.addItem(QStringLiteral("All appointments of the ward"));
-    const QRect ink = inkOf(c.grab().toImage(), kInk, QRect(0, 0, 130, 30));
+    c.setBtnBackground(CtrlState(kAllStates), namedFill(QString(), kBlue));
+    const QString text = QStringLiteral("All appointments of the ward");
+    c.addItem(text);
+    const QImage image = c.grab().toImage();
+    const QRect ink = inkOf(image, kInk, QRect(0, 0, 130, 30));
     QVERIFY(!ink.isEmpty());
-    QVERIFY2(ink.right() < 130 - 30, qPrintable(QString::number(ink.right())));
-    // Elided to one line within the text's offset, not wrapped onto a second.
-    QVERIFY(ink.height() <= QFontMetrics(KIVQPaintHelpers::styleFont(c.getTextStyle(CtrlNormal))).height());
+    QCOMPARE(inkOf(image, kBlue, image.rect()), QRect(99, 0, 30, 30));
+    // Elided to one line as into the 99 pixels before the button, 10 in.
+    QImage reference(130, 30, QImage::Format_ARGB32);
+    reference.fill(kFace);
+    TextStyleDesc inset = namedText(QString(), kInk);
+    inset.x = 10;
+    {
+        QPainter p(&reference);
+        KIVQPaintHelpers::paintText(&p, text, inset, 0, 0, 99, 30, true);
+    }
+    QCOMPARE(ink, inkOf(reference, kInk, reference.rect()));
 }
 
 void tst_KIVQComboBox::popupItemState_data()

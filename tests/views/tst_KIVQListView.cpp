@@ -448,6 +448,14 @@ void tst_KIVQListView::selectionAfterModelChange()
     rows.drag(2, 10, 2, 130);
     const QRect afterRemoval = inkOf(rows.image(), kHighlight, QRect(4, 0, 200, 30).translated(rows.row(2).topLeft()));
     QCOMPARE(afterRemoval.width(), selected.width());
+
+    // A short row inserted above: row 3 holds the longer note again.
+    rows.model.insertRow(0, new QStandardItem(QStringLiteral("Row")));
+    rows.image();
+    rows.drag(3, 10, 3, 130);
+    const QRect afterInsertion =
+        inkOf(rows.image(), kHighlight, QRect(4, 0, 200, 30).translated(rows.row(3).topLeft()));
+    QCOMPARE(afterInsertion.width(), selected.width());
 }
 
 void tst_KIVQListView::demoModelBelongsToView()

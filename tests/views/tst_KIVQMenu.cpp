@@ -209,6 +209,9 @@ void tst_KIVQMenu::documentStyles_data()
         << QByteArray(R"("item0": "Normal", "item1": "Hot", "text0": "HotInk")") << kWhite << kWhite << kInk;
     QTest::newRow("a name the theme lacks changes nothing")
         << QByteArray(R"("background": "Back", "item0": "Absent", "text0": "Ink")") << kWhite << kWhite << kInk;
+    QTest::newRow("item3 and text3 style the disabled state only")
+        << QByteArray(R"("background": "Back", "item0": "Normal", "item3": "Hot", "text0": "Ink", "text3": "HotInk")")
+        << kNormal << kNormal << kInk;
 }
 
 void tst_KIVQMenu::documentStyles()
@@ -223,6 +226,10 @@ void tst_KIVQMenu::documentStyles()
     QCOMPARE(image.pixel(bare(*menu, 0)), normal);
     QCOMPARE(image.pixel(bare(*menu, 1)), hovered);
     QVERIFY(!inkOf(image, text, menu->actionGeometry(menu->actions().at(0))).isEmpty());
+    if (styles.contains("item3")) // stored for the disabled state, which the menu does not paint
+        QCOMPARE(menu->impl()->itemStyles.get(CtrlDisabled).name + ' ' +
+                     menu->impl()->itemTextStyles.get(CtrlDisabled).name,
+                 QStringLiteral("Hot HotInk"));
 }
 
 void tst_KIVQMenu::subMenuTakesParentStylesButNotIconColumn()
@@ -299,6 +306,7 @@ void tst_KIVQMenu::textStartsAfterIconColumn_data()
     QTest::addColumn<int>("textSize");
     QTest::newRow("no icon column") << 0 << QStringLiteral("Transfer to intensive care") << 12;
     QTest::newRow("offset 24") << 24 << QStringLiteral("Transfer to intensive care") << 12;
+    QTest::newRow("a negative offset is none") << -24 << QStringLiteral("Transfer to intensive care") << 12;
     QTest::newRow("offset 24, text larger than the menu font")
         << 24 << QStringLiteral("Transfer to intensive care") << 22;
 }
@@ -320,7 +328,7 @@ void tst_KIVQMenu::textStartsAfterIconColumn()
 
     const QRect item = menu.actionGeometry(menu.actions().at(1));
     const QRect text = inkOf(image, kInk, item);
-    const int expected = item.left() + (offset ? offset + 4 : 0);
+    const int expected = item.left() + (offset > 0 ? offset + 4 : 0);
     QVERIFY2(text.left() >= expected && text.left() <= expected + 2, qPrintable(QString::number(text.left())));
     // Whole, not elided: as wide as the same text painted with room to spare.
     QImage free(1000, 60, QImage::Format_ARGB32);

@@ -234,6 +234,8 @@ void tst_KIVQPropertyList::editWritesOnceAndIsAnnounced()
     const bool picker = kind == PropertyDef::Fill || kind == PropertyDef::TextStyle;
     if (picker)
         QCOMPARE(editor<KIVQPushButton>(list)->geometry(), QRect(275, 5, 20, 20));
+    if (kind == PropertyDef::OnOff) // checked as the getter says; unchecked without one
+        QCOMPARE(editor<KIVQCheckBox>(list)->isChecked(), isBound);
     if (kind == PropertyDef::ReadOnlyText)
         return;
     changed.clear();

@@ -135,6 +135,7 @@ void tst_KIVQTableView::attrSetsTheViewAndAbsentKeysKeepIt()
         QVERIFY(t.readJsonValue(&e));
         QCOMPARE(t.horizontalHeader()->height(), 26);
         QCOMPARE(t.verticalHeader()->defaultSectionSize(), 26);
+        t.setItemHeight(0); // refused, as any height below 1
         QCOMPARE(t.getItemHeight(), 26);
         QCOMPARE(t.selectionMode(), QAbstractItemView::ExtendedSelection);
         QCOMPARE(t.getCheckedImage(), QStringLiteral("c"));
