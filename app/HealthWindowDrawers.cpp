@@ -26,8 +26,9 @@ constexpr int kOpenSettleMs = 230;
 constexpr int kCloseSettleMs = 235;
 // A finishing timer that finds an animation still running (a reversal started one late) looks again.
 constexpr int kSettleRetryMs = 40;
-// Docked right inside the page's 18 px padding: -2 puts the right edge 20 px in, the border whole.
-constexpr int kDrawerDockOffset = -2;
+// Docked at the page's 18 px padding, flush with the tool rows and cards it covers: any further in, and their
+// right edges would show beside it.
+constexpr int kDrawerDockOffset = 0;
 constexpr int kEditorDayCount = 7;
 
 const QString kClear = QStringLiteral("HealthClear");

@@ -36,6 +36,8 @@ private Q_SLOTS:
     void cancelMarksCanceled();
     void languageSwitchKeepsState();
     void everyTextTranslated();
+    void nothingBesideOpenDrawer_data();
+    void nothingBesideOpenDrawer();
 
 private:
     template <class T = QWidget> T* find(const QString& name) const { return m_window->findChild<T*>(name); }
@@ -96,7 +98,7 @@ void tst_HealthDrawers::drawerGeometry()
     QCOMPARE(box->height(), height);
     QWidget* page = box->parentWidget();
     const QRect r = box->geometry();
-    QCOMPARE(page->width() - 1 - r.right(), 20);
+    QCOMPARE(page->width() - 1 - r.right(), 18);
     QCOMPARE(r.top() - 14, page->height() - 16 - 1 - r.bottom());
     // The border is whole: its right edge is drawn inside the page.
     const QImage image = page->grab().toImage();
@@ -284,6 +286,37 @@ void tst_HealthDrawers::everyTextTranslated()
     for (int i = 0; i < walked.size(); ++i) {
         const QByteArray where = walked.at(i)->objectName().toUtf8() + ' ' + text(walked.at(i)).toUtf8();
         QVERIFY2(!chinese.at(i).isEmpty() && chinese.at(i) != text(walked.at(i)), where.constData());
+    }
+}
+
+void tst_HealthDrawers::nothingBesideOpenDrawer_data()
+{
+    QTest::addColumn<bool>("patient");
+    QTest::addColumn<QSize>("size");
+    for (const QSize& size : {QSize(1440, 900), QSize(1280, 720)}) {
+        QTest::addRow("patient drawer %dx%d", size.width(), size.height()) << true << size;
+        QTest::addRow("editor %dx%d", size.width(), size.height()) << false << size;
+    }
+}
+
+// Right of an open drawer the page shows only its own background, beside the tool row's button as
+// beside the table card.
+void tst_HealthDrawers::nothingBesideOpenDrawer()
+{
+    QFETCH(bool, patient);
+    QFETCH(QSize, size);
+
+    m_window->setEnglish(true);
+    showDashboard(m_window.get(), patient ? 1 : 4, size);
+    patient ? expand(true, true) : m_window->openNewAppointment();
+    QTRY_VERIFY(settledOpen(patient));
+    QWidget* page = drawer(patient)->parentWidget();
+    const QRect r = drawer(patient)->geometry();
+    const QImage image = page->grab().toImage();
+    const QColor background = image.pixelColor(image.width() - 1, r.center().y());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.right() + 1; x < image.width(); ++x)
+            QVERIFY2(image.pixelColor(x, y) == background, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
     }
 }
 
