@@ -96,6 +96,7 @@ public Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Builders shared by the frame, the pages and the drawers.
@@ -139,6 +140,8 @@ private:
     void fillReportFilterCombo(KIVQtLib::KIVQComboBox* combo, bool isTypeCombo);
     void fitTranslatedWidths();
     void disableOverviewChartAnimation();
+    void fitOverviewRows();
+    void fitReportColumns();
     void disableMonitoringChartAnimation();
 
     void refreshPatientCombos();
@@ -202,6 +205,7 @@ private:
     std::array<KIVQtLib::KIVQLabel*, 3> m_criticalCard{};
     std::array<KIVQtLib::KIVQLabel*, 3> m_observationCard{};
     std::array<KIVQtLib::KIVQLabel*, 3> m_occupancyCard{};
+    KIVQtLib::KIVQContainer* m_overviewChartRow = nullptr;
     KIVQtLib::KIVQLabel* m_overviewTrendCaption = nullptr;
     KIVQtLib::KIVQLineChart* m_overviewTrendChart = nullptr;
     KIVQtLib::KIVQLabel* m_distributionCaption = nullptr;
