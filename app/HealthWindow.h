@@ -165,6 +165,7 @@ private:
     void addEditorCombo(KIVQtLib::KIVQLabel*& captionLabel, KIVQtLib::KIVQComboBox*& combo);
     void armDrawerSettle(KIVQtLib::KIVQContainer* drawer, bool& flag, int delayMs);
     void settleDrawer(KIVQtLib::KIVQContainer* drawer, bool open);
+    QWidget* rowEndUnder(const KIVQtLib::KIVQContainer* drawer) const;
     void fillEditorDates();
     QString editorPatientPick() const;
     void retranslateDrawers();

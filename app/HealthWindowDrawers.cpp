@@ -251,9 +251,20 @@ void HealthWindow::animateDrawer(KIVQContainer* drawer, bool expanded, bool& fla
         drawer->raise();
         drawer->startResizeAnimation(QSize(0, h), QSize(kDrawerWidth, h), kDrawerAnimationMs);
     } else {
+        // Back before the drawer slides off it.
+        rowEndUnder(drawer)->show();
         drawer->startResizeAnimation(QSize(kDrawerWidth, h), QSize(0, h), kDrawerAnimationMs);
     }
     armDrawerSettle(drawer, flag, expanded ? kOpenSettleMs : kCloseSettleMs);
+}
+
+// The tool row's last control ends where the drawer does and shares its top edge: the drawer's rounder
+// corner would show that control's corner, so it is hidden while the drawer lies over it.
+QWidget* HealthWindow::rowEndUnder(const KIVQContainer* drawer) const
+{
+    if (drawer == m_patientDrawer)
+        return m_statusCombo;
+    return m_newAppointmentButton;
 }
 
 void HealthWindow::armDrawerSettle(KIVQContainer* drawer, bool& flag, int delayMs)
@@ -277,6 +288,7 @@ void HealthWindow::settleDrawer(KIVQContainer* drawer, bool open)
     drawer->resize(kDrawerWidth, drawer->height());
     drawer->setChildLayout(KIVQContainer::Vertical);
     drawer->forceResize();
+    rowEndUnder(drawer)->setVisible(!open);
     if (!open)
         return;
     drawer->raise();

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 using namespace KIVQtLib;
@@ -299,8 +300,9 @@ void tst_HealthDrawers::nothingBesideOpenDrawer_data()
     }
 }
 
-// Right of an open drawer the page shows only its own background, beside the tool row's button as
-// beside the table card.
+// Right of an open drawer the page shows only its own background, and through the drawer's rounded right
+// corners nothing of the tool row's last control, which shares the drawer's top edge: only a card's
+// border, a shade off the background, may tint the corner's edge pixels.
 void tst_HealthDrawers::nothingBesideOpenDrawer()
 {
     QFETCH(bool, patient);
@@ -310,13 +312,24 @@ void tst_HealthDrawers::nothingBesideOpenDrawer()
     showDashboard(m_window.get(), patient ? 1 : 4, size);
     patient ? expand(true, true) : m_window->openNewAppointment();
     QTRY_VERIFY(settledOpen(patient));
-    QWidget* page = drawer(patient)->parentWidget();
-    const QRect r = drawer(patient)->geometry();
-    const QImage image = page->grab().toImage();
-    const QColor background = image.pixelColor(image.width() - 1, r.center().y());
+    KIVQContainer* box = drawer(patient);
+    QWidget* page = box->parentWidget();
+    const QRect r = box->geometry();
+    const QImage shown = page->grab().toImage();
+    for (QWidget* child : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child != box)
+            child->hide();
+    }
+    QCOMPARE(box->geometry(), r);
+    const QImage bare = page->grab().toImage();
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.right() + 1; x < image.width(); ++x)
-            QVERIFY2(image.pixelColor(x, y) == background, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+        for (int x = r.center().x(); x < shown.width(); ++x) {
+            const QColor a = shown.pixelColor(x, y);
+            const QColor b = bare.pixelColor(x, y);
+            const int difference =
+                std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+            QVERIFY2(difference <= (x > r.right() ? 0 : 16), qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+        }
     }
 }
 
