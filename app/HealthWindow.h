@@ -140,9 +140,10 @@ private:
     void fillReportFilterCombo(KIVQtLib::KIVQComboBox* combo, bool isTypeCombo);
     void fitTranslatedWidths();
     void disableOverviewChartAnimation();
+    void disableMonitoringChartAnimation();
+    // The overview's chart row and the report table's columns give way where the window is too small.
     void fitOverviewRows();
     void fitReportColumns();
-    void disableMonitoringChartAnimation();
 
     void refreshPatientCombos();
     void refreshOverview();

@@ -9,6 +9,7 @@
 #include "controls/KIVQPushButton.h"
 #include "core/KIVQPaintHelpers.h"
 #include "core/KIVQtLib.h"
+#include "core/layout/KIVQContainer.h"
 #include "views/KIVQComboBox.h"
 #include "views/KIVQTableView.h"
 #include "views/KIVQTableViewImpl.h"
@@ -455,11 +456,19 @@ void tst_HealthPages::seededTablesShowWhole()
     QFETCH(int, page);
     QFETCH(QList<int>, builtWidths);
 
-    // Shown in the other language first: the switch must fit the columns again.
+    // Shown in the other language and at the other size first: the table follows the switch and the resize.
     window()->setEnglish(!english);
-    showDashboard(window(), page, size);
+    showDashboard(window(), page, size == QSize(1440, 900) ? QSize(1280, 720) : QSize(1440, 900));
     window()->setEnglish(english);
+    showDashboard(window(), page, size);
     auto* view = find<KIVQTableView>(qPrintable(table));
+    // The table's card keeps within the page's padding: no other row gives way for it.
+    auto* pageBox = qobject_cast<KIVQContainer*>(view->parentWidget()->parentWidget()->parentWidget());
+    QVERIFY(pageBox);
+    int left = 0, top = 0, right = 0, bottom = 0;
+    pageBox->getChildPadding(left, top, right, bottom);
+    const QRect card(view->parentWidget()->mapTo(pageBox, QPoint()), view->parentWidget()->size());
+    QVERIFY(pageBox->rect().adjusted(left, top, -right, -bottom).contains(card));
     const bool everyPatient = table == QLatin1String("reportTable");
     const QVector<PatientRecord> patients = window()->currentSnapshot().patients;
     for (int p = 0; p < (everyPatient ? patients.size() : 1); ++p) {
