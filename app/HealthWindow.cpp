@@ -343,6 +343,8 @@ void HealthWindow::setEnglish(bool english)
     m_english = english ? 1 : 0;
     retranslateUi();
     refreshSnapshot(m_snapshot);
+    // The report rows took the other language's texts in place.
+    fitReportColumns();
 }
 
 void HealthWindow::retranslateUi()

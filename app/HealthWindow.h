@@ -96,6 +96,7 @@ public Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Builders shared by the frame, the pages and the drawers.
@@ -140,6 +141,9 @@ private:
     void fitTranslatedWidths();
     void disableOverviewChartAnimation();
     void disableMonitoringChartAnimation();
+    // The overview's chart row and the report table's columns give way where the window is too small.
+    void fitOverviewRows();
+    void fitReportColumns();
 
     void refreshPatientCombos();
     void refreshOverview();
@@ -162,6 +166,7 @@ private:
     void addEditorCombo(KIVQtLib::KIVQLabel*& captionLabel, KIVQtLib::KIVQComboBox*& combo);
     void armDrawerSettle(KIVQtLib::KIVQContainer* drawer, bool& flag, int delayMs);
     void settleDrawer(KIVQtLib::KIVQContainer* drawer, bool open);
+    QWidget* rowEndUnder(const KIVQtLib::KIVQContainer* drawer) const;
     void fillEditorDates();
     QString editorPatientPick() const;
     void retranslateDrawers();
@@ -202,6 +207,7 @@ private:
     std::array<KIVQtLib::KIVQLabel*, 3> m_criticalCard{};
     std::array<KIVQtLib::KIVQLabel*, 3> m_observationCard{};
     std::array<KIVQtLib::KIVQLabel*, 3> m_occupancyCard{};
+    KIVQtLib::KIVQContainer* m_overviewChartRow = nullptr;
     KIVQtLib::KIVQLabel* m_overviewTrendCaption = nullptr;
     KIVQtLib::KIVQLineChart* m_overviewTrendChart = nullptr;
     KIVQtLib::KIVQLabel* m_distributionCaption = nullptr;

@@ -26,8 +26,9 @@ constexpr int kOpenSettleMs = 230;
 constexpr int kCloseSettleMs = 235;
 // A finishing timer that finds an animation still running (a reversal started one late) looks again.
 constexpr int kSettleRetryMs = 40;
-// Docked right inside the page's 18 px padding: -2 puts the right edge 20 px in, the border whole.
-constexpr int kDrawerDockOffset = -2;
+// Docked at the page's 18 px padding, flush with the tool rows and cards it covers: any further in, and their
+// right edges would show beside it.
+constexpr int kDrawerDockOffset = 0;
 constexpr int kEditorDayCount = 7;
 
 const QString kClear = QStringLiteral("HealthClear");
@@ -250,9 +251,20 @@ void HealthWindow::animateDrawer(KIVQContainer* drawer, bool expanded, bool& fla
         drawer->raise();
         drawer->startResizeAnimation(QSize(0, h), QSize(kDrawerWidth, h), kDrawerAnimationMs);
     } else {
+        // Back before the drawer slides off it.
+        rowEndUnder(drawer)->show();
         drawer->startResizeAnimation(QSize(kDrawerWidth, h), QSize(0, h), kDrawerAnimationMs);
     }
     armDrawerSettle(drawer, flag, expanded ? kOpenSettleMs : kCloseSettleMs);
+}
+
+// The tool row's last control ends where the drawer does and shares its top edge: the drawer's rounder
+// corner would show that control's corner, so it is hidden while the drawer lies over it.
+QWidget* HealthWindow::rowEndUnder(const KIVQContainer* drawer) const
+{
+    if (drawer == m_patientDrawer)
+        return m_statusCombo;
+    return m_newAppointmentButton;
 }
 
 void HealthWindow::armDrawerSettle(KIVQContainer* drawer, bool& flag, int delayMs)
@@ -276,6 +288,7 @@ void HealthWindow::settleDrawer(KIVQContainer* drawer, bool open)
     drawer->resize(kDrawerWidth, drawer->height());
     drawer->setChildLayout(KIVQContainer::Vertical);
     drawer->forceResize();
+    rowEndUnder(drawer)->setVisible(!open);
     if (!open)
         return;
     drawer->raise();

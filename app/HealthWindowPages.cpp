@@ -23,6 +23,8 @@
 #include <QStandardItemModel>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace KIVQtLib;
 
 namespace {
@@ -40,6 +42,10 @@ constexpr int kChartAnimationMs = 420;
 constexpr int kChartMinWidth = 160;
 constexpr int kChartMinHeight = 120;
 constexpr int kLastColumnMinWidth = 80;
+constexpr int kTableHeaderHeight = 36;
+// The attention queue's rows: the ward's observed and critical patients, three in the seeded ward.
+constexpr int kAttentionRows = 3;
+constexpr int kAttentionRowHeight = 34;
 
 QString rowId(const QModelIndex& index, int role)
 {
@@ -114,7 +120,7 @@ void HealthWindow::setupTable(KIVQTableView* table, int rowHeight)
     // The stretched last column never narrows below the default section size; Qt's 100 px would scroll
     // the patient table sideways at the smallest window although its last column fits.
     table->horizontalHeader()->setDefaultSectionSize(kLastColumnMinWidth);
-    table->horizontalHeader()->setMinimumHeight(36);
+    table->horizontalHeader()->setMinimumHeight(kTableHeaderHeight);
     auto* vertical = new KIVQScrollBar(Qt::Vertical, table);
     vertical->setThemeName(QStringLiteral("HealthScrollV"));
     table->setVerticalScrollBar(vertical);
@@ -238,6 +244,7 @@ void HealthWindow::buildOverviewPage()
                    QStringLiteral("occupancyCard"));
 
     KIVQContainer* chartRow = makeContainer(page, kClear, KIVQContainer::Horizontal, 3, 10, 0, 0, 0, 0);
+    m_overviewChartRow = chartRow;
     chartRow->setMinimumHeight(230);
     m_overviewTrendChart = makeTrendChart(makeChartCard(chartRow, 3, m_overviewTrendCaption),
                                           QStringLiteral("overviewVitalTrendChart"), true);
@@ -248,10 +255,17 @@ void HealthWindow::buildOverviewPage()
     m_distributionChart->setLabelsVisible(false);
 
     KIVQContainer* bottomRow = makeContainer(page, kClear, KIVQContainer::Horizontal, 2, 10, 0, 0, 0, 0);
-    bottomRow->setMinimumHeight(150);
-    KIVQContainer* attentionCard = makeContainer(bottomRow, kCard, KIVQContainer::Vertical, 3, 4, 12, 8, 12, 8);
-    m_attentionCaption = makeLabel(attentionCard, kSection, 26, 0);
-    m_attentionTable = makeTable(attentionCard, QStringLiteral("healthAlertsTable"), 34, m_attentionModel);
+    constexpr int cardPadding = 8;
+    constexpr int captionHeight = 26;
+    constexpr int captionGap = 4;
+    // The attention queue's caption, header and rows whole; the chart row above leaves the row this much.
+    bottomRow->setMinimumHeight(2 * cardPadding + captionHeight + captionGap + kTableHeaderHeight +
+                                kAttentionRows * kAttentionRowHeight);
+    KIVQContainer* attentionCard =
+        makeContainer(bottomRow, kCard, KIVQContainer::Vertical, 3, captionGap, 12, cardPadding, 12, cardPadding);
+    m_attentionCaption = makeLabel(attentionCard, kSection, captionHeight, 0);
+    m_attentionTable =
+        makeTable(attentionCard, QStringLiteral("healthAlertsTable"), kAttentionRowHeight, m_attentionModel);
 
     KIVQContainer* focusCard = makeContainer(bottomRow, kCard, KIVQContainer::Vertical, 2, 4, 14, 9, 14, 9);
     m_focusCaption = makeLabel(focusCard, kSection, 26, 0);
@@ -269,6 +283,8 @@ void HealthWindow::buildOverviewPage()
     setButtonIconLeft(monitor, 12, 24);
     monitor->setObjectName(QStringLiteral("focusMonitorButton"));
 
+    page->installEventFilter(this);
+
     connect(monitor, &QPushButton::clicked, this, [this] { setPage(2); });
     connect(m_attentionTable, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (!m_simulator->selectPatient(rowId(index, kPatientIdRole)))
@@ -276,6 +292,33 @@ void HealthWindow::buildOverviewPage()
         setPage(1);
         setPatientDrawerExpanded(true);
     });
+}
+
+// The ratio layout gives the chart row its share before the row below it, whatever that row's minimum; at
+// the smallest window the share would cut the attention queue, so the chart row leaves the other rows theirs.
+void HealthWindow::fitOverviewRows()
+{
+    KIVQContainer* page = m_pages.at(0);
+    int left = 0, top = 0, right = 0, bottom = 0;
+    page->getChildPadding(left, top, right, bottom);
+    const QList<QWidget*> rows = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    int room = page->height() - top - bottom - (rows.size() - 1) * page->getChildSpace();
+    for (QWidget* row : rows) {
+        if (row != m_overviewChartRow)
+            room -= row->minimumHeight();
+    }
+    m_overviewChartRow->setMaximumHeight(std::max(room, m_overviewChartRow->minimumHeight()));
+}
+
+bool HealthWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Before the page lays itself out at its new size; the report table is fitted as it shows, too.
+    if (event->type() == QEvent::Resize && !m_pages.isEmpty() && watched == m_pages.at(0))
+        fitOverviewRows();
+    else if ((event->type() == QEvent::Resize || event->type() == QEvent::Show) && m_reportTable &&
+             watched == m_reportTable->viewport())
+        fitReportColumns();
+    return KIVQWindow::eventFilter(watched, event);
 }
 
 void HealthWindow::buildPatientsPage()
@@ -394,6 +437,7 @@ void HealthWindow::buildReportsPage()
     KIVQContainer* content = makeContainer(page, kClear, KIVQContainer::Horizontal, 1, 10, 0, 0, 0, 0);
     KIVQContainer* tableCard = makeContainer(content, kCard, KIVQContainer::Vertical, 3, 4, 10, 8, 10, 8);
     m_reportTable = makeTable(tableCard, QStringLiteral("reportTable"), 42, m_reportModel);
+    m_reportTable->viewport()->installEventFilter(this);
 
     KIVQContainer* detailCard = makeContainer(content, kCard, KIVQContainer::Vertical, 2, 8, 16, 15, 16, 15);
     makeIconTile(detailCard, iconPath(QStringLiteral("file-heart")), 42, 42, 42, kTeal, 42);

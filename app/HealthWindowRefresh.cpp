@@ -399,7 +399,7 @@ void HealthWindow::refreshReportTable()
                                      QStringLiteral("日期"), QStringLiteral("状态")};
     const QStringList& headers = en ? english : chinese;
     if (fillTableModel(m_reportModel, headers, rows, kReportIdRole))
-        setColumnWidths(m_reportTable, {125, 150, 160, 120});
+        fitReportColumns();
 
     if (listed.isEmpty()) {
         m_reportDetailTitle->setText(en ? QStringLiteral("No matching report") : QStringLiteral("暂无匹配报告"));
@@ -415,6 +415,12 @@ void HealthWindow::refreshReportTable()
     m_reportDetailSubtitle->setText(report.id + QStringLiteral(" · ") + report.date + QStringLiteral(" · ") +
                                     (en ? report.statusEnglish : report.statusChinese));
     m_reportDetailText->setText(en ? report.findingsEnglish : report.findingsChinese);
+}
+
+void HealthWindow::fitReportColumns()
+{
+    if (m_reportTable)
+        fitColumnWidths(m_reportTable, {125, 150, 160, 120});
 }
 
 bool HealthWindow::isAppointmentRowCanceled(int row) const

@@ -2,9 +2,17 @@
 
 #include "HealthWindow.h"
 
+#include "core/KIVQPaintHelpers.h"
+#include "views/KIVQTableView.h"
+#include "views/KIVQTableViewImpl.h"
+
 #include <QComboBox>
+#include <QHeaderView>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -41,7 +49,54 @@ void takeValues(QStandardItem* target, const QStandardItem* source)
     }
 }
 
+// The width in which a column shows its caption and every cell whole, in each row state's text style:
+// the cell's margins, the style's offset and the 2 pixels the text painter keeps.
+int columnTextWidth(const KIVQtLib::KIVQTableView* table, int column)
+{
+    using namespace KIVQtLib;
+    auto need = [](const TextStyleDesc& style, const QString& text) {
+        return 2 * KIVQTableViewImpl::kInnerMargin + style.x + KIVQPaintHelpers::measureText(style, text).width() + 2;
+    };
+    const QAbstractItemModel* model = table->model();
+    int widest = need(table->getHeaderTextStyle(CtrlNormal), model->headerData(column, Qt::Horizontal).toString());
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QString text = model->index(row, column).data().toString();
+        for (CtrlState state : {CtrlNormal, CtrlHover, CtrlPressed})
+            widest = std::max(widest, need(table->getItemTextStyle(state), text));
+    }
+    return widest;
+}
+
 } // namespace
+
+void fitColumnWidths(KIVQtLib::KIVQTableView* table, const QVector<int>& widths)
+{
+    const int last = table->model() ? table->model()->columnCount() - 1 : -1;
+    const int count = std::min(int(widths.size()), last);
+    if (count < 1)
+        return;
+    QVector<int> fitted = widths.mid(0, count);
+    // Measuring loads the glyphs of every text: a hidden table keeps the built widths until it shows.
+    if (table->viewport()->isVisible()) {
+        const int lastWidth = std::max(columnTextWidth(table, last), table->horizontalHeader()->defaultSectionSize());
+        int deficit = std::accumulate(fitted.begin(), fitted.end(), 0) + lastWidth - table->viewport()->width();
+        QVector<int> slack(count);
+        for (int column = 0; deficit > 0 && column < count; ++column)
+            slack[column] = std::max(fitted.at(column) - columnTextWidth(table, column), 0);
+        // Shares of what is still missing among what is still to spare: the last column with slack takes the rest.
+        int slackSum = std::accumulate(slack.begin(), slack.end(), 0);
+        for (int column = 0; column < count && deficit > 0 && slackSum > 0; ++column) {
+            const int cut = std::min(slack.at(column), int(qint64(deficit) * slack.at(column) / slackSum));
+            fitted[column] -= cut;
+            deficit -= cut;
+            slackSum -= slack.at(column);
+        }
+    }
+    for (int column = 0; column < count; ++column) {
+        if (table->columnWidth(column) != fitted.at(column))
+            table->setColumnWidth(column, fitted.at(column));
+    }
+}
 
 bool fillTableModel(QStandardItemModel* model, const QStringList& headers, const QList<QList<QStandardItem*>>& rows,
                     int idRole)

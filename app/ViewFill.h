@@ -10,6 +10,10 @@ class QComboBox;
 class QStandardItem;
 class QStandardItemModel;
 
+namespace KIVQtLib {
+class KIVQTableView;
+}
+
 // The refills run every second, while the user may be pressing a row, scrolling a table or holding a
 // combo box's popup open. These helpers change only what differs, so an unchanged view keeps its
 // pressed index, selection, scroll position and popup.
@@ -19,6 +23,11 @@ class QStandardItemModel;
 // new values in place; otherwise the model is cleared and refilled. Returns true when it was refilled.
 bool fillTableModel(QStandardItemModel* model, const QStringList& headers, const QList<QList<QStandardItem*>>& rows,
                     int idRole);
+
+// Every column but the stretched last one at its built width where that leaves the last column room for
+// its texts (and at least the header's default section size). Where it does not, the columns give way
+// down to what their texts need, each in proportion to what it can spare, and only as far as needed.
+void fitColumnWidths(KIVQtLib::KIVQTableView* table, const QVector<int>& widths);
 
 struct ComboEntry
 {

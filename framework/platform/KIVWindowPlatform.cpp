@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <memory>
+
 namespace KIVQtLib::platform {
 
 // One rule for presses and hover cursors, so that the cursor always promises what a press does.
@@ -125,6 +127,26 @@ QSize primaryScreenSize()
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() : QSize();
+}
+
+bool moveNativeWindow(quintptr handle, const QRect& geometry)
+{
+    if (!handle)
+        return false;
+    const QWindowList windows = QGuiApplication::allWindows();
+    for (QWindow* window : windows) {
+        // Only a created window has an id; asking one that is not would create it.
+        if (window->handle() && window->winId() == handle) {
+            window->setGeometry(geometry);
+            return true;
+        }
+    }
+    // A stand-in for the move only: deleting it leaves the foreign window itself alone.
+    const std::unique_ptr<QWindow> foreign(QWindow::fromWinId(WId(handle)));
+    if (!foreign)
+        return false;
+    foreign->setGeometry(geometry);
+    return true;
 }
 
 } // namespace KIVQtLib::platform

@@ -43,4 +43,9 @@ QRect maximizedGeometry(const QWidget* window);
 void fitMaximized(QWidget* window);
 QSize primaryScreenSize();
 
+// Moves and sizes the native window behind handle to geometry, in its parent window's coordinates: a
+// window of this program through Qt, which then knows where it is, or another's where the window system
+// lets Qt reach it. False when the handle names no window that can be reached.
+bool moveNativeWindow(quintptr handle, const QRect& geometry);
+
 } // namespace KIVQtLib::platform

@@ -9,16 +9,15 @@ namespace KIVQtLib {
 
 KIVQComboBox::KIVQComboBox(QWidget* parent) : KIVQControlBase(parent)
 {
-    attachImpl(new KIVQComboBoxImpl(this, QString::fromLatin1(typeName())));
+    auto* d = new KIVQComboBoxImpl(this, QString::fromLatin1(typeName()));
+    m_list = new KIVQComboList(d);
+    attachImpl(d);
+    // From here on view() is this list, so what a caller sets up on it before the first popup stays. Qt's
+    // popup container takes it and deletes it with the combo box.
+    setView(m_list);
 }
 
 KIVQComboBox::~KIVQComboBox() = default;
-
-void KIVQComboBox::showPopup()
-{
-    comboList();
-    QComboBox::showPopup();
-}
 
 void KIVQComboBox::hidePopup()
 {
@@ -31,15 +30,6 @@ void KIVQComboBox::hidePopup()
 
 KIVQComboList* KIVQComboBox::comboList() const
 {
-    // Made on first use, as Qt makes its own popup container: a window holds many combo boxes whose
-    // popups never open, and building one costs as much as the rest of the combo box.
-    if (!m_listMade) {
-        auto* self = const_cast<KIVQComboBox*>(this);
-        self->m_listMade = true;
-        self->m_list = new KIVQComboList(self->impl());
-        // Qt's popup container takes the list and deletes it with the combo box.
-        self->setView(m_list);
-    }
     return m_list;
 }
 

@@ -58,15 +58,13 @@ public:
     void setDelegateItemVisible(bool visible);
     void initDemoData();
 
-    // The popup list, made on the first call or popup.
+    // The popup list, which is view() unless a caller replaces it.
     KIVQComboList* comboList() const;
 
-    void showPopup() override;
     void hidePopup() override;
 
 private:
     QPointer<KIVQComboList> m_list; // Qt's popup container owns it, and deletes it when the view is replaced
-    bool m_listMade = false;
 };
 
 } // namespace KIVQtLib

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 using namespace KIVQtLib;
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void statusBadge();
     void languageSwitchKeepsState();
     void everyTextTranslated();
+    void nothingBesideOpenDrawer_data();
+    void nothingBesideOpenDrawer();
 
 private:
     template <class T = QWidget> T* find(const QString& name) const { return m_window->findChild<T*>(name); }
@@ -98,7 +101,7 @@ void tst_HealthDrawers::drawerGeometry()
     QCOMPARE(box->height(), height);
     QWidget* page = box->parentWidget();
     const QRect r = box->geometry();
-    QCOMPARE(page->width() - 1 - r.right(), 20);
+    QCOMPARE(page->width() - 1 - r.right(), 18);
     QCOMPARE(r.top() - 14, page->height() - 16 - 1 - r.bottom());
     // The border is whole: its right edge is drawn inside the page.
     const QImage image = page->grab().toImage();
@@ -328,6 +331,49 @@ void tst_HealthDrawers::everyTextTranslated()
     for (int i = 0; i < walked.size(); ++i) {
         const QByteArray where = walked.at(i)->objectName().toUtf8() + ' ' + text(walked.at(i)).toUtf8();
         QVERIFY2(!chinese.at(i).isEmpty() && chinese.at(i) != text(walked.at(i)), where.constData());
+    }
+}
+
+void tst_HealthDrawers::nothingBesideOpenDrawer_data()
+{
+    QTest::addColumn<bool>("patient");
+    QTest::addColumn<QSize>("size");
+    for (const QSize& size : {QSize(1440, 900), QSize(1280, 720)}) {
+        QTest::addRow("patient drawer %dx%d", size.width(), size.height()) << true << size;
+        QTest::addRow("editor %dx%d", size.width(), size.height()) << false << size;
+    }
+}
+
+// Right of an open drawer the page shows only its own background, and through the drawer's rounded right
+// corners nothing of the tool row's last control, which shares the drawer's top edge: only a card's
+// border, a shade off the background, may tint the corner's edge pixels.
+void tst_HealthDrawers::nothingBesideOpenDrawer()
+{
+    QFETCH(bool, patient);
+    QFETCH(QSize, size);
+
+    m_window->setEnglish(true);
+    showDashboard(m_window.get(), patient ? 1 : 4, size);
+    patient ? expand(true, true) : m_window->openNewAppointment();
+    QTRY_VERIFY(settledOpen(patient));
+    KIVQContainer* box = drawer(patient);
+    QWidget* page = box->parentWidget();
+    const QRect r = box->geometry();
+    const QImage shown = page->grab().toImage();
+    for (QWidget* child : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child != box)
+            child->hide();
+    }
+    QCOMPARE(box->geometry(), r);
+    const QImage bare = page->grab().toImage();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.center().x(); x < shown.width(); ++x) {
+            const QColor a = shown.pixelColor(x, y);
+            const QColor b = bare.pixelColor(x, y);
+            const int difference =
+                std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+            QVERIFY2(difference <= (x > r.right() ? 0 : 16), qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+        }
     }
 }
 

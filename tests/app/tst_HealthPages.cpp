@@ -7,9 +7,12 @@
 #include "controls/KIVQLabel.h"
 #include "controls/KIVQLineEdit.h"
 #include "controls/KIVQPushButton.h"
+#include "core/KIVQPaintHelpers.h"
 #include "core/KIVQtLib.h"
+#include "core/layout/KIVQContainer.h"
 #include "views/KIVQComboBox.h"
 #include "views/KIVQTableView.h"
+#include "views/KIVQTableViewImpl.h"
 
 #include <QOpenGLContext>
 #include <QScrollBar>
@@ -71,6 +74,8 @@ private Q_SLOTS:
     void chartIntroPlaysOnce();
     void ringShowsStatusShares();
     void hiddenChartRepaintsWhenShown();
+    void seededTablesShowWhole_data();
+    void seededTablesShowWhole();
 
 private:
     HealthWindow* window() const { return m_window.get(); }
@@ -425,6 +430,83 @@ void tst_HealthPages::hiddenChartRepaintsWhenShown()
     ring->installEventFilter(&counter);
     window()->setPage(0);
     QTRY_VERIFY(counter.paints > 0);
+}
+
+void tst_HealthPages::seededTablesShowWhole_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QList<int>>("builtWidths"); // kept where they fit, and at 1440 x 900 they do
+    for (const QSize& size : {QSize(1440, 900), QSize(1280, 720)}) {
+        for (bool english : {false, true}) {
+            const char* language = english ? "en" : "zh";
+            QTest::addRow("%dx%d %s reports", size.width(), size.height(), language)
+                << size << english << "reportTable" << 3 << QList<int>{125, 150, 160, 120};
+            QTest::addRow("%dx%d %s attention queue", size.width(), size.height(), language)
+                << size << english << "healthAlertsTable" << 0 << QList<int>{150, 200, 110};
+        }
+    }
+}
+
+// Every row and every cell and caption of the seeded data shows whole, with no scroll bar, from the
+// smallest window up; the report table is checked with each patient's reports.
+void tst_HealthPages::seededTablesShowWhole()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, english);
+    QFETCH(QString, table);
+    QFETCH(int, page);
+    QFETCH(QList<int>, builtWidths);
+
+    // Shown in the other language and at the other size first: the table follows the switch and the resize.
+    window()->setEnglish(!english);
+    showDashboard(window(), page, size == QSize(1440, 900) ? QSize(1280, 720) : QSize(1440, 900));
+    window()->setEnglish(english);
+    showDashboard(window(), page, size);
+    auto* view = find<KIVQTableView>(qPrintable(table));
+    // The table's card keeps within the page's padding: no other row gives way for it.
+    auto* pageBox = qobject_cast<KIVQContainer*>(view->parentWidget()->parentWidget()->parentWidget());
+    QVERIFY(pageBox);
+    int left = 0, top = 0, right = 0, bottom = 0;
+    pageBox->getChildPadding(left, top, right, bottom);
+    const QRect card(view->parentWidget()->mapTo(pageBox, QPoint()), view->parentWidget()->size());
+    QVERIFY(pageBox->rect().adjusted(left, top, -right, -bottom).contains(card));
+    const bool everyPatient = table == QLatin1String("reportTable");
+    const QVector<PatientRecord> patients = window()->currentSnapshot().patients;
+    for (int p = 0; p < (everyPatient ? patients.size() : 1); ++p) {
+        if (everyPatient)
+            window()->selectPatient(patients.at(p).id);
+        QApplication::processEvents();
+        const QByteArray where = (table + ' ' + (everyPatient ? patients.at(p).id : QString())).toUtf8();
+        QVERIFY2(view->model()->rowCount() > 0, where.constData());
+        QVERIFY2(!view->horizontalScrollBar()->isVisible(), where.constData());
+        QVERIFY2(!view->verticalScrollBar()->isVisible(), where.constData());
+        if (size == QSize(1440, 900)) {
+            for (int column = 0; column < builtWidths.size(); ++column)
+                QCOMPARE(view->columnWidth(column), builtWidths.at(column));
+        }
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            // What a cell or caption leaves its text: the inner margins, the style's offset and paintText's 2.
+            auto shownWhole = [view, column](const TextStyleDesc& style, const QString& text) {
+                const int room = view->columnWidth(column) - 2 * KIVQTableViewImpl::kInnerMargin - style.x - 2;
+                const QFontMetrics metrics(KIVQPaintHelpers::styleFont(style));
+                return metrics.elidedText(text, Qt::ElideRight, room) == text;
+            };
+            const QString caption = view->model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(shownWhole(view->getHeaderTextStyle(CtrlNormal), caption),
+                     (where + ' ' + caption.toUtf8()).constData());
+            for (int row = 0; row < view->model()->rowCount(); ++row) {
+                const QModelIndex index = view->model()->index(row, column);
+                QVERIFY2(view->viewport()->rect().contains(view->visualRect(index)), where.constData());
+                const QString text = index.data().toString();
+                for (CtrlState state : {CtrlNormal, CtrlHover, CtrlPressed})
+                    QVERIFY2(shownWhole(view->getItemTextStyle(state), text),
+                             (where + ' ' + text.toUtf8()).constData());
+            }
+        }
+    }
 }
 
 QTEST_MAIN(tst_HealthPages)

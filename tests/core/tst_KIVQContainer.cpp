@@ -12,6 +12,7 @@
 #include <json/json.h>
 
 #include <QSignalSpy>
+#include <QWindow>
 #include <QtTest>
 
 using namespace KIVQtLib;
@@ -85,6 +86,7 @@ private Q_SLOTS:
     void paintsBackgroundByState();
     void releaseEmitsClick();
     void windowHandleKept();
+    void boundWindowFollowsResize();
     void descriptor();
 };
 
@@ -564,9 +566,37 @@ void tst_KIVQContainer::windowHandleKept()
     KIVQContainer c;
     int native = 0;
     c.bindWindowHandle(&native);
-    c.resize(30, 30); // nothing to move on this platform, and nothing breaks
+    QCOMPARE(c.getWindowHandle(), static_cast<void*>(&native));
+    c.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c));
+    c.resize(30, 30); // a handle that names no window moves nothing, and nothing breaks
     c.unbindWindowHandle();
     QVERIFY(!c.getWindowHandle());
+}
+
+// A native child window of the top-level window is kept over the container as it resizes, placed in the
+// top-level's coordinates however deep the container sits; unbound, it stays where it was.
+void tst_KIVQContainer::boundWindowFollowsResize()
+{
+    QWidget top;
+    top.resize(300, 200);
+    auto* middle = new QWidget(&top);
+    middle->setGeometry(20, 30, 200, 150);
+    auto* c = new KIVQContainer(middle);
+    c->setGeometry(10, 5, 100, 60);
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    QWindow native(top.windowHandle());
+    native.setGeometry(0, 0, 10, 10);
+    native.create();
+
+    c->bindWindowHandle(reinterpret_cast<void*>(native.winId()));
+    c->resize(120, 70);
+    QTRY_COMPARE(native.geometry(), QRect(30, 35, 120, 70));
+    c->unbindWindowHandle();
+    c->resize(50, 40);
+    QCoreApplication::processEvents();
+    QCOMPARE(native.geometry(), QRect(30, 35, 120, 70));
 }
 
 void tst_KIVQContainer::descriptor()

@@ -2,6 +2,8 @@
 
 #include "KIVQChildLayout.h"
 #include "KIVQContainerImpl.h"
+#include "platform/KIVWindowPlatform.h"
+
 #include <QScrollBar>
 
 #include <QChildEvent>
@@ -420,7 +422,16 @@ bool KIVQContainer::eventFilter(QObject* watched, QEvent* event)
 
 void KIVQContainer::resizeEvent(QResizeEvent* event)
 {
-    impl()->relayout();
+    KIVQContainerImpl* d = impl();
+    d->relayout();
+    // The bound window is a child of the top-level one, which places it in the outermost widget's coordinates.
+    if (d->windowHandle) {
+        QWidget* outermost = this;
+        while (outermost->parentWidget())
+            outermost = outermost->parentWidget();
+        platform::moveNativeWindow(reinterpret_cast<quintptr>(d->windowHandle),
+                                   QRect(mapTo(outermost, QPoint(0, 0)), size()));
+    }
     QWidget::resizeEvent(event);
 }
 

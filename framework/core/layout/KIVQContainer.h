@@ -16,8 +16,8 @@ class KIVQContainerImpl;
 
 // The general-purpose container: lays out its children (ratio rows or columns, flowing rows or
 // columns, or not at all; absolute-layout children are docked), paints a background, scrolls its
-// content with up to two bound scroll bars, keeps the handle of a native window bound to it, and
-// animates its size.
+// content with up to two bound scroll bars, keeps a bound native window over itself, and animates its
+// size.
 class KIVQTLIB_EXPORT KIVQContainer : public KIVQControlBase<KIVQContainer, QWidget, KIVQContainerImpl>
 {
     Q_OBJECT
@@ -79,8 +79,8 @@ public:
     // Where a child stands in the unscrolled content.
     QRect childBaseGeometry(QWidget* child) const;
 
-    // A native window bound to the container. On this platform the handle is kept and handed back;
-    // the window itself is not moved.
+    // A native window, a child of the top-level one, kept over the container: each resize moves it to
+    // the container's place and size.
     void bindWindowHandle(void* handle);
     void unbindWindowHandle();
     void* getWindowHandle() const;
