@@ -165,6 +165,36 @@ QByteArray caption(const char* type, int megabytes)
            QByteArray(megabytes * 1024 * 1024, 'W') + "\"}}";
 }
 
+// ---- what one build may cost ----
+
+QByteArray joined(const QByteArray& item, int count)
+{
+    QByteArray out;
+    out.reserve(count * (item.size() + 1));
+    for (int i = 0; i < count; ++i) {
+        if (i)
+            out += ',';
+        out += item;
+    }
+    return out;
+}
+
+// Containers nested levels deep, each holding perLevel labels before the next one; the innermost holds
+// innermost labels.
+QByteArray nestedPage(int levels, int perLevel, int innermost)
+{
+    const QByteArray label = R"({"type": "qtlabel", "w": 40, "h": 12, "attr": {"text": "bed"}})";
+    const QByteArray labels = joined(label, perLevel);
+    QByteArray page = R"({"elements": [)";
+    for (int level = 0; level < levels; ++level)
+        page += R"({"type": "qtcontainer", "x": 1, "y": 1, "w": 600, "h": 400, "child": [)" + labels +
+                (labels.isEmpty() ? "" : ",");
+    page += joined(label, innermost);
+    if (page.endsWith(','))
+        page.chop(1);
+    return page + QByteArray("]}").repeated(levels) + "]}";
+}
+
 bool withinInt(const QRect& r)
 {
     return qint64(r.x()) + r.width() <= INT_MAX && qint64(r.y()) + r.height() <= INT_MAX &&
@@ -191,6 +221,10 @@ private Q_SLOTS:
     void elisionOfAPieceMatchesTheWholeText();
     void commandIconNamingAPipe_data();
     void commandIconNamingAPipe();
+    void ribbonBarsSpendThePageBudget_data();
+    void ribbonBarsSpendThePageBudget();
+    void nestingPastTheDepthCap_data();
+    void nestingPastTheDepthCap();
     void themeEntryPastTheElementCaps();
 
 private:
@@ -474,6 +508,78 @@ void tst_HostileInput::commandIconNamingAPipe()
     }
     QVERIFY(command);
     QCOMPARE(!command->icon().isNull(), shown);
+}
+
+// Each bar's configuration had a budget of its own: a page of bars sharing one made a hundred times the cap.
+void tst_HostileInput::ribbonBarsSpendThePageBudget_data()
+{
+    QTest::addColumn<bool>("inlined"); // else a configuration file
+
+    QTest::newRow("100 bars sharing one configuration file") << false;
+    QTest::newRow("100 bars holding the configuration inline") << true;
+}
+
+void tst_HostileInput::ribbonBarsSpendThePageBudget()
+{
+    QFETCH(bool, inlined);
+    const QByteArray config =
+        R"({"schemaVersion": 1, "application": {"text": "File", "menu": [)" + joined(R"({"id": "m"})", 1000) + "]}}";
+    const QString configPath = m_dir.filePath(QStringLiteral("ribbon%1.json").arg(m_row));
+    QVERIFY(writeFile(configPath, config));
+    const QByteArray attr =
+        inlined ? R"({"ribbon": )" + config + "}" : R"({"configFile": ")" + configPath.toUtf8() + "\"}";
+    const QString path = m_dir.filePath(QStringLiteral("page%1.json").arg(m_row));
+    QVERIFY(
+        writeFile(path, pageWith(joined(R"({"type": "qtribbonbar", "w": 600, "h": 150, "attr": )" + attr + "}", 100))));
+
+    KIVQWindow host;
+    resetPeak();
+    const qint64 startKb = statusKb("VmHWM");
+    QVERIFY(kivCreatePageByFileName(&host, path));
+    const int bars = host.findChildren<KIVQRibbonBar*>().size();
+    int entries = 0;
+    for (const QAction* action : host.findChildren<QAction*>())
+        entries += action->objectName() == QLatin1String("m") ? 1 : 0;
+    // The root container, the bars and their menus' entries, up to the cap and no further.
+    QCOMPARE(1 + bars + entries, limits::kMaxPageControls);
+    QCOMPARE(jsonWarnings, 1);
+    QVERIFY2(peakGrowthMb(startKb) < 400, qPrintable(QStringLiteral("%1 MB").arg(peakGrowthMb(startKb))));
+}
+
+// Qt's paint walks climb from each control to its window: controls nested hundreds deep made every repaint
+// take seconds.
+void tst_HostileInput::nestingPastTheDepthCap_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<int>("controls");
+    QTest::addColumn<int>("warnings");
+
+    const int cap = limits::kMaxPageDepth;
+    QTest::newRow("480 levels over 19,500 labels stop at the cap, the labels left out")
+        << nestedPage(480, 0, 19500) << cap << 1;
+    QTest::newRow("a label at every level: those within the cap are built")
+        << nestedPage(100, 1, 1) << cap + cap - 1 << 1;
+    QTest::newRow("a page as deep as the cap is built whole") << nestedPage(cap - 1, 0, 3) << cap + 2 << 0;
+}
+
+void tst_HostileInput::nestingPastTheDepthCap()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(int, controls);
+    QFETCH(int, warnings);
+    const QString path = m_dir.filePath(QStringLiteral("page%1.json").arg(m_row));
+    QVERIFY(writeFile(path, document));
+
+    KIVQWindow host;
+    host.resize(800, 600);
+    host.show();
+    QVERIFY(kivCreatePageByFileName(&host, path));
+    int made = 0;
+    for (QWidget* widget : host.findChildren<QWidget*>())
+        made += dynamic_cast<IKIVQWidgetBase*>(widget) ? 1 : 0;
+    QCOMPARE(made, controls);
+    QCOMPARE(jsonWarnings, warnings);
+    host.repaint();
 }
 
 // A theme entry is applied to each control it names: a list of thousands was walked, and its attributes
