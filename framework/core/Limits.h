@@ -63,6 +63,12 @@ constexpr int kMaxElementEntries = 256;
 // end of int overflowed the controls that add to it.
 constexpr int kMaxTextSize = 4096;
 
+// Values one JSON document may hold (numbers, strings, arrays and objects, counted on the bytes before the
+// tree is built). A parsed value costs 100 to 160 bytes whatever its text, so 64 MB of "[]," made a tree of
+// 3.5 GB; a million is at most 160 MB and half a second. The designer writes a page at the control cap, even
+// one holding a full ribbon, in under half of it.
+constexpr qint64 kMaxJsonValues = 1000000;
+
 // A file of a theme (directory or archive item) or a page document, and a whole theme.
 constexpr qint64 kMaxFileSize = qint64(64) * 1024 * 1024;
 constexpr qint64 kMaxThemeSize = qint64(256) * 1024 * 1024;

@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "ThemeTestSupport.h"
+#include "core/JsonRead.h"
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQPageLoader.h"
 #include "core/KIVQPaintHelpers.h"
@@ -11,6 +12,7 @@
 #include "core/windows/KIVQWindow.h"
 #include "ribbon/KIVQRibbonBar.h"
 #include "theme/KIVQResourceManager.h"
+#include "theme/LanguageManager.h"
 #include "views/KIVQMenu.h"
 
 #include <zlib.h>
@@ -195,6 +197,14 @@ QByteArray nestedPage(int levels, int perLevel, int innermost)
     return page + QByteArray("]}").repeated(levels) + "]}";
 }
 
+qint64 treeValues(const Json::Value& value)
+{
+    qint64 count = 1;
+    for (const Json::Value& item : value)
+        count += item.isArray() || item.isObject() ? treeValues(item) : 1;
+    return count;
+}
+
 bool withinInt(const QRect& r)
 {
     return qint64(r.x()) + r.width() <= INT_MAX && qint64(r.y()) + r.height() <= INT_MAX &&
@@ -225,6 +235,10 @@ private Q_SLOTS:
     void ribbonBarsSpendThePageBudget();
     void nestingPastTheDepthCap_data();
     void nestingPastTheDepthCap();
+    void documentsPastTheValueCap_data();
+    void documentsPastTheValueCap();
+    void valuesCountedOnTheBytes_data();
+    void valuesCountedOnTheBytes();
     void themeEntryPastTheElementCaps();
 
 private:
@@ -580,6 +594,103 @@ void tst_HostileInput::nestingPastTheDepthCap()
     QCOMPARE(made, controls);
     QCOMPARE(jsonWarnings, warnings);
     host.repaint();
+}
+
+// A parsed value costs over a hundred bytes whatever its text: megabytes of "[]," built gigabytes.
+void tst_HostileInput::documentsPastTheValueCap_data()
+{
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<int>("warnings");
+
+    const QByteArray arrays = joined("[]", 2000000);
+    QTest::newRow("a page of 2 million empty arrays") << "page"
+                                                      << R"({"elements": [)" + arrays + "]}" << false << 1;
+    QTest::newRow("a menu document of them") << "menu"
+                                             << R"({"items": [)" + arrays + "]}" << false << 1;
+    // The bar reports why in its error, as for any configuration that does not parse.
+    QTest::newRow("a ribbon configuration of them")
+        << "ribbon"
+        << R"({"schemaVersion": 1, "pages": [)" + arrays + "]}" << false << 0;
+    QTest::newRow("a style document of 1.1 million tiny entries")
+        << "style"
+        << R"({"style": [)" + joined(R"({"type": 1})", 1100000) + "]}" << false << 1;
+    QTest::newRow("theme entries of empty arrays") << "theme"
+                                                   << R"({"elements": [)" + arrays + "]}" << false << 1;
+    QTest::newRow("a language file of them")
+        << "language"
+        << R"({"defaultLanguage": "en", "languages": {"en": {"a": "b"}}, "x": [)" + arrays + "]}" << false << 1;
+
+    const QByteArray brackets = joined("[]", 600000);
+    QTest::newRow("brackets inside a caption are no values")
+        << "page" << pageWith(R"({"type": "qtlabel", "attr": {"text": ")" + brackets + "\"}}") << true << 0;
+    QTest::newRow("brackets inside a comment are no values")
+        << "page" << pageWith(R"({"type": "qtlabel"} /* )" + brackets + " */") << true << 0;
+}
+
+void tst_HostileInput::documentsPastTheValueCap()
+{
+    QFETCH(QString, reader);
+    QFETCH(QByteArray, document);
+    QFETCH(bool, loads);
+    QFETCH(int, warnings);
+
+    const QString dir = m_dir.filePath(QStringLiteral("values%1").arg(m_row));
+    const bool inTheme = reader == QLatin1String("style") || reader == QLatin1String("theme");
+    const QString path = dir + QLatin1Char('/') + (inTheme ? reader : QStringLiteral("document")) + ".json";
+    QVERIFY(writeFile(path, document));
+    if (reader == QLatin1String("theme"))
+        QVERIFY(writeFile(dir + QStringLiteral("/style.json"), kStyle));
+    document.clear();
+
+    QWidget host;
+    resetPeak();
+    const qint64 startKb = statusKb("VmHWM");
+    bool loaded = false;
+    if (reader == QLatin1String("page")) {
+        loaded = kivCreatePageByFileName(&host, path);
+    } else if (reader == QLatin1String("menu")) {
+        loaded = kivCreateMenuByFileName(&host, path);
+    } else if (reader == QLatin1String("ribbon")) {
+        KIVQRibbonBar bar(&host);
+        loaded = bar.loadConfigFile(path);
+        QVERIFY(bar.lastError().contains(QString::number(limits::kMaxJsonValues)));
+    } else if (inTheme) {
+        loaded = rm()->loadThemeDir(dir);
+    } else {
+        loaded = LanguageManager::instance()->loadFromFile(path);
+    }
+    QCOMPARE(loaded, loads);
+    QCOMPARE(jsonWarnings, warnings);
+    // Refused before the tree is built, a document costs no more than its bytes.
+    QVERIFY2(peakGrowthMb(startKb) < 64, qPrintable(QStringLiteral("%1 MB").arg(peakGrowthMb(startKb))));
+}
+
+// What the count must agree with: the values the parser builds, never fewer.
+void tst_HostileInput::valuesCountedOnTheBytes_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<qint64>("values");
+
+    QTest::newRow("scalars, arrays and objects")
+        << QByteArray(R"({"a": [1, "x", true, null, {}], "b": -2.5e3})") << 8ll;
+    QTest::newRow("member names are no values") << QByteArray(R"({"k": {"k2": {"k3": "v"}}})") << 4ll;
+    QTest::newRow("escaped quotes stay in their string") << QByteArray(R"(["a\"b", "c\\", "d\":"])") << 4ll;
+    QTest::newRow("comments hold no values") << QByteArray("// [[[\n[1, /* [[], {} ] */ 2]") << 3ll;
+    QTest::newRow("a line comment ends at a carriage return, as the parser ends it")
+        << QByteArray("// x\r[[], []]") << 3ll;
+    QTest::newRow("the text ends at its first NUL byte") << QByteArray("[[], []]\0[[], []]", 17) << 3ll;
+}
+
+void tst_HostileInput::valuesCountedOnTheBytes()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(qint64, values);
+    QCOMPARE(json::countValues(text, limits::kMaxJsonValues), values);
+    Json::Value root;
+    QVERIFY(json::parse(text, root));
+    QCOMPARE(treeValues(root), values);
 }
 
 // A theme entry is applied to each control it names: a list of thousands was walked, and its attributes
