@@ -1,5 +1,7 @@
 #include "JsonRead.h"
 
+#include "Limits.h"
+
 #include <json/json.h>
 
 #include <QTextCodec>
@@ -9,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 Q_LOGGING_CATEGORY(lcKivJson, "kiv.json", QtWarningMsg)
 
@@ -272,15 +275,119 @@ QColor hexToColor(const std::string& hex, bool keepAlpha)
 
 namespace {
 
+const char* textEnd(const QByteArray& bytes)
+{
+    const void* nul = std::memchr(bytes.constData(), 0, size_t(bytes.size()));
+    return nul ? static_cast<const char*>(nul) : bytes.constData() + bytes.size();
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\n' || c == '\r' || c == '\t';
+}
+
+bool isStructural(char c)
+{
+    switch (c) {
+    case ',':
+    case ':':
+    case '[':
+    case ']':
+    case '{':
+    case '}':
+    case '"':
+    case '/':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Past the comment at p, which starts with '/', ended where the parser ends it; a lone '/' is passed over.
+const char* skipComment(const char* p, const char* end)
+{
+    if (end - p < 2 || (p[1] != '/' && p[1] != '*'))
+        return p + 1;
+    if (p[1] == '/') {
+        while (p < end && *p != '\n' && *p != '\r')
+            ++p;
+        return p;
+    }
+    for (p += 2; p < end - 1; ++p) {
+        if (p[0] == '*' && p[1] == '/')
+            return p + 2;
+    }
+    return end;
+}
+
+// Past the string at p, which starts with '"'.
+const char* skipString(const char* p, const char* end)
+{
+    for (++p; p < end; ++p) {
+        if (*p == '\\')
+            ++p;
+        else if (*p == '"')
+            return p + 1;
+    }
+    return end;
+}
+
+} // namespace
+
+qint64 countValues(const QByteArray& bytes, qint64 stopAbove)
+{
+    const char* p = bytes.constData();
+    const char* const end = textEnd(bytes);
+    qint64 count = 0;
+    // A string is a member name when a colon follows it, so it is counted only at the next token.
+    bool stringPending = false;
+    while (p < end && count <= stopAbove) {
+        const char c = *p;
+        if (c == '/') {
+            p = skipComment(p, end);
+            continue;
+        }
+        if (isBlank(c)) {
+            ++p;
+            continue;
+        }
+        if (stringPending && c != ':')
+            ++count;
+        stringPending = false;
+        if (c == '"') {
+            p = skipString(p, end);
+            stringPending = true;
+        } else if (c == '{' || c == '[') {
+            ++count;
+            ++p;
+        } else if (isStructural(c)) {
+            ++p;
+        } else {
+            // A number, a literal or anything the parser will refuse: one value at most.
+            ++count;
+            while (++p < end && !isBlank(*p) && !isStructural(*p)) {
+            }
+        }
+    }
+    return count + (stringPending ? 1 : 0);
+}
+
+namespace {
+
 bool parseText(const QByteArray& bytes, Json::Value& root, std::string* error)
 {
     root = Json::Value();
     const char* begin = bytes.constData();
-    const void* nul = std::memchr(begin, 0, size_t(bytes.size()));
-    const char* end = nul ? static_cast<const char*>(nul) : begin + bytes.size();
+    const char* end = textEnd(bytes);
     if (begin == end) {
         if (error)
             *error = "empty or missing";
+        return false;
+    }
+    // The tree costs over a hundred bytes a value whatever the text: its size is bounded before it is built.
+    if (countValues(bytes, limits::kMaxJsonValues) > limits::kMaxJsonValues) {
+        if (error)
+            *error = "more than " + std::to_string(limits::kMaxJsonValues) + " values, the cap of one document";
         return false;
     }
     Json::CharReaderBuilder builder;

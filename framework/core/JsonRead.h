@@ -86,8 +86,13 @@ KIVQTLIB_EXPORT QColor hexToColor(const std::string& hex, bool keepAlpha);
 
 KIVQTLIB_EXPORT std::string toUtf8(const QString& s);
 
-// Parses the text up to its first NUL byte, comments allowed. False for empty text and for any parse
-// failure, including documents nested too deeply, for which the JSON library throws; root is then null.
+// The values the text up to its first NUL byte would make (member names, comments and what strings hold are
+// none), counted without allocating; counting stops once past stopAbove.
+KIVQTLIB_EXPORT qint64 countValues(const QByteArray& bytes, qint64 stopAbove);
+
+// Parses the text up to its first NUL byte, comments allowed. False for empty text, for text of more
+// values than limits::kMaxJsonValues (refused before any is built) and for any parse failure, including
+// documents nested too deeply, for which the JSON library throws; root is then null.
 KIVQTLIB_EXPORT bool parse(const QByteArray& bytes, Json::Value& root);
 // The same, with a warning that names the document and gives the parser's message when it fails.
 KIVQTLIB_EXPORT bool parse(const QByteArray& bytes, Json::Value& root, const QString& document);

@@ -3,11 +3,14 @@
 #include "IKIVQWidgetBase.h"
 #include "JsonRead.h"
 #include "KIVQtLib.h"
+#include "Limits.h"
 #include "theme/KIVQResourceManager.h"
 
 #include <json/json.h>
 
 #include <QWidget>
+
+#include <utility>
 
 namespace KIVQtLib {
 
@@ -35,19 +38,40 @@ bool ControlBudget::take(const QString& where)
 
 bool ControlBudget::take(const std::function<QString()>& where)
 {
-    ControlBudget* budget = currentBudget;
-    if (!budget)
-        return true;
-    if (budget->m_left > 0) {
+    for (ControlBudget* budget = currentBudget; budget; budget = budget->m_outer) {
+        if (budget->m_left <= 0) {
+            if (!budget->m_reported)
+                budget->report(where());
+            return false;
+        }
+    }
+    for (ControlBudget* budget = currentBudget; budget; budget = budget->m_outer)
         --budget->m_left;
-        return true;
+    return true;
+}
+
+void ControlBudget::report(const QString& where)
+{
+    m_reported = true;
+    // Refused by the page around it, a nested document is named with its own part.
+    const QString& inner = currentBudget->m_document;
+    const QString at = currentBudget == this || inner == m_document ? where : inner + QStringLiteral(": ") + where;
+    qCWarning(lcKivJson, "Document %s: the controls from %s on are left out, past %d controls",
+              qUtf8Printable(m_document), qUtf8Printable(at), m_limit);
+}
+
+void ControlBudget::reportTooDeep(const QString& where)
+{
+    ControlBudget* outermost = currentBudget;
+    while (outermost && outermost->m_outer)
+        outermost = outermost->m_outer;
+    if (!outermost) {
+        qCWarning(lcKivJson, "Element %s is left out with what it holds, nested deeper than %d levels",
+                  qUtf8Printable(where), limits::kMaxPageDepth);
+    } else if (!std::exchange(outermost->m_reportedDepth, true)) {
+        qCWarning(lcKivJson, "Document %s: %s is left out with what it holds, nested deeper than %d levels",
+                  qUtf8Printable(outermost->m_document), qUtf8Printable(where), limits::kMaxPageDepth);
     }
-    if (!budget->m_reported) {
-        budget->m_reported = true;
-        qCWarning(lcKivJson, "Document %s: the controls from %s on are left out, past %d controls",
-                  qUtf8Printable(budget->m_document), qUtf8Printable(where()), budget->m_limit);
-    }
-    return false;
 }
 
 namespace {
@@ -59,6 +83,7 @@ struct ElementPath
     const QString* head = nullptr; // the caller's text, for the element the build started from
     const ElementPath* parent = nullptr;
     Json::ArrayIndex index = 0;
+    int depth = 1;
 
     QString text() const
     {
@@ -77,7 +102,13 @@ QWidget* createControl(const char* type, const Json::Value* element, QWidget* pa
 QWidget* buildTree(const Json::Value& element, Json::Value* owned, QWidget* parent, const ElementPath& path)
 {
     const Json::Value& type = json::member(element, "type");
-    if (!type.isString() || !ControlBudget::take([&path] { return path.text(); }))
+    if (!type.isString())
+        return nullptr;
+    if (path.depth > limits::kMaxPageDepth) {
+        ControlBudget::reportTooDeep(path.text());
+        return nullptr;
+    }
+    if (!ControlBudget::take([&path] { return path.text(); }))
         return nullptr;
     IKIVQWidgetBase* base = nullptr;
     QWidget* control = createControl(type.asCString(), &element, parent, path, &base);
@@ -87,7 +118,7 @@ QWidget* buildTree(const Json::Value& element, Json::Value* owned, QWidget* pare
         Json::Value* ownedChildren = owned ? &(*owned)["child"] : nullptr;
         for (Json::ArrayIndex i = 0; i < children->size(); ++i) {
             Json::Value* child = ownedChildren ? &(*ownedChildren)[i] : nullptr;
-            buildTree((*children)[i], child, control, ElementPath{nullptr, &path, i});
+            buildTree((*children)[i], child, control, ElementPath{nullptr, &path, i, path.depth + 1});
             if (child)
                 *child = Json::Value();
         }

@@ -29,8 +29,9 @@ KIVQTLIB_EXPORT QWidget* kivTakeConstructionParent();
 // The registry only; no JSON is read and createComplete is not called.
 KIVQTLIB_EXPORT QWidget* createControlByTypeName(const char* type, QWidget* parent);
 
-// While one lives, buildControlTree makes at most limit controls (the innermost budget counts); the
-// elements past it are left out, and the first of them is reported with the document's name.
+// While one lives, buildControlTree makes at most limit controls; the elements past it are left out, and
+// the first of them is reported with the document's name. A budget made inside another (a ribbon bar's
+// configuration read while its page builds) spends from both, so the outermost caps the whole build.
 class KIVQTLIB_EXPORT ControlBudget
 {
 public:
@@ -41,13 +42,18 @@ public:
     static bool take(const QString& where);
     // The same, for a caller whose text costs something to make: where is called only to report.
     static bool take(const std::function<QString()>& where);
+    // An element left out for nesting past the depth cap: said once a build, with where it is.
+    static void reportTooDeep(const QString& where);
 
 private:
+    void report(const QString& where);
+
     ControlBudget* m_outer;
     QString m_document;
     int m_limit;
     int m_left;
     bool m_reported = false;
+    bool m_reportedDepth = false;
 };
 
 } // namespace KIVQtLib

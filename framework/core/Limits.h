@@ -14,6 +14,11 @@ namespace limits {
 // parent overflow the stack; no real screen holds more than a few thousand.
 constexpr int kMaxPageControls = 20000;
 
+// Levels of controls one page document may nest. Qt's paint and palette walks climb from each control to
+// its window, so a repaint grows with controls times depth: 20,000 controls under 480 levels repainted five
+// times slower than side by side, under 64 two fifths slower (0.2 s). Real pages nest a dozen or fewer.
+constexpr int kMaxPageDepth = 64;
+
 // Stored positions and sizes are kept within this, so that QRect's x + w - 1 and y + h - 1 stay within int.
 constexpr qint64 kCoordLimit = qint64(1) << 28;
 
@@ -57,6 +62,12 @@ constexpr int kMaxElementEntries = 256;
 // The pixel size of a theme's text style: far above any line of text on a screen, and a size near the
 // end of int overflowed the controls that add to it.
 constexpr int kMaxTextSize = 4096;
+
+// Values one JSON document may hold (numbers, strings, arrays and objects, counted on the bytes before the
+// tree is built). A parsed value costs 100 to 160 bytes whatever its text, so 64 MB of "[]," made a tree of
+// 3.5 GB; a million is at most 160 MB and half a second. The designer writes a page at the control cap, even
+// one holding a full ribbon, in under half of it.
+constexpr qint64 kMaxJsonValues = 1000000;
 
 // A file of a theme (directory or archive item) or a page document, and a whole theme.
 constexpr qint64 kMaxFileSize = qint64(64) * 1024 * 1024;

@@ -327,7 +327,8 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     m_loading = true;
     const QString outerSource = std::exchange(m_source, source);
     clearContent();
-    // As many pieces as a page document may hold controls; the rest is left out and reported.
+    // As many pieces as a page document may hold controls, fewer when read for a page that has spent some
+    // (each bar of a page would otherwise bring a budget of its own); the rest is left out and reported.
     const ControlBudget budget(limits::kMaxPageControls, source);
 
     m_layoutMode = kivParseRibbonLayoutMode(text(root, "layoutMode"));

@@ -59,6 +59,12 @@ bool LanguageManager::load(const QByteArray& bytes, const QString& document, QSt
         return false;
     };
 
+    // Qt's parser builds some twenty bytes a value: 64 MB of "[]," took half a gigabyte.
+    if (json::countValues(bytes, limits::kMaxJsonValues) > limits::kMaxJsonValues) {
+        qCWarning(lcKivJson, "Language document %s: more than %lld values, the cap of one document; not read",
+                  qUtf8Printable(document), limits::kMaxJsonValues);
+        return fail(tr("Invalid language JSON: more than %1 values").arg(limits::kMaxJsonValues));
+    }
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError || !doc.isObject())

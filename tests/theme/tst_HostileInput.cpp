@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "ThemeTestSupport.h"
+#include "core/JsonRead.h"
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQPageLoader.h"
 #include "core/KIVQPaintHelpers.h"
@@ -11,6 +12,7 @@
 #include "core/windows/KIVQWindow.h"
 #include "ribbon/KIVQRibbonBar.h"
 #include "theme/KIVQResourceManager.h"
+#include "theme/LanguageManager.h"
 #include "views/KIVQMenu.h"
 
 #include <zlib.h>
@@ -165,6 +167,44 @@ QByteArray caption(const char* type, int megabytes)
            QByteArray(megabytes * 1024 * 1024, 'W') + "\"}}";
 }
 
+// ---- what one build may cost ----
+
+QByteArray joined(const QByteArray& item, int count)
+{
+    QByteArray out;
+    out.reserve(count * (item.size() + 1));
+    for (int i = 0; i < count; ++i) {
+        if (i)
+            out += ',';
+        out += item;
+    }
+    return out;
+}
+
+// Containers nested levels deep, each holding perLevel labels before the next one; the innermost holds
+// innermost labels.
+QByteArray nestedPage(int levels, int perLevel, int innermost)
+{
+    const QByteArray label = R"({"type": "qtlabel", "w": 40, "h": 12, "attr": {"text": "bed"}})";
+    const QByteArray labels = joined(label, perLevel);
+    QByteArray page = R"({"elements": [)";
+    for (int level = 0; level < levels; ++level)
+        page += R"({"type": "qtcontainer", "x": 1, "y": 1, "w": 600, "h": 400, "child": [)" + labels +
+                (labels.isEmpty() ? "" : ",");
+    page += joined(label, innermost);
+    if (page.endsWith(','))
+        page.chop(1);
+    return page + QByteArray("]}").repeated(levels) + "]}";
+}
+
+qint64 treeValues(const Json::Value& value)
+{
+    qint64 count = 1;
+    for (const Json::Value& item : value)
+        count += item.isArray() || item.isObject() ? treeValues(item) : 1;
+    return count;
+}
+
 bool withinInt(const QRect& r)
 {
     return qint64(r.x()) + r.width() <= INT_MAX && qint64(r.y()) + r.height() <= INT_MAX &&
@@ -191,6 +231,14 @@ private Q_SLOTS:
     void elisionOfAPieceMatchesTheWholeText();
     void commandIconNamingAPipe_data();
     void commandIconNamingAPipe();
+    void ribbonBarsSpendThePageBudget_data();
+    void ribbonBarsSpendThePageBudget();
+    void nestingPastTheDepthCap_data();
+    void nestingPastTheDepthCap();
+    void documentsPastTheValueCap_data();
+    void documentsPastTheValueCap();
+    void valuesCountedOnTheBytes_data();
+    void valuesCountedOnTheBytes();
     void themeEntryPastTheElementCaps();
 
 private:
@@ -474,6 +522,175 @@ void tst_HostileInput::commandIconNamingAPipe()
     }
     QVERIFY(command);
     QCOMPARE(!command->icon().isNull(), shown);
+}
+
+// Each bar's configuration had a budget of its own: a page of bars sharing one made a hundred times the cap.
+void tst_HostileInput::ribbonBarsSpendThePageBudget_data()
+{
+    QTest::addColumn<bool>("inlined"); // else a configuration file
+
+    QTest::newRow("100 bars sharing one configuration file") << false;
+    QTest::newRow("100 bars holding the configuration inline") << true;
+}
+
+void tst_HostileInput::ribbonBarsSpendThePageBudget()
+{
+    QFETCH(bool, inlined);
+    const QByteArray config =
+        R"({"schemaVersion": 1, "application": {"text": "File", "menu": [)" + joined(R"({"id": "m"})", 1000) + "]}}";
+    const QString configPath = m_dir.filePath(QStringLiteral("ribbon%1.json").arg(m_row));
+    QVERIFY(writeFile(configPath, config));
+    const QByteArray attr =
+        inlined ? R"({"ribbon": )" + config + "}" : R"({"configFile": ")" + configPath.toUtf8() + "\"}";
+    const QString path = m_dir.filePath(QStringLiteral("page%1.json").arg(m_row));
+    QVERIFY(
+        writeFile(path, pageWith(joined(R"({"type": "qtribbonbar", "w": 600, "h": 150, "attr": )" + attr + "}", 100))));
+
+    KIVQWindow host;
+    resetPeak();
+    const qint64 startKb = statusKb("VmHWM");
+    QVERIFY(kivCreatePageByFileName(&host, path));
+    const int bars = host.findChildren<KIVQRibbonBar*>().size();
+    int entries = 0;
+    for (const QAction* action : host.findChildren<QAction*>())
+        entries += action->objectName() == QLatin1String("m") ? 1 : 0;
+    // The root container, the bars and their menus' entries, up to the cap and no further.
+    QCOMPARE(1 + bars + entries, limits::kMaxPageControls);
+    QCOMPARE(jsonWarnings, 1);
+    QVERIFY2(peakGrowthMb(startKb) < 400, qPrintable(QStringLiteral("%1 MB").arg(peakGrowthMb(startKb))));
+}
+
+// Qt's paint walks climb from each control to its window: controls nested hundreds deep made every repaint
+// take seconds.
+void tst_HostileInput::nestingPastTheDepthCap_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<int>("controls");
+    QTest::addColumn<int>("warnings");
+
+    const int cap = limits::kMaxPageDepth;
+    QTest::newRow("480 levels over 19,500 labels stop at the cap, the labels left out")
+        << nestedPage(480, 0, 19500) << cap << 1;
+    QTest::newRow("a label at every level: those within the cap are built")
+        << nestedPage(100, 1, 1) << cap + cap - 1 << 1;
+    QTest::newRow("a page as deep as the cap is built whole") << nestedPage(cap - 1, 0, 3) << cap + 2 << 0;
+}
+
+void tst_HostileInput::nestingPastTheDepthCap()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(int, controls);
+    QFETCH(int, warnings);
+    const QString path = m_dir.filePath(QStringLiteral("page%1.json").arg(m_row));
+    QVERIFY(writeFile(path, document));
+
+    KIVQWindow host;
+    host.resize(800, 600);
+    host.show();
+    QVERIFY(kivCreatePageByFileName(&host, path));
+    int made = 0;
+    for (QWidget* widget : host.findChildren<QWidget*>())
+        made += dynamic_cast<IKIVQWidgetBase*>(widget) ? 1 : 0;
+    QCOMPARE(made, controls);
+    QCOMPARE(jsonWarnings, warnings);
+    host.repaint();
+}
+
+// A parsed value costs over a hundred bytes whatever its text: megabytes of "[]," built gigabytes.
+void tst_HostileInput::documentsPastTheValueCap_data()
+{
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<int>("warnings");
+
+    const QByteArray arrays = joined("[]", 2000000);
+    QTest::newRow("a page of 2 million empty arrays") << "page"
+                                                      << R"({"elements": [)" + arrays + "]}" << false << 1;
+    QTest::newRow("a menu document of them") << "menu"
+                                             << R"({"items": [)" + arrays + "]}" << false << 1;
+    // The bar reports why in its error, as for any configuration that does not parse.
+    QTest::newRow("a ribbon configuration of them")
+        << "ribbon"
+        << R"({"schemaVersion": 1, "pages": [)" + arrays + "]}" << false << 0;
+    QTest::newRow("a style document of 1.1 million tiny entries")
+        << "style"
+        << R"({"style": [)" + joined(R"({"type": 1})", 1100000) + "]}" << false << 1;
+    QTest::newRow("theme entries of empty arrays") << "theme"
+                                                   << R"({"elements": [)" + arrays + "]}" << false << 1;
+    QTest::newRow("a language file of them")
+        << "language"
+        << R"({"defaultLanguage": "en", "languages": {"en": {"a": "b"}}, "x": [)" + arrays + "]}" << false << 1;
+
+    const QByteArray brackets = joined("[]", 600000);
+    QTest::newRow("brackets inside a caption are no values")
+        << "page" << pageWith(R"({"type": "qtlabel", "attr": {"text": ")" + brackets + "\"}}") << true << 0;
+    QTest::newRow("brackets inside a comment are no values")
+        << "page" << pageWith(R"({"type": "qtlabel"} /* )" + brackets + " */") << true << 0;
+}
+
+void tst_HostileInput::documentsPastTheValueCap()
+{
+    QFETCH(QString, reader);
+    QFETCH(QByteArray, document);
+    QFETCH(bool, loads);
+    QFETCH(int, warnings);
+
+    const QString dir = m_dir.filePath(QStringLiteral("values%1").arg(m_row));
+    const bool inTheme = reader == QLatin1String("style") || reader == QLatin1String("theme");
+    const QString path = dir + QLatin1Char('/') + (inTheme ? reader : QStringLiteral("document")) + ".json";
+    QVERIFY(writeFile(path, document));
+    if (reader == QLatin1String("theme"))
+        QVERIFY(writeFile(dir + QStringLiteral("/style.json"), kStyle));
+    document.clear();
+
+    QWidget host;
+    resetPeak();
+    const qint64 startKb = statusKb("VmHWM");
+    bool loaded = false;
+    if (reader == QLatin1String("page")) {
+        loaded = kivCreatePageByFileName(&host, path);
+    } else if (reader == QLatin1String("menu")) {
+        loaded = kivCreateMenuByFileName(&host, path);
+    } else if (reader == QLatin1String("ribbon")) {
+        KIVQRibbonBar bar(&host);
+        loaded = bar.loadConfigFile(path);
+        QVERIFY(bar.lastError().contains(QString::number(limits::kMaxJsonValues)));
+    } else if (inTheme) {
+        loaded = rm()->loadThemeDir(dir);
+    } else {
+        loaded = LanguageManager::instance()->loadFromFile(path);
+    }
+    QCOMPARE(loaded, loads);
+    QCOMPARE(jsonWarnings, warnings);
+    // Refused before the tree is built, a document costs no more than its bytes.
+    QVERIFY2(peakGrowthMb(startKb) < 64, qPrintable(QStringLiteral("%1 MB").arg(peakGrowthMb(startKb))));
+}
+
+// What the count must agree with: the values the parser builds, never fewer.
+void tst_HostileInput::valuesCountedOnTheBytes_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<qint64>("values");
+
+    QTest::newRow("scalars, arrays and objects")
+        << QByteArray(R"({"a": [1, "x", true, null, {}], "b": -2.5e3})") << 8ll;
+    QTest::newRow("member names are no values") << QByteArray(R"({"k": {"k2": {"k3": "v"}}})") << 4ll;
+    QTest::newRow("escaped quotes stay in their string") << QByteArray(R"(["a\"b", "c\\", "d\":"])") << 4ll;
+    QTest::newRow("comments hold no values") << QByteArray("// [[[\n[1, /* [[], {} ] */ 2]") << 3ll;
+    QTest::newRow("a line comment ends at a carriage return, as the parser ends it")
+        << QByteArray("// x\r[[], []]") << 3ll;
+    QTest::newRow("the text ends at its first NUL byte") << QByteArray("[[], []]\0[[], []]", 17) << 3ll;
+}
+
+void tst_HostileInput::valuesCountedOnTheBytes()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(qint64, values);
+    QCOMPARE(json::countValues(text, limits::kMaxJsonValues), values);
+    Json::Value root;
+    QVERIFY(json::parse(text, root));
+    QCOMPARE(treeValues(root), values);
 }
 
 // A theme entry is applied to each control it names: a list of thousands was walked, and its attributes
