@@ -422,7 +422,7 @@ void KIVQRibbonBar::layoutTabs()
     QVector<int> widths;
     qint64 total = 0;
     for (KIVQRibbonButton* tab : qAsConst(m_tabButtons)) {
-        const int advance = QFontMetrics(tab->font()).horizontalAdvance(tab->text());
+        const int advance = KIVQPaintHelpers::textAdvance(QFontMetrics(tab->font()), tab->text());
         widths.append(std::clamp(advance + 28, 68, 150));
         total += widths.last() + 2;
     }

@@ -109,7 +109,7 @@ Json::Value writeCommand(const QAction* action)
 {
     Json::Value command(Json::objectValue);
     command["id"] = utf8(action->objectName());
-    command["text"] = utf8(action->text());
+    command["text"] = utf8(KIVQMenu::itemText(action));
     command["icon"] = utf8(iconPathOf(action));
     command["tooltip"] = utf8(action->toolTip() == action->text() ? QString() : action->toolTip());
     command["enabled"] = action->isEnabled();
@@ -131,7 +131,7 @@ Json::Value writeMenu(const QMenu* menu)
             continue;
         }
         entry["id"] = utf8(action->objectName());
-        entry["text"] = utf8(action->text());
+        entry["text"] = utf8(KIVQMenu::itemText(action));
         if (!iconPathOf(action).isEmpty())
             entry["icon"] = utf8(iconPathOf(action));
         entry["enabled"] = action->isEnabled();
@@ -218,7 +218,7 @@ Json::Value writeGroup(const KIVQRibbonGroup* group)
             for (const QAction* cell : gallery->itemActions()) {
                 Json::Value c(Json::objectValue);
                 c["id"] = utf8(cell->objectName());
-                c["text"] = utf8(cell->text());
+                c["text"] = utf8(KIVQMenu::itemText(cell));
                 c["icon"] = utf8(iconPathOf(cell));
                 cells.append(c);
             }
@@ -482,7 +482,8 @@ QAction* KIVQRibbonBar::createActionItem(const Json::Value& value)
 {
     const QString id = text(value, "id");
     const QString fallback = id.isEmpty() ? QStringLiteral("Command") : id;
-    auto* action = new QAction(text(value, "text", fallback), this);
+    auto* action = new QAction(this);
+    KIVQMenu::setItemText(action, text(value, "text", fallback));
     action->setObjectName(id);
     action->setToolTip(text(value, "tooltip"));
     action->setEnabled(flag(value, "enabled", true));
@@ -517,7 +518,8 @@ KIVQRibbonMenu* KIVQRibbonBar::createMenu(const Json::Value& value, QWidget* par
             // The sub-menu's own action stands in the menu; the entry keeps only its text, as title.
             const QString id = text(entry, "id");
             KIVQRibbonMenu* sub = createMenu(items, menu);
-            sub->setTitle(text(entry, "text", id.isEmpty() ? QStringLiteral("Command") : id));
+            KIVQMenu::setItemText(sub->menuAction(),
+                                  text(entry, "text", id.isEmpty() ? QStringLiteral("Command") : id));
             menu->addMenu(sub);
             continue;
         }

@@ -10,6 +10,7 @@
 #include "core/Limits.h"
 #include "core/windows/KIVQWindow.h"
 #include "ribbon/KIVQRibbonBar.h"
+#include "ribbon/KIVQRibbonButton.h"
 #include "theme/KIVQResourceManager.h"
 #include "views/KIVQMenu.h"
 
@@ -18,11 +19,14 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <climits>
 #include <functional>
@@ -191,6 +195,8 @@ private Q_SLOTS:
     void elisionOfAPieceMatchesTheWholeText();
     void commandIconNamingAPipe_data();
     void commandIconNamingAPipe();
+    void longCaptionInRibbonOrMenu_data();
+    void longCaptionInRibbonOrMenu();
     void themeEntryPastTheElementCaps();
 
 private:
@@ -474,6 +480,86 @@ void tst_HostileInput::commandIconNamingAPipe()
     }
     QVERIFY(command);
     QCOMPARE(!command->icon().isNull(), shown);
+}
+
+// Qt measures, lays out or elides whatever text it is given, whole, on every layout: 10 s to load a
+// 10 MB caption, a second a resize, 20 s to open a menu. What reaches it is a piece that fills the widest
+// window, and what is written back is the whole caption.
+void tst_HostileInput::longCaptionInRibbonOrMenu_data()
+{
+    QTest::addColumn<bool>("ribbon");      // else a menu document
+    QTest::addColumn<QString>("document"); // %1 is the caption
+
+    const auto ribbon = [](const char* members) {
+        return QStringLiteral(R"({"schemaVersion": 1, %1})").arg(QLatin1String(members));
+    };
+    QTest::newRow("ribbon buttons, large and small")
+        << true << ribbon(R"("pages": [{"id": "p", "groups": [{"id": "g", "items": [
+                       {"id": "a", "text": "%1"}, {"id": "b", "size": "small", "text": "%1"}]}]}])");
+    QTest::newRow("a tab and a group title")
+        << true << ribbon(R"("pages": [{"id": "p", "text": "%1", "groups": [{"id": "g", "text": "%1"}]}])");
+    QTest::newRow("a quick-access command and a button's tool tip")
+        << true << ribbon(R"("quickAccess": [{"id": "q", "text": "%1"}],
+                              "pages": [{"id": "p", "groups": [{"id": "g", "items": [{"id": "b", "tooltip": "%1"}]}]}])");
+    QTest::newRow("an application menu's item and sub-menu")
+        << true
+        << ribbon(R"("application": {"menu": [{"id": "m", "text": "%1"}, {"text": "%1", "items": [{"id": "x"}]}]})");
+    QTest::newRow("a gallery cell") << true << ribbon(R"("pages": [{"id": "p", "groups": [{"id": "g", "items": [
+                              {"type": "gallery", "items": [{"id": "c", "text": "%1"}]}]}]}])");
+    QTest::newRow("a menu document's item and sub-menu")
+        << false << QStringLiteral(R"({"items": [{"text": "%1"}, {"text": "%1", "items": [{"text": "x"}]}]})");
+}
+
+void tst_HostileInput::longCaptionInRibbonOrMenu()
+{
+    QFETCH(bool, ribbon);
+    QFETCH(QString, document);
+
+    const QString caption(10 * 1024 * 1024, QLatin1Char('W'));
+    const int captions = document.count(QLatin1String("%1"));
+    const QString text = document.arg(caption);
+    const QString path = m_dir.filePath(QStringLiteral("menu%1.json").arg(m_row));
+    QVERIFY(ribbon || writeFile(path, text.toUtf8()));
+
+    QElapsedTimer timer;
+    timer.start();
+    QWidget window;
+    window.resize(900, 300);
+    auto* bar = new KIVQRibbonBar(&window);
+    bar->resize(900, 160);
+    QVERIFY(ribbon ? bar->loadConfigJson(text) : kivCreateMenuByFileName(&window, path) != nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const int width : {700, 1100, 900}) {
+        bar->resize(width, 160);
+        window.repaint();
+    }
+    // Every menu opened, painted and hovered; every button measured and its tool tip shown.
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        menu->popup(QPoint(0, 0));
+        menu->repaint();
+        QTest::mouseMove(menu, QPoint(20, 12));
+        menu->hide();
+    }
+    for (KIVQRibbonButton* button : bar->findChildren<KIVQRibbonButton*>()) {
+        QHelpEvent tip(QEvent::ToolTip, QPoint(4, 4), button->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(button, &tip);
+        QVERIFY(button->sizeHint().width() <= limits::kMaxWindowSide + 34);
+    }
+    QToolTip::hideText();
+    // A release build takes a fraction of a second; the whole caption took tens of seconds.
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
+
+    qint64 kept = 0;
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        QVERIFY(action->text().size() < caption.size() / 10);
+        kept += KIVQMenu::itemText(action).size();
+    }
+    for (const QWidget* widget : window.findChildren<QWidget*>())
+        QVERIFY(widget->toolTip().size() < caption.size() / 10);
+    if (ribbon)
+        kept = bar->configJson().size();
+    QVERIFY(kept >= qint64(captions) * caption.size());
 }
 
 // A theme entry is applied to each control it names: a list of thousands was walked, and its attributes
