@@ -11,6 +11,8 @@
 #include "core/windows/KIVQWindow.h"
 #include "ribbon/KIVQRibbonBar.h"
 #include "ribbon/KIVQRibbonButton.h"
+#include "ribbon/KIVQRibbonGroup.h"
+#include "ribbon/KIVQRibbonPage.h"
 #include "theme/KIVQResourceManager.h"
 #include "views/KIVQMenu.h"
 
@@ -169,6 +171,15 @@ QByteArray caption(const char* type, int megabytes)
            QByteArray(megabytes * 1024 * 1024, 'W') + "\"}}";
 }
 
+// A ribbon configuration with count entries made from one pattern (%1 its index) where %1 stands.
+QString ribbonWith(const char* document, const char* entry, int count)
+{
+    QStringList entries;
+    for (int i = 0; i < count; ++i)
+        entries << QString::fromLatin1(entry).arg(i);
+    return QString::fromLatin1(document).arg(entries.join(QLatin1Char(',')));
+}
+
 bool withinInt(const QRect& r)
 {
     return qint64(r.x()) + r.width() <= INT_MAX && qint64(r.y()) + r.height() <= INT_MAX &&
@@ -178,6 +189,8 @@ bool withinInt(const QRect& r)
 } // namespace
 
 Q_DECLARE_METATYPE(ThemeBuilder)
+using RibbonProbe = std::function<int(const KIVQRibbonBar&)>;
+Q_DECLARE_METATYPE(RibbonProbe)
 
 class tst_HostileInput : public QObject
 {
@@ -197,6 +210,8 @@ private Q_SLOTS:
     void commandIconNamingAPipe();
     void longCaptionInRibbonOrMenu_data();
     void longCaptionInRibbonOrMenu();
+    void ribbonRowOfThousands_data();
+    void ribbonRowOfThousands();
     void themeEntryPastTheElementCaps();
 
 private:
@@ -560,6 +575,55 @@ void tst_HostileInput::longCaptionInRibbonOrMenu()
     if (ribbon)
         kept = bar->configJson().size();
     QVERIFY(kept >= qint64(captions) * caption.size());
+}
+
+// Qt walks a widget's siblings to show, raise or delete it: 20,000 quick-access commands took seconds a
+// resize, a group of 20,000 buttons and 20,000 pages tens of seconds to paint or tear down. A row of the
+// ribbon holds at most its cap; the rest is left out and reported.
+void tst_HostileInput::ribbonRowOfThousands_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<RibbonProbe>("held");
+
+    const int count = 20000;
+    const auto page = [](const KIVQRibbonBar& bar) { return bar.pageAt(0); };
+    QTest::newRow("20,000 quick-access commands")
+        << ribbonWith(R"({"schemaVersion": 1, "quickAccess": [%1]})", R"({"id": "q%1"})", count)
+        << RibbonProbe([](const KIVQRibbonBar& bar) { return int(bar.quickAccessWidgets().size()); });
+    QTest::newRow("20,000 top-right controls")
+        << ribbonWith(R"({"schemaVersion": 1, "topRight": [%1]})", R"({"control": "label", "text": "%1"})", count)
+        << RibbonProbe([](const KIVQRibbonBar& bar) { return int(bar.topRightWidgets().size()); });
+    QTest::newRow("20,000 pages") << ribbonWith(R"({"schemaVersion": 1, "pages": [%1]})", R"({"id": "p%1"})", count)
+                                  << RibbonProbe([](const KIVQRibbonBar& bar) { return bar.pageCount(); });
+    QTest::newRow("20,000 groups on a page")
+        << ribbonWith(R"({"schemaVersion": 1, "pages": [{"id": "p", "groups": [%1]}]})", R"({"id": "g%1"})", count)
+        << RibbonProbe([page](const KIVQRibbonBar& bar) { return page(bar)->groupCount(); });
+    QTest::newRow("a group of 20,000 buttons")
+        << ribbonWith(R"({"schemaVersion": 1, "pages": [{"id": "p", "groups": [{"id": "g", "items": [%1]}]}]})",
+                      R"({"id": "b%1"})", count)
+        << RibbonProbe([page](const KIVQRibbonBar& bar) { return page(bar)->groupAt(0)->itemCount(); });
+}
+
+void tst_HostileInput::ribbonRowOfThousands()
+{
+    QFETCH(QString, document);
+    QFETCH(RibbonProbe, held);
+
+    QWidget window;
+    window.resize(900, 300);
+    auto* bar = new KIVQRibbonBar(&window);
+    bar->resize(900, 160);
+    QVERIFY(bar->loadConfigJson(document));
+    QCOMPARE(held(*bar), limits::kMaxRibbonRowEntries);
+    QCOMPARE(jsonWarnings, 1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const int width : {700, 1100, 900, 1000}) {
+        bar->resize(width, 160);
+        window.repaint();
+    }
+    // Torn down before the event loop has run, with every widget's posted events still queued.
+    delete bar;
 }
 
 // A theme entry is applied to each control it names: a list of thousands was walked, and its attributes
