@@ -88,6 +88,26 @@ QString textPiece(const QString& text, int n, bool fromEnd)
     return text.right(n);
 }
 
+// The first of ever longer pieces of text (from its start, or from its end) wider than width, or the whole
+// text when none is: what lies beyond that piece cannot show in the width, and laying it out only costs time.
+template <class Metrics>
+QString overflowingPiece(const Metrics& metrics, const QString& text, qreal width, bool fromEnd)
+{
+    for (qint64 n = std::max<qint64>(64, qint64(width)); n < text.size(); n *= 4) {
+        QString piece = textPiece(text, int(n), fromEnd);
+        if (metrics.horizontalAdvance(piece) > width)
+            return piece;
+    }
+    return text;
+}
+
+// No text shows wider than the widest window.
+template <class Metrics> qreal boundedAdvance(const Metrics& metrics, const QString& text)
+{
+    const QString measured = overflowingPiece(metrics, text, limits::kMaxWindowSide, false);
+    return std::min<qreal>(metrics.horizontalAdvance(measured), limits::kMaxWindowSide);
+}
+
 // roundedRectPath, remembered: every control paints in its own coordinates, so a page's buttons of one size
 // ask for the same few paths on every paint. A path kept keeps the form the paint engine converts it to.
 QPainterPath sharedRoundedPath(const QRectF& r, double radius, bool tl, bool tr, bool br, bool bl)
@@ -494,7 +514,7 @@ QSize KIVQPaintHelpers::measureText(const TextStyleDesc& style, const QString& t
     // Rounded up from the fractional advance: the rounded integer one can fall short of the text, which
     // then elides in a rectangle of the measured width.
     const QFontMetricsF fm(styleFont(style));
-    return QSize(int(std::ceil(fm.horizontalAdvance(text))), int(std::ceil(fm.height())));
+    return QSize(int(std::ceil(boundedAdvance(fm, text))), int(std::ceil(fm.height())));
 }
 
 QFont KIVQPaintHelpers::styleFont(const TextStyleDesc& style)
@@ -634,24 +654,29 @@ QString KIVQPaintHelpers::elidedText(const QFontMetrics& metrics, const QString&
 {
     // Qt lays out the whole text to elide it, megabytes of it on every resize. A piece that already
     // overflows the width elides to the same result, so only such a piece is laid out.
-    if (mode != Qt::ElideNone) {
+    if (mode == Qt::ElideLeft || mode == Qt::ElideRight)
+        return metrics.elidedText(overflowingPiece(metrics, text, width, mode == Qt::ElideLeft), mode, width, flags);
+    if (mode == Qt::ElideMiddle) {
         for (qint64 n = std::max(64, width); n < text.size(); n *= 4) {
-            const int count = int(n);
-            if (mode == Qt::ElideMiddle) {
-                const QString head = textPiece(text, count, false);
-                const QString tail = textPiece(text, count, true);
-                if (head.size() + tail.size() >= text.size())
-                    break;
-                if (metrics.horizontalAdvance(head) > width && metrics.horizontalAdvance(tail) > width)
-                    return metrics.elidedText(head + tail, mode, width, flags);
-                continue;
-            }
-            const QString piece = textPiece(text, count, mode == Qt::ElideLeft);
-            if (metrics.horizontalAdvance(piece) > width)
-                return metrics.elidedText(piece, mode, width, flags);
+            const QString head = textPiece(text, int(n), false);
+            const QString tail = textPiece(text, int(n), true);
+            if (head.size() + tail.size() >= text.size())
+                break;
+            if (metrics.horizontalAdvance(head) > width && metrics.horizontalAdvance(tail) > width)
+                return metrics.elidedText(head + tail, mode, width, flags);
         }
     }
     return metrics.elidedText(text, mode, width, flags);
+}
+
+int KIVQPaintHelpers::textAdvance(const QFontMetrics& metrics, const QString& text)
+{
+    return int(boundedAdvance(metrics, text));
+}
+
+QString KIVQPaintHelpers::measuredPiece(const QFontMetrics& metrics, const QString& text)
+{
+    return overflowingPiece(metrics, text, limits::kMaxWindowSide, false);
 }
 
 bool KIVQPaintHelpers::isSvgPath(const QString& name)

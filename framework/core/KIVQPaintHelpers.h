@@ -34,7 +34,8 @@ public:
     static void paintText(QPainter* painter, const QString& text, const TextStyleDesc& style, const QRect& rect);
     static void paintText(QPainter* painter, const QString& text, const TextStyleDesc& style, int x, int y, int w,
                           int h, bool horizontal);
-    // Wide enough that the text drawn into a rectangle of this width (plus paintText's 2) never elides.
+    // Wide enough that the text drawn into a rectangle of this width (plus paintText's 2) never elides, or
+    // as wide as the widest window (limits::kMaxWindowSide) for a text wider than that.
     static QSize measureText(const TextStyleDesc& style, const QString& text);
     // The style's font: its pixel size, the global family when one is set, else its own.
     static QFont styleFont(const TextStyleDesc& style);
@@ -59,6 +60,12 @@ public:
     // QFontMetrics::elidedText, at a cost that grows with the width rather than with the text.
     static QString elidedText(const QFontMetrics& metrics, const QString& text, Qt::TextElideMode mode, int width,
                               int flags = 0);
+    // QFontMetrics::horizontalAdvance, held to the widest window like measureText, at a cost that grows with
+    // that width rather than with the text.
+    static int textAdvance(const QFontMetrics& metrics, const QString& text);
+    // What of a text is worth measuring or handing to Qt, which measures it whole: the whole text, or its
+    // first piece (of some thousands of characters) that is already wider than the widest window.
+    static QString measuredPiece(const QFontMetrics& metrics, const QString& text);
     // Sizes shrink with the resource manager's scale factor below 1.0 and never grow.
     static QSize scaledSize(const QSize& size);
 

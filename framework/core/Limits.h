@@ -54,6 +54,12 @@ inline bool imageSizeAllowed(qint64 width, qint64 height)
 constexpr int kMaxLanguages = 256;
 constexpr int kMaxLanguageIdLength = 64;
 
+// Entries of one row of a ribbon configuration: the quick-access and the top-right widgets, the pages
+// (a tab each), the groups of a page and the items of a group. Each becomes a widget beside the others,
+// and Qt walks a widget's siblings to show, stack, repaint or delete it, so a row of 20,000 took seconds
+// a resize and tens of seconds to paint or tear down; a real ribbon holds a few dozen in a row.
+constexpr int kMaxRibbonRowEntries = 1000;
+
 // Style entries and attributes one element gives. A theme entry is applied to every control of its
 // type or name, so a list of tens of thousands was walked, and its attributes copied, once per control;
 // real elements give a few dozen.

@@ -47,6 +47,23 @@ bool explicitlyHidden(const QWidget* w)
     return w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
 }
 
+// Whether the widgets lie in this order above every other shown child of their parent but those in `over`.
+bool stackedOnTop(const QWidget* parent, const QVector<QWidget*>& order, std::initializer_list<const QWidget*> over)
+{
+    const QObjectList& children = parent->children();
+    int next = order.size() - 1;
+    for (auto it = children.crbegin(); it != children.crend() && next >= 0; ++it) {
+        if (*it == order.at(next)) {
+            --next;
+            continue;
+        }
+        const auto* widget = qobject_cast<const QWidget*>(*it);
+        if (widget && !widget->isHidden() && std::find(over.begin(), over.end(), widget) == over.end())
+            return false;
+    }
+    return next < 0;
+}
+
 void moveTo(QWidget* w, QWidget* host)
 {
     if (w->parentWidget() == host)
@@ -422,7 +439,7 @@ void KIVQRibbonBar::layoutTabs()
     QVector<int> widths;
     qint64 total = 0;
     for (KIVQRibbonButton* tab : qAsConst(m_tabButtons)) {
-        const int advance = QFontMetrics(tab->font()).horizontalAdvance(tab->text());
+        const int advance = KIVQPaintHelpers::textAdvance(QFontMetrics(tab->font()), tab->text());
         widths.append(std::clamp(advance + 28, 68, 150));
         total += widths.last() + 2;
     }
@@ -690,18 +707,21 @@ void KIVQRibbonBar::updateLayout()
     for (QWidget* widget : qAsConst(m_topRight))
         moveTo(widget, host);
 
+    // Each is stacked above the ones placed before it.
+    QVector<QWidget*> stack;
+    stack.reserve(m_quickAccess.size() + m_topRight.size() + 1);
     int x = 4;
     if (!explicitlyHidden(m_appButton) && m_appMenu) {
         const int appWidth = std::max(m_appButton->sizeHint().width(), 54);
         m_appButton->setGeometry(4, 2, appWidth, top - 4);
-        m_appButton->raise();
+        stack.append(m_appButton);
         x = appWidth + 8;
     }
     for (QWidget* widget : qAsConst(m_quickAccess)) {
         auto* button = qobject_cast<KIVQRibbonButton*>(widget);
         const int qw = button && !button->getShowText() ? 28 : std::clamp(widget->sizeHint().width(), 24, 90);
         widget->setGeometry(x, 3, qw, top - 6);
-        widget->raise();
+        stack.append(widget);
         x += qw + 2;
     }
     int r = w - 4;
@@ -709,8 +729,13 @@ void KIVQRibbonBar::updateLayout()
         QWidget* widget = m_topRight.at(i);
         const int rw = std::clamp(widget->sizeHint().width(), 40, 180);
         widget->setGeometry(r - rw, 3, rw, top - 6);
-        widget->raise();
+        stack.append(widget);
         r -= rw + 4;
+    }
+    // A raise walks the row's children: only a row out of that order is stacked again.
+    if (!stackedOnTop(host, stack, {m_tabLeft, m_tabRight})) {
+        for (QWidget* widget : qAsConst(stack))
+            widget->raise();
     }
     m_tabRow->setProperty(kContentLeft, compact ? x + 4 : 4);
     m_tabRow->setProperty(kContentRight, (compact ? r : w) - 4);

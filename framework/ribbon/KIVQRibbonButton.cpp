@@ -117,7 +117,7 @@ template <class Icon> void KIVQRibbonButton::keepPlacementWhileSetting(const Ico
 
 QSize KIVQRibbonButton::sizeHint() const
 {
-    const int advance = fontMetrics().horizontalAdvance(text());
+    const int advance = KIVQPaintHelpers::textAdvance(fontMetrics(), text());
     switch (m_itemSize) {
     case KIV_RIBBON_MEDIUM:
         return QSize(qMax(advance + 34, 74), 30);
@@ -156,8 +156,9 @@ void KIVQRibbonButton::syncFromAction()
     QAction* action = m_action;
     if (!action)
         return;
-    setText(action->text());
-    setToolTip(action->toolTip());
+    setText(KIVQMenu::itemText(action));
+    // Qt lays a tool tip out whole when it shows; the action keeps the whole of a long one.
+    setToolTip(KIVQPaintHelpers::measuredPiece(fontMetrics(), action->toolTip()));
     setEnabled(action->isEnabled());
     setCheckable(action->isCheckable());
     {

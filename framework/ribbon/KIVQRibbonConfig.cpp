@@ -87,6 +87,16 @@ void reportSkipped(const QString& document, const QString& list, Json::ArrayInde
               index, qUtf8Printable(why));
 }
 
+// A row that holds as many entries as one may: the rest of its list is left out, and reported.
+bool rowIsFull(int held, const QString& document, const QString& list, Json::ArrayIndex index)
+{
+    if (held < limits::kMaxRibbonRowEntries)
+        return false;
+    qCWarning(lcKivJson, "Ribbon config %s: %s entries from %u on are left out, past %d in one row",
+              qUtf8Printable(document), qUtf8Printable(list), index, limits::kMaxRibbonRowEntries);
+    return true;
+}
+
 bool isObjectEntry(const Json::Value& entry, const QString& document, const QString& list, Json::ArrayIndex index)
 {
     if (entry.isObject())
@@ -109,7 +119,7 @@ Json::Value writeCommand(const QAction* action)
 {
     Json::Value command(Json::objectValue);
     command["id"] = utf8(action->objectName());
-    command["text"] = utf8(action->text());
+    command["text"] = utf8(KIVQMenu::itemText(action));
     command["icon"] = utf8(iconPathOf(action));
     command["tooltip"] = utf8(action->toolTip() == action->text() ? QString() : action->toolTip());
     command["enabled"] = action->isEnabled();
@@ -131,7 +141,7 @@ Json::Value writeMenu(const QMenu* menu)
             continue;
         }
         entry["id"] = utf8(action->objectName());
-        entry["text"] = utf8(action->text());
+        entry["text"] = utf8(KIVQMenu::itemText(action));
         if (!iconPathOf(action).isEmpty())
             entry["icon"] = utf8(iconPathOf(action));
         entry["enabled"] = action->isEnabled();
@@ -218,7 +228,7 @@ Json::Value writeGroup(const KIVQRibbonGroup* group)
             for (const QAction* cell : gallery->itemActions()) {
                 Json::Value c(Json::objectValue);
                 c["id"] = utf8(cell->objectName());
-                c["text"] = utf8(cell->text());
+                c["text"] = utf8(KIVQMenu::itemText(cell));
                 c["icon"] = utf8(iconPathOf(cell));
                 cells.append(c);
             }
@@ -344,13 +354,13 @@ bool KIVQRibbonBar::loadConfigValue(const Json::Value& root, const QString& sour
     }
     const QString quickList = QStringLiteral("quickAccess");
     const Json::Value& quick = list(root, "quickAccess");
-    for (Json::ArrayIndex i = 0; i < quick.size(); ++i) {
+    for (Json::ArrayIndex i = 0; i < quick.size() && !rowIsFull(m_quickAccess.size(), source, quickList, i); ++i) {
         if (isObjectEntry(quick[i], source, quickList, i) && ControlBudget::take(quickList))
             addQuickAction(createActionItem(quick[i]));
     }
     const QString topRightList = QStringLiteral("topRight");
     const Json::Value& topRight = list(root, "topRight");
-    for (Json::ArrayIndex i = 0; i < topRight.size(); ++i) {
+    for (Json::ArrayIndex i = 0; i < topRight.size() && !rowIsFull(m_topRight.size(), source, topRightList, i); ++i) {
         if (!ControlBudget::take(topRightList))
             break;
         if (QWidget* widget = createWidgetItem(topRight[i], m_topRow, topRightList, i))
@@ -423,7 +433,7 @@ void KIVQRibbonBar::readPages(const Json::Value& pages, KIVQRibbonContextGroup* 
         return;
     const QString pageList = contextGroup ? QStringLiteral("context group \"%1\", pages").arg(contextGroup->contextId())
                                           : QStringLiteral("pages");
-    for (Json::ArrayIndex p = 0; p < pages.size(); ++p) {
+    for (Json::ArrayIndex p = 0; p < pages.size() && !rowIsFull(m_pages.size(), m_source, pageList, p); ++p) {
         const Json::Value& pageValue = pages[p];
         const QString id = text(pageValue, "id");
         if (!isObjectEntry(pageValue, m_source, pageList, p) ||
@@ -435,7 +445,7 @@ void KIVQRibbonBar::readPages(const Json::Value& pages, KIVQRibbonContextGroup* 
             continue;
         const QString groupList = QStringLiteral("page \"%1\", groups").arg(id);
         const Json::Value& groups = list(pageValue, "groups");
-        for (Json::ArrayIndex g = 0; g < groups.size(); ++g) {
+        for (Json::ArrayIndex g = 0; g < groups.size() && !rowIsFull(page->groupCount(), m_source, groupList, g); ++g) {
             const Json::Value& groupValue = groups[g];
             const QString groupId = text(groupValue, "id");
             const QString where = QStringLiteral("page \"%1\", group \"%2\"").arg(id, groupId);
@@ -445,7 +455,8 @@ void KIVQRibbonBar::readPages(const Json::Value& pages, KIVQRibbonContextGroup* 
             group->setExpanding(flag(groupValue, "expanding", false));
             const QString itemList = where + QStringLiteral(", items");
             const Json::Value& items = list(groupValue, "items");
-            for (Json::ArrayIndex i = 0; i < items.size(); ++i) {
+            for (Json::ArrayIndex i = 0; i < items.size() && !rowIsFull(group->itemCount(), m_source, itemList, i);
+                 ++i) {
                 const Json::Value& item = items[i];
                 if (!isObjectEntry(item, m_source, itemList, i) || !ControlBudget::take(where))
                     continue;
@@ -483,7 +494,8 @@ QAction* KIVQRibbonBar::createActionItem(const Json::Value& value)
 {
     const QString id = text(value, "id");
     const QString fallback = id.isEmpty() ? QStringLiteral("Command") : id;
-    auto* action = new QAction(text(value, "text", fallback), this);
+    auto* action = new QAction(this);
+    KIVQMenu::setItemText(action, text(value, "text", fallback));
     action->setObjectName(id);
     action->setToolTip(text(value, "tooltip"));
     action->setEnabled(flag(value, "enabled", true));
@@ -518,7 +530,8 @@ KIVQRibbonMenu* KIVQRibbonBar::createMenu(const Json::Value& value, QWidget* par
             // The sub-menu's own action stands in the menu; the entry keeps only its text, as title.
             const QString id = text(entry, "id");
             KIVQRibbonMenu* sub = createMenu(items, menu);
-            sub->setTitle(text(entry, "text", id.isEmpty() ? QStringLiteral("Command") : id));
+            KIVQMenu::setItemText(sub->menuAction(),
+                                  text(entry, "text", id.isEmpty() ? QStringLiteral("Command") : id));
             menu->addMenu(sub);
             continue;
         }

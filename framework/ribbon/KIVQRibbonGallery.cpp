@@ -59,7 +59,8 @@ KIVQRibbonGallery::~KIVQRibbonGallery()
 
 QAction* KIVQRibbonGallery::addItem(const QString& id, const QString& text, const QString& icon)
 {
-    auto* action = new QAction(text, this);
+    auto* action = new QAction(this);
+    KIVQMenu::setItemText(action, text);
     action->setObjectName(id);
     action->setProperty("kivRibbonIconPath", icon);
     if (!icon.isEmpty())

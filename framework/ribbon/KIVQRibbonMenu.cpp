@@ -35,7 +35,7 @@ KIVQRibbonMenu::KIVQRibbonMenu(const QString& title, QWidget* parent) : KIVQMenu
 
 QAction* KIVQRibbonMenu::addCommand(const QString& id, const QString& text, const QString& icon, bool checkable)
 {
-    QAction* action = icon.isEmpty() ? addAction(text) : addIconAction(icon, text);
+    QAction* action = addIconAction(icon, text);
     action->setObjectName(id);
     action->setCheckable(checkable);
     action->setProperty("kivRibbonIconPath", icon);

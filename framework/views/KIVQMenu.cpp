@@ -9,9 +9,16 @@
 
 #include <json/json.h>
 
+#include <QAction>
 #include <QMouseEvent>
 
 namespace KIVQtLib {
+
+namespace {
+
+const char kItemTextProperty[] = "kiv_menu_item_text";
+
+} // namespace
 
 KIVQMenu::KIVQMenu(QWidget* parent) : KIVQControlBase(parent)
 {
@@ -34,12 +41,28 @@ KIVQMenu::KIVQMenu(const QString& title, QWidget* parent) : KIVQControlBase(titl
 QAction* KIVQMenu::addIconAction(const QString& iconPath, const QString& text)
 {
     QAction* action = addAction(text);
+    setItemText(action, text);
     if (!iconPath.isEmpty()) {
         action->setProperty(iconPathProperty(), iconPath);
         if (!KIVQPaintHelpers::isSvgPath(iconPath))
             action->setIcon(KIVQPaintHelpers::iconFromFile(iconPath));
     }
     return action;
+}
+
+void KIVQMenu::setItemText(QAction* action, const QString& text)
+{
+    const QString piece = KIVQPaintHelpers::measuredPiece(QFontMetrics(action->font()), text);
+    action->setProperty(kItemTextProperty, piece.size() < text.size() ? QVariant(text) : QVariant());
+    action->setText(piece);
+}
+
+QString KIVQMenu::itemText(const QAction* action)
+{
+    // A text set since then is the action's own.
+    const QString text = action->text();
+    const QString whole = action->property(kItemTextProperty).toString();
+    return whole.size() > text.size() && whole.startsWith(text) ? whole : text;
 }
 
 void KIVQMenu::setBackground(const FillStyle& fill)
@@ -114,7 +137,7 @@ void KIVQMenu::readMenuItems(const Json::Value& items)
 KIVQMenu* KIVQMenu::createSubMenu(const QString& title)
 {
     auto* subMenu = new KIVQMenu(this);
-    subMenu->setTitle(title);
+    setItemText(subMenu->menuAction(), title);
     impl()->copyStylesTo(*subMenu->impl());
     return subMenu;
 }

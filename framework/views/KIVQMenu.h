@@ -30,6 +30,12 @@ public:
     // An SVG name is drawn through the property only; any other name also becomes the action's QIcon.
     QAction* addIconAction(const QString& iconPath, const QString& text);
 
+    // An item's text. QMenu measures its items' texts whole on every layout, so the action is given only
+    // KIVQPaintHelpers::measuredPiece of a long text and keeps the whole in a property, which itemText
+    // reads back for as long as the action holds that piece.
+    static void setItemText(QAction* action, const QString& text);
+    static QString itemText(const QAction* action);
+
     // None of these repaints.
     void setBackground(const FillStyle& fill);
     void setItemStyle(CtrlState state, const FillStyle& fill);

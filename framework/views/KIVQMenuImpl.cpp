@@ -76,8 +76,9 @@ int KIVQMenuImpl::textColumnWidth() const
     for (QAction* action : m_menu->actions()) {
         if (action->isSeparator() || !action->isVisible())
             continue;
-        int text = qMax(measureText(itemTextStyles.get(CtrlNormal), action->text()).width(),
-                        measureText(itemTextStyles.get(CtrlHover), action->text()).width());
+        const QString shown = KIVQMenu::itemText(action);
+        int text = qMax(measureText(itemTextStyles.get(CtrlNormal), shown).width(),
+                        measureText(itemTextStyles.get(CtrlHover), shown).width());
         if (action->menu())
             text += kArrowRoom;
         widest = qMax(widest, icon + text + kTextPadding);
@@ -109,7 +110,8 @@ void KIVQMenuImpl::paint(QPainter* painter, const QRect& rect)
             else
                 paintImageOrSvg(painter, path, IconStyleDesc(), icon, false);
         }
-        paintText(painter, action->isSeparator() ? QString() : action->text(), itemTextStyles.get(state), text);
+        paintText(painter, action->isSeparator() ? QString() : KIVQMenu::itemText(action), itemTextStyles.get(state),
+                  text);
 
         if (action->menu()) {
             const int middle = item.top() + item.height() / 2;

@@ -144,6 +144,12 @@ void tst_KIVQRibbonBar::topRowPlacement()
     QCOMPARE(wide->geometry(), QRect(900 - 4 - 180, 3, 180, T - 6));
     QCOMPARE(narrow->geometry(), QRect(900 - 4 - 180 - 4 - 40, 3, 40, T - 6));
     QCOMPARE(bar.tabButtons().first()->x(), compact ? appWidth + 8 + 60 + 4 : 4);
+
+    // Squeezed, they overlap: each lies above those placed before it, and the tabs lie below them all.
+    bar.resize(200, 157);
+    bar.show();
+    QCOMPARE(host->childAt(narrow->geometry().right() + 1, 10), app);
+    QCOMPARE(host->childAt(q2->geometry().center()), wide);
 }
 
 void tst_KIVQRibbonBar::tabLayout_data()

@@ -379,14 +379,17 @@ void tst_KIVQRibbonConfig::leftOutIsReported_data()
         << exact({"menu entry 0 left out: not an object", "contextGroups entry 0 left out: not an object",
                   R"(context group "tools", pages entry 0 left out: not an object)"})
         << pages << "0 pages";
-    QTest::newRow("separators in a group past the cap, then a page")
+    const int row = limits::kMaxRibbonRowEntries;
+    QTest::newRow("separators in a group past the row cap, then a page")
         << false
         << QStringLiteral(R"("pages": [{"id": "home", "groups": [{"id": "g", "items": [%1]}]}, {"id": "later"}])")
-               .arg(repeated(QStringLiteral(R"({"type": "separator"})"), limits::kMaxPageControls))
-        << capped(QStringLiteral("page \"home\", group \"g\"")) << Probe([](KIVQRibbonBar& bar) {
+               .arg(repeated(QStringLiteral(R"({"type": "separator"})"), row + 5))
+        << exact({QStringLiteral(R"(page "home", group "g", items entries from %1 on are left out, past %1 in one row)")
+                      .arg(row)})
+        << Probe([](KIVQRibbonBar& bar) {
                return QStringLiteral("%1 pages, %2 items").arg(bar.pageCount()).arg(firstGroup(bar)->itemCount());
            })
-        << QStringLiteral("1 pages, %1 items").arg(limits::kMaxPageControls - 2);
+        << QStringLiteral("2 pages, %1 items").arg(row);
     // Each group of another id is a new piece; one id again adds to its group.
     QTest::newRow("context groups past the cap")
         << false

@@ -11,6 +11,9 @@
 #include "core/Limits.h"
 #include "core/windows/KIVQWindow.h"
 #include "ribbon/KIVQRibbonBar.h"
+#include "ribbon/KIVQRibbonButton.h"
+#include "ribbon/KIVQRibbonGroup.h"
+#include "ribbon/KIVQRibbonPage.h"
 #include "theme/KIVQResourceManager.h"
 #include "theme/LanguageManager.h"
 #include "views/KIVQMenu.h"
@@ -20,11 +23,14 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <climits>
 #include <functional>
@@ -205,6 +211,15 @@ qint64 treeValues(const Json::Value& value)
     return count;
 }
 
+// A ribbon configuration with count entries made from one pattern (%1 its index) where %1 stands.
+QString ribbonWith(const char* document, const char* entry, int count)
+{
+    QStringList entries;
+    for (int i = 0; i < count; ++i)
+        entries << QString::fromLatin1(entry).arg(i);
+    return QString::fromLatin1(document).arg(entries.join(QLatin1Char(',')));
+}
+
 bool withinInt(const QRect& r)
 {
     return qint64(r.x()) + r.width() <= INT_MAX && qint64(r.y()) + r.height() <= INT_MAX &&
@@ -214,6 +229,8 @@ bool withinInt(const QRect& r)
 } // namespace
 
 Q_DECLARE_METATYPE(ThemeBuilder)
+using RibbonProbe = std::function<int(const KIVQRibbonBar&)>;
+Q_DECLARE_METATYPE(RibbonProbe)
 
 class tst_HostileInput : public QObject
 {
@@ -239,6 +256,10 @@ private Q_SLOTS:
     void documentsPastTheValueCap();
     void valuesCountedOnTheBytes_data();
     void valuesCountedOnTheBytes();
+    void longCaptionInRibbonOrMenu_data();
+    void longCaptionInRibbonOrMenu();
+    void ribbonRowOfThousands_data();
+    void ribbonRowOfThousands();
     void themeEntryPastTheElementCaps();
 
 private:
@@ -691,6 +712,135 @@ void tst_HostileInput::valuesCountedOnTheBytes()
     Json::Value root;
     QVERIFY(json::parse(text, root));
     QCOMPARE(treeValues(root), values);
+}
+
+// Qt measures, lays out or elides whatever text it is given, whole, on every layout: 10 s to load a
+// 10 MB caption, a second a resize, 20 s to open a menu. What reaches it is a piece that fills the widest
+// window, and what is written back is the whole caption.
+void tst_HostileInput::longCaptionInRibbonOrMenu_data()
+{
+    QTest::addColumn<bool>("ribbon");      // else a menu document
+    QTest::addColumn<QString>("document"); // %1 is the caption
+
+    const auto ribbon = [](const char* members) {
+        return QStringLiteral(R"({"schemaVersion": 1, %1})").arg(QLatin1String(members));
+    };
+    QTest::newRow("ribbon buttons, large and small")
+        << true << ribbon(R"("pages": [{"id": "p", "groups": [{"id": "g", "items": [
+                       {"id": "a", "text": "%1"}, {"id": "b", "size": "small", "text": "%1"}]}]}])");
+    QTest::newRow("a tab and a group title")
+        << true << ribbon(R"("pages": [{"id": "p", "text": "%1", "groups": [{"id": "g", "text": "%1"}]}])");
+    QTest::newRow("a quick-access command and a button's tool tip")
+        << true << ribbon(R"("quickAccess": [{"id": "q", "text": "%1"}],
+                              "pages": [{"id": "p", "groups": [{"id": "g", "items": [{"id": "b", "tooltip": "%1"}]}]}])");
+    QTest::newRow("an application menu's item and sub-menu")
+        << true
+        << ribbon(R"("application": {"menu": [{"id": "m", "text": "%1"}, {"text": "%1", "items": [{"id": "x"}]}]})");
+    QTest::newRow("a gallery cell") << true << ribbon(R"("pages": [{"id": "p", "groups": [{"id": "g", "items": [
+                              {"type": "gallery", "items": [{"id": "c", "text": "%1"}]}]}]}])");
+    QTest::newRow("a menu document's item and sub-menu")
+        << false << QStringLiteral(R"({"items": [{"text": "%1"}, {"text": "%1", "items": [{"text": "x"}]}]})");
+}
+
+void tst_HostileInput::longCaptionInRibbonOrMenu()
+{
+    QFETCH(bool, ribbon);
+    QFETCH(QString, document);
+
+    const QString caption(10 * 1024 * 1024, QLatin1Char('W'));
+    const int captions = document.count(QLatin1String("%1"));
+    const QString text = document.arg(caption);
+    const QString path = m_dir.filePath(QStringLiteral("menu%1.json").arg(m_row));
+    QVERIFY(ribbon || writeFile(path, text.toUtf8()));
+
+    QElapsedTimer timer;
+    timer.start();
+    QWidget window;
+    window.resize(900, 300);
+    auto* bar = new KIVQRibbonBar(&window);
+    bar->resize(900, 160);
+    QVERIFY(ribbon ? bar->loadConfigJson(text) : kivCreateMenuByFileName(&window, path) != nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const int width : {700, 1100, 900}) {
+        bar->resize(width, 160);
+        window.repaint();
+    }
+    // Every menu opened, painted and hovered; every button measured and its tool tip shown.
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        menu->popup(QPoint(0, 0));
+        menu->repaint();
+        QTest::mouseMove(menu, QPoint(20, 12));
+        menu->hide();
+    }
+    for (KIVQRibbonButton* button : bar->findChildren<KIVQRibbonButton*>()) {
+        QHelpEvent tip(QEvent::ToolTip, QPoint(4, 4), button->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(button, &tip);
+        QVERIFY(button->sizeHint().width() <= limits::kMaxWindowSide + 34);
+    }
+    QToolTip::hideText();
+    // A release build takes a fraction of a second; the whole caption took tens of seconds.
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
+
+    qint64 kept = 0;
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        QVERIFY(action->text().size() < caption.size() / 10);
+        kept += KIVQMenu::itemText(action).size();
+    }
+    for (const QWidget* widget : window.findChildren<QWidget*>())
+        QVERIFY(widget->toolTip().size() < caption.size() / 10);
+    if (ribbon)
+        kept = bar->configJson().size();
+    QVERIFY(kept >= qint64(captions) * caption.size());
+}
+
+// Qt walks a widget's siblings to show, raise or delete it: 20,000 quick-access commands took seconds a
+// resize, a group of 20,000 buttons and 20,000 pages tens of seconds to paint or tear down. A row of the
+// ribbon holds at most its cap; the rest is left out and reported.
+void tst_HostileInput::ribbonRowOfThousands_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<RibbonProbe>("held");
+
+    const int count = 20000;
+    const auto page = [](const KIVQRibbonBar& bar) { return bar.pageAt(0); };
+    QTest::newRow("20,000 quick-access commands")
+        << ribbonWith(R"({"schemaVersion": 1, "quickAccess": [%1]})", R"({"id": "q%1"})", count)
+        << RibbonProbe([](const KIVQRibbonBar& bar) { return int(bar.quickAccessWidgets().size()); });
+    QTest::newRow("20,000 top-right controls")
+        << ribbonWith(R"({"schemaVersion": 1, "topRight": [%1]})", R"({"control": "label", "text": "%1"})", count)
+        << RibbonProbe([](const KIVQRibbonBar& bar) { return int(bar.topRightWidgets().size()); });
+    QTest::newRow("20,000 pages") << ribbonWith(R"({"schemaVersion": 1, "pages": [%1]})", R"({"id": "p%1"})", count)
+                                  << RibbonProbe([](const KIVQRibbonBar& bar) { return bar.pageCount(); });
+    QTest::newRow("20,000 groups on a page")
+        << ribbonWith(R"({"schemaVersion": 1, "pages": [{"id": "p", "groups": [%1]}]})", R"({"id": "g%1"})", count)
+        << RibbonProbe([page](const KIVQRibbonBar& bar) { return page(bar)->groupCount(); });
+    QTest::newRow("a group of 20,000 buttons")
+        << ribbonWith(R"({"schemaVersion": 1, "pages": [{"id": "p", "groups": [{"id": "g", "items": [%1]}]}]})",
+                      R"({"id": "b%1"})", count)
+        << RibbonProbe([page](const KIVQRibbonBar& bar) { return page(bar)->groupAt(0)->itemCount(); });
+}
+
+void tst_HostileInput::ribbonRowOfThousands()
+{
+    QFETCH(QString, document);
+    QFETCH(RibbonProbe, held);
+
+    QWidget window;
+    window.resize(900, 300);
+    auto* bar = new KIVQRibbonBar(&window);
+    bar->resize(900, 160);
+    QVERIFY(bar->loadConfigJson(document));
+    QCOMPARE(held(*bar), limits::kMaxRibbonRowEntries);
+    QCOMPARE(jsonWarnings, 1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const int width : {700, 1100, 900, 1000}) {
+        bar->resize(width, 160);
+        window.repaint();
+    }
+    // Torn down before the event loop has run, with every widget's posted events still queued.
+    delete bar;
 }
 
 // A theme entry is applied to each control it names: a list of thousands was walked, and its attributes
