@@ -66,6 +66,16 @@ qint64 peakGrowthMb(qint64 startKb)
     return (statusKb("VmHWM") - startKb) / 1024;
 }
 
+// Shows the 400 by 300 window a row builds into; each row's peak is measured from there.
+bool showToBuildIn(QWidget& host)
+{
+    host.resize(400, 300);
+    host.show();
+    const bool exposed = QTest::qWaitForWindowExposed(&host);
+    resetPeak();
+    return exposed;
+}
+
 int jsonWarnings = 0;
 QtMessageHandler previousHandler = nullptr;
 
@@ -379,10 +389,7 @@ void tst_HostileInput::hostileDocument()
     document.clear();
 
     KIVQWindow host;
-    host.resize(400, 300);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    resetPeak();
+    QVERIFY(showToBuildIn(host));
     const qint64 startKb = statusKb("VmHWM");
 
     QVERIFY(kivCreatePageByFileName(&host, path));
@@ -518,7 +525,7 @@ void tst_HostileInput::imageFileNamedAnywhere_data()
 
     const QByteArray bomb = svgz(1500), huge = pngOfZeros(30000, 30000);
     for (const char* route : {"button", "picture", "combo box", "menu", "ribbon quick access", "ribbon gallery",
-                              "theme image", "animation"})
+                              "theme image", "theme drawing", "animation"})
         QTest::addRow("a compressed SVG inflating to 1.5 GB: %s", route) << route << bomb << "bomb.svgz" << false << 1;
     QTest::newRow("the same named as a PNG icon") << "menu" << bomb << "bomb.png" << false << 1;
     for (const char* route : {"menu", "ribbon quick access", "ribbon gallery"})
@@ -526,7 +533,7 @@ void tst_HostileInput::imageFileNamedAnywhere_data()
     QTest::newRow("an icon file holding that PNG under a 256-pixel entry")
         << "menu" << icoHolding(huge) << "huge.ico" << false << 1;
     QTest::newRow("an SVG compressed twice") << "picture" << gzip(svgz(0)) << "twice.svgz" << false << 1;
-    for (const char* route : {"button", "picture", "menu", "theme image"})
+    for (const char* route : {"button", "picture", "menu", "theme image", "theme drawing"})
         QTest::addRow("a compressed SVG within the cap shows: %s", route)
             << route << svgz(1) << "red.svgz" << true << 0;
 }
@@ -541,9 +548,8 @@ void tst_HostileInput::imageFileNamedAnywhere()
 
     const QString dir = m_dir.filePath(QStringLiteral("image%1").arg(m_row));
     QString file = dir + QLatin1Char('/') + name;
-    if (route == QLatin1String("theme image")) {
-        // Inside a theme, under a name that says nothing of what it holds.
-        file = QStringLiteral("images/picture.png");
+    if (route.startsWith(QLatin1String("theme"))) {
+        file = QStringLiteral("images/") + name;
         makeThemeDir(dir, {{file, bytes}});
         QVERIFY(rm()->loadThemeDir(dir));
     } else {
@@ -552,10 +558,7 @@ void tst_HostileInput::imageFileNamedAnywhere()
     bytes.clear();
 
     KIVQWindow host;
-    host.resize(400, 300);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    resetPeak();
+    QVERIFY(showToBuildIn(host));
     const qint64 startKb = statusKb("VmHWM");
     const auto iconShows = [](const QAction* action) {
         return action && hasRed(action->icon().pixmap(16, 16).toImage());
@@ -600,7 +603,8 @@ void tst_HostileInput::imageFileNamedAnywhere()
             {QStringLiteral("button"), QStringLiteral(R"("qtbutton", "attr": {"iconPath": "%1"})")},
             {QStringLiteral("picture"), QStringLiteral(R"("qtpicture", "attr": {"svgPath": "%1"})")},
             {QStringLiteral("combo box"), QStringLiteral(R"("qtcombobox", "attr": {"btnIcon": "%1"})")},
-            {QStringLiteral("theme image"), QStringLiteral(R"("qtpicture", "attr": {"path": "%1"})")}};
+            {QStringLiteral("theme image"), QStringLiteral(R"("qtpicture", "attr": {"path": "%1"})")},
+            {QStringLiteral("theme drawing"), QStringLiteral(R"("qtpicture", "attr": {"svgPath": "%1"})")}};
         const QString page = dir + QStringLiteral("/page.json");
         QVERIFY(writeFile(page, pageWith(QStringLiteral(R"({"type": %1, "w": 64, "h": 64},
             {"type": "qtlabel", "x": 100, "w": 60, "h": 20, "attr": {"text": "rest"}})")
