@@ -3,8 +3,10 @@
 #include "KIVQImage.h"
 #include "core/ControlJson.h"
 #include "core/Limits.h"
+#include "theme/ImageFiles.h"
 #include "theme/KIVQResourceManager.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QMovie>
 #include <QPainter>
@@ -94,7 +96,16 @@ void KIVQImageImpl::paintSvg(QPainter* painter, const QRect& rect)
 
 void KIVQImageImpl::playGif(const QString& path)
 {
-    m_movie.reset(new QMovie(path));
+    dropMovie();
+    QByteArray bytes;
+    QByteArray format;
+    if (imageio::readAnimation(path, bytes, format) == imageio::ImageRefused)
+        return;
+    // QMovie decodes its frames from the device as it plays; the device keeps the bytes read.
+    m_movieBytes = std::make_unique<QBuffer>();
+    m_movieBytes->setData(bytes);
+    m_movieBytes->open(QIODevice::ReadOnly);
+    m_movie.reset(new QMovie(m_movieBytes.get(), format));
     if (!m_movieLabel) {
         m_movieLabel = new QLabel(m_control);
         markInternalChild(m_movieLabel);
@@ -115,6 +126,7 @@ void KIVQImageImpl::dropMovie()
         m_movie->stop();
         m_movie.reset();
     }
+    m_movieBytes.reset();
     if (m_movieLabel)
         m_movieLabel->hide();
 }

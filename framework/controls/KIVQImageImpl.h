@@ -9,6 +9,7 @@
 #include <memory>
 
 class QLabel;
+class QBuffer;
 class QMovie;
 
 namespace KIVQtLib {
@@ -55,6 +56,7 @@ private:
     void paintSvg(QPainter* painter, const QRect& rect);
 
     KIVQImage* m_control;
+    std::unique_ptr<QBuffer> m_movieBytes; // before the movie that reads it, so that it goes after
     std::unique_ptr<QMovie> m_movie;
     QPointer<QLabel> m_movieLabel;
 };

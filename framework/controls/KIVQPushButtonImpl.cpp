@@ -232,7 +232,7 @@ void KIVQPushButtonImpl::setIconPath(const QString& path)
 {
     const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
     if (path.startsWith(QLatin1Char(':')) && !svg) {
-        setIcon(QIcon(path));
+        setIcon(iconFromFile(path));
         return;
     }
     useIcon = true;

@@ -2,13 +2,14 @@
 
 #include "Limits.h"
 #include "SvgImageCache.h"
+#include "theme/ImageFiles.h"
 #include "theme/KIVQResourceManager.h"
 
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPaintEngine>
@@ -235,6 +236,15 @@ private:
     bool m_penChanged = false;
     QPen m_pen;
     QBrush m_brush;
+};
+
+// What QIcon makes of a name it cannot read: an icon that is there and draws nothing.
+class EmptyIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter*, const QRect&, QIcon::Mode, QIcon::State) override {}
+    QPixmap pixmap(const QSize&, QIcon::Mode, QIcon::State) override { return QPixmap(); }
+    QIconEngine* clone() const override { return new EmptyIconEngine; }
 };
 
 } // namespace
@@ -686,12 +696,20 @@ bool KIVQPaintHelpers::isSvgPath(const QString& name)
 
 QIcon KIVQPaintHelpers::iconFromFile(const QString& path)
 {
-    // A name with no file keeps the icon QIcon makes for it: it opens nothing.
-    const QFileInfo info(path);
-    if (path.isEmpty() ||
-        (!path.startsWith(QLatin1Char(':')) && info.exists() && (!info.isFile() || info.size() > limits::kMaxFileSize)))
+    if (path.isEmpty())
         return QIcon();
-    return QIcon(path);
+    QImage image;
+    switch (imageio::readImage(path, image)) {
+    case imageio::ImageOk:
+        return QIcon(QPixmap::fromImage(std::move(image)));
+    case imageio::ImageMissing:
+    case imageio::ImageUnreadable:
+        // As QIcon made it of such a name: an icon that is there and draws nothing.
+        return QIcon(new EmptyIconEngine);
+    case imageio::ImageRefused:
+        break;
+    }
+    return QIcon();
 }
 
 bool KIVQPaintHelpers::isImageValid(const QImage& image)

@@ -71,8 +71,8 @@ public:
 
     // A name ends in ".svg", ignoring case and surrounding blanks.
     static bool isSvgPath(const QString& name);
-    // An icon from a file a document names: no icon for a pipe, device, folder or a file past the size
-    // limit, as QIcon opens the file at once and a pipe there would block or a device never end.
+    // An icon from a file a document names, made from the image the bounded reader gives, never from the
+    // path: null for a file refused there (logged), one that draws nothing for a name it cannot read.
     static QIcon iconFromFile(const QString& path);
     static bool isImageValid(const QImage& image);
     // horAlign and verAlign of a text style (0 start, 1 centre, 2 end) as Qt flags; other values add none.

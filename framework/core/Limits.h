@@ -38,8 +38,8 @@ inline QRect boundedRect(qint64 x, qint64 y, qint64 w, qint64 h)
 constexpr int kMaxWindowSide = 16384;
 constexpr qint64 kMaxWindowPixels = qint64(64) * 1024 * 1024;
 
-// A decoded theme image: 64 Mpixel is 256 MB as ARGB32, and its grey variant as much again. Checked
-// against the size the image declares, before it is decoded.
+// A decoded theme image or icon: 64 Mpixel is 256 MB as ARGB32, and its grey variant as much again.
+// Checked against the size the image declares, before it is decoded.
 constexpr int kMaxImageSide = 16384;
 constexpr qint64 kMaxImagePixels = qint64(64) * 1024 * 1024;
 
@@ -75,7 +75,8 @@ constexpr int kMaxTextSize = 4096;
 // one holding a full ribbon, in under half of it.
 constexpr qint64 kMaxJsonValues = 1000000;
 
-// A file of a theme (directory or archive item) or a page document, and a whole theme.
+// A file of a theme (directory or archive item), a page document or an image a document names, and a
+// whole theme. A compressed SVG is inflated no further: 1.5 MB of it can hold 1.5 GB.
 constexpr qint64 kMaxFileSize = qint64(64) * 1024 * 1024;
 constexpr qint64 kMaxThemeSize = qint64(256) * 1024 * 1024;
 

@@ -1,5 +1,6 @@
 #include "KIVQResourceManager.h"
 
+#include "ImageFiles.h"
 #include "KIVQResourceManagerImpl.h"
 #include "KIVZipArchive.h"
 #include "LanguageManager.h"
@@ -13,14 +14,12 @@
 #include <json/json.h>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -55,23 +54,6 @@ bool applyStyleDocument(KIVQResourceManager& rm, KIVQResourceManagerImpl* store,
 QString withSlashes(QString path)
 {
     return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
-// Decodes an image within the size caps, checked on the size it declares before a pixel is decoded (and
-// again after, for a format that cannot tell). tooLarge is set when that is why nothing was decoded.
-QImage decodeBounded(QImageReader& reader, bool& tooLarge)
-{
-    QImage image;
-    const QSize declared = reader.size();
-    if (declared.isValid() && !limits::imageSizeAllowed(declared.width(), declared.height())) {
-        tooLarge = true;
-        return image;
-    }
-    if (reader.read(&image) && !limits::imageSizeAllowed(image.width(), image.height())) {
-        tooLarge = true;
-        return QImage();
-    }
-    return image;
 }
 
 // Image and SVG caches are searched skin, project, theme.
@@ -439,24 +421,13 @@ QImage* KIVQResourceManager::getImage(const QString& name, bool gray)
     ResSourceType source = ResSkin;
     const QByteArray* bytes = findResource(name, source);
     QImage image;
-    bool tooLarge = false;
-    if (bytes && !bytes->isEmpty()) {
-        QBuffer buffer;
-        buffer.setData(*bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        image = decodeBounded(reader, tooLarge);
-    }
+    if (bytes)
+        imageio::decode(*bytes, name, image);
     if (image.isNull()) {
         const QString path = fallbackFile(name);
-        if (!path.isEmpty()) {
-            QImageReader reader(path);
-            image = decodeBounded(reader, tooLarge);
-        }
+        if (!path.isEmpty())
+            imageio::readImage(path, image);
     }
-    if (image.isNull() && tooLarge)
-        qCWarning(lcKivJson, "Image %s left out: larger than %d pixels a side or %lld pixels", qUtf8Printable(name),
-                  limits::kMaxImageSide, limits::kMaxImagePixels);
     const float factor = m_scaleFactor;
     if (factor < 1.0f && !image.isNull())
         image = image.scaled(int(float(image.width()) * factor), int(float(image.height()) * factor),
@@ -486,10 +457,12 @@ QSvgRenderer* KIVQResourceManager::getSvgRenderer(const QString& name)
     ResSourceType source = ResSkin;
     const QByteArray* bytes = findResource(name, source);
     auto renderer = std::make_unique<QSvgRenderer>();
-    bool loaded = bytes && !bytes->isEmpty() && renderer->load(*bytes);
+    const QByteArray document = bytes ? imageio::svgDocument(*bytes, name) : QByteArray();
+    bool loaded = !document.isEmpty() && renderer->load(document);
     if (!loaded) {
         const QString path = fallbackFile(name);
-        loaded = !path.isEmpty() && renderer->load(path);
+        const QByteArray file = path.isEmpty() ? QByteArray() : imageio::readSvgFile(path);
+        loaded = !file.isEmpty() && renderer->load(file);
     }
     if (!loaded || !renderer->isValid()) {
         m_svgMisses.insert(name);

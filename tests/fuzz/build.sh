@@ -130,6 +130,39 @@ archive("duplicates.zip", [("style.json", b'{"style": []}', zipfile.ZIP_DEFLATED
 archive("bomb.zip", [("style.json", b'{"style": []}', zipfile.ZIP_DEFLATED), ("images/bomb.png", bomb, zipfile.ZIP_STORED)])
 PY
 
+# The image files that the page and command seeds name, by absolute path: a compressed SVG that inflates
+# to 1.5 GB, a PNG declaring 30000 by 30000, an icon file holding that PNG under a 256-pixel entry, and a
+# small SVG and PNG that load.
+seeds "$OUT/images" <<'PY'
+head = (b'<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16">'
+        b'<rect width="16" height="16" fill="#ff0000"/><!--')
+tail = b"--></svg>"
+def svgz(megabytes):
+    # A fully flushed block of spaces decodes alone, so one compressed megabyte is repeated.
+    c = zlib.compressobj(9, zlib.DEFLATED, -15)
+    block = b" " * (1 << 20)
+    first = c.compress(head) + c.flush(zlib.Z_FULL_FLUSH)
+    middle = c.compress(block) + c.flush(zlib.Z_FULL_FLUSH)
+    last = c.compress(tail) + c.flush(zlib.Z_FINISH)
+    crc = zlib.crc32(head)
+    for _ in range(megabytes):
+        crc = zlib.crc32(block, crc)
+    crc = zlib.crc32(tail, crc)
+    size = (len(head) + megabytes * len(block) + len(tail)) & 0xffffffff
+    return b"\x1f\x8b\x08\0\0\0\0\0\0\x03" + first + middle * megabytes + last + struct.pack("<II", crc, size)
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+def png(width, height, rows):
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 0, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(bytes((width + 1) * rows))) + chunk(b"IEND", b""))
+write("bomb.svgz", svgz(1500))
+write("icon.svgz", svgz(0))
+huge = png(30000, 30000, 4)
+write("huge.png", huge)
+write("huge.ico", struct.pack("<HHHBBBBHHII", 0, 1, 1, 0, 0, 0, 0, 1, 32, len(huge), 22) + huge)
+write("icon.png", png(16, 16, 16))
+PY
+
 # The page target: the hostile documents of the tests, with a smaller caption.
 seeds "$OUT/corpus-page" <<'PY'
 def page(children, **root):
@@ -149,6 +182,12 @@ write("nested", page([{"type": "qtcontainer", "childLayout": 0, "child": [
     {"type": "qtbutton", "layout": {"type": 0, "ratio": 2}, "attr": {"text": "|->key"}},
     {"type": "qtspacer", "widthPolicy": 1, "w": 30},
     {"type": "qtlabel", "absoluteDockHor": 2, "absoluteDockOffsetX": -2147483648}]}], trans=True, resize=True))
+images = os.path.join(os.path.dirname(os.path.abspath(out)), "images") + "/"
+write("images", page([{"type": "qtbutton", "w": 40, "h": 40, "attr": {"iconPath": images + "bomb.svgz"}},
+                      {"type": "qtpicture", "w": 40, "h": 40, "attr": {"svgPath": images + "bomb.svgz"}},
+                      {"type": "qtpicture", "w": 40, "h": 40, "attr": {"path": images + "huge.ico"}},
+                      {"type": "qtcombobox", "w": 90, "h": 24, "attr": {"btnIcon": images + "huge.png"}},
+                      {"type": "qtbutton", "w": 40, "h": 40, "attr": {"iconPath": images + "icon.svgz"}}]))
 PY
 
 # The theme documents: [u16 style length][u16 theme length][style][theme].
@@ -183,6 +222,14 @@ write("ribbon", {"schemaVersion": 1, "layoutMode": "compact", "minimized": False
                                     "pages": [{"id": "p", "groups": [{"items": [command]}]}]}]})
 write("menu", {"background": "panel", "item0": "a", "text1": "b",
                "items": [{"text": "Open", "icon": "o.png"}, {"text": "Recent", "items": [{"text": "Bed 3"}]}]})
+# Icons from the image folder: the compressed bomb, the huge PNG and icon file, and two that load.
+images = os.path.join(os.path.dirname(os.path.abspath(out)), "images") + "/"
+names = ("bomb.svgz", "huge.png", "huge.ico", "icon.svgz", "icon.png")
+icons = [dict(command, id=name, icon=images + name) for name in names]
+write("ribbon-icons", {"schemaVersion": 1, "quickAccess": icons[:3],
+                       "pages": [{"id": "home", "groups": [{"items": icons[2:] + [
+                           {"type": "gallery", "items": icons}]}]}]})
+write("menu-icons", {"items": [{"text": name, "icon": images + name} for name in names]})
 PY
 
 # The language readers: a table as the application would ship it, in both forms, and the shapes the

@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "ThemeTestSupport.h"
+#include "controls/KIVQImage.h"
 #include "core/JsonRead.h"
 #include "core/KIVQElementBuilder.h"
 #include "core/KIVQPageLoader.h"
@@ -23,6 +24,7 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -32,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QToolTip>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <sys/stat.h>
@@ -69,6 +72,16 @@ void resetPeak()
 qint64 peakGrowthMb(qint64 startKb)
 {
     return (statusKb("VmHWM") - startKb) / 1024;
+}
+
+// Shows the 400 by 300 window a row builds into; each row's peak is measured from there.
+bool showToBuildIn(QWidget& host)
+{
+    host.resize(400, 300);
+    host.show();
+    const bool exposed = QTest::qWaitForWindowExposed(&host);
+    resetPeak();
+    return exposed;
 }
 
 int jsonWarnings = 0;
@@ -112,6 +125,103 @@ QByteArray svgBomb(int side)
                           "<rect width=\"10\" height=\"10\" fill=\"#ff0000\"/></svg>")
         .arg(side)
         .toLatin1();
+}
+
+// Raw deflate blocks; fully flushed, a block decodes alone, so that it may be repeated.
+QByteArray deflated(z_stream& stream, const QByteArray& in, int flush)
+{
+    QByteArray out(int(deflateBound(&stream, uLong(in.size()))) + 64, '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.constData()));
+    stream.avail_in = uInt(in.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = uInt(out.size());
+    deflate(&stream, flush);
+    out.resize(out.size() - int(stream.avail_out));
+    return out;
+}
+
+// head, megabytes of spaces and tail, gzip-compressed: 1,500 megabytes make a 1.5 MB file.
+QByteArray gzip(const QByteArray& head, int megabytes = 0, const QByteArray& tail = QByteArray())
+{
+    const QByteArray block(1 << 20, ' ');
+    z_stream stream{};
+    deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+    const QByteArray first = deflated(stream, head, Z_FULL_FLUSH), middle = deflated(stream, block, Z_FULL_FLUSH),
+                     last = deflated(stream, tail, Z_FINISH);
+    deflateEnd(&stream);
+    const auto crc = [](const QByteArray& b) {
+        return crc32(0, reinterpret_cast<const Bytef*>(b.constData()), uInt(b.size()));
+    };
+    uLong sum = crc(head);
+    QByteArray out("\x1f\x8b\x08\0\0\0\0\0\0\x03", 10);
+    out.reserve(megabytes * middle.size() + first.size() + 4096);
+    out += first;
+    for (int i = 0; i < megabytes; ++i) {
+        out += middle;
+        sum = crc32_combine(sum, crc(block), block.size());
+    }
+    out += last;
+    sum = crc32_combine(sum, crc(tail), tail.size());
+    const quint32 length = quint32(qint64(head.size()) + qint64(megabytes) * block.size() + tail.size());
+    for (const quint32 word : {quint32(sum), length}) {
+        for (int shift = 0; shift < 32; shift += 8)
+            out += char((word >> shift) & 0xff);
+    }
+    return out;
+}
+
+// A red 16 by 16 SVG whose comment holds megabytes of spaces, gzip-compressed: 1,500 inflate to 1.5 GB.
+QByteArray svgz(int megabytes)
+{
+    return gzip(R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16">)"
+                R"(<rect width="16" height="16" fill="#ff0000"/><!--)",
+                megabytes, "--></svg>");
+}
+
+// A grey PNG of width by height zeros, every row there: 30000 by 30000 is a 1 MB file that decodes to 900 MB.
+QByteArray pngOfZeros(quint32 width, quint32 height)
+{
+    const QByteArray row(int(width) + 1, '\0');
+    z_stream stream{};
+    deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+    const QByteArray packed = deflated(stream, row, Z_FULL_FLUSH), last = deflated(stream, QByteArray(), Z_FINISH);
+    deflateEnd(&stream);
+    const uLong rowSum = adler32(1, reinterpret_cast<const Bytef*>(row.constData()), uInt(row.size()));
+    uLong sum = 1;
+    QByteArray data("\x78\xda", 2);
+    data.reserve(int(height) * packed.size() + 64);
+    for (quint32 y = 0; y < height; ++y) {
+        data += packed;
+        sum = adler32_combine(sum, rowSum, row.size());
+    }
+    data += last;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        data += char((sum >> shift) & 0xff);
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out << width << height << quint8(8) << quint8(0) << quint8(0) << quint8(0) << quint8(0);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", data) +
+           pngChunk("IEND", QByteArray());
+}
+
+// An icon file whose one entry, declared 256 by 256, holds the given PNG.
+QByteArray icoHolding(const QByteArray& png)
+{
+    QByteArray ico;
+    QDataStream out(&ico, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(1) << quint8(0) << quint8(0) << quint8(0) << quint8(0) << quint16(1)
+        << quint16(32) << quint32(png.size()) << quint32(22);
+    return ico + png;
+}
+
+bool hasRed(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == QColor(Qt::red))
+                return true;
+    return false;
 }
 
 const QByteArray kStyle = R"({"style": [{"type": 1, "name": "panel", "drawImg": false, "clr": "ff00ff00"}]})";
@@ -244,6 +354,8 @@ private Q_SLOTS:
     void hostileDocument();
     void hostileTheme_data();
     void hostileTheme();
+    void imageFileNamedAnywhere_data();
+    void imageFileNamedAnywhere();
     void elisionOfAPieceMatchesTheWholeText_data();
     void elisionOfAPieceMatchesTheWholeText();
     void commandIconNamingAPipe_data();
@@ -346,10 +458,7 @@ void tst_HostileInput::hostileDocument()
     document.clear();
 
     KIVQWindow host;
-    host.resize(400, 300);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    resetPeak();
+    QVERIFY(showToBuildIn(host));
     const qint64 startKb = statusKb("VmHWM");
 
     QVERIFY(kivCreatePageByFileName(&host, path));
@@ -471,6 +580,117 @@ void tst_HostileInput::hostileTheme()
     }
     QCOMPARE(jsonWarnings, warnings);
     QVERIFY2(peakGrowthMb(startKb) < 64, qPrintable(QStringLiteral("%1 MB").arg(peakGrowthMb(startKb))));
+}
+
+// Any image or icon a page, menu, ribbon, theme or program names is read through one bounded reader: a
+// compressed SVG is inflated no further than the file cap, and icons obey the image caps.
+void tst_HostileInput::imageFileNamedAnywhere_data()
+{
+    QTest::addColumn<QString>("route"); // where the file is named
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("warnings");
+
+    const QByteArray bomb = svgz(1500), huge = pngOfZeros(30000, 30000);
+    for (const char* route : {"button", "picture", "combo box", "menu", "ribbon quick access", "ribbon gallery",
+                              "theme image", "theme drawing", "animation"})
+        QTest::addRow("a compressed SVG inflating to 1.5 GB: %s", route) << route << bomb << "bomb.svgz" << false << 1;
+    QTest::newRow("the same named as a PNG icon") << "menu" << bomb << "bomb.png" << false << 1;
+    for (const char* route : {"menu", "ribbon quick access", "ribbon gallery"})
+        QTest::addRow("a PNG of 30000 by 30000: %s", route) << route << huge << "huge.png" << false << 1;
+    QTest::newRow("an icon file holding that PNG under a 256-pixel entry")
+        << "menu" << icoHolding(huge) << "huge.ico" << false << 1;
+    QTest::newRow("an SVG compressed twice") << "picture" << gzip(svgz(0)) << "twice.svgz" << false << 1;
+    for (const char* route : {"button", "picture", "menu", "theme image", "theme drawing"})
+        QTest::addRow("a compressed SVG within the cap shows: %s", route)
+            << route << svgz(1) << "red.svgz" << true << 0;
+}
+
+void tst_HostileInput::imageFileNamedAnywhere()
+{
+    QFETCH(QString, route);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(bool, shown);
+    QFETCH(int, warnings);
+
+    const QString dir = m_dir.filePath(QStringLiteral("image%1").arg(m_row));
+    QString file = dir + QLatin1Char('/') + name;
+    if (route.startsWith(QLatin1String("theme"))) {
+        file = QStringLiteral("images/") + name;
+        makeThemeDir(dir, {{file, bytes}});
+        QVERIFY(rm()->loadThemeDir(dir));
+    } else {
+        QVERIFY(writeFile(file, bytes));
+    }
+    bytes.clear();
+
+    KIVQWindow host;
+    QVERIFY(showToBuildIn(host));
+    const qint64 startKb = statusKb("VmHWM");
+    const auto iconShows = [](const QAction* action) {
+        return action && hasRed(action->icon().pixmap(16, 16).toImage());
+    };
+
+    bool showed = false;
+    if (route == QLatin1String("menu")) {
+        const QString path = dir + QStringLiteral("/menu.json");
+        QVERIFY(writeFile(
+            path,
+            QStringLiteral(R"({"items": [{"text": "cmd", "icon": "%1"}, {"text": "rest"}]})").arg(file).toUtf8()));
+        KIVQMenu* menu = kivCreateMenuByFileName(&host, path);
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 2);
+        menu->grab();
+        showed = iconShows(menu->actions().value(0));
+    } else if (route.startsWith(QLatin1String("ribbon"))) {
+        const QString command = QStringLiteral(R"({"id": "cmd", "text": "cmd", "icon": "%1"})").arg(file);
+        const QString items = route.endsWith(QLatin1String("gallery"))
+                                  ? QStringLiteral(R"({"type": "gallery", "items": [%1]})").arg(command)
+                                  : QString(command).replace(QLatin1String("\"cmd\""), QLatin1String("\"cmd2\""));
+        const QString quick = route.endsWith(QLatin1String("gallery"))
+                                  ? QString()
+                                  : QStringLiteral(R"("quickAccess": [%1],)").arg(command);
+        auto* bar = new KIVQRibbonBar(&host);
+        bar->resize(400, 150);
+        QVERIFY(bar->loadConfigJson(QStringLiteral(R"({"schemaVersion": 1, %1 "pages": [{"id": "p", "text": "Home",
+            "groups": [{"id": "g", "text": "G", "items": [%2, {"id": "rest", "text": "rest"}]}]}]})")
+                                        .arg(quick, items)));
+        bar->show();
+        bar->repaint();
+        QVERIFY(bar->findChild<QAction*>(QStringLiteral("rest")));
+        showed = iconShows(bar->findChild<QAction*>(QStringLiteral("cmd")));
+    } else if (route == QLatin1String("animation")) {
+        auto* picture = new KIVQImage(&host);
+        picture->resize(64, 64);
+        picture->loadGif(file);
+        picture->show();
+        showed = hasRed(picture->grab().toImage());
+    } else {
+        const QHash<QString, QString> controls = {
+            {QStringLiteral("button"), QStringLiteral(R"("qtbutton", "attr": {"iconPath": "%1"})")},
+            {QStringLiteral("picture"), QStringLiteral(R"("qtpicture", "attr": {"svgPath": "%1"})")},
+            {QStringLiteral("combo box"), QStringLiteral(R"("qtcombobox", "attr": {"btnIcon": "%1"})")},
+            {QStringLiteral("theme image"), QStringLiteral(R"("qtpicture", "attr": {"path": "%1"})")},
+            {QStringLiteral("theme drawing"), QStringLiteral(R"("qtpicture", "attr": {"svgPath": "%1"})")}};
+        const QString page = dir + QStringLiteral("/page.json");
+        QVERIFY(writeFile(page, pageWith(QStringLiteral(R"({"type": %1, "w": 64, "h": 64},
+            {"type": "qtlabel", "x": 100, "w": 60, "h": 20, "attr": {"text": "rest"}})")
+                                             .arg(controls.value(route).arg(file))
+                                             .toUtf8())));
+        QVERIFY(kivCreatePageByFileName(&host, page));
+        host.repaint();
+        const QList<QLabel*> labels = host.findChildren<QLabel*>();
+        QVERIFY(
+            std::any_of(labels.begin(), labels.end(), [](QLabel* l) { return l->text() == QLatin1String("rest"); }));
+        showed = hasRed(host.grab(QRect(0, 0, 64, 64)).toImage());
+    }
+    QCOMPARE(showed, shown);
+    QCOMPARE(jsonWarnings, warnings);
+    // Decoded, these took gigabytes; refused, a few megabytes.
+    QVERIFY2(peakGrowthMb(startKb) < 64, qPrintable(QStringLiteral("%1 MB").arg(peakGrowthMb(startKb))));
+    qDeleteAll(host.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
 void tst_HostileInput::elisionOfAPieceMatchesTheWholeText_data()
