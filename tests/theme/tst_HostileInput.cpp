@@ -106,18 +106,6 @@ QByteArray pngChunk(const char* type, const QByteArray& data)
     return chunk;
 }
 
-// A grey PNG that declares width by height and holds a few zero rows: a few hundred bytes that ask for
-// width * height bytes once decoded.
-QByteArray pngBomb(quint32 width, quint32 height)
-{
-    QByteArray header;
-    QDataStream out(&header, QIODevice::WriteOnly);
-    out << width << height << quint8(8) << quint8(0) << quint8(0) << quint8(0) << quint8(0);
-    const QByteArray rows(4 * (int(width) + 1), '\0');
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", qCompress(rows).mid(4)) +
-           pngChunk("IEND", QByteArray());
-}
-
 QByteArray svgBomb(int side)
 {
     return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" viewBox=\"0 0 10 10\">"
@@ -177,6 +165,32 @@ QByteArray svgz(int megabytes)
                 R"(<rect width="16" height="16" fill="#ff0000"/><!--)" +
                     QByteArray(1 << 17, ' '),
                 megabytes, "--></svg>");
+}
+
+// A grey PNG of width by height zeros, every row there: 30000 by 30000 is a 1 MB file that decodes to 900 MB.
+QByteArray pngBomb(quint32 width, quint32 height)
+{
+    const QByteArray row(int(width) + 1, '\0');
+    z_stream stream{};
+    deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+    const QByteArray packed = deflated(stream, row, Z_FULL_FLUSH), last = deflated(stream, QByteArray(), Z_FINISH);
+    deflateEnd(&stream);
+    const uLong rowSum = adler32(1, reinterpret_cast<const Bytef*>(row.constData()), uInt(row.size()));
+    uLong sum = 1;
+    QByteArray data("\x78\xda", 2);
+    data.reserve(int(height) * packed.size() + 64);
+    for (quint32 y = 0; y < height; ++y) {
+        data += packed;
+        sum = adler32_combine(sum, rowSum, row.size());
+    }
+    data += last;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        data += char((sum >> shift) & 0xff);
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out << width << height << quint8(8) << quint8(0) << quint8(0) << quint8(0) << quint8(0);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", data) +
+           pngChunk("IEND", QByteArray());
 }
 
 // An icon file whose one entry, declared 256 by 256, holds the given PNG.
