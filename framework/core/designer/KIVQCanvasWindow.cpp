@@ -18,9 +18,6 @@ bool logicallyVisible(const QWidget* widget)
     return widget->property("visibility").toBool();
 }
 
-// The caption height a page window takes when its document says nothing.
-constexpr int kUnwrittenCaptionHeight = 35;
-
 } // namespace
 
 KIVQCanvasWindow::KIVQCanvasWindow(QWidget* parent) : QWidget(parent)
@@ -77,8 +74,8 @@ void KIVQCanvasWindow::toJsonString(QString& out)
         root["onlyDragCaption"] = true;
     if (testAttribute(Qt::WA_TranslucentBackground))
         root["trans"] = true;
-    if (m_captionHeight != kUnwrittenCaptionHeight)
-        root["dbheight"] = m_captionHeight;
+    // Always written: left out, any height reads back as the initial 40.
+    root["dbheight"] = m_captionHeight;
 
     Json::Value elements(Json::arrayValue);
     for (QObject* child : children()) {
