@@ -89,6 +89,9 @@ KIVQTLIB_EXPORT std::string toUtf8(const QString& s);
 // The values the text up to its first NUL byte would make (member names, comments and what strings hold are
 // none), counted without allocating; counting stops once past stopAbove.
 KIVQTLIB_EXPORT qint64 countValues(const QByteArray& bytes, qint64 stopAbove);
+// Whether that count is past limits::kMaxJsonValues, the cap of one document; a text no longer than the cap
+// is within it uncounted.
+KIVQTLIB_EXPORT bool pastValueCap(const QByteArray& bytes);
 
 // Parses the text up to its first NUL byte, comments allowed. False for empty text, for text of more
 // values than limits::kMaxJsonValues (refused before any is built) and for any parse failure, including

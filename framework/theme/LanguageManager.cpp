@@ -60,7 +60,7 @@ bool LanguageManager::load(const QByteArray& bytes, const QString& document, QSt
     };
 
     // Qt's parser builds some twenty bytes a value: 64 MB of "[]," took half a gigabyte.
-    if (json::countValues(bytes, limits::kMaxJsonValues) > limits::kMaxJsonValues) {
+    if (json::pastValueCap(bytes)) {
         qCWarning(lcKivJson, "Language document %s: more than %lld values, the cap of one document; not read",
                   qUtf8Printable(document), limits::kMaxJsonValues);
         return fail(tr("Invalid language JSON: more than %1 values").arg(limits::kMaxJsonValues));
