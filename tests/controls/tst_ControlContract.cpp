@@ -1,6 +1,7 @@
 // What every registered control owes, checked for each type the registry knows. A new control is
-// covered once it is registered and has its row in kinds().
+// covered once it is registered and has its row in ControlSamples.cpp.
 
+#include "ControlSamples.h"
 #include "ControlTestHelpers.h"
 #include "TestControl.h"
 
@@ -38,184 +39,6 @@ using namespace KIVQtLib;
 using namespace ControlTest;
 
 namespace {
-
-struct Kind
-{
-    // What a default control writes besides the common keys and "theme", as compact JSON.
-    QByteArray defaults;
-    // A "style" and "attr" that set every key the control writes to something other than its default.
-    QByteArray sample;
-    // The signals the control's own event handlers emit (its click among them), space-separated.
-    const char* handlerSignals;
-};
-
-// One row per registered type name.
-const std::map<std::string, Kind>& kinds()
-{
-    static const std::map<std::string, Kind> table = {
-        {"qtbutton",
-         {"{}",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4]],
-              "attr": {"hasIcon": 0, "iconPath": "a.svg", "hotIconPath": "b.svg", "isExtBtn": 1, "extWidth": 12,
-                       "extIconPath": "c.svg", "extHotIconPath": "d.svg", "text": "Admit", "showText": 0,
-                       "drawBackground": 0, "fadeEnabled": 1, "fadeDuration": 300, "iconHor": 2, "iconVer": 0,
-                       "iconX": 3, "iconY": 4, "iconUseColor": 1, "iconColor": "FF112233", "txtX": 5, "txtY": 6}})",
-          "clicked() pressed() released() enterSignal() leaveSignal()"}},
-        {"qtcheckbox",
-         {R"({"attr":{"hotIconPath":"IDB_UNCHECK","iconHor":0,"iconPath":"IDB_UNCHECK","sHotIconPath":"IDB_CHECKED",)"
-          R"("siconPath":"IDB_CHECKED"}})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 4], ["contractText", 2, 8],
-                        ["contractText", 2, 9], ["contractText", 2, 10]],
-              "attr": {"iconHor": 2, "iconVer": 0, "iconX": 3, "iconY": 4, "showIcon": 0, "showText": 0,
-                       "text": "Fall risk", "iconPath": "u.png", "hotIconPath": "uh.png", "siconPath": "c.png",
-                       "sHotIconPath": "ch.png", "disableIconPath": "du.png", "disableSIconPath": "dc.png"}})",
-          "clicked() pressed() released() stateChanged(int)"}},
-        {"qtcontainer",
-         {R"({"attr":{"childLayout":4}})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]],
-              "attr": {"childLayout": 1, "space": 3, "paddingLeft": 1, "paddingTop": 2, "paddingRight": 3,
-                       "paddingBottom": 4, "absoluteDockAutoSize": 1}})",
-          "mouseClickEvent()"}},
-        {"qtlabel", {R"({"style":null})", R"({"style": [["contractText", 2, 0]], "attr": {"text": "Ward 7"}})", ""}},
-        {"qtpicture",
-         {"{}", R"({"attr": {"path": "a.png", "fill": 0, "svgUseColor": 1, "svgColor": "80112233"}})", "clicked()"}},
-        {"qtradiobox",
-         {R"({"attr":{"iconX":10}})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 4], ["contractText", 2, 8],
-                        ["contractText", 2, 9], ["contractText", 2, 10]],
-              "attr": {"pushlike": 1, "showIcon": 0, "showText": 0, "iconPath": "u.png", "hotIconPath": "uh.png",
-                       "siconPath": "c.png", "sHotIconPath": "ch.png", "iconHor": 2, "iconVer": 0,
-                       "text": "Night", "iconX": 3, "iconY": 4}})",
-          "clicked() pressed() released() pressedEvent()"}},
-        {"qtscrollbar",
-         {R"({"style":null})",
-          R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 2], ["contractFillDown", 1, 8],
-                        ["contractFill", 1, 10]],
-              "attr": {"upicon": "up.svg", "downicon": "down.svg", "thumbicon": "thumb.svg", "hor": true}})",
-          ""}},
-        {"qtspacer", {R"({"attr":null})", R"({"attr": {"direction": 2, "thickness": 7}})", ""}},
-        {"qtslider",
-         {R"({"style":null})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractFill", 1, 4]],
-              "attr": {"isHor": false, "thumbW": 12, "thumbH": 14, "channelSize": 4, "min": -5, "val": 20}})",
-          ""}},
-        {"qttab",
-         {R"({"style":null})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1], ["contractText", 2, 5]],
-              "attr": {"itemSize": 80, "isHor": false, "itemSpace": 4, "showText": 0, "hasIcon": 0}})",
-          ""}},
-        {"qtprogressbar",
-         {R"({"style":null})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4]],
-              "attr": {"showText": 1, "val": 42}})",
-          ""}},
-        {"qtgroupbox",
-         {R"({"attr":{"color":"FF000000","size":1}})",
-          R"({"style": [["contractFill", 1, 0], ["contractText", 2, 2]],
-              "attr": {"text": "Beds", "size": 3, "color": "80112233", "showText": 0}})",
-          ""}},
-        {"qtlcdnumber",
-         {R"({"attr":{"color":"FF000000","digitCount":5,"text":"0"},"style":null})",
-          R"({"style": [["contractFill", 1, 0]], "attr": {"digitCount": 8, "color": "FF112233", "text": "12:30"}})",
-          ""}},
-        {"qtstackcontainer",
-         {R"({"heightPolicy":0,"layout":{"ratio":1,"type":0},"style":null,"widthPolicy":0})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 1]], "attr": {"drawBackground": 0}})", ""}},
-        {"qtdedit",
-         {R"({"style":null})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4],
-                        ["contractText", 2, 9]],
-              "attr": {"text": "bed 4", "ispassord": 1, "tip": "Search", "shortcut": 1, "leftMargin": 1,
-                       "rightMargin": 2, "topMargin": 3, "bottomMargin": 4}})",
-          ""}},
-        {"qtscrollview", {R"({"attr":null,"style":null})", R"({"style": [["contractFill", 1, 0]]})", ""}},
-        {"qttext",
-         {R"({"style":null})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 4]],
-              "attr": {"text": "notes", "tip": "Type here", "leftMargin": 1, "rightMargin": 2, "topMargin": 3,
-                       "bottomMargin": 4}})",
-          ""}},
-        {"qtdatagrid",
-         {R"({"attr":{"checkedImg":"IDB_CHECKED","itemHeight":20,"uncheckImg":"IDB_UNCHECK"}})",
-          R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 2], ["contractFillDown", 1, 3],
-                        ["contractText", 2, 6], ["contractFill", 1, 10], ["contractText", 2, 14]],
-              "attr": {"multiselect": true, "itemHeight": 33, "checkstyle": true, "checkedImg": "c.png",
-                       "uncheckImg": "u.png"}})",
-          ""}},
-        {"qtcombobox",
-         {"{}",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 5], ["contractText", 2, 8],
-                        ["contractFill", 1, 12], ["contractFill", 1, 13], ["contractText", 2, 17]],
-              "attr": {"text": "Ward 3", "btnIcon": "down.svg", "btnHotIcon": "downHot.svg"}})",
-          ""}},
-        {"qtribbonbar",
-         {R"({"attr":{"configFile":"","groupRows":3,"layoutMode":"office","minimized":false,"pageHeight":96,)"
-          R"("ribbon":{"contextGroups":[],"layoutMode":"office","minimized":false,"pages":[],"quickAccess":[],)"
-          R"("schemaVersion":1,"topRight":[]},"tabRowHeight":31,"topRowHeight":30}})",
-          R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 1], ["contractFill", 1, 2], ["contractFillDown", 1, 4],
-                        ["contractFill", 1, 9], ["contractText", 2, 12], ["contractText", 2, 13], ["contractText", 2, 15],
-                        ["contractFill", 1, 16], ["contractFill", 1, 17], ["contractFill", 1, 18]],
-              "attr": {"configFile": "ward.json", "layoutMode": "office", "minimized": true, "topRowHeight": 28,
-                       "tabRowHeight": 33, "pageHeight": 90, "groupRows": 3,
-                       "ribbon": {"schemaVersion": 1, "minimized": true, "pages": [{"id": "home", "text": "Home"}]}}})",
-          ""}},
-        {"qtmenubar",
-         {R"({"style":[]})",
-          R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 1], ["contractFillDown", 1, 2],
-                        ["contractText", 2, 5], ["contractFillDown", 1, 9], ["contractFill", 1, 9],
-                        ["contractText", 2, 13]]})",
-          ""}},
-        {"qtlistview",
-         {R"({"attr":{"itemMode":0,"spacing":1}})",
-          R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 2], ["contractFillDown", 1, 3],
-                        ["contractFillDown", 1, 5]],
-              "attr": {"itemHeight": 30, "itemWidth": 40, "spacing": 3, "itemMode": 1}})",
-          ""}},
-        {"qtlist",
-         {"{}",
-          R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 2], ["contractFillDown", 1, 3],
-                        ["contractText", 2, 6]],
-              "attr": {"multiselect": true, "itemHeight": 33}})",
-          ""}},
-        {"qttree",
-         {R"({"attr":{"itemHeight":0}})",
-          R"({"style": [["contractFill", 1, 0], ["contractFill", 1, 2], ["contractFillDown", 1, 3],
-                        ["contractText", 2, 6]],
-              "attr": {"itemHeight": 33}})",
-          ""}},
-        {"qtproperty", {R"({"attr":null,"style":null})", R"({"style": [["contractFill", 1, 0]]})", ""}},
-        {"qtswitch",
-         {R"({"attr":{"leftText":"On","on":true,"rightText":"Off","thumbH":25,"thumbW":25},"style":null})",
-          R"({"style": [["contractFill", 1, 0], ["contractFillDown", 1, 2], ["contractText", 2, 6],
-                        ["contractText", 2, 7]],
-              "attr": {"leftText": "Yes", "rightText": "No", "thumbW": 30, "thumbH": 20, "speed": 120,
-                       "margin": 4}})",
-          ""}},
-        // Made by name only, without a designer description.
-        {"qtlabelex",
-         {R"({"attr":{"text":"label"},"style":null})",
-          R"({"style": [["contractText", 2, 0]], "attr": {"text": "Ward 7"}})", ""}},
-        {"qtsplitter", {R"({"style":null})", R"({"style": [["contractFill", 1, 0]]})", ""}},
-        {"qtspinbox", {"{}", "{}", ""}},
-        // The charts are fed in code: no keys of their own, only the minimum size they are made with.
-        {"qtbarchart", {R"({"minHeight":260,"minWidth":420})", "{}", ""}},
-        {"qtlinechart", {R"({"minHeight":260,"minWidth":420})", "{}", ""}},
-        {"qtopenglpiechart", {R"({"minHeight":260,"minWidth":420})", "{}", ""}},
-        {"qtscatterchart", {R"({"minHeight":260,"minWidth":420})", "{}", ""}},
-        {"qtfinancialchart", {R"({"minHeight":300,"minWidth":480})", "{}", ""}},
-        {"qttestcontrol",
-         {"{}", R"({"style": [["contractFill", 1, 0], ["contractText", 2, 1]],
-                    "attr": {"text": "x", "count": 4, "flag": 0}})",
-          ""}},
-    };
-    return table;
-}
-
-const Kind* kindOf(const QByteArray& type)
-{
-    const auto it = kinds().find(type.toStdString());
-    return it == kinds().end() ? nullptr : &it->second;
-}
 
 // Values of the wrong type or out of every range, tried in place of each key a control writes.
 const QList<QByteArray>& hostileValues()
@@ -263,7 +86,7 @@ std::unique_ptr<QWidget> readInto(const QByteArray& type, const Json::Value& ele
 // The element a control of the type writes after reading its sample.
 Json::Value sampleWritten(const QByteArray& type)
 {
-    std::unique_ptr<QWidget> w = readInto(type, parseJson(kindOf(type)->sample));
+    std::unique_ptr<QWidget> w = readInto(type, parseJson(controlSample(type)->sample));
     return w ? written(w.get()) : Json::Value();
 }
 
@@ -279,19 +102,6 @@ Json::Value ownPart(Json::Value element)
     element.removeMember("type");
     element.removeMember("theme");
     return element;
-}
-
-// Every type the registry describes, and those it makes by name only.
-QList<QByteArray> controlTypes()
-{
-    QList<QByteArray> types{"qtlabelex", "qtsplitter", "qtspinbox"};
-    for (ControlInfo* info : kivGetAllControlInfo()) {
-        // The designer's page window is described as "window" for palettes and made as "Window": a
-        // plain widget, not a control.
-        if (info->typeName != "window")
-            types << QByteArray::fromStdString(info->typeName);
-    }
-    return types;
 }
 
 void addTypeRows()
@@ -380,7 +190,7 @@ void tst_ControlContract::initTestCase()
 void tst_ControlContract::createdByType()
 {
     QFETCH(QByteArray, type);
-    QVERIFY2(kindOf(type), "the registered type has no row in the contract table");
+    QVERIFY2(controlSample(type), "the registered type has no row in the contract table");
     std::unique_ptr<QWidget> w(create(type));
     QVERIFY(w);
     IKIVQWidgetBase* c = control(w.get());
@@ -391,7 +201,7 @@ void tst_ControlContract::createdByType()
 
     // Through the element builder, with the type's own JSON.
     QWidget parent;
-    Json::Value element = parseJson(kindOf(type)->sample);
+    Json::Value element = parseJson(controlSample(type)->sample);
     element["type"] = type.toStdString();
     QWidget* built = buildControlTree(element, &parent);
     QVERIFY(built);
@@ -402,7 +212,7 @@ void tst_ControlContract::createdByType()
 void tst_ControlContract::defaultWritesOnlyItsKeys()
 {
     QFETCH(QByteArray, type);
-    const Kind* kind = kindOf(type);
+    const ControlSample* kind = controlSample(type);
     QVERIFY(kind);
     std::unique_ptr<QWidget> w(create(type));
     const Json::Value element = written(w.get());
@@ -414,14 +224,14 @@ void tst_ControlContract::defaultWritesOnlyItsKeys()
 void tst_ControlContract::writeReadWriteIsStable()
 {
     QFETCH(QByteArray, type);
-    QVERIFY(kindOf(type));
+    QVERIFY(controlSample(type));
     std::unique_ptr<QWidget> w(create(type));
     const Json::Value defaults = written(w.get());
     QCOMPARE(compactJson(written(readInto(type, defaults).get())), compactJson(defaults));
 
     const Json::Value sample = sampleWritten(type);
     // Every key of the sample is the control's own, so each one is written back.
-    const Json::Value sampleAttr = parseJson(kindOf(type)->sample)["attr"];
+    const Json::Value sampleAttr = parseJson(controlSample(type)->sample)["attr"];
     for (const std::string& key : sampleAttr.getMemberNames())
         QVERIFY2(sample["attr"].isMember(key), key.c_str());
     QCOMPARE(compactJson(written(readInto(type, sample).get())), compactJson(sample));
@@ -431,8 +241,8 @@ void tst_ControlContract::writeReadWriteIsStable()
 void tst_ControlContract::unknownKeysSurviveASave()
 {
     QFETCH(QByteArray, type);
-    QVERIFY(kindOf(type));
-    Json::Value element = parseJson(kindOf(type)->sample);
+    QVERIFY(controlSample(type));
+    Json::Value element = parseJson(controlSample(type)->sample);
     element["attr"]["zzFuture"] = "kept";
     element["attr"]["zzCount"] = 3;
     const Json::Value out = written(readInto(type, element).get());
@@ -464,7 +274,7 @@ void tst_ControlContract::hostileValueLeavesOtherKeys_data()
     QTest::addColumn<QByteArray>("type");
     QTest::addColumn<QByteArray>("key"); // "attr.x" for a member of "attr"
     for (const QByteArray& type : controlTypes()) {
-        if (!kindOf(type))
+        if (!controlSample(type))
             continue;
         const Json::Value sample = sampleWritten(type);
         for (const std::string& key : sample.getMemberNames()) {
@@ -509,7 +319,7 @@ void tst_ControlContract::extremeNumberIsHandledSafely_data()
     QTest::addColumn<QByteArray>("type");
     QTest::addColumn<QByteArray>("key");
     for (const QByteArray& type : controlTypes()) {
-        const Kind* kind = kindOf(type);
+        const ControlSample* kind = controlSample(type);
         const Json::Value attr = kind ? parseJson(kind->sample)["attr"] : Json::Value();
         if (!attr.isObject())
             continue;
@@ -527,7 +337,7 @@ void tst_ControlContract::extremeNumberIsHandledSafely()
     QFETCH(QByteArray, type);
     QFETCH(QByteArray, key);
     for (const int extreme : {INT_MIN, INT_MAX}) {
-        Json::Value element = parseJson(kindOf(type)->sample);
+        Json::Value element = parseJson(controlSample(type)->sample);
         element["attr"][key.toStdString()] = extreme;
         std::unique_ptr<QWidget> w = readInto(type, element);
         w->resize(120, 40);
@@ -544,7 +354,7 @@ void tst_ControlContract::extremeNumberIsHandledSafely()
 void tst_ControlContract::themeEntryKeepsCaptionValueAndIdentity()
 {
     QFETCH(QByteArray, type);
-    QVERIFY(kindOf(type));
+    QVERIFY(controlSample(type));
     QWidget window;
     QWidget* w = create(type, &window);
     w->setObjectName(QStringLiteral("bed12"));
@@ -562,7 +372,7 @@ void tst_ControlContract::themeEntryKeepsCaptionValueAndIdentity()
     c->setLayoutRatio(3);
 
     // The theme entry carries the type's own sample plus identity, caption and value of its own.
-    Json::Value entry = parseJson(kindOf(type)->sample);
+    Json::Value entry = parseJson(controlSample(type)->sample);
     entry["name"] = type.toStdString();
     Json::Value& attr = entry["attr"];
     if (!attr.isObject())
@@ -590,10 +400,10 @@ void tst_ControlContract::themeEntryKeepsCaptionValueAndIdentity()
 void tst_ControlContract::themeEntryKeepsAbsentKeys()
 {
     QFETCH(QByteArray, type);
-    QVERIFY(kindOf(type));
+    QVERIFY(controlSample(type));
     QWidget window;
     QWidget* w = create(type, &window);
-    Json::Value element = parseJson(kindOf(type)->sample);
+    Json::Value element = parseJson(controlSample(type)->sample);
     control(w)->readJsonValue(&element);
     const Json::Value before = ownPart(written(w));
     QVERIFY(loadThemeFor(window, kContractStyles,
@@ -606,7 +416,7 @@ void tst_ControlContract::deletedInsideItsOwnHandler_data()
     QTest::addColumn<QByteArray>("type");
     QTest::addColumn<QByteArray>("signal");
     for (const QByteArray& type : controlTypes()) {
-        const Kind* kind = kindOf(type);
+        const ControlSample* kind = controlSample(type);
         const QList<QByteArray> names = kind ? QByteArray(kind->handlerSignals).split(' ') : QList<QByteArray>{""};
         for (const QByteArray& signal : names)
             QTest::addRow("%s %s", type.constData(), signal.constData()) << type << signal;
