@@ -169,6 +169,12 @@ bool KIVQWidgetBaseImpl::serializeShared(Json::Value** json, bool read, const Js
         const Json::Value* found = json::find(e, "attr");
         if (attrOut)
             *attrOut = found;
+        std::string theme;
+        const bool named = json::read(e, "theme", theme);
+        // The entry a page names is the author's choice and is written back; one that a theme entry
+        // names is not the control's.
+        if (named && !theme.empty() && !rm->isLoadFromThemeRes())
+            m_themeName = QString::fromStdString(theme);
         if (!found)
             return true;
         const Json::Value& attr = *found;
@@ -184,8 +190,7 @@ bool KIVQWidgetBaseImpl::serializeShared(Json::Value** json, bool read, const Js
                           kept);
             }
         }
-        std::string theme;
-        if (json::read(e, "theme", theme) && !rm->isDesigner()) {
+        if (named && !rm->isDesigner()) {
             if (Json::Value* entry = rm->getThemeJsonValue(theme.c_str())) {
                 *json = entry;
                 if (attrOut)
