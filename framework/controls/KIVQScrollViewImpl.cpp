@@ -45,7 +45,7 @@ void KIVQScrollViewImpl::serializeJson(ControlJson& io)
         // Any code of 0 or more names the background; the last one found wins.
         for (const StyleEntry& entry : readStyleEntries(e, io.fromTheme())) {
             if (entry.code >= kBackgroundCode)
-                lookupStyle(entry.name, background);
+                lookupStyle(entry, background);
         }
         m_view->readScrollBarBlocks(e, ScrollBarBlockMatch::AtLeastNineContaining);
         m_view->viewport()->update();

@@ -54,6 +54,9 @@ void KIVQTextEditImpl::serializeJson(ControlJson& io)
             if (lookupStyle(entry.name, found)) {
                 textStyles.set(kAllStates, found);
                 placeholderStyle = found;
+            } else {
+                keepStyleReference(entry, textStyles);
+                keepStyleReference(entry, placeholderStyle);
             }
         } else {
             applyStateEntry(textStyles, kTextStyleCode, entry);

@@ -60,12 +60,40 @@ KIVQTLIB_EXPORT const QVector<StyleEntry> readStyleEntries(const Json::Value& el
 KIVQTLIB_EXPORT bool lookupStyle(const QString& name, FillStyle& style);
 KIVQTLIB_EXPORT bool lookupStyle(const QString& name, TextStyleDesc& style);
 
+// A reference to a style the store lacks: the slot keeps its look and takes the name and kind, so that
+// a save writes the reference back as it was read; a setter that replaces the style replaces it too.
+template <class Style> void keepStyleReference(const StyleEntry& entry, Style& style)
+{
+    if (entry.name.isEmpty()) // names nothing: the slot keeps the name it has
+        return;
+    style.name = entry.name;
+    if (entry.kind == 1 || entry.kind == 2)
+        style.isText = entry.kind == 2;
+}
+
+// The same kept by each state of a run.
+template <class Style> void keepStyleReference(const StyleEntry& entry, StateStyles<Style>& styles)
+{
+    for (int s = 0; s < kStateCount; ++s)
+        keepStyleReference(entry, styles.at(s));
+}
+
+// The entry's style from the store, or, when the store lacks it, the reference kept in the slot.
+// Returns whether the store had it.
+template <class Style> bool lookupStyle(const StyleEntry& entry, Style& style)
+{
+    if (lookupStyle(entry.name, style))
+        return true;
+    keepStyleReference(entry, style);
+    return false;
+}
+
 // A single-slot style: applied when the entry's code is the slot's. Returns whether it was.
 template <class Style> bool applySlotEntry(Style& slot, int code, const StyleEntry& entry)
 {
     if (entry.code != code)
         return false;
-    lookupStyle(entry.name, slot);
+    lookupStyle(entry, slot);
     return true;
 }
 
@@ -80,11 +108,14 @@ template <class Style> bool applyStateEntry(StateStyles<Style>& styles, int base
     const int state = entry.code - baseCode;
     if (!isSingleState(state))
         return false;
-    // Looked up in place, as a name the store lacks leaves the slot as it was; the normal state's style
-    // then fills all four, its own slot included (a harmless self-assignment).
+    // Looked up in place, as a name the store lacks leaves the slot's look; the normal state's style
+    // then fills all four, or, when the store lacks it, its name goes to all four over their own looks.
     Style& slot = styles.at(state);
-    if (lookupStyle(entry.name, slot) && state == 0)
+    const bool found = lookupStyle(entry, slot);
+    if (state == 0 && found)
         styles.set(kAllStates, slot);
+    else if (state == 0)
+        keepStyleReference(entry, styles);
     return true;
 }
 
@@ -108,14 +139,15 @@ public:
     void slot(const FillStyle& style, int code);
     void slot(const TextStyleDesc& style, int code);
 
-    // One entry with the base code when every named state equals state 0 and state 0 is named, else
-    // one entry per named state. Reading either form gives back the same named styles.
+    // One entry with the base code when every named state has state 0's name and state 0 is named, else
+    // one entry per named state. Only names are written, and a name reads back the same under either
+    // form, so two states of one name count as agreeing whatever their looks.
     template <class Style> void states(const StateStyles<Style>& styles, int baseCode)
     {
         const Style& first = styles.get(0);
         bool agree = !first.name.isEmpty();
         for (int s = 1; agree && s < kStateCount; ++s)
-            agree = styles.get(s).name.isEmpty() || styles.get(s) == first;
+            agree = styles.get(s).name.isEmpty() || styles.get(s).name == first.name;
         if (agree) {
             slot(first, baseCode);
             return;

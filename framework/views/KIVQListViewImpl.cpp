@@ -60,8 +60,11 @@ void KIVQListViewImpl::readStyles(const Json::Value& element, bool fromTheme)
         if (state < 0 || state >= kStateCount)
             continue;
         FillStyle found = itemBackgrounds.get(state);
-        if (!lookupStyle(entry.name, found))
+        if (!lookupStyle(entry.name, found)) {
+            for (int s = state; s < (state == CtrlNormal ? kSharedStates : state + 1); ++s)
+                keepStyleReference(entry, itemBackgrounds.at(s));
             continue;
+        }
         if (state == CtrlNormal) {
             for (int s = 0; s < kSharedStates; ++s)
                 itemBackgrounds.set(s, found);

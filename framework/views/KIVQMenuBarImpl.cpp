@@ -50,8 +50,10 @@ void KIVQMenuBarImpl::readStyles(const Json::Value& element, bool fromTheme)
             continue;
         if (entry.code == kTextStyleCode) {
             TextStyleDesc found = textStyles.get(CtrlNormal);
-            if (!lookupStyle(entry.name, found))
+            if (!lookupStyle(entry.name, found)) {
+                keepStyleReference(entry, textStyles);
                 continue;
+            }
             textStyles.set(kAllStates, found);
             QFont font = m_bar->font();
             font.setPixelSize(found.size + 1);
@@ -62,11 +64,10 @@ void KIVQMenuBarImpl::readStyles(const Json::Value& element, bool fromTheme)
             continue;
         if (entry.code == kPopupCode && !popupBackgroundRead) {
             popupBackgroundRead = true;
-            FillStyle found = popupBackground;
-            if (lookupStyle(entry.name, found)) {
-                popupBackground = found;
-                popupItemBackgrounds.set(kAllStates, found);
-            }
+            if (lookupStyle(entry, popupBackground))
+                popupItemBackgrounds.set(kAllStates, popupBackground);
+            else
+                keepStyleReference(entry, popupItemBackgrounds);
             continue;
         }
         applyStateEntry(popupItemBackgrounds, kPopupCode, entry);

@@ -204,8 +204,9 @@ void tst_KIVQCheckBox::styleCodes_data()
         << QByteArray(R"([["b",1,0],["a",1,4],["a",1,5],["a",1,6],["b",1,7]])");
     QTest::newRow("captions: unchecked, checked, disabled")
         << QByteArray(R"([["t",2,8],["t2",2,9],["t",2,10]])") << QByteArray(R"([["t",2,8],["t2",2,9],["t",2,10]])");
-    QTest::newRow("unknown names and codes are ignored")
-        << QByteArray(R"([["nope",1,0],["a",1,11],["a",1,-1],[1,1,0]])") << QByteArray("null");
+    QTest::newRow("unknown codes are ignored") << QByteArray(R"([["a",1,11],["a",1,-1]])") << QByteArray("null");
+    QTest::newRow("a name the store lacks is kept")
+        << QByteArray(R"([["nope",1,0]])") << QByteArray(R"([["nope",1,0]])");
 }
 
 void tst_KIVQCheckBox::styleCodes()

@@ -151,13 +151,19 @@ void tst_KIVQLabel::styleJson()
     Json::Value element = parseJson(R"({"style": [["title", 2, 1], ["title", 2, 0], ["missing", 2, 0]],
                                     "attr": {"text": "Beds"}})");
     QVERIFY(label.readJsonValue(&element));
-    QCOMPARE(label.getTextStyle(CtrlNormal).name, QStringLiteral("title"));
+    // A name the store lacks is kept for the save, over the title's look.
+    TextStyleDesc kept = label.getTextStyle(CtrlNormal);
+    QCOMPARE(kept.name, QStringLiteral("missing"));
+    TextStyleDesc title;
+    QVERIFY(kivGetTextStyle(QStringLiteral("title"), title));
+    kept.name = title.name;
+    QVERIFY(kept == title);
     QVERIFY(label.getTextStyle(CtrlDisabled).name.isEmpty());
     QCOMPARE(label.text(), QStringLiteral("Beds"));
     QCOMPARE(label.alignment(), Qt::AlignRight | Qt::AlignTop);
     Json::Value out(Json::objectValue);
     label.serializeJsonValue(&out, false);
-    QCOMPARE(compactJson(out["style"]), QByteArray(R"([["title",2,0]])"));
+    QCOMPARE(compactJson(out["style"]), QByteArray(R"([["missing",2,0]])"));
 
     // Unnamed style and empty text: "style" null and an empty text, which a new label reads back
     // as empty rather than as its initial caption.

@@ -217,7 +217,10 @@ void tst_KIVQPushButton::styleJson()
     Json::Value element = parseJson(R"({"style": [["btn", 1, 0], ["btnDown", 1, 2], ["btnText", 2, 4],
                                               ["btn", 1, 9], ["btn", 1, -1], ["missing", 1, 1]]})");
     button.readJsonValue(&element);
-    QCOMPARE(button.getBackground(CtrlHover).name, QStringLiteral("btn"));
+    // A name the store lacks is kept for the save, over the look the state had.
+    QCOMPARE(button.getBackground(CtrlHover).name, QStringLiteral("missing"));
+    QCOMPARE(button.getBackground(CtrlHover).res, button.getBackground(CtrlNormal).res);
+    QCOMPARE(button.getBackground(CtrlDisabled).name, QStringLiteral("btn"));
     QCOMPARE(button.getBackground(CtrlPressed).name, QStringLiteral("btnDown"));
     QCOMPARE(button.getTextStyle(CtrlDisabled).colour, QColor(Qt::white));
     button.setBackground(CtrlState(5), namedFill(QStringLiteral("five"), 0));
@@ -226,7 +229,7 @@ void tst_KIVQPushButton::styleJson()
     Json::Value out(Json::objectValue);
     button.serializeJsonValue(&out, false);
     QCOMPARE(compactJson(out["style"]),
-             QByteArray(R"([["btn",1,0],["btn",1,1],["btnDown",1,2],["btn",1,3],["btnText",2,4]])"));
+             QByteArray(R"([["btn",1,0],["missing",1,1],["btnDown",1,2],["btn",1,3],["btnText",2,4]])"));
 }
 
 // Each key reaches its own setting; that each is written back the contract checks.

@@ -143,8 +143,12 @@ void tst_KIVQScrollBar::readStyleCodes_data()
     QTest::newRow("background and the three runs")
         << QByteArray(R"([["bg",1,0],["a",1,2],["b",1,4],["b",1,7],["a",1,10],["b",1,13]])") << QStringLiteral("bg")
         << QStringList{"a", "a", "b", "a"} << QStringList{e, "b", e, e} << QStringList{"a", "a", "a", "b"};
-    QTest::newRow("codes 1, 14 and -1 and unknown names change nothing")
-        << QByteArray(R"([["a",1,1],["a",1,14],["a",1,-1],["nope",1,0],["nope",1,6]])") << e << none << none << none;
+    QTest::newRow("codes 1, 14 and -1 change nothing")
+        << QByteArray(R"([["a",1,1],["a",1,14],["a",1,-1]])") << e << none << none << none;
+    // Kept, so that a save writes them back.
+    QTest::newRow("names the store lacks are kept")
+        << QByteArray(R"([["nope",1,0],["nope",1,6]])") << QStringLiteral("nope") << none
+        << QStringList{"nope", "nope", "nope", "nope"} << none;
 }
 
 void tst_KIVQScrollBar::readStyleCodes()

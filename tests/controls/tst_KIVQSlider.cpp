@@ -204,10 +204,12 @@ void tst_KIVQSlider::styleCodeFourFillsEveryThumbState()
     KIVQSlider slider;
     Json::Value element = parseJson(R"({"style": [["grip", 1, 4], ["nope", 1, 5], ["grip", 1, 3]]})");
     QVERIFY(slider.readJsonValue(&element));
+    // The name the store lacks is kept for the hover state.
     for (int s = 0; s < kStateCount; ++s)
-        QCOMPARE(slider.getThumbStyle(CtrlState(s)).name, QStringLiteral("grip"));
+        QCOMPARE(slider.getThumbStyle(CtrlState(s)).name, QLatin1String(s == CtrlHover ? "nope" : "grip"));
     QVERIFY(slider.getBackgroundStyle().name.isEmpty());
-    QCOMPARE(compactJson(writeControl(&slider)["style"]), QByteArray(R"([["grip",1,4]])"));
+    QCOMPARE(compactJson(writeControl(&slider)["style"]),
+             QByteArray(R"([["grip",1,4],["nope",1,5],["grip",1,6],["grip",1,7]])"));
 }
 
 QTEST_MAIN(tst_KIVQSlider)

@@ -139,7 +139,7 @@ void tst_KIVQTabWidget::jsonRoundTrip_data()
     QTest::newRow("a state entry after code 1 is written per state")
         << QByteArray(R"({"style":[["tabFill",1,1],["bg",1,3],["caption",2,5],["nope",1,2],["bg",1,9]]})")
         << QByteArray(
-               R"({"attr":{"isHor":0},"style":[["tabFill",1,1],["tabFill",1,2],["bg",1,3],["tabFill",1,4],["caption",2,5]]})");
+               R"({"attr":{"isHor":0},"style":[["tabFill",1,1],["nope",1,2],["bg",1,3],["tabFill",1,4],["caption",2,5]]})");
 }
 
 void tst_KIVQTabWidget::jsonRoundTrip()

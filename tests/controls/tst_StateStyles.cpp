@@ -66,35 +66,65 @@ void tst_StateStyles::readRun_data()
 {
     QTest::addColumn<QByteArray>("element");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QByteArray>("written"); // the run written back
 
     const QString e;
     QTest::newRow("first code sets all four")
-        << QByteArray(R"({"style": [["red", 1, 2]]})") << QStringList{"red", "red", "red", "red"};
+        << QByteArray(R"({"style": [["red", 1, 2]]})") << QStringList{"red", "red", "red", "red"}
+        << QByteArray(R"([["red",1,2]])");
     QTest::newRow("later code overrides one state")
-        << QByteArray(R"({"style": [["red", 1, 2], ["blue", 1, 4]]})") << QStringList{"red", "red", "blue", "red"};
+        << QByteArray(R"({"style": [["red", 1, 2], ["blue", 1, 4]]})") << QStringList{"red", "red", "blue", "red"}
+        << QByteArray(R"([["red",1,2],["red",1,3],["blue",1,4],["red",1,5]])");
     QTest::newRow("first code after a single state wins")
-        << QByteArray(R"({"style": [["blue", 1, 4], ["red", 1, 2]]})") << QStringList{"red", "red", "red", "red"};
+        << QByteArray(R"({"style": [["blue", 1, 4], ["red", 1, 2]]})") << QStringList{"red", "red", "red", "red"}
+        << QByteArray(R"([["red",1,2]])");
     QTest::newRow("codes outside the run are ignored")
-        << QByteArray(R"({"style": [["red", 1, 1], ["red", 1, 6], ["red", 1, -1]]})") << QStringList{e, e, e, e};
-    QTest::newRow("a name the store lacks changes nothing")
-        << QByteArray(R"({"style": [["red", 1, 2], ["missing", 1, 3]]})") << QStringList{"red", "red", "red", "red"};
+        << QByteArray(R"({"style": [["red", 1, 1], ["red", 1, 6], ["red", 1, -1]]})") << QStringList{e, e, e, e}
+        << QByteArray("null");
+    // Kept over the look the state had, so that a save writes the reference back as it was read.
+    QTest::newRow("a name the store lacks is kept in its state")
+        << QByteArray(R"({"style": [["red", 1, 2], ["missing", 1, 3]]})") << QStringList{"red", "missing", "red", "red"}
+        << QByteArray(R"([["red",1,2],["missing",1,3],["red",1,4],["red",1,5]])");
+    QTest::newRow("a first code the store lacks is kept in all four")
+        << QByteArray(R"({"style": [["missing", 1, 2]]})") << QStringList{"missing", "missing", "missing", "missing"}
+        << QByteArray(R"([["missing",1,2]])");
+    QTest::newRow("an empty name leaves the name a state has")
+        << QByteArray(R"({"style": [["red", 1, 2], ["", 1, 3], [null, 1, 4]]})")
+        << QStringList{"red", "red", "red", "red"} << QByteArray(R"([["red",1,2]])");
     QTest::newRow("the kind is not consulted")
-        << QByteArray(R"({"style": [["blue", 2, 2]]})") << QStringList{"blue", "blue", "blue", "blue"};
+        << QByteArray(R"({"style": [["blue", 2, 2]]})") << QStringList{"blue", "blue", "blue", "blue"}
+        << QByteArray(R"([["blue",1,2]])");
     QTest::newRow("malformed entries are skipped")
-        << QByteArray(R"({"style": [["red", 1], "blue", [3, 1, 2], ["blue", 1, "3"], {"a": 1}]})")
-        << QStringList{e, e, e, e};
-    QTest::newRow("style that is not an array") << QByteArray(R"({"style": {"red": 2}})") << QStringList{e, e, e, e};
+        << QByteArray(R"({"style": [["red", 1], "blue", [[3], 1, 2], ["blue", 1, "3"], {"a": 1}]})")
+        << QStringList{e, e, e, e} << QByteArray("null");
+    QTest::newRow("style that is not an array")
+        << QByteArray(R"({"style": {"red": 2}})") << QStringList{e, e, e, e} << QByteArray("null");
 }
 
 void tst_StateStyles::readRun()
 {
     QFETCH(QByteArray, element);
     QFETCH(QStringList, expected);
+    QFETCH(QByteArray, written);
+    // Each state with a look of its own, as a theme entry may give them.
     StateStyles<FillStyle> styles;
+    for (int s = 0; s < kStateCount; ++s)
+        styles.set(s, namedFill(QString(), 0xff000000 + s));
     readFillRun(parseJson(element), styles);
     QCOMPARE(names(styles), expected);
-    if (expected.first() == QLatin1String("red"))
-        QCOMPARE(styles.get(1).res.colour, QColor(Qt::red));
+    // A style the store holds brings its look; where it holds none of them, every state keeps its own.
+    const bool anyHeld = expected.contains("red") || expected.contains("blue");
+    for (int s = 0; s < kStateCount; ++s) {
+        if (expected.at(s) == "red" || expected.at(s) == "blue")
+            QCOMPARE(styles.get(s).res.colour, QColor(expected.at(s)));
+        else if (!anyHeld)
+            QCOMPARE(styles.get(s).res.colour, QColor::fromRgba(0xff000000 + s));
+    }
+    StyleWriter writer;
+    writer.states(styles, 2);
+    Json::Value out(Json::objectValue);
+    writer.store(out, true);
+    QCOMPARE(compactJson(out["style"]), written);
 }
 
 // Read as code 0 it would restyle the first slot of most controls.

@@ -285,8 +285,10 @@ void tst_KIVQListView::styleCodes_data()
         << QByteArray(R"([["Other",1,0],["Fill",1,2],["Third",1,5]])");
     QTest::newRow("four equal fills keep the fourth") << QByteArray(R"([["Fill", 1, 2], ["Fill", 1, 5]])") << "b- iFFFF"
                                                       << QByteArray(R"([["Fill",1,2],["Fill",1,5]])");
-    QTest::newRow("code 1 and unknown names are ignored")
-        << QByteArray(R"([["Fill", 1, 1], ["Absent", 1, 2], ["Fill", 1, 6]])") << "b- i----" << QByteArray();
+    QTest::newRow("codes 1 and 6 are ignored")
+        << QByteArray(R"([["Fill", 1, 1], ["Fill", 1, 6]])") << "b- i----" << QByteArray();
+    QTest::newRow("a name the store lacks is kept")
+        << QByteArray(R"([["Absent", 1, 2]])") << "b- iAAA-" << QByteArray(R"([["Absent",1,2]])");
 }
 
 void tst_KIVQListView::styleCodes()

@@ -65,8 +65,9 @@ void tst_KIVQMenuBar::styleCodes_data()
         << QByteArray(R"([["Big", 2, 5]])") << "b- i---- tBBBB p- q---- x----" << 21;
     QTest::newRow("codes 6 to 8 leave the font")
         << QByteArray(R"([["Big", 2, 6], ["Big", 2, 7], ["Big", 2, 8]])") << "b- i---- t-BBB p- q---- x----" << 0;
+    // A name the store lacks is kept for the save; the look stays.
     QTest::newRow("code 5 with a missing name leaves the font")
-        << QByteArray(R"([["Absent", 2, 5]])") << "b- i---- t---- p- q---- x----" << 0;
+        << QByteArray(R"([["Absent", 2, 5]])") << "b- i---- tAAAA p- q---- x----" << 0;
     QTest::newRow("first code 9: popup background and every popup item fill")
         << QByteArray(R"([["Pop", 1, 9]])") << "b- i---- t---- pP qPPPP x----" << 0;
     QTest::newRow("a later code 9: the popup item fills only")
@@ -75,9 +76,10 @@ void tst_KIVQMenuBar::styleCodes_data()
         << QByteArray(R"([["Pop", 1, 10], ["Quiet", 1, 12]])") << "b- i---- t---- p- q-P-Q x----" << 0;
     QTest::newRow("code 13 every popup text style, 16 the last")
         << QByteArray(R"([["Text", 2, 13], ["Big", 2, 16]])") << "b- i---- t---- p- q---- xTTTB" << 0;
-    QTest::newRow("unknown codes and names change nothing")
-        << QByteArray(R"([["Fill", 1, 17], ["Fill", 1, -1], ["Absent", 1, 0], ["Fill"], 5])")
-        << "b- i---- t---- p- q---- x----" << 0;
+    QTest::newRow("unknown codes change nothing")
+        << QByteArray(R"([["Fill", 1, 17], ["Fill", 1, -1], ["Fill"], 5])") << "b- i---- t---- p- q---- x----" << 0;
+    QTest::newRow("a missing first code 9 is kept by the popup and its items")
+        << QByteArray(R"([["Absent", 1, 9]])") << "b- i---- t---- pA qAAAA x----" << 0;
 }
 
 void tst_KIVQMenuBar::styleCodes()

@@ -24,23 +24,6 @@ FillStyle greyFill()
     return fill;
 }
 
-// Two fills are written once when they would paint alike.
-bool sameFill(const FillStyle& a, const FillStyle& b)
-{
-    if (a.draw != b.draw || a.colourFill != b.colourFill)
-        return false;
-    if (!a.colourFill)
-        return a.image == b.image;
-    const FillRes& x = a.res;
-    const FillRes& y = b.res;
-    return x.colour == y.colour && x.colour2 == y.colour2 && x.borderColour == y.borderColour &&
-           x.gradient == y.gradient && x.round == y.round && x.borderSize == y.borderSize && x.spare == y.spare &&
-           x.border == y.border && x.leftBorder == y.leftBorder && x.topBorder == y.topBorder &&
-           x.rightBorder == y.rightBorder && x.bottomBorder == y.bottomBorder && x.roundTopLeft == y.roundTopLeft &&
-           x.roundTopRight == y.roundTopRight && x.roundBottomRight == y.roundBottomRight &&
-           x.roundBottomLeft == y.roundBottomLeft;
-}
-
 } // namespace
 
 KIVQContainerImpl::KIVQContainerImpl(QWidget* owner, const QString& typeName)
@@ -69,19 +52,26 @@ void KIVQContainerImpl::serializeJson(ControlJson& io)
 
     if (read) {
         for (const StyleEntry& entry : readStyleEntries(e, io.fromTheme())) {
-            FillStyle fill;
-            if ((entry.code != 0 && entry.code != 1) || !lookupStyle(entry.name, fill))
+            if (entry.code != 0 && entry.code != 1)
                 continue;
+            FillStyle fill;
+            if (lookupStyle(entry.name, fill)) {
+                if (entry.code == 0)
+                    background = fill;
+                disableBackground = fill;
+                continue;
+            }
             if (entry.code == 0)
-                background = fill;
-            disableBackground = fill;
+                keepStyleReference(entry, background);
+            keepStyleReference(entry, disableBackground);
         }
         if (!io.hasAttr())
             return;
     } else {
         StyleWriter styles;
         styles.slot(background, 0);
-        if (!sameFill(disableBackground, background))
+        // Code 0 names both: a disabled fill of the same name reads back from it, whatever its look.
+        if (disableBackground.name != background.name)
             styles.slot(disableBackground, 1);
         styles.store(e, false);
     }
