@@ -27,8 +27,7 @@ void forceResizeContainers(QWidget* widget)
 KIVQStackContainer::KIVQStackContainer(QWidget* parent) : KIVQControlBase(parent)
 {
     setLayoutRatio(1);
-    setWidthPolicy(LayoutSizePolicy(0));
-    setHeightPolicy(LayoutSizePolicy(0));
+    getControlBase()->setInitialPolicies(PolicyStretch, PolicyStretch);
     setMouseTracking(true);
     setAttribute(Qt::WA_StyledBackground);
     attachImpl();

@@ -139,6 +139,12 @@ bool KIVQWidgetBase::getInnerVisible() const
     return !visible.isValid() || visible.toBool();
 }
 
+void KIVQWidgetBase::setInitialPolicies(LayoutSizePolicy width, LayoutSizePolicy height)
+{
+    m_widthPolicy = m_initialWidthPolicy = width;
+    m_heightPolicy = m_initialHeightPolicy = height;
+}
+
 void KIVQWidgetBase::setInnerVisible(bool visible)
 {
     if (!m_owner)
@@ -237,9 +243,9 @@ void KIVQWidgetBase::serializeJsonValue(Json::Value* json, bool read)
             if (m_dockOffsetY != 0)
                 e["absoluteDockOffsetY"] = m_dockOffsetY;
         }
-        if (m_widthPolicy != PolicyInitial)
+        if (m_widthPolicy != PolicyInitial || m_initialWidthPolicy != PolicyInitial)
             e["widthPolicy"] = m_widthPolicy;
-        if (m_heightPolicy != PolicyInitial)
+        if (m_heightPolicy != PolicyInitial || m_initialHeightPolicy != PolicyInitial)
             e["heightPolicy"] = m_heightPolicy;
         if (m_owner->minimumWidth() > 0)
             e["minWidth"] = m_owner->minimumWidth();

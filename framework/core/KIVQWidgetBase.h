@@ -28,6 +28,9 @@ public:
     LayoutSizePolicy getWidthPolicy() const { return LayoutSizePolicy(m_widthPolicy); }
     void setHeightPolicy(LayoutSizePolicy policy) { m_heightPolicy = policy; }
     LayoutSizePolicy getHeightPolicy() const { return LayoutSizePolicy(m_heightPolicy); }
+    // For a control made with policies other than -1: sets them and remembers them as what an element
+    // without the keys leaves, so that a policy of -1 is written rather than read back as these.
+    void setInitialPolicies(LayoutSizePolicy width, LayoutSizePolicy height);
     void setAbsoluteLayout(bool absolute) { m_absoluteLayout = absolute; }
     bool getAbsoluteLayout() const { return m_absoluteLayout; }
     void setAbsoluteDock(DockLayoutType hor, DockLayoutType ver, int offsetX, int offsetY);
@@ -66,6 +69,8 @@ private:
     int m_opacity = 255;
     int m_widthPolicy = PolicyInitial;
     int m_heightPolicy = PolicyInitial;
+    int m_initialWidthPolicy = PolicyInitial;
+    int m_initialHeightPolicy = PolicyInitial;
     bool m_absoluteLayout = false;
     int m_dockHor = DockLeftTop;
     int m_dockVer = DockLeftTop;
