@@ -527,9 +527,11 @@ KIVQRibbonMenu* KIVQRibbonBar::createMenu(const Json::Value& value, QWidget* par
         }
         const Json::Value& items = json::member(entry, "items");
         if (items.isArray()) {
-            // The sub-menu's own action stands in the menu; the entry keeps only its text, as title.
+            // The sub-menu's own action stands in the menu, the entry's text as its title and its id
+            // as its name, which a save writes back.
             const QString id = text(entry, "id");
             KIVQRibbonMenu* sub = createMenu(items, menu);
+            sub->menuAction()->setObjectName(id);
             KIVQMenu::setItemText(sub->menuAction(),
                                   text(entry, "text", id.isEmpty() ? QStringLiteral("Command") : id));
             menu->addMenu(sub);

@@ -265,7 +265,7 @@ void tst_KIVQRibbonConfig::roundTrips()
     QVERIFY(quick["checkable"].asBool() && quick["checked"].asBool() && !quick["enabled"].asBool());
     QCOMPARE(written["contextGroups"][0]["color"].asString(), std::string("#80ff0000"));
     const Json::Value& recent = written["application"]["menu"][2];
-    QVERIFY(recent["id"].asString().empty() && recent["items"][0]["checked"].asBool());
+    QVERIFY(recent["id"].asString() == "recent" && recent["items"][0]["checked"].asBool());
     QCOMPARE(written["pages"][0]["groups"][0]["items"][2]["popup"].asString(), std::string("split"));
     QCOMPARE(written["topRight"][1]["checked"].asBool(), true);
     QCOMPARE(written["currentPage"].asString(), std::string("view"));
