@@ -1,7 +1,9 @@
+#include "ControlSamples.h"
 #include "TestControl.h"
 #include "TestSupport.h"
 
 #include "charts/ChartRegistration.h"
+#include "controls/KIVQPushButton.h"
 #include "controls/KIVQScrollBar.h"
 #include "core/ControlWalk.h"
 #include "core/KIVQPageLoader.h"
@@ -12,8 +14,10 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include <functional>
+
 using namespace KIVQtLib;
-using TestSupport::writeFile;
+using namespace TestSupport;
 
 namespace {
 
@@ -25,6 +29,9 @@ const QByteArray kPage = R"({"w": 400, "h": 300, "elements": [{"type": "qtcontai
         {"type": "qttestcontrol", "name": "b", "x": 200, "y": 100, "w": 80, "h": 40},
         {"type": "qttestcontrol", "name": "holder", "x": 20, "y": 150, "w": 150, "h": 100,
          "child": [{"type": "qttestcontrol", "name": "rel", "layout": {"type": 0, "ratio": 1}}]}]}]})";
+
+// The fill of the style canvasProbe.
+const QColor kProbeColour(10, 200, 30);
 
 QByteArray sizedPage(int w, int h)
 {
@@ -55,6 +62,12 @@ public:
         mouse(QEvent::MouseMove, from + delta, mods);
         mouse(QEvent::MouseButtonRelease, from + delta, mods);
     }
+    int paints = 0;
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++paints;
+        KIVQCanvas::paintEvent(event);
+    }
     void drop(const QString& type, const QPoint& pos)
     {
         QMimeData mime;
@@ -63,6 +76,8 @@ public:
         dropEvent(&event); // the application delivers drops only during a drag of its own
     }
 };
+
+using PageEdit = std::function<void(Canvas&)>;
 
 QRect layoutRect(QWidget* w)
 {
@@ -100,18 +115,79 @@ const QByteArray kRibbon = R"({"schemaVersion": 1, "currentPage": "home",
     "contextGroups": [{"id": "tools", "text": "Tools", "color": "#80ff0000", "visible": true,
                        "pages": [{"id": "format", "text": "Format"}]}]})";
 
-// What a control of the type holds beyond the common keys, where it keeps parts or children of its own.
-QByteArray partsOf(const QByteArray& type)
+// What a control of the type holds beyond its own keys, where it keeps parts or children of its own.
+Json::Value partsOf(const QByteArray& type)
 {
     const QByteArray label = R"({"type": "qtlabel", "name": "inner", "x": 4, "y": 4, "w": 60, "h": 20})";
     if (type == "qtribbonbar")
-        return R"(, "attr": {"ribbon": )" + kRibbon + "}";
+        return parseJson(R"({"attr": {"ribbon": )" + kRibbon + "}}");
     if (type == "qtcontainer" || type == "qtscrollview" || type == "qtsplitter")
-        return R"(, "child": [)" + label + "]";
+        return parseJson(R"({"child": [)" + label + "]}");
     if (type == "qtstackcontainer")
-        return R"(, "child": [{"type": "qtcontainer", "name": "p1", "child": [)" + label +
-               R"(]}, {"type": "qtcontainer", "name": "p2"}])";
-    return QByteArray();
+        return parseJson(R"({"child": [{"type": "qtcontainer", "name": "p1", "child": [)" + label +
+                         R"(]}, {"type": "qtcontainer", "name": "p2"}]})");
+    return Json::Value(Json::objectValue);
+}
+
+// A control of the type with every value it saves away from its default: the common keys, an entry of
+// the theme by name, its own styles (named as prefix says) and keys, and its parts. A policy of 3 is out
+// of range.
+Json::Value probeElement(const QByteArray& type, int index, const QByteArray& stylePrefix)
+{
+    Json::Value e = parseJson(QByteArray(controlSample(type)->sample).replace("\"contract", "\"" + stylePrefix));
+    const Json::Value common = parseJson(R"({"tooltip": "Bed 4", "visibility": false, "enable": false,
+        "absoluteDockHor": 1, "absoluteDockVer": 2, "absoluteDockOffsetX": 3, "absoluteDockOffsetY": -4,
+        "widthPolicy": 3, "heightPolicy": 1, "minWidth": 20, "minHeight": 10, "maxWidth": 900, "maxHeight": 700,
+        "x": 10, "y": 12, "w": 400, "h": 300})");
+    const Json::Value parts = partsOf(type);
+    for (const Json::Value* from : {&common, &parts}) {
+        for (const std::string& key : from->getMemberNames()) {
+            if (key == "attr")
+                e[key]["ribbon"] = (*from)[key]["ribbon"];
+            else
+                e[key] = (*from)[key];
+        }
+    }
+    e["type"] = type.toStdString();
+    e["name"] = "probe" + std::to_string(index);
+    e["theme"] = "ward_" + type.toStdString();
+    return e;
+}
+
+// The paths of the values in opened that saved lacks or holds otherwise, following objects and arrays of
+// the same length. A flag may be written as 1 or 0.
+void collectLost(const Json::Value& opened, const Json::Value& saved, const QString& path, QStringList& lost)
+{
+    if (opened.isBool() && saved.isIntegral()) {
+        if (saved.asInt() != int(opened.asBool()))
+            lost << path;
+    } else if (opened.isObject() && saved.isObject()) {
+        for (const std::string& key : opened.getMemberNames())
+            collectLost(opened[key], saved.get(key, Json::Value()), path + '.' + QString::fromStdString(key), lost);
+    } else if (opened.isArray() && saved.isArray() && opened.size() == saved.size()) {
+        for (Json::ArrayIndex i = 0; i < opened.size(); ++i)
+            collectLost(opened[i], saved[i], path + '[' + QString::number(i) + ']', lost);
+    } else if (opened != saved) {
+        lost << path;
+    }
+}
+
+// The value at a path of member names and array indices ("elements.0.theme"), or null.
+const Json::Value* valueAt(const Json::Value& root, const QString& path)
+{
+    const Json::Value* value = &root;
+    for (const QString& step : path.split('.')) {
+        bool isIndex = false;
+        const Json::ArrayIndex i = step.toUInt(&isIndex);
+        const std::string name = step.toStdString();
+        if (isIndex)
+            value = value->isArray() && i < value->size() ? &(*value)[i] : nullptr;
+        else
+            value = value->isObject() ? value->find(name.data(), name.data() + name.size()) : nullptr;
+        if (!value)
+            return nullptr;
+    }
+    return value;
 }
 
 // Type and name of every control below root, parents first.
@@ -125,6 +201,8 @@ QStringList controlsBelow(QWidget* root)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(PageEdit)
 
 // The designer canvas: picking, dragging, dropping, painting, and the pages it keeps.
 class tst_KIVQCanvas : public QObject
@@ -152,6 +230,8 @@ private Q_SLOTS:
     void removedPageLeavesNoSelection();
     void renameOntoAnotherPageRefused();
     void everyTypeSurvivesACanvasSave();
+    void paintsWhatThePageShows_data();
+    void paintsWhatThePageShows();
     void paintsOnlyWhatIsInView();
 
 private:
@@ -166,6 +246,10 @@ void tst_KIVQCanvas::initTestCase()
     KIVQtLib::init();
     kivRegisterChartControls();
     kivRegisterQtControl("qttestcontrol", &TestControl::createTestControl, TestControl::getProps(), true);
+    FillStyle probe;
+    probe.name = QStringLiteral("canvasProbe");
+    probe.res.colour = kProbeColour;
+    kivSetFillStyle(probe.name, probe);
     m_pagePath = m_dir.filePath("page.json");
     QVERIFY(writeFile(m_pagePath, kPage));
 }
@@ -451,42 +535,83 @@ void tst_KIVQCanvas::saveReopenSaveIsStable()
 void tst_KIVQCanvas::pageKeysWritten_data()
 {
     QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<PageEdit>("edit"); // made on the opened page before it is written
     QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<int>("written"); // -1: no key
+    QTest::addColumn<QByteArray>("written"); // compact JSON each key holds; empty: no key
+    const PageEdit none;
     const QStringList caption{"dbheight"}, minimum{"minW", "minH"};
-    QTest::newRow("caption: the initial 40") << QByteArray(R"({"elements": []})") << caption << 40;
-    QTest::newRow("caption: 35 kept") << QByteArray(R"({"dbheight": 35, "elements": []})") << caption << 35;
-    QTest::newRow("caption: any other kept") << QByteArray(R"({"dbheight": 68, "elements": []})") << caption << 68;
+    QTest::newRow("caption: the initial 40")
+        << QByteArray(R"({"elements": []})") << none << caption << QByteArray("40");
+    QTest::newRow("caption: 35 kept") << QByteArray(R"({"dbheight": 35, "elements": []})") << none << caption
+                                      << QByteArray("35");
+    QTest::newRow("caption: any other kept")
+        << QByteArray(R"({"dbheight": 68, "elements": []})") << none << caption << QByteArray("68");
     // Left out, a minimum reads as 400: a minimum of 0 must not come back as that.
-    QTest::newRow("minimum: 0 kept") << QByteArray(R"({"minW": 0, "minH": 0, "elements": []})") << minimum << 0;
-    QTest::newRow("minimum: absent stays absent") << QByteArray(R"({"elements": []})") << minimum << -1;
+    QTest::newRow("minimum: 0 kept") << QByteArray(R"({"minW": 0, "minH": 0, "elements": []})") << none << minimum
+                                     << QByteArray("0");
+    QTest::newRow("minimum: absent stays absent")
+        << QByteArray(R"({"elements": []})") << none << minimum << QByteArray();
+    // A page without the key is not a page, and could not be opened again.
+    QTest::newRow("elements: written when empty")
+        << QByteArray(R"({"elements": []})") << none << QStringList{"elements"} << QByteArray("[]");
+
+    const auto page = [](const QByteArray& element) { return rootedPage(300, 200, element); };
+    const QStringList theme{"elements.0.child.0.theme"}, style{"elements.0.child.0.style"};
+    const QByteArray button = R"({"type": "qtbutton", "name": "b", "w": 50, "h": 20)";
+    QTest::newRow("theme: none read, the type's name")
+        << page(button + "}") << none << theme << QByteArray(R"("qtbutton")");
+    QTest::newRow("theme: an empty one read as none")
+        << page(button + R"(, "theme": ""})") << none << theme << QByteArray(R"("qtbutton")");
+    const PageEdit dropSlider = [](Canvas& c) { c.drop(QStringLiteral("qtslider"), {150, 150}); };
+    QTest::newRow("theme: made in the designer, the type's name")
+        << page("") << dropSlider << theme << QByteArray(R"("qtslider")");
+    const QByteArray lost = page(button + R"(, "style": [["absentFill", 1, 0]]})");
+    const auto setBackground = [](int state) {
+        return PageEdit([state](Canvas& c) {
+            FillStyle chosen;
+            chosen.name = QStringLiteral("chosenFill");
+            static_cast<KIVQPushButton*>(c.find("b"))->setBackground(CtrlState(state), chosen);
+        });
+    };
+    QTest::newRow("style: one the store lacks, replaced by a setter")
+        << lost << setBackground(kAllStates) << style << QByteArray(R"([["chosenFill",1,0]])");
+    QTest::newRow("style: one the store lacks, one state replaced")
+        << lost << setBackground(CtrlPressed) << style
+        << QByteArray(R"([["absentFill",1,0],["absentFill",1,1],["chosenFill",1,2],["absentFill",1,3]])");
+    QTest::newRow("style: one the store lacks keeps the kind read")
+        << page(button + R"(, "style": [["absentFill", 2, 0], ["absentText", 1, 4]]})") << none << style
+        << QByteArray(R"([["absentFill",2,0],["absentText",1,4]])");
+    QTest::newRow("policy: -1 where the type is made with another")
+        << page(R"({"type": "qtstackcontainer", "name": "s", "w": 50, "h": 20, "heightPolicy": 7})") << none
+        << QStringList{"elements.0.child.0.heightPolicy"} << QByteArray("-1");
 }
 
 void tst_KIVQCanvas::pageKeysWritten()
 {
     QFETCH(QByteArray, document);
+    QFETCH(PageEdit, edit);
     QFETCH(QStringList, keys);
-    QFETCH(int, written);
+    QFETCH(QByteArray, written);
     const QString path = m_dir.filePath("keys.json");
     QVERIFY(writeFile(path, document));
     m_canvas->closeAllWindows();
     QVERIFY(m_canvas->OpenJsonFile(path));
+    if (edit)
+        edit(*m_canvas);
     QString text;
     m_canvas->GetCurWindow()->toJsonString(text);
-    const Json::Value root = TestSupport::parseJson(text.toUtf8());
+    const Json::Value root = parseJson(text.toUtf8());
     for (const QString& key : keys) {
-        QCOMPARE(root.isMember(key.toStdString()), written >= 0);
-        QCOMPARE(root.get(key.toStdString(), -1).asInt(), written);
+        const Json::Value* value = valueAt(root, key);
+        QCOMPARE(value ? compactJson(*value) : QByteArray(), written);
     }
-    QCOMPARE(root["elements"], Json::Value(Json::arrayValue));
-    // Saved without controls, the page still opens again; a value written reads back as itself.
+    // Saved, the page opens again and reads back as itself.
     QVERIFY(m_canvas->SavePage(path));
     m_canvas->closeAllWindows();
     QVERIFY(m_canvas->OpenJsonFile(path));
     QString again;
     m_canvas->GetCurWindow()->toJsonString(again);
-    if (written >= 0)
-        QCOMPARE(again, text);
+    QCOMPARE(again, text);
 }
 
 void tst_KIVQCanvas::saveFailures()
@@ -543,22 +668,32 @@ void tst_KIVQCanvas::renameOntoAnotherPageRefused()
     QCOMPARE(c.UpdatePagePath("two.json"), QStringLiteral("two.json"));
 }
 
-// The canvas hides every part of the controls it shows; none of that may reach the page it saves.
+// The canvas hides every part of the controls it shows; none of that may reach the page it saves. A page of
+// every type, each naming an entry of the theme and styles the store lacks, with every value away from its
+// default: both saves keep each value read, the styles as though the store held them.
 void tst_KIVQCanvas::everyTypeSurvivesACanvasSave()
 {
-    // Those made by name only have no description to list them by.
-    QByteArrayList types{"qtlabelex", "qtsplitter", "qtspinbox"};
-    for (ControlInfo* info : kivGetAllControlInfo()) {
-        if (info->typeName != "window") // the page window itself
-            types << QByteArray::fromStdString(info->typeName);
+    for (const QString name : {"heldFill", "heldFillDown"}) {
+        FillStyle fill;
+        fill.name = name;
+        fill.res.colour = name.endsWith("Down") ? Qt::darkBlue : Qt::blue;
+        kivSetFillStyle(name, fill);
     }
-    QByteArray children;
+    TextStyleDesc text;
+    text.name = QStringLiteral("heldText");
+    text.colour = Qt::darkGreen;
+    kivSetTextStyle(text.name, text);
+    const QList<QByteArray> types = controlTypes();
+    Json::Value opened(Json::arrayValue), held(Json::arrayValue);
     for (int i = 0; i < types.size(); ++i) {
-        children += (i ? "," : "") + QByteArray(R"({"type": ")") + types[i] + R"(", "name": "probe)" +
-                    QByteArray::number(i) + R"(", "x": 10, "y": 10, "w": 400, "h": 300)" + partsOf(types[i]) + "}";
+        QVERIFY2(controlSample(types[i]), types[i].constData());
+        opened.append(probeElement(types[i], i, "lost"));
+        held.append(probeElement(types[i], i, "held"));
     }
     const QString path = m_dir.filePath("every.json");
-    QVERIFY(writeFile(path, rootedPage(700, 500, children)));
+    const QString heldPath = m_dir.filePath("held.json");
+    QVERIFY(writeFile(path, rootedPage(700, 500, compactJson(opened).mid(1).chopped(1))));
+    QVERIFY(writeFile(heldPath, rootedPage(700, 500, compactJson(held).mid(1).chopped(1))));
     // The page as any window holds it, nothing hidden.
     KIVQCanvasWindow plain;
     kivCreatePageByFileName(&plain, path);
@@ -571,11 +706,88 @@ void tst_KIVQCanvas::everyTypeSurvivesACanvasSave()
     QVERIFY(m_canvas->OpenJsonFile(path) && m_canvas->SavePage(path));
     const QString first = readText(path);
     QCOMPARE(first, expected);
+    QVERIFY(m_canvas->OpenJsonFile(heldPath) && m_canvas->SavePage(heldPath));
+    const QString heldText = readText(heldPath).replace(QLatin1String("\"held"), QLatin1String("\"lost"));
+    const Json::Value saved = parseJson(first.toUtf8())["elements"][0]["child"];
+    const Json::Value savedHeld = parseJson(heldText.toUtf8())["elements"][0]["child"];
+    for (int i = 0; i < types.size(); ++i) {
+        QCOMPARE(compactJson(saved[i]), compactJson(savedHeld[i]));
+        Json::Value read = opened[i];
+        read.removeMember("style");       // compared above
+        read.removeMember("widthPolicy"); // out of range: read as -1
+        QStringList lost;
+        collectLost(read, saved[i], QString::fromLatin1(types[i]), lost);
+        QVERIFY2(lost.isEmpty(), qPrintable(lost.join(' ')));
+    }
+
     m_canvas->closeAllWindows();
     QVERIFY(m_canvas->OpenJsonFile(path));
     QCOMPARE(controlsBelow(m_canvas->GetCurWindow()), original);
     QVERIFY(m_canvas->SavePage(path));
     QCOMPARE(readText(path), first);
+}
+
+void tst_KIVQCanvas::paintsWhatThePageShows_data()
+{
+    QTest::addColumn<QByteArray>("elements"); // of the page
+    QTest::addColumn<PageEdit>("edit");
+    QTest::addColumn<QRect>("area"); // of the canvas
+    QTest::addColumn<QRgb>("colour");
+    QTest::addColumn<bool>("filled"); // every pixel of area has the colour; false: none has it
+
+    const PageEdit none;
+    const QRgb probe = kProbeColour.rgb();
+    const QByteArray shown = R"({"type": "qttestcontrol", "name": "p", "x": 20, "y": 30, "w": 100, "h": 50,
+                                  "style": [["canvasProbe", 1, 0]])";
+    const QByteArray hidden = shown + R"(, "visibility": false})";
+    const auto holder = [](const QByteArray& child, bool visible, const QByteArray& style = "[]") {
+        return R"({"type": "qtcontainer", "name": "holder", "x": 150, "y": 20, "w": 200, "h": 150, "style": )" + style +
+               R"(, "visibility": )" + (visible ? "true" : "false") + R"(, "child": [)" + child + "]}";
+    };
+    const QRect nested(170, 50, 100, 50);
+    QTest::newRow("shown, nested") << holder(shown + "}", true) << none << nested << probe << true;
+    QTest::newRow("hidden by the page") << hidden << none << QRect(20, 30, 100, 50) << probe << false;
+    QTest::newRow("hidden by the page, nested") << holder(hidden, true) << none << nested << probe << false;
+    QTest::newRow("inside a control the page hides")
+        << holder(holder(shown + "}", false).replace(R"("x": 150, "y": 20)", R"("x": 0, "y": 0)"), true) << none
+        << nested << probe << false;
+    // The bar's own tabs, buttons and rows are parts of it, not controls of the page.
+    QTest::newRow("a ribbon bar, without its own parts")
+        << QByteArray(R"({"type": "qtribbonbar", "name": "bar", "x": 0, "y": 180, "w": 400, "h": 120,
+                          "style": [["canvasProbe", 1, 0]], "attr": {"ribbon": )") +
+               kRibbon + "}}"
+        << none << QRect(0, 180, 400, 120) << probe << true;
+    // A new control is white by default, over the holder's fill.
+    const PageEdit drop = [](Canvas& c) { c.drop(QStringLiteral("qttestcontrol"), {200, 60}); };
+    QTest::newRow("dropped into a container") << holder("", true, R"([["canvasProbe", 1, 0]])") << drop
+                                              << QRect(200, 60, 100, 100) << qRgb(255, 255, 255) << true;
+}
+
+void tst_KIVQCanvas::paintsWhatThePageShows()
+{
+    QFETCH(QByteArray, elements);
+    QFETCH(PageEdit, edit);
+    QFETCH(QRect, area);
+    QFETCH(QRgb, colour);
+    QFETCH(bool, filled);
+    const QString path = m_dir.filePath("shows.json");
+    QVERIFY(writeFile(path, R"({"w": 400, "h": 300, "elements": [)" + elements + "]}"));
+    m_canvas->closeAllWindows();
+    QVERIFY(m_canvas->OpenJsonFile(path));
+    m_canvas->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_canvas.get()));
+    if (edit) {
+        const int painted = m_canvas->paints;
+        edit(*m_canvas);
+        QTRY_VERIFY(m_canvas->paints > painted); // on its own, as after any edit on screen
+    }
+    const QImage image = m_canvas->grab().toImage();
+    int matching = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            matching += image.pixel(x, y) == colour;
+    }
+    QCOMPARE(matching, filled ? area.width() * area.height() : 0);
 }
 
 // A page far larger than the canvas: a repaint paints the controls in view and leaves the rest alone,
@@ -588,10 +800,6 @@ void tst_KIVQCanvas::paintsOnlyWhatIsInView()
                     QByteArray::number(i % 10 * 300) + R"(, "y": )" + QByteArray::number(i / 10 * 300) +
                     R"(, "w": 200, "h": 200, "style": [["canvasProbe", 1, 0]]})";
     }
-    FillStyle probe;
-    probe.name = QStringLiteral("canvasProbe");
-    probe.res.colour = QColor(10, 200, 30);
-    kivSetFillStyle(probe.name, probe);
     const QString path = m_dir.filePath("wide.json");
     QVERIFY(writeFile(path, rootedPage(3000, 3000, children)));
     QWidget host;
@@ -615,7 +823,7 @@ void tst_KIVQCanvas::paintsOnlyWhatIsInView()
             const bool inView = r.intersects(c.rect());
             QCOMPARE(w->d()->paints > 0, inView);
             if (inView && c.rect().contains(r.center()))
-                QCOMPARE(QColor(image.pixel(r.center())), probe.res.colour);
+                QCOMPARE(QColor(image.pixel(r.center())), kProbeColour);
         }
     }
 }
