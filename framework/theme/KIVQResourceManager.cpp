@@ -413,7 +413,7 @@ QImage* KIVQResourceManager::getImage(const QString& name, bool gray, const QSiz
     const std::array<KIVQResourceManagerImpl*, 3> stores{m_skinStore.get(), m_projectStore.get(), m_themeStore.get()};
     const QString grey = gray ? QStringLiteral("_gray") : QString();
     const QString whole = name + grey;
-    // No file name holds a NUL, so that a box never comes between a name and its own image.
+    // A NUL, which no file name holds, parts the name from the box: no name is taken for another's copy.
     const QString key = fit.isValid() ? name + QChar(0) + QString::number(fit.width()) + QLatin1Char('x') +
                                             QString::number(fit.height()) + grey
                                       : whole;
@@ -425,7 +425,7 @@ QImage* KIVQResourceManager::getImage(const QString& name, bool gray, const QSiz
     if (held && held->width() <= fit.width() && held->height() <= fit.height())
         return held;
     // A name with no image has no grey variant either; it is not decoded again to find that out.
-    const QString plain = fit.isValid() ? key.left(key.size() - grey.size()) : name;
+    const QString plain = key.left(key.size() - grey.size());
     if (m_imageMisses.contains(key) || (gray && m_imageMisses.contains(plain)))
         return held;
 
