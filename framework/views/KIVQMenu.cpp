@@ -46,7 +46,7 @@ QAction* KIVQMenu::addIconAction(const QString& iconPath, const QString& text)
     if (!iconPath.isEmpty()) {
         action->setProperty(iconPathProperty(), iconPath);
         if (!KIVQPaintHelpers::isSvgPath(iconPath))
-            action->setIcon(KIVQPaintHelpers::iconFromFile(iconPath));
+            action->setIcon(KIVQPaintHelpers::iconFromFile(iconPath, QSize(16, 16)));
     }
     return action;
 }
