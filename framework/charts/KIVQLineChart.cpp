@@ -13,7 +13,10 @@ KIVQLineChart::KIVQLineChart(QWidget* parent) : KIVQChartControl(parent)
 
 void KIVQLineChart::setSeries(const QVector<KIVQLineSeries>& series)
 {
-    impl()->series = series;
+    if (!impl()->series.isSharedWith(series)) {
+        impl()->series = series;
+        impl()->seriesChanged();
+    }
     restartAnimation();
 }
 
@@ -31,6 +34,7 @@ void KIVQLineChart::setData(const QString& name, const QVector<double>& values, 
     s.smooth = impl()->smooth;
     s.area = impl()->areaFill;
     impl()->series = {s};
+    impl()->seriesChanged();
     restartAnimation();
 }
 

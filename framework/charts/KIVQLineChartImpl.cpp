@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace KIVQtLib {
@@ -25,6 +26,11 @@ chart::ValueRange KIVQLineChartImpl::valueRange(const QVector<KIVQLineSeries>& s
         for (int i = qMax(start, 0); s.visible && i <= last; ++i)
             e.add(s.values[i]);
     }
+    return widened(e);
+}
+
+chart::ValueRange KIVQLineChartImpl::widened(const chart::Extent& e)
+{
     if (!e.any)
         return {0.0, 1.0};
     chart::ValueRange r{e.lo, e.hi};
@@ -97,29 +103,139 @@ QVector<int> KIVQLineChartImpl::labelledCategories(int start, int end, double pl
 bool KIVQLineChartImpl::pointAt(int s, int i, const QRectF& plot, const chart::ValueRange& range, double progress,
                                 QPointF* point) const
 {
-    const QVector<double>& values = series[s].values;
+    return placePoint(series[s].values, i, categoryCount() - 1, plot, range, progress, point);
+}
+
+bool KIVQLineChartImpl::placePoint(const QVector<double>& values, int i, int end, const QRectF& plot,
+                                   const chart::ValueRange& range, double progress, QPointF* point)
+{
     double v;
     if (!chart::valueAt(values, i, &v))
         return false;
-    const int end = categoryCount() - 1;
     const double x = plot.left() + plot.width() * i / qMax(end, 1);
     const double risen = (v - range.min) * introShare(i, values.size(), progress);
     *point = QPointF(x, plot.bottom() - plot.height() * risen / range.span());
     return true;
 }
 
-void KIVQLineChartImpl::collectPoints(int s, const QRectF& plot, const chart::ValueRange& range, double progress) const
+QVector<KIVQLineChartImpl::Line>& KIVQLineChartImpl::lines()
 {
-    m_points.clear();
-    m_pointCategories.clear();
-    const int last = qMin(categoryCount(), series[s].values.size()) - 1;
-    QPointF point;
-    for (int i = 0; i <= last; ++i) {
-        if (pointAt(s, i, plot, range, progress, &point)) {
-            m_points << point;
-            m_pointCategories << i;
+    if (m_linesRevision != m_revision || m_lines.size() != series.size()) {
+        m_lines = QVector<Line>(series.size());
+        for (int s = 0; s < series.size(); ++s) {
+            for (double v : series[s].values)
+                m_lines[s].extent.add(v);
+        }
+        m_linesRevision = m_revision;
+    }
+    return m_lines;
+}
+
+chart::ValueRange KIVQLineChartImpl::currentRange()
+{
+    // The window is every category, so the range is that of the visible series' whole extents.
+    chart::Extent e;
+    const QVector<Line>& all = lines();
+    for (int s = 0; s < series.size(); ++s) {
+        if (series[s].visible && all[s].extent.any) {
+            e.add(all[s].extent.lo);
+            e.add(all[s].extent.hi);
         }
     }
+    return widened(e);
+}
+
+namespace {
+
+// The indices of the points that decide a line in each device pixel column, ascending: every point of a
+// column that holds at most four (so a short series keeps its curve and markers), else the column's
+// first, lowest, highest and last, which draw what all its points would. True when any was left out.
+bool keepDeciding(const QVector<double>& values, int last, double left, double width, int div, qreal ratio,
+                  QVector<int>& kept)
+{
+    kept.clear();
+    kept.reserve(qMin(last + 1, 4 * (int(width * ratio) + 2)));
+    bool thinned = false;
+    int column = 0;
+    int count = 0;
+    int few[4] = {};
+    int first = -1, lo = -1, hi = -1, previous = -1;
+    auto close = [&] {
+        if (count <= 4) {
+            for (int k = 0; k < count; ++k)
+                kept << few[k];
+        } else {
+            int ends[4] = {first, lo, hi, previous};
+            std::sort(ends, ends + 4);
+            for (int k = 0; k < 4; ++k) {
+                if (k == 0 || ends[k] != ends[k - 1])
+                    kept << ends[k];
+            }
+            thinned = true;
+        }
+        count = 0;
+    };
+    for (int i = 0; i <= last; ++i) {
+        const double v = values[i];
+        if (!chart::isValue(v))
+            continue;
+        const int c = int(std::floor((left + width * i / div) * ratio));
+        if (count > 0 && c != column)
+            close();
+        if (count == 0) {
+            column = c;
+            first = lo = hi = i;
+        } else if (v < values[lo]) {
+            lo = i;
+        } else if (v > values[hi]) {
+            hi = i;
+        }
+        if (count < 4)
+            few[count] = i;
+        ++count;
+        previous = i;
+    }
+    if (count > 0)
+        close();
+    return thinned;
+}
+
+} // namespace
+
+KIVQLineChartImpl::Line& KIVQLineChartImpl::placedLine(int s, const QRectF& plot, qreal ratio,
+                                                       const chart::ValueRange& range, double progress)
+{
+    Line& line = lines()[s];
+    const QVector<double>& values = series[s].values;
+    const int end = categoryCount() - 1;
+    if (line.left != plot.left() || line.width != plot.width() || line.ratio != ratio || line.end != end) {
+        line.thinned = keepDeciding(values, qMin(end, values.size() - 1), plot.left(), plot.width(), qMax(end, 1),
+                                    ratio, line.kept);
+        line.left = plot.left();
+        line.width = plot.width();
+        line.ratio = ratio;
+        line.end = end;
+        line.progress = -1;
+    }
+    // Points a fraction of a pixel apart show no curve; a curve through the kept ones would bulge past them.
+    const bool smoothLine = (smooth || series[s].smooth) && !line.thinned;
+    if (line.progress != progress || line.plot != plot || line.range.min != range.min || line.range.max != range.max ||
+        line.smooth != smoothLine) {
+        line.points.clear();
+        line.points.reserve(line.kept.size());
+        QPointF point;
+        for (int i : line.kept) {
+            if (placePoint(values, i, end, plot, range, progress, &point))
+                line.points << point;
+        }
+        line.path = linePath(line.points, smoothLine);
+        line.area = QPainterPath();
+        line.plot = plot;
+        line.range = range;
+        line.progress = progress;
+        line.smooth = smoothLine;
+    }
+    return line;
 }
 
 void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
@@ -127,8 +243,9 @@ void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
     const KIVQChartTheme& theme = chart()->theme();
     const QRectF plot = plotRect(size);
     const int end = categoryCount() - 1;
-    const chart::ValueRange range = valueRange(series, 0, end);
+    const chart::ValueRange range = currentRange();
     const double progress = chart()->animationProgress();
+    const qreal ratio = p.device()->devicePixelRatioF();
 
     chart::drawCartesianFrame(p, plot, plot.bottom(), theme);
 
@@ -140,7 +257,7 @@ void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
         for (int s = 0; s < series.size(); ++s) {
             QPointF point;
             if (!series[s].visible || (tooltipMode == TooltipItem && s != hoveredSeries) ||
-                !pointAt(s, hoveredCategory, plot, range, progress, &point))
+                !placePoint(series[s].values, hoveredCategory, end, plot, range, progress, &point))
                 continue;
             const QColor color = seriesColor(s);
             drawSprite(p, point, marker(color, 2.4, color, theme.hoveredMarkerRadius, p));
@@ -151,35 +268,51 @@ void KIVQLineChartImpl::paintChart(QPainter& p, const QSize& size)
         const KIVQLineSeries& line = series[s];
         if (!line.visible)
             continue;
-        collectPoints(s, plot, range, progress);
-        if (m_points.isEmpty())
+        Line& drawn = placedLine(s, plot, ratio, range, progress);
+        if (drawn.points.isEmpty())
             continue;
         const QColor color = seriesColor(s);
-        const QPainterPath path = linePath(m_points, smooth || line.smooth);
         if (areaFill || line.area) {
-            QPainterPath area = path;
-            area.lineTo(m_points.last().x(), plot.bottom());
-            area.lineTo(m_points.first().x(), plot.bottom());
-            area.closeSubpath();
+            if (drawn.area.isEmpty()) {
+                drawn.area = drawn.path;
+                drawn.area.lineTo(drawn.points.last().x(), plot.bottom());
+                drawn.area.lineTo(drawn.points.first().x(), plot.bottom());
+                drawn.area.closeSubpath();
+            }
             QColor fill = line.areaColor.isValid() ? line.areaColor : color;
             fill.setAlphaF(qBound(0.0, line.areaOpacity, 1.0));
             p.setPen(Qt::NoPen);
             p.setBrush(fill);
-            p.drawPath(area);
+            p.drawPath(drawn.area);
         }
         const double width = qMax(line.lineWidth > 0 ? line.lineWidth : theme.lineWidth, 1.0);
         p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
-        p.drawPath(path);
+        p.drawPath(drawn.path);
 
         if (!showSymbols || !line.showSymbols)
             continue;
         const QPixmap plain = marker(color, 1.8, theme.plotBackground, theme.markerRadius, p);
-        for (int k = 0; k < m_points.size(); ++k) {
-            const bool hovered = hoverActive && m_pointCategories[k] == hoveredCategory &&
-                                 (tooltipMode == TooltipCategory || s == hoveredSeries);
-            drawSprite(p, m_points[k], hovered ? marker(color, 2.4, color, theme.hoveredMarkerRadius, p) : plain);
+        const bool hoverHere = hoverActive && (tooltipMode == TooltipCategory || s == hoveredSeries);
+        // One batch for all plain markers: a GL draw call per marker costs a frame's worth of memory in
+        // a software renderer once there are thousands.
+        const QRectF source(QPointF(0, 0), plain.size());
+        const qreal scale = 1 / plain.devicePixelRatioF();
+        m_fragments.clear();
+        int hovered = -1;
+        for (int k = 0; k < drawn.points.size(); ++k) {
+            if (hoverHere && drawn.kept[k] == hoveredCategory)
+                hovered = k;
+            else
+                m_fragments << QPainter::PixmapFragment::create(drawn.points[k], source, scale, scale);
         }
+        p.drawPixmapFragments(m_fragments.constData(), m_fragments.size(), plain);
+        // The hovered point may be one the thinning left out; it shows all the same.
+        QPointF point;
+        if (hovered >= 0)
+            point = drawn.points[hovered];
+        if (hovered >= 0 || (hoverHere && placePoint(line.values, hoveredCategory, end, plot, range, progress, &point)))
+            drawSprite(p, point, marker(color, 2.4, color, theme.hoveredMarkerRadius, p));
     }
 
     drawTitleAndValueLabels(p, size, plot, range);
@@ -200,23 +333,39 @@ bool KIVQLineChartImpl::findHover(const QPoint& pos, const QRectF& plot, int& ca
         seriesIndex = -1;
         return hasValueAt(category);
     }
-    const chart::ValueRange range = valueRange(series, 0, end);
+    const chart::ValueRange range = currentRange();
     const double progress = chart()->animationProgress();
+    const int div = qMax(end, 1);
     double best = 14;
     bool found = false;
     for (int s = 0; s < series.size(); ++s) {
-        if (!series[s].visible)
+        const QVector<double>& values = series[s].values;
+        const int last = qMin(end, values.size() - 1);
+        if (!series[s].visible || last < 0)
             continue;
-        collectPoints(s, plot, range, progress);
-        for (int k = 0; k < m_points.size(); ++k) {
-            const double d = QLineF(pos, m_points[k]).length();
-            if (d > best || (found && d == best))
-                continue;
-            best = d;
-            found = true;
-            category = m_pointCategories[k];
-            seriesIndex = s;
-            point = m_points[k];
+        // Points lie at rising x: search outward from the one nearest the mouse's x, and stop on each side
+        // where x alone is farther than the nearest point found. Of equal distances the earlier point wins.
+        auto visit = [&](int i) {
+            const double x = plot.left() + plot.width() * i / div;
+            if (qAbs(x - pos.x()) > best)
+                return false;
+            QPointF p;
+            if (!placePoint(values, i, end, plot, range, progress, &p))
+                return true;
+            const double d = QLineF(pos, p).length();
+            if (d < best || (d == best && (!found || (seriesIndex == s && i < category)))) {
+                best = d;
+                found = true;
+                category = i;
+                seriesIndex = s;
+                point = p;
+            }
+            return true;
+        };
+        const int centre = qBound(0, qRound((pos.x() - plot.left()) * div / qMax(plot.width(), 1.0)), last);
+        for (int i = centre; i >= 0 && visit(i); --i) {
+        }
+        for (int i = centre + 1; i <= last && visit(i); ++i) {
         }
     }
     return found;

@@ -3,9 +3,9 @@
 #include "KIVQCartesianChartImpl.h"
 #include "KIVQLineChart.h"
 
+#include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
-
-class QPainterPath;
 
 namespace KIVQtLib {
 
@@ -37,14 +37,47 @@ public:
     bool pointAt(int s, int i, const QRectF& plot, const chart::ValueRange& range, double progress,
                  QPointF* point) const;
 
+    // Every setter of the series calls it: what was worked out from the values is kept until then.
+    void seriesChanged() { ++m_revision; }
+
 protected:
     void paintChart(QPainter& p, const QSize& size) override;
     bool findHover(const QPoint& pos, const QRectF& plot, int& category, int& series, QPointF& point) override;
     void drawLegendMarker(QPainter& p, const KIVQChartLegendItem& item, const QColor& color) override;
 
 private:
-    // The series' points in the visible window, into the reused buffers.
-    void collectPoints(int s, const QRectF& plot, const chart::ValueRange& range, double progress) const;
+    // One series as drawn. A plot has far fewer pixel columns than a long series has points, so only the
+    // points that decide the line in each column are kept: the picture is the same, and the cost of a
+    // paint follows the plot's width. Kept until the values, the columns or the placement change.
+    struct Line
+    {
+        chart::Extent extent;
+        // The kept indices, ascending, for the columns from left over width at that ratio, end + 1 categories.
+        QVector<int> kept;
+        bool thinned = false; // some points were left out
+        double left = 0;
+        double width = -1;
+        qreal ratio = 0;
+        int end = -1;
+        // Where the kept points are drawn for that plot, range and intro progress; area built when asked.
+        QVector<QPointF> points;
+        QPainterPath path;
+        QPainterPath area;
+        QRectF plot;
+        chart::ValueRange range;
+        double progress = -1;
+        bool smooth = false;
+    };
+
+    static chart::ValueRange widened(const chart::Extent& e);
+    static bool placePoint(const QVector<double>& values, int i, int end, const QRectF& plot,
+                           const chart::ValueRange& range, double progress, QPointF* point);
+    // The lines of the series, with their extents, made again when the series changed.
+    QVector<Line>& lines();
+    // The value range of the visible series, from the kept extents.
+    chart::ValueRange currentRange();
+    // Series s placed in that plot, its columns at the device's pixel ratio.
+    Line& placedLine(int s, const QRectF& plot, qreal ratio, const chart::ValueRange& range, double progress);
 
     // Point markers are the same circle at every point: stroked once into a pixmap, then placed. A copy,
     // as a later lookup may grow or clear the cache.
@@ -61,8 +94,10 @@ private:
         QPixmap pixmap;
     };
     QVector<MarkerSprite> m_markers;
-    mutable QVector<QPointF> m_points;
-    mutable QVector<int> m_pointCategories;
+    QVector<QPainter::PixmapFragment> m_fragments;
+    QVector<Line> m_lines;
+    quint64 m_revision = 0;
+    quint64 m_linesRevision = ~quint64(0);
 };
 
 } // namespace KIVQtLib

@@ -573,19 +573,19 @@ void KIVQPaintHelpers::paintIcon(QPainter* painter, const QIcon& icon, const QSi
 }
 
 void KIVQPaintHelpers::paintImageOrSvg(QPainter* painter, const QString& name, const IconStyleDesc& desc,
-                                       const QRect& rect, bool gray)
+                                       const QRect& rect, bool gray, const QSize& fit)
 {
-    paintImageOrSvg(painter, name, desc, rect.x(), rect.y(), rect.width(), rect.height(), gray);
+    paintImageOrSvg(painter, name, desc, rect.x(), rect.y(), rect.width(), rect.height(), gray, fit);
 }
 
 void KIVQPaintHelpers::paintImageOrSvg(QPainter* painter, const QString& name, const IconStyleDesc& desc, int x, int y,
-                                       int w, int h, bool gray)
+                                       int w, int h, bool gray, const QSize& fit)
 {
     if (name.isEmpty())
         return;
     const QRect rect(x, y, w, h);
     if (!isSvgPath(name)) {
-        const QImage* image = resources()->getImage(name, gray);
+        const QImage* image = resources()->getImage(name, gray, fit);
         if (!hasPixels(image))
             return;
         painter->drawImage(alignedPosition(rect, image->size(), desc), *image);
@@ -623,7 +623,7 @@ void KIVQPaintHelpers::paintGreyedSvg(QPainter* painter, QSvgRenderer* renderer,
         painter->drawPixmap(shown.topLeft(), SvgImageCache::greyed(renderer, target, shown));
 }
 
-QSize KIVQPaintHelpers::imageOrSvgSize(const QString& name, bool gray)
+QSize KIVQPaintHelpers::imageOrSvgSize(const QString& name, bool gray, const QSize& fit)
 {
     if (name.isEmpty())
         return QSize();
@@ -633,7 +633,7 @@ QSize KIVQPaintHelpers::imageOrSvgSize(const QString& name, bool gray)
             return QSize();
         return svgSize(renderer->defaultSize(), 16);
     }
-    const QImage* image = resources()->getImage(name, gray);
+    const QImage* image = resources()->getImage(name, gray, fit);
     return hasPixels(image) ? image->size() : QSize();
 }
 
@@ -694,14 +694,14 @@ bool KIVQPaintHelpers::isSvgPath(const QString& name)
     return name.trimmed().endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
 }
 
-QIcon KIVQPaintHelpers::iconFromFile(const QString& path)
+QIcon KIVQPaintHelpers::iconFromFile(const QString& path, const QSize& fit)
 {
     if (path.isEmpty())
         return QIcon();
-    QImage image;
-    switch (imageio::readImage(path, image)) {
+    QIcon icon;
+    switch (imageio::readIcon(path, fit, icon)) {
     case imageio::ImageOk:
-        return QIcon(QPixmap::fromImage(std::move(image)));
+        return icon;
     case imageio::ImageMissing:
     case imageio::ImageUnreadable:
         // As QIcon made it of such a name: an icon that is there and draws nothing.

@@ -42,11 +42,13 @@ public:
 
     static void paintIcon(QPainter* painter, const QIcon& icon, const QSize& size, const IconStyleDesc& desc,
                           const QRect& rect);
+    // fit, when valid, is the most an image (not an SVG) may take: a larger one is drawn scaled down into it,
+    // from a copy kept at that size.
     static void paintImageOrSvg(QPainter* painter, const QString& name, const IconStyleDesc& desc, const QRect& rect,
-                                bool gray = false);
+                                bool gray = false, const QSize& fit = QSize());
     static void paintImageOrSvg(QPainter* painter, const QString& name, const IconStyleDesc& desc, int x, int y, int w,
-                                int h, bool gray = false);
-    static QSize imageOrSvgSize(const QString& name, bool gray = false);
+                                int h, bool gray = false, const QSize& fit = QSize());
+    static QSize imageOrSvgSize(const QString& name, bool gray = false, const QSize& fit = QSize());
     // The drawing at target with each pixel it covers in colour, or greyed as a disabled icon. Only the
     // reachable part is rendered, and it is kept for the next paint.
     static void paintTintedSvg(QPainter* painter, QSvgRenderer* renderer, const QRect& target, const QColor& colour);
@@ -72,8 +74,10 @@ public:
     // A name ends in ".svg", ignoring case and surrounding blanks.
     static bool isSvgPath(const QString& name);
     // An icon from a file a document names, made from the image the bounded reader gives, never from the
-    // path: null for a file refused there (logged), one that draws nothing for a name it cannot read.
-    static QIcon iconFromFile(const QString& path);
+    // path: null for a file refused there (logged), one that draws nothing for a name it cannot read. A
+    // larger image is kept scaled down into fit, when that is valid; every caller naming the file shares
+    // one icon.
+    static QIcon iconFromFile(const QString& path, const QSize& fit = QSize());
     static bool isImageValid(const QImage& image);
     // horAlign and verAlign of a text style (0 start, 1 centre, 2 end) as Qt flags; other values add none.
     static Qt::Alignment textAlignment(const TextStyleDesc& style);

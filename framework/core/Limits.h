@@ -48,6 +48,18 @@ inline bool imageSizeAllowed(qint64 width, qint64 height)
     return width <= kMaxImageSide && height <= kMaxImageSide && width * height <= kMaxImagePixels;
 }
 
+// Decoded images held at once by the whole process (theme images, icons and pictures, their grey and
+// scaled copies), counted at 4 bytes a pixel, with the full size a decode passes through on its way to a
+// smaller copy: two images at the cap above. Each image within the cap took hundreds of megabytes for
+// every reference to it, and a page naming a few dozen took gigabytes. Real themes and pages hold a few
+// megabytes.
+constexpr qint64 kMaxHeldImageBytes = qint64(512) * 1024 * 1024;
+
+// The pixels that files declare, summed over the files whose decoded copies are held at once: what
+// decoding them cost, however small the copy kept (a PNG of 64 Mpixel takes about a second to decode
+// even into a 32-pixel icon). Eight images at the cap; a ribbon of 200 such icons took minutes.
+constexpr qint64 kMaxDecodedImagePixels = qint64(512) * 1024 * 1024;
+
 // Languages one language document may declare, and the length of an identifier. Each language is a table
 // of its own, so a header of millions of short names asked for a gigabyte; real documents declare two or
 // three. A language named by megabytes would be copied into every missing-key warning.

@@ -407,6 +407,8 @@ void KIVQRibbonBar::buildTabs()
     }
     if (!m_visiblePages.contains(m_current))
         m_current = m_visiblePages.value(0);
+    // New tabs lie on top of their row, where compact mode keeps the head widgets.
+    stackHead();
     updatePageVisibility();
     layoutTabs();
 }
@@ -684,6 +686,30 @@ int KIVQRibbonBar::headHeight() const
     return m_layoutMode == KIV_RIBBON_LAYOUT_COMPACT ? std::max(top, tabs) : top + tabs;
 }
 
+bool KIVQRibbonBar::showsAppButton() const
+{
+    return !explicitlyHidden(m_appButton) && m_appMenu;
+}
+
+void KIVQRibbonBar::stackHead()
+{
+    // Each lies above the ones placed before it, and all above the tabs of a compact row.
+    QVector<QWidget*> stack;
+    stack.reserve(m_quickAccess.size() + m_topRight.size() + 1);
+    if (showsAppButton())
+        stack.append(m_appButton);
+    for (QWidget* widget : qAsConst(m_quickAccess))
+        stack.append(widget);
+    for (int i = m_topRight.size() - 1; i >= 0; --i)
+        stack.append(m_topRight.at(i));
+    // A raise walks the row's children: only a row out of that order is stacked again.
+    QWidget* host = m_layoutMode == KIV_RIBBON_LAYOUT_COMPACT ? static_cast<QWidget*>(m_tabRow) : m_topRow;
+    if (!stackedOnTop(host, stack, {m_tabLeft, m_tabRight})) {
+        for (QWidget* widget : qAsConst(stack))
+            widget->raise();
+    }
+}
+
 void KIVQRibbonBar::updateLayout()
 {
     // A load lays the bar out once, at its end.
@@ -707,21 +733,16 @@ void KIVQRibbonBar::updateLayout()
     for (QWidget* widget : qAsConst(m_topRight))
         moveTo(widget, host);
 
-    // Each is stacked above the ones placed before it.
-    QVector<QWidget*> stack;
-    stack.reserve(m_quickAccess.size() + m_topRight.size() + 1);
     int x = 4;
-    if (!explicitlyHidden(m_appButton) && m_appMenu) {
+    if (showsAppButton()) {
         const int appWidth = std::max(m_appButton->sizeHint().width(), 54);
         m_appButton->setGeometry(4, 2, appWidth, top - 4);
-        stack.append(m_appButton);
         x = appWidth + 8;
     }
     for (QWidget* widget : qAsConst(m_quickAccess)) {
         auto* button = qobject_cast<KIVQRibbonButton*>(widget);
         const int qw = button && !button->getShowText() ? 28 : std::clamp(widget->sizeHint().width(), 24, 90);
         widget->setGeometry(x, 3, qw, top - 6);
-        stack.append(widget);
         x += qw + 2;
     }
     int r = w - 4;
@@ -729,14 +750,9 @@ void KIVQRibbonBar::updateLayout()
         QWidget* widget = m_topRight.at(i);
         const int rw = std::clamp(widget->sizeHint().width(), 40, 180);
         widget->setGeometry(r - rw, 3, rw, top - 6);
-        stack.append(widget);
         r -= rw + 4;
     }
-    // A raise walks the row's children: only a row out of that order is stacked again.
-    if (!stackedOnTop(host, stack, {m_tabLeft, m_tabRight})) {
-        for (QWidget* widget : qAsConst(stack))
-            widget->raise();
-    }
+    stackHead();
     m_tabRow->setProperty(kContentLeft, compact ? x + 4 : 4);
     m_tabRow->setProperty(kContentRight, (compact ? r : w) - 4);
     layoutTabs();

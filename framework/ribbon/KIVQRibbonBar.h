@@ -156,6 +156,9 @@ private:
     void storeMinimized(bool minimized);
     void storeHeight(int& field, int height);
     int headHeight() const;
+    bool showsAppButton() const;
+    // The application button, quick-access and top-right widgets above everything else in their row.
+    void stackHead();
     void attachToPage(KIVQRibbonPage* page, KIVQRibbonContextGroup* group);
     void forgetPage(KIVQRibbonPage* page);
     void detachPage(KIVQRibbonPage* page);

@@ -270,7 +270,8 @@ void KIVQRibbonButton::paintEvent(QPaintEvent*)
 
     if (!m_ribbonIcon.isEmpty()) {
         const int side = large ? 32 : 16;
-        const QSize natural = KIVQPaintHelpers::imageOrSvgSize(m_ribbonIcon, !isEnabled());
+        // An image larger than the box comes already scaled down into it.
+        const QSize natural = KIVQPaintHelpers::imageOrSvgSize(m_ribbonIcon, !isEnabled(), QSize(side, side));
         if (!natural.isEmpty()) {
             // Drawn at its own size into a box of the ribbon's icon size, scaled to fit.
             const QSize fitted = natural.scaled(side, side, Qt::KeepAspectRatio);
@@ -283,7 +284,7 @@ void KIVQRibbonButton::paintEvent(QPaintEvent*)
             placed.offsetX = placed.offsetY = 0;
             placed.horAlign = placed.verAlign = 0;
             KIVQPaintHelpers::paintImageOrSvg(&painter, m_ribbonIcon, placed, QRect(QPoint(0, 0), natural),
-                                              !isEnabled());
+                                              !isEnabled(), QSize(side, side));
             painter.restore();
         }
     } else if (m_action && !m_action->icon().isNull()) {

@@ -504,7 +504,7 @@ QAction* KIVQRibbonBar::createActionItem(const Json::Value& value)
     const QString icon = text(value, "icon");
     action->setProperty(kIconProperty, icon);
     if (!icon.isEmpty())
-        action->setIcon(KIVQPaintHelpers::iconFromFile(icon));
+        action->setIcon(KIVQPaintHelpers::iconFromFile(icon, QSize(32, 32)));
     registerAction(action);
     return action;
 }

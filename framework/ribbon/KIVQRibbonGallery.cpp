@@ -64,7 +64,7 @@ QAction* KIVQRibbonGallery::addItem(const QString& id, const QString& text, cons
     action->setObjectName(id);
     action->setProperty("kivRibbonIconPath", icon);
     if (!icon.isEmpty())
-        action->setIcon(KIVQPaintHelpers::iconFromFile(icon));
+        action->setIcon(KIVQPaintHelpers::iconFromFile(icon, QSize(32, 32)));
     append(action);
     return action;
 }

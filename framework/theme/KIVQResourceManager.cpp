@@ -408,38 +408,47 @@ void KIVQResourceManager::forgetMisses()
     m_svgMisses.clear();
 }
 
-QImage* KIVQResourceManager::getImage(const QString& name, bool gray)
+QImage* KIVQResourceManager::getImage(const QString& name, bool gray, const QSize& fit)
 {
-    const QString key = gray ? name + QLatin1String("_gray") : name;
-    if (QImage* cached = findCached({m_skinStore.get(), m_projectStore.get(), m_themeStore.get()}, key,
-                                    &KIVQResourceManagerImpl::cachedImage))
+    const std::array<KIVQResourceManagerImpl*, 3> stores{m_skinStore.get(), m_projectStore.get(), m_themeStore.get()};
+    const QString grey = gray ? QStringLiteral("_gray") : QString();
+    const QString whole = name + grey;
+    // A NUL, which no file name holds, parts the name from the box: no name is taken for another's copy.
+    const QString key = fit.isValid() ? name + QChar(0) + QString::number(fit.width()) + QLatin1Char('x') +
+                                            QString::number(fit.height()) + grey
+                                      : whole;
+    if (QImage* cached = findCached(stores, key, &KIVQResourceManagerImpl::cachedImage))
         return cached;
+    // An image held whole is drawn as it is when it fits the box, or when a smaller copy cannot be made
+    // (one a program put in the cache itself).
+    QImage* held = fit.isValid() ? findCached(stores, whole, &KIVQResourceManagerImpl::cachedImage) : nullptr;
+    if (held && held->width() <= fit.width() && held->height() <= fit.height())
+        return held;
     // A name with no image has no grey variant either; it is not decoded again to find that out.
-    if (m_imageMisses.contains(key) || (gray && m_imageMisses.contains(name)))
-        return nullptr;
+    const QString plain = key.left(key.size() - grey.size());
+    if (m_imageMisses.contains(key) || (gray && m_imageMisses.contains(plain)))
+        return held;
 
+    imageio::ImageRequest request;
+    request.fit = fit;
+    request.grey = gray;
+    request.scale = m_scaleFactor;
     ResSourceType source = ResSkin;
     const QByteArray* bytes = findResource(name, source);
     QImage image;
-    if (bytes)
-        imageio::decode(*bytes, name, image);
+    if (bytes) {
+        imageio::decode(*bytes, cacheStore(source)->imageSource(KIVQResourceManagerImpl::resourceKey(name)), name,
+                        image, request);
+    }
     if (image.isNull()) {
         const QString path = fallbackFile(name);
         if (!path.isEmpty())
-            imageio::readImage(path, image);
-    }
-    const float factor = m_scaleFactor;
-    if (factor < 1.0f && !image.isNull())
-        image = image.scaled(int(float(image.width()) * factor), int(float(image.height()) * factor),
-                             Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (gray && !image.isNull()) {
-        const QIcon icon(QPixmap::fromImage(image));
-        image = icon.pixmap(image.size(), QIcon::Disabled, QIcon::Off).toImage();
+            imageio::readImage(path, image, request);
     }
     // Nothing to show gives null, not an empty image: painters treat both alike, and null needs no owner.
     if (image.width() == 0 || image.height() == 0) {
         m_imageMisses.insert(key);
-        return nullptr;
+        return held;
     }
     auto* result = new QImage(image);
     cacheStore(source)->cacheImage(key, result);

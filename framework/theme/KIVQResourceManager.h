@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QSet>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -56,7 +57,8 @@ public:
     bool getResource(const QString& name, const char*& data, quint32& size, ResSourceType& source) const;
     // The same bytes, shared; null when absent.
     QByteArray getResourceBytes(const QString& name, ResSourceType* source = nullptr) const;
-    QImage* getImage(const QString& name, bool gray = false);
+    // fit, when valid, is the box the image is drawn in: a larger image comes scaled down into it.
+    QImage* getImage(const QString& name, bool gray = false, const QSize& fit = QSize());
     QSvgRenderer* getSvgRenderer(const QString& name);
 
     // Theme entries of the theme store.

@@ -7,7 +7,17 @@
 
 namespace KIVQtLib {
 
-KIVQResourceManagerImpl::KIVQResourceManagerImpl() = default;
+namespace {
+
+quint64 nextSerial()
+{
+    static quint64 serial = 0;
+    return ++serial;
+}
+
+} // namespace
+
+KIVQResourceManagerImpl::KIVQResourceManagerImpl() : m_serial(nextSerial()) {}
 
 KIVQResourceManagerImpl::~KIVQResourceManagerImpl() = default;
 
@@ -93,6 +103,11 @@ template <class T> void cache(std::map<QString, std::unique_ptr<T>>& cache, cons
 }
 
 } // namespace
+
+QString KIVQResourceManagerImpl::imageSource(const std::string& key) const
+{
+    return QLatin1Char('#') + QString::number(m_serial) + QLatin1Char('/') + QString::fromStdString(key);
+}
 
 QImage* KIVQResourceManagerImpl::cachedImage(const QString& key) const
 {

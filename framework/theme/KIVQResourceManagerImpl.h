@@ -42,6 +42,10 @@ public:
     void putTextStyle(const QString& name, const TextStyleDesc& style);
     void clearStyles();
 
+    // The name under which a file of this store is shared as a decoded image: no other store's file, nor
+    // another file of this one, is ever known by it.
+    QString imageSource(const std::string& key) const;
+
     QImage* cachedImage(const QString& key) const;
     void cacheImage(const QString& key, QImage* image); // takes ownership, replaces an entry of that key
     QSvgRenderer* cachedSvg(const QString& key) const;
@@ -65,6 +69,9 @@ public:
     std::set<std::string> installedFonts; // file keys already handed to the font database
     QMap<QString, int> fillStyleIndex;
     QMap<QString, int> textStyleIndex;
+
+private:
+    const quint64 m_serial; // never reused, so that a later store's files are never taken for this one's
 };
 
 } // namespace KIVQtLib

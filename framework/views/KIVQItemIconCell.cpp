@@ -27,7 +27,7 @@ QRect KIVQItemIconCell::paint(QPainter* painter, const QRect& cell, const QVaria
     if (decoration.userType() == QMetaType::QIcon)
         KIVQPaintHelpers::paintIcon(painter, decoration.value<QIcon>(), QSize(s, s), IconStyleDesc(), box);
     else if (decoration.userType() == QMetaType::QString)
-        KIVQPaintHelpers::paintImageOrSvg(painter, decoration.toString(), IconStyleDesc(), box, false);
+        KIVQPaintHelpers::paintImageOrSvg(painter, decoration.toString(), IconStyleDesc(), box, false, QSize(s, s));
     return text;
 }
 

@@ -40,12 +40,13 @@ KIVQMenu::KIVQMenu(const QString& title, QWidget* parent) : KIVQControlBase(titl
 
 QAction* KIVQMenu::addIconAction(const QString& iconPath, const QString& text)
 {
-    QAction* action = addAction(text);
+    // Named after it is added, so that not even a shown menu measures a long text whole.
+    QAction* action = addAction(QString());
     setItemText(action, text);
     if (!iconPath.isEmpty()) {
         action->setProperty(iconPathProperty(), iconPath);
         if (!KIVQPaintHelpers::isSvgPath(iconPath))
-            action->setIcon(KIVQPaintHelpers::iconFromFile(iconPath));
+            action->setIcon(KIVQPaintHelpers::iconFromFile(iconPath, QSize(16, 16)));
     }
     return action;
 }
@@ -53,16 +54,18 @@ QAction* KIVQMenu::addIconAction(const QString& iconPath, const QString& text)
 void KIVQMenu::setItemText(QAction* action, const QString& text)
 {
     const QString piece = KIVQPaintHelpers::measuredPiece(QFontMetrics(action->font()), text);
-    action->setProperty(kItemTextProperty, piece.size() < text.size() ? QVariant(text) : QVariant());
+    // The piece is kept beside the whole, shared with the action's text, to tell it from a later text.
+    action->setProperty(kItemTextProperty,
+                        piece.size() < text.size() ? QVariant(QStringList{piece, text}) : QVariant());
     action->setText(piece);
 }
 
 QString KIVQMenu::itemText(const QAction* action)
 {
-    // A text set since then is the action's own.
+    // A text set since then is the action's own, even one the whole text starts with.
     const QString text = action->text();
-    const QString whole = action->property(kItemTextProperty).toString();
-    return whole.size() > text.size() && whole.startsWith(text) ? whole : text;
+    const QStringList kept = action->property(kItemTextProperty).toStringList();
+    return kept.size() == 2 && kept.at(0) == text ? kept.at(1) : text;
 }
 
 void KIVQMenu::setBackground(const FillStyle& fill)

@@ -108,7 +108,7 @@ void KIVQMenuImpl::paint(QPainter* painter, const QRect& rect)
             if (path.isEmpty())
                 paintIcon(painter, action->icon(), QSize(16, 16), IconStyleDesc(), icon);
             else
-                paintImageOrSvg(painter, path, IconStyleDesc(), icon, false);
+                paintImageOrSvg(painter, path, IconStyleDesc(), icon, false, icon.size());
         }
         paintText(painter, action->isSeparator() ? QString() : KIVQMenu::itemText(action), itemTextStyles.get(state),
                   text);

@@ -47,6 +47,14 @@ QStringList idsOf(const QTableView* table)
     return ids;
 }
 
+QList<int> columnWidths(const QTableView* table)
+{
+    QList<int> widths;
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        widths << table->columnWidth(column);
+    return widths;
+}
+
 } // namespace
 
 // The five pages as each snapshot fills them, their filters, and what a tick must leave alone: a press
@@ -439,19 +447,32 @@ void tst_HealthPages::seededTablesShowWhole_data()
     QTest::addColumn<QString>("table");
     QTest::addColumn<int>("page");
     QTest::addColumn<QList<int>>("builtWidths"); // kept where they fit, and at 1440 x 900 they do
+    QTest::addColumn<QString>("way"); // how the table comes to this size and language
+    const QList<int> reportWidths{125, 150, 160, 120};
     for (const QSize& size : {QSize(1440, 900), QSize(1280, 720)}) {
         for (bool english : {false, true}) {
             const char* language = english ? "en" : "zh";
             QTest::addRow("%dx%d %s reports", size.width(), size.height(), language)
-                << size << english << "reportTable" << 3 << QList<int>{125, 150, 160, 120};
+                << size << english << "reportTable" << 3 << reportWidths << "shown";
             QTest::addRow("%dx%d %s attention queue", size.width(), size.height(), language)
-                << size << english << "healthAlertsTable" << 0 << QList<int>{150, 200, 110};
+                << size << english << "healthAlertsTable" << 0 << QList<int>{150, 200, 110} << "shown";
         }
+    }
+    for (bool english : {false, true}) {
+        const char* language = english ? "en" : "zh";
+        QTest::addRow("%s reports, language switched at 1280x720", language)
+            << QSize(1280, 720) << english << "reportTable" << 3 << reportWidths << "switched";
+        QTest::addRow("%s reports, resized to 1280x720 while hidden", language)
+            << QSize(1280, 720) << english << "reportTable" << 3 << reportWidths << "hidden";
+        // Narrower than the window allows, so that every column is cut down to its texts.
+        QTest::addRow("%s reports, 760x720", language)
+            << QSize(760, 720) << english << "reportTable" << 3 << reportWidths << "narrow";
     }
 }
 
 // Every row and every cell and caption of the seeded data shows whole, with no scroll bar, from the
-// smallest window up; the report table is checked with each patient's reports.
+// smallest window up; the report table is checked with each patient's reports. Narrower, no column
+// gives way past its texts: the table scrolls.
 void tst_HealthPages::seededTablesShowWhole()
 {
     QFETCH(QSize, size);
@@ -459,13 +480,34 @@ void tst_HealthPages::seededTablesShowWhole()
     QFETCH(QString, table);
     QFETCH(int, page);
     QFETCH(QList<int>, builtWidths);
+    QFETCH(QString, way);
 
-    // Shown in the other language and at the other size first: the table follows the switch and the resize.
+    const bool switched = way == QLatin1String("switched"), hidden = way == QLatin1String("hidden");
+    const bool narrow = way == QLatin1String("narrow");
+    if (narrow)
+        window()->setMinimumSize(size);
+    // Shown first in the other language and, unless switched in place, at the other size: the table follows
+    // the switch, and the resize whether it shows then or another page does.
+    const QSize other = size == QSize(1440, 900) ? QSize(1280, 720) : QSize(1440, 900);
     window()->setEnglish(!english);
-    showDashboard(window(), page, size == QSize(1440, 900) ? QSize(1280, 720) : QSize(1440, 900));
+    showDashboard(window(), page, switched ? size : other);
     window()->setEnglish(english);
-    showDashboard(window(), page, size);
+    if (hidden) {
+        const int otherPage = (page + 1) % HealthWindow::kPageCount;
+        window()->setPage(otherPage);
+        showDashboard(window(), otherPage, size);
+        window()->setPage(page);
+    } else if (!switched) {
+        showDashboard(window(), page, size);
+    }
     auto* view = find<KIVQTableView>(qPrintable(table));
+    if (switched || hidden) {
+        // Fitted already, with no further resize: one made while the table shows gives the same widths.
+        const QList<int> widths = columnWidths(view);
+        showDashboard(window(), page, size + QSize(40, 0));
+        showDashboard(window(), page, size);
+        QCOMPARE(columnWidths(view), widths);
+    }
     // The table's card keeps within the page's padding: no other row gives way for it.
     auto* pageBox = qobject_cast<KIVQContainer*>(view->parentWidget()->parentWidget()->parentWidget());
     QVERIFY(pageBox);
@@ -473,6 +515,12 @@ void tst_HealthPages::seededTablesShowWhole()
     pageBox->getChildPadding(left, top, right, bottom);
     const QRect card(view->parentWidget()->mapTo(pageBox, QPoint()), view->parentWidget()->size());
     QVERIFY(pageBox->rect().adjusted(left, top, -right, -bottom).contains(card));
+    // What a cell or caption leaves its text: the inner margins, the style's offset and paintText's 2.
+    auto shownWhole = [view](int column, const TextStyleDesc& style, const QString& text) {
+        const int room = view->columnWidth(column) - 2 * KIVQTableViewImpl::kInnerMargin - style.x - 2;
+        const QFontMetrics metrics(KIVQPaintHelpers::styleFont(style));
+        return metrics.elidedText(text, Qt::ElideRight, room) == text;
+    };
     const bool everyPatient = table == QLatin1String("reportTable");
     const QVector<PatientRecord> patients = window()->currentSnapshot().patients;
     for (int p = 0; p < (everyPatient ? patients.size() : 1); ++p) {
@@ -481,30 +529,35 @@ void tst_HealthPages::seededTablesShowWhole()
         QApplication::processEvents();
         const QByteArray where = (table + ' ' + (everyPatient ? patients.at(p).id : QString())).toUtf8();
         QVERIFY2(view->model()->rowCount() > 0, where.constData());
-        QVERIFY2(!view->horizontalScrollBar()->isVisible(), where.constData());
+        QVERIFY2(view->horizontalScrollBar()->isVisible() == narrow, where.constData());
         QVERIFY2(!view->verticalScrollBar()->isVisible(), where.constData());
         if (size == QSize(1440, 900)) {
             for (int column = 0; column < builtWidths.size(); ++column)
                 QCOMPARE(view->columnWidth(column), builtWidths.at(column));
         }
         for (int column = 0; column < view->model()->columnCount(); ++column) {
-            // What a cell or caption leaves its text: the inner margins, the style's offset and paintText's 2.
-            auto shownWhole = [view, column](const TextStyleDesc& style, const QString& text) {
-                const int room = view->columnWidth(column) - 2 * KIVQTableViewImpl::kInnerMargin - style.x - 2;
-                const QFontMetrics metrics(KIVQPaintHelpers::styleFont(style));
-                return metrics.elidedText(text, Qt::ElideRight, room) == text;
-            };
             const QString caption = view->model()->headerData(column, Qt::Horizontal).toString();
-            QVERIFY2(shownWhole(view->getHeaderTextStyle(CtrlNormal), caption),
+            QVERIFY2(shownWhole(column, view->getHeaderTextStyle(CtrlNormal), caption),
                      (where + ' ' + caption.toUtf8()).constData());
             for (int row = 0; row < view->model()->rowCount(); ++row) {
                 const QModelIndex index = view->model()->index(row, column);
-                QVERIFY2(view->viewport()->rect().contains(view->visualRect(index)), where.constData());
+                QVERIFY2(narrow || view->viewport()->rect().contains(view->visualRect(index)), where.constData());
                 const QString text = index.data().toString();
                 for (CtrlState state : {CtrlNormal, CtrlHover, CtrlPressed})
-                    QVERIFY2(shownWhole(view->getItemTextStyle(state), text),
+                    QVERIFY2(shownWhole(column, view->getItemTextStyle(state), text),
                              (where + ' ' + text.toUtf8()).constData());
             }
+        }
+    }
+    if (narrow) {
+        // Filters that leave no row: the captions alone hold the columns.
+        window()->selectPatient(QStringLiteral("HP-1001"));
+        choose("reportTypeCombo", QStringLiteral("ECG analysis"));
+        choose("reportStatusCombo", QStringLiteral("Attention"));
+        QCOMPARE(view->model()->rowCount(), 0);
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            const QString caption = view->model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(shownWhole(column, view->getHeaderTextStyle(CtrlNormal), caption), qPrintable(caption));
         }
     }
 }

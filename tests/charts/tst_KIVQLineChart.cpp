@@ -4,6 +4,7 @@
 #include "charts/KIVQLineChartImpl.h"
 
 #include <QPainterPath>
+#include <QPicture>
 #include <QtTest>
 
 #include <limits>
@@ -27,6 +28,51 @@ KIVQLineSeries line(const QVector<double>& values, bool visible = true)
 const QSize kSize(600, 400);
 const QRectF kPlot(56, 48, 504, 276);
 
+// 20,001 points over the 504 columns of the plot, about 40 to a column: a climb from 10 to 49 in each
+// column, and one spike of 400 at point 10,000. The range is 0 .. 431.2.
+QVector<double> sawtooth()
+{
+    QVector<double> values(20001);
+    for (int i = 0; i < values.size(); ++i)
+        values[i] = 10 + i % 40;
+    values[10000] = 400;
+    return values;
+}
+
+// The topmost and bottommost pixel of the line in each column of the plot, (-1, -1) where it has none.
+QVector<QPair<int, int>> lineSpans(const QImage& image, const QRectF& plot)
+{
+    const int left = int(plot.left()) + 1;
+    QVector<QPair<int, int>> spans(int(plot.right()) - left, qMakePair(-1, -1));
+    for (int y = int(plot.top()); y <= int(plot.bottom()); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int i = 0; i < spans.size(); ++i) {
+            const QRgb c = row[left + i];
+            if (qRed(c) - qGreen(c) > 80 && qRed(c) - qBlue(c) > 40) {
+                spans[i].first = spans[i].first < 0 ? y : spans[i].first;
+                spans[i].second = y;
+            }
+        }
+    }
+    return spans;
+}
+
+// Whether column i of a lies within the columns i - 1 .. i + 1 of b, give or take a pixel: a point moved
+// within its column shows a little in the next one through the width of the pen.
+bool within(const QVector<QPair<int, int>>& a, const QVector<QPair<int, int>>& b, int i)
+{
+    if (a[i].first < 0)
+        return true;
+    int top = INT_MAX, bottom = -1;
+    for (int k = qMax(i - 1, 0); k <= qMin(i + 1, b.size() - 1); ++k) {
+        if (b[k].first >= 0) {
+            top = qMin(top, b[k].first);
+            bottom = qMax(bottom, b[k].second);
+        }
+    }
+    return a[i].first >= top - 1 && a[i].second <= bottom + 1;
+}
+
 } // namespace
 
 class tst_KIVQLineChart : public QObject
@@ -46,6 +92,8 @@ private Q_SLOTS:
     void areaFill();
     void hover_data();
     void hover();
+    void denseLineDrawsWhatAllPointsWould_data();
+    void denseLineDrawsWhatAllPointsWould();
     void hiddenSeriesLeavesCountAndRange();
     void nonFiniteValueIsNoPoint();
 };
@@ -188,15 +236,20 @@ void tst_KIVQLineChart::hover_data()
     QTest::addColumn<QPoint>("mouse");
     QTest::addColumn<int>("category"); // -1: nothing hovered
     QTest::addColumn<int>("series");
+    QTest::addColumn<bool>("dense");
     // At the start of the intro every point sits on the plot bottom (y 324) at x 56 + 84i.
-    QTest::newRow("item: 14 px from a point") << 1 << QPoint(322, 324) << 3 << 1;
-    QTest::newRow("item: 15 px from every point") << 1 << QPoint(323, 324) << -1 << -1;
-    QTest::newRow("item: 13 px left of a point") << 1 << QPoint(127, 324) << 1 << 1;
-    QTest::newRow("category: rounds down") << 2 << QPoint(265, 200) << 2 << -1;
-    QTest::newRow("category: rounds up") << 2 << QPoint(267, 200) << 3 << -1;
-    QTest::newRow("category: the plot's right edge is the last") << 2 << QPoint(560, 200) << 6 << -1;
-    QTest::newRow("category: right of the plot") << 2 << QPoint(561, 200) << -1 << -1;
-    QTest::newRow("off") << 0 << QPoint(322, 324) << -1 << -1;
+    QTest::newRow("item: 14 px from a point") << 1 << QPoint(322, 324) << 3 << 1 << false;
+    QTest::newRow("item: 15 px from every point") << 1 << QPoint(323, 324) << -1 << -1 << false;
+    QTest::newRow("item: 13 px left of a point") << 1 << QPoint(127, 324) << 1 << 1 << false;
+    QTest::newRow("category: rounds down") << 2 << QPoint(265, 200) << 2 << -1 << false;
+    QTest::newRow("category: rounds up") << 2 << QPoint(267, 200) << 3 << -1 << false;
+    QTest::newRow("category: the plot's right edge is the last") << 2 << QPoint(560, 200) << 6 << -1 << false;
+    QTest::newRow("category: right of the plot") << 2 << QPoint(561, 200) << -1 << -1 << false;
+    QTest::newRow("off") << 0 << QPoint(322, 324) << -1 << -1 << false;
+    // The sawtooth, drawn: the real point nearest the mouse, also where the line shows only a column's ends.
+    QTest::newRow("dense: the spike, 2 px off") << 1 << QPoint(310, 72) << 10000 << 1 << true;
+    QTest::newRow("dense: halfway up a climb, left of the mouse") << 1 << QPoint(200, 305) << 5700 << 1 << true;
+    QTest::newRow("dense: halfway up a climb, right of the mouse") << 1 << QPoint(250, 298) << 7711 << 1 << true;
 }
 
 void tst_KIVQLineChart::hover()
@@ -204,10 +257,14 @@ void tst_KIVQLineChart::hover()
     QFETCH(int, mode);
     QFETCH(QPoint, mouse);
     QFETCH(int, category);
+    QFETCH(bool, dense);
     KIVQLineChart chart;
     chart.resize(kSize);
-    chart.setSeries({line({1, 2, 3, 4, 5, 6, 7}, false), line({10, 20, 30, 40, 50, 60, 70})});
-    introAt(chart, 0);
+    chart.setAnimationEnabled(!dense);
+    chart.setSeries(
+        {line({1, 2, 3, 4, 5, 6, 7}, false), line(dense ? sawtooth() : QVector<double>{10, 20, 30, 40, 50, 60, 70})});
+    if (!dense)
+        introAt(chart, 0);
     chart.setTooltipMode(mode);
     move(&chart, mouse);
     QCOMPARE(chart.impl()->hoveredCategory, category);
@@ -216,6 +273,89 @@ void tst_KIVQLineChart::hover()
     // Leaving the plot, or switching the mode off, clears it.
     move(&chart, QPoint(5, 5));
     QVERIFY(!chart.impl()->hoverActive);
+}
+
+void tst_KIVQLineChart::denseLineDrawsWhatAllPointsWould_data()
+{
+    QTest::addColumn<QVector<double>>("values");
+    QVector<double> noise(3000);
+    quint32 seed = 7;
+    for (double& v : noise) {
+        seed = seed * 1664525u + 1013904223u;
+        v = 50 + (seed >> 16) % 40;
+    }
+    QTest::newRow("noise") << noise;
+    QTest::newRow("a climb in every column and a spike up") << sawtooth();
+    QVector<double> dip = noise;
+    dip[1728] = -300;
+    QTest::newRow("a spike down") << dip;
+    QVector<double> gaps = noise;
+    for (int i = 0; i < gaps.size(); i += 250)
+        std::fill(gaps.begin() + i, gaps.begin() + qMin(i + 75, gaps.size()), kNaN);
+    QTest::newRow("gaps of no value") << gaps;
+}
+
+// Far more points than pixel columns: every column's line reaches as high and as low as a polyline through
+// every point, and what is drawn follows the plot's width, not the number of points.
+void tst_KIVQLineChart::denseLineDrawsWhatAllPointsWould()
+{
+    QFETCH(QVector<double>, values);
+    KIVQLineChart chart;
+    chart.setAnimationEnabled(false);
+    chart.setCategories({});
+    KIVQLineSeries s = line(values);
+    s.lineColor = QColor(220, 20, 60);
+    s.showSymbols = false;
+    chart.setSeries({s});
+    const QImage drawn = render(chart, kSize);
+
+    QImage all(kSize, QImage::Format_ARGB32_Premultiplied);
+    all.fill(Qt::white);
+    QPainter p(&all);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(s.lineColor, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPolygonF polyline;
+    const chart::ValueRange range = KIVQLineChartImpl::valueRange(chart.series(), 0, values.size() - 1);
+    QPointF point;
+    for (int i = 0; i < values.size(); ++i) {
+        if (chart.impl()->pointAt(0, i, kPlot, range, 1.0, &point))
+            polyline << point;
+    }
+    p.drawPolyline(polyline);
+    p.end();
+
+    // Nothing beyond the line through all points, and nothing of it missing.
+    const QVector<QPair<int, int>> thinned = lineSpans(drawn, kPlot);
+    const QVector<QPair<int, int>> full = lineSpans(all, kPlot);
+    int covered = 0;
+    for (int i = 0; i < thinned.size(); ++i) {
+        QVERIFY2(within(thinned, full, i) && within(full, thinned, i),
+                 qPrintable(QStringLiteral("column %1: %2..%3, through all points %4..%5")
+                                .arg(int(kPlot.left()) + 1 + i)
+                                .arg(thinned[i].first)
+                                .arg(thinned[i].second)
+                                .arg(full[i].first)
+                                .arg(full[i].second)));
+        covered += thinned[i].first >= 0 ? 1 : 0;
+    }
+    QVERIFY2(covered >= 0.9 * kPlot.width(), qPrintable(QString::number(covered)));
+
+    // Ten times the points, each value repeated, draw no more: the paint follows the plot's width.
+    auto recorded = [&](const QVector<double>& v) {
+        s.values = v;
+        chart.setSeries({s});
+        QPicture picture;
+        QPainter painter(&picture);
+        chart.getControlImpl()->paint(&painter, QRect(QPoint(0, 0), kSize));
+        painter.end();
+        return picture.size();
+    };
+    QVector<double> tenfold;
+    for (double v : values)
+        tenfold << v << v << v << v << v << v << v << v << v << v;
+    const uint once = recorded(values);
+    const uint ten = recorded(tenfold);
+    QVERIFY2(ten < once * 1.5, qPrintable(QStringLiteral("%1 bytes against %2").arg(ten).arg(once)));
 }
 
 void tst_KIVQLineChart::hiddenSeriesLeavesCountAndRange()

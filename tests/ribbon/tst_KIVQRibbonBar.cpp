@@ -145,11 +145,15 @@ void tst_KIVQRibbonBar::topRowPlacement()
     QCOMPARE(narrow->geometry(), QRect(900 - 4 - 180 - 4 - 40, 3, 40, T - 6));
     QCOMPARE(bar.tabButtons().first()->x(), compact ? appWidth + 8 + 60 + 4 : 4);
 
-    // Squeezed, they overlap: each lies above those placed before it, and the tabs lie below them all.
+    // Squeezed, they overlap: each lies above those placed before it, and the tabs lie below them all,
+    // also tabs built afterwards.
     bar.resize(200, 157);
     bar.show();
+    bar.addPage(QStringLiteral("view"), QStringLiteral("View"));
     QCOMPARE(host->childAt(narrow->geometry().right() + 1, 10), app);
     QCOMPARE(host->childAt(q2->geometry().center()), wide);
+    for (QWidget* above : {app, q1, q2})
+        QVERIFY(host->children().indexOf(above) > host->children().indexOf(bar.tabButtons().last()));
 }
 
 void tst_KIVQRibbonBar::tabLayout_data()

@@ -1,5 +1,6 @@
 #include "controls/ControlTestHelpers.h"
 
+#include "core/Limits.h"
 #include "ribbon/KIVQRibbonButton.h"
 #include "ribbon/KIVQRibbonGroup.h"
 #include "ribbon/KIVQRibbonMenu.h"
@@ -62,6 +63,7 @@ private Q_SLOTS:
     void iconSizes_data();
     void iconSizes();
     void menuSeparatorsAndTicks();
+    void longCommandTextKeptWhole();
 
 private:
     QTemporaryDir m_dir;
@@ -373,6 +375,22 @@ void tst_KIVQRibbonButton::menuSeparatorsAndTicks()
     const QRect tick = pixelBounds(image, near(qRgb(62, 111, 210)));
     QVERIFY(menu.actionGeometry(ticked).contains(tick));
     QVERIFY(tick.left() <= line.left() + 6 && tick.width() >= 9);
+    menu.hide();
+}
+
+// Qt measures every item's text whole whenever it lays a menu out: a command hands it no more than a
+// window can show, and the menu keeps the whole text to paint and write back.
+void tst_KIVQRibbonButton::longCommandTextKeptWhole()
+{
+    KIVQRibbonMenu menu;
+    const QString text = QStringLiteral("Night round ") + QString(1 << 20, QLatin1Char('x'));
+    QAction* action = menu.addCommand(QStringLiteral("round"), text);
+    QVERIFY(action->text().size() <= 4 * limits::kMaxWindowSide);
+    QVERIFY(text.startsWith(action->text()));
+    QCOMPARE(KIVQMenu::itemText(action), text);
+    QCOMPARE(action->objectName(), QStringLiteral("round"));
+    menu.popup(QPoint(10, 10));
+    QTRY_VERIFY(menu.isVisible());
     menu.hide();
 }
 

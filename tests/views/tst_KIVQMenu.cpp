@@ -6,6 +6,7 @@
 #include "views/KIVQMenuImpl.h"
 
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -91,9 +92,10 @@ private Q_SLOTS:
     void documentStyles();
     void subMenuTakesParentStylesButNotIconColumn();
     void themeEntryGivesStylesOnly();
-    void hoverFollowsMouseAndEndsWithHide();
-    void textStartsAfterIconColumn_data();
-    void textStartsAfterIconColumn();
+    void hover_data();
+    void hover();
+    void widestTextShowsWhole_data();
+    void widestTextShowsWhole();
     void iconShowsOverOpaqueItemFill();
     void subMenuArrow();
 
@@ -276,68 +278,127 @@ void tst_KIVQMenu::themeEntryGivesStylesOnly()
     QVERIFY(loadThemeFor(window, R"({"style": []})", "{}"));
 }
 
-void tst_KIVQMenu::hoverFollowsMouseAndEndsWithHide()
+void tst_KIVQMenu::hover_data()
 {
+    QTest::addColumn<QList<int>>("moves"); // the items the mouse passes over in turn; -1 is off the menu
+    QTest::addColumn<int>("highlighted");
+    QTest::addColumn<QString>("entered"); // what Enter then triggers; empty: Enter is not pressed
+    QTest::newRow("the highlight and Qt's active item follow the mouse") << QList<int>{1, 3} << 3 << "Discharge";
+    QTest::newRow("off the menu the last item stays highlighted") << QList<int>{1, -1} << 1 << "";
+    QTest::newRow("a sub-menu entry opens its sub-menu") << QList<int>{3, 2} << 2 << "";
+}
+
+void tst_KIVQMenu::hover()
+{
+    QFETCH(QList<int>, moves);
+    QFETCH(int, highlighted);
+    QFETCH(QString, entered);
     KIVQMenu menu;
     styleMenu(menu);
-    for (const char* text : {"Admit", "Move", "Discharge"})
-        menu.addAction(QLatin1String(text));
-    QImage image = shown(menu, 1);
-    QCOMPARE(image.pixel(bare(menu, 0)), kNormal);
-    QCOMPARE(image.pixel(bare(menu, 1)), kHot);
-    QCOMPARE(image.pixel(bare(menu, 2)), kNormal);
-    QVERIFY(!inkOf(image, kHotInk, menu.actionGeometry(menu.actions().at(1))).isEmpty());
-
-    QTest::mouseMove(&menu, menu.actionGeometry(menu.actions().at(2)).center());
+    menu.addAction(QStringLiteral("Admit"));
+    menu.addAction(QStringLiteral("Move"));
+    auto* sub = new KIVQMenu(&menu);
+    sub->addAction(QStringLiteral("Bed 3"));
+    menu.addMenu(sub)->setText(QStringLiteral("More"));
+    menu.addAction(QStringLiteral("Discharge"));
+    QImage image = shown(menu);
+    for (int i : moves) {
+        if (i >= 0) {
+            QTest::mouseMove(&menu, menu.actionGeometry(menu.actions().at(i)).center());
+        } else {
+            sendMouse(&menu, QEvent::MouseMove, QPoint(menu.width() + 20, 5));
+            sendEvent(&menu, QEvent::Leave);
+        }
+    }
+    const bool opens = moves.last() == 2;
+    if (opens)
+        QTRY_VERIFY(sub->isVisible());
+    QCOMPARE(sub->isVisible(), opens);
     image = menu.grab().toImage();
-    QCOMPARE(image.pixel(bare(menu, 1)), kNormal);
-    QCOMPARE(image.pixel(bare(menu, 2)), kHot);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(image.pixel(bare(menu, i)), i == highlighted ? kHot : kNormal);
+    QVERIFY(!inkOf(image, kHotInk, menu.actionGeometry(menu.actions().at(highlighted))).isEmpty());
+    if (!entered.isEmpty()) {
+        QSignalSpy triggered(&menu, &QMenu::triggered);
+        QTest::keyClick(&menu, Qt::Key_Return);
+        QCOMPARE(triggered.size(), 1);
+        QCOMPARE(triggered.first().first().value<QAction*>()->text(), entered);
+    }
 
+    // Shown again, no item is highlighted until the mouse moves.
     menu.hide();
     image = shown(menu);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         QCOMPARE(image.pixel(bare(menu, i)), kNormal);
 }
 
-void tst_KIVQMenu::textStartsAfterIconColumn_data()
+void tst_KIVQMenu::widestTextShowsWhole_data()
 {
     QTest::addColumn<int>("offset");
-    QTest::addColumn<QString>("widest");
     QTest::addColumn<int>("textSize");
-    QTest::newRow("no icon column") << 0 << QStringLiteral("Transfer to intensive care") << 12;
-    QTest::newRow("offset 24") << 24 << QStringLiteral("Transfer to intensive care") << 12;
-    QTest::newRow("a negative offset is none") << -24 << QStringLiteral("Transfer to intensive care") << 12;
-    QTest::newRow("offset 24, text larger than the menu font")
-        << 24 << QStringLiteral("Transfer to intensive care") << 22;
+    QTest::addColumn<int>("menuFont"); // pixel size of the menu's own font; 0 the application's
+    QTest::addColumn<bool>("hover");   // the hover style bolder and larger, and the widest item hovered
+    QTest::addColumn<bool>("subMenu"); // the widest item a sub-menu entry
+    QTest::addColumn<bool>("renamed"); // first given a caption wider than any window
+    QTest::newRow("no icon column") << 0 << 12 << 0 << false << false << false;
+    QTest::newRow("offset 24") << 24 << 12 << 0 << false << false << false;
+    QTest::newRow("a negative offset is none") << -24 << 12 << 0 << false << false << false;
+    QTest::newRow("offset 24, text larger than the menu font") << 24 << 22 << 0 << false << false << false;
+    // Qt's own item width leaves some room of its own: only a wide icon column outgrows it.
+    QTest::newRow("offset 96, menu font larger than the text") << 96 << 12 << 13 << false << false << false;
+    QTest::newRow("hover style wider than the normal one") << 0 << 12 << 0 << true << false << false;
+    QTest::newRow("a sub-menu entry leaves room for its arrow") << 0 << 22 << 0 << false << true << false;
+    QTest::newRow("renamed after a caption wider than any window") << 24 << 12 << 0 << false << false << true;
 }
 
-void tst_KIVQMenu::textStartsAfterIconColumn()
+void tst_KIVQMenu::widestTextShowsWhole()
 {
     QFETCH(int, offset);
-    QFETCH(QString, widest);
     QFETCH(int, textSize);
+    QFETCH(int, menuFont);
+    QFETCH(bool, hover);
+    QFETCH(bool, subMenu);
+    QFETCH(bool, renamed);
+    const QString widest = QStringLiteral("Transfer to intensive care");
     KIVQMenu menu;
     styleMenu(menu);
     TextStyleDesc ink = namedText(QStringLiteral("Ink"), kInk);
+    TextStyleDesc hotInk = namedText(QStringLiteral("HotInk"), kHotInk);
     ink.size = textSize;
+    hotInk.size = textSize + (hover ? 6 : 0);
+    hotInk.bold = hover;
     menu.setItemTextStyle(CtrlState(kAllStates), ink);
+    menu.setItemTextStyle(CtrlHover, hotInk);
+    if (menuFont) {
+        QFont font = menu.font();
+        font.setPixelSize(menuFont);
+        menu.setFont(font);
+    }
     menu.setIconOffset(offset);
     menu.addIconAction(QString(), QStringLiteral("Hold"));
-    menu.addIconAction(QString(), widest);
-    const QImage image = shown(menu);
+    QAction* action = subMenu ? menu.addMenu(new KIVQMenu(&menu)) : menu.addAction(QString());
+    KIVQMenu::setItemText(action, renamed ? widest + QString(20000, QLatin1Char('W')) : widest);
+    if (renamed)
+        action->setText(widest);
+    QCOMPARE(KIVQMenu::itemText(action), widest);
+    const QImage image = shown(menu, hover ? 1 : -1);
 
-    const QRect item = menu.actionGeometry(menu.actions().at(1));
-    const QRect text = inkOf(image, kInk, item);
+    const TextStyleDesc& style = hover ? hotInk : ink;
+    const QRect item = menu.actionGeometry(action);
+    const QRect text = inkOf(image, style.colour.rgba(), item);
     const int expected = item.left() + (offset > 0 ? offset + 4 : 0);
     QVERIFY2(text.left() >= expected && text.left() <= expected + 2, qPrintable(QString::number(text.left())));
     // Whole, not elided: as wide as the same text painted with room to spare.
     QImage free(1000, 60, QImage::Format_ARGB32);
     free.fill(Qt::white);
     QPainter painter(&free);
-    KIVQPaintHelpers::paintText(&painter, widest, ink, free.rect());
+    KIVQPaintHelpers::paintText(&painter, widest, style, free.rect());
     painter.end();
-    QCOMPARE(text.width(), inkOf(free, kInk, free.rect()).width());
-    QVERIFY(text.right() < item.right());
+    QCOMPARE(text.width(), inkOf(free, style.colour.rgba(), free.rect()).width());
+    const QRect arrow = inkOf(image, qRgb(204, 204, 204), item);
+    QCOMPARE(arrow.isEmpty(), !subMenu);
+    // Clear of the arrow by more than a touch.
+    QVERIFY(text.right() + 4 < (subMenu ? arrow.left() : item.right()));
 
     // Reopening does not widen the menu again.
     const int popupWidth = menu.width();

@@ -166,6 +166,19 @@ void tst_KIVQMenuBar::hotItemFollowsMouse()
     const int afterLeave = counter.paints;
     sendEvent(bar, QEvent::Leave);
     QCOMPARE(counter.paints, afterLeave);
+
+    // With one menu open, the pointer on another title opens that one instead.
+    const auto menu = [&](int i) { return bar->actions().at(i)->menu(); };
+    for (int i = 0; i < 3; ++i)
+        menu(i)->addAction(QStringLiteral("Bed %1").arg(i));
+    bar->setActiveAction(bar->actions().at(1));
+    QTRY_VERIFY(menu(1)->isVisible());
+    // Moves from the window system reach the open menu first; Qt's own synthesised ones the bar ignores.
+    QTest::mouseMove(window.windowHandle(), bar->mapTo(&window, item(2).center()));
+    QTRY_VERIFY(menu(2)->isVisible());
+    QVERIFY(!menu(1)->isVisible());
+    QCOMPARE(fills(), QStringLiteral("nnH"));
+    menu(2)->hide();
 }
 
 QTEST_MAIN(tst_KIVQMenuBar)
